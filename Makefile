@@ -1,0 +1,31 @@
+# Thin entry point: every target makes sure the Debian packages are there,
+# then drives CMake presets (see CMakePresets.json).
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev
+
+# Until the tray application exists, "running Pacewise" means showing the
+# current usage. Exit status 3 only says there is no usage data yet.
+run: build
+	@build/dev/pacewisectl/pacewisectl status || [ $$? -eq 3 ]
+
+test: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	@for b in build/release/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
+
+clean:
+	rm -rf build

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <expected>
+#include <sys/types.h>
+
+namespace pacewise {
+
+struct AtomicWriteError {
+    enum class Kind {
+        createDirectoryFailed,
+        createTemporaryFailed,
+        writeFailed,
+        syncFailed,
+        renameFailed,
+    };
+    Kind kind;
+    int errorNumber = 0;
+
+    bool operator==(const AtomicWriteError &) const = default;
+};
+
+// Replaces the file at path with bytes so that readers see either the old or
+// the new contents, never a mixture, and a crash or power cut leaves one of
+// them on disk. The bytes go to "." + name + ".tmp-" + UUID beside the target,
+// get exactly the given permission bits, are flushed to disk, renamed over the
+// target, and the directory is flushed so the rename itself is durable.
+//
+// When path is a symbolic link the file it points to is replaced and the link
+// kept, so settings kept in a dotfiles repository stay linked. Missing parent
+// directories are created. On every failure the temporary file is removed and
+// the target is left as it was.
+std::expected<void, AtomicWriteError>
+writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions);
+
+// The temporary name used for path; exposed so tests can look for leftovers.
+QString atomicTemporaryPrefix(const QString &path);
+
+} // namespace pacewise

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <expected>
+#include <sys/types.h>
+
+namespace pacewise {
+
+// What tells one version of a file from another without reading it: a file
+// replaced by rename gets a new inode, one rewritten in place a new change time.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNanoseconds = 0;
+    qint64 changedNanoseconds = 0;
+
+    QDateTime modifiedAt() const;
+    bool operator==(const FileIdentity &) const = default;
+};
+
+struct FileReadError {
+    enum class Kind {
+        missing,        // nothing at the path, or a dangling link
+        notRegularFile, // a directory, FIFO, device, socket, or a refused link
+        tooLarge,
+        readFailed,     // any other error of the operating system
+    };
+    Kind kind;
+    int errorNumber = 0;
+
+    bool operator==(const FileReadError &) const = default;
+};
+
+struct RegularFileContents {
+    QByteArray bytes;
+    FileIdentity identity;
+};
+
+enum class SymlinkPolicy { follow, refuse };
+
+// Reads a whole regular file of at most maxBytes. The file is opened without
+// blocking, so a FIFO or device planted at the path cannot freeze the caller,
+// and it is never read past maxBytes + 1 however large it claims or grows to be.
+std::expected<RegularFileContents, FileReadError>
+readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks = SymlinkPolicy::follow);
+
+// The identity of the regular file at path (links followed), without opening it.
+std::expected<FileIdentity, FileReadError> regularFileIdentity(const QString &path);
+
+} // namespace pacewise

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "AccountIdentity.h"
+#include "UsageSnapshot.h"
+
+#include <QDateTime>
+
+#include <expected>
+
+namespace pacewise {
+
+// Why the engine state file gave no snapshot. The poll loop only needs "no
+// snapshot"; the command line tells the user which of these it was.
+struct EngineStateError {
+    enum class Kind {
+        missing,
+        notRegularFile,
+        tooLarge,
+        unreadable,
+        modifiedInFuture,
+        stale,
+        malformed,
+        otherAccount,
+        noLimits,
+    };
+    Kind kind;
+    int errorNumber = 0;   // with unreadable
+    qint64 ageSeconds = 0; // with stale and modifiedInFuture (negative then)
+
+    bool operator==(const EngineStateError &) const = default;
+};
+
+// Reads the small JSON file in which Claude Code's status line (through our
+// engine script) and our own state writer record the current limits.
+class EngineStateReader {
+public:
+    static constexpr qint64 maximumAgeSeconds = 1800;
+    static constexpr qint64 modelMaximumAgeSeconds = 3600;
+    // The real file is a few hundred bytes; anything this large is not it.
+    static constexpr qint64 maximumFileSize = 1024 * 1024;
+
+    EngineStateReader(QString filePath, AccountIdentity accountIdentity);
+
+    const QString &filePath() const { return m_filePath; }
+    const AccountIdentity &accountIdentity() const { return m_accountIdentity; }
+
+    // The snapshot, or nothing when the file is missing, too old, unreadable,
+    // belongs to another account or holds no usable limit.
+    std::optional<UsageSnapshot> read(const QDateTime &now) const;
+
+    // The same, saying why there is nothing.
+    std::expected<UsageSnapshot, EngineStateError> readExplained(const QDateTime &now) const;
+
+private:
+    QString m_filePath;
+    AccountIdentity m_accountIdentity;
+};
+
+} // namespace pacewise

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "UsageSnapshot.h"
+
+#include <optional>
+
+namespace pacewise {
+
+// The figure shown next to the tray icon and the value that picks its colour:
+// the 5-hour figure is printed, but the colour follows the worst window.
+struct MenuBarUsage {
+    enum class Severity { noData, normal, warning, critical };
+
+    static constexpr double warningThreshold = 80.0;
+    static constexpr double criticalThreshold = 98.0;
+
+    std::optional<double> utilization;
+    std::optional<double> severityUtilization;
+
+    static MenuBarUsage from(const std::optional<UsageSnapshot> &snapshot);
+
+    Severity severity() const;
+
+    bool operator==(const MenuBarUsage &) const = default;
+};
+
+// "no data", "normal", "warning", "critical": for logs and the command line.
+QString severityName(MenuBarUsage::Severity severity);
+
+} // namespace pacewise

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace pacewise {
+
+// One rolling usage window. utilization is in percent and not clamped: it may
+// exceed 100, and a source delivering garbage may make it non-finite.
+struct UsageWindow {
+    double utilization = 0;
+    QDateTime resetsAt;
+
+    bool operator==(const UsageWindow &) const = default;
+};
+
+enum class UsageLimitKind {
+    fiveHour,    // the rolling 5-hour session window
+    weeklyAll,   // the weekly window over all models
+    weeklyModel, // a weekly window for one named model
+};
+
+// The raw values used in files: "five_hour", "weekly_all", "weekly_model".
+QString rawValue(UsageLimitKind kind);
+std::optional<UsageLimitKind> usageLimitKindFromRaw(QStringView raw);
+
+class UsageLimit {
+public:
+    // Only weekly-model limits name a model; for every other kind the model
+    // given here is dropped.
+    UsageLimit(UsageLimitKind kind, std::optional<QString> model, UsageWindow window,
+               std::optional<QDateTime> confirmedAt = std::nullopt);
+    UsageLimit(UsageLimitKind kind, std::optional<QString> model, double utilization, QDateTime resetsAt,
+               std::optional<QDateTime> confirmedAt = std::nullopt);
+
+    UsageLimitKind kind() const { return m_kind; }
+    const std::optional<QString> &model() const { return m_model; }
+    const UsageWindow &window() const { return m_window; }
+    // When the source last confirmed these figures, if it says.
+    const std::optional<QDateTime> &confirmedAt() const { return m_confirmedAt; }
+
+    double utilization() const { return m_window.utilization; }
+    const QDateTime &resetsAt() const { return m_window.resetsAt; }
+
+    bool operator==(const UsageLimit &) const = default;
+
+private:
+    UsageLimitKind m_kind;
+    std::optional<QString> m_model;
+    UsageWindow m_window;
+    std::optional<QDateTime> m_confirmedAt;
+};
+
+} // namespace pacewise

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace pacewise::cli {
+
+// Documented in --help and the README; scripts and status bars rely on them.
+enum ExitCode : int {
+    success = 0,
+    failure = 1,
+    usageError = 2,
+    noUsageData = 3,
+};
+
+} // namespace pacewise::cli

@@ -1,0 +1,137 @@
+#include "StatusCommand.h"
+
+#include "ExitCode.h"
+#include "system/Logging.h"
+#include "usage/EngineStateReader.h"
+#include "usage/MenuBarUsage.h"
+#include "usage/UsageLimitRowBuilder.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+#include <cstring>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl status
+
+Shows the usage of the 5-hour and weekly windows as recorded in the engine
+state file: one line per limit with its reset time in the local time zone,
+then the figure the tray shows and its severity (normal, warning from 80 %,
+critical from 98 % of the worst window).
+
+Exit status: 0 usage shown, 2 bad arguments, 3 no usage data (the reason is
+printed).
+)";
+
+QString percentText(double utilization)
+{
+    if (!std::isfinite(utilization))
+        return QStringLiteral("--");
+    return QString::number(std::round(utilization), 'f', 0) + QLatin1Char('%');
+}
+
+QString durationText(qint64 seconds)
+{
+    if (seconds < 90)
+        return QStringLiteral("%1 s").arg(seconds);
+    if (seconds < 90 * 60)
+        return QStringLiteral("%1 min").arg((seconds + 30) / 60);
+    return QStringLiteral("%1 h").arg((seconds + 1800) / 3600);
+}
+
+QString reasonText(const EngineStateError &error, const QString &path)
+{
+    using Kind = EngineStateError::Kind;
+    switch (error.kind) {
+    case Kind::missing:
+        return QStringLiteral("%1 does not exist (Claude Code's status line writes it once the Endrun guard is on)")
+            .arg(path);
+    case Kind::notRegularFile:
+        return QStringLiteral("%1 is not a regular file").arg(path);
+    case Kind::tooLarge:
+        return QStringLiteral("%1 is larger than %2 KiB, so it is not an engine state file")
+            .arg(path)
+            .arg(EngineStateReader::maximumFileSize / 1024);
+    case Kind::unreadable:
+        return QStringLiteral("%1 cannot be read: %2").arg(path, QString::fromLocal8Bit(std::strerror(error.errorNumber)));
+    case Kind::modifiedInFuture:
+        return QStringLiteral("%1 is dated %2 in the future; check the system clock")
+            .arg(path, durationText(-error.ageSeconds));
+    case Kind::stale:
+        return QStringLiteral("%1 is stale: last updated %2 ago, figures older than %3 are not shown")
+            .arg(path, durationText(error.ageSeconds), durationText(EngineStateReader::maximumAgeSeconds));
+    case Kind::malformed:
+        return QStringLiteral("%1 is not a valid engine state file").arg(path);
+    case Kind::otherAccount:
+        return QStringLiteral("%1 belongs to another Claude account than the one signed in").arg(path);
+    case Kind::noLimits:
+        return QStringLiteral("%1 holds no usable limits").arg(path);
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+void printSnapshot(const UsageSnapshot &snapshot, const StatusContext &context, QTextStream &out)
+{
+    const auto rows = UsageLimitRowBuilder::rows(
+        snapshot, QStringLiteral("5 hours"), QStringLiteral("Week"),
+        [](const QString &model) { return QStringLiteral("Week (%1)").arg(model.trimmed()); }, context.locale,
+        context.timeZone);
+
+    qsizetype labelWidth = 0;
+    for (const auto &row : rows)
+        labelWidth = std::max(labelWidth, row.label.size());
+    for (const auto &row : rows) {
+        out << row.label.leftJustified(labelWidth) << "  " << percentText(row.limit.utilization()).rightJustified(4)
+            << "  resets " << row.resetText << '\n';
+    }
+
+    std::optional<QDateTime> confirmedAt;
+    for (const UsageLimit &limit : snapshot.limits()) {
+        if (limit.confirmedAt() && (!confirmedAt || *limit.confirmedAt() > *confirmedAt))
+            confirmedAt = limit.confirmedAt();
+    }
+    if (confirmedAt) {
+        out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(context.now))) << " ago\n";
+    }
+
+    const MenuBarUsage menuBar = MenuBarUsage::from(snapshot);
+    out << "Menu bar: " << (menuBar.utilization ? percentText(*menuBar.utilization) : QStringLiteral("--")) << " ("
+        << severityName(menuBar.severity()) << ")\n";
+}
+
+} // namespace
+
+int runStatus(const QStringList &arguments, const StatusContext &context, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        err << "pacewisectl status: " << parser.errorText() << "; see 'pacewisectl status --help'\n";
+        return usageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << helpText;
+        return success;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "pacewisectl status: unexpected argument '" << parser.positionalArguments().constFirst()
+            << "'; see 'pacewisectl status --help'\n";
+        return usageError;
+    }
+
+    const EngineStateReader reader(context.engineStatePath, AccountIdentity(context.claudePaths.accountFile()));
+    const auto snapshot = reader.readExplained(context.now);
+    if (!snapshot) {
+        qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
+        out << "no usage data: " << reasonText(snapshot.error(), context.engineStatePath) << '\n';
+        return noUsageData;
+    }
+    printSnapshot(*snapshot, context, out);
+    return success;
+}
+
+} // namespace pacewise::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+namespace pacewise::test {
+
+// Writes bytes to path (creating folders) and, when given, sets its
+// modification time, so age rules can be tested without waiting.
+inline bool writeFile(const QString &path, const QByteArray &bytes, const QDateTime &modifiedAt = {})
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return false;
+    if (modifiedAt.isValid() && !file.setFileTime(modifiedAt, QFileDevice::FileModificationTime))
+        return false;
+    return true;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QDateTime utc(qint64 epochSeconds)
+{
+    return QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);
+}
+
+} // namespace pacewise::test

@@ -1,0 +1,224 @@
+#include "system/EpochSeconds.h"
+#include "usage/MenuBarUsage.h"
+#include "usage/UsageLimitRowBuilder.h"
+#include "usage/UsageResetFormatter.h"
+
+#include <QtTest>
+
+#include <limits>
+
+using namespace pacewise;
+
+namespace {
+
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+const QDateTime someReset = QDateTime::fromSecsSinceEpoch(1'796'576'519, Qt::UTC);
+
+UsageLimit limit(UsageLimitKind kind, double utilization, std::optional<QString> model = std::nullopt)
+{
+    return UsageLimit(kind, std::move(model), utilization, someReset);
+}
+
+using Limits = QList<UsageLimit>;
+using OptionalDouble = std::optional<double>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(pacewise::MenuBarUsage::Severity)
+
+class UsageModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuBarPrintsFiveHourFigureColouredByWorstWindow_data()
+    {
+        QTest::addColumn<Limits>("limits");
+        QTest::addColumn<OptionalDouble>("figure");
+        QTest::addColumn<OptionalDouble>("severityFigure");
+        QTest::addColumn<MenuBarUsage::Severity>("severity");
+
+        using enum UsageLimitKind;
+        using S = MenuBarUsage::Severity;
+        QTest::newRow("no limits") << Limits{} << OptionalDouble{} << OptionalDouble{} << S::noData;
+        QTest::newRow("only limit is NaN") << Limits{limit(fiveHour, notANumber)} << OptionalDouble{} << OptionalDouble{} << S::noData;
+        QTest::newRow("weekly 99, five-hour 10")
+            << Limits{limit(weeklyAll, 99), limit(fiveHour, 10)} << OptionalDouble(10) << OptionalDouble(99) << S::critical;
+        QTest::newRow("no five-hour: first finite")
+            << Limits{limit(weeklyAll, 42), limit(weeklyModel, 60, u"Sonnet"_qs)} << OptionalDouble(42)
+            << OptionalDouble(60) << S::normal;
+        QTest::newRow("two five-hour limits: first wins")
+            << Limits{limit(fiveHour, 30), limit(fiveHour, 70)} << OptionalDouble(30) << OptionalDouble(70) << S::normal;
+        QTest::newRow("NaN five-hour skipped")
+            << Limits{limit(fiveHour, notANumber), limit(weeklyAll, 20), limit(fiveHour, 5)} << OptionalDouble(5)
+            << OptionalDouble(20) << S::normal;
+        QTest::newRow("weekly model decides colour")
+            << Limits{limit(fiveHour, 1), limit(weeklyModel, 85, u"Opus"_qs)} << OptionalDouble(1) << OptionalDouble(85)
+            << S::warning;
+        QTest::newRow("infinity ignored")
+            << Limits{limit(fiveHour, std::numeric_limits<double>::infinity()), limit(weeklyAll, 50)}
+            << OptionalDouble(50) << OptionalDouble(50) << S::normal;
+        QTest::newRow("above 100 not clamped") << Limits{limit(fiveHour, 140)} << OptionalDouble(140) << OptionalDouble(140) << S::critical;
+    }
+
+    void menuBarPrintsFiveHourFigureColouredByWorstWindow()
+    {
+        QFETCH(Limits, limits);
+        QFETCH(OptionalDouble, figure);
+        QFETCH(OptionalDouble, severityFigure);
+        QFETCH(MenuBarUsage::Severity, severity);
+
+        const MenuBarUsage usage = MenuBarUsage::from(UsageSnapshot(limits));
+        QCOMPARE(usage.utilization, figure);
+        QCOMPARE(usage.severityUtilization, severityFigure);
+        QCOMPARE(usage.severity(), severity);
+    }
+
+    void severityBoundsAreInclusive_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<MenuBarUsage::Severity>("severity");
+        using S = MenuBarUsage::Severity;
+        QTest::newRow("79.999") << 79.999 << S::normal;
+        QTest::newRow("80") << 80.0 << S::warning;
+        QTest::newRow("97.999") << 97.999 << S::warning;
+        QTest::newRow("98") << 98.0 << S::critical;
+        QTest::newRow("negative") << -3.0 << S::normal;
+        QTest::newRow("NaN") << notANumber << S::normal;
+    }
+
+    void severityBoundsAreInclusive()
+    {
+        QFETCH(double, value);
+        QFETCH(MenuBarUsage::Severity, severity);
+        QCOMPARE((MenuBarUsage{.utilization = std::nullopt, .severityUtilization = value}.severity()), severity);
+    }
+
+    void noSnapshotMeansNoData()
+    {
+        const MenuBarUsage usage = MenuBarUsage::from(std::nullopt);
+        QCOMPARE(usage, MenuBarUsage{});
+        QCOMPARE(usage.severity(), MenuBarUsage::Severity::noData);
+    }
+
+    void snapshotDropsWeeklyModelsWithoutName()
+    {
+        using enum UsageLimitKind;
+        const UsageSnapshot snapshot({limit(weeklyModel, 1, u"  \n"_qs), limit(weeklyModel, 2), limit(fiveHour, 3),
+                                      limit(weeklyModel, 4, u" Sonnet "_qs), limit(fiveHour, 5)},
+                                     u"acct"_qs);
+        QCOMPARE(snapshot.limits().size(), 3);
+        QCOMPARE(snapshot.limits().at(0).utilization(), 3.0);
+        QCOMPARE(snapshot.limits().at(1).model(), std::optional(u" Sonnet "_qs));
+        QCOMPARE(snapshot.limits().at(2).utilization(), 5.0);
+        QCOMPARE(snapshot.weeklyModels().size(), 1);
+        QCOMPARE(snapshot.fiveHour()->utilization, 3.0);
+        QVERIFY(!snapshot.weeklyAll());
+
+        const UsageSnapshot retagged = snapshot.taggedWith(std::nullopt);
+        QCOMPARE(retagged.limits(), snapshot.limits());
+        QVERIFY(!retagged.accountUUID());
+    }
+
+    void onlyWeeklyModelLimitsKeepAModel()
+    {
+        const UsageLimit withModel(UsageLimitKind::fiveHour, u"Opus"_qs, 10, someReset);
+        QVERIFY(!withModel.model());
+        QCOMPARE(withModel, UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 10, someReset));
+    }
+
+    void snapshotFromWindowsKeepsFiveHourFirst()
+    {
+        const UsageWindow five{10, someReset};
+        const UsageWindow week{20, someReset.addDays(3)};
+        const UsageSnapshot snapshot = UsageSnapshot::fromWindows(five, week);
+        QCOMPARE(snapshot.limits().size(), 2);
+        QCOMPARE(snapshot.fiveHour(), std::optional(five));
+        QCOMPARE(snapshot.sevenDay(), std::optional(week));
+        QCOMPARE(UsageSnapshot::fromWindows(std::nullopt, week).limits().constFirst().kind(), UsageLimitKind::weeklyAll);
+    }
+
+    void resetTextUsesZoneLocaleAndWeekday_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("weekday");
+        QTest::addColumn<QString>("expected");
+        // 2026-12-07 (a Monday) 09:00 UTC
+        QTest::newRow("english weekday lower-cased") << u"en_US"_qs << QByteArray("UTC") << true << u"mon 09:00"_qs;
+        QTest::newRow("five-hour: time only") << u"en_US"_qs << QByteArray("UTC") << false << u"09:00"_qs;
+        QTest::newRow("24-hour clock in the zone") << u"en_US"_qs << QByteArray("America/New_York") << false << u"04:00"_qs;
+        QTest::newRow("zone moves the day") << u"en_US"_qs << QByteArray("Pacific/Auckland") << true << u"mon 22:00"_qs;
+        QTest::newRow("german") << u"de_DE"_qs << QByteArray("Europe/Berlin") << true << u"mo. 10:00"_qs;
+        QTest::newRow("russian") << u"ru_RU"_qs << QByteArray("Europe/Moscow") << true << u"пн 12:00"_qs;
+    }
+
+    void resetTextUsesZoneLocaleAndWeekday()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, weekday);
+        QFETCH(QString, expected);
+        const QDateTime instant(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+        QCOMPARE(UsageResetFormatter::string(instant, weekday, QLocale(locale), QTimeZone(zone)), expected);
+    }
+
+    void rowsFollowSnapshotOrderWithLabels()
+    {
+        using enum UsageLimitKind;
+        const UsageSnapshot snapshot({limit(weeklyAll, 17), limit(fiveHour, notANumber), limit(weeklyModel, 5, u"Sonnet"_qs)});
+        const auto rows = UsageLimitRowBuilder::rows(
+            snapshot, u"5 hours"_qs, u"Week"_qs, [](const QString &model) { return u"Week · "_qs + model; },
+            QLocale(u"en_US"_qs), QTimeZone("UTC"));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0).label, u"Week"_qs);
+        QCOMPARE(rows.at(0).resetText, u"sun 17:01"_qs);
+        QCOMPARE(rows.at(1).label, u"5 hours"_qs);
+        QCOMPARE(rows.at(1).resetText, u"17:01"_qs);
+        QCOMPARE(rows.at(2).label, u"Week · Sonnet"_qs);
+        QVERIFY(UsageLimitRowBuilder::rows(std::nullopt, {}, {}, {}, QLocale(), QTimeZone("UTC")).isEmpty());
+    }
+
+    void epochSecondsRoundTowardNegativeInfinity_data()
+    {
+        QTest::addColumn<qint64>("milliseconds");
+        QTest::addColumn<qint64>("seconds");
+        QTest::newRow("epoch") << qint64(0) << qint64(0);
+        QTest::newRow("0.9 s before") << qint64(-900) << qint64(-1);
+        QTest::newRow("1 s before") << qint64(-1000) << qint64(-1);
+        QTest::newRow("1.001 s before") << qint64(-1001) << qint64(-2);
+        QTest::newRow("fraction dropped") << qint64(1'796'576'519'999) << qint64(1'796'576'519);
+    }
+
+    void epochSecondsRoundTowardNegativeInfinity()
+    {
+        QFETCH(qint64, milliseconds);
+        QFETCH(qint64, seconds);
+        QCOMPARE(epochSecondsTruncated(QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::UTC)), seconds);
+    }
+
+    void instantsFromFilesAreRangeChecked_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("typical") << 1'796'576'519.25 << true;
+        QTest::newRow("limit") << 1e11 << true;
+        QTest::newRow("beyond") << 1.0000001e11 << false;
+        QTest::newRow("1e300") << 1e300 << false;
+        QTest::newRow("-1e300") << -1e300 << false;
+        QTest::newRow("NaN") << notANumber << false;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false;
+    }
+
+    void instantsFromFilesAreRangeChecked()
+    {
+        QFETCH(double, seconds);
+        QFETCH(bool, valid);
+        const auto instant = instantFromEpochSeconds(seconds);
+        QCOMPARE(instant.has_value(), valid);
+        if (valid)
+            QCOMPARE(instant->toMSecsSinceEpoch(), qint64(std::llround(seconds * 1000)));
+    }
+};
+
+QTEST_GUILESS_MAIN(UsageModelTest)
+#include "tst_usagemodel.moc"
