@@ -17,6 +17,9 @@ inline bool writeFile(const QString &path, const QByteArray &bytes, const QDateT
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return false;
+    // Flush first: buffered bytes written at close would move the time again.
+    if (!file.flush())
+        return false;
     if (modifiedAt.isValid() && !file.setFileTime(modifiedAt, QFileDevice::FileModificationTime))
         return false;
     return true;

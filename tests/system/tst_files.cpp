@@ -1,0 +1,164 @@
+#include "support/TestFiles.h"
+#include "system/AtomicFileWriter.h"
+#include "system/RegularFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+namespace {
+
+QStringList leftovers(const QString &directory)
+{
+    return QDir(directory).entryList({u".*.tmp-*"_qs}, QDir::Files | QDir::Hidden);
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
+
+} // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void replacesWithExactPermissionsWhateverTheUmask_data()
+    {
+        QTest::addColumn<uint>("permissions");
+        QTest::newRow("0644") << 0644u;
+        QTest::newRow("0600") << 0600u;
+        QTest::newRow("0755") << 0755u;
+    }
+
+    void replacesWithExactPermissionsWhateverTheUmask()
+    {
+        QFETCH(uint, permissions);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"settings.json"_qs);
+        QVERIFY(writeFile(path, "old"));
+        const ino_t oldInode = regularFileIdentity(path)->inode;
+
+        const mode_t previousMask = ::umask(077);
+        const auto written = writeFileAtomically(path, "new contents", mode_t(permissions));
+        ::umask(previousMask);
+
+        QVERIFY(written);
+        QCOMPARE(readFile(path), QByteArray("new contents"));
+        QCOMPARE(modeOf(path), mode_t(permissions));
+        QVERIFY(regularFileIdentity(path)->inode != oldInode); // renamed into place, not rewritten
+        QVERIFY(leftovers(dir.path()).isEmpty());
+    }
+
+    void createsMissingParentFolders()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"a/b/c/state.json"_qs);
+        QVERIFY(writeFileAtomically(path, "{}", 0644));
+        QCOMPARE(readFile(path), QByteArray("{}"));
+    }
+
+    // Dotfile managers keep ~/.claude/settings.json as a link into a
+    // repository; replacing the link would silently cut it off.
+    void writesThroughSymlinksAndKeepsThem()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(u"dotfiles/settings.json"_qs);
+        const QString link = dir.filePath(u"claude/settings.json"_qs);
+        QVERIFY(writeFile(real, "old"));
+        QDir().mkpath(dir.filePath(u"claude"_qs));
+        QVERIFY(QFile::link(real, link));
+
+        QVERIFY(writeFileAtomically(link, "new", 0600));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(real), QByteArray("new"));
+        QVERIFY(leftovers(dir.filePath(u"claude"_qs)).isEmpty());
+        QVERIFY(leftovers(dir.filePath(u"dotfiles"_qs)).isEmpty());
+    }
+
+    void failuresLeaveTargetAndNoTemporaryFile_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<AtomicWriteError::Kind>("kind");
+        QTest::newRow("target is a non-empty folder") << u"folder"_qs << AtomicWriteError::Kind::renameFailed;
+        QTest::newRow("parent is a file") << u"parent-file"_qs << AtomicWriteError::Kind::createDirectoryFailed;
+    }
+
+    void failuresLeaveTargetAndNoTemporaryFile()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(AtomicWriteError::Kind, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath(u"state.json"_qs);
+        if (setUp == u"folder") {
+            QVERIFY(writeFile(path + u"/keep"_qs, "kept"));
+        } else {
+            QVERIFY(writeFile(dir.filePath(u"parent"_qs), "a file"));
+            path = dir.filePath(u"parent/state.json"_qs);
+        }
+
+        const auto written = writeFileAtomically(path, "new", 0644);
+        QVERIFY(!written);
+        QCOMPARE(written.error().kind, kind);
+        QVERIFY(written.error().errorNumber != 0);
+        QVERIFY(leftovers(dir.path()).isEmpty());
+        if (setUp == u"folder")
+            QCOMPARE(readFile(path + u"/keep"_qs), QByteArray("kept"));
+    }
+
+    void readsOnlyBoundedRegularFiles_data()
+    {
+        QTest::addColumn<QString>("path"); // "%1" is a scratch folder
+        QTest::addColumn<SymlinkPolicy>("symlinks");
+        QTest::addColumn<int>("error"); // -1: read
+        using K = FileReadError::Kind;
+        const auto follow = SymlinkPolicy::follow;
+        QTest::newRow("regular file") << u"%1/file"_qs << follow << -1;
+        QTest::newRow("exactly the limit") << u"%1/limit"_qs << follow << -1;
+        QTest::newRow("one byte over") << u"%1/over"_qs << follow << int(K::tooLarge);
+        QTest::newRow("missing") << u"%1/none"_qs << follow << int(K::missing);
+        QTest::newRow("below a file") << u"%1/file/x"_qs << follow << int(K::missing);
+        QTest::newRow("folder") << u"%1"_qs << follow << int(K::notRegularFile);
+        QTest::newRow("FIFO") << u"%1/fifo"_qs << follow << int(K::notRegularFile);
+        QTest::newRow("character device") << u"/dev/zero"_qs << follow << int(K::notRegularFile);
+        QTest::newRow("link followed") << u"%1/link"_qs << follow << -1;
+        QTest::newRow("link refused") << u"%1/link"_qs << SymlinkPolicy::refuse << int(K::notRegularFile);
+        // Files that claim size 0 but have contents must be read whole.
+        QTest::newRow("size unknown in advance") << u"/proc/self/cmdline"_qs << follow << -1;
+    }
+
+    void readsOnlyBoundedRegularFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(SymlinkPolicy, symlinks);
+        QFETCH(int, error);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"file"_qs), "hello"));
+        QVERIFY(writeFile(dir.filePath(u"limit"_qs), QByteArray(64, 'x')));
+        QVERIFY(writeFile(dir.filePath(u"over"_qs), QByteArray(65, 'x')));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"fifo"_qs)).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(u"file"_qs), dir.filePath(u"link"_qs)));
+
+        const QString resolved = path.contains(u"%1"_qs) ? path.arg(dir.path()) : path;
+        const qint64 limit = resolved.startsWith(u"/proc"_qs) ? 1 << 20 : 64;
+        const auto contents = readRegularFile(resolved, limit, symlinks);
+        if (error >= 0) {
+            QVERIFY(!contents);
+            QCOMPARE(int(contents.error().kind), error);
+            return;
+        }
+        QVERIFY(contents);
+        QCOMPARE(contents->bytes, readFile(resolved));
+        QVERIFY(!contents->bytes.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "tst_files.moc"
