@@ -25,7 +25,9 @@ test: deps
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	@for b in build/release/bench/bench_*; do echo "== $$b"; "$$b" || exit 1; done
+	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do \
+		echo "== $$b"; "$$b" || exit 1; \
+	done
 
 clean:
 	rm -rf build
