@@ -5,7 +5,6 @@
 namespace pacewise {
 
 // Debug lines stay off unless QT_LOGGING_RULES turns them on.
-Q_LOGGING_CATEGORY(lcApp, "pacewise.app", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcCli, "pacewise.cli", QtInfoMsg)
 
 bool privateLoggingEnabled()

@@ -7,7 +7,6 @@ namespace pacewise {
 
 // Categories are named "pacewise.<component>" so that
 // QT_LOGGING_RULES="pacewise.*.debug=true" turns on everything of ours.
-Q_DECLARE_LOGGING_CATEGORY(lcApp)
 Q_DECLARE_LOGGING_CATEGORY(lcCli)
 
 // True when PACEWISE_LOG_PRIVATE=1 was set when the process started.
