@@ -1,11 +1,12 @@
 #include "RegularFile.h"
 
+#include "FileDescriptor.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace pacewise {
 
@@ -39,22 +40,6 @@ FileReadError errorFromErrno(int error)
         return {FileReadError::Kind::readFailed, error};
     }
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 

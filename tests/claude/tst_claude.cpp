@@ -1,4 +1,5 @@
 #include "app/EngineStateLocation.h"
+#include "claude/ClaudeCommandLine.h"
 #include "claude/ClaudePaths.h"
 
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ QProcessEnvironment environment(const QStringList &assignments)
 
 } // namespace
 
-class ClaudePathsTest : public QObject {
+class ClaudeIntegrationTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -72,7 +73,33 @@ private slots:
         const ClaudePaths paths = ClaudePaths::fromEnvironment({}, u"/home/ada"_qs);
         QCOMPARE(engineStateLocation(::environment(environment), settings, paths), expected);
     }
+
+    void childrenNeverSeeClaudeCodesSessionVariables()
+    {
+        const QProcessEnvironment inherited = environment(
+            {u"CLAUDECODE=1"_qs, u"CLAUDE_CODE_ENTRYPOINT=cli"_qs, u"CLAUDE_CODE_SSE_PORT=1234"_qs,
+             u"CLAUDE_CONFIG_DIR=/srv/cc"_qs, u"PATH=/usr/bin"_qs});
+        const QStringList expected{u"CLAUDE_CONFIG_DIR=/srv/cc"_qs, u"PATH=/usr/bin"_qs};
+        for (const ScriptInvocation &invocation :
+             {ClaudeCommandLine::usageReport(u"/bin/claude"_qs, u"/usage limits"_qs, inherited),
+              ClaudeCommandLine::resume(u"/bin/claude"_qs, u"id"_qs, u"/work"_qs, inherited),
+              ClaudeCommandLine::morningGreeting(u"/bin/claude"_qs, inherited)}) {
+            QVERIFY(invocation.environment);
+            QCOMPARE(invocation.environment->toStringList(), expected);
+        }
+    }
+
+    void resumeKeepsTheSessionIdJoinedAndRunsInItsDirectory()
+    {
+        const ScriptInvocation invocation = ClaudeCommandLine::resume(
+            u"/bin/claude"_qs, u"0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs, u"/home/ada/work"_qs, {});
+        QCOMPARE(invocation.arguments,
+                 (QStringList{u"-p"_qs, u"--resume=0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs,
+                              u"Please continue the previous task where you left off."_qs}));
+        QCOMPARE(invocation.workingDirectory, std::optional(u"/home/ada/work"_qs));
+        QCOMPARE(invocation.timeoutSeconds, 1800.0);
+    }
 };
 
-QTEST_GUILESS_MAIN(ClaudePathsTest)
-#include "tst_claudepaths.moc"
+QTEST_GUILESS_MAIN(ClaudeIntegrationTest)
+#include "tst_claude.moc"

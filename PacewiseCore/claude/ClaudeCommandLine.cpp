@@ -1,0 +1,71 @@
+#include "ClaudeCommandLine.h"
+
+namespace pacewise::ClaudeCommandLine {
+
+QProcessEnvironment reducedEnvironment(const QProcessEnvironment &environment)
+{
+    QProcessEnvironment reduced = environment;
+    for (const char *name : {"CLAUDECODE", "CLAUDE_CODE_ENTRYPOINT", "CLAUDE_CODE_SSE_PORT"})
+        reduced.remove(QLatin1String(name));
+    return reduced;
+}
+
+ScriptInvocation usageReport(const QString &claude, const QString &command, const QProcessEnvironment &environment)
+{
+    return ScriptInvocation{
+        .executable = claude,
+        .arguments = {QStringLiteral("-p"), command, QStringLiteral("--output-format"), QStringLiteral("json"),
+                      QStringLiteral("--no-session-persistence")},
+        .timeoutSeconds = usageReportTimeoutSeconds,
+        .environment = reducedEnvironment(environment),
+        .workingDirectory = std::nullopt,
+    };
+}
+
+ScriptInvocation authStatus(const QString &claude)
+{
+    return ScriptInvocation{
+        .executable = claude,
+        .arguments = {QStringLiteral("auth"), QStringLiteral("status")},
+        .timeoutSeconds = authStatusTimeoutSeconds,
+        .environment = std::nullopt,
+        .workingDirectory = std::nullopt,
+    };
+}
+
+ScriptInvocation signIn(const QString &claude)
+{
+    return ScriptInvocation{
+        .executable = claude,
+        .arguments = {QStringLiteral("auth"), QStringLiteral("login"), QStringLiteral("--claudeai")},
+        .timeoutSeconds = signInTimeoutSeconds,
+        .environment = std::nullopt,
+        .workingDirectory = std::nullopt,
+    };
+}
+
+ScriptInvocation resume(const QString &claude, const QString &sessionId, const QString &workingDirectory,
+                        const QProcessEnvironment &environment)
+{
+    return ScriptInvocation{
+        .executable = claude,
+        .arguments = {QStringLiteral("-p"), QStringLiteral("--resume=") + sessionId,
+                      QStringLiteral("Please continue the previous task where you left off.")},
+        .timeoutSeconds = resumeTimeoutSeconds,
+        .environment = reducedEnvironment(environment),
+        .workingDirectory = workingDirectory,
+    };
+}
+
+ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironment &environment)
+{
+    return ScriptInvocation{
+        .executable = claude,
+        .arguments = {QStringLiteral("-p"), QStringLiteral("Good morning")},
+        .timeoutSeconds = morningGreetingTimeoutSeconds,
+        .environment = reducedEnvironment(environment),
+        .workingDirectory = std::nullopt,
+    };
+}
+
+} // namespace pacewise::ClaudeCommandLine

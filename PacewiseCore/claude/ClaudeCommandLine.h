@@ -1,0 +1,43 @@
+#pragma once
+
+#include "system/ScriptRunning.h"
+
+#include <QProcessEnvironment>
+#include <QString>
+
+namespace pacewise::ClaudeCommandLine {
+
+// Every way Pacewise runs `claude`, in one place: arguments, environment,
+// working directory and time-out.
+
+// Our environment without the variables Claude Code sets for the tools it
+// runs: a `claude` started from inside a Claude Code session (the tray app
+// launched from a terminal in one, say) must not think it is a nested tool.
+QProcessEnvironment reducedEnvironment(const QProcessEnvironment &environment);
+
+// The print-mode usage report ("/usage limits", or "/usage" as a second try);
+// costs no model turn.
+ScriptInvocation usageReport(const QString &claude, const QString &command, const QProcessEnvironment &environment);
+
+// The sign-in status: JSON on standard output, exit 1 when signed out.
+ScriptInvocation authStatus(const QString &claude);
+
+// The browser sign-in; prints the URL, then waits for the code or the browser.
+ScriptInvocation signIn(const QString &claude);
+
+// Continues a session in its own directory. The id stays joined to the
+// option: `--resume` takes an optional value, so a separate word would let
+// the prompt be read as the session.
+ScriptInvocation resume(const QString &claude, const QString &sessionId, const QString &workingDirectory,
+                        const QProcessEnvironment &environment);
+
+// The greeting that starts the 5-hour window; uses a real model turn.
+ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironment &environment);
+
+inline constexpr double usageReportTimeoutSeconds = 30;
+inline constexpr double authStatusTimeoutSeconds = 15;
+inline constexpr double signInTimeoutSeconds = 180;
+inline constexpr double resumeTimeoutSeconds = 1800;
+inline constexpr double morningGreetingTimeoutSeconds = 90;
+
+} // namespace pacewise::ClaudeCommandLine

@@ -1,0 +1,358 @@
+#include "ScriptRunner.h"
+
+#include "FileDescriptor.h"
+#include "Logging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+#include <chrono>
+#include <cstring>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcScriptRunner, "pacewise.ScriptRunner", QtInfoMsg)
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Clock::duration duration(double seconds)
+{
+    // Callers pass small constants; anything else is clamped rather than
+    // allowed to overflow the clock's arithmetic.
+    constexpr double longest = 365.0 * 24 * 3600;
+    if (!std::isfinite(seconds) || seconds < 0)
+        seconds = 0;
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(std::min(seconds, longest)));
+}
+
+struct Capture {
+    FileDescriptor fd;
+    QByteArray bytes;
+    bool truncated = false;
+};
+
+// Reads what the pipe holds now; closes it at end-of-file. Bytes beyond the
+// limit are read and dropped so the child never blocks on a full pipe.
+void readAvailable(Capture &capture, qsizetype limit)
+{
+    constexpr qsizetype chunk = 256 * 1024;
+    char discard[64 * 1024];
+    for (;;) {
+        // Read straight into the capture while it has room; past the limit
+        // into a scratch buffer that is thrown away.
+        const qsizetype size = capture.bytes.size();
+        const qsizetype room = std::min(chunk, limit - size);
+        char *target = discard;
+        qsizetype wanted = qsizetype(sizeof discard);
+        if (room > 0) {
+            capture.bytes.resize(size + room);
+            target = capture.bytes.data() + size;
+            wanted = room;
+        }
+        const ssize_t count = ::read(capture.fd.get(), target, size_t(wanted));
+        if (room > 0)
+            capture.bytes.resize(size + std::max<ssize_t>(count, 0));
+        if (count > 0) {
+            if (room <= 0 && !capture.truncated) {
+                capture.truncated = true;
+                qCWarning(lcScriptRunner, "child process output exceeded %lld bytes; the rest was dropped",
+                          static_cast<long long>(limit));
+            }
+            continue;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        capture.fd.reset(); // end-of-file or a broken pipe
+        return;
+    }
+}
+
+struct SpawnedChild {
+    pid_t pid = -1;
+    Capture output;
+    Capture error;
+};
+
+class SpawnSetup {
+public:
+    SpawnSetup()
+    {
+        posix_spawn_file_actions_init(&actions);
+        posix_spawnattr_init(&attributes);
+    }
+    ~SpawnSetup()
+    {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSetup(const SpawnSetup &) = delete;
+    SpawnSetup &operator=(const SpawnSetup &) = delete;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+};
+
+std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const QString &workingDirectory)
+{
+    int outputPipe[2];
+    int errorPipe[2];
+    if (::pipe2(outputPipe, O_CLOEXEC) != 0)
+        return std::unexpected(errno);
+    FileDescriptor outputRead(outputPipe[0]), outputWrite(outputPipe[1]);
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+        return std::unexpected(errno);
+    FileDescriptor errorRead(errorPipe[0]), errorWrite(errorPipe[1]);
+
+    const QByteArray directory = QFile::encodeName(workingDirectory);
+    SpawnSetup setup;
+    posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&setup.actions, outputWrite.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&setup.actions, errorWrite.get(), STDERR_FILENO);
+    posix_spawn_file_actions_addchdir_np(&setup.actions, directory.constData());
+    // Descriptors other threads opened without close-on-exec must not leak
+    // into the child (a leaked pipe end would keep someone else waiting).
+    posix_spawn_file_actions_addclosefrom_np(&setup.actions, STDERR_FILENO + 1);
+
+    // Its own process group, so a time-out reaches its children too; default
+    // signal handling and mask whatever this process has set up.
+    sigset_t emptyMask, allSignals;
+    sigemptyset(&emptyMask);
+    sigfillset(&allSignals);
+    posix_spawnattr_setflags(&setup.attributes,
+                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&setup.attributes, 0);
+    posix_spawnattr_setsigmask(&setup.attributes, &emptyMask);
+    posix_spawnattr_setsigdefault(&setup.attributes, &allSignals);
+
+    const QByteArray executable = QFile::encodeName(invocation.executable);
+    std::vector<QByteArray> argumentBytes{executable};
+    for (const QString &argument : invocation.arguments)
+        argumentBytes.push_back(argument.toUtf8());
+    std::vector<char *> argv;
+    for (QByteArray &argument : argumentBytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    std::vector<QByteArray> environmentBytes;
+    std::vector<char *> envp;
+    if (invocation.environment) {
+        for (const QString &assignment : invocation.environment->toStringList())
+            environmentBytes.push_back(assignment.toUtf8());
+        for (QByteArray &assignment : environmentBytes)
+            envp.push_back(assignment.data());
+        envp.push_back(nullptr);
+    }
+
+    pid_t pid = -1;
+    const int result = ::posix_spawn(&pid, executable.constData(), &setup.actions, &setup.attributes, argv.data(),
+                                     invocation.environment ? envp.data() : environ);
+    if (result != 0)
+        return std::unexpected(result);
+
+    for (FileDescriptor *read : {&outputRead, &errorRead}) {
+        ::fcntl(read->get(), F_SETFL, ::fcntl(read->get(), F_GETFL) | O_NONBLOCK);
+        // Fewer wake-ups for chatty children; the default size is kept when
+        // the system refuses.
+        ::fcntl(read->get(), F_SETPIPE_SZ, 1024 * 1024);
+    }
+    SpawnedChild child;
+    child.pid = pid;
+    child.output.fd = std::move(outputRead);
+    child.error.fd = std::move(errorRead);
+    return child; // the write ends close here: only the child holds them now
+}
+
+int exitCodeFrom(int status)
+{
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    if (WIFSIGNALED(status))
+        return WTERMSIG(status);
+    return status;
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner()
+    : ScriptRunner(Options{})
+{
+}
+
+ScriptRunner::ScriptRunner(Options options)
+    : m_options(std::move(options))
+{
+    if (m_options.scratchDirectory.isEmpty())
+        m_options.scratchDirectory = defaultScratchDirectory();
+}
+
+QString ScriptRunner::defaultScratchDirectory()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime))
+        return QDir(runtime).filePath(QStringLiteral("pacewise-cli-cwd"));
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (!QDir::isAbsolutePath(cache))
+        cache = QDir::home().filePath(QStringLiteral(".cache"));
+    return QDir(cache).filePath(QStringLiteral("pacewise/cli-cwd"));
+}
+
+int ScriptRunner::preparePrivateDirectory(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    QDir().mkpath(QDir::cleanPath(path + QStringLiteral("/..")));
+    if (::mkdir(encoded.constData(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    struct stat status {};
+    if (::lstat(encoded.constData(), &status) != 0)
+        return errno;
+    if (!S_ISDIR(status.st_mode))
+        return ENOTDIR;
+    if (status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return EPERM;
+    return 0;
+}
+
+std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInvocation &invocation) const
+{
+    const auto launchFailed = [](int error) {
+        qCWarning(lcScriptRunner, "child process launch failed: %s",
+                  qUtf8Printable(privateText(QString::fromLocal8Bit(std::strerror(error)))));
+        return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = error});
+    };
+
+    if (!invocation.workingDirectory) {
+        if (const int refused = preparePrivateDirectory(m_options.scratchDirectory))
+            return launchFailed(refused);
+    }
+    qCDebug(lcScriptRunner, "child process started");
+    auto spawned = spawn(invocation, invocation.workingDirectory.value_or(m_options.scratchDirectory));
+    if (!spawned)
+        return launchFailed(spawned.error());
+    SpawnedChild &child = *spawned;
+
+    // Exit is noticed through a pidfd where the kernel has them, else by
+    // polling waitpid every 20 ms.
+    FileDescriptor exitNotifier(static_cast<int>(::syscall(SYS_pidfd_open, child.pid, 0)));
+
+    enum class Phase { running, terminating, killing, draining };
+    Phase phase = Phase::running;
+    Clock::time_point deadline = Clock::now() + duration(invocation.timeoutSeconds);
+    bool timedOut = false;
+    // The child is observed exiting without being reaped, so that its pid
+    // (and with it the process group id) stays reserved for as long as we
+    // may still signal the group. Once reaped or abandoned, never signal it.
+    bool exited = false;
+    bool childGone = false;
+    int status = 0;
+
+    const auto pipesOpen = [&] { return child.output.fd.isValid() || child.error.fd.isValid(); };
+    const auto startDraining = [&] {
+        childGone = true;
+        exitNotifier.reset();
+        phase = Phase::draining;
+        deadline = Clock::now() + duration(m_options.pipeDrainGraceSeconds);
+    };
+
+    for (;;) {
+        if (!exited) {
+            siginfo_t info{};
+            exited = ::waitid(P_PID, id_t(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child.pid;
+        }
+        // After SIGTERM, members of the group that still hold the pipes get
+        // the grace period too; the deadline then kills them with the group.
+        if (exited && !childGone && !(phase == Phase::terminating && pipesOpen())) {
+            ::waitpid(child.pid, &status, 0);
+            startDraining();
+        }
+        if (childGone && !pipesOpen())
+            break;
+
+        const auto now = Clock::now();
+        if (now >= deadline) {
+            switch (phase) {
+            case Phase::running:
+                timedOut = true;
+                qCWarning(lcScriptRunner, "child process timed out after %s s",
+                          qUtf8Printable(privateText(QString::number(invocation.timeoutSeconds))));
+                ::kill(-child.pid, SIGTERM);
+                phase = Phase::terminating;
+                deadline = now + duration(m_options.terminationGraceSeconds);
+                continue;
+            case Phase::terminating:
+                if (!exited)
+                    qCWarning(lcScriptRunner, "child process ignored SIGTERM; escalating to SIGKILL");
+                ::kill(-child.pid, SIGKILL);
+                ::kill(child.pid, SIGKILL);
+                phase = Phase::killing;
+                deadline = now + duration(m_options.terminationGraceSeconds);
+                continue;
+            case Phase::killing:
+                qCWarning(lcScriptRunner, "child process survived SIGKILL; abandoning it");
+                // Stuck in the kernel; somebody must still reap it, or it
+                // stays a zombie, but not this caller.
+                std::thread([pid = child.pid] { ::waitpid(pid, nullptr, 0); }).detach();
+                startDraining();
+                continue;
+            case Phase::draining:
+                qCWarning(lcScriptRunner, "pipe drain timed out after child exit; abandoned inherited fd");
+                break;
+            }
+            break;
+        }
+
+        pollfd watched[3];
+        nfds_t count = 0;
+        for (const Capture *capture : {&child.output, &child.error}) {
+            if (capture->fd.isValid())
+                watched[count++] = pollfd{capture->fd.get(), POLLIN, 0};
+        }
+        if (!exited && exitNotifier.isValid())
+            watched[count++] = pollfd{exitNotifier.get(), POLLIN, 0};
+
+        auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
+        if (!exited && !exitNotifier.isValid())
+            wait = std::min(wait, std::chrono::milliseconds(20));
+        if (::poll(watched, count, int(std::clamp<qint64>(wait.count(), 0, 60'000))) <= 0)
+            continue;
+        for (Capture *capture : {&child.output, &child.error}) {
+            if (capture->fd.isValid())
+                readAvailable(*capture, m_options.outputLimitBytes);
+        }
+    }
+
+    if (timedOut) {
+        return std::unexpected(
+            ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut, .timeoutSeconds = invocation.timeoutSeconds});
+    }
+    const int exitCode = exitCodeFrom(status);
+    qCDebug(lcScriptRunner, "child process exited with code %d", exitCode);
+    return ScriptResult{
+        .exitCode = exitCode,
+        .standardOutput = QString::fromUtf8(child.output.bytes),
+        .standardError = QString::fromUtf8(child.error.bytes),
+        .standardOutputTruncated = child.output.truncated,
+        .standardErrorTruncated = child.error.truncated,
+    };
+}
+
+} // namespace pacewise

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ScriptRunning.h"
+
+namespace pacewise {
+
+// The one way child processes are started. The child leads a new process
+// group, reads /dev/null, and inherits no descriptor but its two pipes, which
+// are read together so that neither can fill up. On time-out the group gets
+// SIGTERM, then SIGKILL; a grandchild that keeps the pipes open after the
+// child has gone is given pipeDrainGraceSeconds and then abandoned.
+class ScriptRunner final : public ScriptRunning {
+public:
+    struct Options {
+        double pipeDrainGraceSeconds = 5.0;
+        double terminationGraceSeconds = 2.0;
+        qsizetype outputLimitBytes = 16 * 1024 * 1024;
+        // Where children run unless told otherwise; see defaultScratchDirectory().
+        QString scratchDirectory;
+    };
+
+    ScriptRunner();
+    explicit ScriptRunner(Options options);
+
+    std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const override;
+
+    const Options &options() const { return m_options; }
+
+    // A folder only this user can write: $XDG_RUNTIME_DIR/pacewise-cli-cwd,
+    // else ~/.cache/pacewise/cli-cwd. `claude -p` trusts its working folder
+    // (it runs the hooks and reads CLAUDE.md found there), so a folder another
+    // local user could plant files in would run their code as ours.
+    static QString defaultScratchDirectory();
+
+    // Creates path (mode 0700) when missing and checks, without following a
+    // link, that it is a directory owned by this user that nobody else can
+    // write. Returns 0 or the errno that explains the refusal.
+    static int preparePrivateDirectory(const QString &path);
+
+private:
+    Options m_options;
+};
+
+} // namespace pacewise

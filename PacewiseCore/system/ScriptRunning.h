@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <expected>
+#include <optional>
+
+namespace pacewise {
+
+struct ScriptResult {
+    // The exit status after a normal exit; the signal number when the child
+    // was ended by a signal the runner did not send.
+    int exitCode = 0;
+    // Decoded as UTF-8; invalid sequences become U+FFFD.
+    QString standardOutput;
+    QString standardError;
+    // Set when a stream went past the capture limit and the rest was dropped.
+    bool standardOutputTruncated = false;
+    bool standardErrorTruncated = false;
+
+    bool operator==(const ScriptResult &) const = default;
+};
+
+struct ScriptRunnerError {
+    enum class Kind {
+        launchFailed, // errorNumber says why
+        timedOut,     // timeoutSeconds is the time-out that was given
+    };
+    Kind kind;
+    int errorNumber = 0;
+    double timeoutSeconds = 0;
+
+    bool operator==(const ScriptRunnerError &) const = default;
+};
+
+struct ScriptInvocation {
+    QString executable; // an absolute path; no PATH search happens here
+    QStringList arguments;
+    double timeoutSeconds = 30;
+    // The child's complete environment; nothing means "inherit ours".
+    std::optional<QProcessEnvironment> environment;
+    // Nothing means the runner's private scratch directory.
+    std::optional<QString> workingDirectory;
+};
+
+// Runs one child process to completion and collects its output. Blocking:
+// call it from a pool thread, never from the main thread.
+class ScriptRunning {
+public:
+    virtual ~ScriptRunning() = default;
+    virtual std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const = 0;
+};
+
+} // namespace pacewise

@@ -1,0 +1,272 @@
+#include "system/ScriptRunner.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <future>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace pacewise;
+
+namespace {
+
+ScriptInvocation shell(const QString &script, double timeoutSeconds = 10)
+{
+    return ScriptInvocation{.executable = u"/bin/sh"_qs,
+                            .arguments = {u"-c"_qs, script},
+                            .timeoutSeconds = timeoutSeconds,
+                            .environment = std::nullopt,
+                            .workingDirectory = std::nullopt};
+}
+
+QStringList openDescriptors()
+{
+    return QDir(u"/proc/self/fd"_qs).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Killed members are reparented and may linger as zombies until the
+// system's init reaps them; only those still running count.
+int livingMembersOfGroup(pid_t group)
+{
+    int living = 0;
+    for (const QString &entry : QDir(u"/proc"_qs).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(u"/proc/"_qs + entry + u"/stat"_qs);
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // pid (comm) state ppid pgrp ...; comm may hold spaces, so split after ')'
+        const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+        if (fields.size() > 2 && fields.at(2).toInt() == group && fields.at(0) != "Z")
+            ++living;
+    }
+    return living;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(pacewise::ScriptRunnerError::Kind)
+
+class ScriptRunnerTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_scratchParent;
+    QStringList m_descriptorsBefore;
+
+    ScriptRunner runner() const
+    {
+        return ScriptRunner({.pipeDrainGraceSeconds = 0.5,
+                             .terminationGraceSeconds = 0.3,
+                             .outputLimitBytes = 16 * 1024 * 1024,
+                             .scratchDirectory = m_scratchParent.filePath(u"cli-cwd"_qs)});
+    }
+
+private slots:
+    void init() { m_descriptorsBefore = openDescriptors(); }
+
+    // Every run, however it ended, leaves neither a descriptor nor a zombie.
+    void cleanup()
+    {
+        QCOMPARE(openDescriptors(), m_descriptorsBefore);
+        errno = 0;
+        QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
+        QCOMPARE(errno, ECHILD);
+    }
+
+    void returnsStatusAndBothStreams_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("exits at once") << u"exit 0"_qs << 0 << QString() << QString();
+        QTest::newRow("non-zero is a result") << u"echo out; echo err >&2; exit 7"_qs << 7 << u"out\n"_qs << u"err\n"_qs;
+        QTest::newRow("stdin is empty") << u"cat; echo done"_qs << 0 << u"done\n"_qs << QString();
+        QTest::newRow("killed by a signal") << u"kill -USR1 $$"_qs << int(SIGUSR1) << QString() << QString();
+        QTest::newRow("invalid UTF-8 replaced") << uR"(printf 'a\377b')"_qs << 0 << u"a\uFFFDb"_qs << QString();
+        QTest::newRow("runs in the scratch folder") << u"basename \"$PWD\""_qs << 0 << u"cli-cwd\n"_qs << QString();
+        QTest::newRow("inherited descriptors closed")
+            << u"ls /proc/self/fd | wc -l"_qs << 0 << u"4\n"_qs << QString(); // 0, 1, 2 and ls's own
+        QTest::newRow("own process group") << u"cut -d' ' -f5 /proc/$$/stat; echo $$"_qs << 0 << QString() << QString();
+    }
+
+    void returnsStatusAndBothStreams()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const auto result = runner().run(shell(script));
+        QVERIFY(result);
+        QCOMPARE(result->exitCode, exitCode);
+        if (QByteArray(QTest::currentDataTag()) == "own process group") {
+            const QStringList lines = result->standardOutput.split(u'\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines.at(0), lines.at(1));
+            return;
+        }
+        QCOMPARE(result->standardOutput, out);
+        QCOMPARE(result->standardError, err);
+    }
+
+    void largeOutputOnBothPipesIsCappedNotBlocking()
+    {
+        const auto result = runner().run(
+            shell(u"head -c 52428800 /dev/zero & head -c 52428800 /dev/zero >&2; wait; echo tail"_qs, 60));
+        QVERIFY(result);
+        QCOMPARE(result->exitCode, 0);
+        QCOMPARE(result->standardOutput.size(), 16 * 1024 * 1024);
+        QCOMPARE(result->standardError.size(), 16 * 1024 * 1024);
+        QVERIFY(result->standardOutputTruncated);
+        QVERIFY(result->standardErrorTruncated);
+    }
+
+    void timeOutsEndTheWholeGroup_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("never exits") << u"sleep 1000"_qs;
+        QTest::newRow("ignores SIGTERM") << u"trap '' TERM; while :; do sleep 1; done"_qs;
+        QTest::newRow("child of the group ignores SIGTERM") << u"sh -c \"trap '' TERM; sleep 1000\"; :"_qs;
+    }
+
+    void timeOutsEndTheWholeGroup()
+    {
+        QFETCH(QString, script);
+        QTemporaryDir dir;
+        const QString pidFile = dir.filePath(u"pid"_qs);
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = runner().run(shell(u"echo $$ > '%1'; "_qs.arg(pidFile) + script, 0.3));
+        QVERIFY(!result);
+        QCOMPARE(result.error(), (ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut, .timeoutSeconds = 0.3}));
+        // time-out + SIGTERM grace + SIGKILL grace + drain, with room for a slow machine
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+        QFile file(pidFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const pid_t group = file.readAll().trimmed().toInt();
+        QVERIFY(group > 1);
+        QTRY_COMPARE(livingMembersOfGroup(group), 0);
+    }
+
+    void grandchildHoldingThePipesIsAbandoned()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = runner().run(shell(u"sleep 3 & echo started; exit 4"_qs));
+        QVERIFY(result);
+        QCOMPARE(result->exitCode, 4);
+        QCOMPARE(result->standardOutput, u"started\n"_qs);
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void launchFailuresAreTyped_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("workingDirectory");
+        QTest::addColumn<int>("errorNumber");
+        QTest::newRow("missing") << u"/nonexistent/claude"_qs << QString() << ENOENT;
+        QTest::newRow("not executable") << QStringLiteral(PACEWISE_TEST_DATA "/not-executable") << QString() << EACCES;
+        QTest::newRow("a directory") << u"/usr/bin"_qs << QString() << EACCES;
+        QTest::newRow("missing working folder") << u"/bin/true"_qs << u"/nonexistent"_qs << ENOENT;
+    }
+
+    void launchFailuresAreTyped()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, workingDirectory);
+        QFETCH(int, errorNumber);
+        ScriptInvocation invocation{.executable = executable, .arguments = {}, .timeoutSeconds = 5,
+                                    .environment = std::nullopt, .workingDirectory = std::nullopt};
+        if (!workingDirectory.isEmpty())
+            invocation.workingDirectory = workingDirectory;
+        const auto result = runner().run(invocation);
+        QVERIFY(!result);
+        QCOMPARE(result.error(),
+                 (ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = errorNumber}));
+    }
+
+    void environmentIsExactlyTheGivenOne()
+    {
+        ScriptInvocation invocation{.executable = u"/usr/bin/env"_qs, .arguments = {}, .timeoutSeconds = 5,
+                                    .environment = QProcessEnvironment(), .workingDirectory = std::nullopt};
+        QCOMPARE(runner().run(invocation)->standardOutput, QString());
+
+        QProcessEnvironment environment;
+        environment.insert(u"ONLY"_qs, u"this"_qs);
+        invocation.environment = environment;
+        QCOMPARE(runner().run(invocation)->standardOutput, u"ONLY=this\n"_qs);
+    }
+
+    void eightRunsAtOnceFromDifferentThreads()
+    {
+        std::vector<std::future<std::expected<ScriptResult, ScriptRunnerError>>> runs;
+        const ScriptRunner shared = runner();
+        for (int index = 0; index < 8; ++index) {
+            runs.push_back(std::async(std::launch::async, [&shared, index] {
+                return shared.run(shell(u"sleep 0.2; echo %1; echo e%1 >&2; exit %1"_qs.arg(index)));
+            }));
+        }
+        for (int index = 0; index < 8; ++index) {
+            const auto result = runs[size_t(index)].get();
+            QVERIFY(result);
+            QCOMPARE(result->exitCode, index);
+            QCOMPARE(result->standardOutput, u"%1\n"_qs.arg(index));
+            QCOMPARE(result->standardError, u"e%1\n"_qs.arg(index));
+        }
+    }
+
+    // Another local user must not be able to plant files where `claude`
+    // runs, so a scratch folder that others could write is refused.
+    void scratchFolderMustBePrivate_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<int>("errorNumber");
+        QTest::newRow("created private") << u"none"_qs << 0;
+        QTest::newRow("reused") << u"private"_qs << 0;
+        QTest::newRow("world-writable") << u"world-writable"_qs << EPERM;
+        QTest::newRow("owned by someone else") << u"foreign"_qs << EPERM;
+        QTest::newRow("a symlink to a folder") << u"symlink"_qs << ENOTDIR;
+        QTest::newRow("a file") << u"file"_qs << ENOTDIR;
+    }
+
+    void scratchFolderMustBePrivate()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(int, errorNumber);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"deep/cli-cwd"_qs);
+        const QByteArray encoded = QFile::encodeName(path);
+        QDir().mkpath(dir.filePath(u"deep"_qs));
+        if (setUp == u"private" || setUp == u"world-writable" || setUp == u"foreign") {
+            QCOMPARE(::mkdir(encoded.constData(), 0700), 0);
+            if (setUp == u"world-writable")
+                QCOMPARE(::chmod(encoded.constData(), 0777), 0);
+            if (setUp == u"foreign")
+                QCOMPARE(::chown(encoded.constData(), ::geteuid() + 1, ::getegid()), 0);
+        } else if (setUp == u"symlink") {
+            QVERIFY(QFile::link(dir.path(), path));
+        } else if (setUp == u"file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+
+        QCOMPARE(ScriptRunner::preparePrivateDirectory(path), errorNumber);
+        ScriptRunner::Options options = runner().options();
+        options.scratchDirectory = path;
+        const auto result = ScriptRunner(options).run(shell(u"exit 0"_qs));
+        QCOMPARE(result.has_value(), errorNumber == 0);
+        if (errorNumber == 0) {
+            struct stat status {};
+            QCOMPARE(::lstat(encoded.constData(), &status), 0);
+            QCOMPARE(status.st_mode & 0777, 0700u);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(ScriptRunnerTest)
+#include "tst_scriptrunner.moc"
