@@ -1,4 +1,6 @@
 #include "app/EngineStateLocation.h"
+#include "FakeCLIFileSystem.h"
+#include "claude/CLIPathResolver.h"
 #include "claude/ClaudeCommandLine.h"
 #include "claude/ClaudePaths.h"
 
@@ -98,6 +100,89 @@ private slots:
                               u"Please continue the previous task where you left off."_qs}));
         QCOMPARE(invocation.workingDirectory, std::optional(u"/home/ada/work"_qs));
         QCOMPARE(invocation.timeoutSeconds, 1800.0);
+    }
+
+    void findsClaudeInSearchOrder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("executables");
+        QTest::addColumn<QString>("expected");
+        const QString bundle = u"/home/ada/.config/Claude/claude-code"_qs;
+        QTest::newRow("first absolute PATH entry")
+            << u"/a::rel:/b"_qs << QStringList{u"/a/claude"_qs, u"/b/claude"_qs} << u"/a/claude"_qs;
+        QTest::newRow("relative entries ignored") << u"rel:/b"_qs << QStringList{u"rel/claude"_qs, u"/b/claude"_qs} << u"/b/claude"_qs;
+        QTest::newRow("user install before system") << u"/a"_qs
+            << QStringList{u"/usr/local/bin/claude"_qs, u"/home/ada/.claude/local/claude"_qs} << u"/home/ada/.claude/local/claude"_qs;
+        QTest::newRow("newest nvm node")
+            << u"/a"_qs << QStringList{u"/home/ada/.nvm/versions/node/v20/bin/claude"_qs, u"/home/ada/.nvm/versions/node/v22/bin/claude"_qs}
+            << u"/home/ada/.nvm/versions/node/v20/bin/claude"_qs;
+        QTest::newRow("newest desktop copy by time, not name")
+            << QString() << QStringList{bundle + u"/2.1.9/claude"_qs, bundle + u"/2.1.10/claude"_qs, bundle + u"/claude-code-vm/claude"_qs}
+            << bundle + u"/2.1.9/claude"_qs;
+        QTest::newRow("folder without executable ignored") << QString() << QStringList{bundle + u"/2.1.10/claude"_qs} << bundle + u"/2.1.10/claude"_qs;
+        QTest::newRow("nothing anywhere") << u"/a:/b"_qs << QStringList{} << QString();
+    }
+
+    void findsClaudeInSearchOrder()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, executables);
+        QFETCH(QString, expected);
+        auto fileSystem = std::make_shared<test::FakeCLIFileSystem>();
+        fileSystem->executables = executables;
+        const QString bundle = u"/home/ada/.config/Claude/claude-code"_qs;
+        fileSystem->directories[bundle] = {bundle + u"/2.1.10"_qs, bundle + u"/2.1.9"_qs, bundle + u"/claude-code-vm"_qs, bundle + u"/2.2.0"_qs};
+        fileSystem->modified[bundle + u"/2.1.9/claude"_qs] = QDateTime(QDate(2026, 11, 2), QTime(), Qt::UTC);
+        fileSystem->modified[bundle + u"/2.1.10/claude"_qs] = QDateTime(QDate(2026, 10, 1), QTime(), Qt::UTC);
+        fileSystem->modified[bundle + u"/claude-code-vm/claude"_qs] = QDateTime(QDate(2026, 12, 1), QTime(), Qt::UTC);
+        const QString nvm = u"/home/ada/.nvm/versions/node"_qs;
+        fileSystem->directories[nvm] = {nvm + u"/v20"_qs, nvm + u"/v22"_qs};
+        fileSystem->modified[nvm + u"/v20/bin/claude"_qs] = QDateTime(QDate(2026, 12, 1), QTime(), Qt::UTC);
+        fileSystem->modified[nvm + u"/v22/bin/claude"_qs] = QDateTime(QDate(2026, 1, 1), QTime(), Qt::UTC);
+
+        CLIPathResolver resolver(fileSystem, {.searchPath = [path] { return path.isNull() ? std::nullopt : std::optional(path); },
+                                              .homeDirectory = u"/home/ada"_qs,
+                                              .desktopBundleRoot = bundle,
+                                              .now = [] { return QDateTime::currentDateTimeUtc(); }});
+        QCOMPARE(resolver.resolve().value_or(QString()), expected);
+    }
+
+    void remembersHitsUntilInvalidatedAndMissesForFiveSeconds()
+    {
+        auto fileSystem = std::make_shared<test::FakeCLIFileSystem>();
+        QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(9, 0), Qt::UTC);
+        CLIPathResolver resolver(fileSystem, {.searchPath = [] { return std::optional(u"/a"_qs); },
+                                              .homeDirectory = u"/home/ada"_qs,
+                                              .desktopBundleRoot = u"/bundle"_qs,
+                                              .now = [&now] { return now; }});
+        QVERIFY(!resolver.resolve());
+        const int afterSearch = fileSystem->questions;
+        now = now.addSecs(1);
+        QVERIFY(!resolver.resolve());
+        QCOMPARE(fileSystem->questions, afterSearch); // the miss was remembered
+
+        fileSystem->executables = {u"/a/claude"_qs};
+        now = now.addSecs(5);
+        QCOMPARE(resolver.resolve(), std::optional(u"/a/claude"_qs));
+        fileSystem->executables.clear();
+        QCOMPARE(resolver.resolve(), std::optional(u"/a/claude"_qs)); // kept although gone
+        resolver.invalidate();
+        QVERIFY(!resolver.resolve());
+    }
+
+    void realFileSystemAcceptsOnlyExecutableRegularFiles()
+    {
+        QTemporaryDir dir;
+        const DefaultCLIFileSystem fileSystem;
+        QDir().mkpath(dir.filePath(u"folder/claude"_qs));
+        QFile script(dir.filePath(u"claude"_qs));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(fileSystem.isExecutableFile(script.fileName()));
+        QVERIFY(!fileSystem.isExecutableFile(dir.filePath(u"folder/claude"_qs)));
+        QVERIFY(!fileSystem.isExecutableFile(QStringLiteral(PACEWISE_TEST_DATA "/not-executable")));
+        QCOMPARE(fileSystem.contentsOfDirectory(dir.path())->size(), 2);
+        QVERIFY(!fileSystem.contentsOfDirectory(dir.filePath(u"none"_qs)));
     }
 };
 
