@@ -1,9 +1,13 @@
 #include "app/EngineStateLocation.h"
 #include "FakeCLIFileSystem.h"
+#include "claude/AuthService.h"
+#include "support/FakeScriptRunner.h"
+#include "support/TestFiles.h"
 #include "claude/CLIPathResolver.h"
 #include "claude/ClaudeCommandLine.h"
 #include "claude/ClaudePaths.h"
 
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -183,6 +187,57 @@ private slots:
         QVERIFY(!fileSystem.isExecutableFile(QStringLiteral(PACEWISE_TEST_DATA "/not-executable")));
         QCOMPARE(fileSystem.contentsOfDirectory(dir.path())->size(), 2);
         QVERIFY(!fileSystem.contentsOfDirectory(dir.filePath(u"none"_qs)));
+    }
+
+    void authStatusIsTheFirstDecodableObject_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // compact JSON, empty: no status
+        const QString signedIn = QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json")));
+        QTest::newRow("real, signed in") << signedIn
+            << u"{\"authMethod\":\"claude.ai\",\"email\":\"standin@example.com\",\"loggedIn\":true,\"subscriptionType\":\"max\"}"_qs;
+        QTest::newRow("real, signed out") << QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-out.json")))
+            << u"{\"authMethod\":\"none\",\"loggedIn\":false}"_qs;
+        QTest::newRow("warning line first") << u"Additional CA cert(s): /etc/x.crt\n"_qs + signedIn.left(0) + u"{\"loggedIn\":false}"_qs
+            << u"{\"loggedIn\":false}"_qs;
+        QTest::newRow("brace and quote inside a string") << u"x {\"email\":\"a}\\\"b\",\"loggedIn\":true} y"_qs
+            << u"{\"email\":\"a}\\\"b\",\"loggedIn\":true}"_qs;
+        QTest::newRow("first object lacks loggedIn") << u"{\"note\":1} {\"loggedIn\":true}"_qs << u"{\"loggedIn\":true}"_qs;
+        QTest::newRow("nested inside another object") << u"{\"status\":{\"loggedIn\":true}}"_qs << u"{\"loggedIn\":true}"_qs;
+        QTest::newRow("wrong type") << u"{\"loggedIn\":\"yes\"}"_qs << QString();
+        QTest::newRow("unclosed") << u"{ nothing else"_qs << QString();
+        QTest::newRow("text mode output") << QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.txt"))) << QString();
+        QTest::newRow("100,000 opening braces") << QString(100'000, u'{') << QString();
+        QTest::newRow("deep nesting around a status") << QString(5'000, u'{') + u"{\"loggedIn\":true}"_qs + QString(5'000, u'}')
+            << u"{\"loggedIn\":true}"_qs;
+    }
+
+    void authStatusIsTheFirstDecodableObject()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const auto status = AuthStatus::parse(text);
+        QCOMPARE(status.has_value(), !expected.isEmpty());
+        if (status)
+            QCOMPARE(QString::fromUtf8(QJsonDocument(status->toJson()).toJson(QJsonDocument::Compact)), expected);
+    }
+
+    void authServiceReadsEitherStreamWhateverTheExitCode()
+    {
+        auto resolver = std::make_shared<test::FakeResolver>();
+        auto runner = std::make_shared<test::FakeScriptRunner>();
+        runner->answer(1, QString(), u"{\"loggedIn\":false}"_qs); // only on standard error
+        runner->answer(0, u"garbage"_qs);
+        const AuthService service(resolver, runner);
+        QCOMPARE(service.status(), std::optional(AuthStatus{.loggedIn = false}));
+        QCOMPARE(runner->invocations.constFirst().arguments, (QStringList{u"auth"_qs, u"status"_qs}));
+        QVERIFY(!runner->invocations.constFirst().environment); // inherits ours
+        QVERIFY(!service.status());
+        QCOMPARE(resolver->invalidations, 0);
+        QVERIFY(!service.status()); // no answer queued: the fake fails to launch
+        QCOMPARE(resolver->invalidations, 1);
+        resolver->path.reset();
+        QVERIFY(!service.status());
     }
 };
 

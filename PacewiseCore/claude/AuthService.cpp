@@ -1,0 +1,45 @@
+#include "AuthService.h"
+
+#include "ClaudeCommandLine.h"
+#include "system/Logging.h"
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcAuthService, "pacewise.AuthService", QtInfoMsg)
+
+AuthService::AuthService(std::shared_ptr<CLIPathResolving> resolver, std::shared_ptr<const ScriptRunning> runner,
+                         std::optional<double> timeoutSeconds)
+    : m_resolver(std::move(resolver))
+    , m_runner(std::move(runner))
+    , m_timeoutSeconds(timeoutSeconds)
+{
+}
+
+std::optional<AuthStatus> AuthService::status() const
+{
+    const auto claude = m_resolver->resolve();
+    if (!claude) {
+        qCInfo(lcAuthService, "auth status: claude CLI не найден");
+        return std::nullopt;
+    }
+    ScriptInvocation invocation = ClaudeCommandLine::authStatus(*claude);
+    if (m_timeoutSeconds)
+        invocation.timeoutSeconds = *m_timeoutSeconds;
+    const auto run = m_runner->run(invocation);
+    if (!run) {
+        const bool launchFailed = run.error().kind == ScriptRunnerError::Kind::launchFailed;
+        qCWarning(lcAuthService, "auth status: запуск не удался: %s",
+                  launchFailed ? "launch failed" : "timed out");
+        if (launchFailed)
+            m_resolver->invalidate();
+        return std::nullopt;
+    }
+    if (auto status = AuthStatus::parse(run->standardOutput))
+        return *status;
+    if (auto status = AuthStatus::parse(run->standardError))
+        return *status;
+    qCWarning(lcAuthService, "auth status: вывод не разобрался в AuthStatus");
+    return std::nullopt;
+}
+
+} // namespace pacewise

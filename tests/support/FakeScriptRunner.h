@@ -1,0 +1,44 @@
+#pragma once
+
+#include "claude/CLIPathResolver.h"
+#include "system/ScriptRunning.h"
+
+#include <QList>
+
+#include <deque>
+
+namespace pacewise::test {
+
+// Answers runs from a queue and remembers what it was asked to run.
+class FakeScriptRunner final : public ScriptRunning {
+public:
+    mutable std::deque<std::expected<ScriptResult, ScriptRunnerError>> answers;
+    mutable QList<ScriptInvocation> invocations;
+
+    void answer(int exitCode, const QString &standardOutput, const QString &standardError = {})
+    {
+        answers.push_back(ScriptResult{.exitCode = exitCode, .standardOutput = standardOutput,
+                                       .standardError = standardError});
+    }
+
+    std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const override
+    {
+        invocations.append(invocation);
+        if (answers.empty())
+            return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = ENOENT});
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FakeResolver final : public CLIPathResolving {
+public:
+    std::optional<QString> path = QStringLiteral("/opt/claude/bin/claude");
+    int invalidations = 0;
+
+    std::optional<QString> resolve() override { return path; }
+    void invalidate() override { ++invalidations; }
+};
+
+} // namespace pacewise::test
