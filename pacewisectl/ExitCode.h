@@ -8,6 +8,7 @@ enum ExitCode : int {
     failure = 1,
     usageError = 2,
     noUsageData = 3,
+    notSignedIn = 4,
 };
 
 } // namespace pacewise::cli

@@ -1,8 +1,11 @@
 #include "StatusCommand.h"
 
+#include "ClaudeErrorText.h"
 #include "ExitCode.h"
+#include "TimeoutOption.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
+#include "usage/UsageCLI.h"
 #include "usage/MenuBarUsage.h"
 #include "usage/UsageLimitRowBuilder.h"
 
@@ -15,12 +18,20 @@ namespace pacewise::cli {
 
 namespace {
 
-const char helpText[] = R"(Usage: pacewisectl status
+const char helpText[] = R"(Usage: pacewisectl status [--source auto|cli|state] [--timeout SECONDS]
 
-Shows the usage of the 5-hour and weekly windows as recorded in the engine
-state file: one line per limit with its reset time in the local time zone,
-then the figure the tray shows and its severity (normal, warning from 80 %,
-critical from 98 % of the worst window).
+Shows the usage of the 5-hour and weekly windows: one line per limit with its
+reset time in the local time zone, when the figures were confirmed, the
+figure the tray shows and its severity (normal, warning from 80 %, critical
+from 98 % of the worst window), and where the figures came from.
+
+Options:
+  --source auto    ask claude's usage report, else read the engine state
+                   file (the default)
+  --source cli     only ask claude (runs `claude -p "/usage limits"`, which
+                   costs no model turn)
+  --source state   only read the engine state file
+  --timeout N      wait at most N seconds for claude (default 30)
 
 Exit status: 0 usage shown, 2 bad arguments, 3 no usage data (the reason is
 printed).
@@ -74,7 +85,7 @@ QString reasonText(const EngineStateError &error, const QString &path)
     return {};
 }
 
-void printSnapshot(const UsageSnapshot &snapshot, const StatusContext &context, QTextStream &out)
+void printSnapshot(const UsageSnapshot &snapshot, const CommandContext &context, QTextStream &out)
 {
     const auto rows = UsageLimitRowBuilder::rows(
         snapshot, QStringLiteral("5 hours"), QStringLiteral("Week"),
@@ -105,10 +116,13 @@ void printSnapshot(const UsageSnapshot &snapshot, const StatusContext &context, 
 
 } // namespace
 
-int runStatus(const QStringList &arguments, const StatusContext &context, QTextStream &out, QTextStream &err)
+int runStatus(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addOption(QCommandLineOption(QStringLiteral("source"), QStringLiteral("Where the figures come from."),
+                                        QStringLiteral("auto|cli|state"), QStringLiteral("auto")));
+    parser.addOption(timeoutOption());
     if (!parser.parse(arguments)) {
         err << "pacewisectl status: " << parser.errorText() << "; see 'pacewisectl status --help'\n";
         return usageError;
@@ -122,16 +136,50 @@ int runStatus(const QStringList &arguments, const StatusContext &context, QTextS
             << "'; see 'pacewisectl status --help'\n";
         return usageError;
     }
-
-    const EngineStateReader reader(context.engineStatePath, AccountIdentity(context.claudePaths.accountFile()));
-    const auto snapshot = reader.readExplained(context.now);
-    if (!snapshot) {
-        qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
-        out << "no usage data: " << reasonText(snapshot.error(), context.engineStatePath) << '\n';
-        return noUsageData;
+    const QString source = parser.value(QStringLiteral("source"));
+    if (source != u"auto" && source != u"cli" && source != u"state") {
+        err << "pacewisectl status: --source takes auto, cli or state, not '" << source << "'\n";
+        return usageError;
     }
-    printSnapshot(*snapshot, context, out);
-    return success;
+    std::optional<double> timeout;
+    if (!readTimeout(parser, QStringLiteral("status"), timeout, err))
+        return usageError;
+
+    const AccountIdentity accountIdentity(context.claudePaths.accountFile());
+    QStringList reasons;
+    if (source != u"state") {
+        const UsageCLI usageCli({.resolver = context.resolver,
+                                 .runner = context.runner,
+                                 .accountIdentity = accountIdentity,
+                                 .environment = context.environment,
+                                 .now = [&context] { return context.now; },
+                                 .timeZone = [&context] { return context.timeZone; },
+                                 .timeoutSeconds = timeout});
+        const auto snapshot = usageCli.fetch();
+        if (snapshot) {
+            printSnapshot(*snapshot, context, out);
+            out << "Source: claude usage report\n";
+            return success;
+        }
+        qCDebug(lcCli) << "usage report unusable, kind" << int(snapshot.error().kind);
+        reasons << QStringLiteral("claude: ") + usageErrorText(snapshot.error());
+    }
+    if (source != u"cli") {
+        const EngineStateReader reader(context.engineStatePath, accountIdentity);
+        const auto snapshot = reader.readExplained(context.now);
+        if (snapshot) {
+            printSnapshot(*snapshot, context, out);
+            out << "Source: engine state file " << context.engineStatePath;
+            if (!reasons.isEmpty())
+                out << " (" << reasons.join(QStringLiteral("; ")) << ')';
+            out << '\n';
+            return success;
+        }
+        qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
+        reasons << reasonText(snapshot.error(), context.engineStatePath);
+    }
+    out << "no usage data: " << reasons.join(QStringLiteral("; ")) << '\n';
+    return noUsageData;
 }
 
 } // namespace pacewise::cli

@@ -1,8 +1,11 @@
+#include "AuthCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
 #include "app/EngineStateLocation.h"
+#include "system/ScriptRunner.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QTextStream>
 
@@ -18,6 +21,7 @@ Keeps an eye on Claude Code's usage limits from the command line.
 
 Commands:
   status      show the usage of the 5-hour and weekly windows
+  auth        show whether Claude Code is signed in, and as whom
 
 Options:
   -h, --help     show this help, or a command's with 'pacewisectl <command> --help'
@@ -27,9 +31,11 @@ Exit status:
   0  success
   1  the command failed
   2  bad arguments (nothing was changed)
-  3  no usage data (status only; the reason is printed)
+  3  no usage data (status; the reason is printed)
+  4  not signed in (auth)
 
 Environment:
+  PATH                 where claude is looked for first
   CLAUDE_CONFIG_DIR    Claude Code's configuration directory (default ~/.claude)
   PACEWISE_STATE_PATH  the engine state file (default <config dir>/rate-limit-state.json)
 )";
@@ -42,6 +48,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Pacewise"));
     QCoreApplication::setApplicationName(QStringLiteral("Pacewise"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PACEWISE_VERSION));
+
+    // A command's own one-line message is what the user reads; the library's
+    // log lines would only repeat it. QT_LOGGING_RULES still turns them on.
+    QLoggingCategory::setFilterRules(QStringLiteral("pacewise.*.info=false\npacewise.*.warning=false"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -65,18 +75,25 @@ int main(int argc, char *argv[])
     QStringList commandArguments = arguments.mid(1);
     commandArguments[0] = QStringLiteral("pacewisectl ") + command;
 
-    if (command == QLatin1String("status")) {
+    using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
+    const std::pair<const char *, Command> commands[] = {{"status", cli::runStatus}, {"auth", cli::runAuth}};
+    for (const auto &[name, run] : commands) {
+        if (command != QLatin1String(name))
+            continue;
         const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         const QSettings settings;
         const ClaudePaths claudePaths = ClaudePaths::forCurrentUser();
-        const cli::StatusContext context{
+        const cli::CommandContext context{
+            .environment = environment,
             .claudePaths = claudePaths,
             .engineStatePath = engineStateLocation(environment, settings, claudePaths),
             .now = QDateTime::currentDateTimeUtc(),
             .locale = QLocale::system(),
             .timeZone = QTimeZone::systemTimeZone(),
+            .resolver = std::make_shared<CLIPathResolver>(),
+            .runner = std::make_shared<ScriptRunner>(),
         };
-        return cli::runStatus(commandArguments, context, out, err);
+        return run(commandArguments, context, out, err);
     }
 
     err << "pacewisectl: unknown command '" << command << "'; see 'pacewisectl --help'\n";

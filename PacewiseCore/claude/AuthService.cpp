@@ -17,10 +17,17 @@ AuthService::AuthService(std::shared_ptr<CLIPathResolving> resolver, std::shared
 
 std::optional<AuthStatus> AuthService::status() const
 {
+    auto status = statusExplained();
+    return status ? std::optional(std::move(*status)) : std::nullopt;
+}
+
+std::expected<AuthStatus, AuthStatusError> AuthService::statusExplained() const
+{
+    using Kind = AuthStatusError::Kind;
     const auto claude = m_resolver->resolve();
     if (!claude) {
         qCInfo(lcAuthService, "auth status: claude CLI не найден");
-        return std::nullopt;
+        return std::unexpected(AuthStatusError{.kind = Kind::cliNotFound});
     }
     ScriptInvocation invocation = ClaudeCommandLine::authStatus(*claude);
     if (m_timeoutSeconds)
@@ -28,18 +35,19 @@ std::optional<AuthStatus> AuthService::status() const
     const auto run = m_runner->run(invocation);
     if (!run) {
         const bool launchFailed = run.error().kind == ScriptRunnerError::Kind::launchFailed;
-        qCWarning(lcAuthService, "auth status: запуск не удался: %s",
-                  launchFailed ? "launch failed" : "timed out");
-        if (launchFailed)
-            m_resolver->invalidate();
-        return std::nullopt;
+        qCWarning(lcAuthService, "auth status: запуск не удался: %s", launchFailed ? "launch failed" : "timed out");
+        if (!launchFailed)
+            return std::unexpected(AuthStatusError{.kind = Kind::timedOut});
+        // The remembered path may point at a claude that has since moved.
+        m_resolver->invalidate();
+        return std::unexpected(AuthStatusError{.kind = Kind::launchFailed, .errorNumber = run.error().errorNumber});
     }
     if (auto status = AuthStatus::parse(run->standardOutput))
         return *status;
     if (auto status = AuthStatus::parse(run->standardError))
         return *status;
     qCWarning(lcAuthService, "auth status: вывод не разобрался в AuthStatus");
-    return std::nullopt;
+    return std::unexpected(AuthStatusError{.kind = Kind::noStatus});
 }
 
 } // namespace pacewise

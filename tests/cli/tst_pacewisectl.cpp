@@ -1,5 +1,7 @@
 #include "support/TestFiles.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +15,18 @@ struct Run {
     QString out;
     QString err;
 };
+
+QByteArray usageEnvelope(const QString &report)
+{
+    return QJsonDocument(QJsonObject{{u"type"_qs, u"result"_qs}, {u"is_error"_qs, false}, {u"result"_qs, report}})
+        .toJson(QJsonDocument::Compact);
+}
+
+// A reset as claude prints it: "Dec 6, 2026, 5:02pm (UTC)".
+QString resetText(const QDateTime &instant)
+{
+    return QLocale::c().toString(instant.toUTC(), u"MMM d, yyyy, h:mmap"_qs) + u" (UTC)"_qs;
+}
 
 QByteArray stateFile(qint64 confirmedAt, const QByteArray &extra = {})
 {
@@ -33,13 +47,29 @@ class PacewisectlTest : public QObject {
 private:
     QTemporaryDir m_home;
 
-    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {})
+    // Answers of the fake claude for the next run; see tests/fakes/claude.
+    void scenario(const QMap<QString, QByteArray> &files)
+    {
+        QDir(scenarioPath()).removeRecursively();
+        for (auto file = files.begin(); file != files.end(); ++file)
+            QVERIFY(writeFile(scenarioPath() + u'/' + file.key(), file.value()));
+    }
+
+    QString scenarioPath() const { return m_home.filePath(u"scenario"_qs); }
+    QString claudeLog() const { return m_home.filePath(u"claude.log"_qs); }
+
+    // With the fake claude first on PATH, unless withClaude is false.
+    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false)
     {
         QProcessEnvironment environment;
         environment.insert(u"HOME"_qs, m_home.path());
         environment.insert(u"TZ"_qs, u"UTC"_qs);
         environment.insert(u"LC_ALL"_qs, u"C"_qs);
-        environment.insert(u"PATH"_qs, u"/usr/bin:/bin"_qs);
+        environment.insert(u"PATH"_qs, withClaude ? QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin") : u"/usr/bin:/bin"_qs);
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
+        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
+        environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+        environment.insert(u"CLAUDECODE"_qs, u"1"_qs); // as when started from inside a Claude Code session
         for (const QString &assignment : extraEnvironment)
             environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
         QProcess process;
@@ -58,19 +88,22 @@ private slots:
     {
         QDir(m_home.path()).removeRecursively();
         QDir().mkpath(m_home.path());
+        QDir().mkpath(m_home.filePath(u"run"_qs));
+        QFile::setPermissions(m_home.filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void statusShowsEveryLimitAndTheTrayFigure()
     {
         const qint64 fiveMinutesAgo = QDateTime::currentSecsSinceEpoch() - 300;
         QVERIFY(writeFile(defaultStatePath(), stateFile(fiveMinutesAgo)));
-        const Run result = run({u"status"_qs});
+        const Run result = run({u"status"_qs, u"--source"_qs, u"state"_qs});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, u"5 hours         42%  resets 17:01\n"
                              "Week            17%  resets sun 17:01\n"
                              "Week (Sonnet)   99%  resets sun 17:01\n"
                              "Updated: 5 min ago\n"
-                             "Menu bar: 42% (critical)\n"_qs);
+                             "Menu bar: 42% (critical)\n"
+                             "Source: engine state file %1\n"_qs.arg(defaultStatePath()));
         QCOMPARE(result.err, QString());
     }
 
@@ -101,7 +134,7 @@ private slots:
             QVERIFY(writeFile(defaultStatePath(), "\x7f" "ELF"));
         }
 
-        const Run result = run({u"status"_qs});
+        const Run result = run({u"status"_qs, u"--source"_qs, u"state"_qs});
         QCOMPARE(result.exitCode, 3);
         QVERIFY2(result.out.startsWith(u"no usage data: "_qs + defaultStatePath()), qPrintable(result.out));
         QVERIFY2(result.out.contains(reason), qPrintable(result.out));
@@ -121,9 +154,112 @@ private slots:
         QFETCH(QString, variable);
         QFETCH(QString, file);
         QVERIFY(writeFile(m_home.filePath(file), stateFile(QDateTime::currentSecsSinceEpoch())));
-        const Run result = run({u"status"_qs}, {variable.arg(m_home.path())});
+        const Run result = run({u"status"_qs, u"--source=state"_qs}, {variable.arg(m_home.path())});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith(u"5 hours"_qs));
+    }
+
+    void statusAsksClaudeFirst()
+    {
+        const QDateTime fiveHourReset = QDateTime::currentDateTimeUtc().addSecs(7200);
+        const QDateTime weekReset = QDateTime::currentDateTimeUtc().addDays(3);
+        scenario({{u"usage-limits.stdout"_qs,
+                   usageEnvelope(u"You are currently using your subscription to power your Claude Code usage\n\n"
+                                 "Current session: 42% used · resets %1\n"
+                                 "Current week (all models): 17% used · resets %2"_qs.arg(resetText(fiveHourReset),
+                                                                                        resetText(weekReset)))}});
+        const Run result = run({u"status"_qs}, {}, true);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.startsWith(u"5 hours   42%  resets %1\nWeek      17%  resets "_qs.arg(
+                     fiveHourReset.toString(u"HH:mm"_qs))),
+                 qPrintable(result.out));
+        QVERIFY(result.out.endsWith(u"Menu bar: 42% (normal)\nSource: claude usage report\n"_qs));
+
+        // claude ran in the private scratch folder, without the variables
+        // of a surrounding Claude Code session.
+        const QString log = QString::fromUtf8(readFile(claudeLog()));
+        QVERIFY(log.contains(u"cwd=%1/pacewise-cli-cwd\n"_qs.arg(m_home.filePath(u"run"_qs))));
+        QVERIFY(log.contains(u"arg=/usage limits\narg=--output-format\narg=json\narg=--no-session-persistence\n"_qs));
+        QVERIFY(!log.contains(u"env=CLAUDECODE="_qs));
+    }
+
+    void statusFallsBackAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("claude missing, state file good") << u"missing"_qs << QStringList{} << 0
+            << u"Source: engine state file %1 (claude: claude was not found on PATH"_qs;
+        QTest::newRow("signed out, no state file") << u"signed-out"_qs << QStringList{} << 3
+            << u"no usage data: claude: claude showed no usage figures: it is signed out"_qs;
+        QTest::newRow("claude hangs") << u"hangs"_qs << QStringList{u"--source=cli"_qs, u"--timeout=0.5"_qs} << 3
+            << u"no usage data: claude: claude did not answer within 0.5 s\n"_qs;
+        QTest::newRow("claude fails") << u"fails"_qs << QStringList{u"--source=cli"_qs} << 3
+            << u"no usage data: claude: claude exited with status 1: Not logged in · Please run /login\n"_qs;
+        QTest::newRow("claude prints garbage") << u"garbage"_qs << QStringList{u"--source=cli"_qs} << 3
+            << u"no usage data: claude: claude printed no usage report"_qs;
+    }
+
+    void statusFallsBackAndSaysWhy()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        const QByteArray costSummary = usageEnvelope(u"Estimated cost:        $0.0000\nTotal duration (API):  0s"_qs);
+        if (setUp == u"missing")
+            QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch())));
+        else if (setUp == u"signed-out")
+            scenario({{u"usage-limits.stdout"_qs, costSummary}, {u"usage.stdout"_qs, costSummary}});
+        else if (setUp == u"hangs")
+            scenario({{u"usage-limits.delay"_qs, "30"}, {u"usage-limits.ignore-term"_qs, ""}});
+        else if (setUp == u"fails")
+            scenario({{u"usage-limits.stderr"_qs, "Not logged in · Please run /login\n"}, {u"usage-limits.exit"_qs, "1"}});
+        else
+            scenario({{u"usage-limits.stdout"_qs, "\x7f\x01 not json"}});
+
+        const Run result = run(QStringList{u"status"_qs} + arguments, {}, setUp != u"missing");
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.contains(expected.contains(u"%1"_qs) ? expected.arg(defaultStatePath()) : expected),
+                 qPrintable(result.out));
+        QCOMPARE(result.out.count(u"no usage data"_qs), exitCode == 3 ? 1 : 0);
+    }
+
+    void authTellsWhoIsSignedIn_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("signed in") << u"signed-in"_qs << 0 << u"Signed in: standin@example.com (max)\n"_qs << QString();
+        QTest::newRow("signed out exits 1 but answers") << u"signed-out"_qs << 4 << u"Not signed in; run 'claude auth login' to sign in\n"_qs << QString();
+        QTest::newRow("claude missing") << u"missing"_qs << 1 << QString() << u"pacewisectl auth: claude was not found"_qs;
+        QTest::newRow("claude hangs") << u"hangs"_qs << 1 << QString() << u"pacewisectl auth: claude auth status did not answer in time\n"_qs;
+        QTest::newRow("text instead of JSON") << u"text"_qs << 1 << QString() << u"printed no sign-in status\n"_qs;
+    }
+
+    void authTellsWhoIsSignedIn()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QString samples = QStringLiteral(PACEWISE_TEST_DATA "/cli/");
+        if (setUp == u"signed-in")
+            scenario({{u"auth-status.stdout"_qs, readFile(samples + u"auth-status-signed-in.json"_qs)}});
+        else if (setUp == u"signed-out")
+            scenario({{u"auth-status.stdout"_qs, readFile(samples + u"auth-status-signed-out.json"_qs)}, {u"auth-status.exit"_qs, "1"}});
+        else if (setUp == u"hangs")
+            scenario({{u"auth-status.delay"_qs, "30"}, {u"auth-status.grandchild"_qs, ""}});
+        else if (setUp == u"text")
+            scenario({{u"auth-status.stdout"_qs, readFile(samples + u"auth-status-signed-in.txt"_qs)}});
+
+        const Run result = run({u"auth"_qs, u"--timeout"_qs, u"0.5"_qs}, {}, setUp != u"missing");
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.out, out);
+        QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err), qPrintable(result.err));
+        QVERIFY(result.err.count(u'\n') <= 1); // the reason, and no log noise
     }
 
     void badArgumentsFailWithOneLine_data()
@@ -133,6 +269,8 @@ private slots:
         QTest::newRow("unknown command") << QStringList{u"frobnicate"_qs} << u"unknown command 'frobnicate'"_qs;
         QTest::newRow("unknown option") << QStringList{u"status"_qs, u"--bogus"_qs} << u"Unknown option 'bogus'"_qs;
         QTest::newRow("extra argument") << QStringList{u"status"_qs, u"now"_qs} << u"unexpected argument 'now'"_qs;
+        QTest::newRow("unknown source") << QStringList{u"status"_qs, u"--source=web"_qs} << u"--source takes auto, cli or state"_qs;
+        QTest::newRow("bad time-out") << QStringList{u"auth"_qs, u"--timeout=-1"_qs} << u"--timeout takes a number of seconds"_qs;
     }
 
     void badArgumentsFailWithOneLine()

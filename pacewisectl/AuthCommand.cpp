@@ -1,0 +1,70 @@
+#include "AuthCommand.h"
+
+#include "ClaudeErrorText.h"
+#include "ExitCode.h"
+#include "TimeoutOption.h"
+#include "claude/AuthService.h"
+
+#include <QCommandLineParser>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl auth [--timeout SECONDS]
+
+Shows whether Claude Code is signed in, with the account's e-mail address
+and plan, as `claude auth status` reports them.
+
+Options:
+  --timeout N  wait at most N seconds for claude (default 15)
+
+Exit status: 0 signed in, 1 claude could not be asked (the reason is
+printed), 2 bad arguments, 4 not signed in.
+)";
+
+} // namespace
+
+int runAuth(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption(timeoutOption());
+    if (!parser.parse(arguments)) {
+        err << "pacewisectl auth: " << parser.errorText() << "; see 'pacewisectl auth --help'\n";
+        return usageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << helpText;
+        return success;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "pacewisectl auth: unexpected argument '" << parser.positionalArguments().constFirst()
+            << "'; see 'pacewisectl auth --help'\n";
+        return usageError;
+    }
+    std::optional<double> timeout;
+    if (!readTimeout(parser, QStringLiteral("auth"), timeout, err))
+        return usageError;
+
+    const auto status = AuthService(context.resolver, context.runner, timeout).statusExplained();
+    if (!status) {
+        err << "pacewisectl auth: " << authErrorText(status.error()) << '\n';
+        return failure;
+    }
+    if (!status->loggedIn) {
+        out << "Not signed in; run 'claude auth login' to sign in\n";
+        return notSignedIn;
+    }
+    const QString plan = status->subscriptionType.value_or(QString());
+    const QString email = status->email.value_or(QString());
+    if (!email.isEmpty() && !plan.isEmpty())
+        out << "Signed in: " << email << " (" << plan << ")\n";
+    else if (!email.isEmpty() || !plan.isEmpty())
+        out << "Signed in (" << (email.isEmpty() ? plan : email) << ")\n";
+    else
+        out << "Signed in\n";
+    return success;
+}
+
+} // namespace pacewise::cli
