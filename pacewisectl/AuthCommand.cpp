@@ -2,7 +2,7 @@
 
 #include "ClaudeErrorText.h"
 #include "ExitCode.h"
-#include "TimeoutOption.h"
+#include "CommandLine.h"
 #include "claude/AuthService.h"
 
 #include <QCommandLineParser>
@@ -28,21 +28,9 @@ printed), 2 bad arguments, 4 not signed in.
 int runAuth(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addHelpOption();
     parser.addOption(timeoutOption());
-    if (!parser.parse(arguments)) {
-        err << "pacewisectl auth: " << parser.errorText() << "; see 'pacewisectl auth --help'\n";
-        return usageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << helpText;
-        return success;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "pacewisectl auth: unexpected argument '" << parser.positionalArguments().constFirst()
-            << "'; see 'pacewisectl auth --help'\n";
-        return usageError;
-    }
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("auth"), helpText, out, err))
+        return *done;
     std::optional<double> timeout;
     if (!readTimeout(parser, QStringLiteral("auth"), timeout, err))
         return usageError;

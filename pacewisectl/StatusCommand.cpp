@@ -2,7 +2,7 @@
 
 #include "ClaudeErrorText.h"
 #include "ExitCode.h"
-#include "TimeoutOption.h"
+#include "CommandLine.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
 #include "usage/UsageCLI.h"
@@ -119,23 +119,11 @@ void printSnapshot(const UsageSnapshot &snapshot, const CommandContext &context,
 int runStatus(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addHelpOption();
     parser.addOption(QCommandLineOption(QStringLiteral("source"), QStringLiteral("Where the figures come from."),
                                         QStringLiteral("auto|cli|state"), QStringLiteral("auto")));
     parser.addOption(timeoutOption());
-    if (!parser.parse(arguments)) {
-        err << "pacewisectl status: " << parser.errorText() << "; see 'pacewisectl status --help'\n";
-        return usageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << helpText;
-        return success;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "pacewisectl status: unexpected argument '" << parser.positionalArguments().constFirst()
-            << "'; see 'pacewisectl status --help'\n";
-        return usageError;
-    }
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("status"), helpText, out, err))
+        return *done;
     const QString source = parser.value(QStringLiteral("source"));
     if (source != u"auto" && source != u"cli" && source != u"state") {
         err << "pacewisectl status: --source takes auto, cli or state, not '" << source << "'\n";

@@ -1,8 +1,32 @@
-#include "TimeoutOption.h"
+#include "CommandLine.h"
+
+#include "ExitCode.h"
 
 #include <cmath>
 
 namespace pacewise::cli {
+
+std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
+                                    const QString &command, const char *helpText, QTextStream &out,
+                                    QTextStream &err)
+{
+    parser.addHelpOption();
+    const QString seeHelp = QStringLiteral("; see 'pacewisectl %1 --help'\n").arg(command);
+    if (!parser.parse(arguments)) {
+        err << "pacewisectl " << command << ": " << parser.errorText() << seeHelp;
+        return usageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << helpText;
+        return success;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "pacewisectl " << command << ": unexpected argument '" << parser.positionalArguments().constFirst()
+            << '\'' << seeHelp;
+        return usageError;
+    }
+    return std::nullopt;
+}
 
 QCommandLineOption timeoutOption()
 {
