@@ -17,7 +17,12 @@ build: deps
 run: build
 	@build/dev/pacewisectl/pacewisectl status || [ $$? -eq 3 ]
 
+SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude scripts/install-deps bench/bench_engine.sh
+
+# The engine scripts first, so that CTest's summary closes the output.
 test: deps
+	shellcheck $(SHELL_SCRIPTS)
+	bats tests/engine
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
@@ -25,7 +30,7 @@ test: deps
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort); do \
+	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh; do \
 		echo "== $$b"; "$$b" || exit 1; \
 	done
 

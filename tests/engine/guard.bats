@@ -1,0 +1,143 @@
+#!/usr/bin/env bats
+# The Endrun guard: holds or stops a session at the limit, records it for
+# auto-continue, and lets everything else through at once.
+
+load test_helper
+
+GUARD="$ENGINE_DIR/rate-limit-guard.sh"
+
+run_guard() {
+    run sh "$GUARD" <"${1:-$SAMPLES/pretooluse-stdin.json}"
+}
+
+@test "far from the limit the tool call proceeds at once" {
+    write_state 42 7200 17 259200
+    run_guard
+    [ "$status" -eq 0 ]
+    [ -z "$output" ]
+    [ "$(slept_total)" -eq 0 ]
+}
+
+@test "without a fresh, trustworthy state file the guard fails open" {
+    run_guard
+    [ "$status" -eq 0 ]
+    write_state 99 7200 17 259200 1900   # confirmed 31 min ago
+    run_guard
+    [ "$status" -eq 0 ]
+    echo '{"five_hour":{"used_percentage":99,"resets_at":1796567200}}' >"$STATE"   # no confirmation time
+    run_guard
+    [ "$status" -eq 0 ]
+    printf '\377garbage{' >"$STATE"
+    run_guard
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 0 ]
+}
+
+@test "without jq the guard fails open even at the limit" {
+    write_state 100 7200 17 259200
+    PATH="$(path_without_jq)" run sh "$GUARD" <"$SAMPLES/pretooluse-stdin.json"
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 0 ]
+}
+
+@test "at the 5-hour limit the call is held until just after the reset and its ticket removed" {
+    write_state 99 7200 17 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    # Look at the ticket while the guard sleeps.
+    cat >"$BATS_TEST_TMPDIR/peeking-sleep" <<SCRIPT
+#!/bin/sh
+cp "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json" "$BATS_TEST_TMPDIR/ticket-seen" 2>/dev/null
+exec "$BATS_TEST_TMPDIR/fake-sleep" "\$@"
+SCRIPT
+    chmod +x "$BATS_TEST_TMPDIR/peeking-sleep"
+    PACEWISE_ENGINE_SLEEP="$BATS_TEST_TMPDIR/peeking-sleep" run_guard
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 7205 ]
+    [ "$(jq -c . "$BATS_TEST_TMPDIR/ticket-seen")" = '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/home/ada/work","resets_at":1796567200,"created_at":1796560000,"used_percentage":99,"transcript_path":"/home/ada/.claude/projects/-home-ada-work/0f76730a-752b-4aa3-865c-aec0624eaedb.jsonl"}' ]
+    [ -z "$(ls -A "$TICKETS")" ]
+}
+
+@test "a weekly reset beyond the hook's budget stops the turn and keeps the ticket" {
+    write_state 20 7200 99.5 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    run_guard
+    [ "$status" -eq 2 ]
+    [ "${#lines[@]}" -eq 1 ]
+    [[ "$output" == "Pacewise: the weekly limit is at 99.5% until "*"auto-continue resumes this session after the reset." ]]
+    [ "$(jq -r .resets_at "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" -eq $((NOW + 259200)) ]
+    [ "$(stat -c %a "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" = 600 ]
+    [ "$(slept_total)" -eq 0 ]
+}
+
+@test "the longest wait decides when both limits are exhausted" {
+    write_state 100 7200 99 86400
+    export CC_LIMIT_GUARD_MAX_WAIT=100000
+    run_guard
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 86405 ]
+}
+
+@test "the threshold can be lowered" {
+    write_state 60 600 17 259200
+    CC_LIMIT_GUARD_THRESHOLD=50 run_guard
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 605 ]
+}
+
+@test "a reset already past lets the call through" {
+    write_state 100 -10 17 259200
+    run_guard
+    [ "$status" -eq 0 ]
+    [ "$(slept_total)" -eq 0 ]
+}
+
+@test "unsafe session ids and relative directories never become tickets" {
+    write_state 20 7200 99 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    for input in '{"session_id":"-rf","cwd":"/w"}' '{"session_id":"../escape","cwd":"/w"}' \
+        '{"session_id":"a/b","cwd":"/w"}' '{"session_id":"..","cwd":"/w"}' '{"session_id":"a b","cwd":"/w"}' \
+        '{"session_id":"ok","cwd":"relative"}' '{"session_id":7,"cwd":"/w"}' 'not json'; do
+        run sh "$GUARD" <<<"$input"
+        [ "$status" -eq 2 ]
+    done
+    [ -z "$(ls -A "$TICKETS")" ]
+    [ -z "$(ls -A "$HOME/.claude" | grep -v -e rate-limit-state.json -e pacewise-resume-tickets)" ]
+}
+
+@test "a hostile ticket directory cannot redirect or block the write" {
+    write_state 20 7200 99 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    mkdir -p "$TICKETS"
+    echo precious >"$BATS_TEST_TMPDIR/outside"
+    ln -s "$BATS_TEST_TMPDIR/outside" "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json"
+    mkfifo "$TICKETS/fifo-session.json"
+    run_guard
+    [ "$status" -eq 2 ]
+    [ "$(cat "$BATS_TEST_TMPDIR/outside")" = precious ]
+    [ ! -L "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json" ]
+    run sh "$GUARD" <<<'{"session_id":"fifo-session","cwd":"/w"}'
+    [ "$status" -eq 2 ]
+    [ -f "$TICKETS/fifo-session.json" ]
+}
+
+@test "a ticket rewritten by another run while waiting is kept" {
+    write_state 99 120 17 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    cat >"$BATS_TEST_TMPDIR/rewriting-sleep" <<SCRIPT
+#!/bin/sh
+echo '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/other","resets_at":1,"created_at":2}' \
+    >"$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json"
+exec "$BATS_TEST_TMPDIR/fake-sleep" "\$@"
+SCRIPT
+    chmod +x "$BATS_TEST_TMPDIR/rewriting-sleep"
+    PACEWISE_ENGINE_SLEEP="$BATS_TEST_TMPDIR/rewriting-sleep" run_guard
+    [ "$status" -eq 0 ]
+    [ "$(jq -r .cwd "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" = /other ]
+}
+
+@test "a pretty-printed state file is judged like a compact one" {
+    write_state 20 7200 99 259200
+    jq . "$STATE" >"$STATE.pretty" && mv "$STATE.pretty" "$STATE"
+    run_guard
+    [ "$status" -eq 2 ]
+}
