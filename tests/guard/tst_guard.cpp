@@ -1,0 +1,149 @@
+#include "PacewiseCoreInfo.h"
+#include "guard/HookInstaller.h"
+#include "support/TestFiles.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+Q_DECLARE_METATYPE(pacewise::HookInstaller::Status)
+
+namespace {
+
+const QString shipped = u":/EngineScripts"_qs;
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
+
+} // namespace
+
+class GuardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void installerTellsWhatIsInstalled_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<HookInstaller::Status>("status");
+        using S = HookInstaller::Status;
+        QTest::newRow("nothing") << u"nothing"_qs << S::notInstalled;
+        QTest::newRow("two of three scripts") << u"two-scripts"_qs << S::notInstalled;
+        QTest::newRow("just installed") << u"installed"_qs << S::upToDate;
+        QTest::newRow("a script edited") << u"edited"_qs << S::modifiedByUser;
+        QTest::newRow("manifest lost, scripts ours") << u"no-manifest"_qs << S::outdated;
+        QTest::newRow("manifest lost, script edited") << u"no-manifest-edited"_qs << S::modifiedByUser;
+        QTest::newRow("installed by another version") << u"other-version"_qs << S::outdated;
+        QTest::newRow("this version ships a changed script") << u"new-shipped"_qs << S::outdated;
+        QTest::newRow("manifest garbage, scripts ours") << u"manifest-garbage"_qs << S::outdated;
+    }
+
+    void installerTellsWhatIsInstalled()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(HookInstaller::Status, status);
+        QTemporaryDir dir;
+        const QString hooks = dir.filePath(u"claude/hooks"_qs);
+        QString source = shipped;
+        HookInstaller installer(shipped, hooks, QString::fromLatin1(PacewiseCoreInfo::version));
+        if (setUp != u"nothing" && setUp != u"two-scripts")
+            QVERIFY(installer.install());
+        if (setUp == u"two-scripts") {
+            QVERIFY(installer.install());
+            QVERIFY(QFile::remove(installer.installedPath(u"rate-limit-refresh.sh"_qs)));
+        } else if (setUp == u"edited" || setUp == u"no-manifest-edited") {
+            QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\nexit 0\n"));
+        }
+        if (setUp.startsWith(u"no-manifest"))
+            QVERIFY(QFile::remove(installer.installedPath(HookInstaller::manifestName)));
+        if (setUp == u"manifest-garbage")
+            QVERIFY(writeFile(installer.installedPath(HookInstaller::manifestName), "{\"version\":"));
+        if (setUp == u"other-version")
+            installer = HookInstaller(shipped, hooks, u"99.0"_qs);
+        if (setUp == u"new-shipped") {
+            // The next release ships a different guard script.
+            source = dir.filePath(u"next-release"_qs);
+            for (const QString &name : HookInstaller::scriptNames)
+                QVERIFY(writeFile(source + u'/' + name, readFile(shipped + u'/' + name)));
+            QVERIFY(writeFile(source + u"/rate-limit-guard.sh"_qs, "#!/bin/sh\n# next release\nexit 0\n"));
+            installer = HookInstaller(source, hooks, QString::fromLatin1(PacewiseCoreInfo::version));
+        }
+        QCOMPARE(installer.installedStatus(), status);
+    }
+
+    void installWritesExecutableScriptsAndAManifest()
+    {
+        QTemporaryDir dir;
+        const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1.2.3"_qs);
+        QVERIFY(installer.install());
+        for (const QString &name : HookInstaller::scriptNames) {
+            QCOMPARE(readFile(installer.installedPath(name)), readFile(shipped + u'/' + name));
+            QCOMPARE(modeOf(installer.installedPath(name)), mode_t(0755));
+        }
+        QCOMPARE(modeOf(installer.installedPath(HookInstaller::manifestName)), mode_t(0644));
+        const QJsonObject manifest = QJsonDocument::fromJson(readFile(installer.installedPath(HookInstaller::manifestName))).object();
+        QCOMPARE(manifest.value(u"version"_qs).toString(), u"1.2.3"_qs);
+        QCOMPARE(manifest.value(u"sha256"_qs).toObject().value(u"rate-limit-guard.sh"_qs).toString(),
+                 HookInstaller::sha256Hex(readFile(shipped + u"/rate-limit-guard.sh"_qs)));
+        QCOMPARE(QDir(dir.filePath(u"hooks"_qs)).entryList(QDir::Files | QDir::Hidden).size(), 4); // no temporary files
+    }
+
+    void updateRespectsEditsUnlessForced()
+    {
+        QTemporaryDir dir;
+        const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1"_qs);
+        QCOMPARE(installer.update(false).value(), HookInstaller::Status::upToDate);
+        QVERIFY(writeFile(installer.installedPath(u"rate-limit-statusline.sh"_qs), "#!/bin/sh\necho mine\n"));
+        QCOMPARE(installer.update(false).value(), HookInstaller::Status::modifiedByUser);
+        QCOMPARE(readFile(installer.installedPath(u"rate-limit-statusline.sh"_qs)), QByteArray("#!/bin/sh\necho mine\n"));
+        QCOMPARE(installer.update(true).value(), HookInstaller::Status::upToDate);
+    }
+
+    void installFailuresNameTheScript()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"source/rate-limit-guard.sh"_qs), "#!/bin/sh\n"));
+        const HookInstaller incomplete(dir.filePath(u"source"_qs), dir.filePath(u"hooks"_qs), u"1"_qs);
+        QCOMPARE(incomplete.install().error(),
+                 (InstallerError{.kind = InstallerError::Kind::sourceScriptMissing, .name = u"rate-limit-refresh.sh"_qs}));
+
+        QVERIFY(writeFile(dir.filePath(u"blocked/rate-limit-guard.sh/keep"_qs), "a folder in the way"));
+        const HookInstaller blocked(shipped, dir.filePath(u"blocked"_qs), u"1"_qs);
+        const auto installed = blocked.install();
+        QVERIFY(!installed);
+        QCOMPARE(installed.error().kind, InstallerError::Kind::renameFailed);
+        QCOMPARE(installed.error().name, u"rate-limit-guard.sh"_qs);
+        QCOMPARE(QDir(dir.filePath(u"blocked"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void uninstallLeavesForeignFiles()
+    {
+        QTemporaryDir dir;
+        const HookInstaller installer(shipped, dir.filePath(u"claude/hooks"_qs), u"1"_qs);
+        QVERIFY(installer.install());
+        QVERIFY(writeFile(dir.filePath(u"claude/rate-limit-state.json"_qs), "{}"));
+        QVERIFY(writeFile(dir.filePath(u"claude/settings.json"_qs), "{}"));
+        installer.uninstall(false);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"claude/hooks"_qs)));
+        QVERIFY(QFileInfo::exists(dir.filePath(u"claude/rate-limit-state.json"_qs)));
+
+        QVERIFY(installer.install());
+        QVERIFY(writeFile(dir.filePath(u"claude/hooks/mine.sh"_qs), "keep"));
+        installer.uninstall(true);
+        QCOMPARE(QDir(dir.filePath(u"claude/hooks"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"mine.sh"_qs});
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"claude/rate-limit-state.json"_qs)));
+        QVERIFY(QFileInfo::exists(dir.filePath(u"claude/settings.json"_qs)));
+    }
+};
+
+QTEST_GUILESS_MAIN(GuardTest)
+#include "tst_guard.moc"
