@@ -70,7 +70,7 @@ QString atomicTemporaryPrefix(const QString &path)
 }
 
 std::expected<void, AtomicWriteError>
-writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions)
+writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions, std::optional<FileOwner> owner)
 {
     const QString target = resolvedTarget(path);
     const QString directory = QFileInfo(target).absolutePath();
@@ -92,6 +92,10 @@ writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permission
     // fchmod, not the mode of open(), so the umask cannot narrow the bits.
     if (::fchmod(fd, permissions) != 0)
         return abandon(Kind::createTemporaryFailed);
+    // Only root can give a file away (after `sudo claude`, say); for everyone
+    // else the file stays theirs, which is what it was, so failure is fine.
+    if (owner && ::fchown(fd, owner->user, owner->group) != 0) {
+    }
     if (!writeAll(fd, bytes))
         return abandon(Kind::writeFailed);
     if (::fsync(fd) != 0)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <expected>
+#include <optional>
 #include <sys/types.h>
 
 namespace pacewise {
@@ -32,8 +33,15 @@ struct AtomicWriteError {
 // kept, so settings kept in a dotfiles repository stay linked. Missing parent
 // directories are created. On every failure the temporary file is removed and
 // the target is left as it was.
+// The owner and group to give the new file, as the file it replaces had.
+struct FileOwner {
+    uid_t user;
+    gid_t group;
+};
+
 std::expected<void, AtomicWriteError>
-writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions);
+writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions,
+                    std::optional<FileOwner> owner = std::nullopt);
 
 // The temporary name used for path; exposed so tests can look for leftovers.
 QString atomicTemporaryPrefix(const QString &path);

@@ -1,0 +1,336 @@
+#include "guard/SettingsFileManager.h"
+#include "support/TestFiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <thread>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+Q_DECLARE_METATYPE(pacewise::SettingsError::Kind)
+
+namespace {
+
+QJsonObject json(const QByteArray &text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
+QJsonObject fileObject(const QString &path)
+{
+    return json(readFile(path));
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
+
+SettingsFileManager::Options quickOptions()
+{
+    SettingsFileManager::Options options;
+    options.parseRetryDelay = std::chrono::milliseconds(5);
+    options.lockTiming.attempts = 40;
+    options.lockTiming.retryInterval = std::chrono::milliseconds(5);
+    options.lockTiming.reclaimEvery = 10;
+    return options;
+}
+
+// Values that are not ours and must survive every edit unchanged: odd
+// strings, 64-bit integers, floats, nested arrays, other hooks, elements that
+// are not even matcher groups, and the user's own status line.
+const QByteArray foreignSettings = readFile(QStringLiteral(PACEWISE_TEST_DATA "/settings/foreign.json"));
+
+} // namespace
+
+class SettingsFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString settings() const { return m_dir.filePath(u"claude/settings.json"_qs); }
+    QString hooks() const { return m_dir.filePath(u"claude/hooks"_qs); }
+    QString guardCommand() const { return hooks() + u"/rate-limit-guard.sh"_qs; }
+    SettingsFileManager manager() const { return SettingsFileManager(quickOptions()); }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.filePath(u"claude"_qs)).removeRecursively();
+        QDir().mkpath(m_dir.filePath(u"claude"_qs));
+    }
+
+    void enableOnAMissingFileCreatesAPrivateOne()
+    {
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QCOMPARE(modeOf(settings()), mode_t(0600));
+        const QJsonObject root = fileObject(settings());
+        QCOMPARE(root.keys(), (QStringList{u"hooks"_qs, u"statusLine"_qs}));
+        const QJsonArray groups = root[u"hooks"_qs][u"PreToolUse"_qs].toArray();
+        QCOMPARE(groups.size(), 1);
+        QCOMPARE(groups[0].toObject(), json(QStringLiteral(R"({"matcher":"*","hooks":[{"type":"command","command":"%1","timeout":25200}]})")
+                                                .arg(guardCommand()).toUtf8()));
+        QCOMPARE(root[u"statusLine"_qs][u"refreshInterval"_qs].toInt(), 60);
+        const auto backup = StatusLineBackup::parse(readFile(SettingsFileManager::backupPath(settings())));
+        QVERIFY(backup);
+        QVERIFY(!backup->hadOriginal);
+        QCOMPARE(backup->installed, std::optional(root[u"statusLine"_qs].toObject()));
+        QVERIFY(manager().isGuardEnabled(settings()).value());
+    }
+
+    void enableTwiceKeepsOneGroupAndDoesNotRewrite()
+    {
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        const auto before = regularFileIdentity(settings());
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QCOMPARE(regularFileIdentity(settings()), before);
+        QCOMPARE(fileObject(settings())[u"hooks"_qs][u"PreToolUse"_qs].toArray().size(), 1);
+    }
+
+    void foreignValuesSurviveEnableAndDisable()
+    {
+        QVERIFY(writeFile(settings(), foreignSettings));
+        QVERIFY(::chmod(QFile::encodeName(settings()).constData(), 0644) == 0);
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+
+        QJsonObject enabled = fileObject(settings());
+        QCOMPARE(modeOf(settings()), mode_t(0644));
+        QJsonArray groups = enabled[u"hooks"_qs][u"PreToolUse"_qs].toArray();
+        QCOMPARE(groups.size(), 5);
+        QCOMPARE(groups.last()[u"hooks"_qs][0][u"command"_qs].toString(), guardCommand());
+        QCOMPARE(enabled[u"statusLine"_qs], json(foreignSettings)[u"statusLine"_qs]); // the user's stays
+        QVERIFY(readFile(settings()).contains("9007199254740993"));
+        QVERIFY(readFile(settings()).contains("-9223372036854775807"));
+
+        QVERIFY(manager().disableGuard(settings()));
+        QCOMPARE(fileObject(settings()), json(foreignSettings));
+        QVERIFY(!QFileInfo::exists(SettingsFileManager::backupPath(settings())));
+    }
+
+    void disableTidiesOnlyWhatIsOurs()
+    {
+        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[
+            {"matcher":"*","hooks":[{"type":"command","command":"%1"},{"type":"command","command":"audit.sh"}]},
+            {"matcher":"*","hooks":[{"type":"command","command":"%1"}]}]},
+            "env":{"CLAUDE_CODE_RETRY_WATCHDOG":"1","CC_LIMIT_GUARD_REFRESH":"60"}})").arg(guardCommand()).toUtf8()));
+        QVERIFY(manager().disableGuard(settings()));
+        QCOMPARE(fileObject(settings()),
+                 json(R"({"hooks":{"PreToolUse":[{"matcher":"*","hooks":[{"type":"command","command":"audit.sh"}]}]}})"));
+
+        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"%1"}]}]},"statusLine":{"command":"%2/rate-limit-statusline.sh"}})")
+                                          .arg(guardCommand(), hooks()).toUtf8()));
+        QVERIFY(manager().disableGuard(settings()));
+        QCOMPARE(fileObject(settings()), QJsonObject());
+        QVERIFY(manager().disableGuard(m_dir.filePath(u"claude/missing.json"_qs)));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(u"claude/missing.json"_qs)));
+    }
+
+    void aStatusLineEditedAfterEnableIsKept()
+    {
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QJsonObject root = fileObject(settings());
+        QJsonObject edited = root[u"statusLine"_qs].toObject();
+        edited.insert(u"padding"_qs, 4);
+        root.insert(u"statusLine"_qs, edited);
+        QVERIFY(writeFile(settings(), QJsonDocument(root).toJson()));
+        QVERIFY(manager().disableGuard(settings()));
+        QCOMPARE(fileObject(settings())[u"statusLine"_qs].toObject(), edited);
+    }
+
+    void badFilesAreRefusedAndLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "<dir>": a folder in its place
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<SettingsError::Kind>("kind");
+        using K = SettingsError::Kind;
+        QTest::newRow("top-level array") << QByteArray("[1]") << u"enable"_qs << K::rootIsNotObject;
+        QTest::newRow("truncated") << QByteArray("{\"model\": \"op") << u"enable"_qs << K::invalidJSON;
+        QTest::newRow("only white space") << QByteArray(" \n") << u"enable"_qs << K::invalidJSON;
+        QTest::newRow("top-level scalar") << QByteArray("42") << u"disable"_qs << K::invalidJSON;
+        QTest::newRow("folder in its place") << QByteArray("<dir>") << u"enable"_qs << K::unreadable;
+        QTest::newRow("17 MiB") << QByteArray("{\"x\":\"") + QByteArray(17 << 20, 'x') + "\"}" << u"enable"_qs << K::tooLarge;
+        QTest::newRow("hooks not an object") << QByteArray(R"({"hooks":"mine"})") << u"enable"_qs << K::wrongType;
+        QTest::newRow("PreToolUse not an array") << QByteArray(R"({"hooks":{"PreToolUse":{}}})") << u"enable"_qs << K::wrongType;
+        QTest::newRow("env not an object") << QByteArray(R"({"env":["A=1"]})") << u"resume"_qs << K::wrongType;
+    }
+
+    void badFilesAreRefusedAndLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, operation);
+        QFETCH(SettingsError::Kind, kind);
+        if (content == "<dir>")
+            QVERIFY(QDir().mkpath(settings() + u"/inside"_qs));
+        else
+            QVERIFY(writeFile(settings(), content));
+        const auto result = operation == u"enable" ? manager().enableGuard(settings(), hooks())
+                            : operation == u"disable" ? manager().disableGuard(settings())
+                                                        : manager().setResumeDirectory(settings(), u"/t"_qs);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, kind);
+        if (content != "<dir>")
+            QCOMPARE(readFile(settings()), content);
+        QCOMPARE(QDir(m_dir.filePath(u"claude"_qs)).entryList(QDir::Files | QDir::Hidden),
+                 content == "<dir>" ? QStringList() : QStringList{u"settings.json"_qs});
+    }
+
+    void emptyFileReadsAsEmptySettings()
+    {
+        QVERIFY(writeFile(settings(), ""));
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().isGuardEnabled(settings()).value());
+    }
+
+    // Claude Code rewrites the file in place: a reader may catch it empty or
+    // half-written and must wait for the whole file instead of taking it.
+    void aFileBeingRewrittenIsWaitedFor()
+    {
+        QVERIFY(writeFile(settings(), "{\"model\": \"op"));
+        SettingsFileManager::Options options = quickOptions();
+        options.parseRetryDelay = std::chrono::milliseconds(40);
+        std::thread writer([this] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            writeFile(settings(), R"({"model": "opus"})");
+        });
+        const auto result = SettingsFileManager(options).enableGuard(settings(), hooks());
+        writer.join();
+        QVERIFY(result);
+        QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
+    }
+
+    void commandsWithSpacesAreQuotedAndStillRecognised()
+    {
+        const QString spaced = m_dir.filePath(u"claude/it's hooks"_qs);
+        QVERIFY(manager().enableGuard(settings(), spaced));
+        const QString command = fileObject(settings())[u"hooks"_qs][u"PreToolUse"_qs][0][u"hooks"_qs][0][u"command"_qs].toString();
+        QCOMPARE(command, u"'"_qs + m_dir.path() + u"/claude/it'\\''s hooks/rate-limit-guard.sh'"_qs);
+        QVERIFY(manager().isGuardEnabled(settings()).value());
+        QVERIFY(manager().disableGuard(settings()));
+        QVERIFY(!manager().isGuardEnabled(settings()).value());
+    }
+
+    void aSymlinkedSettingsFileStaysLinked()
+    {
+        const QString real = m_dir.filePath(u"dotfiles/claude-settings.json"_qs);
+        QVERIFY(writeFile(real, R"({"model":"opus"})"));
+        QVERIFY(QFile::link(real, settings()));
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(QFileInfo(settings()).isSymLink());
+        QVERIFY(fileObject(real).contains(u"hooks"_qs));
+        QCOMPARE(fileObject(real)[u"model"_qs].toString(), u"opus"_qs);
+    }
+
+    void aBackupOfAnotherVersionIsLeftAlone()
+    {
+        const QByteArray foreignBackup = R"({"version":2,"statusLines":[]})";
+        QVERIFY(writeFile(SettingsFileManager::backupPath(settings()), foreignBackup));
+        QVERIFY(manager().setResumeDirectory(settings(), u"/tickets"_qs));
+        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().disableGuard(settings()));
+        QCOMPARE(readFile(SettingsFileManager::backupPath(settings())), foreignBackup);
+    }
+
+    void resumeDirectoryIsRecordedInEnv()
+    {
+        const auto manager = this->manager();
+        QCOMPARE(manager.resumeDirectory(settings(), u"/home/ada"_qs).value(), std::optional<QString>());
+        QVERIFY(manager.setResumeDirectory(settings(), u"/home/ada/.claude/pacewise-resume-tickets/"_qs));
+        QCOMPARE(fileObject(settings())[u"env"_qs][u"CC_LIMIT_GUARD_RESUME_DIR"_qs].toString(),
+                 u"/home/ada/.claude/pacewise-resume-tickets"_qs);
+        QVERIFY(writeFile(settings(), R"({"env":{"CC_LIMIT_GUARD_RESUME_DIR":"~/tickets","OTHER":"1"}})"));
+        QCOMPARE(manager.resumeDirectory(settings(), u"/home/ada"_qs).value(), std::optional(u"/home/ada/tickets"_qs));
+        QVERIFY(manager.setResumeDirectory(settings(), std::nullopt));
+        QCOMPARE(fileObject(settings()), json(R"({"env":{"OTHER":"1"}})"));
+        QVERIFY(writeFile(settings(), R"({"env":{"CC_LIMIT_GUARD_RESUME_DIR":""}})"));
+        QCOMPARE(manager.resumeDirectory(settings(), u"/home/ada"_qs).value(), std::optional<QString>());
+    }
+
+    void lostRacesAreRetriedThenReported_data()
+    {
+        QTest::addColumn<int>("racingAttempts");
+        QTest::addColumn<bool>("succeeds");
+        QTest::newRow("one lost race") << 1 << true;
+        QTest::newRow("three lost races") << 3 << true;
+        QTest::newRow("every attempt lost") << 4 << false;
+    }
+
+    void lostRacesAreRetriedThenReported()
+    {
+        QFETCH(int, racingAttempts);
+        QFETCH(bool, succeeds);
+        QVERIFY(writeFile(settings(), R"({"edits":0})"));
+        SettingsFileManager::Options options = quickOptions();
+        int foreignEdits = 0;
+        // Another program writes the file between our read and our write.
+        options.preWriteInterceptor = [&](int attempt) {
+            if (attempt <= racingAttempts)
+                writeFile(settings(), QStringLiteral(R"({"edits":%1, "padding":"%2"})").arg(++foreignEdits).arg(QString(attempt, u'x')).toUtf8());
+        };
+        const auto result = SettingsFileManager(options).enableGuard(settings(), hooks());
+        QCOMPARE(result.has_value(), succeeds);
+        if (!succeeds)
+            QCOMPARE(result.error(), (SettingsError{.kind = SettingsError::Kind::concurrentModification, .attempts = 4}));
+        QCOMPARE(fileObject(settings())[u"edits"_qs].toInt(), foreignEdits); // the foreign edit is never lost
+        QCOMPARE(manager().isGuardEnabled(settings()).value(), succeeds);
+    }
+
+    void aWriteUndoneRightAfterwardsIsWrittenAgain()
+    {
+        SettingsFileManager::Options options = quickOptions();
+        options.postWriteInterceptor = [&](int attempt) {
+            if (attempt == 1)
+                writeFile(settings(), R"({"model":"opus"})");
+        };
+        QVERIFY(SettingsFileManager(options).enableGuard(settings(), hooks()));
+        QVERIFY(manager().isGuardEnabled(settings()).value());
+        QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
+    }
+
+    void staleLocksAreTakenOverLiveOnesRespected_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("acquired");
+        QTest::newRow("owner died") << u"dead"_qs << 0 << true;
+        QTest::newRow("older than two minutes") << u"live"_qs << 121 << true;
+        QTest::newRow("young and alive") << u"live"_qs << 0 << false;
+        QTest::newRow("unreadable content, young") << u"garbage"_qs << 0 << false;
+    }
+
+    void staleLocksAreTakenOverLiveOnesRespected()
+    {
+        QFETCH(QString, owner);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, acquired);
+        QByteArray content = "garbage\n";
+        if (owner == u"live") {
+            content = QByteArray::number(qint64(::getpid())) + '\n';
+        } else if (owner == u"dead") {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(0);
+            ::waitpid(child, nullptr, 0);
+            content = QByteArray::number(qint64(child)) + '\n';
+        }
+        const QString lock = SettingsLock::lockPath(settings());
+        QVERIFY(writeFile(lock, content, QDateTime::currentDateTimeUtc().addSecs(-ageSeconds)));
+        const auto result = manager().enableGuard(settings(), hooks());
+        QCOMPARE(result.has_value(), acquired);
+        if (!acquired)
+            QCOMPARE(result.error().kind, SettingsError::Kind::lockUnavailable);
+        QCOMPARE(QFileInfo::exists(lock), !acquired); // ours is gone, a live one stays
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFileTest)
+#include "tst_settingsfile.moc"
