@@ -3,6 +3,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -329,6 +330,61 @@ private slots:
         if (!acquired)
             QCOMPARE(result.error().kind, SettingsError::Kind::lockUnavailable);
         QCOMPARE(QFileInfo::exists(lock), !acquired); // ours is gone, a live one stays
+    }
+
+    // Eight processes edit at random while a ninth rewrites a foreign key in
+    // place without any lock, as Claude Code does. Nobody may see a broken
+    // file, and the end state must hold the foreign writer's last value and
+    // the effect of the last edit written.
+    void concurrentEditorsNeverLoseOrCorrupt()
+    {
+        QVERIFY(writeFile(settings(), R"({"model":"opus"})"));
+        const QString log = m_dir.filePath(u"edits.log"_qs);
+        const QString pause = m_dir.filePath(u"pause"_qs);
+        const QString final = m_dir.filePath(u"final"_qs);
+        QFile::remove(log);
+        QFile::remove(log + u".progress"_qs);
+        QFile::remove(pause);
+        QFile::remove(final);
+        constexpr int editors = 8;
+        constexpr int editsEach = 100;
+
+        QProcess foreignWriter;
+        foreignWriter.start(QStringLiteral(STRESS_WORKER), {u"foreign"_qs, settings(), pause, final});
+        QVERIFY(foreignWriter.waitForStarted());
+        std::vector<std::unique_ptr<QProcess>> workers;
+        for (int index = 0; index < editors; ++index) {
+            workers.push_back(std::make_unique<QProcess>());
+            workers.back()->start(QStringLiteral(STRESS_WORKER), {u"edit"_qs, settings(), hooks(), QString::number(index + 1),
+                                                                  QString::number(editsEach), log});
+        }
+        // The foreign writer pauses for the last edits, so that the last one
+        // written can be told from the log.
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(log + u".progress"_qs).size() >= editors * editsEach * 9 / 10, 50'000);
+        QVERIFY(writeFile(pause, ""));
+        for (auto &worker : workers) {
+            QVERIFY(worker->state() == QProcess::NotRunning || worker->waitForFinished(60'000));
+            QVERIFY2(worker->exitCode() == 0, worker->readAllStandardError().constData());
+        }
+        QVERIFY(writeFile(final, ""));
+        QVERIFY(foreignWriter.state() == QProcess::NotRunning || foreignWriter.waitForFinished(10'000));
+        const int lastForeignValue = foreignWriter.readAllStandardOutput().trimmed().toInt();
+
+        const QJsonObject root = fileObject(settings());
+        QCOMPARE(root[u"model"_qs].toString(), u"opus"_qs);
+        QCOMPARE(root[u"foreign"_qs].toInt(), lastForeignValue);
+        QStringList written = QString::fromUtf8(readFile(log)).split(u'\n', Qt::SkipEmptyParts);
+        const auto last = [&](const QStringList &operations) {
+            for (auto it = written.crbegin(); it != written.crend(); ++it) {
+                if (operations.contains(*it))
+                    return *it;
+            }
+            return QString();
+        };
+        QCOMPARE(manager().isGuardEnabled(settings()).value(), last({u"enable"_qs, u"disable"_qs}) == u"enable");
+        QCOMPARE(root[u"env"_qs][u"CC_LIMIT_GUARD_RESUME_DIR"_qs].toString(),
+                 last({u"resume-on"_qs, u"resume-off"_qs}) == u"resume-on" ? u"/tickets"_qs : QString());
+        QCOMPARE(root[u"hooks"_qs][u"PreToolUse"_qs].toArray().size() <= 1, true);
     }
 };
 

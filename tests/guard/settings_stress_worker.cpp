@@ -1,0 +1,110 @@
+// A process that edits Claude Code's settings file concurrently with others,
+// for the stress test in tst_settingsfile.
+//
+//   settings_stress_worker edit SETTINGS HOOKS SEED COUNT LOG
+//       COUNT random guard and ticket-directory edits through
+//       SettingsFileManager; each written edit is appended to LOG while the
+//       lock is still held, so LOG's order is the order of the writes, and
+//       every finished edit adds a line to LOG.progress.
+//   settings_stress_worker foreign SETTINGS PAUSE FINAL
+//       rewrites the key "foreign" in place without any lock, as Claude Code
+//       does, until the file PAUSE appears; then, once FINAL appears, writes
+//       it one last time and prints the value written.
+
+#include "guard/SettingsFileManager.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cstdio>
+
+using namespace pacewise;
+
+namespace {
+
+int edit(const QStringList &arguments)
+{
+    const QString settings = arguments.at(2);
+    const QString hooks = arguments.at(3);
+    QRandomGenerator random(arguments.at(4).toUInt());
+    const int count = arguments.at(5).toInt();
+    QFile log(arguments.at(6));
+    QFile progress(arguments.at(6) + QStringLiteral(".progress"));
+    if (!log.open(QIODevice::Append | QIODevice::Unbuffered) || !progress.open(QIODevice::Append | QIODevice::Unbuffered))
+        return 2;
+
+    const char *operations[] = {"enable", "disable", "resume-on", "resume-off"};
+    for (int index = 0; index < count; ++index) {
+        const char *operation = operations[random.bounded(4)];
+        SettingsFileManager::Options options;
+        options.postWriteInterceptor = [&](int) { log.write(QByteArray(operation) + '\n'); };
+        const SettingsFileManager manager(options);
+        const QByteArray name(operation);
+        const auto result = name == "enable"      ? manager.enableGuard(settings, hooks)
+                            : name == "disable"   ? manager.disableGuard(settings)
+                            : name == "resume-on" ? manager.setResumeDirectory(settings, QStringLiteral("/tickets"))
+                                                  : manager.setResumeDirectory(settings, std::nullopt);
+        if (!result && result.error().kind != SettingsError::Kind::concurrentModification) {
+            std::fprintf(stderr, "%s failed: kind %d %s\n", operation, int(result.error().kind),
+                         qPrintable(result.error().description));
+            return 1;
+        }
+        progress.write("\n");
+    }
+    return 0;
+}
+
+void rewriteForeignKey(const QString &settings, int value)
+{
+    for (int reading = 0; reading < 100; ++reading) {
+        QFile file(settings);
+        QJsonObject root;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+            if (!document.isObject() && file.size() > 0) {
+                QThread::msleep(1); // caught one of our own or a worker's writes midway
+                continue;
+            }
+            root = document.object();
+        }
+        file.close();
+        root.insert(QStringLiteral("foreign"), value);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(QJsonDocument(root).toJson());
+        return;
+    }
+}
+
+int foreign(const QStringList &arguments)
+{
+    const QString settings = arguments.at(2);
+    int value = 0;
+    while (!QFileInfo::exists(arguments.at(3))) {
+        rewriteForeignKey(settings, ++value);
+        QThread::msleep(3);
+    }
+    while (!QFileInfo::exists(arguments.at(4)))
+        QThread::msleep(5);
+    rewriteForeignKey(settings, ++value);
+    std::printf("%d\n", value);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 7 && arguments.at(1) == u"edit")
+        return edit(arguments);
+    if (arguments.size() == 5 && arguments.at(1) == u"foreign")
+        return foreign(arguments);
+    std::fprintf(stderr, "usage: see the comment at the top of settings_stress_worker.cpp\n");
+    return 2;
+}
