@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +27,11 @@ struct InstallerError {
 // whether the installed copies are missing, current, outdated (an older
 // Pacewise installed them) or edited by the user.
 class HookInstaller {
+    Q_GADGET
+
 public:
     enum class Status { notInstalled, upToDate, outdated, modifiedByUser };
+    Q_ENUM(Status)
 
     static const QStringList scriptNames;
     static const QString manifestName;

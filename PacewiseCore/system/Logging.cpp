@@ -6,6 +6,7 @@ namespace pacewise {
 
 // Debug lines stay off unless QT_LOGGING_RULES turns them on.
 Q_LOGGING_CATEGORY(lcCli, "pacewise.cli", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcGuard, "pacewise.guard", QtInfoMsg)
 
 bool privateLoggingEnabled()
 {

@@ -8,6 +8,7 @@ namespace pacewise {
 // Categories are named "pacewise.<component>" so that
 // QT_LOGGING_RULES="pacewise.*.debug=true" turns on everything of ours.
 Q_DECLARE_LOGGING_CATEGORY(lcCli)
+Q_DECLARE_LOGGING_CATEGORY(lcGuard)
 
 // True when PACEWISE_LOG_PRIVATE=1 was set when the process started.
 bool privateLoggingEnabled();

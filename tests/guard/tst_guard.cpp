@@ -1,9 +1,11 @@
 #include "PacewiseCoreInfo.h"
+#include "app/GuardController.h"
 #include "guard/HookInstaller.h"
 #include "support/TestFiles.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -142,6 +144,101 @@ private slots:
         QCOMPARE(QDir(dir.filePath(u"claude/hooks"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"mine.sh"_qs});
         QVERIFY(!QFileInfo::exists(dir.filePath(u"claude/rate-limit-state.json"_qs)));
         QVERIFY(QFileInfo::exists(dir.filePath(u"claude/settings.json"_qs)));
+    }
+
+    void controllerTurnsTheGuardOnAndOff()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"claude/settings.json"_qs);
+        const HookInstaller installer(shipped, dir.filePath(u"claude/hooks"_qs), u"1"_qs);
+        GuardController controller(settings, installer, SettingsFileManager());
+        QVERIFY(controller.busy());
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(!controller.enabled());
+        QCOMPARE(controller.engineStatus(), HookInstaller::Status::notInstalled);
+        QVERIFY(!QFileInfo::exists(settings)); // looking installs nothing
+
+        QSignalSpy busy(&controller, &GuardController::busyChanged);
+        controller.setEnabled(true);
+        controller.setEnabled(false); // dropped: one operation at a time
+        QTRY_VERIFY(!controller.busy());
+        QCOMPARE(busy.count(), 2);
+        QVERIFY(controller.enabled());
+        QCOMPARE(controller.engineStatus(), HookInstaller::Status::upToDate);
+        QVERIFY(SettingsFileManager().isGuardEnabled(settings).value());
+
+        controller.setEnabled(false);
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(!controller.enabled());
+        QCOMPARE(installer.installedStatus(), HookInstaller::Status::upToDate); // scripts stay
+        QVERIFY(controller.lastError().isEmpty());
+    }
+
+    void controllerNeverOverwritesEditedScriptsUnasked()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"settings.json"_qs);
+        const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1"_qs);
+        QVERIFY(installer.install());
+        QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
+        GuardController controller(settings, installer, SettingsFileManager());
+        QTRY_VERIFY(!controller.busy());
+        controller.setEnabled(true);
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(controller.needsForce());
+        QVERIFY(!controller.enabled());
+        QCOMPARE(controller.engineStatus(), HookInstaller::Status::modifiedByUser);
+        QVERIFY(controller.lastError().isEmpty());
+        QVERIFY(!QFileInfo::exists(settings));
+
+        controller.overwriteChanges();
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(controller.enabled());
+        QVERIFY(!controller.needsForce());
+        QCOMPARE(controller.engineStatus(), HookInstaller::Status::upToDate);
+    }
+
+    void refreshUpgradesOnlyAnActiveGuard_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<HookInstaller::Status>("status");
+        QTest::newRow("guard on: upgraded") << true << HookInstaller::Status::upToDate;
+        QTest::newRow("guard off: left outdated") << false << HookInstaller::Status::outdated;
+    }
+
+    void refreshUpgradesOnlyAnActiveGuard()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(HookInstaller::Status, status);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"settings.json"_qs);
+        const HookInstaller previousRelease(shipped, dir.filePath(u"hooks"_qs), u"0.0.9"_qs);
+        QVERIFY(previousRelease.install());
+        if (enabled)
+            QVERIFY(SettingsFileManager().enableGuard(settings, previousRelease.hooksDirectory()));
+        GuardController controller(settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1.0.0"_qs),
+                                   SettingsFileManager());
+        QTRY_VERIFY(!controller.busy());
+        QCOMPARE(controller.enabled(), enabled);
+        QCOMPARE(controller.engineStatus(), status);
+    }
+
+    void controllerReportsABrokenSettingsFile()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"settings.json"_qs);
+        QVERIFY(writeFile(settings, "{\"hooks\":"));
+        SettingsFileManager::Options quick;
+        quick.parseRetryDelay = std::chrono::milliseconds(1);
+        GuardController controller(settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1"_qs),
+                                   SettingsFileManager(quick));
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(controller.lastError().contains(u"is not valid JSON"_qs));
+        controller.setEnabled(true);
+        QTRY_VERIFY(!controller.busy());
+        QVERIFY(!controller.enabled());
+        QVERIFY(controller.lastError().startsWith(settings));
+        QCOMPARE(readFile(settings), QByteArray("{\"hooks\":"));
     }
 };
 

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "guard/HookInstaller.h"
+#include "guard/SettingsFileManager.h"
+
+#include <QObject>
+#include <QString>
+
+#include <qcoro/qcorotask.h>
+
+#include <functional>
+
+namespace pacewise {
+
+// Owns the Endrun guard for the application: installs the engine scripts,
+// registers them in Claude Code's settings, and publishes the state for the
+// views. Lives on the main thread; the file work runs on the thread pool.
+// Operations asked for while one is running are dropped, not queued.
+class GuardController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool enabled READ enabled NOTIFY enabledChanged)
+    Q_PROPERTY(pacewise::HookInstaller::Status engineStatus READ engineStatus NOTIFY engineStatusChanged)
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
+    Q_PROPERTY(bool needsForce READ needsForce NOTIFY needsForceChanged)
+
+public:
+    // Starts a refresh at once, so the first published state is the disk's.
+    GuardController(QString settingsPath, HookInstaller installer, SettingsFileManager settingsManager,
+                    QObject *parent = nullptr);
+
+    bool enabled() const { return m_enabled; }
+    HookInstaller::Status engineStatus() const { return m_engineStatus; }
+    bool busy() const { return m_busy; }
+    QString lastError() const { return m_lastError; }
+    // The installed scripts were edited; only overwriteChanges() proceeds.
+    bool needsForce() const { return m_needsForce; }
+
+    // Reads the state; an enabled guard whose scripts are outdated (after an
+    // upgrade of Pacewise) is brought up to date.
+    Q_INVOKABLE void refresh();
+    Q_INVOKABLE void setEnabled(bool on);
+    // Reinstalls the scripts even if they were edited, then enables.
+    Q_INVOKABLE void overwriteChanges();
+
+    struct Outcome {
+        bool enabled;
+        HookInstaller::Status status;
+    };
+    struct Failure {
+        bool forceRequired = false;
+        QString message = {};
+    };
+    using Result = std::expected<Outcome, Failure>;
+
+signals:
+    void enabledChanged();
+    void engineStatusChanged();
+    void busyChanged();
+    void lastErrorChanged();
+    void needsForceChanged();
+
+private:
+    QCoro::Task<> execute(std::function<Result()> body);
+
+    QString m_settingsPath;
+    HookInstaller m_installer;
+    SettingsFileManager m_settingsManager;
+    bool m_enabled = false;
+    HookInstaller::Status m_engineStatus = HookInstaller::Status::notInstalled;
+    bool m_busy = false;
+    QString m_lastError;
+    bool m_needsForce = false;
+};
+
+} // namespace pacewise
