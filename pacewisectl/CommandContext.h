@@ -16,6 +16,7 @@ namespace pacewise::cli {
 // Everything a command reads from the world, built once in main.
 struct CommandContext {
     QProcessEnvironment environment;
+    QString homeDirectory;
     ClaudePaths claudePaths;
     QString engineStatePath;
     QDateTime now;

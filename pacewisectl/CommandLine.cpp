@@ -8,7 +8,7 @@ namespace pacewise::cli {
 
 std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
                                     const QString &command, const char *helpText, QTextStream &out,
-                                    QTextStream &err)
+                                    QTextStream &err, qsizetype maximumPositional)
 {
     parser.addHelpOption();
     const QString seeHelp = QStringLiteral("; see 'pacewisectl %1 --help'\n").arg(command);
@@ -20,8 +20,8 @@ std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringLis
         out << helpText;
         return success;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "pacewisectl " << command << ": unexpected argument '" << parser.positionalArguments().constFirst()
+    if (parser.positionalArguments().size() > maximumPositional) {
+        err << "pacewisectl " << command << ": unexpected argument '" << parser.positionalArguments().at(maximumPositional)
             << '\'' << seeHelp;
         return usageError;
     }

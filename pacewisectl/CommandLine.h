@@ -8,12 +8,13 @@
 
 namespace pacewise::cli {
 
-// Parses a command's arguments with --help added and no positional
-// arguments allowed. Returns the exit code when the command is done already
-// (help shown, or a bad argument reported on err in one line).
+// Parses a command's arguments with --help added and at most
+// maximumPositional positional arguments. Returns the exit code when the
+// command is done already (help shown, or a bad argument reported on err in
+// one line).
 std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
                                     const QString &command, const char *helpText, QTextStream &out,
-                                    QTextStream &err);
+                                    QTextStream &err, qsizetype maximumPositional = 0);
 
 // "--timeout SECONDS": how long to wait for claude.
 QCommandLineOption timeoutOption();

@@ -5,6 +5,8 @@
 #include "CommandLine.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
+#include "guard/SettingsFileManager.h"
+#include "usage/StateWriter.h"
 #include "usage/UsageCLI.h"
 #include "usage/MenuBarUsage.h"
 #include "usage/UsageLimitRowBuilder.h"
@@ -114,6 +116,18 @@ void printSnapshot(const UsageSnapshot &snapshot, const CommandContext &context,
         << severityName(menuBar.severity()) << ")\n";
 }
 
+// With the user's own status line, nothing inside Claude Code records the
+// figures the guard decides by; every fresh fetch does instead.
+void feedTheGuard(const UsageSnapshot &snapshot, const CommandContext &context)
+{
+    if (!SettingsFileManager().guardNeedsApplicationFigures(context.claudePaths.settingsFile()))
+        return;
+    if (const auto written = StateWriter(context.engineStatePath).write(snapshot); !written)
+        qCWarning(lcCli, "usage state write failed: %s", qUtf8Printable(privateText(QString::number(int(written.error().kind)))));
+    else
+        qCDebug(lcCli, "usage state written");
+}
+
 } // namespace
 
 int runStatus(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
@@ -145,6 +159,7 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
                                  .timeoutSeconds = timeout});
         const auto snapshot = usageCli.fetch();
         if (snapshot) {
+            feedTheGuard(*snapshot, context);
             printSnapshot(*snapshot, context, out);
             out << "Source: claude usage report\n";
             return success;

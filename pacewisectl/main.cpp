@@ -1,10 +1,12 @@
 #include "AuthCommand.h"
+#include "GuardCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
 #include "app/EngineStateLocation.h"
 #include "system/ScriptRunner.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QTextStream>
@@ -22,6 +24,7 @@ Keeps an eye on Claude Code's usage limits from the command line.
 Commands:
   status      show the usage of the 5-hour and weekly windows
   auth        show whether Claude Code is signed in, and as whom
+  guard       turn the Endrun guard on or off, or show its state
 
 Options:
   -h, --help     show this help, or a command's with 'pacewisectl <command> --help'
@@ -76,7 +79,7 @@ int main(int argc, char *argv[])
     commandArguments[0] = QStringLiteral("pacewisectl ") + command;
 
     using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
-    const std::pair<const char *, Command> commands[] = {{"status", cli::runStatus}, {"auth", cli::runAuth}};
+    const std::pair<const char *, Command> commands[] = {{"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard}};
     for (const auto &[name, run] : commands) {
         if (command != QLatin1String(name))
             continue;
@@ -85,6 +88,7 @@ int main(int argc, char *argv[])
         const ClaudePaths claudePaths = ClaudePaths::forCurrentUser();
         const cli::CommandContext context{
             .environment = environment,
+            .homeDirectory = QDir::homePath(),
             .claudePaths = claudePaths,
             .engineStatePath = engineStateLocation(environment, settings, claudePaths),
             .now = QDateTime::currentDateTimeUtc(),

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "guard/HookInstaller.h"
-#include "guard/SettingsFileManager.h"
+#include "guard/GuardOperations.h"
 
 #include <QObject>
 #include <QString>
@@ -26,8 +25,7 @@ class GuardController : public QObject {
 
 public:
     // Starts a refresh at once, so the first published state is the disk's.
-    GuardController(QString settingsPath, HookInstaller installer, SettingsFileManager settingsManager,
-                    QObject *parent = nullptr);
+    explicit GuardController(GuardOperations operations, QObject *parent = nullptr);
 
     bool enabled() const { return m_enabled; }
     HookInstaller::Status engineStatus() const { return m_engineStatus; }
@@ -43,16 +41,6 @@ public:
     // Reinstalls the scripts even if they were edited, then enables.
     Q_INVOKABLE void overwriteChanges();
 
-    struct Outcome {
-        bool enabled;
-        HookInstaller::Status status;
-    };
-    struct Failure {
-        bool forceRequired = false;
-        QString message = {};
-    };
-    using Result = std::expected<Outcome, Failure>;
-
 signals:
     void enabledChanged();
     void engineStatusChanged();
@@ -61,11 +49,9 @@ signals:
     void needsForceChanged();
 
 private:
-    QCoro::Task<> execute(std::function<Result()> body);
+    QCoro::Task<> execute(std::function<GuardOperations::Result()> body);
 
-    QString m_settingsPath;
-    HookInstaller m_installer;
-    SettingsFileManager m_settingsManager;
+    GuardOperations m_operations;
     bool m_enabled = false;
     HookInstaller::Status m_engineStatus = HookInstaller::Status::notInstalled;
     bool m_busy = false;

@@ -359,6 +359,24 @@ std::expected<bool, SettingsError> SettingsFileManager::isGuardEnabled(const QSt
     return !guardCommands(snapshot->root).isEmpty();
 }
 
+std::expected<SettingsFileManager::StatusLineOwner, SettingsError>
+SettingsFileManager::statusLineOwner(const QString &settingsPath) const
+{
+    const auto snapshot = readRoot(settingsPath);
+    if (!snapshot)
+        return std::unexpected(snapshot.error());
+    if (!snapshot->root.contains(statusLineKey))
+        return StatusLineOwner::none;
+    return isOurStatusLine(snapshot->root.value(statusLineKey)) ? StatusLineOwner::pacewise : StatusLineOwner::user;
+}
+
+bool SettingsFileManager::guardNeedsApplicationFigures(const QString &settingsPath) const
+{
+    const auto snapshot = readRoot(settingsPath);
+    return snapshot && !guardCommands(snapshot->root).isEmpty() && snapshot->root.contains(statusLineKey) &&
+           !isOurStatusLine(snapshot->root.value(statusLineKey));
+}
+
 std::expected<void, SettingsError> SettingsFileManager::enableGuard(const QString &settingsPath,
                                                                     const QString &hooksDirectory) const
 {

@@ -78,6 +78,15 @@ public:
     std::expected<Snapshot, SettingsError> readRoot(const QString &settingsPath) const;
 
     std::expected<bool, SettingsError> isGuardEnabled(const QString &settingsPath) const;
+
+    // Whose status line Claude Code shows. Only Pacewise's feeds the engine
+    // state file; with the user's own, the application has to write it.
+    enum class StatusLineOwner { none, pacewise, user };
+    std::expected<StatusLineOwner, SettingsError> statusLineOwner(const QString &settingsPath) const;
+    // The guard is on while Claude Code shows the user's own status line, so
+    // nothing inside Claude Code records the figures: the application has to
+    // write the engine state file itself. False when the file is unreadable.
+    bool guardNeedsApplicationFigures(const QString &settingsPath) const;
     std::expected<void, SettingsError> enableGuard(const QString &settingsPath, const QString &hooksDirectory) const;
     // A missing settings file is left missing.
     std::expected<void, SettingsError> disableGuard(const QString &settingsPath) const;

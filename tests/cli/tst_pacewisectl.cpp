@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace pacewise::test;
 
 namespace {
@@ -58,8 +61,15 @@ private:
     QString scenarioPath() const { return m_home.filePath(u"scenario"_qs); }
     QString claudeLog() const { return m_home.filePath(u"claude.log"_qs); }
 
+    // pacewisectl run through a wrapper such as setpriv.
+    Run runAs(const QStringList &wrapper, const QStringList &arguments)
+    {
+        return run(wrapper.mid(1) + QStringList{QStringLiteral(PACEWISECTL)} + arguments, {}, false, wrapper.first());
+    }
+
     // With the fake claude first on PATH, unless withClaude is false.
-    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false)
+    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false,
+            const QString &program = QStringLiteral(PACEWISECTL))
     {
         QProcessEnvironment environment;
         environment.insert(u"HOME"_qs, m_home.path());
@@ -74,7 +84,7 @@ private:
             environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(PACEWISECTL), arguments);
+        process.start(program, arguments);
         if (!process.waitForFinished(30'000))
             return {};
         return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -260,6 +270,87 @@ private slots:
         QCOMPARE(result.out, out);
         QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err), qPrintable(result.err));
         QVERIFY(result.err.count(u'\n') <= 1); // the reason, and no log noise
+    }
+
+    void guardGoesOnAndOff()
+    {
+        const QString settings = m_home.filePath(u".claude/settings.json"_qs);
+        QVERIFY(writeFile(settings, R"({"model":"opus"})"));
+        Run result = run({u"guard"_qs, u"on"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, u"Endrun guard: on\nEngine scripts: up to date (%1/.claude/hooks)\n"_qs.arg(m_home.path()));
+        QVERIFY(readFile(settings).contains("/.claude/hooks/rate-limit-guard.sh"));
+        QVERIFY(readFile(settings).contains("\"model\": \"opus\""));
+
+        result = run({u"guard"_qs, u"status"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(u"Figures: Claude Code's status line writes them to"_qs));
+        QVERIFY(result.out.contains(u"Auto-continue: off\n"_qs));
+
+        result = run({u"guard"_qs, u"off"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.startsWith(u"Endrun guard: off\n"_qs));
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings)).object(), QJsonObject({{u"model"_qs, u"opus"_qs}}));
+    }
+
+    void guardRefusesWhatItMustNotTouch_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("broken settings") << u"broken"_qs << u"is not valid JSON"_qs;
+        QTest::newRow("edited engine script") << u"edited"_qs << u"were edited; run 'pacewisectl guard reinstall'"_qs;
+        QTest::newRow("settings of another user") << u"foreign-owner"_qs << u"cannot be read (Permission denied)"_qs;
+    }
+
+    void guardRefusesWhatItMustNotTouch()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, message);
+        const QString settings = m_home.filePath(u".claude/settings.json"_qs);
+        QByteArray content = R"({"model":"opus"})";
+        QStringList prefix;
+        if (setUp == u"broken") {
+            content = "{\"model\": ";
+        } else if (setUp == u"edited") {
+            QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+            QCOMPARE(run({u"guard"_qs, u"off"_qs}).exitCode, 0);
+            QVERIFY(writeFile(m_home.filePath(u".claude/hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
+            content = readFile(settings);
+        } else {
+            // After `sudo claude` the file may belong to root, mode 0600; run
+            // as an ordinary user then.
+            if (::geteuid() != 0)
+                QSKIP("needs root to hand the home to another user");
+            prefix = {u"setpriv"_qs, u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs};
+            QVERIFY(::chown(QFile::encodeName(m_home.path()).constData(), 65534, 65534) == 0);
+            QVERIFY(QDir().mkpath(m_home.filePath(u".claude"_qs)));
+            QVERIFY(::chown(QFile::encodeName(m_home.filePath(u".claude"_qs)).constData(), 65534, 65534) == 0);
+        }
+        QVERIFY(writeFile(settings, content));
+        QVERIFY(::chmod(QFile::encodeName(settings).constData(), 0600) == 0);
+
+        const Run result = prefix.isEmpty() ? run({u"guard"_qs, u"on"_qs}) : runAs(prefix, {u"guard"_qs, u"on"_qs});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QCOMPARE(result.err.count(u'\n'), 1);
+        QCOMPARE(readFile(settings), content);
+        if (setUp == u"edited")
+            QCOMPARE(run({u"guard"_qs, u"reinstall"_qs}).exitCode, 0);
+    }
+
+    // With the user's own status line nothing inside Claude Code records
+    // the figures, so every fetch writes them for the guard.
+    void statusFeedsTheGuardBehindAForeignStatusLine()
+    {
+        QVERIFY(writeFile(m_home.filePath(u".claude/settings.json"_qs), R"({"statusLine":{"type":"command","command":"~/bin/mine.sh"}})"));
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"your own status line is kept"_qs));
+        const QDateTime reset = QDateTime::currentDateTimeUtc().addSecs(3600);
+        scenario({{u"usage-limits.stdout"_qs, usageEnvelope(u"Current session: 99% used · resets %1\n"
+                                                           "Current week (all models): 17% used · resets %1"_qs.arg(resetText(reset)))}});
+        QCOMPARE(run({u"status"_qs}, {}, true).exitCode, 0);
+        const QJsonObject state = QJsonDocument::fromJson(readFile(defaultStatePath())).object();
+        QCOMPARE(state[u"limits"_qs][0][u"used_percentage"_qs].toDouble(), 99.0);
     }
 
     void badArgumentsFailWithOneLine_data()

@@ -151,7 +151,7 @@ private slots:
         QTemporaryDir dir;
         const QString settings = dir.filePath(u"claude/settings.json"_qs);
         const HookInstaller installer(shipped, dir.filePath(u"claude/hooks"_qs), u"1"_qs);
-        GuardController controller(settings, installer, SettingsFileManager());
+        GuardController controller(GuardOperations{settings, installer, SettingsFileManager()});
         QVERIFY(controller.busy());
         QTRY_VERIFY(!controller.busy());
         QVERIFY(!controller.enabled());
@@ -181,7 +181,7 @@ private slots:
         const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1"_qs);
         QVERIFY(installer.install());
         QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
-        GuardController controller(settings, installer, SettingsFileManager());
+        GuardController controller(GuardOperations{settings, installer, SettingsFileManager()});
         QTRY_VERIFY(!controller.busy());
         controller.setEnabled(true);
         QTRY_VERIFY(!controller.busy());
@@ -216,8 +216,8 @@ private slots:
         QVERIFY(previousRelease.install());
         if (enabled)
             QVERIFY(SettingsFileManager().enableGuard(settings, previousRelease.hooksDirectory()));
-        GuardController controller(settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1.0.0"_qs),
-                                   SettingsFileManager());
+        GuardController controller(GuardOperations{settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1.0.0"_qs),
+                                                   SettingsFileManager()});
         QTRY_VERIFY(!controller.busy());
         QCOMPARE(controller.enabled(), enabled);
         QCOMPARE(controller.engineStatus(), status);
@@ -230,8 +230,8 @@ private slots:
         QVERIFY(writeFile(settings, "{\"hooks\":"));
         SettingsFileManager::Options quick;
         quick.parseRetryDelay = std::chrono::milliseconds(1);
-        GuardController controller(settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1"_qs),
-                                   SettingsFileManager(quick));
+        GuardController controller(GuardOperations{settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1"_qs),
+                                                   SettingsFileManager(quick)});
         QTRY_VERIFY(!controller.busy());
         QVERIFY(controller.lastError().contains(u"is not valid JSON"_qs));
         controller.setEnabled(true);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "HookInstaller.h"
+#include "SettingsFileManager.h"
+
+#include <QString>
+
+#include <expected>
+
+namespace pacewise {
+
+// The user-level guard operations, synchronous: the application runs them on
+// the thread pool (GuardController), pacewisectl directly.
+struct GuardOperations {
+    QString settingsPath;
+    HookInstaller installer;
+    SettingsFileManager settingsManager;
+
+    struct Outcome {
+        bool enabled;
+        HookInstaller::Status status;
+    };
+    struct Failure {
+        bool forceRequired = false; // the scripts were edited; only overwrite() proceeds
+        QString message = {};
+    };
+    using Result = std::expected<Outcome, Failure>;
+
+    Result current() const;
+    // current(), and an enabled guard whose scripts an older Pacewise
+    // installed is brought up to date.
+    Result refresh() const;
+    Result setEnabled(bool on) const;
+    // Reinstalls the scripts even when edited, then enables the guard.
+    Result overwrite() const;
+
+private:
+    std::expected<void, Failure> installIfNeeded() const;
+    std::expected<void, Failure> enable() const;
+};
+
+} // namespace pacewise

@@ -1,0 +1,106 @@
+#include "GuardCommand.h"
+
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "PacewiseCoreInfo.h"
+#include "guard/GuardErrorText.h"
+#include "guard/GuardOperations.h"
+
+#include <QCommandLineParser>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl guard on|off|status|reinstall
+
+The Endrun guard holds Claude Code back just before a usage limit is
+exhausted and, with auto-continue on, records the interrupted session so
+that it continues after the reset.
+
+  on         install the engine scripts into Claude Code's hooks directory
+             and register the guard and the status line in its settings
+  off        remove the guard and Pacewise's status line from the settings
+             (the scripts stay installed)
+  status     show whether the guard is on, the state of the scripts and
+             where the guard's figures come from
+  reinstall  replace edited engine scripts with Pacewise's and turn the
+             guard on
+
+Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
+)";
+
+QString figuresSource(SettingsFileManager::StatusLineOwner owner, const QString &statePath)
+{
+    switch (owner) {
+    case SettingsFileManager::StatusLineOwner::pacewise:
+        return QStringLiteral("Claude Code's status line writes them to %1").arg(statePath);
+    case SettingsFileManager::StatusLineOwner::user:
+        return QStringLiteral("your own status line is kept, so Pacewise writes them to %1 after each usage poll "
+                              "(while the tray app or `pacewisectl daemon` runs)")
+            .arg(statePath);
+    case SettingsFileManager::StatusLineOwner::none:
+        return QStringLiteral("no status line is set; turn the guard on to install Pacewise's");
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+int report(const GuardOperations::Result &result, const GuardOperations &operations, QTextStream &out,
+           QTextStream &err)
+{
+    if (!result) {
+        if (result.error().forceRequired) {
+            err << "pacewisectl guard: the engine scripts in " << operations.installer.hooksDirectory()
+                << " were edited; run 'pacewisectl guard reinstall' to replace them\n";
+        } else {
+            err << "pacewisectl guard: " << result.error().message << '\n';
+        }
+        return failure;
+    }
+    out << "Endrun guard: " << (result->enabled ? "on" : "off") << '\n';
+    out << "Engine scripts: " << statusName(result->status) << " (" << operations.installer.hooksDirectory() << ")\n";
+    return success;
+}
+
+} // namespace
+
+int runGuard(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status or reinstall"));
+    const QStringList actions{QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("status"),
+                              QStringLiteral("reinstall")};
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 1))
+        return *done;
+    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
+    if (!actions.contains(action)) {
+        err << "pacewisectl guard: unknown action '" << action << "'; use on, off, status or reinstall\n";
+        return usageError;
+    }
+
+    const GuardOperations operations{
+        .settingsPath = context.claudePaths.settingsFile(),
+        .installer = HookInstaller(QStringLiteral(":/EngineScripts"), context.claudePaths.hooksDirectory(),
+                                   QString::fromLatin1(PacewiseCoreInfo::version)),
+        .settingsManager = SettingsFileManager(),
+    };
+    if (action == u"on" || action == u"off")
+        return report(operations.setEnabled(action == u"on"), operations, out, err);
+    if (action == u"reinstall")
+        return report(operations.overwrite(), operations, out, err);
+
+    const int status = report(operations.current(), operations, out, err);
+    if (status != success)
+        return status;
+    const auto owner = operations.settingsManager.statusLineOwner(operations.settingsPath);
+    if (owner)
+        out << "Figures: " << figuresSource(*owner, context.engineStatePath) << '\n';
+    const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
+    if (tickets)
+        out << "Auto-continue: " << (*tickets ? QStringLiteral("on (") + **tickets + u')' : QStringLiteral("off"))
+            << '\n';
+    return success;
+}
+
+} // namespace pacewise::cli
