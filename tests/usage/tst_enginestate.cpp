@@ -4,6 +4,7 @@
 #include "usage/EngineStateReader.h"
 #include "usage/StateWriter.h"
 
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -413,6 +414,31 @@ private slots:
             QCOMPARE(limit.confirmedAt(), std::optional(utc(epochSecondsTruncated(confirmed))));
         }
         QCOMPARE(read->weeklyModels().constFirst().model(), std::optional(u"Sonnet"_qs));
+    }
+
+    // The engine's status-line script and this reader share the file format.
+    void readsWhatTheStatusLineScriptWrites()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u".claude.json"_qs), R"({"oauthAccount":{"accountUuid":"acct-7"}})"));
+        QProcess script;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_qs, dir.path());
+        environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
+        environment.remove(u"PACEWISE_STATE_PATH"_qs);
+        script.setProcessEnvironment(environment);
+        script.setStandardInputFile(QStringLiteral(PACEWISE_TEST_DATA "/../engine/samples/statusline-stdin.json"));
+        script.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+        QVERIFY(script.waitForFinished(10'000));
+        QCOMPARE(script.exitCode(), 0);
+
+        const EngineStateReader reader(dir.filePath(u".claude/rate-limit-state.json"_qs), AccountIdentity(dir.filePath(u".claude.json"_qs)));
+        const auto snapshot = reader.readExplained(QDateTime::currentDateTimeUtc());
+        if (!snapshot)
+            QFAIL(qPrintable(u"error kind "_qs + QString::number(int(snapshot.error().kind))));
+        QCOMPARE(snapshot->accountUUID(), std::optional(u"acct-7"_qs));
+        QCOMPARE(snapshot->fiveHour(), std::optional(UsageWindow{42, utc(1796576519)}));
+        QCOMPARE(snapshot->weeklyAll(), std::optional(UsageWindow{17, utc(1796869319)}));
     }
 };
 
