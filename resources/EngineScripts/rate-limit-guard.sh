@@ -86,15 +86,16 @@ kind=${rest#* }
 current=$(now)
 case $current in '' | *[!0-9]*) exit 0 ;; esac
 
-# Record the interrupted session, only for ids that are safe as a file name
-# and a command-line argument, and only inside the ticket directory.
+# Record the interrupted session, only for session ids that are canonical
+# UUIDs (safe as a file name and a command-line argument, and never taken
+# by claude for a session title), and only inside the ticket directory.
 ticket=""
 if [ -n "${CC_LIMIT_GUARD_RESUME_DIR:-}" ]; then
     input=$(cat 2>/dev/null)
     session=$(printf '%s' "$input" | jq -r '
         select(type == "object" and (.session_id | type) == "string" and (.cwd | type) == "string")
-        | select(.session_id | test("^[A-Za-z0-9._][A-Za-z0-9._-]*$"))
-        | select(.session_id != "." and .session_id != ".." and (.cwd | startswith("/")))
+        | select(.session_id | test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"))
+        | select(.cwd | startswith("/"))
         | .session_id' 2>/dev/null) || session=""
     directory=$CC_LIMIT_GUARD_RESUME_DIR
     case $directory in /*) ;; *) session="" ;; esac
@@ -105,6 +106,7 @@ if [ -n "${CC_LIMIT_GUARD_RESUME_DIR:-}" ]; then
                 {session_id, cwd, resets_at: $resets_at, created_at: $created_at, used_percentage: $used}
                 + (if (.transcript_path | type) == "string" and (.transcript_path | startswith("/"))
                    then {transcript_path} else {} end)
+                + (if (.permission_mode | type) == "string" then {permission_mode} else {} end)
             ' >"$temporary" 2>/dev/null &&
             chmod 600 "$temporary" 2>/dev/null &&
             mv -fT -- "$temporary" "$directory/$session.json" 2>/dev/null; then

@@ -53,7 +53,7 @@ SCRIPT
     PACEWISE_ENGINE_SLEEP="$BATS_TEST_TMPDIR/peeking-sleep" run_guard
     [ "$status" -eq 0 ]
     [ "$(slept_total)" -eq 7205 ]
-    [ "$(jq -c . "$BATS_TEST_TMPDIR/ticket-seen")" = '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/home/ada/work","resets_at":1796567200,"created_at":1796560000,"used_percentage":99,"transcript_path":"/home/ada/.claude/projects/-home-ada-work/0f76730a-752b-4aa3-865c-aec0624eaedb.jsonl"}' ]
+    [ "$(jq -c . "$BATS_TEST_TMPDIR/ticket-seen")" = '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/home/ada/work","resets_at":1796567200,"created_at":1796560000,"used_percentage":99,"transcript_path":"/home/ada/.claude/projects/-home-ada-work/0f76730a-752b-4aa3-865c-aec0624eaedb.jsonl","permission_mode":"default"}' ]
     [ -z "$(ls -A "$TICKETS")" ]
 }
 
@@ -91,12 +91,13 @@ SCRIPT
     [ "$(slept_total)" -eq 0 ]
 }
 
-@test "unsafe session ids and relative directories never become tickets" {
+@test "unsafe or non-UUID session ids and relative directories never become tickets" {
     write_state 20 7200 99 259200
     export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
     for input in '{"session_id":"-rf","cwd":"/w"}' '{"session_id":"../escape","cwd":"/w"}' \
         '{"session_id":"a/b","cwd":"/w"}' '{"session_id":"..","cwd":"/w"}' '{"session_id":"a b","cwd":"/w"}' \
-        '{"session_id":"ok","cwd":"relative"}' '{"session_id":7,"cwd":"/w"}' 'not json'; do
+        '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"relative"}' '{"session_id":7,"cwd":"/w"}' \
+        '{"session_id":"not-a-uuid","cwd":"/w"}' 'not json'; do
         run sh "$GUARD" <<<"$input"
         [ "$status" -eq 2 ]
     done
@@ -110,14 +111,14 @@ SCRIPT
     mkdir -p "$TICKETS"
     echo precious >"$BATS_TEST_TMPDIR/outside"
     ln -s "$BATS_TEST_TMPDIR/outside" "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json"
-    mkfifo "$TICKETS/fifo-session.json"
+    mkfifo "$TICKETS/11111111-2222-4333-8444-555555555555.json"
     run_guard
     [ "$status" -eq 2 ]
     [ "$(cat "$BATS_TEST_TMPDIR/outside")" = precious ]
     [ ! -L "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json" ]
-    run sh "$GUARD" <<<'{"session_id":"fifo-session","cwd":"/w"}'
+    run sh "$GUARD" <<<'{"session_id":"11111111-2222-4333-8444-555555555555","cwd":"/w"}'
     [ "$status" -eq 2 ]
-    [ -f "$TICKETS/fifo-session.json" ]
+    [ -f "$TICKETS/11111111-2222-4333-8444-555555555555.json" ]
 }
 
 @test "a ticket rewritten by another run while waiting is kept" {
