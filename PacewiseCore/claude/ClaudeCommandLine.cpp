@@ -45,12 +45,15 @@ ScriptInvocation signIn(const QString &claude)
 }
 
 ScriptInvocation resume(const QString &claude, const QString &sessionId, const QString &workingDirectory,
-                        const QProcessEnvironment &environment)
+                        const QProcessEnvironment &environment, const std::optional<QString> &permissionMode)
 {
+    QStringList arguments{QStringLiteral("-p"), QStringLiteral("--resume=") + sessionId};
+    if (permissionMode && *permissionMode != u"default")
+        arguments << QStringLiteral("--permission-mode=") + *permissionMode;
+    arguments << QStringLiteral("--output-format") << QStringLiteral("json") << QString::fromLatin1(continuePrompt);
     return ScriptInvocation{
         .executable = claude,
-        .arguments = {QStringLiteral("-p"), QStringLiteral("--resume=") + sessionId,
-                      QStringLiteral("Please continue the previous task where you left off.")},
+        .arguments = arguments,
         .timeoutSeconds = resumeTimeoutSeconds,
         .environment = reducedEnvironment(environment),
         .workingDirectory = workingDirectory,

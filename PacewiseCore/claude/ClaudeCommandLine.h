@@ -25,11 +25,17 @@ ScriptInvocation authStatus(const QString &claude);
 // The browser sign-in; prints the URL, then waits for the code or the browser.
 ScriptInvocation signIn(const QString &claude);
 
-// Continues a session in its own directory. The id stays joined to the
+// Continues a session in its own directory, with the session's own
+// permission mode when known (print mode would otherwise refuse the tool
+// calls an interactive session was allowed). The id stays joined to the
 // option: `--resume` takes an optional value, so a separate word would let
-// the prompt be read as the session.
+// the prompt be read as the session. The JSON result tells whether the
+// session really continued.
 ScriptInvocation resume(const QString &claude, const QString &sessionId, const QString &workingDirectory,
-                        const QProcessEnvironment &environment);
+                        const QProcessEnvironment &environment,
+                        const std::optional<QString> &permissionMode = std::nullopt);
+
+inline constexpr char continuePrompt[] = "Please continue the previous task where you left off.";
 
 // The greeting that starts the 5-hour window; uses a real model turn.
 ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironment &environment);

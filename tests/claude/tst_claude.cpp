@@ -100,8 +100,8 @@ private slots:
         const ScriptInvocation invocation = ClaudeCommandLine::resume(
             u"/bin/claude"_qs, u"0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs, u"/home/ada/work"_qs, {});
         QCOMPARE(invocation.arguments,
-                 (QStringList{u"-p"_qs, u"--resume=0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs,
-                              u"Please continue the previous task where you left off."_qs}));
+                 (QStringList{u"-p"_qs, u"--resume=0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs, u"--output-format"_qs,
+                              u"json"_qs, u"Please continue the previous task where you left off."_qs}));
         QCOMPARE(invocation.workingDirectory, std::optional(u"/home/ada/work"_qs));
         QCOMPARE(invocation.timeoutSeconds, 1800.0);
     }

@@ -1,10 +1,21 @@
+#include "resume/ResumeCoordinator.h"
 #include "resume/ResumeQueue.h"
+#include "support/FakeScriptRunner.h"
 #include "support/TestFiles.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <latch>
+#include <thread>
 
 using namespace pacewise;
 using namespace pacewise::test;
@@ -24,7 +35,70 @@ QByteArray ticketJson(const QString &session, double resetsAt, double createdAt,
            extra + '}';
 }
 
+UsageSnapshot usage(double fiveHour, double weekly, std::optional<double> model = std::nullopt)
+{
+    const QDateTime reset = QDateTime::fromSecsSinceEpoch(1'796'600'000, Qt::UTC);
+    QList<UsageLimit> limits{UsageLimit(UsageLimitKind::fiveHour, std::nullopt, fiveHour, reset),
+                             UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, weekly, reset)};
+    if (model)
+        limits = {UsageLimit(UsageLimitKind::weeklyModel, u"Sonnet"_qs, *model, reset)};
+    return UsageSnapshot(limits);
+}
+
+const QDateTime resetAt = QDateTime::fromSecsSinceEpoch(1'796'567'200, Qt::UTC);
+const QDateTime afterReset = resetAt.addSecs(120);
+
+// A scratch home with a ticket directory, a session directory and a
+// working directory, and a coordinator over fakes.
+struct ResumeFixture {
+    QTemporaryDir home;
+    std::shared_ptr<test::FakeResolver> resolver = std::make_shared<test::FakeResolver>();
+    std::shared_ptr<test::FakeScriptRunner> runner = std::make_shared<test::FakeScriptRunner>();
+    std::unique_ptr<ResumeCoordinator> coordinator;
+    ResumeTicket ticket;
+
+    ResumeFixture()
+    {
+        QDir().mkpath(home.filePath(u"work"_qs));
+        QDir().mkpath(home.filePath(u"sessions"_qs));
+        coordinator = std::make_unique<ResumeCoordinator>(ResumeCoordinator::Dependencies{
+            .queue = ResumeQueue(tickets()),
+            .resolver = resolver,
+            .runner = runner,
+            .environment = QProcessEnvironment(),
+            .sessionsDirectory = home.filePath(u"sessions"_qs),
+        });
+        ticket = writeTicket(resetAt, resetAt.addSecs(-3600));
+    }
+
+    QString tickets() const { return home.filePath(u"tickets"_qs); }
+    QString ticketFile() const { return tickets() + u'/' + sessionA + u".json"_qs; }
+
+    ResumeTicket writeTicket(const QDateTime &resets, const QDateTime &created, const QByteArray &extra = {})
+    {
+        const QByteArray json = QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"%2\",\"resets_at\":%3,\"created_at\":%4")
+                                    .arg(sessionA, home.filePath(u"work"_qs))
+                                    .arg(resets.toSecsSinceEpoch())
+                                    .arg(created.toSecsSinceEpoch())
+                                    .toUtf8() + extra + '}';
+        writeFile(ticketFile(), json);
+        return *ResumeTicket::decode(json);
+    }
+
+    ResumeAttemptResult attempt(const QDateTime &now, bool manual = false,
+                                const std::optional<UsageSnapshot> &snapshot = usage(10, 20))
+    {
+        return coordinator->attempt(ticket, snapshot, now.addSecs(-30), now, manual);
+    }
+
+    void answerSuccess() { runner->answer(0, u"{\"type\":\"result\",\"is_error\":false,\"result\":\"done\"}"_qs); }
+};
+
+using Kind = ResumeAttemptResult::Kind;
+
 } // namespace
+
+Q_DECLARE_METATYPE(pacewise::ResumeReadiness::Kind)
 
 class ResumeTest : public QObject {
     Q_OBJECT
@@ -131,6 +205,209 @@ private slots:
         QVERIFY(queue.remove(sessionA));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{sessionB + u".json"_qs});
         QVERIFY(queue.remove(u"99999999-2222-4333-8444-555555555555"_qs));
+    }
+
+    void readinessNeedsAFreshSnapshotBelowTheThreshold_data()
+    {
+        QTest::addColumn<std::optional<UsageSnapshot>>("snapshot");
+        QTest::addColumn<qint64>("fetchedAgo");
+        QTest::addColumn<ResumeReadiness::Kind>("kind");
+        using R = ResumeReadiness::Kind;
+        QTest::newRow("below everywhere") << std::optional(usage(97.9, 50)) << qint64(10) << R::ready;
+        QTest::newRow("at the threshold") << std::optional(usage(98.0, 50)) << qint64(10) << R::quotaUnavailable;
+        QTest::newRow("weekly at 99") << std::optional(usage(1, 99)) << qint64(10) << R::quotaUnavailable;
+        QTest::newRow("NaN") << std::optional(usage(qQNaN(), 50)) << qint64(10) << R::quotaUnavailable;
+        QTest::newRow("only a per-model limit") << std::optional(usage(0, 0, 5.0)) << qint64(10) << R::quotaUnconfirmed;
+        QTest::newRow("300 s old") << std::optional(usage(1, 1)) << qint64(300) << R::ready;
+        QTest::newRow("301 s old") << std::optional(usage(1, 1)) << qint64(301) << R::quotaUnconfirmed;
+        QTest::newRow("from the future") << std::optional(usage(1, 1)) << qint64(-5) << R::quotaUnconfirmed;
+        QTest::newRow("no snapshot") << std::optional<UsageSnapshot>() << qint64(10) << R::quotaUnconfirmed;
+    }
+
+    void readinessNeedsAFreshSnapshotBelowTheThreshold()
+    {
+        QFETCH(std::optional<UsageSnapshot>, snapshot);
+        QFETCH(qint64, fetchedAgo);
+        QFETCH(ResumeReadiness::Kind, kind);
+        const ResumeTicket ticket{.sessionID = sessionA, .cwd = u"/w"_qs, .transcriptPath = {}, .resetsAt = resetAt,
+                                  .createdAt = resetAt, .usedPercentage = {}, .permissionMode = {}};
+        QCOMPARE(ResumePolicy::readiness(ticket, afterReset, snapshot, afterReset.addSecs(-fetchedAgo), true).kind, kind);
+        QCOMPARE(ResumePolicy::readiness(ticket, resetAt.addSecs(-1), snapshot, afterReset, true),
+                 (ResumeReadiness{ResumeReadiness::Kind::waitingForReset, resetAt}));
+    }
+
+    void aSuccessfulResumeRunsInTheSessionsDirectoryAndDeletesTheTicket()
+    {
+        ResumeFixture fixture;
+        fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600), ",\"permission_mode\":\"acceptEdits\"");
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
+        const ScriptInvocation &run = fixture.runner->invocations.constFirst();
+        QCOMPARE(run.arguments, (QStringList{u"-p"_qs, u"--resume="_qs + sessionA, u"--permission-mode=acceptEdits"_qs,
+                                             u"--output-format"_qs, u"json"_qs,
+                                             u"Please continue the previous task where you left off."_qs}));
+        QCOMPARE(run.workingDirectory, std::optional(fixture.home.filePath(u"work"_qs)));
+        QCOMPARE(run.timeoutSeconds, 1800.0);
+        QVERIFY(!QFileInfo::exists(fixture.ticketFile()));
+    }
+
+    void automaticAttemptsWaitForTheResetManualOnesDoNot()
+    {
+        ResumeFixture fixture;
+        QCOMPARE(fixture.attempt(resetAt.addSecs(-60), false, std::nullopt),
+                 (ResumeAttemptResult{.kind = Kind::waitingForReset, .until = resetAt}));
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(resetAt.addSecs(-60), true).kind, Kind::succeeded);
+    }
+
+    void failuresBackOffFrom300sDoublingToAnHour()
+    {
+        ResumeFixture fixture;
+        QDateTime now = afterReset;
+        for (const int delay : {300, 600, 1200, 2400, 3600, 3600}) {
+            fixture.runner->answer(1, QString(), u"API Error: overloaded"_qs);
+            const auto failed = fixture.attempt(now);
+            QCOMPARE(failed.kind, Kind::failed);
+            QCOMPARE(failed.reason, u"claude exited with status 1: API Error: overloaded"_qs);
+            QCOMPARE(fixture.attempt(now.addSecs(delay - 1)), (ResumeAttemptResult{.kind = Kind::backingOff, .until = now.addSecs(delay)}));
+            now = now.addSecs(delay);
+        }
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(now.addSecs(-10), true).kind, Kind::succeeded); // manual ignores the back-off
+        QVERIFY(!QFileInfo::exists(fixture.ticketFile()));
+    }
+
+    void aVanishedWorkingDirectoryIsNeverReplacedByAnother()
+    {
+        ResumeFixture fixture;
+        QVERIFY(QDir(fixture.home.filePath(u"work"_qs)).removeRecursively());
+        const auto outcome = fixture.attempt(afterReset);
+        QCOMPARE(outcome.kind, Kind::failed);
+        QVERIFY(outcome.reason.contains(u"no longer exists"_qs));
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        QVERIFY(QFileInfo::exists(fixture.ticketFile()));
+        QCOMPARE(fixture.attempt(afterReset.addSecs(10)).kind, Kind::backingOff);
+    }
+
+    void aTicketWrittenDuringTheRunSurvivesIt()
+    {
+        ResumeFixture fixture;
+        fixture.answerSuccess();
+        // The guard inside the resumed run meets the limit again.
+        fixture.runner->whileRunning = [&](const ScriptInvocation &) { fixture.writeTicket(afterReset.addSecs(18000), afterReset); };
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
+        const auto left = ResumeQueue(fixture.tickets()).tickets();
+        QCOMPARE(left.size(), 1);
+        QCOMPARE(left.constFirst().createdAt, afterReset);
+    }
+
+    void aSessionStillOpenInClaudeCodeIsLeftToIt_data()
+    {
+        QTest::addColumn<bool>("ownerAlive");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("open in a live process") << true << Kind::sessionStillOpen;
+        QTest::newRow("left behind by a dead process") << false << Kind::succeeded;
+    }
+
+    void aSessionStillOpenInClaudeCodeIsLeftToIt()
+    {
+        QFETCH(bool, ownerAlive);
+        QFETCH(Kind, kind);
+        ResumeFixture fixture;
+        qint64 pid = ::getpid();
+        if (!ownerAlive) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(0);
+            ::waitpid(child, nullptr, 0);
+            pid = child;
+        }
+        QVERIFY(writeFile(fixture.home.filePath(u"sessions/%1.json"_qs.arg(pid)),
+                          QStringLiteral("{\"pid\":%1,\"sessionId\":\"%2\",\"name\":\"work-tui\"}").arg(pid).arg(sessionA).toUtf8()));
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset).kind, kind);
+        QCOMPARE(QFileInfo::exists(fixture.ticketFile()), ownerAlive);
+    }
+
+    void exitZeroWithoutRealProgressNeedsTheUser_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("error in the envelope") << u"{\"is_error\":true,\"subtype\":\"success\",\"result\":\"You've hit your 5-hour limit · resets 4pm\"}"_qs
+                                               << u"Claude Code reported an error: You've hit your 5-hour limit · resets 4pm"_qs;
+        QTest::newRow("tool calls refused") << u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"}]}"_qs
+                                            << u"1 tool call(s) were refused for want of permission; continue the session yourself"_qs;
+    }
+
+    void exitZeroWithoutRealProgressNeedsTheUser()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, reason);
+        ResumeFixture fixture;
+        fixture.runner->answer(0, output);
+        QCOMPARE(fixture.attempt(afterReset), (ResumeAttemptResult{.kind = Kind::needsAttention, .reason = reason}));
+        QVERIFY(QFileInfo::exists(fixture.ticketFile()));
+        QCOMPARE(fixture.attempt(afterReset.addSecs(7200)).kind, Kind::needsAttention); // no automatic retries
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.coordinator->attentionReason(sessionA), std::optional(reason));
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset.addSecs(7200), true).kind, Kind::succeeded);
+        QVERIFY(!fixture.coordinator->attentionReason(sessionA));
+    }
+
+    void aTicketThatCannotBeDeletedIsNotResumedAgain()
+    {
+        ResumeFixture fixture;
+        int deletions = 0;
+        fixture.coordinator = std::make_unique<ResumeCoordinator>(ResumeCoordinator::Dependencies{
+            .queue = ResumeQueue(fixture.tickets()),
+            .resolver = fixture.resolver,
+            .runner = fixture.runner,
+            .environment = QProcessEnvironment(),
+            .sessionsDirectory = fixture.home.filePath(u"sessions"_qs),
+            .removeTickets = [&](const QString &, const QDateTime &) -> std::expected<void, int> {
+                ++deletions;
+                return std::unexpected(EACCES);
+            },
+        });
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
+        QCOMPARE(fixture.attempt(afterReset.addSecs(10)).kind, Kind::backingOff);
+        QCOMPARE(fixture.attempt(afterReset.addSecs(600), true).kind, Kind::succeeded);
+        QCOMPARE(fixture.runner->invocations.size(), 1); // never run twice
+        QCOMPARE(deletions, 2); // but the deletion is tried again
+    }
+
+    void oneSessionIsNeverResumedTwiceAtOnce()
+    {
+        ResumeFixture fixture;
+        // Another Pacewise process holds the session's lock.
+        const int held = ::open(QFile::encodeName(fixture.tickets() + u"/."_qs + sessionA + u".resume.lock"_qs).constData(),
+                                O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(held >= 0);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::alreadyRunning);
+        ::close(held);
+
+        // And within this process, while a run is under way.
+        std::latch started(1), finish(1);
+        fixture.answerSuccess();
+        fixture.runner->whileRunning = [&](const ScriptInvocation &) { started.count_down(); finish.wait(); };
+        std::thread first([&] { QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded); });
+        started.wait();
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::alreadyRunning);
+        finish.count_down();
+        first.join();
+    }
+
+    void aLaunchFailureMakesTheResolverLookAgain()
+    {
+        ResumeFixture fixture; // no answer queued: the fake fails to launch
+        QCOMPARE(fixture.attempt(afterReset).kind, Kind::failed);
+        QCOMPARE(fixture.resolver->invalidations, 1);
+        fixture.resolver->path.reset();
+        QCOMPARE(fixture.attempt(afterReset, true), (ResumeAttemptResult{.kind = Kind::failed, .reason = u"claude was not found"_qs}));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <deque>
+#include <functional>
 
 namespace pacewise::test {
 
@@ -14,6 +15,8 @@ class FakeScriptRunner final : public ScriptRunning {
 public:
     mutable std::deque<std::expected<ScriptResult, ScriptRunnerError>> answers;
     mutable QList<ScriptInvocation> invocations;
+    // Runs before answering, as the child would: to write files, or to block.
+    std::function<void(const ScriptInvocation &)> whileRunning;
 
     void answer(int exitCode, const QString &standardOutput, const QString &standardError = {})
     {
@@ -24,6 +27,8 @@ public:
     std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const override
     {
         invocations.append(invocation);
+        if (whileRunning)
+            whileRunning(invocation);
         if (answers.empty())
             return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = ENOENT});
         auto answer = answers.front();
