@@ -1,3 +1,4 @@
+#include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
 #include "resume/ResumeQueue.h"
 #include "support/FakeScriptRunner.h"
@@ -408,6 +409,92 @@ private slots:
         QCOMPARE(fixture.resolver->invalidations, 1);
         fixture.resolver->path.reset();
         QCOMPARE(fixture.attempt(afterReset, true), (ResumeAttemptResult{.kind = Kind::failed, .reason = u"claude was not found"_qs}));
+    }
+
+    void aTranscriptLineBecomesATitleOnlyWhenTheUserTypedIt_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("title"); // null: no title
+        const auto user = [](const QString &content, const QString &extra = {}) {
+            return u"{\"type\":\"user\"%1,\"message\":{\"role\":\"user\",\"content\":%2}}"_qs.arg(extra, content);
+        };
+        QTest::newRow("typed prompt") << user(u"\"please run the tool\""_qs, u",\"origin\":{\"kind\":\"human\"}"_qs) << u"please run the tool"_qs;
+        QTest::newRow("print-mode prompt") << user(u"\"fix the parser\""_qs) << u"fix the parser"_qs;
+        QTest::newRow("task notification") << user(u"\"done\""_qs, u",\"origin\":{\"kind\":\"task-notification\"}"_qs) << QString();
+        QTest::newRow("meta line") << user(u"\"Caveat: ...\""_qs, u",\"isMeta\":true"_qs) << QString();
+        QTest::newRow("sidechain") << user(u"\"x\""_qs, u",\"isSidechain\":true"_qs) << QString();
+        QTest::newRow("tool result only") << user(u"[{\"type\":\"tool_result\",\"content\":\"ok\"}]"_qs) << QString();
+        QTest::newRow("reminder only") << user(u"[{\"type\":\"text\",\"text\":\"<system-reminder>x</system-reminder>\"}]"_qs) << QString();
+        QTest::newRow("reminder and text") << user(u"[{\"type\":\"text\",\"text\":\"<system-reminder>x</system-reminder>\"},{\"type\":\"text\",\"text\":\"ship it\"}]"_qs) << u"ship it"_qs;
+        QTest::newRow("several lines") << user(u"\"first\\n\\n  second\\tthird\""_qs) << u"first second third"_qs;
+        QTest::newRow("our continuation prompt") << user(u"\"Please continue the previous task where you left off.\""_qs) << QString();
+        QTest::newRow("slash-command bookkeeping") << user(u"\"<command-name>/exit</command-name>\""_qs) << QString();
+        QTest::newRow("60 characters kept") << user(u"\"%1\""_qs.arg(QString(60, u'a'))) << QString(60, u'a');
+        QTest::newRow("61 characters cut") << user(u"\"%1\""_qs.arg(QString(61, u'a'))) << QString(59, u'a') + u'…';
+        const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_qs; // one grapheme, 8 UTF-16 units
+        QTest::newRow("cut by grapheme") << user(u"\"%1\""_qs.arg(family.repeated(61))) << family.repeated(59) + u'…';
+        QTest::newRow("assistant line") << u"{\"type\":\"assistant\",\"message\":{\"content\":\"hi\"}}"_qs << QString();
+        QTest::newRow("garbage") << u"{\"type\":\"user\",\"message\":"_qs << QString();
+    }
+
+    void aTranscriptLineBecomesATitleOnlyWhenTheUserTypedIt()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, title);
+        const auto found = LastMessageResolver::titleFromTranscriptLine(line.toUtf8());
+        QCOMPARE(found.value_or(QString()), title);
+        QCOMPARE(found.has_value(), !title.isNull());
+    }
+
+    void realTranscriptsGiveTheUsersLastPrompt_data()
+    {
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("interactive") << u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs << u"please run the tool"_qs;
+        QTest::newRow("resumed by Pacewise") << u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs << u"run the tool"_qs;
+    }
+
+    void realTranscriptsGiveTheUsersLastPrompt()
+    {
+        QFETCH(QString, session);
+        QFETCH(QString, title);
+        const QString path = QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude/projects/-home-ada-work/") + session + u".jsonl"_qs;
+        QCOMPARE(LastMessageResolver::lastUserMessage(path), std::optional(title));
+    }
+
+    void onlyTheTranscriptsTailIsRead()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"t.jsonl"_qs);
+        const QByteArray prompt = "{\"type\":\"user\",\"message\":{\"content\":\"" + QByteArray(100'000, 'p') + "\"}}\n";
+        const QByteArray noise = "{\"type\":\"assistant\",\"message\":{\"content\":\"" + QByteArray(1000, 'n') + "\"}}\n";
+        // A prompt longer than a chunk, then under 4 MiB of other lines: found.
+        QVERIFY(writeFile(path, prompt + noise.repeated(3000)));
+        QCOMPARE(LastMessageResolver::lastUserMessage(path), std::optional(QString(59, u'p') + u'…'));
+        // Pushed out of the last 4 MiB: not found.
+        QVERIFY(writeFile(path, prompt + noise.repeated(4300)));
+        QVERIFY(!LastMessageResolver::lastUserMessage(path));
+        QVERIFY(!LastMessageResolver::lastUserMessage(dir.path()));
+        QVERIFY(QFile::link(u"/dev/zero"_qs, dir.filePath(u"zero.jsonl"_qs)));
+        QVERIFY(!LastMessageResolver::lastUserMessage(dir.filePath(u"zero.jsonl"_qs)));
+    }
+
+    void titlesFallBackToNameProjectAndId()
+    {
+        LastMessageResolver resolver(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude/sessions"));
+        const auto ticket = [](const QString &session, const QString &cwd, std::optional<QString> transcript = {}) {
+            return ResumeTicket{.sessionID = session, .cwd = cwd, .transcriptPath = transcript, .resetsAt = {},
+                                .createdAt = {}, .usedPercentage = {}, .permissionMode = {}};
+        };
+        const ResumeTicket named = ticket(u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs, u"/home/ada/work"_qs);
+        const ResumeTicket project = ticket(sessionA, u"/Users/ann/code/shop"_qs, u"/nonexistent.jsonl"_qs);
+        const ResumeTicket bare = ticket(u"11111111-2222-4333-8444-555555555555"_qs, u"relative"_qs);
+        resolver.reload({named, project, bare});
+        QCOMPARE(resolver.title(named), u"work-d7"_qs);
+        QCOMPARE(resolver.title(project), u"code/shop"_qs);
+        QCOMPARE(resolver.title(bare), u"11111111"_qs);
+        QCOMPARE(LastMessageResolver::projectTitle(bare), u"relative"_qs);
+        QCOMPARE(LastMessageResolver::projectPath(u"/srv"_qs), std::optional(u"srv"_qs));
     }
 };
 
