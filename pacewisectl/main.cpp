@@ -2,7 +2,7 @@
 #include "GuardCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
-#include "app/EngineStateLocation.h"
+#include "app/AppConfiguration.h"
 #include "system/ScriptRunner.h"
 
 #include <QCoreApplication>

@@ -46,7 +46,10 @@ QCoro::Task<> GuardController::execute(std::function<GuardOperations::Result()> 
     update(m_needsForce, false, &GuardController::needsForceChanged);
 
     const QPointer<GuardController> self(this);
-    const GuardOperations::Result result = co_await QtConcurrent::run(std::move(body));
+    // Started in a statement of its own: GCC 12 destroys the temporaries of
+    // a co_await full-expression twice.
+    auto running = QtConcurrent::run(std::move(body));
+    const GuardOperations::Result result = co_await running;
     if (!self)
         co_return;
 

@@ -2,6 +2,8 @@
 
 #include "UsageSnapshot.h"
 
+#include <QObject>
+
 #include <optional>
 
 namespace pacewise {
@@ -9,7 +11,11 @@ namespace pacewise {
 // The figure shown next to the tray icon and the value that picks its colour:
 // the 5-hour figure is printed, but the colour follows the worst window.
 struct MenuBarUsage {
+    Q_GADGET
+
+public:
     enum class Severity { noData, normal, warning, critical };
+    Q_ENUM(Severity)
 
     static constexpr double warningThreshold = 80.0;
     static constexpr double criticalThreshold = 98.0;

@@ -1,4 +1,4 @@
-#include "app/EngineStateLocation.h"
+#include "app/AppConfiguration.h"
 #include "FakeCLIFileSystem.h"
 #include "claude/AuthService.h"
 #include "support/FakeScriptRunner.h"

@@ -1,4 +1,4 @@
-#include "EngineStateLocation.h"
+#include "AppConfiguration.h"
 
 namespace pacewise {
 
@@ -12,6 +12,15 @@ QString engineStateLocation(const QProcessEnvironment &environment, const QSetti
     if (!fromSettings.isEmpty())
         return fromSettings;
     return claudePaths.engineStateFile();
+}
+
+bool writeStateEnabled(const QProcessEnvironment &environment, const QSettings &settings)
+{
+    if (environment.contains(QStringLiteral("PACEWISE_WRITE_STATE"))) {
+        const QString value = environment.value(QStringLiteral("PACEWISE_WRITE_STATE")).toLower();
+        return value == u"1" || value == u"true";
+    }
+    return settings.value(QStringLiteral("writeStateEnabled")).toBool();
 }
 
 } // namespace pacewise

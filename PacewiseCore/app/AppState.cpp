@@ -1,0 +1,370 @@
+#include "AppState.h"
+
+#include "i18n/UIStrings.h"
+#include "guard/GuardErrorText.h"
+#include "system/Logging.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <qcoro/qcorofuture.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcAppState, "pacewise.app", QtInfoMsg)
+
+namespace {
+
+// Work for the pool is started in a statement of its own and then awaited:
+// GCC 12 destroys the temporaries of a co_await full-expression twice.
+
+constexpr qint64 selfHealIntervalSeconds = 300;
+constexpr int throttledReportsBeforeIssue = 10;
+
+} // namespace
+
+AppState::AppState(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_dependencies(std::move(dependencies))
+{
+    if (QSettings *defaults = m_dependencies.userDefaults) {
+        const QVariant show = defaults->value(QStringLiteral("showMenuBarPercentage"));
+        if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
+            m_showMenuBarPercentage = show.toBool();
+    }
+    // Auto-continue is on while Claude Code's settings point the guard at
+    // the directory this queue reads; tickets written anywhere else would
+    // never be seen.
+    const auto recorded = m_dependencies.settingsManager.resumeDirectory(m_dependencies.claudeSettingsPath, QDir::homePath());
+    m_autoContinueEnabled = recorded && *recorded &&
+                            QDir::cleanPath(**recorded) == QDir::cleanPath(m_dependencies.resumeQueue.directory());
+    m_pendingResumes = m_dependencies.resumeQueue.tickets();
+
+    m_pollTimer.setInterval(m_dependencies.pollTick);
+    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::onPollTick);
+}
+
+QString AppState::menuBarTitle() const
+{
+    const MenuBarUsage usage = MenuBarUsage::from(m_snapshot);
+    if (!usage.utilization)
+        return UIStrings::text("menubar.placeholder", "—%");
+    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(*usage.utilization))});
+}
+
+MenuBarUsage::Severity AppState::severity() const
+{
+    return MenuBarUsage::from(m_snapshot).severity();
+}
+
+QString AppState::issueText() const
+{
+    return m_issue ? pacewise::issueText(*m_issue) : QString();
+}
+
+int AppState::nextPollIntervalSeconds() const
+{
+    if (!m_snapshot)
+        return 60;
+    for (const UsageLimit &limit : m_snapshot->limits()) {
+        const bool near = limit.kind() == UsageLimitKind::fiveHour ? limit.utilization() > 80 : limit.utilization() > 90;
+        if (near)
+            return m_lastFetchWasThrottled ? 120 : 60;
+    }
+    const auto worst = m_snapshot->worstUtilization();
+    return worst && *worst >= 30 ? 300 : 1200;
+}
+
+bool AppState::isStale(const QDateTime &now) const
+{
+    return !m_lastSuccessAt || m_lastSuccessAt->msecsTo(now) > (qint64(nextPollIntervalSeconds()) + 60) * 1000;
+}
+
+void AppState::startPolling()
+{
+    m_nextPollAt = m_dependencies.now();
+    m_pollTimer.start();
+    onPollTick();
+}
+
+void AppState::stopPolling()
+{
+    m_pollTimer.stop();
+}
+
+void AppState::onPollTick()
+{
+    if (m_isFetching || m_dependencies.now() < m_nextPollAt)
+        return;
+    [](QPointer<AppState> self) -> QCoro::Task<> {
+        co_await self->refresh(true);
+        if (self)
+            self->m_nextPollAt = self->m_dependencies.now().addSecs(self->nextPollIntervalSeconds());
+    }(this);
+}
+
+QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
+{
+    if (m_isFetching)
+        co_return false;
+    m_isFetching = true;
+    emit isFetchingChanged();
+    const QPointer<AppState> self(this);
+
+    const std::optional<UsageSnapshot> fresh = co_await performFetch();
+    if (!self)
+        co_return false;
+    co_await reloadResumeTickets();
+    if (!self)
+        co_return false;
+
+    if (runAutomaticResumes && m_autoContinueEnabled && fresh && m_lastSuccessAt) {
+        const QDateTime now = m_dependencies.now();
+        for (const ResumeTicket &ticket : std::as_const(m_pendingResumes)) {
+            const auto readiness = ResumePolicy::readiness(ticket, now, fresh, m_lastSuccessAt, true);
+            if (readiness.kind == ResumeReadiness::Kind::ready && !m_resumingSessionIDs.contains(ticket.sessionID))
+                runResume(ticket, false); // not awaited: it may take half an hour
+        }
+    }
+    m_isFetching = false;
+    emit isFetchingChanged();
+    co_return fresh.has_value();
+}
+
+QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
+{
+    const QPointer<AppState> self(this);
+    if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), m_dependencies.engineStateReader.accountIdentity().current())) {
+        setSnapshot(std::nullopt, std::nullopt, std::nullopt);
+        qCInfo(lcAppState, "signed-in account changed — dropped the previous usage snapshot");
+    }
+
+    auto fetching = QtConcurrent::run([fetcher = m_dependencies.usageFetcher] { return fetcher->fetch(); });
+    const auto fetched = co_await fetching;
+    if (!self)
+        co_return std::nullopt;
+    if (fetched) {
+        m_consecutiveThrottled = 0;
+        m_lastFetchWasThrottled = false;
+        setSnapshot(*fetched, SnapshotSource::usage, m_dependencies.now());
+        setIssue(std::nullopt);
+        didFetchSnapshot(*fetched);
+        co_return *fetched;
+    }
+
+    const UsageCLIError &error = fetched.error();
+    if (error.kind == UsageCLIError::Kind::throttled) {
+        ++m_consecutiveThrottled;
+        m_lastFetchWasThrottled = true;
+        const bool signedOut = co_await isSignedOut();
+        if (!self)
+            co_return std::nullopt;
+        if (signedOut) {
+            setIssue(FetchIssue::signInRequired);
+            qCInfo(lcAppState, "usage percentages missing and the CLI is signed out");
+        } else {
+            setIssue(m_consecutiveThrottled > throttledReportsBeforeIssue ? std::optional(FetchIssue::throttled)
+                                                                          : std::nullopt);
+            qCInfo(lcAppState, "usage percentages withheld (cycle %s)",
+                   qUtf8Printable(privateText(QString::number(m_consecutiveThrottled))));
+        }
+    } else {
+        m_consecutiveThrottled = 0;
+        m_lastFetchWasThrottled = false;
+        const FetchIssue issue = classify(error);
+        const QDateTime now = m_dependencies.now();
+        if (issue == FetchIssue::signInRequired &&
+            (!m_lastSelfHealAt || m_lastSelfHealAt->secsTo(now) > selfHealIntervalSeconds)) {
+            m_lastSelfHealAt = now;
+            co_await checkAuthStatus();
+            if (!self)
+                co_return std::nullopt;
+        }
+        setIssue(issue);
+        qCWarning(lcAppState, "usage fetch failed: %s",
+                  qUtf8Printable(privateText(QString::number(int(error.kind)) + u' ' + error.text)));
+    }
+    loadEngineFallbackIfNeeded();
+    co_return std::nullopt;
+}
+
+QCoro::Task<bool> AppState::isSignedOut()
+{
+    const QDateTime now = m_dependencies.now();
+    if (!m_lastSelfHealAt || m_lastSelfHealAt->secsTo(now) > selfHealIntervalSeconds) {
+        m_lastSelfHealAt = now;
+        const QPointer<AppState> self(this);
+        co_await checkAuthStatus();
+        if (!self)
+            co_return false;
+    }
+    co_return m_authStatus && !m_authStatus->loggedIn;
+}
+
+QCoro::Task<> AppState::checkAuthStatus()
+{
+    if (!m_dependencies.authStatus || m_isCheckingAuth)
+        co_return;
+    m_isCheckingAuth = true;
+    emit authStatusChanged();
+    const QPointer<AppState> self(this);
+    auto checking = QtConcurrent::run(m_dependencies.authStatus);
+    const auto status = co_await checking;
+    if (!self)
+        co_return;
+    m_authStatus = status;
+    m_isCheckingAuth = false;
+    emit authStatusChanged();
+}
+
+void AppState::loadEngineFallbackIfNeeded()
+{
+    if (m_snapshot)
+        return; // an older snapshot is kept rather than replaced
+    const QDateTime now = m_dependencies.now();
+    if (auto fromEngine = m_dependencies.engineStateReader.read(now)) {
+        setSnapshot(std::move(*fromEngine), SnapshotSource::engine, now);
+        qCInfo(lcAppState, "using fresh usage snapshot from engine state");
+    }
+}
+
+void AppState::didFetchSnapshot(const UsageSnapshot &snapshot)
+{
+    // Behind the user's own status line nothing inside Claude Code records
+    // the figures the guard decides by; the application does instead.
+    if (!m_dependencies.writeStateEnabled &&
+        !m_dependencies.settingsManager.guardNeedsApplicationFigures(m_dependencies.claudeSettingsPath))
+        return;
+    if (const auto written = m_dependencies.stateWriter.write(snapshot); !written)
+        qCWarning(lcAppState, "usage state write failed: %s",
+                  qUtf8Printable(privateText(QString::number(int(written.error().kind)))));
+    else
+        qCDebug(lcAppState, "usage state written");
+}
+
+QCoro::Task<> AppState::reloadResumeTickets()
+{
+    const QPointer<AppState> self(this);
+    auto listing = QtConcurrent::run([queue = m_dependencies.resumeQueue] { return queue.tickets(); });
+    const auto tickets = co_await listing;
+    if (!self)
+        co_return;
+    if (tickets != m_pendingResumes) {
+        m_pendingResumes = tickets;
+        emit pendingResumesChanged();
+    }
+    const int reload = ++m_titleReloads;
+    auto titling = QtConcurrent::run([titles = m_dependencies.titles, tickets] { titles->reload(tickets); });
+    co_await titling;
+    if (!self || reload != m_titleReloads)
+        co_return;
+    ++m_resumeTitlesVersion;
+    emit resumeTitlesVersionChanged();
+}
+
+QCoro::Task<> AppState::dismissResume(ResumeTicket ticket)
+{
+    const QPointer<AppState> self(this);
+    auto removal = QtConcurrent::run(
+        [queue = m_dependencies.resumeQueue, id = ticket.sessionID] { return queue.remove(id); });
+    const auto removed = co_await removal;
+    if (!self)
+        co_return;
+    if (!removed)
+        qCWarning(lcAppState, "resume ticket removal failed: %s",
+                  qUtf8Printable(privateText(QString::fromLocal8Bit(std::strerror(removed.error())))));
+    co_await reloadResumeTickets();
+}
+
+QCoro::Task<ResumeAttemptResult> AppState::resumeNow(ResumeTicket ticket)
+{
+    const QPointer<AppState> self(this);
+    // A snapshot too old to confirm the quota would only answer "could not
+    // be confirmed": fetch first.
+    if (!m_lastSuccessAt || m_lastSuccessAt->secsTo(m_dependencies.now()) > ResumePolicy::snapshotMaxAgeSeconds) {
+        co_await refresh(false);
+        if (!self)
+            co_return ResumeAttemptResult{.kind = ResumeAttemptResult::Kind::failed};
+    }
+    co_return co_await runResume(std::move(ticket), true);
+}
+
+QCoro::Task<ResumeAttemptResult> AppState::runResume(ResumeTicket ticket, bool manual)
+{
+    const QPointer<AppState> self(this);
+    const QString session = ticket.sessionID;
+    m_resumingSessionIDs.insert(session);
+    emit resumesChanged();
+    auto attempt = QtConcurrent::run(
+        [coordinator = m_dependencies.resumeCoordinator, ticket, snapshot = m_snapshot, at = m_lastSuccessAt,
+         now = m_dependencies.now(), manual] { return coordinator->attempt(ticket, snapshot, at, now, manual); });
+    const ResumeAttemptResult outcome = co_await attempt;
+    if (!self)
+        co_return outcome;
+    m_resumingSessionIDs.remove(session);
+    m_resumeResults.insert(session, outcome);
+    emit resumesChanged();
+    co_await reloadResumeTickets();
+    co_return outcome;
+}
+
+QCoro::Task<> AppState::setAutoContinueEnabled(bool enabled)
+{
+    if (m_isUpdatingAutoContinue)
+        co_return;
+    m_isUpdatingAutoContinue = true;
+    m_autoContinueSettingsError.clear();
+    emit autoContinueChanged();
+    const QPointer<AppState> self(this);
+    auto edit = QtConcurrent::run(
+        [manager = m_dependencies.settingsManager, settings = m_dependencies.claudeSettingsPath,
+         directory = m_dependencies.resumeQueue.directory(), enabled]() -> std::expected<void, QString> {
+            if (enabled && !QDir().mkpath(directory))
+                return std::unexpected(QStringLiteral("%1 could not be created").arg(directory));
+            const auto edited = manager.setResumeDirectory(settings, enabled ? std::optional(directory) : std::nullopt);
+            if (!edited)
+                return std::unexpected(describe(edited.error(), settings));
+            return {};
+        });
+    const auto written = co_await edit;
+    if (!self)
+        co_return;
+    if (written)
+        m_autoContinueEnabled = enabled;
+    else
+        m_autoContinueSettingsError = written.error();
+    m_isUpdatingAutoContinue = false;
+    emit autoContinueChanged();
+    co_await reloadResumeTickets();
+}
+
+void AppState::setShowMenuBarPercentage(bool show)
+{
+    if (show == m_showMenuBarPercentage)
+        return;
+    m_showMenuBarPercentage = show;
+    if (m_dependencies.userDefaults)
+        m_dependencies.userDefaults->setValue(QStringLiteral("showMenuBarPercentage"), show);
+    emit showMenuBarPercentageChanged();
+}
+
+void AppState::setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
+                           std::optional<QDateTime> at)
+{
+    m_snapshot = std::move(snapshot);
+    m_snapshotSource = source;
+    m_lastSuccessAt = at;
+    emit snapshotChanged();
+}
+
+void AppState::setIssue(std::optional<FetchIssue> issue)
+{
+    m_issue = issue;
+    emit issueChanged();
+}
+
+} // namespace pacewise
