@@ -1,5 +1,7 @@
 #include "AuthCommand.h"
+#include "DaemonCommand.h"
 #include "GuardCommand.h"
+#include "ResumeCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
 #include "app/AppConfiguration.h"
@@ -25,6 +27,10 @@ Commands:
   status      show the usage of the 5-hour and weekly windows
   auth        show whether Claude Code is signed in, and as whom
   guard       turn the Endrun guard on or off, or show its state
+  auto-continue
+              continue stopped sessions after the reset, or not
+  resume      list, continue or dismiss the sessions the guard stopped
+  daemon      poll and continue sessions without a tray, until stopped
 
 Options:
   -h, --help     show this help, or a command's with 'pacewisectl <command> --help'
@@ -53,8 +59,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(PACEWISE_VERSION));
 
     // A command's own one-line message is what the user reads; the library's
-    // log lines would only repeat it. QT_LOGGING_RULES still turns them on.
-    QLoggingCategory::setFilterRules(QStringLiteral("pacewise.*.info=false\npacewise.*.warning=false"));
+    // log lines would only repeat it. The daemon's log is its output.
+    // QT_LOGGING_RULES still turns them on.
+    if (QCoreApplication::arguments().value(1) != u"daemon")
+        QLoggingCategory::setFilterRules(QStringLiteral("pacewise.*.info=false\npacewise.*.warning=false"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -79,7 +87,10 @@ int main(int argc, char *argv[])
     commandArguments[0] = QStringLiteral("pacewisectl ") + command;
 
     using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
-    const std::pair<const char *, Command> commands[] = {{"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard}};
+    const std::pair<const char *, Command> commands[] = {
+        {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
+        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"daemon", cli::runDaemon},
+    };
     for (const auto &[name, run] : commands) {
         if (command != QLatin1String(name))
             continue;

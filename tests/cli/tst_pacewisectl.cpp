@@ -353,6 +353,87 @@ private slots:
         QCOMPARE(state[u"limits"_qs][0][u"used_percentage"_qs].toDouble(), 99.0);
     }
 
+    // The whole road of one interrupted session, as a user meets it: the
+    // real guard script stops it at the weekly limit and records it; once
+    // the limit has reset, the daemon continues it with claude in its own
+    // directory and the ticket is gone.
+    void aStoppedSessionIsContinuedByTheDaemon()
+    {
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
+        const QString work = m_home.filePath(u"work"_qs);
+        QVERIFY(QDir().mkpath(work));
+        const QString session = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
+
+        // Four days ago, the guard met the weekly limit, which reset yesterday.
+        const qint64 then = QDateTime::currentSecsSinceEpoch() - 4 * 86400;
+        QVERIFY(writeFile(m_home.filePath(u"clock"_qs), QByteArray::number(then)));
+        QVERIFY(writeFile(defaultStatePath(), QStringLiteral("{\"limits\":[{\"kind\":\"weekly_all\",\"used_percentage\":99.5,"
+                                                             "\"resets_at\":%1,\"confirmed_at\":%2}]}")
+                                                  .arg(then + 3 * 86400).arg(then).toUtf8()));
+        QProcess guard;
+        QProcessEnvironment guardEnvironment;
+        guardEnvironment.insert(u"HOME"_qs, m_home.path());
+        guardEnvironment.insert(u"PATH"_qs, u"/usr/bin:/bin"_qs);
+        guardEnvironment.insert(u"PACEWISE_ENGINE_NOW_FILE"_qs, m_home.filePath(u"clock"_qs));
+        guardEnvironment.insert(u"CC_LIMIT_GUARD_RESUME_DIR"_qs, m_home.filePath(u".claude/pacewise-resume-tickets"_qs));
+        guard.setProcessEnvironment(guardEnvironment);
+        guard.start(u"sh"_qs, {m_home.filePath(u".claude/hooks/rate-limit-guard.sh"_qs)});
+        QVERIFY(guard.waitForStarted());
+        guard.write(QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"%2\",\"hook_event_name\":\"PreToolUse\","
+                                   "\"permission_mode\":\"default\",\"tool_name\":\"Bash\"}").arg(session, work).toUtf8());
+        guard.closeWriteChannel();
+        QVERIFY(guard.waitForFinished(10'000));
+        QCOMPARE(guard.exitCode(), 2);
+        const QString ticket = m_home.filePath(u".claude/pacewise-resume-tickets/"_qs + session + u".json"_qs);
+        QVERIFY(QFileInfo::exists(ticket));
+        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"ready"_qs));
+
+        const QDateTime reset = QDateTime::currentDateTimeUtc().addSecs(7200);
+        scenario({{u"usage-limits.stdout"_qs, usageEnvelope(u"Current session: 3% used · resets %1\n"
+                                                           "Current week (all models): 1% used · resets %1"_qs.arg(resetText(reset)))},
+                  {u"resume.stdout"_qs, R"({"type":"result","subtype":"success","is_error":false,"result":"Done."})"}});
+        QProcess daemon;
+        QProcessEnvironment environment;
+        environment.insert(u"HOME"_qs, m_home.path());
+        environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
+        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
+        environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+        daemon.setProcessEnvironment(environment);
+        daemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QVERIFY(daemon.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(ticket), 20'000);
+
+        const QString log = QString::fromUtf8(readFile(claudeLog()));
+        const QString resumed = log.section(u"--- resume\n"_qs, 1);
+        QVERIFY2(resumed.startsWith(u"cwd=%1\narg=-p\narg=--resume=%2\n"_qs.arg(work, session)), qPrintable(log));
+        QVERIFY(resumed.contains(u"arg=Please continue the previous task where you left off.\n"_qs));
+
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished(10'000));
+        QCOMPARE(daemon.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(daemon.exitCode(), 0);
+        QVERIFY(daemon.readAllStandardError().contains("pacewisectl daemon started; auto-continue is on"));
+    }
+
+    void resumeCommandsFindAndDismissSessions()
+    {
+        const QString session = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
+        QVERIFY(writeFile(m_home.filePath(u".claude/pacewise-resume-tickets/"_qs + session + u".json"_qs),
+                          QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"/nonexistent\",\"resets_at\":1,\"created_at\":1}").arg(session).toUtf8()));
+        Run result = run({u"resume"_qs, u"list"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.startsWith(u"727bf826  nonexistent\n          /nonexistent · resets "_qs), qPrintable(result.out));
+        QVERIFY(result.out.contains(u"its directory no longer exists"_qs));
+        result = run({u"resume"_qs, u"dismiss"_qs, u"99"_qs});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.err.contains(u"no stopped session '99'"_qs));
+        result = run({u"resume"_qs, u"dismiss"_qs, u"727b"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(run({u"resume"_qs}).out, u"No stopped sessions.\n"_qs);
+    }
+
     void badArgumentsFailWithOneLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -1,0 +1,50 @@
+#include "AppComposition.h"
+
+#include "AppConfiguration.h"
+#include "claude/AuthService.h"
+#include "system/ScriptRunner.h"
+#include "usage/UsageCLI.h"
+
+namespace pacewise::AppComposition {
+
+ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &environment, const ClaudePaths &claudePaths)
+{
+    return ResumeCoordinator::Dependencies{
+        .queue = ResumeQueue(claudePaths.resumeTicketDirectory()),
+        .resolver = std::make_shared<CLIPathResolver>(),
+        .runner = std::make_shared<ScriptRunner>(),
+        .environment = environment,
+        .sessionsDirectory = claudePaths.sessionsDirectory(),
+    };
+}
+
+AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
+                                QSettings *userDefaults)
+{
+    const auto runner = std::make_shared<ScriptRunner>();
+    const AccountIdentity accountIdentity(claudePaths.accountFile());
+    const QSettings fallback;
+    const QSettings &settings = userDefaults ? *userDefaults : fallback;
+    const QString statePath = engineStateLocation(environment, settings, claudePaths);
+    const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), runner);
+    return AppState::Dependencies{
+        .usageFetcher = std::make_shared<UsageCLI>(UsageCLI::Dependencies{
+            .resolver = std::make_shared<CLIPathResolver>(),
+            .runner = runner,
+            .accountIdentity = accountIdentity,
+            .environment = environment,
+        }),
+        .authStatus = [authService] { return authService->status(); },
+        .engineStateReader = EngineStateReader(statePath, accountIdentity),
+        .stateWriter = StateWriter(statePath),
+        .writeStateEnabled = writeStateEnabled(environment, settings),
+        .resumeQueue = ResumeQueue(claudePaths.resumeTicketDirectory()),
+        .titles = std::make_shared<LastMessageResolver>(claudePaths.sessionsDirectory()),
+        .resumeCoordinator = std::make_shared<ResumeCoordinator>(resumeCoordinator(environment, claudePaths)),
+        .settingsManager = SettingsFileManager(),
+        .claudeSettingsPath = claudePaths.settingsFile(),
+        .userDefaults = userDefaults,
+    };
+}
+
+} // namespace pacewise::AppComposition

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "AppState.h"
+#include "claude/ClaudePaths.h"
+
+#include <QProcessEnvironment>
+#include <QSettings>
+
+#include <memory>
+
+namespace pacewise::AppComposition {
+
+// The real services, wired as the tray app and the daemon run them: each
+// service that runs claude gets its own path resolver, the engine state
+// file's location is worked out once for the reader and the writer alike.
+ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
+AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
+                                QSettings *userDefaults);
+
+} // namespace pacewise::AppComposition

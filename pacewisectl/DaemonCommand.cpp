@@ -1,0 +1,85 @@
+#include "DaemonCommand.h"
+
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "app/AppComposition.h"
+#include "system/Logging.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QSocketNotifier>
+#include <QThreadPool>
+
+#include <csignal>
+#include <cstdlib>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl daemon
+
+Runs Pacewise without a tray: polls the usage (logging to standard error),
+writes the engine state file when the guard needs it, and continues the
+sessions the guard stopped once their limit has reset, while auto-continue
+is on. Runs in the foreground until SIGTERM or SIGINT.
+
+Exit status: 0 stopped by a signal, 1 failed to start, 2 bad arguments.
+)";
+
+int signalPipe[2] = {-1, -1};
+
+void forwardSignal(int)
+{
+    const char byte = 1;
+    // Nothing else is safe in a signal handler; the event loop does the rest.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+int runDaemon(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("daemon"), helpText, out, err))
+        return *done;
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        err << "pacewisectl daemon: cannot watch for signals\n";
+        return failure;
+    }
+    QSocketNotifier signalled(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalled, &QSocketNotifier::activated, qApp, [] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
+        qCInfo(lcCli, "stopping");
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = forwardSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+
+    QSettings userDefaults;
+    AppState state(AppComposition::appState(context.environment, context.claudePaths, &userDefaults));
+    qCInfo(lcCli, "pacewisectl daemon started; auto-continue is %s", state.autoContinueEnabled() ? "on" : "off");
+    state.startPolling();
+    const int status = QCoreApplication::exec();
+    state.stopPolling();
+
+    // A resume still running holds a pool thread for up to half an hour;
+    // its claude goes on by itself in its own process group.
+    if (!QThreadPool::globalInstance()->waitForDone(5000)) {
+        qCWarning(lcCli, "leaving running resumes to finish on their own");
+        std::quick_exit(status);
+    }
+    return status;
+}
+
+} // namespace pacewise::cli
