@@ -93,6 +93,7 @@ struct Fixture {
             .claudeSettingsPath = claude(u"settings.json"_qs),
             .userDefaults = &defaults,
             .now = [this] { return now; },
+            .pollTick = std::chrono::milliseconds(5),
         });
     }
 
@@ -324,6 +325,26 @@ private slots:
         const auto outcome = QCoro::waitFor(fixture.state->resumeNow(ticket));
         QCOMPARE(outcome.kind, ResumeAttemptResult::Kind::succeeded);
         QCOMPARE(fixture.fetcher->calls(), 1);
+    }
+
+    // The poll is due by the wall clock, which keeps running while the
+    // machine sleeps; timers do not.
+    void pollsFollowTheWallClock()
+    {
+        Fixture fixture;
+        fixture.build();
+        fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(3600)));
+        fixture.state->startPolling();
+        QTRY_COMPARE(fixture.fetcher->calls(), 1);
+        QTRY_VERIFY(!fixture.state->isFetching());
+        QTest::qWait(50);
+        QCOMPARE(fixture.fetcher->calls(), 1); // 1200 s to go
+        fixture.now = fixture.now.addSecs(1199);
+        QTest::qWait(50);
+        QCOMPARE(fixture.fetcher->calls(), 1);
+        fixture.now = fixture.now.addSecs(2 * 3600); // woke up long after
+        QTRY_COMPARE(fixture.fetcher->calls(), 2);
+        fixture.state->stopPolling();
     }
 
     void theMenuBarFigureIsTheRoundedFiveHourPercentage()
