@@ -317,11 +317,7 @@ private slots:
         if (owner == u"live") {
             content = QByteArray::number(qint64(::getpid())) + '\n';
         } else if (owner == u"dead") {
-            const pid_t child = ::fork();
-            if (child == 0)
-                ::_exit(0);
-            ::waitpid(child, nullptr, 0);
-            content = QByteArray::number(qint64(child)) + '\n';
+            content = QByteArray::number(deadProcessId()) + '\n';
         }
         const QString lock = SettingsLock::lockPath(settings());
         QVERIFY(writeFile(lock, content, QDateTime::currentDateTimeUtc().addSecs(-ageSeconds)));

@@ -318,11 +318,7 @@ private slots:
         ResumeFixture fixture;
         qint64 pid = ::getpid();
         if (!ownerAlive) {
-            const pid_t child = ::fork();
-            if (child == 0)
-                ::_exit(0);
-            ::waitpid(child, nullptr, 0);
-            pid = child;
+            pid = deadProcessId();
         }
         QVERIFY(writeFile(fixture.home.filePath(u"sessions/%1.json"_qs.arg(pid)),
                           QStringLiteral("{\"pid\":%1,\"sessionId\":\"%2\",\"name\":\"work-tui\"}").arg(pid).arg(sessionA).toUtf8()));

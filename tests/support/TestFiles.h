@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace pacewise::test {
 
 // Writes bytes to path (creating folders) and, when given, sets its
@@ -29,6 +32,17 @@ inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The id of a process that has just exited and been reaped: one that is
+// certainly not alive.
+inline qint64 deadProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 inline QDateTime utc(qint64 epochSeconds)
