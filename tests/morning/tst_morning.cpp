@@ -1,10 +1,20 @@
+#include "app/MorningStarterController.h"
 #include "morning/MorningStartPolicy.h"
+#include "support/FakeScriptRunner.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <latch>
 
 using namespace pacewise;
 
 Q_DECLARE_METATYPE(pacewise::MorningStartTime)
+Q_DECLARE_METATYPE(pacewise::MorningStartResult)
 
 namespace {
 
@@ -15,6 +25,54 @@ QDateTime at(const char *isoUtc)
 
 const QTimeZone utc("UTC");
 using OptionalInstant = std::optional<QDateTime>;
+
+UsageSnapshot fiveHour(double utilization, const QDateTime &reset)
+{
+    return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, utilization, reset)});
+}
+
+struct StarterFixture {
+    QTemporaryDir dir;
+    std::shared_ptr<test::FakeResolver> resolver = std::make_shared<test::FakeResolver>();
+    std::shared_ptr<test::FakeScriptRunner> runner = std::make_shared<test::FakeScriptRunner>();
+
+    std::shared_ptr<MorningStarter> starter(const QProcessEnvironment &environment = {}) const
+    {
+        return std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+            .resolver = resolver, .runner = runner, .environment = environment,
+            .lockFile = dir.filePath(u"kickstart.lock"_qs)});
+    }
+};
+
+// The controller over a fake clock, fake usage and the fake runner.
+struct ControllerFixture : StarterFixture {
+    QDateTime now = at("2026-12-06T09:00:00Z");
+    QSettings defaults{dir.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
+    MorningStarterController::Usage usage;
+    int refreshes = 0;
+    SleepWakeSource wake;
+    std::unique_ptr<MorningStarterController> controller;
+
+    void build()
+    {
+        controller = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+            .defaults = &defaults,
+            .starter = starter(),
+            .usageProvider = [this] { return usage; },
+            .refreshUsage = [this]() -> QCoro::Task<> { ++refreshes; co_return; },
+            .wakeSource = &wake,
+            .autostart = false,
+            .now = [this] { return now; },
+            .zone = utc,
+        });
+    }
+
+    void tickAt(const char *isoUtc)
+    {
+        now = at(isoUtc);
+        QCoro::waitFor(controller->tick());
+    }
+};
 
 } // namespace
 
@@ -135,6 +193,186 @@ private slots:
         QCOMPARE(MorningChainPolicy::nextChainRun(now, snapshot(now.addSecs(-60)), now), now.addSecs(18300));
         QCOMPARE(MorningChainPolicy::nextChainRun(now, snapshot(now.addSecs(7200)), now.addSecs(-301)), now.addSecs(18300));
         QCOMPARE(MorningChainPolicy::nextChainRun(now, std::nullopt, now), now.addSecs(18300));
+    }
+
+    void theStarterGreetsUnlessTheWindowRuns_data()
+    {
+        QTest::addColumn<std::optional<UsageSnapshot>>("snapshot");
+        QTest::addColumn<qint64>("fetchedAgo");
+        QTest::addColumn<int>("exitCode"); // -1: launch failure
+        QTest::addColumn<MorningStartResult>("result");
+        const QDateTime now = at("2026-12-06T07:00:00Z");
+        QTest::newRow("no figures") << std::optional<UsageSnapshot>() << qint64(0) << 0 << MorningStartResult::started;
+        QTest::newRow("window unused") << std::optional(fiveHour(0, now.addSecs(3600))) << qint64(10) << 0 << MorningStartResult::started;
+        QTest::newRow("window running") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(10) << 0 << MorningStartResult::skippedWindowActive;
+        QTest::newRow("running, but figures 6 min old") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(360) << 0 << MorningStartResult::started;
+        QTest::newRow("signed out or at the limit") << std::optional<UsageSnapshot>() << qint64(0) << 1 << MorningStartResult::failed;
+        QTest::newRow("launch failure") << std::optional<UsageSnapshot>() << qint64(0) << -1 << MorningStartResult::failed;
+    }
+
+    void theStarterGreetsUnlessTheWindowRuns()
+    {
+        QFETCH(std::optional<UsageSnapshot>, snapshot);
+        QFETCH(qint64, fetchedAgo);
+        QFETCH(int, exitCode);
+        QFETCH(MorningStartResult, result);
+        StarterFixture fixture;
+        if (exitCode >= 0)
+            fixture.runner->answer(exitCode, exitCode ? u"You've hit your 5-hour limit · resets 11:23am (Europe/Berlin)\n"_qs : QString());
+        QProcessEnvironment environment;
+        environment.insert(u"CLAUDECODE"_qs, u"1"_qs);
+        environment.insert(u"CLAUDE_CODE_SSE_PORT"_qs, u"9"_qs);
+        environment.insert(u"HOME"_qs, u"/home/ada"_qs);
+        const QDateTime now = at("2026-12-06T07:00:00Z");
+        QCOMPARE(fixture.starter(environment)->run(now, snapshot, now.addSecs(-fetchedAgo)), result);
+        if (result == MorningStartResult::skippedWindowActive) {
+            QVERIFY(fixture.runner->invocations.isEmpty());
+            return;
+        }
+        const ScriptInvocation &run = fixture.runner->invocations.constFirst();
+        QCOMPARE(run.arguments, (QStringList{u"-p"_qs, u"Good morning"_qs}));
+        QCOMPARE(run.timeoutSeconds, 90.0);
+        QCOMPARE(run.environment->toStringList(), QStringList{u"HOME=/home/ada"_qs});
+        QCOMPARE(fixture.resolver->invalidations, exitCode < 0 ? 1 : 0);
+    }
+
+    void onlyOneGreetingRunsAtATime()
+    {
+        StarterFixture fixture;
+        const int held = ::open(QFile::encodeName(fixture.dir.filePath(u"kickstart.lock"_qs)).constData(), O_RDWR | O_CREAT, 0600);
+        QCOMPARE(::flock(held, LOCK_EX), 0); // another Pacewise is greeting
+        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt), MorningStartResult::alreadyRunning);
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        ::close(held);
+        fixture.resolver->path.reset();
+        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt), MorningStartResult::cliMissing);
+    }
+
+    void switchingOnAfterTodaysTimeWaitsForTomorrow()
+    {
+        ControllerFixture fixture;
+        fixture.build();
+        fixture.controller->setEnabled(true); // at 09:00, time 07:00
+        fixture.tickAt("2026-12-06T09:01:00Z");
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        fixture.runner->answer(0, QString());
+        fixture.tickAt("2026-12-07T07:00:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::started));
+        QCOMPARE(fixture.refreshes, 1); // fresh usage first
+        fixture.tickAt("2026-12-07T07:01:00Z");
+        fixture.tickAt("2026-12-07T06:59:00Z"); // the clock steps back: no second run
+        fixture.tickAt("2026-12-07T07:00:30Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+    }
+
+    void movingTheTimeToOneAlreadyPassedWaitsForTomorrow()
+    {
+        ControllerFixture fixture;
+        fixture.now = at("2026-12-06T06:00:00Z");
+        fixture.build();
+        fixture.controller->setEnabled(true);
+        fixture.now = at("2026-12-06T09:00:00Z");
+        fixture.controller->setTime({8, 30});
+        fixture.tickAt("2026-12-06T09:01:00Z");
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        QCOMPARE(fixture.controller->nextRunDate(), std::optional(at("2026-12-07T08:30:00Z")));
+    }
+
+    void failuresRetryAfterAQuarterThenHourly()
+    {
+        ControllerFixture fixture;
+        fixture.now = at("2026-12-06T06:00:00Z");
+        fixture.build();
+        fixture.controller->setEnabled(true);
+        for (const char *attemptAt : {"2026-12-06T07:00:00Z", "2026-12-06T07:15:00Z", "2026-12-06T07:30:00Z"}) {
+            fixture.runner->answer(1, u"Not logged in · Please run /login"_qs);
+            fixture.tickAt(attemptAt);
+        }
+        QCOMPARE(fixture.runner->invocations.size(), 3);
+        QCOMPARE(fixture.controller->retryAfter(), std::optional(at("2026-12-06T08:30:00Z")));
+        fixture.tickAt("2026-12-06T08:29:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 3);
+        fixture.runner->answer(1, QString());
+        fixture.tickAt("2026-12-06T08:30:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 4);
+        // A new day counts afresh.
+        fixture.runner->answer(1, QString());
+        fixture.tickAt("2026-12-07T07:00:00Z");
+        QCOMPARE(fixture.controller->retryAfter(), std::optional(at("2026-12-07T07:15:00Z")));
+    }
+
+    void theChainFiresAMinuteAfterTheReset()
+    {
+        ControllerFixture fixture;
+        fixture.now = at("2026-12-06T06:00:00Z");
+        fixture.build();
+        fixture.controller->setEnabled(true);
+        fixture.controller->setChainEnabled(true);
+        fixture.usage = {fiveHour(0, at("2026-12-06T12:00:00Z")), at("2026-12-06T07:00:00Z")};
+        fixture.runner->answer(0, QString());
+        fixture.tickAt("2026-12-06T07:00:00Z");
+        QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T12:01:00Z")));
+        fixture.tickAt("2026-12-06T12:00:30Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        fixture.usage = {fiveHour(0, at("2026-12-06T12:00:00Z")), at("2026-12-06T12:01:00Z")};
+        fixture.runner->answer(0, QString());
+        fixture.tickAt("2026-12-06T12:01:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 2);
+        QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T17:06:00Z"))); // reset unknown: +5 h 5 min
+    }
+
+    void aWakeGreetsAtOnce()
+    {
+        ControllerFixture fixture;
+        fixture.now = at("2026-12-06T06:00:00Z");
+        fixture.build();
+        fixture.controller->setEnabled(true);
+        fixture.runner->answer(0, QString());
+        fixture.now = at("2026-12-06T07:40:00Z"); // slept through 07:00
+        emit fixture.wake.woke();
+        QTRY_COMPARE(fixture.runner->invocations.size(), 1);
+    }
+
+    void nothingStartsWhileAGreetingRuns()
+    {
+        ControllerFixture fixture;
+        fixture.build();
+        std::latch started(1), release(1);
+        fixture.runner->answer(0, QString());
+        fixture.runner->whileRunning = [&](const ScriptInvocation &) { started.count_down(); release.wait(); };
+        auto first = fixture.controller->runNow();
+        started.wait();
+        QVERIFY(fixture.controller->isRunning());
+        QCOMPARE(QCoro::waitFor(fixture.controller->runNow()), MorningStartResult::alreadyRunning);
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QVERIFY(!fixture.controller->retryAfter()); // no retry armed for it
+        release.count_down();
+        QCOMPARE(QCoro::waitFor(first), MorningStartResult::started);
+    }
+
+    void settingsSurviveARestartAndBadValuesAreTamed()
+    {
+        ControllerFixture fixture;
+        fixture.build();
+        fixture.controller->setEnabled(true);
+        fixture.controller->setTime({6, 45});
+        fixture.controller->setChainEnabled(true);
+        fixture.controller->setChainEndTime({21, 30});
+        fixture.defaults.sync();
+        for (const char *key : {"morningStartEnabled", "morningStartHour", "morningStartMinute", "morningStartHandledSlot",
+                                "morningStartChainEnabled", "morningStartChainEndHour", "morningStartChainEndMinute"})
+            QVERIFY2(fixture.defaults.contains(QLatin1String(key)), key);
+        fixture.build();
+        QVERIFY(fixture.controller->enabled());
+        QCOMPARE(fixture.controller->time(), (MorningStartTime{6, 45}));
+        QCOMPARE(fixture.controller->chainEndTime(), (MorningStartTime{21, 30}));
+
+        fixture.defaults.setValue(u"morningStartHour"_qs, 99);
+        fixture.defaults.setValue(u"morningStartMinute"_qs, u"half past"_qs);
+        fixture.defaults.setValue(u"morningStartHandledSlot"_qs, u"yesterday"_qs);
+        fixture.build();
+        QCOMPARE(fixture.controller->time(), (MorningStartTime{23, 0}));
     }
 };
 

@@ -1,0 +1,337 @@
+#include "MorningStarterController.h"
+
+#include "i18n/UIStrings.h"
+#include "morning/MorningStartPolicy.h"
+#include "system/Logging.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <qcoro/qcorofuture.h>
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcMorning, "pacewise.MorningStarter", QtInfoMsg)
+
+namespace {
+
+constexpr qint64 shortRetrySeconds = 900;
+constexpr qint64 longRetrySeconds = 3600;
+constexpr int failuresBeforeHourlyRetries = 3;
+
+// Stored values may have been edited by hand: a number out of range is
+// clamped, anything that is no number counts as missing.
+std::optional<int> storedNumber(const QSettings *defaults, const char *key)
+{
+    if (!defaults)
+        return std::nullopt;
+    bool isNumber = false;
+    const int value = defaults->value(QLatin1String(key)).toInt(&isNumber);
+    return isNumber ? std::optional(value) : std::nullopt;
+}
+
+MorningStartTime storedTime(const QSettings *defaults, const char *hourKey, const char *minuteKey,
+                            MorningStartTime fallback)
+{
+    const auto hour = storedNumber(defaults, hourKey);
+    const auto minute = storedNumber(defaults, minuteKey);
+    if (!hour && !minute)
+        return fallback;
+    return MorningStartTime::clamped(hour.value_or(fallback.hour), minute.value_or(fallback.minute));
+}
+
+std::optional<QDateTime> storedDate(const QSettings *defaults, const char *key)
+{
+    if (!defaults)
+        return std::nullopt;
+    const QDateTime value = defaults->value(QLatin1String(key)).toDateTime();
+    return value.isValid() ? std::optional(value.toUTC()) : std::nullopt;
+}
+
+const char *resultName(MorningStartResult result)
+{
+    switch (result) {
+    case MorningStartResult::started:
+        return "started";
+    case MorningStartResult::skippedWindowActive:
+        return "skippedWindowActive";
+    case MorningStartResult::cliMissing:
+        return "cliMissing";
+    case MorningStartResult::failed:
+        return "failed";
+    case MorningStartResult::alreadyRunning:
+        return "alreadyRunning";
+    }
+    return "?";
+}
+
+} // namespace
+
+MorningStarterController::MorningStarterController(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_dependencies(std::move(dependencies))
+{
+    const QSettings *defaults = m_dependencies.defaults;
+    m_enabled = defaults && defaults->value(QStringLiteral("morningStartEnabled")).toBool();
+    m_time = storedTime(defaults, "morningStartHour", "morningStartMinute", MorningStartTime::defaultStart());
+    m_chainEnabled = defaults && defaults->value(QStringLiteral("morningStartChainEnabled")).toBool();
+    m_chainEndTime = storedTime(defaults, "morningStartChainEndHour", "morningStartChainEndMinute",
+                                MorningStartTime::defaultChainEnd());
+    m_lastRunAt = storedDate(defaults, "morningStartLastRunAt");
+    m_handledSlot = storedDate(defaults, "morningStartHandledSlot");
+    m_chainNextAt = storedDate(defaults, "morningStartChainNextAt");
+
+    m_ticker.setInterval(m_dependencies.tickInterval);
+    connect(&m_ticker, &QTimer::timeout, this, [this] { tick(); });
+    if (m_dependencies.wakeSource)
+        connect(m_dependencies.wakeSource, &SleepWakeSource::woke, this, [this] { tick(); });
+    if (m_enabled)
+        startTicking();
+}
+
+void MorningStarterController::store(const char *key, const QVariant &value)
+{
+    if (!m_dependencies.defaults)
+        return;
+    if (value.isValid())
+        m_dependencies.defaults->setValue(QLatin1String(key), value);
+    else
+        m_dependencies.defaults->remove(QLatin1String(key));
+}
+
+void MorningStarterController::startTicking()
+{
+    if (m_dependencies.autostart && !m_ticker.isActive())
+        m_ticker.start();
+}
+
+void MorningStarterController::stopTicking()
+{
+    m_ticker.stop();
+}
+
+void MorningStarterController::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    store("morningStartEnabled", enabled);
+    if (enabled) {
+        // Turned on after today's time: the first greeting is tomorrow's.
+        markSlotHandledIfPassed(m_dependencies.now());
+        startTicking();
+    } else {
+        stopTicking();
+        clearChain();
+    }
+    emit settingsChanged();
+}
+
+void MorningStarterController::setTime(MorningStartTime time)
+{
+    time = MorningStartTime::clamped(time.hour, time.minute);
+    if (time == m_time)
+        return;
+    m_time = time;
+    store("morningStartHour", time.hour);
+    store("morningStartMinute", time.minute);
+    // A time already passed today waits for tomorrow, as switching on does,
+    // instead of greeting within the minute.
+    if (m_enabled)
+        markSlotHandledIfPassed(m_dependencies.now());
+    emit settingsChanged();
+}
+
+void MorningStarterController::setChainEnabled(bool enabled)
+{
+    if (enabled == m_chainEnabled)
+        return;
+    m_chainEnabled = enabled;
+    store("morningStartChainEnabled", enabled);
+    if (enabled && m_dependencies.autostart)
+        rearmChain();
+    else if (!enabled)
+        clearChain();
+    emit settingsChanged();
+}
+
+void MorningStarterController::setChainEndTime(MorningStartTime time)
+{
+    time = MorningStartTime::clamped(time.hour, time.minute);
+    if (time == m_chainEndTime)
+        return;
+    m_chainEndTime = time;
+    store("morningStartChainEndHour", time.hour);
+    store("morningStartChainEndMinute", time.minute);
+    emit settingsChanged();
+}
+
+std::optional<QDateTime> MorningStarterController::nextRunDate() const
+{
+    if (!m_enabled)
+        return std::nullopt;
+    return MorningStartPolicy::nextRun(m_time, m_dependencies.now(), m_handledSlot, m_dependencies.zone);
+}
+
+QString MorningStarterController::statusText() const
+{
+    if (m_isRunning)
+        return UIStrings::text("settings.general.morningKick.running", "Starting the window…");
+    if (!m_lastResult || !m_lastRunAt)
+        return {};
+    const QString at = QLocale().toString(m_lastRunAt->toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
+    switch (*m_lastResult) {
+    case MorningStartResult::started:
+        return UIStrings::format("settings.general.morningKick.started", "Window started at %1$@", {at});
+    case MorningStartResult::skippedWindowActive:
+        return UIStrings::format("settings.general.morningKick.skipped",
+                                 "At %1$@ the window was already running — nothing sent", {at});
+    case MorningStartResult::cliMissing:
+        return UIStrings::text("settings.general.morningKick.cliMissing", "Claude Code wasn't found; will retry");
+    case MorningStartResult::failed:
+        return UIStrings::format("settings.general.morningKick.failed", "Attempt at %1$@ failed; will retry", {at});
+    case MorningStartResult::alreadyRunning:
+        return {};
+    }
+    return {};
+}
+
+QCoro::Task<> MorningStarterController::tick()
+{
+    // A greeting under way answers every tick, wake and request: nothing
+    // more is started, and nothing is counted.
+    if (m_isRunning)
+        co_return;
+    const QDateTime now = m_dependencies.now();
+    const QTimeZone &zone = m_dependencies.zone;
+    if (m_enabled && MorningStartPolicy::shouldRun(m_time, now, m_handledSlot, zone) &&
+        !(m_retryAfter && *m_retryAfter > now)) {
+        co_await fire(true);
+        co_return;
+    }
+    if (m_enabled && m_chainEnabled && m_chainNextAt && *m_chainNextAt <= now &&
+        MorningChainPolicy::isWithinSpan(now, m_time, m_chainEndTime, zone) && !(m_retryAfter && *m_retryAfter > now))
+        co_await fire(false);
+}
+
+QCoro::Task<MorningStartResult> MorningStarterController::runNow()
+{
+    if (m_isRunning)
+        co_return MorningStartResult::alreadyRunning;
+    co_return co_await fire(false);
+}
+
+QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
+{
+    m_isRunning = true;
+    emit stateChanged();
+    const QPointer<MorningStarterController> self(this);
+
+    QElapsedTimer refreshing;
+    refreshing.start();
+    if (m_dependencies.refreshUsage)
+        co_await m_dependencies.refreshUsage();
+    if (!self)
+        co_return MorningStartResult::failed;
+    const double refreshSeconds = double(refreshing.elapsed()) / 1000.0;
+    const Usage usage = m_dependencies.usageProvider ? m_dependencies.usageProvider() : Usage{};
+
+    QElapsedTimer greeting;
+    greeting.start();
+    // Started in a statement of its own: GCC 12 destroys the temporaries of
+    // a co_await full-expression twice.
+    auto attempt = QtConcurrent::run([starter = m_dependencies.starter, now = m_dependencies.now(), usage] {
+        return starter->run(now, usage.snapshot, usage.fetchedAt);
+    });
+    const MorningStartResult result = co_await attempt;
+    if (!self)
+        co_return result;
+    qCInfo(lcMorning, "morning kickstart: refresh %.1fs, greeting %.1fs → %s", refreshSeconds,
+           double(greeting.elapsed()) / 1000.0, resultName(result));
+
+    const QDateTime now = m_dependencies.now();
+    m_lastResult = result;
+    m_lastRunAt = now;
+    store("morningStartLastRunAt", now);
+    m_isRunning = false;
+
+    switch (result) {
+    case MorningStartResult::started:
+    case MorningStartResult::skippedWindowActive:
+        m_retryAfter.reset();
+        m_attemptsToday = 0;
+        if (consumeSlot) {
+            m_handledSlot = MorningStartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
+            store("morningStartHandledSlot", m_handledSlot ? QVariant(*m_handledSlot) : QVariant());
+        }
+        emit stateChanged();
+        if (m_chainEnabled) {
+            const QDateTime next = MorningChainPolicy::nextChainRun(now, usage.snapshot, usage.fetchedAt);
+            armChain(next);
+        }
+        break;
+    case MorningStartResult::alreadyRunning:
+        // Another Pacewise is greeting right now: neither a success nor a
+        // failure of ours, so no retry and no chain are armed.
+        emit stateChanged();
+        break;
+    case MorningStartResult::cliMissing:
+    case MorningStartResult::failed:
+        registerFailure(now);
+        m_retryAfter = now.addSecs(m_attemptsToday < failuresBeforeHourlyRetries ? shortRetrySeconds : longRetrySeconds);
+        armChain(now.addSecs(MorningChainPolicy::fallbackIntervalSeconds));
+        if (m_attemptsToday >= failuresBeforeHourlyRetries)
+            qCWarning(lcMorning, "morning kickstart still failing after %d tries; slowing to hourly retries",
+                      m_attemptsToday);
+        emit stateChanged();
+        break;
+    }
+    co_return result;
+}
+
+QCoro::Task<> MorningStarterController::rearmChain()
+{
+    const QPointer<MorningStarterController> self(this);
+    if (m_dependencies.refreshUsage)
+        co_await m_dependencies.refreshUsage();
+    if (!self)
+        co_return;
+    const Usage usage = m_dependencies.usageProvider ? m_dependencies.usageProvider() : Usage{};
+    armChain(MorningChainPolicy::nextChainRun(m_dependencies.now(), usage.snapshot, usage.fetchedAt));
+}
+
+void MorningStarterController::armChain(const QDateTime &at)
+{
+    if (!m_enabled || !m_chainEnabled)
+        return;
+    m_chainNextAt = at;
+    store("morningStartChainNextAt", at);
+    emit stateChanged();
+}
+
+void MorningStarterController::clearChain()
+{
+    m_chainNextAt.reset();
+    store("morningStartChainNextAt", QVariant());
+}
+
+void MorningStarterController::registerFailure(const QDateTime &now)
+{
+    const QDate today = now.toTimeZone(m_dependencies.zone).date();
+    if (m_attemptDay && *m_attemptDay != today)
+        m_attemptsToday = 0;
+    m_attemptDay = today;
+    ++m_attemptsToday;
+}
+
+void MorningStarterController::markSlotHandledIfPassed(const QDateTime &now)
+{
+    const auto slot = MorningStartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
+    if (slot && *slot <= now) {
+        m_handledSlot = slot;
+        store("morningStartHandledSlot", *slot);
+    }
+}
+
+} // namespace pacewise

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "morning/MorningStarter.h"
+#include "system/SleepWakeSource.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSettings>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <qcoro/qcorotask.h>
+
+#include <chrono>
+#include <functional>
+
+namespace pacewise {
+
+// Runs the morning kickstart by itself: keeps the settings, looks every
+// minute and after every wake whether the day's greeting (or the chain's
+// next one) is due, fetches fresh usage first, and retries failures after
+// 15 minutes, hourly after the third failure of a day. Main thread.
+class MorningStarterController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY settingsChanged)
+    Q_PROPERTY(bool chainEnabled READ chainEnabled WRITE setChainEnabled NOTIFY settingsChanged)
+    Q_PROPERTY(bool isRunning READ isRunning NOTIFY stateChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
+
+public:
+    struct Usage {
+        std::optional<UsageSnapshot> snapshot;
+        std::optional<QDateTime> fetchedAt;
+    };
+
+    struct Dependencies {
+        QSettings *defaults = nullptr; // not owned
+        std::shared_ptr<const MorningStarter> starter;
+        std::function<Usage()> usageProvider;
+        std::function<QCoro::Task<>()> refreshUsage;
+        SleepWakeSource *wakeSource = nullptr; // not owned; may be null
+        bool autostart = true;
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+        QTimeZone zone = QTimeZone::systemTimeZone();
+        std::chrono::milliseconds tickInterval{60'000};
+    };
+
+    explicit MorningStarterController(Dependencies dependencies, QObject *parent = nullptr);
+
+    bool enabled() const { return m_enabled; }
+    MorningStartTime time() const { return m_time; }
+    bool chainEnabled() const { return m_chainEnabled; }
+    MorningStartTime chainEndTime() const { return m_chainEndTime; }
+    std::optional<QDateTime> lastRunAt() const { return m_lastRunAt; }
+    std::optional<MorningStartResult> lastResult() const { return m_lastResult; }
+    std::optional<QDateTime> chainNextAt() const { return m_chainNextAt; }
+    std::optional<QDateTime> retryAfter() const { return m_retryAfter; }
+    bool isRunning() const { return m_isRunning; }
+    std::optional<QDateTime> nextRunDate() const;
+    QString statusText() const;
+
+    void setEnabled(bool enabled);
+    void setTime(MorningStartTime time);
+    void setChainEnabled(bool enabled);
+    void setChainEndTime(MorningStartTime time);
+
+    // A greeting now, outside the schedule; the day's slot stays.
+    QCoro::Task<MorningStartResult> runNow();
+    // Looks whether a greeting is due and sends it.
+    QCoro::Task<> tick();
+
+signals:
+    void settingsChanged();
+    void stateChanged();
+
+private:
+    QCoro::Task<MorningStartResult> fire(bool consumeSlot);
+    QCoro::Task<> rearmChain();
+    void armChain(const QDateTime &at);
+    void clearChain();
+    void registerFailure(const QDateTime &now);
+    void markSlotHandledIfPassed(const QDateTime &now);
+    void startTicking();
+    void stopTicking();
+    void store(const char *key, const QVariant &value);
+
+    Dependencies m_dependencies;
+    QTimer m_ticker;
+    bool m_enabled = false;
+    MorningStartTime m_time = MorningStartTime::defaultStart();
+    bool m_chainEnabled = false;
+    MorningStartTime m_chainEndTime = MorningStartTime::defaultChainEnd();
+    std::optional<QDateTime> m_lastRunAt;
+    std::optional<MorningStartResult> m_lastResult;
+    std::optional<QDateTime> m_handledSlot;
+    std::optional<QDateTime> m_chainNextAt;
+    std::optional<QDateTime> m_retryAfter;
+    int m_attemptsToday = 0;
+    std::optional<QDate> m_attemptDay;
+    bool m_isRunning = false;
+};
+
+} // namespace pacewise
