@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "app/AppComposition.h"
+#include "app/MorningStarterController.h"
 #include "system/Logging.h"
 
 #include <QCommandLineParser>
@@ -68,7 +69,16 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
 
     QSettings userDefaults;
     AppState state(AppComposition::appState(context.environment, context.claudePaths, &userDefaults));
-    qCInfo(lcCli, "pacewisectl daemon started; auto-continue is %s", state.autoContinueEnabled() ? "on" : "off");
+    LogindSleepWakeSource wake;
+    MorningStarterController morning(MorningStarterController::Dependencies{
+        .defaults = &userDefaults,
+        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(context.environment)),
+        .usageProvider = [&state] { return MorningStarterController::Usage{state.snapshot(), state.lastSuccessAt()}; },
+        .refreshUsage = [&state]() -> QCoro::Task<> { co_await state.refresh(false); },
+        .wakeSource = &wake,
+    });
+    qCInfo(lcCli, "pacewisectl daemon started; auto-continue is %s, morning kickstart %s",
+           state.autoContinueEnabled() ? "on" : "off", morning.enabled() ? "on" : "off");
     state.startPolling();
     const int status = QCoreApplication::exec();
     state.stopPolling();

@@ -1,6 +1,7 @@
 #include "AuthCommand.h"
 #include "DaemonCommand.h"
 #include "GuardCommand.h"
+#include "KickstartCommand.h"
 #include "ResumeCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
@@ -30,6 +31,7 @@ Commands:
   auto-continue
               continue stopped sessions after the reset, or not
   resume      list, continue or dismiss the sessions the guard stopped
+  kickstart   greet Claude Code each morning so the 5-hour window starts early
   daemon      poll and continue sessions without a tray, until stopped
 
 Options:
@@ -89,7 +91,7 @@ int main(int argc, char *argv[])
     using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
-        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"daemon", cli::runDaemon},
+        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart}, {"daemon", cli::runDaemon},
     };
     for (const auto &[name, run] : commands) {
         if (command != QLatin1String(name))

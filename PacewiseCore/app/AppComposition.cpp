@@ -18,6 +18,15 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
     };
 }
 
+MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment)
+{
+    return MorningStarter::Dependencies{
+        .resolver = std::make_shared<CLIPathResolver>(),
+        .runner = std::make_shared<ScriptRunner>(),
+        .environment = environment,
+    };
+}
+
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 QSettings *userDefaults)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "morning/MorningStarter.h"
 #include "claude/ClaudePaths.h"
 
 #include <QProcessEnvironment>
@@ -14,6 +15,7 @@ namespace pacewise::AppComposition {
 // service that runs claude gets its own path resolver, the engine state
 // file's location is worked out once for the reader and the writer alike.
 ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
+MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 QSettings *userDefaults);
 

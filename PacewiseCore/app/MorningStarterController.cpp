@@ -88,6 +88,9 @@ MorningStarterController::MorningStarterController(Dependencies dependencies, QO
         connect(m_dependencies.wakeSource, &SleepWakeSource::woke, this, [this] { tick(); });
     if (m_enabled)
         startTicking();
+    // The chain was switched on elsewhere (pacewisectl, say) and never armed.
+    if (m_dependencies.autostart && m_enabled && m_chainEnabled && !m_chainNextAt)
+        rearmChain();
 }
 
 void MorningStarterController::store(const char *key, const QVariant &value)

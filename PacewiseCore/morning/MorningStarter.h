@@ -25,7 +25,7 @@ public:
         std::shared_ptr<CLIPathResolving> resolver;
         std::shared_ptr<const ScriptRunning> runner;
         QProcessEnvironment environment;
-        QString lockFile; // see defaultLockFile()
+        QString lockFile = {}; // see defaultLockFile()
         double timeoutSeconds = defaultTimeoutSeconds;
     };
 

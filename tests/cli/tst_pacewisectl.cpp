@@ -414,7 +414,7 @@ private slots:
         QVERIFY(daemon.waitForFinished(10'000));
         QCOMPARE(daemon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(daemon.exitCode(), 0);
-        QVERIFY(daemon.readAllStandardError().contains("pacewisectl daemon started; auto-continue is on"));
+        QVERIFY(daemon.readAllStandardError().contains("pacewisectl daemon started; auto-continue is on,"));
     }
 
     void resumeCommandsFindAndDismissSessions()
@@ -432,6 +432,57 @@ private slots:
         result = run({u"resume"_qs, u"dismiss"_qs, u"727b"_qs});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(run({u"resume"_qs}).out, u"No stopped sessions.\n"_qs);
+    }
+
+    void kickstartNowGreetsOnceEvenWhenAskedTwice()
+    {
+        scenario({{u"greeting.delay"_qs, "1.5"}});
+        const auto start = [&](QProcess &process) {
+            QProcessEnvironment environment;
+            environment.insert(u"HOME"_qs, m_home.path());
+            environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
+            environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
+            environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
+            environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(PACEWISECTL), {u"kickstart"_qs, u"now"_qs});
+        };
+        QProcess first, second;
+        start(first);
+        QTest::qWait(500);
+        start(second);
+        QVERIFY(second.waitForFinished(10'000));
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(second.readAllStandardError(), QByteArray("pacewisectl kickstart: a greeting is already being sent\n"));
+        QVERIFY(first.waitForFinished(10'000));
+        QCOMPARE(first.exitCode(), 0);
+        QVERIFY(first.readAllStandardOutput().startsWith("Good morning sent"));
+        const QString log = QString::fromUtf8(readFile(claudeLog()));
+        QCOMPARE(log.count(u"--- greeting\n"_qs), 1);
+        QVERIFY(log.section(u"--- greeting\n"_qs, 1).contains(u"arg=-p\narg=Good morning\nenv="_qs));
+    }
+
+    void kickstartSettingsAreChecked_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("daily time") << QStringList{u"at"_qs, u"07:30"_qs} << 0 << u"Morning kickstart: on at 07:30"_qs;
+        QTest::newRow("chain") << QStringList{u"chain"_qs, u"until"_qs, u"22:00"_qs} << 0 << u"Chain: on until 22:00"_qs;
+        QTest::newRow("hour 25") << QStringList{u"at"_qs, u"25:00"_qs} << 2 << QString();
+        QTest::newRow("not a time") << QStringList{u"at"_qs, u"seven"_qs} << 2 << QString();
+    }
+
+    void kickstartSettingsAreChecked()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        const Run result = run(QStringList{u"kickstart"_qs} + arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.contains(output), qPrintable(result.out));
+        if (exitCode == 2)
+            QVERIFY(!QFileInfo::exists(m_home.filePath(u".config/Pacewise/Pacewise.conf"_qs))); // nothing changed
     }
 
     void badArgumentsFailWithOneLine_data()

@@ -1,0 +1,160 @@
+#include "KickstartCommand.h"
+
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "app/MorningStarterController.h"
+#include "usage/UsageCLI.h"
+#include "usage/UsageResetFormatter.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <qcoro/qcorofuture.h>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl kickstart at HH:MM | off | chain until HH:MM | chain off | now | status
+
+The morning kickstart sends Claude Code "Good morning" at a chosen time each
+day, so that the 5-hour window starts (and resets) early. With the chain on,
+it greets again a minute after every reset until the end time. The tray app
+or `pacewisectl daemon` sends the greetings; this command sets them up.
+
+  at HH:MM           greet every day at that time (24-hour clock)
+  off                stop greeting
+  chain until HH:MM  greet again after every reset until that time
+  chain off          only the daily greeting
+  now                greet once now (unless the window already runs)
+  status             show the settings and the last result
+
+Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
+)";
+
+std::optional<MorningStartTime> parseTime(const QString &text)
+{
+    static const QRegularExpression clock(QStringLiteral("^([01]?\\d|2[0-3]):([0-5]\\d)$"));
+    const auto match = clock.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return MorningStartTime{match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
+QString clockText(MorningStartTime time)
+{
+    return QStringLiteral("%1:%2").arg(time.hour, 2, 10, QLatin1Char('0')).arg(time.minute, 2, 10, QLatin1Char('0'));
+}
+
+void printStatus(const MorningStarterController &controller, const CommandContext &context, QTextStream &out)
+{
+    const auto when = [&](const QDateTime &instant) {
+        return UsageResetFormatter::string(instant, true, context.locale, context.timeZone);
+    };
+    out << "Morning kickstart: ";
+    if (controller.enabled()) {
+        out << "on at " << clockText(controller.time());
+        if (const auto next = controller.nextRunDate())
+            out << " (next " << when(*next) << ')';
+    } else {
+        out << "off";
+    }
+    out << "\nChain: ";
+    if (controller.chainEnabled()) {
+        out << "on until " << clockText(controller.chainEndTime());
+        if (const auto next = controller.chainNextAt())
+            out << " (next " << when(*next) << ')';
+    } else {
+        out << "off";
+    }
+    out << '\n';
+    if (const QString last = controller.statusText(); !last.isEmpty())
+        out << "Last: " << last << '\n';
+}
+
+} // namespace
+
+int runKickstart(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("at, off, chain, now or status"));
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("kickstart"), helpText, out, err, 3))
+        return *done;
+    const QStringList words = parser.positionalArguments();
+    const QString action = words.value(0, QStringLiteral("status"));
+
+    QSettings defaults;
+    std::optional<UsageSnapshot> latest;
+    std::optional<QDateTime> fetchedAt;
+    const UsageCLI usage({.resolver = context.resolver,
+                          .runner = context.runner,
+                          .accountIdentity = AccountIdentity(context.claudePaths.accountFile()),
+                          .environment = context.environment});
+    MorningStarterController controller(MorningStarterController::Dependencies{
+        .defaults = &defaults,
+        .starter = std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+            .resolver = context.resolver, .runner = context.runner, .environment = context.environment}),
+        .usageProvider = [&] { return MorningStarterController::Usage{latest, fetchedAt}; },
+        .refreshUsage = [&]() -> QCoro::Task<> {
+            auto fetching = QtConcurrent::run([&usage] { return usage.fetch(); });
+            const auto snapshot = co_await fetching;
+            if (snapshot) {
+                latest = *snapshot;
+                fetchedAt = QDateTime::currentDateTimeUtc();
+            }
+        },
+        .wakeSource = nullptr,
+        .autostart = false,
+        .zone = context.timeZone,
+    });
+
+    const auto badUsage = [&] {
+        err << "pacewisectl kickstart: use 'at HH:MM', 'off', 'chain until HH:MM', 'chain off', 'now' or 'status'\n";
+        return usageError;
+    };
+    if (action == u"at") {
+        const auto time = parseTime(words.value(1));
+        if (!time || words.size() != 2)
+            return badUsage();
+        controller.setTime(*time);
+        controller.setEnabled(true);
+    } else if (action == u"off" && words.size() == 1) {
+        controller.setEnabled(false);
+    } else if (action == u"chain" && words.value(1) == u"until" && words.size() == 3) {
+        const auto end = parseTime(words.value(2));
+        if (!end)
+            return badUsage();
+        controller.setChainEndTime(*end);
+        controller.setChainEnabled(true);
+    } else if (action == u"chain" && words.value(1) == u"off" && words.size() == 2) {
+        controller.setChainEnabled(false);
+    } else if (action == u"now" && words.size() == 1) {
+        const MorningStartResult result = QCoro::waitFor(controller.runNow());
+        switch (result) {
+        case MorningStartResult::started:
+            out << "Good morning sent; the 5-hour window has started\n";
+            return success;
+        case MorningStartResult::skippedWindowActive:
+            out << "The 5-hour window is already running; nothing was sent\n";
+            return success;
+        case MorningStartResult::alreadyRunning:
+            err << "pacewisectl kickstart: a greeting is already being sent\n";
+            return failure;
+        case MorningStartResult::cliMissing:
+            err << "pacewisectl kickstart: claude was not found on PATH or in the usual install places\n";
+            return failure;
+        case MorningStartResult::failed:
+            err << "pacewisectl kickstart: claude could not send the greeting (signed out, at the limit or offline)\n";
+            return failure;
+        }
+    } else if (action != u"status" || words.size() > 1) {
+        return badUsage();
+    }
+    defaults.sync();
+    printStatus(controller, context, out);
+    return success;
+}
+
+} // namespace pacewise::cli
