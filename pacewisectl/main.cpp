@@ -1,4 +1,5 @@
 #include "AuthCommand.h"
+#include "AutostartCommand.h"
 #include "DaemonCommand.h"
 #include "GuardCommand.h"
 #include "KickstartCommand.h"
@@ -32,6 +33,7 @@ Commands:
               continue stopped sessions after the reset, or not
   resume      list, continue or dismiss the sessions the guard stopped
   kickstart   greet Claude Code each morning so the 5-hour window starts early
+  autostart   start Pacewise at login, or not
   daemon      poll and continue sessions without a tray, until stopped
 
 Options:
@@ -91,7 +93,8 @@ int main(int argc, char *argv[])
     using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
-        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart}, {"daemon", cli::runDaemon},
+        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart}, {"autostart", cli::runAutostart},
+        {"daemon", cli::runDaemon},
     };
     for (const auto &[name, run] : commands) {
         if (command != QLatin1String(name))

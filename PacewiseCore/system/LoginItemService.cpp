@@ -1,0 +1,150 @@
+#include "LoginItemService.h"
+
+#include "AtomicFileWriter.h"
+#include "RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+namespace pacewise {
+
+namespace {
+
+constexpr qint64 maximumEntrySize = 64 * 1024;
+
+std::optional<QByteArray> readEntry(const QString &path)
+{
+    auto contents = readRegularFile(path, maximumEntrySize);
+    return contents ? std::optional(std::move(contents->bytes)) : std::nullopt;
+}
+
+// The value of a key in the [Desktop Entry] group, if set.
+std::optional<QByteArray> desktopEntryValue(const QByteArray &entry, const QByteArray &key)
+{
+    bool inMainGroup = false;
+    for (const QByteArray &rawLine : entry.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('['))
+            inMainGroup = line == "[Desktop Entry]";
+        else if (inMainGroup && line.startsWith(key + '='))
+            return line.mid(key.size() + 1).trimmed();
+        else if (inMainGroup && line.startsWith(key + ' ') && line.contains('='))
+            return line.mid(line.indexOf('=') + 1).trimmed();
+    }
+    return std::nullopt;
+}
+
+bool isSwitchedOff(const QByteArray &entry)
+{
+    return desktopEntryValue(entry, "Hidden") == "true" || desktopEntryValue(entry, "X-GNOME-Autostart-enabled") == "false";
+}
+
+// Sets a key in the [Desktop Entry] group, keeping every other line.
+QByteArray withKey(const QByteArray &entry, const QByteArray &key, const QByteArray &value)
+{
+    QList<QByteArray> lines = entry.split('\n');
+    const QByteArray assignment = key + '=' + value;
+    bool inMainGroup = false;
+    qsizetype groupEnd = -1;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QByteArray line = lines[index].trimmed();
+        if (line.startsWith('[')) {
+            if (inMainGroup && groupEnd < 0)
+                groupEnd = index;
+            inMainGroup = line == "[Desktop Entry]";
+        } else if (inMainGroup && line.startsWith(key) && line.mid(key.size()).trimmed().startsWith('=')) {
+            lines[index] = assignment;
+            return lines.join('\n');
+        }
+    }
+    if (groupEnd >= 0) {
+        while (groupEnd > 0 && lines[groupEnd - 1].trimmed().isEmpty())
+            --groupEnd; // after the group's last line, before the blank ones
+        lines.insert(groupEnd, assignment);
+        return lines.join('\n');
+    }
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return (lines + QList<QByteArray>{assignment, {}}).join('\n');
+}
+
+} // namespace
+
+XdgAutostartService::XdgAutostartService(QString autostartDirectory, QString id, QString name, QString command)
+    : m_directory(std::move(autostartDirectory))
+    , m_id(std::move(id))
+    , m_name(std::move(name))
+    , m_command(std::move(command))
+{
+}
+
+QString XdgAutostartService::defaultDirectory()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(config))
+        config = QDir::home().filePath(QStringLiteral(".config"));
+    return QDir(config).filePath(QStringLiteral("autostart"));
+}
+
+QString XdgAutostartService::entryPath() const
+{
+    return QDir(m_directory).filePath(m_id + QStringLiteral(".desktop"));
+}
+
+QByteArray XdgAutostartService::entry() const
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=%1\n"
+                          "Comment=Keeps long Claude Code jobs going across usage limits\n"
+                          "Exec=%2\n"
+                          "Icon=pacewise\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(m_name, m_command)
+        .toUtf8();
+}
+
+XdgAutostartService::Status XdgAutostartService::status() const
+{
+    const auto existing = readEntry(entryPath());
+    if (!existing || isSwitchedOff(*existing))
+        return Status::notRegistered;
+    return Status::enabled;
+}
+
+std::expected<void, QString> XdgAutostartService::registerItem()
+{
+    const auto existing = readEntry(entryPath());
+    if (existing && !isSwitchedOff(*existing))
+        return {}; // on already, ours or the user's own
+    // The user's own version stays; it is only switched back on.
+    const QByteArray contents =
+        existing && *existing != entry()
+            ? withKey(withKey(*existing, "Hidden", "false"), "X-GNOME-Autostart-enabled", "true")
+            : entry();
+    if (const auto written = writeFileAtomically(entryPath(), contents, 0644); !written)
+        return std::unexpected(QString::fromLocal8Bit(std::strerror(written.error().errorNumber)));
+    return {};
+}
+
+std::expected<void, QString> XdgAutostartService::unregisterItem()
+{
+    const auto existing = readEntry(entryPath());
+    if (!existing)
+        return {};
+    if (*existing == entry()) {
+        if (!QFile::remove(entryPath()) && QFile::exists(entryPath()))
+            return std::unexpected(QStringLiteral("%1 could not be removed").arg(entryPath()));
+        return {};
+    }
+    if (isSwitchedOff(*existing))
+        return {};
+    if (const auto written = writeFileAtomically(entryPath(), withKey(*existing, "Hidden", "true"), 0644); !written)
+        return std::unexpected(QString::fromLocal8Bit(std::strerror(written.error().errorNumber)));
+    return {};
+}
+
+} // namespace pacewise

@@ -1,0 +1,79 @@
+#include "app/LaunchAtLoginController.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+class AutostartTest : public QObject {
+    Q_OBJECT
+
+private:
+    static std::shared_ptr<XdgAutostartService> service(const QString &directory)
+    {
+        return std::make_shared<XdgAutostartService>(directory, u"pacewise"_qs, u"Pacewise"_qs, u"/usr/bin/pacewise"_qs);
+    }
+
+private slots:
+    void switchingOnWritesAnEntryAndOffRemovesIt()
+    {
+        QTemporaryDir dir;
+        const auto autostart = service(dir.filePath(u"autostart"_qs));
+        LaunchAtLoginController controller(autostart);
+        QVERIFY(!controller.isEnabled());
+        QVERIFY(controller.setEnabled(true));
+        QVERIFY(controller.isEnabled());
+        const QByteArray entry = readFile(autostart->entryPath());
+        QVERIFY(entry.startsWith("[Desktop Entry]\nType=Application\nName=Pacewise\n"));
+        QVERIFY(entry.contains("\nExec=/usr/bin/pacewise\n"));
+        QCOMPARE(QFileInfo(autostart->entryPath()).permissions() & QFile::WriteOther, QFile::Permissions());
+        QVERIFY(controller.setEnabled(true)); // nothing to change
+        QVERIFY(controller.setEnabled(false));
+        QVERIFY(!QFileInfo::exists(autostart->entryPath()));
+        QVERIFY(!controller.hasError());
+    }
+
+    void anEntryTheUserEditedIsRespected()
+    {
+        QTemporaryDir dir;
+        const auto autostart = service(dir.filePath(u"autostart"_qs));
+        const QByteArray edited = "[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
+                                  "\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n";
+        QVERIFY(writeFile(autostart->entryPath(), edited));
+        LaunchAtLoginController controller(autostart);
+        QVERIFY(controller.isEnabled());
+        QVERIFY(controller.setEnabled(false));
+        QCOMPARE(readFile(autostart->entryPath()),
+                 QByteArray("[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
+                            "Hidden=true\n\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n"));
+        QVERIFY(!controller.isEnabled());
+        QVERIFY(controller.setEnabled(true));
+        QVERIFY(readFile(autostart->entryPath()).contains("Exec=env QT_SCALE_FACTOR=2 pacewise\nHidden=false\n"));
+        QVERIFY(controller.isEnabled());
+    }
+
+    void aDesktopsOwnOffSwitchCounts()
+    {
+        QTemporaryDir dir;
+        const auto autostart = service(dir.filePath(u"autostart"_qs));
+        QVERIFY(writeFile(autostart->entryPath(), autostart->entry().replace("X-GNOME-Autostart-enabled=true", "X-GNOME-Autostart-enabled=false")));
+        QCOMPARE(autostart->status(), LoginItemService::Status::notRegistered);
+        QVERIFY(autostart->registerItem());
+        QCOMPARE(autostart->status(), LoginItemService::Status::enabled);
+    }
+
+    void aFailureIsReportedAndTheTrueStateShown()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"autostart"_qs), "a file where the folder should be"));
+        LaunchAtLoginController controller(service(dir.filePath(u"autostart"_qs)));
+        QVERIFY(!controller.setEnabled(true));
+        QVERIFY(controller.hasError());
+        QVERIFY(!controller.isEnabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(AutostartTest)
+#include "tst_autostart.moc"
