@@ -16,11 +16,6 @@ namespace {
 // Far more than any engine script; a larger file is not one of ours.
 constexpr qint64 maximumScriptSize = 1024 * 1024;
 
-std::optional<QByteArray> readInstalled(const QString &path)
-{
-    auto contents = readRegularFile(path, maximumScriptSize);
-    return contents ? std::optional(std::move(contents->bytes)) : std::nullopt;
-}
 
 InstallerError installerError(const QString &name, const AtomicWriteError &error)
 {
@@ -36,7 +31,7 @@ struct Manifest {
 
 std::optional<Manifest> readManifest(const QString &path)
 {
-    const auto bytes = readInstalled(path);
+    const auto bytes = readRegularFileBytes(path, maximumScriptSize);
     if (!bytes)
         return std::nullopt;
     const QJsonDocument document = QJsonDocument::fromJson(*bytes);
@@ -102,7 +97,7 @@ HookInstaller::Status HookInstaller::installedStatus() const
 {
     QStringList installed;
     for (const QString &name : scriptNames) {
-        if (const auto bytes = readInstalled(installedPath(name)))
+        if (const auto bytes = readRegularFileBytes(installedPath(name), maximumScriptSize))
             installed.append(sha256Hex(*bytes));
     }
     if (installed.size() < scriptNames.size())

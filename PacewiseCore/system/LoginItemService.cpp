@@ -14,11 +14,6 @@ namespace {
 
 constexpr qint64 maximumEntrySize = 64 * 1024;
 
-std::optional<QByteArray> readEntry(const QString &path)
-{
-    auto contents = readRegularFile(path, maximumEntrySize);
-    return contents ? std::optional(std::move(contents->bytes)) : std::nullopt;
-}
 
 // The value of a key in the [Desktop Entry] group, if set.
 std::optional<QByteArray> desktopEntryValue(const QByteArray &entry, const QByteArray &key)
@@ -109,7 +104,7 @@ QByteArray XdgAutostartService::entry() const
 
 XdgAutostartService::Status XdgAutostartService::status() const
 {
-    const auto existing = readEntry(entryPath());
+    const auto existing = readRegularFileBytes(entryPath(), maximumEntrySize);
     if (!existing || isSwitchedOff(*existing))
         return Status::notRegistered;
     return Status::enabled;
@@ -117,7 +112,7 @@ XdgAutostartService::Status XdgAutostartService::status() const
 
 std::expected<void, QString> XdgAutostartService::registerItem()
 {
-    const auto existing = readEntry(entryPath());
+    const auto existing = readRegularFileBytes(entryPath(), maximumEntrySize);
     if (existing && !isSwitchedOff(*existing))
         return {}; // on already, ours or the user's own
     // The user's own version stays; it is only switched back on.
@@ -132,7 +127,7 @@ std::expected<void, QString> XdgAutostartService::registerItem()
 
 std::expected<void, QString> XdgAutostartService::unregisterItem()
 {
-    const auto existing = readEntry(entryPath());
+    const auto existing = readRegularFileBytes(entryPath(), maximumEntrySize);
     if (!existing)
         return {};
     if (*existing == entry()) {

@@ -92,6 +92,12 @@ readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks)
     return RegularFileContents{std::move(bytes), identityOf(status)};
 }
 
+std::optional<QByteArray> readRegularFileBytes(const QString &path, qint64 maxBytes)
+{
+    auto contents = readRegularFile(path, maxBytes);
+    return contents ? std::optional(std::move(contents->bytes)) : std::nullopt;
+}
+
 std::expected<FileIdentity, FileReadError> regularFileIdentity(const QString &path)
 {
     struct stat status {};

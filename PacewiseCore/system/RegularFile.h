@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <expected>
+#include <optional>
 #include <sys/types.h>
 
 namespace pacewise {
@@ -47,6 +48,9 @@ enum class SymlinkPolicy { follow, refuse };
 // and it is never read past maxBytes + 1 however large it claims or grows to be.
 std::expected<RegularFileContents, FileReadError>
 readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks = SymlinkPolicy::follow);
+
+// Just the bytes, for callers to whom every failure means "not there".
+std::optional<QByteArray> readRegularFileBytes(const QString &path, qint64 maxBytes);
 
 // The identity of the regular file at path (links followed), without opening it.
 std::expected<FileIdentity, FileReadError> regularFileIdentity(const QString &path);
