@@ -209,10 +209,13 @@ private slots:
     {
         Fixture fixture;
         fixture.build();
+        // The reader judges the file's age against this clock: the file is
+        // written a minute before "now".
         fixture.now = QDateTime::currentDateTimeUtc();
         QVERIFY(writeFile(fixture.claude(u"rate-limit-state.json"_qs),
                           QStringLiteral("{\"limits\":[{\"kind\":\"five_hour\",\"used_percentage\":55,\"resets_at\":%1}]}")
-                              .arg(fixture.now.addSecs(3600).toSecsSinceEpoch()).toUtf8()));
+                              .arg(fixture.now.addSecs(3600).toSecsSinceEpoch()).toUtf8(),
+                          fixture.now.addSecs(-60)));
         fixture.fetcher->answer(failure(UsageCLIError::Kind::invalidJSON));
         QVERIFY(!fixture.refresh());
         QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::engine));
