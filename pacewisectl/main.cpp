@@ -4,6 +4,7 @@
 #include "GuardCommand.h"
 #include "KickstartCommand.h"
 #include "ResumeCommand.h"
+#include "UpdateCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
 #include "app/AppConfiguration.h"
@@ -34,6 +35,7 @@ Commands:
   resume      list, continue or dismiss the sessions the guard stopped
   kickstart   greet Claude Code each morning so the 5-hour window starts early
   autostart   start Pacewise at login, or not
+  update      check whether a newer Pacewise exists
   daemon      poll and continue sessions without a tray, until stopped
 
 Options:
@@ -94,6 +96,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
         {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart}, {"autostart", cli::runAutostart},
+        {"update", cli::runUpdate},
         {"daemon", cli::runDaemon},
     };
     for (const auto &[name, run] : commands) {

@@ -23,4 +23,10 @@ bool writeStateEnabled(const QProcessEnvironment &environment, const QSettings &
     return settings.value(QStringLiteral("writeStateEnabled")).toBool();
 }
 
+QUrl updateFeedUrl(const QSettings &settings)
+{
+    const QString configured = settings.value(QStringLiteral("updateFeedURL")).toString();
+    return QUrl(configured.isEmpty() ? QStringLiteral(PACEWISE_UPDATE_FEED_URL) : configured);
+}
+
 } // namespace pacewise

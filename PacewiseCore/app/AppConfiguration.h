@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <QString>
+#include <QUrl>
 
 namespace pacewise {
 
@@ -18,5 +19,10 @@ QString engineStateLocation(const QProcessEnvironment &environment, const QSetti
 // state file: PACEWISE_WRITE_STATE ("1" or "true" in any case; any other
 // value is off) when set, else the "writeStateEnabled" setting.
 bool writeStateEnabled(const QProcessEnvironment &environment, const QSettings &settings);
+
+// The appcast feed to check for updates: the "updateFeedURL" setting, else
+// the one this build was configured with (PACEWISE_UPDATE_FEED_URL), else
+// none: updates come from the package manager.
+QUrl updateFeedUrl(const QSettings &settings);
 
 } // namespace pacewise
