@@ -1,6 +1,6 @@
 #include "ClaudeErrorText.h"
 
-#include <cstring>
+#include "system/ErrorText.h"
 
 namespace pacewise::cli {
 
@@ -9,17 +9,6 @@ namespace {
 const QString notFound = QStringLiteral(
     "claude was not found on PATH or in the usual install places (~/.local/bin, ~/.claude/local, npm, bun, "
     "volta, nvm, /usr/local/bin); install Claude Code or add it to PATH");
-
-QString systemError(int errorNumber)
-{
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
-}
-
-QString firstLine(const QString &text)
-{
-    const QString line = text.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
-    return line.size() > 200 ? line.left(200) + QStringLiteral("…") : line;
-}
 
 } // namespace
 
@@ -33,7 +22,7 @@ QString usageErrorText(const UsageCLIError &error)
         if (error.runnerError && error.runnerError->kind == ScriptRunnerError::Kind::timedOut)
             return QStringLiteral("claude did not answer within %1 s").arg(error.runnerError->timeoutSeconds);
         return QStringLiteral("claude could not be started: %1")
-            .arg(systemError(error.runnerError ? error.runnerError->errorNumber : 0));
+            .arg(systemErrorText(error.runnerError ? error.runnerError->errorNumber : 0));
     case Kind::commandFailed: {
         const QString reason = firstLine(error.text);
         return QStringLiteral("claude exited with status %1%2")
@@ -64,7 +53,7 @@ QString authErrorText(const AuthStatusError &error)
     case Kind::cliNotFound:
         return notFound;
     case Kind::launchFailed:
-        return QStringLiteral("claude could not be started: %1").arg(systemError(error.errorNumber));
+        return QStringLiteral("claude could not be started: %1").arg(systemErrorText(error.errorNumber));
     case Kind::timedOut:
         return QStringLiteral("claude auth status did not answer in time");
     case Kind::noStatus:

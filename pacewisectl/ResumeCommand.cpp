@@ -1,12 +1,13 @@
 #include "ResumeCommand.h"
 
+#include "app/AppComposition.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
-#include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
 #include "resume/ClaudeSessions.h"
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
+#include "system/ErrorText.h"
 #include "usage/UsageCLI.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -160,7 +161,7 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     if (action == u"now")
         return resumeNow(*ticket, context, out, err);
     if (const auto removed = queue.remove(ticket->sessionID); !removed) {
-        err << "pacewisectl resume: the ticket could not be deleted (" << QString::fromLocal8Bit(std::strerror(removed.error()))
+        err << "pacewisectl resume: the ticket could not be deleted (" << systemErrorText(removed.error())
             << ")\n";
         return failure;
     }

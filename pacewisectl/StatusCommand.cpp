@@ -1,20 +1,20 @@
 #include "StatusCommand.h"
 
 #include "ClaudeErrorText.h"
-#include "ExitCode.h"
 #include "CommandLine.h"
+#include "ExitCode.h"
+#include "guard/SettingsFileManager.h"
+#include "system/ErrorText.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
-#include "guard/SettingsFileManager.h"
+#include "usage/MenuBarUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageCLI.h"
-#include "usage/MenuBarUsage.h"
 #include "usage/UsageLimitRowBuilder.h"
 
 #include <QCommandLineParser>
 
 #include <cmath>
-#include <cstring>
 
 namespace pacewise::cli {
 
@@ -69,7 +69,7 @@ QString reasonText(const EngineStateError &error, const QString &path)
             .arg(path)
             .arg(EngineStateReader::maximumFileSize / 1024);
     case Kind::unreadable:
-        return QStringLiteral("%1 cannot be read: %2").arg(path, QString::fromLocal8Bit(std::strerror(error.errorNumber)));
+        return QStringLiteral("%1 cannot be read: %2").arg(path, systemErrorText(error.errorNumber));
     case Kind::modifiedInFuture:
         return QStringLiteral("%1 is dated %2 in the future; check the system clock")
             .arg(path, durationText(-error.ageSeconds));

@@ -1,7 +1,8 @@
 #include "AppState.h"
 
-#include "i18n/UIStrings.h"
 #include "guard/GuardErrorText.h"
+#include "i18n/UIStrings.h"
+#include "system/ErrorText.h"
 #include "system/Logging.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <qcoro/qcorofuture.h>
 
 #include <cmath>
-#include <cstring>
 
 namespace pacewise {
 
@@ -276,7 +276,7 @@ QCoro::Task<> AppState::dismissResume(ResumeTicket ticket)
         co_return;
     if (!removed)
         qCWarning(lcAppState, "resume ticket removal failed: %s",
-                  qUtf8Printable(privateText(QString::fromLocal8Bit(std::strerror(removed.error())))));
+                  qUtf8Printable(privateText(systemErrorText(removed.error()))));
     co_await reloadResumeTickets();
 }
 

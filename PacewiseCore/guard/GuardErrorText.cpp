@@ -1,17 +1,8 @@
 #include "GuardErrorText.h"
 
-#include <cstring>
+#include "system/ErrorText.h"
 
 namespace pacewise {
-
-namespace {
-
-QString systemError(int errorNumber)
-{
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
-}
-
-} // namespace
 
 QString describe(const SettingsError &error, const QString &settingsPath)
 {
@@ -23,7 +14,7 @@ QString describe(const SettingsError &error, const QString &settingsPath)
         return QStringLiteral("%1 does not hold a JSON object; fix it and try again").arg(settingsPath);
     case Kind::unreadable:
         return QStringLiteral("%1 cannot be read (%2); check its owner and permissions")
-            .arg(settingsPath, systemError(error.errorNumber));
+            .arg(settingsPath, systemErrorText(error.errorNumber));
     case Kind::tooLarge:
         return QStringLiteral("%1 is larger than 16 MiB; it was left alone").arg(settingsPath);
     case Kind::wrongType:
@@ -35,7 +26,7 @@ QString describe(const SettingsError &error, const QString &settingsPath)
         return QStringLiteral("another Pacewise is editing %1; try again in a moment").arg(settingsPath);
     case Kind::writeFailed:
     case Kind::renameFailed:
-        return QStringLiteral("%1 could not be written (%2)").arg(settingsPath, systemError(error.errorNumber));
+        return QStringLiteral("%1 could not be written (%2)").arg(settingsPath, systemErrorText(error.errorNumber));
     }
     Q_UNREACHABLE();
     return {};
@@ -49,7 +40,7 @@ QString describe(const InstallerError &error, const QString &hooksDirectory)
     case InstallerError::Kind::writeFailed:
     case InstallerError::Kind::renameFailed:
         return QStringLiteral("%1 could not be installed in %2 (%3)")
-            .arg(error.name, hooksDirectory, systemError(error.errorNumber));
+            .arg(error.name, hooksDirectory, systemErrorText(error.errorNumber));
     }
     Q_UNREACHABLE();
     return {};

@@ -1,7 +1,8 @@
 #include "ResumeCoordinator.h"
 
-#include "ClaudeSessions.h"
 #include "claude/ClaudeCommandLine.h"
+#include "ClaudeSessions.h"
+#include "system/ErrorText.h"
 #include "system/FileDescriptor.h"
 #include "system/Logging.h"
 
@@ -14,7 +15,6 @@
 #include <QMutexLocker>
 
 #include <cmath>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -30,12 +30,6 @@ using Kind = ResumeAttemptResult::Kind;
 ResumeAttemptResult result(Kind kind, const QString &reason = {}, const QDateTime &until = {})
 {
     return ResumeAttemptResult{.kind = kind, .until = until, .reason = reason};
-}
-
-QString firstLine(const QString &text)
-{
-    const QString line = text.trimmed().section(u'\n', 0, 0).trimmed();
-    return line.size() > 200 ? line.left(200) + u'…' : line;
 }
 
 // Exit 0 alone does not mean the session went on: claude reports errors
@@ -191,7 +185,7 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, const QSt
                                                      .arg(m_dependencies.timeoutSeconds / 60));
         m_dependencies.resolver->invalidate();
         return registerFailure(session, now, QStringLiteral("claude could not be started: %1")
-                                                 .arg(QString::fromLocal8Bit(std::strerror(run.error().errorNumber))));
+                                                 .arg(systemErrorText(run.error().errorNumber)));
     }
     if (run->exitCode != 0) {
         const QString detail = firstLine(run->standardError.isEmpty() ? run->standardOutput : run->standardError);
@@ -215,7 +209,7 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, const QSt
     if (!removed) {
         lock.unlock();
         qCWarning(lcResume, "resume ticket removal failed: %s",
-                  qUtf8Printable(privateText(QString::fromLocal8Bit(std::strerror(removed.error())))));
+                  qUtf8Printable(privateText(systemErrorText(removed.error()))));
         registerFailure(session, now, {});
         return result(Kind::succeeded);
     }

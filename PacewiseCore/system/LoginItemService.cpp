@@ -1,19 +1,17 @@
 #include "LoginItemService.h"
 
 #include "AtomicFileWriter.h"
+#include "ErrorText.h"
 #include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
-
-#include <cstring>
 
 namespace pacewise {
 
 namespace {
 
 constexpr qint64 maximumEntrySize = 64 * 1024;
-
 
 // The value of a key in the [Desktop Entry] group, if set.
 std::optional<QByteArray> desktopEntryValue(const QByteArray &entry, const QByteArray &key)
@@ -121,7 +119,7 @@ std::expected<void, QString> XdgAutostartService::registerItem()
             ? withKey(withKey(*existing, "Hidden", "false"), "X-GNOME-Autostart-enabled", "true")
             : entry();
     if (const auto written = writeFileAtomically(entryPath(), contents, 0644); !written)
-        return std::unexpected(QString::fromLocal8Bit(std::strerror(written.error().errorNumber)));
+        return std::unexpected(systemErrorText(written.error().errorNumber));
     return {};
 }
 
@@ -138,7 +136,7 @@ std::expected<void, QString> XdgAutostartService::unregisterItem()
     if (isSwitchedOff(*existing))
         return {};
     if (const auto written = writeFileAtomically(entryPath(), withKey(*existing, "Hidden", "true"), 0644); !written)
-        return std::unexpected(QString::fromLocal8Bit(std::strerror(written.error().errorNumber)));
+        return std::unexpected(systemErrorText(written.error().errorNumber));
     return {};
 }
 

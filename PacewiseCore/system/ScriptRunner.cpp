@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "ErrorText.h"
 #include "FileDescriptor.h"
 #include "Logging.h"
 
@@ -8,7 +9,6 @@
 #include <QProcessEnvironment>
 
 #include <chrono>
-#include <cstring>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -242,7 +242,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
 {
     const auto launchFailed = [](int error) {
         qCWarning(lcScriptRunner, "child process launch failed: %s",
-                  qUtf8Printable(privateText(QString::fromLocal8Bit(std::strerror(error)))));
+                  qUtf8Printable(privateText(systemErrorText(error))));
         return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = error});
     };
 
