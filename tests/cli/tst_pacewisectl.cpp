@@ -67,9 +67,9 @@ private:
         return run(wrapper.mid(1) + QStringList{QStringLiteral(PACEWISECTL)} + arguments, {}, false, wrapper.first());
     }
 
-    // With the fake claude first on PATH, unless withClaude is false.
-    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false,
-            const QString &program = QStringLiteral(PACEWISECTL))
+    // What a user's shell would hand pacewisectl: a scratch home, a fixed
+    // zone and locale, and the fake claude first on PATH when asked for.
+    QProcessEnvironment userEnvironment(bool withClaude) const
     {
         QProcessEnvironment environment;
         environment.insert(u"HOME"_qs, m_home.path());
@@ -80,6 +80,14 @@ private:
         environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
         environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
         environment.insert(u"CLAUDECODE"_qs, u"1"_qs); // as when started from inside a Claude Code session
+        return environment;
+    }
+
+    // With the fake claude first on PATH, unless withClaude is false.
+    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false,
+            const QString &program = QStringLiteral(PACEWISECTL))
+    {
+        QProcessEnvironment environment = userEnvironment(withClaude);
         for (const QString &assignment : extraEnvironment)
             environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
         QProcess process;
@@ -394,12 +402,7 @@ private slots:
                                                            "Current week (all models): 1% used · resets %1"_qs.arg(resetText(reset)))},
                   {u"resume.stdout"_qs, R"({"type":"result","subtype":"success","is_error":false,"result":"Done."})"}});
         QProcess daemon;
-        QProcessEnvironment environment;
-        environment.insert(u"HOME"_qs, m_home.path());
-        environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
-        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
-        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
-        environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+        const QProcessEnvironment environment = userEnvironment(true);
         daemon.setProcessEnvironment(environment);
         daemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
         QVERIFY(daemon.waitForStarted());
@@ -438,12 +441,7 @@ private slots:
     {
         scenario({{u"greeting.delay"_qs, "1.5"}});
         const auto start = [&](QProcess &process) {
-            QProcessEnvironment environment;
-            environment.insert(u"HOME"_qs, m_home.path());
-            environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
-            environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
-            environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
-            environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+            const QProcessEnvironment environment = userEnvironment(true);
             process.setProcessEnvironment(environment);
             process.start(QStringLiteral(PACEWISECTL), {u"kickstart"_qs, u"now"_qs});
         };
