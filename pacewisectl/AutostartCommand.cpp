@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "PacewiseCoreInfo.h"
 #include "app/LaunchAtLoginController.h"
 
 #include <QCommandLineParser>
@@ -42,7 +43,7 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
         return usageError;
     }
     const auto service = std::make_shared<XdgAutostartService>(XdgAutostartService::defaultDirectory(),
-                                                               QStringLiteral("pacewise"), QStringLiteral("Pacewise"),
+                                                               QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
                                                                execLine(QCoreApplication::applicationFilePath()));
     LaunchAtLoginController controller(service);
     if (action != u"status" && !controller.setEnabled(action == u"on")) {

@@ -2,8 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
-#include "app/AppComposition.h"
-#include "app/MorningStarterController.h"
+#include "app/BackgroundServices.h"
 #include "system/Logging.h"
 
 #include <QCommandLineParser>
@@ -24,10 +23,16 @@ namespace {
 
 const char helpText[] = R"(Usage: pacewisectl daemon
 
-Runs Pacewise without a tray: polls the usage (logging to standard error),
-writes the engine state file when the guard needs it, and continues the
-sessions the guard stopped once their limit has reset, while auto-continue
-is on. Runs in the foreground until SIGTERM or SIGINT.
+Runs Pacewise without a tray: polls the usage (logging to standard error,
+which systemd sends to the journal), writes the engine state file when the
+guard needs it, continues the sessions the guard stopped once their limit
+has reset while auto-continue is on, greets Claude Code in the morning while
+the kickstart is on, and holds keep-awake for `pacewisectl caffeine`.
+Settings changed by pacewisectl or the tray app apply at once.
+
+One Pacewise per user polls: a second daemon, or a daemon started while the
+tray app runs, stands by until the first one stops. Runs in the foreground
+until SIGTERM or SIGINT.
 
 Exit status: 0 stopped by a signal, 1 failed to start, 2 bad arguments.
 )";
@@ -68,20 +73,22 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     ::sigaction(SIGINT, &action, nullptr);
 
     QSettings userDefaults;
-    AppState state(AppComposition::appState(context.environment, context.claudePaths, &userDefaults));
     LogindSleepWakeSource wake;
-    MorningStarterController morning(MorningStarterController::Dependencies{
-        .defaults = &userDefaults,
-        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(context.environment)),
-        .usageProvider = [&state] { return MorningStarterController::Usage{state.snapshot(), state.lastSuccessAt()}; },
-        .refreshUsage = [&state]() -> QCoro::Task<> { co_await state.refresh(false); },
+    BackgroundServices services(BackgroundServices::Dependencies{
+        .environment = context.environment,
+        .claudePaths = context.claudePaths,
+        .userDefaults = &userDefaults,
+        .powerAssertions = std::make_shared<LinuxPowerAssertions>(),
         .wakeSource = &wake,
     });
-    qCInfo(lcCli, "pacewisectl daemon started; auto-continue is %s, morning kickstart %s",
-           state.autoContinueEnabled() ? "on" : "off", morning.enabled() ? "on" : "off");
-    state.startPolling();
+    QObject::connect(&services, &BackgroundServices::standingBy, [](std::optional<qint64> other) {
+        qCInfo(lcCli, "another Pacewise%s already polls; standing by until it stops",
+               other ? qPrintable(QStringLiteral(" (pid %1)").arg(*other)) : "");
+    });
+    services.start();
     const int status = QCoreApplication::exec();
-    state.stopPolling();
+    if (AppState *state = services.appState())
+        state->stopPolling();
 
     // A resume still running holds a pool thread for up to half an hour;
     // its claude goes on by itself in its own process group.

@@ -1,5 +1,6 @@
 #include "AuthCommand.h"
 #include "AutostartCommand.h"
+#include "CaffeineCommand.h"
 #include "DaemonCommand.h"
 #include "GuardCommand.h"
 #include "KickstartCommand.h"
@@ -34,6 +35,7 @@ Commands:
               continue stopped sessions after the reset, or not
   resume      list, continue or dismiss the sessions the guard stopped
   kickstart   greet Claude Code each morning so the 5-hour window starts early
+  caffeine    keep the computer awake while Pacewise runs, or not
   autostart   start Pacewise at login, or not
   update      check whether a newer Pacewise exists
   daemon      poll and continue sessions without a tray, until stopped
@@ -95,7 +97,8 @@ int main(int argc, char *argv[])
     using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
-        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart}, {"autostart", cli::runAutostart},
+        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart},
+        {"caffeine", cli::runCaffeine}, {"autostart", cli::runAutostart},
         {"update", cli::runUpdate},
         {"daemon", cli::runDaemon},
     };

@@ -31,6 +31,15 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
 {
+    loadSettings();
+    m_pendingResumes = m_dependencies.resumeQueue.tickets();
+
+    m_pollTimer.setInterval(m_dependencies.pollTick);
+    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::onPollTick);
+}
+
+void AppState::loadSettings()
+{
     if (QSettings *defaults = m_dependencies.userDefaults) {
         const QVariant show = defaults->value(QStringLiteral("showMenuBarPercentage"));
         if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
@@ -42,10 +51,24 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     const auto recorded = m_dependencies.settingsManager.resumeDirectory(m_dependencies.claudeSettingsPath, QDir::homePath());
     m_autoContinueEnabled = recorded && *recorded &&
                             QDir::cleanPath(**recorded) == QDir::cleanPath(m_dependencies.resumeQueue.directory());
-    m_pendingResumes = m_dependencies.resumeQueue.tickets();
+}
 
-    m_pollTimer.setInterval(m_dependencies.pollTick);
-    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::onPollTick);
+void AppState::reloadSettings()
+{
+    // An edit of our own still on its way would be overtaken by what it replaces.
+    if (m_isUpdatingAutoContinue)
+        return;
+    if (m_dependencies.userDefaults)
+        m_dependencies.userDefaults->sync();
+    const bool wasShowing = m_showMenuBarPercentage;
+    const bool wasEnabled = m_autoContinueEnabled;
+    loadSettings();
+    if (wasShowing != m_showMenuBarPercentage)
+        emit showMenuBarPercentageChanged();
+    if (wasEnabled != m_autoContinueEnabled) {
+        qCInfo(lcAppState, "auto-continue switched %s elsewhere", m_autoContinueEnabled ? "on" : "off");
+        emit autoContinueChanged();
+    }
 }
 
 QString AppState::menuBarTitle() const

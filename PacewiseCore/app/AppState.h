@@ -109,6 +109,9 @@ public:
     QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
     QCoro::Task<> setAutoContinueEnabled(bool enabled);
     void setShowMenuBarPercentage(bool show);
+    // Takes in what pacewisectl or another window changed in the settings
+    // files since they were read.
+    void reloadSettings();
 
 signals:
     void snapshotChanged();
@@ -122,6 +125,7 @@ signals:
     void resumeTitlesVersionChanged();
 
 private:
+    void loadSettings();
     QCoro::Task<std::optional<UsageSnapshot>> performFetch();
     QCoro::Task<bool> isSignedOut();
     QCoro::Task<ResumeAttemptResult> runResume(ResumeTicket ticket, bool manual);

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <tuple>
+
 #include <qcoro/qcorofuture.h>
 
 namespace pacewise {
@@ -72,6 +74,16 @@ MorningStarterController::MorningStarterController(Dependencies dependencies, QO
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
 {
+    loadSettings();
+    m_ticker.setInterval(m_dependencies.tickInterval);
+    connect(&m_ticker, &QTimer::timeout, this, [this] { tick(); });
+    if (m_dependencies.wakeSource)
+        connect(m_dependencies.wakeSource, &SleepWakeSource::woke, this, [this] { tick(); });
+    applyLoadedSettings();
+}
+
+void MorningStarterController::loadSettings()
+{
     const QSettings *defaults = m_dependencies.defaults;
     m_enabled = defaults && defaults->value(QStringLiteral("morningStartEnabled")).toBool();
     m_time = storedTime(defaults, "morningStartHour", "morningStartMinute", MorningStartTime::defaultStart());
@@ -81,16 +93,33 @@ MorningStarterController::MorningStarterController(Dependencies dependencies, QO
     m_lastRunAt = storedDate(defaults, "morningStartLastRunAt");
     m_handledSlot = storedDate(defaults, "morningStartHandledSlot");
     m_chainNextAt = storedDate(defaults, "morningStartChainNextAt");
+}
 
-    m_ticker.setInterval(m_dependencies.tickInterval);
-    connect(&m_ticker, &QTimer::timeout, this, [this] { tick(); });
-    if (m_dependencies.wakeSource)
-        connect(m_dependencies.wakeSource, &SleepWakeSource::woke, this, [this] { tick(); });
+void MorningStarterController::applyLoadedSettings()
+{
     if (m_enabled)
         startTicking();
+    else
+        stopTicking();
     // The chain was switched on elsewhere (pacewisectl, say) and never armed.
     if (m_dependencies.autostart && m_enabled && m_chainEnabled && !m_chainNextAt)
         rearmChain();
+}
+
+void MorningStarterController::reloadSettings()
+{
+    if (m_dependencies.defaults)
+        m_dependencies.defaults->sync();
+    const auto settings = [this] {
+        return std::tuple(m_enabled, m_time, m_chainEnabled, m_chainEndTime, m_handledSlot, m_chainNextAt);
+    };
+    const auto before = settings();
+    loadSettings();
+    applyLoadedSettings();
+    if (settings() != before) {
+        qCInfo(lcMorning, "morning kickstart settings changed elsewhere; now %s", m_enabled ? "on" : "off");
+        emit settingsChanged();
+    }
 }
 
 void MorningStarterController::store(const char *key, const QVariant &value)

@@ -60,6 +60,8 @@ public:
     QString statusText() const;
 
     void setEnabled(bool enabled);
+    // Takes in what pacewisectl or another window changed in the settings.
+    void reloadSettings();
     void setTime(MorningStartTime time);
     void setChainEnabled(bool enabled);
     void setChainEndTime(MorningStartTime time);
@@ -76,6 +78,8 @@ signals:
 private:
     QCoro::Task<MorningStartResult> fire(bool consumeSlot);
     QCoro::Task<> rearmChain();
+    void loadSettings();
+    void applyLoadedSettings();
     void armChain(const QDateTime &at);
     void clearChain();
     void registerFailure(const QDateTime &now);

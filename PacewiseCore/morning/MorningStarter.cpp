@@ -2,16 +2,11 @@
 
 #include "MorningStartPolicy.h"
 #include "claude/ClaudeCommandLine.h"
-#include "system/FileDescriptor.h"
+#include "system/FileLock.h"
 #include "system/Logging.h"
 #include "system/ScriptRunner.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <fcntl.h>
-#include <sys/file.h>
+#include <cerrno>
 
 namespace pacewise {
 
@@ -26,7 +21,7 @@ MorningStarter::MorningStarter(Dependencies dependencies)
 
 QString MorningStarter::defaultLockFile()
 {
-    return QFileInfo(ScriptRunner::defaultScratchDirectory()).dir().filePath(QStringLiteral("pacewise-kickstart.lock"));
+    return FileLock::runtimeLocation(QStringLiteral("pacewise-kickstart.lock"));
 }
 
 bool MorningStarter::isFiveHourWindowOpen(const std::optional<UsageSnapshot> &snapshot,
@@ -41,10 +36,8 @@ bool MorningStarter::isFiveHourWindowOpen(const std::optional<UsageSnapshot> &sn
 MorningStartResult MorningStarter::run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
                                        const std::optional<QDateTime> &snapshotFetchedAt) const
 {
-    QDir().mkpath(QFileInfo(m_dependencies.lockFile).absolutePath());
-    const FileDescriptor lock(::open(QFile::encodeName(m_dependencies.lockFile).constData(),
-                                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (lock.isValid() && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+    const auto lock = FileLock::tryLock(m_dependencies.lockFile);
+    if (!lock && lock.error() == EWOULDBLOCK)
         return MorningStartResult::alreadyRunning;
     // Without a usable lock file the greeting still goes out: a second one
     // costs one message, a missing one a whole window.

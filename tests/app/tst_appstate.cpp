@@ -317,6 +317,25 @@ private slots:
         QCOMPARE(fixture.runner->invocations.size(), 1);
     }
 
+    void autoContinueSwitchedElsewhereIsTakenIn()
+    {
+        Fixture fixture;
+        fixture.build();
+        const std::unique_ptr<AppState> running = std::move(fixture.state);
+        QSignalSpy changed(running.get(), &AppState::autoContinueChanged);
+        fixture.build(); // as pacewisectl auto-continue would
+        QCoro::waitFor(fixture.state->setAutoContinueEnabled(true));
+
+        running->reloadSettings();
+        QVERIFY(running->autoContinueEnabled());
+        QCOMPARE(changed.count(), 1);
+        running->reloadSettings(); // nothing new
+        QCOMPARE(changed.count(), 1);
+        QCoro::waitFor(fixture.state->setAutoContinueEnabled(false));
+        running->reloadSettings();
+        QVERIFY(!running->autoContinueEnabled());
+    }
+
     void resumeNowFetchesFreshFiguresFirst()
     {
         Fixture fixture;

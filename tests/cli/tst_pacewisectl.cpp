@@ -1,3 +1,4 @@
+#include "support/MockLogindBus.h"
 #include "support/TestFiles.h"
 
 #include <QJsonDocument>
@@ -417,7 +418,60 @@ private slots:
         QVERIFY(daemon.waitForFinished(10'000));
         QCOMPARE(daemon.exitStatus(), QProcess::NormalExit);
         QCOMPARE(daemon.exitCode(), 0);
-        QVERIFY(daemon.readAllStandardError().contains("pacewisectl daemon started; auto-continue is on,"));
+        QVERIFY(daemon.readAllStandardError().contains("running; auto-continue is on,"));
+    }
+
+    void caffeineIsHeldByTheRunningDaemon()
+    {
+        if (!MockLogindBus::isAvailable())
+            QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
+        const QString noBus = u"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"_qs;
+        Run result = run({u"caffeine"_qs, u"on"_qs}, {noBus});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(u"no session bus"_qs), qPrintable(result.err));
+
+        MockLogindBus bus;
+        QVERIFY(bus.start());
+        // The one private bus stands in for both the session and the system bus.
+        const QStringList buses{u"DBUS_SESSION_BUS_ADDRESS="_qs + bus.address(), u"DBUS_SYSTEM_BUS_ADDRESS="_qs + bus.address()};
+        result = run({u"caffeine"_qs, u"status"_qs}, buses);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(u"no Pacewise is running"_qs), qPrintable(result.err));
+
+        QProcess daemon, secondDaemon;
+        for (QProcess *process : {&daemon, &secondDaemon}) {
+            QProcessEnvironment environment = userEnvironment(true);
+            for (const QString &assignment : buses)
+                environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
+            process->setProcessEnvironment(environment);
+        }
+        daemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QTRY_COMPARE_WITH_TIMEOUT(run({u"caffeine"_qs, u"status"_qs}, buses).out, u"Caffeine: off\n"_qs, 15'000);
+
+        result = run({u"caffeine"_qs, u"on"_qs}, buses);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, u"Caffeine: on (held by pid %1)\n"_qs.arg(daemon.processId()));
+        QCOMPARE(bus.inhibitors(), 1);
+
+        // A second daemon leaves the polling, and keep-awake, to the first.
+        secondDaemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QByteArray secondLog;
+        QTRY_VERIFY_WITH_TIMEOUT((secondLog += secondDaemon.readAllStandardError()).contains("already polls; standing by"), 15'000);
+        QCOMPARE(run({u"caffeine"_qs, u"status"_qs}, buses).out, u"Caffeine: on (held by pid %1)\n"_qs.arg(daemon.processId()));
+
+        // Settings changed by pacewisectl reach the running daemon.
+        QCOMPARE(run({u"kickstart"_qs, u"at"_qs, u"07:00"_qs}).exitCode, 0);
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT((log += daemon.readAllStandardError()).contains("morning kickstart settings changed elsewhere; now on"),
+                                 10'000);
+
+        QCOMPARE(run({u"caffeine"_qs, u"off"_qs}, buses).out, u"Caffeine: off\n"_qs);
+        QTRY_COMPARE(bus.inhibitors(), 0);
+        for (QProcess *process : {&secondDaemon, &daemon}) {
+            process->terminate();
+            QVERIFY(process->waitForFinished(10'000));
+            QCOMPARE(process->exitCode(), 0);
+        }
     }
 
     void resumeCommandsFindAndDismissSessions()

@@ -374,6 +374,36 @@ private slots:
         fixture.build();
         QCOMPARE(fixture.controller->time(), (MorningStartTime{23, 0}));
     }
+
+    void settingsChangedByAnotherProcessAreTakenIn()
+    {
+        ControllerFixture fixture;
+        fixture.build();
+        QSignalSpy changed(fixture.controller.get(), &MorningStarterController::settingsChanged);
+        fixture.controller->reloadSettings(); // nothing new: no signal
+        QCOMPARE(changed.count(), 0);
+
+        {
+            // As pacewisectl would: its own QSettings on the same file.
+            QSettings other(fixture.defaults.fileName(), QSettings::IniFormat);
+            other.setValue(u"morningStartEnabled"_qs, true);
+            other.setValue(u"morningStartHour"_qs, 10);
+            other.setValue(u"morningStartMinute"_qs, 15);
+        }
+        fixture.controller->reloadSettings();
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(fixture.controller->enabled());
+        QCOMPARE(fixture.controller->time(), (MorningStartTime{10, 15}));
+        fixture.runner->answer(0, QString());
+        fixture.tickAt("2026-12-06T10:15:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+
+        QSettings(fixture.defaults.fileName(), QSettings::IniFormat).setValue(u"morningStartEnabled"_qs, false);
+        fixture.controller->reloadSettings();
+        QVERIFY(!fixture.controller->enabled());
+        fixture.tickAt("2026-12-07T10:15:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(MorningTest)

@@ -1,7 +1,10 @@
 #include "support/TestFiles.h"
 #include "system/AtomicFileWriter.h"
+#include "system/FileChangeWatcher.h"
+#include "system/FileLock.h"
 #include "system/RegularFile.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -157,6 +160,49 @@ private slots:
         QVERIFY(contents);
         QCOMPARE(contents->bytes, readFile(resolved));
         QVERIFY(!contents->bytes.isEmpty());
+    }
+
+    void aLockIsHeldByOneHolderAtATime()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"run/pacewise.lock"_qs); // the folder is made
+        {
+            auto first = FileLock::tryLock(path);
+            QVERIFY(first.has_value());
+            first->recordOwner();
+            const auto second = FileLock::tryLock(path);
+            QVERIFY(!second);
+            QCOMPARE(second.error(), EWOULDBLOCK);
+            QCOMPARE(FileLock::recordedOwner(path), std::optional<qint64>(::getpid()));
+        }
+        QVERIFY(FileLock::tryLock(path).has_value()); // released with its holder
+
+        QVERIFY(writeFile(path, "not a pid"));
+        QCOMPARE(FileLock::recordedOwner(path), std::nullopt);
+        QVERIFY(QFile::link(path, dir.filePath(u"link.lock"_qs)));
+        QCOMPARE(FileLock::tryLock(dir.filePath(u"link.lock"_qs)).error(), ELOOP); // never through a planted link
+    }
+
+    void watcherReportsRealChangesOnly()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"config/Pacewise/Pacewise.conf"_qs); // not there yet
+        FileChangeWatcher watcher({settings}, std::chrono::milliseconds(20));
+        QSignalSpy changed(&watcher, &FileChangeWatcher::changed);
+
+        QVERIFY(writeFile(settings, "[General]\na=1\n")); // created, folders and all
+        QTRY_COMPARE(changed.count(), 1);
+        QVERIFY(writeFileAtomically(settings, "[General]\na=2\n", 0600).has_value()); // replaced by rename
+        QTRY_COMPARE(changed.count(), 2);
+        QVERIFY(writeFileAtomically(settings, "[General]\na=3\n", 0600).has_value()); // and again, once the watch moved on
+        QTRY_COMPARE(changed.count(), 3);
+
+        QVERIFY(writeFile(settings + u".lock"_qs, "")); // a lock file beside it is not a change
+        QVERIFY(QFile::remove(settings + u".lock"_qs));
+        QTest::qWait(200);
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(QFile::remove(settings));
+        QTRY_COMPARE(changed.count(), 4);
     }
 };
 

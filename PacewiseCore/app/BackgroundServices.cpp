@@ -1,0 +1,92 @@
+#include "BackgroundServices.h"
+
+#include "AppComposition.h"
+#include "system/ErrorText.h"
+#include "system/Logging.h"
+
+#include <cerrno>
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcServices, "pacewise.services", QtInfoMsg)
+
+BackgroundServices::BackgroundServices(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_dependencies(std::move(dependencies))
+{
+    m_standby.setInterval(m_dependencies.standbyRetry);
+    connect(&m_standby, &QTimer::timeout, this, [this] {
+        if (tryToRun())
+            m_standby.stop();
+    });
+}
+
+BackgroundServices::~BackgroundServices()
+{
+    if (m_appState)
+        m_appState->stopPolling();
+}
+
+void BackgroundServices::start()
+{
+    if (isRunning() || m_standby.isActive())
+        return;
+    if (tryToRun())
+        return;
+    emit standingBy(FileLock::recordedOwner(m_dependencies.lockPath));
+    m_standby.start();
+}
+
+bool BackgroundServices::tryToRun()
+{
+    auto lock = FileLock::tryLock(m_dependencies.lockPath);
+    if (!lock && lock.error() == EWOULDBLOCK)
+        return false;
+    if (lock) {
+        lock->recordOwner();
+        m_lock = std::move(*lock);
+    } else {
+        // Without a lock file (a read-only cache folder, say) running is
+        // still better than never polling; the lock only keeps a second
+        // instance out.
+        qCWarning(lcServices, "cannot lock %s (%s); running without the single-instance check",
+                  qUtf8Printable(privateText(m_dependencies.lockPath)), qUtf8Printable(systemErrorText(lock.error())));
+    }
+    m_running = true;
+
+    QSettings *defaults = m_dependencies.userDefaults;
+    m_appState = std::make_unique<AppState>(
+        AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, defaults));
+    AppState *state = m_appState.get();
+    m_morningStarter = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+        .defaults = defaults,
+        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(m_dependencies.environment)),
+        .usageProvider = [state] { return MorningStarterController::Usage{state->snapshot(), state->lastSuccessAt()}; },
+        .refreshUsage = [state]() -> QCoro::Task<> { co_await state->refresh(false); },
+        .wakeSource = m_dependencies.wakeSource,
+    });
+    m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
+    m_control = std::make_unique<ControlService>(m_caffeine.get());
+    if (const auto registered = m_control->registerOn(m_dependencies.sessionBus); !registered) {
+        qCWarning(lcServices, "not reachable over the session bus (%s): pacewisectl caffeine cannot switch keep-awake here",
+                  qUtf8Printable(registered.error()));
+    }
+
+    QStringList watched{m_dependencies.claudePaths.settingsFile()};
+    if (defaults)
+        watched << defaults->fileName();
+    m_settingsWatcher = std::make_unique<FileChangeWatcher>(watched);
+    connect(m_settingsWatcher.get(), &FileChangeWatcher::changed, this, [this] {
+        qCDebug(lcServices, "settings files changed; reloading");
+        m_appState->reloadSettings();
+        m_morningStarter->reloadSettings();
+    });
+
+    qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", state->autoContinueEnabled() ? "on" : "off",
+           m_morningStarter->enabled() ? "on" : "off");
+    state->startPolling();
+    emit running();
+    return true;
+}
+
+} // namespace pacewise

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "AppState.h"
+#include "CaffeineController.h"
+#include "ControlService.h"
+#include "MorningStarterController.h"
+#include "claude/ClaudePaths.h"
+#include "system/FileChangeWatcher.h"
+#include "system/FileLock.h"
+#include "system/SleepWakeSource.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+namespace pacewise {
+
+// Everything that runs while Pacewise runs, with a tray or without: the
+// usage poll with auto-continue, the morning kickstart, keep-awake, the
+// session-bus service and the settings watch. One process per user runs
+// them; a second one stands by until the first has gone, so two poll loops
+// never run claude side by side.
+class BackgroundServices : public QObject {
+    Q_OBJECT
+public:
+    struct Dependencies {
+        QProcessEnvironment environment;
+        ClaudePaths claudePaths;
+        QSettings *userDefaults = nullptr; // not owned
+        QDBusConnection sessionBus = QDBusConnection::sessionBus();
+        std::shared_ptr<PowerAssertions> powerAssertions;
+        SleepWakeSource *wakeSource = nullptr; // not owned; may be null
+        QString lockPath = FileLock::runtimeLocation(QStringLiteral("pacewise.lock"));
+        std::chrono::milliseconds standbyRetry{30'000};
+    };
+
+    explicit BackgroundServices(Dependencies dependencies, QObject *parent = nullptr);
+    ~BackgroundServices() override;
+
+    // Runs everything once this process is the only one; until then tries
+    // again every standbyRetry.
+    void start();
+    bool isRunning() const { return m_running; }
+
+    // Null until running.
+    AppState *appState() const { return m_appState.get(); }
+    MorningStarterController *morningStarter() const { return m_morningStarter.get(); }
+    CaffeineController *caffeine() const { return m_caffeine.get(); }
+
+signals:
+    void running();
+    // Another process (its recorded id, when known) runs the services.
+    void standingBy(std::optional<qint64> otherProcess);
+
+private:
+    bool tryToRun();
+
+    Dependencies m_dependencies;
+    QTimer m_standby;
+    std::optional<FileLock> m_lock;
+    bool m_running = false;
+    std::unique_ptr<AppState> m_appState;
+    std::unique_ptr<MorningStarterController> m_morningStarter;
+    std::unique_ptr<CaffeineController> m_caffeine;
+    std::unique_ptr<ControlService> m_control;
+    std::unique_ptr<FileChangeWatcher> m_settingsWatcher;
+};
+
+} // namespace pacewise

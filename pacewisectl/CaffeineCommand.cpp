@@ -1,0 +1,86 @@
+#include "CaffeineCommand.h"
+
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "app/ControlService.h"
+
+#include <QCommandLineParser>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl caffeine on | off | status
+
+Caffeine keeps the computer from suspending by itself while long Claude Code
+work runs unattended. The running Pacewise (`pacewisectl daemon`, the
+pacewise user service, or the tray app) holds it through the desktop portal
+or systemd-logind until it is switched off or that Pacewise stops; it is
+never remembered across restarts. This command asks it over the session bus.
+
+Exit status: 0 done, 1 failed (no Pacewise running, or keep-awake is not
+available here; the reason is printed), 2 bad arguments.
+)";
+
+constexpr int callTimeoutMilliseconds = 10'000;
+
+} // namespace
+
+int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("caffeine"), helpText, out, err, 1))
+        return *done;
+    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
+    if (action != u"on" && action != u"off" && action != u"status") {
+        err << "pacewisectl caffeine: unknown action '" << action << "'; use on, off or status\n";
+        return usageError;
+    }
+
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        err << "pacewisectl caffeine: no session bus to reach the running Pacewise through"
+               " (is DBUS_SESSION_BUS_ADDRESS set?)\n";
+        return failure;
+    }
+    const QString service = QLatin1String(ControlService::serviceName);
+    if (!bus.interface()->isServiceRegistered(service).value()) {
+        err << "pacewisectl caffeine: no Pacewise is running to hold it; start `pacewisectl daemon`"
+               " (or `systemctl --user start pacewise`) or the tray app\n";
+        return failure;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(service, QLatin1String(ControlService::objectPath),
+                                                       QLatin1String(ControlService::interfaceName),
+                                                       action == u"status" ? QStringLiteral("Status")
+                                                                           : QStringLiteral("SetCaffeine"));
+    if (action != u"status")
+        call << (action == u"on");
+    const QDBusMessage reply = bus.call(call, QDBus::Block, callTimeoutMilliseconds);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
+        err << "pacewisectl caffeine: the running Pacewise did not answer: " << reply.errorMessage() << '\n';
+        return failure;
+    }
+    const QVariantMap status = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+    const bool active = status.value(QStringLiteral("caffeineActive")).toBool();
+    const QString unavailable = status.value(QStringLiteral("caffeineUnavailableReason")).toString();
+    if (action == u"on" && !active) {
+        err << "pacewisectl caffeine: keep-awake is not available: "
+            << (unavailable.isEmpty() ? QStringLiteral("no reason given") : unavailable) << '\n';
+        return failure;
+    }
+    out << "Caffeine: " << (active ? "on" : "off");
+    if (active)
+        out << " (held by pid " << status.value(QStringLiteral("pid")).toLongLong() << ')';
+    else if (!unavailable.isEmpty())
+        out << " (last attempt failed: " << unavailable << ')';
+    out << '\n';
+    return success;
+}
+
+} // namespace pacewise::cli
