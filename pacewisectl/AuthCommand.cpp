@@ -2,6 +2,7 @@
 
 #include "ClaudeErrorText.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "CommandLine.h"
 #include "claude/AuthService.h"
 
@@ -18,6 +19,7 @@ and plan, as `claude auth status` reports them.
 
 Options:
   --timeout N  wait at most N seconds for claude (default 15)
+  --json       print one JSON object (see docs/json.md)
 
 Exit status: 0 signed in, 1 claude could not be asked (the reason is
 printed), 2 bad arguments, 4 not signed in.
@@ -29,6 +31,7 @@ int runAuth(const QStringList &arguments, const CommandContext &context, QTextSt
 {
     QCommandLineParser parser;
     parser.addOption(timeoutOption());
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("auth"), helpText, out, err))
         return *done;
     std::optional<double> timeout;
@@ -39,6 +42,16 @@ int runAuth(const QStringList &arguments, const CommandContext &context, QTextSt
     if (!status) {
         err << "pacewisectl auth: " << authErrorText(status.error()) << '\n';
         return failure;
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        const auto optional = [](const std::optional<QString> &text) { return jsonText(text.value_or(QString())); };
+        printJson(out, QJsonObject{
+            {QStringLiteral("signed_in"), status->loggedIn},
+            {QStringLiteral("email"), optional(status->email)},
+            {QStringLiteral("plan"), optional(status->subscriptionType)},
+            {QStringLiteral("method"), optional(status->authMethod)},
+        });
+        return status->loggedIn ? success : notSignedIn;
     }
     if (!status->loggedIn) {
         out << "Not signed in; run 'claude auth login' to sign in\n";

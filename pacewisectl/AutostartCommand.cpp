@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "PacewiseCoreInfo.h"
 #include "app/LaunchAtLoginController.h"
 
@@ -15,18 +16,19 @@ namespace {
 const char helpText[] = R"(Usage: pacewisectl autostart on|off|status
 
 Starts Pacewise when you log in to a desktop session, through an XDG
-autostart entry (~/.config/autostart/pacewise.desktop) that runs
+autostart entry (~/.config/autostart/io.github.pacewise.Pacewise.desktop) that runs
 `pacewisectl daemon`. An entry you edited is kept: switching off then only
 marks it hidden.
+
+Options:
+  --json   print the resulting state as one JSON object (see docs/json.md)
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
 
-// Exec= of a desktop entry: a path with spaces goes in double quotes.
-QString execLine(const QString &program)
+void printJsonStatus(bool enabled, const QString &entry, QTextStream &out)
 {
-    const QString quoted = program.contains(u' ') ? u'"' + program + u'"' : program;
-    return quoted + QStringLiteral(" daemon");
+    printJson(out, QJsonObject{{QStringLiteral("enabled"), enabled}, {QStringLiteral("entry"), entry}});
 }
 
 } // namespace
@@ -35,6 +37,7 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("autostart"), helpText, out, err, 1))
         return *done;
     const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
@@ -44,11 +47,15 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
     }
     const auto service = std::make_shared<XdgAutostartService>(XdgAutostartService::defaultDirectory(),
                                                                QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
-                                                               execLine(QCoreApplication::applicationFilePath()));
+                                                               XdgAutostartService::execLine({QCoreApplication::applicationFilePath(), QStringLiteral("daemon")}));
     LaunchAtLoginController controller(service);
     if (action != u"status" && !controller.setEnabled(action == u"on")) {
         err << "pacewisectl autostart: " << service->entryPath() << " could not be updated\n";
         return failure;
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        printJsonStatus(controller.isEnabled(), service->entryPath(), out);
+        return success;
     }
     out << "Start at login: " << (controller.isEnabled() ? "on" : "off") << " (" << service->entryPath() << ")\n";
     return success;

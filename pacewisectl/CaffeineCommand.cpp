@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "app/ControlService.h"
 
 #include <QCommandLineParser>
@@ -23,6 +24,9 @@ pacewise user service, or the tray app) holds it through the desktop portal
 or systemd-logind until it is switched off or that Pacewise stops; it is
 never remembered across restarts. This command asks it over the session bus.
 
+Options:
+  --json   print the resulting state as one JSON object (see docs/json.md)
+
 Exit status: 0 done, 1 failed (no Pacewise running, or keep-awake is not
 available here; the reason is printed), 2 bad arguments.
 )";
@@ -35,6 +39,7 @@ int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStrea
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("caffeine"), helpText, out, err, 1))
         return *done;
     const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
@@ -74,9 +79,18 @@ int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStrea
             << (unavailable.isEmpty() ? QStringLiteral("no reason given") : unavailable) << '\n';
         return failure;
     }
+    const qint64 pid = status.value(QStringLiteral("pid")).toLongLong();
+    if (parser.isSet(QStringLiteral("json"))) {
+        printJson(out, QJsonObject{
+            {QStringLiteral("active"), active},
+            {QStringLiteral("held_by_pid"), active ? QJsonValue(pid) : QJsonValue::Null},
+            {QStringLiteral("unavailable_reason"), jsonText(unavailable)},
+        });
+        return success;
+    }
     out << "Caffeine: " << (active ? "on" : "off");
     if (active)
-        out << " (held by pid " << status.value(QStringLiteral("pid")).toLongLong() << ')';
+        out << " (held by pid " << pid << ')';
     else if (!unavailable.isEmpty())
         out << " (last attempt failed: " << unavailable << ')';
     out << '\n';

@@ -2,11 +2,13 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "PacewiseCoreInfo.h"
 #include "guard/GuardErrorText.h"
 #include "guard/GuardOperations.h"
 
 #include <QCommandLineParser>
+#include <QMetaEnum>
 
 namespace pacewise::cli {
 
@@ -27,8 +29,25 @@ that it continues after the reset.
   reinstall  replace edited engine scripts with Pacewise's and turn the
              guard on
 
+Options:
+  --json     with status: print one JSON object (see docs/json.md)
+
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
+
+const char *ownerName(SettingsFileManager::StatusLineOwner owner)
+{
+    switch (owner) {
+    case SettingsFileManager::StatusLineOwner::pacewise:
+        return "pacewise";
+    case SettingsFileManager::StatusLineOwner::user:
+        return "user";
+    case SettingsFileManager::StatusLineOwner::none:
+        return "none";
+    }
+    Q_UNREACHABLE();
+    return "";
+}
 
 QString figuresSource(SettingsFileManager::StatusLineOwner owner, const QString &statePath)
 {
@@ -71,11 +90,17 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status or reinstall"));
     const QStringList actions{QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("status"),
                               QStringLiteral("reinstall")};
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 1))
         return *done;
     const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
     if (!actions.contains(action)) {
         err << "pacewisectl guard: unknown action '" << action << "'; use on, off, status or reinstall\n";
+        return usageError;
+    }
+    const bool json = parser.isSet(QStringLiteral("json"));
+    if (json && action != u"status") {
+        err << "pacewisectl guard: --json goes with status only\n";
         return usageError;
     }
 
@@ -90,13 +115,29 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
     if (action == u"reinstall")
         return report(operations.overwrite(), operations, out, err);
 
-    const int status = report(operations.current(), operations, out, err);
+    const auto current = operations.current();
+    const auto owner = operations.settingsManager.statusLineOwner(operations.settingsPath);
+    const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
+    if (json && current) {
+        printJson(out, QJsonObject{
+            {QStringLiteral("enabled"), current->enabled},
+            {QStringLiteral("engine_scripts"), QString::fromLatin1(QMetaEnum::fromType<HookInstaller::Status>().valueToKey(int(current->status)))},
+            {QStringLiteral("hooks_directory"), operations.installer.hooksDirectory()},
+            {QStringLiteral("status_line"), owner ? QJsonValue(QString::fromLatin1(ownerName(*owner))) : QJsonValue::Null},
+            {QStringLiteral("state_file"), context.engineStatePath},
+            {QStringLiteral("auto_continue"), tickets ? QJsonValue(QJsonObject{
+                                                  {QStringLiteral("enabled"), tickets->has_value()},
+                                                  {QStringLiteral("directory"), jsonText(tickets->value_or(QString()))},
+                                              })
+                                                      : QJsonValue::Null},
+        });
+        return success;
+    }
+    const int status = report(current, operations, out, err);
     if (status != success)
         return status;
-    const auto owner = operations.settingsManager.statusLineOwner(operations.settingsPath);
     if (owner)
         out << "Figures: " << figuresSource(*owner, context.engineStatePath) << '\n';
-    const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
     if (tickets)
         out << "Auto-continue: " << (*tickets ? QStringLiteral("on (") + **tickets + u')' : QStringLiteral("off"))
             << '\n';

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "app/MorningStarterController.h"
 #include "usage/UsageCLI.h"
 #include "usage/UsageResetFormatter.h"
@@ -30,6 +31,9 @@ or `pacewisectl daemon` sends the greetings; this command sets them up.
   chain off          only the daily greeting
   now                greet once now (unless the window already runs)
   status             show the settings and the last result
+
+Options:
+  --json   print the resulting settings as one JSON object (see docs/json.md)
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
@@ -74,12 +78,31 @@ void printStatus(const MorningStarterController &controller, const CommandContex
         out << "Last: " << last << '\n';
 }
 
+void printJsonStatus(const MorningStarterController &controller, QTextStream &out)
+{
+    printJson(out, QJsonObject{
+        {QStringLiteral("enabled"), controller.enabled()},
+        {QStringLiteral("time"), clockText(controller.time())},
+        {QStringLiteral("next_run"), jsonTime(controller.nextRunDate())},
+        {QStringLiteral("chain"), QJsonObject{
+            {QStringLiteral("enabled"), controller.chainEnabled()},
+            {QStringLiteral("until"), clockText(controller.chainEndTime())},
+            {QStringLiteral("next_run"), jsonTime(controller.chainNextAt())},
+        }},
+        {QStringLiteral("last_run_at"), jsonTime(controller.lastRunAt())},
+        {QStringLiteral("last_result"), controller.lastResult()
+                                            ? QJsonValue(QString::fromLatin1(morningStartResultName(*controller.lastResult())))
+                                            : QJsonValue::Null},
+    });
+}
+
 } // namespace
 
 int runKickstart(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("at, off, chain, now or status"));
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("kickstart"), helpText, out, err, 3))
         return *done;
     const QStringList words = parser.positionalArguments();
@@ -153,7 +176,10 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
         return badUsage();
     }
     defaults.sync();
-    printStatus(controller, context, out);
+    if (parser.isSet(QStringLiteral("json")))
+        printJsonStatus(controller, out);
+    else
+        printStatus(controller, context, out);
     return success;
 }
 

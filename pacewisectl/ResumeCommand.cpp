@@ -3,6 +3,7 @@
 #include "app/AppComposition.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "guard/GuardErrorText.h"
 #include "resume/ClaudeSessions.h"
 #include "resume/LastMessageResolver.h"
@@ -13,6 +14,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QJsonArray>
 
 namespace pacewise::cli {
 
@@ -33,6 +35,9 @@ Sessions the Endrun guard stopped at a usage limit, kept as tickets in
 
 <session> is the session id, or any unique start of it.
 
+Options:
+  --json   with list: print one JSON object (see docs/json.md)
+
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
 
@@ -40,6 +45,9 @@ const char autoContinueHelp[] = R"(Usage: pacewisectl auto-continue on|off|statu
 
 With auto-continue on, the guard records every session it stops, and the
 tray app or `pacewisectl daemon` continues it after the reset.
+
+Options:
+  --json   print the resulting state as one JSON object (see docs/json.md)
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
@@ -91,26 +99,50 @@ std::optional<ResumeTicket> findTicket(const QList<ResumeTicket> &tickets, const
     return std::nullopt;
 }
 
-int list(const CommandContext &context, QTextStream &out)
+// Why a stopped session is or is not continued now: a token for JSON and
+// the words for people.
+std::pair<const char *, QString> ticketState(const ResumeTicket &ticket, const CommandContext &context)
+{
+    if (ClaudeSessions::isOpen(context.claudePaths.sessionsDirectory(), ticket.sessionID))
+        return {"open_in_claude", QStringLiteral("waiting: still open in Claude Code")};
+    if (!QFileInfo(ticket.cwd).isDir())
+        return {"directory_missing", QStringLiteral("its directory no longer exists")};
+    if (context.now < ticket.resetsAt)
+        return {"waiting_for_reset", QStringLiteral("waits for the reset")};
+    return {"ready", QStringLiteral("ready")};
+}
+
+int list(const CommandContext &context, bool json, QTextStream &out)
 {
     const ResumeQueue queue(context.claudePaths.resumeTicketDirectory());
     const QList<ResumeTicket> tickets = queue.tickets();
+    LastMessageResolver titles(context.claudePaths.sessionsDirectory());
+    titles.reload(tickets);
+    if (json) {
+        QJsonArray sessions;
+        for (const ResumeTicket &ticket : tickets) {
+            sessions.append(QJsonObject{
+                {QStringLiteral("session_id"), ticket.sessionID},
+                {QStringLiteral("title"), titles.title(ticket)},
+                {QStringLiteral("cwd"), ticket.cwd},
+                {QStringLiteral("stopped_at"), jsonTime(ticket.createdAt)},
+                {QStringLiteral("resets_at"), jsonTime(ticket.resetsAt)},
+                {QStringLiteral("used_percent"), ticket.usedPercentage ? QJsonValue(*ticket.usedPercentage) : QJsonValue::Null},
+                {QStringLiteral("state"), QString::fromLatin1(ticketState(ticket, context).first)},
+            });
+        }
+        printJson(out, QJsonObject{{QStringLiteral("sessions"), sessions}});
+        return success;
+    }
     if (tickets.isEmpty()) {
         out << "No stopped sessions.\n";
         return success;
     }
-    LastMessageResolver titles(context.claudePaths.sessionsDirectory());
-    titles.reload(tickets);
     for (const ResumeTicket &ticket : tickets) {
-        QString state = context.now < ticket.resetsAt ? QStringLiteral("waits for the reset") : QStringLiteral("ready");
-        if (ClaudeSessions::isOpen(context.claudePaths.sessionsDirectory(), ticket.sessionID))
-            state = QStringLiteral("waiting: still open in Claude Code");
-        else if (!QFileInfo(ticket.cwd).isDir())
-            state = QStringLiteral("its directory no longer exists");
         out << ticket.sessionID.left(8) << "  " << titles.title(ticket) << '\n'
             << "          " << ticket.cwd << " · resets "
-            << UsageResetFormatter::string(ticket.resetsAt, true, context.locale, context.timeZone) << " · " << state
-            << '\n';
+            << UsageResetFormatter::string(ticket.resetsAt, true, context.locale, context.timeZone) << " · "
+            << ticketState(ticket, context).second << '\n';
     }
     return success;
 }
@@ -144,12 +176,18 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("list, now or dismiss"));
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("resume"), resumeHelp, out, err, 2))
         return *done;
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0, QStringLiteral("list"));
+    const bool json = parser.isSet(QStringLiteral("json"));
     if (action == u"list" && positional.size() <= 1)
-        return list(context, out);
+        return list(context, json, out);
+    if (json) {
+        err << "pacewisectl resume: --json goes with list only\n";
+        return usageError;
+    }
     if ((action != u"now" && action != u"dismiss") || positional.size() != 2) {
         err << "pacewisectl resume: use 'list', 'now <session>' or 'dismiss <session>'\n";
         return usageError;
@@ -173,6 +211,7 @@ int runAutoContinue(const QStringList &arguments, const CommandContext &context,
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
+    parser.addOption(jsonOption());
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("auto-continue"), autoContinueHelp, out, err, 1))
         return *done;
     const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
@@ -198,6 +237,11 @@ int runAutoContinue(const QStringList &arguments, const CommandContext &context,
     if (!recorded) {
         err << "pacewisectl auto-continue: " << describe(recorded.error(), settingsPath) << '\n';
         return failure;
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        printJson(out, QJsonObject{{QStringLiteral("enabled"), recorded->has_value()},
+                                   {QStringLiteral("directory"), jsonText(recorded->value_or(QString()))}});
+        return success;
     }
     out << "Auto-continue: " << (*recorded ? QStringLiteral("on (") + **recorded + u')' : QStringLiteral("off")) << '\n';
     return success;

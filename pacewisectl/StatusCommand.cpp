@@ -3,6 +3,7 @@
 #include "ClaudeErrorText.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
 #include "guard/SettingsFileManager.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
@@ -13,6 +14,10 @@
 #include "usage/UsageLimitRowBuilder.h"
 
 #include <QCommandLineParser>
+#include <QHash>
+#include <QJsonArray>
+
+#include <expected>
 
 #include <cmath>
 
@@ -21,6 +26,7 @@ namespace pacewise::cli {
 namespace {
 
 const char helpText[] = R"(Usage: pacewisectl status [--source auto|cli|state] [--timeout SECONDS]
+                          [--json | --format TEMPLATE]
 
 Shows the usage of the 5-hour and weekly windows: one line per limit with its
 reset time in the local time zone, when the figures were confirmed, the
@@ -34,6 +40,13 @@ Options:
                    costs no model turn)
   --source state   only read the engine state file
   --timeout N      wait at most N seconds for claude (default 30)
+  --json           print one JSON object (see docs/json.md)
+  --format T       print T with these fields filled in, for status bars:
+                   {five_hour} {week} {tray} (percentages without the % sign),
+                   {five_hour_reset} {week_reset} (local HH:MM), {severity},
+                   {source}; "--" stands for a figure that is not known,
+                   '{{' and '}}' for braces.
+                   Example: --format '5h {five_hour}% · week {week}%'
 
 Exit status: 0 usage shown, 2 bad arguments, 3 no usage data (the reason is
 printed).
@@ -87,13 +100,40 @@ QString reasonText(const EngineStateError &error, const QString &path)
     return {};
 }
 
-void printSnapshot(const UsageSnapshot &snapshot, const CommandContext &context, QTextStream &out)
+QList<UsageLimitRowModel> limitRows(const UsageSnapshot &snapshot, const CommandContext &context)
 {
-    const auto rows = UsageLimitRowBuilder::rows(
+    return UsageLimitRowBuilder::rows(
         snapshot, QStringLiteral("5 hours"), QStringLiteral("Week"),
         [](const QString &model) { return QStringLiteral("Week (%1)").arg(model.trimmed()); }, context.locale,
         context.timeZone);
+}
 
+std::optional<QDateTime> latestConfirmation(const UsageSnapshot &snapshot)
+{
+    std::optional<QDateTime> confirmedAt;
+    for (const UsageLimit &limit : snapshot.limits()) {
+        if (limit.confirmedAt() && (!confirmedAt || *limit.confirmedAt() > *confirmedAt))
+            confirmedAt = limit.confirmedAt();
+    }
+    return confirmedAt;
+}
+
+// What status found, whichever way it is printed.
+struct StatusReport {
+    enum class Source { claude, stateFile };
+    std::optional<UsageSnapshot> snapshot = std::nullopt;
+    std::optional<Source> source = std::nullopt;
+    QString statePath = {};
+    QStringList issues = {}; // why a source gave nothing
+};
+
+void printText(const StatusReport &report, const CommandContext &context, QTextStream &out)
+{
+    if (!report.snapshot) {
+        out << "no usage data: " << report.issues.join(QStringLiteral("; ")) << '\n';
+        return;
+    }
+    const auto rows = limitRows(*report.snapshot, context);
     qsizetype labelWidth = 0;
     for (const auto &row : rows)
         labelWidth = std::max(labelWidth, row.label.size());
@@ -101,19 +141,113 @@ void printSnapshot(const UsageSnapshot &snapshot, const CommandContext &context,
         out << row.label.leftJustified(labelWidth) << "  " << percentText(row.limit.utilization()).rightJustified(4)
             << "  resets " << row.resetText << '\n';
     }
-
-    std::optional<QDateTime> confirmedAt;
-    for (const UsageLimit &limit : snapshot.limits()) {
-        if (limit.confirmedAt() && (!confirmedAt || *limit.confirmedAt() > *confirmedAt))
-            confirmedAt = limit.confirmedAt();
-    }
-    if (confirmedAt) {
+    if (const auto confirmedAt = latestConfirmation(*report.snapshot))
         out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(context.now))) << " ago\n";
-    }
 
-    const MenuBarUsage menuBar = MenuBarUsage::from(snapshot);
+    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
     out << "Menu bar: " << (menuBar.utilization ? percentText(*menuBar.utilization) : QStringLiteral("--")) << " ("
         << severityName(menuBar.severity()) << ")\n";
+    if (report.source == StatusReport::Source::claude) {
+        out << "Source: claude usage report\n";
+    } else {
+        out << "Source: engine state file " << report.statePath;
+        if (!report.issues.isEmpty())
+            out << " (" << report.issues.join(QStringLiteral("; ")) << ')';
+        out << '\n';
+    }
+}
+
+QJsonValue jsonPercent(double utilization)
+{
+    return std::isfinite(utilization) ? QJsonValue(utilization) : QJsonValue(QJsonValue::Null);
+}
+
+void printJsonReport(const StatusReport &report, const CommandContext &context, QTextStream &out)
+{
+    QJsonArray limits;
+    std::optional<QDateTime> fetchedAt;
+    if (report.snapshot) {
+        for (const auto &row : limitRows(*report.snapshot, context)) {
+            limits.append(QJsonObject{
+                {QStringLiteral("kind"), rawValue(row.limit.kind())},
+                {QStringLiteral("model"), row.limit.model() ? QJsonValue(*row.limit.model()) : QJsonValue::Null},
+                {QStringLiteral("label"), row.label},
+                {QStringLiteral("used_percent"), jsonPercent(row.limit.utilization())},
+                {QStringLiteral("resets_at"), jsonTime(row.limit.resetsAt())},
+            });
+        }
+        fetchedAt = latestConfirmation(*report.snapshot);
+    }
+    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
+    QJsonValue source = QJsonValue::Null;
+    if (report.source)
+        source = *report.source == StatusReport::Source::claude ? QStringLiteral("claude") : QStringLiteral("state_file");
+    printJson(out, QJsonObject{
+        {QStringLiteral("source"), source},
+        {QStringLiteral("state_file"), report.statePath},
+        {QStringLiteral("fetched_at"), jsonTime(fetchedAt)},
+        {QStringLiteral("limits"), limits},
+        {QStringLiteral("tray"), QJsonObject{
+            {QStringLiteral("used_percent"), menuBar.utilization ? jsonPercent(*menuBar.utilization) : QJsonValue::Null},
+            {QStringLiteral("severity"), severityName(menuBar.severity())},
+        }},
+        {QStringLiteral("forecast"), QJsonValue::Null},
+        {QStringLiteral("issues"), QJsonArray::fromStringList(report.issues)},
+    });
+}
+
+// The fields a --format template may name, for the report at hand.
+QHash<QString, QString> formatFields(const StatusReport &report, const CommandContext &context)
+{
+    const QString unknown = QStringLiteral("--");
+    const auto figure = [&](const std::optional<UsageWindow> &window) {
+        return window && std::isfinite(window->utilization) ? QString::number(std::round(window->utilization), 'f', 0) : unknown;
+    };
+    const auto clock = [&](const std::optional<UsageWindow> &window) {
+        return window ? window->resetsAt.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm")) : unknown;
+    };
+    const auto fiveHour = report.snapshot ? report.snapshot->fiveHour() : std::nullopt;
+    const auto week = report.snapshot ? report.snapshot->weeklyAll() : std::nullopt;
+    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
+    QString source = unknown;
+    if (report.source)
+        source = *report.source == StatusReport::Source::claude ? QStringLiteral("claude") : QStringLiteral("state");
+    return {
+        {QStringLiteral("five_hour"), figure(fiveHour)},
+        {QStringLiteral("week"), figure(week)},
+        {QStringLiteral("tray"), menuBar.utilization && std::isfinite(*menuBar.utilization)
+                                     ? QString::number(std::round(*menuBar.utilization), 'f', 0) : unknown},
+        {QStringLiteral("five_hour_reset"), clock(fiveHour)},
+        {QStringLiteral("week_reset"), clock(week)},
+        {QStringLiteral("severity"), severityName(menuBar.severity())},
+        {QStringLiteral("source"), source},
+    };
+}
+
+// Fills in "{name}" fields; "{{" and "}}" are literal braces. An unknown or
+// unclosed field is an error, so a typo shows at once instead of in the bar.
+std::expected<QString, QString> fillTemplate(const QString &pattern, const QHash<QString, QString> &fields)
+{
+    QString filled;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if ((c == u'{' || c == u'}') && pattern.mid(i + 1, 1) == c) {
+            filled += c;
+            ++i;
+        } else if (c == u'{') {
+            const qsizetype close = pattern.indexOf(u'}', i + 1);
+            const QString name = close < 0 ? QString() : pattern.mid(i + 1, close - i - 1);
+            if (!fields.contains(name))
+                return std::unexpected(close < 0 ? QStringLiteral("unclosed '{'") : QStringLiteral("unknown field '{%1}'").arg(name));
+            filled += fields.value(name);
+            i = close;
+        } else if (c == u'}') {
+            return std::unexpected(QStringLiteral("unmatched '}'"));
+        } else {
+            filled += c;
+        }
+    }
+    return filled;
 }
 
 // With the user's own status line, nothing inside Claude Code records the
@@ -136,6 +270,9 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
     parser.addOption(QCommandLineOption(QStringLiteral("source"), QStringLiteral("Where the figures come from."),
                                         QStringLiteral("auto|cli|state"), QStringLiteral("auto")));
     parser.addOption(timeoutOption());
+    parser.addOption(jsonOption());
+    parser.addOption(QCommandLineOption(QStringLiteral("format"), QStringLiteral("A template for status bars."),
+                                        QStringLiteral("template")));
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("status"), helpText, out, err))
         return *done;
     const QString source = parser.value(QStringLiteral("source"));
@@ -146,9 +283,23 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
     std::optional<double> timeout;
     if (!readTimeout(parser, QStringLiteral("status"), timeout, err))
         return usageError;
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const std::optional<QString> format =
+        parser.isSet(QStringLiteral("format")) ? std::optional(parser.value(QStringLiteral("format"))) : std::nullopt;
+    if (json && format) {
+        err << "pacewisectl status: --json and --format cannot be used together\n";
+        return usageError;
+    }
+    // A broken template is reported before claude is asked for anything.
+    if (format) {
+        if (const auto checked = fillTemplate(*format, formatFields({}, context)); !checked) {
+            err << "pacewisectl status: --format: " << checked.error() << "; see 'pacewisectl status --help'\n";
+            return usageError;
+        }
+    }
 
+    StatusReport report{.statePath = context.engineStatePath};
     const AccountIdentity accountIdentity(context.claudePaths.accountFile());
-    QStringList reasons;
     if (source != u"state") {
         const UsageCLI usageCli({.resolver = context.resolver,
                                  .runner = context.runner,
@@ -157,32 +308,33 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
                                  .now = [&context] { return context.now; },
                                  .timeZone = [&context] { return context.timeZone; },
                                  .timeoutSeconds = timeout});
-        const auto snapshot = usageCli.fetch();
-        if (snapshot) {
+        if (const auto snapshot = usageCli.fetch()) {
             feedTheGuard(*snapshot, context);
-            printSnapshot(*snapshot, context, out);
-            out << "Source: claude usage report\n";
-            return success;
+            report.snapshot = *snapshot;
+            report.source = StatusReport::Source::claude;
+        } else {
+            qCDebug(lcCli) << "usage report unusable, kind" << int(snapshot.error().kind);
+            report.issues << QStringLiteral("claude: ") + usageErrorText(snapshot.error());
         }
-        qCDebug(lcCli) << "usage report unusable, kind" << int(snapshot.error().kind);
-        reasons << QStringLiteral("claude: ") + usageErrorText(snapshot.error());
     }
-    if (source != u"cli") {
+    if (!report.snapshot && source != u"cli") {
         const EngineStateReader reader(context.engineStatePath, accountIdentity);
-        const auto snapshot = reader.readExplained(context.now);
-        if (snapshot) {
-            printSnapshot(*snapshot, context, out);
-            out << "Source: engine state file " << context.engineStatePath;
-            if (!reasons.isEmpty())
-                out << " (" << reasons.join(QStringLiteral("; ")) << ')';
-            out << '\n';
-            return success;
+        if (const auto snapshot = reader.readExplained(context.now)) {
+            report.snapshot = *snapshot;
+            report.source = StatusReport::Source::stateFile;
+        } else {
+            qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
+            report.issues << reasonText(snapshot.error(), context.engineStatePath);
         }
-        qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
-        reasons << reasonText(snapshot.error(), context.engineStatePath);
     }
-    out << "no usage data: " << reasons.join(QStringLiteral("; ")) << '\n';
-    return noUsageData;
+
+    if (json)
+        printJsonReport(report, context, out);
+    else if (format)
+        out << *fillTemplate(*format, formatFields(report, context)) << '\n';
+    else
+        printText(report, context, out);
+    return report.snapshot ? success : noUsageData;
 }
 
 } // namespace pacewise::cli

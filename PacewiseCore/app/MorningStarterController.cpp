@@ -51,23 +51,6 @@ std::optional<QDateTime> storedDate(const QSettings *defaults, const char *key)
     return value.isValid() ? std::optional(value.toUTC()) : std::nullopt;
 }
 
-const char *resultName(MorningStartResult result)
-{
-    switch (result) {
-    case MorningStartResult::started:
-        return "started";
-    case MorningStartResult::skippedWindowActive:
-        return "skippedWindowActive";
-    case MorningStartResult::cliMissing:
-        return "cliMissing";
-    case MorningStartResult::failed:
-        return "failed";
-    case MorningStartResult::alreadyRunning:
-        return "alreadyRunning";
-    }
-    return "?";
-}
-
 } // namespace
 
 MorningStarterController::MorningStarterController(Dependencies dependencies, QObject *parent)
@@ -280,7 +263,7 @@ QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
     if (!self)
         co_return result;
     qCInfo(lcMorning, "morning kickstart: refresh %.1fs, greeting %.1fs → %s", refreshSeconds,
-           double(greeting.elapsed()) / 1000.0, resultName(result));
+           double(greeting.elapsed()) / 1000.0, morningStartResultName(result));
 
     const QDateTime now = m_dependencies.now();
     m_lastResult = result;

@@ -26,4 +26,22 @@ struct MorningStartTime {
 
 enum class MorningStartResult { started, skippedWindowActive, cliMissing, failed, alreadyRunning };
 
+// "started", "skippedWindowActive", …: for logs and the command line's JSON.
+constexpr const char *morningStartResultName(MorningStartResult result)
+{
+    switch (result) {
+    case MorningStartResult::started:
+        return "started";
+    case MorningStartResult::skippedWindowActive:
+        return "skippedWindowActive";
+    case MorningStartResult::cliMissing:
+        return "cliMissing";
+    case MorningStartResult::failed:
+        return "failed";
+    case MorningStartResult::alreadyRunning:
+        return "alreadyRunning";
+    }
+    return "?";
+}
+
 } // namespace pacewise

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace pacewise {
 
 namespace {
@@ -79,6 +81,34 @@ QString XdgAutostartService::defaultDirectory()
     if (!QDir::isAbsolutePath(config))
         config = QDir::home().filePath(QStringLiteral(".config"));
     return QDir(config).filePath(QStringLiteral("autostart"));
+}
+
+// An argument with a reserved character goes in double quotes with ", `, $
+// and \ escaped; then the string-value escapes apply to the whole line:
+// backslashes doubled, control characters spelled out, and % is written %%.
+QString XdgAutostartService::execLine(const QStringList &arguments)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QStringList quoted;
+    for (const QString &argument : arguments) {
+        if (!argument.isEmpty() && std::ranges::none_of(argument, [](QChar c) { return reserved.contains(c); })) {
+            quoted << argument;
+            continue;
+        }
+        QString inQuotes;
+        for (const QChar c : argument) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                inQuotes += u'\\';
+            inQuotes += c;
+        }
+        quoted << u'"' + inQuotes + u'"';
+    }
+    return quoted.join(u' ')
+        .replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'\n', QStringLiteral("\\n"))
+        .replace(u'\t', QStringLiteral("\\t"))
+        .replace(u'\r', QStringLiteral("\\r"))
+        .replace(u'%', QStringLiteral("%%"));
 }
 
 QString XdgAutostartService::entryPath() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <expected>
 
@@ -27,6 +28,9 @@ public:
 
     // $XDG_CONFIG_HOME/autostart, else ~/.config/autostart.
     static QString defaultDirectory();
+    // The value of Exec= that runs these arguments, quoted and escaped as
+    // desktop entries require.
+    static QString execLine(const QStringList &arguments);
 
     QString entryPath() const;
     // The entry exactly as Pacewise writes it.

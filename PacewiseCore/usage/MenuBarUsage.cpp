@@ -42,7 +42,7 @@ QString severityName(MenuBarUsage::Severity severity)
 {
     switch (severity) {
     case MenuBarUsage::Severity::noData:
-        return QStringLiteral("no data");
+        return QStringLiteral("none");
     case MenuBarUsage::Severity::normal:
         return QStringLiteral("normal");
     case MenuBarUsage::Severity::warning:

@@ -30,7 +30,7 @@ public:
     bool operator==(const MenuBarUsage &) const = default;
 };
 
-// "no data", "normal", "warning", "critical": for logs and the command line.
+// "none", "normal", "warning", "critical": for logs, the command line and its JSON.
 QString severityName(MenuBarUsage::Severity severity);
 
 } // namespace pacewise

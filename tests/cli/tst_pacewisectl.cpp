@@ -465,12 +465,66 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((log += daemon.readAllStandardError()).contains("morning kickstart settings changed elsewhere; now on"),
                                  10'000);
 
+        const QJsonObject caffeine =
+            QJsonDocument::fromJson(run({u"caffeine"_qs, u"status"_qs, u"--json"_qs}, buses).out.toUtf8()).object();
+        QCOMPARE(caffeine.value(u"held_by_pid"_qs).toInteger(), daemon.processId());
         QCOMPARE(run({u"caffeine"_qs, u"off"_qs}, buses).out, u"Caffeine: off\n"_qs);
         QTRY_COMPARE(bus.inhibitors(), 0);
         for (QProcess *process : {&secondDaemon, &daemon}) {
             process->terminate();
             QVERIFY(process->waitForFinished(10'000));
             QCOMPARE(process->exitCode(), 0);
+        }
+    }
+
+    void jsonOutputFollowsTheDocumentedSchema_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("definition");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected"); // one field, as "key=value" of the top level
+        QTest::newRow("status") << QStringList{u"status"_qs, u"--source=state"_qs, u"--json"_qs} << u"status"_qs << 0 << u"source=state_file"_qs;
+        QTest::newRow("status without data") << QStringList{u"status"_qs, u"--json"_qs} << u"status"_qs << 3 << u"fetched_at=null"_qs;
+        QTest::newRow("auth signed in") << QStringList{u"auth"_qs, u"--json"_qs} << u"auth"_qs << 0 << u"email=standin@example.com"_qs;
+        QTest::newRow("guard") << QStringList{u"guard"_qs, u"status"_qs, u"--json"_qs} << u"guard"_qs << 0 << u"engine_scripts=upToDate"_qs;
+        QTest::newRow("auto-continue") << QStringList{u"auto-continue"_qs, u"--json"_qs} << u"autoContinue"_qs << 0 << u"enabled=false"_qs;
+        QTest::newRow("resume list") << QStringList{u"resume"_qs, u"list"_qs, u"--json"_qs} << u"resumeList"_qs << 0 << QString();
+        QTest::newRow("kickstart") << QStringList{u"kickstart"_qs, u"at"_qs, u"06:30"_qs, u"--json"_qs} << u"kickstart"_qs << 0 << u"time=06:30"_qs;
+        QTest::newRow("autostart") << QStringList{u"autostart"_qs, u"--json"_qs} << u"autostart"_qs << 0 << u"enabled=false"_qs;
+        QTest::newRow("update") << QStringList{u"update"_qs, u"check"_qs, u"--json"_qs} << u"update"_qs << 0 << u"state=package_manager"_qs;
+    }
+
+    void jsonOutputFollowsTheDocumentedSchema()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, definition);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch() - 300)));
+        if (QLatin1String(QTest::currentDataTag()) == u"status without data")
+            QVERIFY(QFile::remove(defaultStatePath()));
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        const QString session = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
+        QVERIFY(writeFile(m_home.filePath(u".claude/pacewise-resume-tickets/"_qs + session + u".json"_qs),
+                          QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"/\",\"resets_at\":1,\"created_at\":1}").arg(session).toUtf8()));
+        scenario({{u"auth-status.stdout"_qs, readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json"))},
+                  {u"usage-limits.exit"_qs, "1"}});
+
+        const Run result = run(arguments, {}, true);
+        QCOMPARE(result.exitCode, exitCode);
+        QProcess validator;
+        validator.start(u"/usr/bin/python3"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/tests/support/validate_json.py"),
+                                                 QStringLiteral(PACEWISE_SOURCE_DIR "/docs/pacewisectl.schema.json"), definition});
+        validator.write(result.out.toUtf8());
+        validator.closeWriteChannel();
+        QVERIFY(validator.waitForFinished(30'000));
+        QVERIFY2(validator.exitCode() == 0, qPrintable(QString::fromUtf8(validator.readAll()) + result.out));
+
+        const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        if (!expected.isEmpty()) {
+            const QJsonValue value = object.value(expected.section(u'=', 0, 0));
+            const QString actual = value.isNull() ? u"null"_qs : value.isBool() ? (value.toBool() ? u"true"_qs : u"false"_qs) : value.toString();
+            QCOMPARE(actual, expected.section(u'=', 1));
         }
     }
 

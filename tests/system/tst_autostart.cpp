@@ -17,6 +17,25 @@ private:
     }
 
 private slots:
+    void execLinesAreQuotedAsDesktopEntriesRequire_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain") << u"/usr/bin/pacewisectl"_qs << u"/usr/bin/pacewisectl daemon"_qs;
+        QTest::newRow("space") << u"/opt/my apps/pacewisectl"_qs << u"\"/opt/my apps/pacewisectl\" daemon"_qs;
+        QTest::newRow("shell characters") << u"/home/a$b/`x`/p"_qs << u"\"/home/a\\\\$b/\\\\`x\\\\`/p\" daemon"_qs;
+        QTest::newRow("backslash") << u"/a\\b"_qs << u"\"/a\\\\\\\\b\" daemon"_qs;
+        QTest::newRow("percent") << u"/opt/100%/p"_qs << u"/opt/100%%/p daemon"_qs;
+        QTest::newRow("newline stays on one line") << u"/a\nb"_qs << u"\"/a\\nb\" daemon"_qs;
+    }
+
+    void execLinesAreQuotedAsDesktopEntriesRequire()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, line);
+        QCOMPARE(XdgAutostartService::execLine({program, u"daemon"_qs}), line);
+    }
+
     void switchingOnWritesAnEntryAndOffRemovesIt()
     {
         QTemporaryDir dir;
