@@ -19,6 +19,7 @@ struct CommandContext {
     QString homeDirectory;
     ClaudePaths claudePaths;
     QString engineStatePath;
+    QString usageHistoryPath;
     QDateTime now;
     QLocale locale;
     QTimeZone timeZone;

@@ -11,6 +11,7 @@
 #include "usage/MenuBarUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageCLI.h"
+#include "usage/UsageHistory.h"
 #include "usage/UsageLimitRowBuilder.h"
 
 #include <QCommandLineParser>
@@ -29,9 +30,12 @@ const char helpText[] = R"(Usage: pacewisectl status [--source auto|cli|state] [
                           [--json | --format TEMPLATE]
 
 Shows the usage of the 5-hour and weekly windows: one line per limit with its
-reset time in the local time zone, when the figures were confirmed, the
-figure the tray shows and its severity (normal, warning from 80 %, critical
-from 98 % of the worst window), and where the figures came from.
+reset time in the local time zone, when the figures were confirmed, when the
+5-hour window runs out at the pace of the last hour (if before its reset),
+the figure the tray shows and its severity (normal, warning from 80 %,
+critical from 98 % of the worst window), and where the figures came from.
+Each figure shown is kept in ~/.local/state/pacewise/usage-history.json for
+the pace.
 
 Options:
   --source auto    ask claude's usage report, else read the engine state
@@ -44,7 +48,9 @@ Options:
   --format T       print T with these fields filled in, for status bars:
                    {five_hour} {week} {tray} (percentages without the % sign),
                    {five_hour_reset} {week_reset} (local HH:MM), {severity},
-                   {source}; "--" stands for a figure that is not known,
+                   {source}, {limit_at} (when the 5-hour window runs out at
+                   the recent pace, if before its reset); "--" stands for
+                   a figure that is not known,
                    '{{' and '}}' for braces.
                    Example: --format '5h {five_hour}% · week {week}%'
 
@@ -125,7 +131,13 @@ struct StatusReport {
     std::optional<Source> source = std::nullopt;
     QString statePath = {};
     QStringList issues = {}; // why a source gave nothing
+    std::optional<UsageForecast> forecast = std::nullopt;
 };
+
+QString clockText(const QDateTime &instant, const CommandContext &context)
+{
+    return instant.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm"));
+}
 
 void printText(const StatusReport &report, const CommandContext &context, QTextStream &out)
 {
@@ -144,6 +156,10 @@ void printText(const StatusReport &report, const CommandContext &context, QTextS
     if (const auto confirmedAt = latestConfirmation(*report.snapshot))
         out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(context.now))) << " ago\n";
 
+    if (report.forecast) {
+        out << "At this pace: limit at " << clockText(report.forecast->limitAt, context) << ", resets "
+            << clockText(report.forecast->resetsAt, context) << '\n';
+    }
     const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
     out << "Menu bar: " << (menuBar.utilization ? percentText(*menuBar.utilization) : QStringLiteral("--")) << " ("
         << severityName(menuBar.severity()) << ")\n";
@@ -191,7 +207,12 @@ void printJsonReport(const StatusReport &report, const CommandContext &context, 
             {QStringLiteral("used_percent"), menuBar.utilization ? jsonPercent(*menuBar.utilization) : QJsonValue::Null},
             {QStringLiteral("severity"), severityName(menuBar.severity())},
         }},
-        {QStringLiteral("forecast"), QJsonValue::Null},
+        {QStringLiteral("forecast"), report.forecast ? QJsonValue(QJsonObject{
+                                         {QStringLiteral("limit_at"), jsonTime(report.forecast->limitAt)},
+                                         {QStringLiteral("resets_at"), jsonTime(report.forecast->resetsAt)},
+                                         {QStringLiteral("percent_per_hour"), report.forecast->percentPerHour},
+                                     })
+                                                     : QJsonValue::Null},
         {QStringLiteral("issues"), QJsonArray::fromStringList(report.issues)},
     });
 }
@@ -204,7 +225,7 @@ QHash<QString, QString> formatFields(const StatusReport &report, const CommandCo
         return window && std::isfinite(window->utilization) ? QString::number(std::round(window->utilization), 'f', 0) : unknown;
     };
     const auto clock = [&](const std::optional<UsageWindow> &window) {
-        return window ? window->resetsAt.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm")) : unknown;
+        return window ? clockText(window->resetsAt, context) : unknown;
     };
     const auto fiveHour = report.snapshot ? report.snapshot->fiveHour() : std::nullopt;
     const auto week = report.snapshot ? report.snapshot->weeklyAll() : std::nullopt;
@@ -221,6 +242,7 @@ QHash<QString, QString> formatFields(const StatusReport &report, const CommandCo
         {QStringLiteral("week_reset"), clock(week)},
         {QStringLiteral("severity"), severityName(menuBar.severity())},
         {QStringLiteral("source"), source},
+        {QStringLiteral("limit_at"), report.forecast ? clockText(report.forecast->limitAt, context) : unknown},
     };
 }
 
@@ -326,6 +348,13 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
             qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
             report.issues << reasonText(snapshot.error(), context.engineStatePath);
         }
+    }
+
+    if (report.snapshot) {
+        const UsageHistory history(context.usageHistoryPath);
+        if (const auto sample = UsageSample::fromSnapshot(*report.snapshot, context.now))
+            history.record(*sample);
+        report.forecast = UsageForecast::from(history.samples(), context.now);
     }
 
     if (json)

@@ -10,6 +10,7 @@
 #include "StatusCommand.h"
 #include "app/AppConfiguration.h"
 #include "system/ScriptRunner.h"
+#include "usage/UsageHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,6 +114,7 @@ int main(int argc, char *argv[])
             .homeDirectory = QDir::homePath(),
             .claudePaths = claudePaths,
             .engineStatePath = engineStateLocation(environment, settings, claudePaths),
+            .usageHistoryPath = UsageHistory::defaultLocation(),
             .now = QDateTime::currentDateTimeUtc(),
             .locale = QLocale::system(),
             .timeZone = QTimeZone::systemTimeZone(),

@@ -53,6 +53,7 @@ AppState::Dependencies appState(const QProcessEnvironment &environment, const Cl
         .settingsManager = SettingsFileManager(),
         .claudeSettingsPath = claudePaths.settingsFile(),
         .userDefaults = userDefaults,
+        .usageHistory = UsageHistory(UsageHistory::defaultLocation()),
     };
 }
 

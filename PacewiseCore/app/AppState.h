@@ -9,6 +9,7 @@
 #include "usage/MenuBarUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageFetching.h"
+#include "usage/UsageHistory.h"
 
 #include <QHash>
 #include <QObject>
@@ -59,6 +60,7 @@ public:
         SettingsFileManager settingsManager;
         QString claudeSettingsPath;
         QSettings *userDefaults = nullptr; // not owned; may be null
+        std::optional<UsageHistory> usageHistory = std::nullopt; // for the forecast
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
         // How often the wall clock is compared with the next poll's time.
         // Timers stop while the machine sleeps; the wall clock does not, so a
@@ -93,6 +95,8 @@ public:
     // Seconds until the next poll: shorter the closer a limit is.
     int nextPollIntervalSeconds() const;
     bool isStale(const QDateTime &now) const;
+    // When the 5-hour window runs out at the recent pace, if before its reset.
+    std::optional<UsageForecast> forecast(const QDateTime &now) const;
 
     // Polls now and then whenever nextPollIntervalSeconds() has passed.
     void startPolling();

@@ -477,6 +477,31 @@ private slots:
         }
     }
 
+    void statusForecastsTheLimitFromThePace()
+    {
+        // 20 % in the last half hour, 40 % used: 60 % more takes 90 minutes,
+        // half an hour before the window resets.
+        const qint64 confirmed = QDateTime::currentSecsSinceEpoch() / 60 * 60 - 300;
+        const qint64 reset = confirmed + 7200;
+        QVERIFY(writeFile(defaultStatePath(), QStringLiteral("{\"limits\":[{\"kind\":\"five_hour\",\"used_percentage\":40,"
+                                                             "\"resets_at\":%1,\"confirmed_at\":%2}]}").arg(reset).arg(confirmed).toUtf8()));
+        QVERIFY(writeFile(m_home.filePath(u".local/state/pacewise/usage-history.json"_qs),
+                          QStringLiteral("{\"samples\":[{\"at\":%1,\"used_percentage\":20,\"resets_at\":%2}]}")
+                              .arg(confirmed - 1800).arg(reset).toUtf8()));
+
+        const Run text = run({u"status"_qs, u"--source=state"_qs});
+        const auto clock = [](qint64 at) { return QDateTime::fromSecsSinceEpoch(at, Qt::UTC).toString(u"HH:mm"_qs); };
+        QVERIFY2(text.out.contains(u"At this pace: limit at %1, resets %2\n"_qs.arg(clock(confirmed + 5400), clock(reset))),
+                 qPrintable(text.out));
+
+        const QJsonObject forecast = QJsonDocument::fromJson(run({u"status"_qs, u"--source=state"_qs, u"--json"_qs}).out.toUtf8())
+                                         .object().value(u"forecast"_qs).toObject();
+        const QDateTime limitAt = QDateTime::fromString(forecast.value(u"limit_at"_qs).toString(), Qt::ISODate);
+        QVERIFY2(std::abs(limitAt.toSecsSinceEpoch() - (confirmed + 5400)) <= 1, qPrintable(limitAt.toString()));
+        QCOMPARE(forecast.value(u"percent_per_hour"_qs).toDouble(), 40.0);
+        QCOMPARE(run({u"status"_qs, u"--source=state"_qs, u"--format={limit_at}"_qs}).out, clock(confirmed + 5400) + u'\n');
+    }
+
     void jsonOutputFollowsTheDocumentedSchema_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -1,8 +1,11 @@
 #include "system/EpochSeconds.h"
 #include "usage/MenuBarUsage.h"
+#include "support/TestFiles.h"
+#include "usage/UsageHistory.h"
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsageResetFormatter.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
@@ -20,6 +23,17 @@ UsageLimit limit(UsageLimitKind kind, double utilization, std::optional<QString>
 }
 
 using Limits = QList<UsageLimit>;
+using Samples = QList<UsageSample>;
+using OptionalInstant = std::optional<QDateTime>;
+
+const QDateTime forecastNow = QDateTime::fromSecsSinceEpoch(1'796'560'000, Qt::UTC);
+
+// A 5-hour figure taken minutesAgo before forecastNow, for the window
+// that resets resetInMinutes after forecastNow.
+UsageSample sample(int minutesAgo, double utilization, int resetInMinutes = 120)
+{
+    return UsageSample{forecastNow.addSecs(-60 * minutesAgo), utilization, forecastNow.addSecs(60 * resetInMinutes)};
+}
 using OptionalDouble = std::optional<double>;
 
 } // namespace
@@ -217,6 +231,63 @@ private slots:
         QCOMPARE(instant.has_value(), valid);
         if (valid)
             QCOMPARE(instant->toMSecsSinceEpoch(), qint64(std::llround(seconds * 1000)));
+    }
+
+    void theForecastFollowsTheLastHoursPace_data()
+    {
+        QTest::addColumn<Samples>("samples");
+        QTest::addColumn<OptionalInstant>("limitAt");
+        const auto inMinutes = [](int minutes) { return OptionalInstant(forecastNow.addSecs(60 * minutes)); };
+        QTest::newRow("40 % an hour, 60 % used") << Samples{sample(30, 40), sample(15, 50), sample(0, 60)} << inMinutes(60);
+        QTest::newRow("order does not matter") << Samples{sample(0, 60), sample(30, 40), sample(15, 50)} << inMinutes(60);
+        QTest::newRow("noisy but rising") << Samples{sample(30, 40), sample(20, 48), sample(10, 52), sample(0, 60)}
+                                    << OptionalInstant(forecastNow.addSecs(3750)); // 0.64 % a minute
+        QTest::newRow("flat") << Samples{sample(30, 60), sample(0, 60)} << OptionalInstant();
+        QTest::newRow("the window reset: falling") << Samples{sample(30, 90, 120), sample(0, 5, 120)} << OptionalInstant();
+        QTest::newRow("one sample") << Samples{sample(0, 60)} << OptionalInstant();
+        QTest::newRow("under five minutes apart") << Samples{sample(4, 40), sample(0, 60)} << OptionalInstant();
+        QTest::newRow("limit only after the reset") << Samples{sample(30, 40), sample(0, 41, 60)} << OptionalInstant();
+        QTest::newRow("already exhausted") << Samples{sample(30, 40), sample(0, 100)} << OptionalInstant();
+        QTest::newRow("the previous window is left out")
+            << Samples{sample(50, 95, -10), sample(30, 10), sample(0, 40)} << inMinutes(60);
+        QTest::newRow("older than an hour is left out")
+            << Samples{sample(120, 0), sample(30, 40), sample(0, 60)} << inMinutes(60);
+        QTest::newRow("a reset a minute off is the same window")
+            << Samples{sample(30, 40, 121), sample(0, 60)} << inMinutes(60);
+    }
+
+    void theForecastFollowsTheLastHoursPace()
+    {
+        QFETCH(Samples, samples);
+        QFETCH(OptionalInstant, limitAt);
+        const auto forecast = UsageForecast::from(samples, forecastNow);
+        QCOMPARE(forecast.has_value(), limitAt.has_value());
+        if (forecast) {
+            QCOMPARE(forecast->limitAt, *limitAt);
+            QCOMPARE(forecast->resetsAt, forecastNow.addSecs(7200));
+        }
+    }
+
+    void theHistoryKeepsTheLatestSamples()
+    {
+        QTemporaryDir dir;
+        const UsageHistory history(dir.filePath(u"state/pacewise/usage-history.json"_qs));
+        QVERIFY(history.samples().isEmpty()); // no file yet
+        for (int minute = UsageHistory::maximumSamples + 10; minute > 0; --minute)
+            history.record(sample(minute, 100.0 - minute));
+        history.record(sample(1, 42)); // the same second again: replaced
+        const Samples kept = history.samples();
+        QCOMPARE(kept.size(), UsageHistory::maximumSamples);
+        QCOMPARE(kept.constFirst(), sample(UsageHistory::maximumSamples, 100.0 - UsageHistory::maximumSamples));
+        QCOMPARE(kept.constLast(), sample(1, 42));
+
+        for (const QByteArray &damaged : {QByteArray("{\"samples\":[{\"at\":\"soon\"}"), QByteArray("[1,2]"),
+                                          QByteArray(UsageHistory::maximumFileSize + 1, ' ')}) {
+            QVERIFY(test::writeFile(history.path(), damaged));
+            QVERIFY(history.samples().isEmpty());
+            history.record(sample(0, 7)); // starts afresh
+            QCOMPARE(history.samples(), Samples{sample(0, 7)});
+        }
     }
 };
 
