@@ -79,6 +79,7 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
         .claudePaths = context.claudePaths,
         .userDefaults = &userDefaults,
         .powerAssertions = std::make_shared<LinuxPowerAssertions>(),
+        .notifications = std::make_shared<FreedesktopNotifications>(),
         .wakeSource = &wake,
     });
     QObject::connect(&services, &BackgroundServices::standingBy, [](std::optional<qint64> other) {

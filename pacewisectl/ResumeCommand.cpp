@@ -15,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QJsonArray>
+#include <QRegularExpression>
 
 namespace pacewise::cli {
 
@@ -190,6 +191,11 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     }
     if ((action != u"now" && action != u"dismiss") || positional.size() != 2) {
         err << "pacewisectl resume: use 'list', 'now <session>' or 'dismiss <session>'\n";
+        return usageError;
+    }
+    static const QRegularExpression sessionID(QStringLiteral("^[0-9A-Fa-f-]{1,36}$"));
+    if (!sessionID.match(positional.at(1)).hasMatch()) {
+        err << "pacewisectl resume: '" << positional.at(1) << "' is not a session id; see 'pacewisectl resume list'\n";
         return usageError;
     }
     const ResumeQueue queue(context.claudePaths.resumeTicketDirectory());

@@ -4,6 +4,7 @@
 #include "DaemonCommand.h"
 #include "GuardCommand.h"
 #include "KickstartCommand.h"
+#include "NotificationsCommand.h"
 #include "ResumeCommand.h"
 #include "UpdateCommand.h"
 #include "ExitCode.h"
@@ -37,6 +38,8 @@ Commands:
   resume      list, continue or dismiss the sessions the guard stopped
   kickstart   greet Claude Code each morning so the 5-hour window starts early
   caffeine    keep the computer awake while Pacewise runs, or not
+  notifications
+              which desktop notifications to show
   autostart   start Pacewise at login, or not
   update      check whether a newer Pacewise exists
   daemon      poll and continue sessions without a tray, until stopped
@@ -99,7 +102,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
         {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart},
-        {"caffeine", cli::runCaffeine}, {"autostart", cli::runAutostart},
+        {"caffeine", cli::runCaffeine}, {"notifications", cli::runNotifications}, {"autostart", cli::runAutostart},
         {"update", cli::runUpdate},
         {"daemon", cli::runDaemon},
     };

@@ -342,6 +342,7 @@ QCoro::Task<ResumeAttemptResult> AppState::runResume(ResumeTicket ticket, bool m
     m_resumingSessionIDs.remove(session);
     m_resumeResults.insert(session, outcome);
     emit resumesChanged();
+    emit resumeFinished(ticket, outcome, manual);
     co_await reloadResumeTickets();
     co_return outcome;
 }

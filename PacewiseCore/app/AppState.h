@@ -124,6 +124,7 @@ signals:
     void authStatusChanged();
     void pendingResumesChanged();
     void resumesChanged(); // resumingSessionIDs or resumeResults
+    void resumeFinished(const pacewise::ResumeTicket &ticket, const pacewise::ResumeAttemptResult &outcome, bool manual);
     void autoContinueChanged();
     void showMenuBarPercentageChanged();
     void resumeTitlesVersionChanged();

@@ -65,6 +65,12 @@ bool BackgroundServices::tryToRun()
         .refreshUsage = [state]() -> QCoro::Task<> { co_await state->refresh(false); },
         .wakeSource = m_dependencies.wakeSource,
     });
+    m_notifications = std::make_unique<NotificationController>(NotificationController::Dependencies{
+        .notifications = m_dependencies.notifications,
+        .defaults = defaults,
+        .state = state,
+        .morningStarter = m_morningStarter.get(),
+    });
     m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
     m_control = std::make_unique<ControlService>(m_caffeine.get());
     if (const auto registered = m_control->registerOn(m_dependencies.sessionBus); !registered) {

@@ -4,6 +4,7 @@
 #include "CaffeineController.h"
 #include "ControlService.h"
 #include "MorningStarterController.h"
+#include "NotificationController.h"
 #include "claude/ClaudePaths.h"
 #include "system/FileChangeWatcher.h"
 #include "system/FileLock.h"
@@ -22,8 +23,8 @@
 namespace pacewise {
 
 // Everything that runs while Pacewise runs, with a tray or without: the
-// usage poll with auto-continue, the morning kickstart, keep-awake, the
-// session-bus service and the settings watch. One process per user runs
+// usage poll with auto-continue, the morning kickstart, keep-awake,
+// notifications, the session-bus service and the settings watch. One process per user runs
 // them; a second one stands by until the first has gone, so two poll loops
 // never run claude side by side.
 class BackgroundServices : public QObject {
@@ -35,6 +36,7 @@ public:
         QSettings *userDefaults = nullptr; // not owned
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
         std::shared_ptr<PowerAssertions> powerAssertions;
+        std::shared_ptr<DesktopNotifications> notifications;
         SleepWakeSource *wakeSource = nullptr; // not owned; may be null
         QString lockPath = FileLock::runtimeLocation(QStringLiteral("pacewise.lock"));
         std::chrono::milliseconds standbyRetry{30'000};
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<MorningStarterController> m_morningStarter;
     std::unique_ptr<CaffeineController> m_caffeine;
     std::unique_ptr<ControlService> m_control;
+    std::unique_ptr<NotificationController> m_notifications;
     std::unique_ptr<FileChangeWatcher> m_settingsWatcher;
 };
 

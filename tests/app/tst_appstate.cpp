@@ -1,5 +1,6 @@
 #include "app/AppConfiguration.h"
 #include "app/AppState.h"
+#include "app/NotificationController.h"
 #include "support/FakeScriptRunner.h"
 #include "support/TestFiles.h"
 
@@ -61,6 +62,11 @@ std::unexpected<UsageCLIError> failure(UsageCLIError::Kind kind)
 {
     return std::unexpected(UsageCLIError{.kind = kind});
 }
+
+struct FakeNotifications final : DesktopNotifications {
+    QStringList shown; // "summary | body"
+    void show(const QString &summary, const QString &body, Urgency) override { shown << summary + u" | "_qs + body; }
+};
 
 struct Fixture {
     QTemporaryDir home;
@@ -334,6 +340,50 @@ private slots:
         QCoro::waitFor(fixture.state->setAutoContinueEnabled(false));
         running->reloadSettings();
         QVERIFY(!running->autoContinueEnabled());
+    }
+
+    void notificationsTellEachEventOnce()
+    {
+        Fixture fixture;
+        fixture.build();
+        QCoro::waitFor(fixture.state->setAutoContinueEnabled(true));
+        const auto notifications = std::make_shared<FakeNotifications>();
+        NotificationController controller({.notifications = notifications, .defaults = &fixture.defaults,
+                                           .state = fixture.state.get(), .zone = QTimeZone::utc()});
+        const QDateTime reset = fixture.now.addSecs(3600);
+
+        fixture.fetcher->answer(usage(92, 10, reset));
+        fixture.fetcher->answer(usage(95, 10, reset)); // the same window: told already
+        fixture.refresh();
+        fixture.refresh();
+        QCOMPARE(notifications->shown.size(), 1);
+        QVERIFY2(notifications->shown.constFirst().startsWith(u"92% of the 5-hour limit used | It resets at"_qs),
+                 qPrintable(notifications->shown.constFirst()));
+
+        // The guard stops a session; the first attempt to continue it fails, and so does the retry.
+        fixture.writeTicket(reset);
+        QCoro::waitFor(fixture.state->reloadResumeTickets());
+        QCOMPARE(notifications->shown.size(), 2);
+        QVERIFY2(notifications->shown.at(1).startsWith(u"Claude Code paused at the usage limit | "_qs), qPrintable(notifications->shown.at(1)));
+        QVERIFY(notifications->shown.at(1).contains(u"continues after the reset at 13:00"_qs));
+        fixture.now = reset.addSecs(60);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            fixture.runner->answer(1, u"boom"_qs);
+            fixture.fetcher->answer(usage(5, 10, reset.addSecs(18000)));
+            fixture.refresh();
+            QTRY_VERIFY(fixture.state->resumingSessionIDs().isEmpty() && fixture.state->resumeResults().contains(session));
+            fixture.now = fixture.now.addSecs(7200); // past any back-off
+        }
+        QCOMPARE(fixture.runner->invocations.size(), 2);
+        QCOMPARE(notifications->shown.size(), 3);
+        QVERIFY2(notifications->shown.at(2).startsWith(u"Session could not be continued | "_qs), qPrintable(notifications->shown.at(2)));
+
+        // Switched off: a new window near its limit goes untold.
+        fixture.defaults.setValue(NotificationController::settingsKey(NotificationController::Kind::limitNear), false);
+        fixture.fetcher->answer(usage(99, 10, reset.addSecs(18000)));
+        fixture.refresh();
+        QCOMPARE(notifications->shown.size(), 3);
+        QCOMPARE(NotificationController::settingsKey(NotificationController::Kind::morningKickstart), u"notifyMorningKickstart"_qs);
     }
 
     void resumeNowFetchesFreshFiguresFirst()

@@ -432,6 +432,11 @@ private slots:
 
         MockLogindBus bus;
         QVERIFY(bus.start());
+        QVERIFY(bus.startNotificationServer());
+        // The daemon's first poll finds the 5-hour window nearly used up.
+        scenario({{u"usage-limits.stdout"_qs, usageEnvelope(u"Current session: 93% used · resets %1\n"
+                                                           "Current week (all models): 1% used · resets %1"_qs
+                                                               .arg(resetText(QDateTime::currentDateTimeUtc().addSecs(7200))))}});
         // The one private bus stands in for both the session and the system bus.
         const QStringList buses{u"DBUS_SESSION_BUS_ADDRESS="_qs + bus.address(), u"DBUS_SYSTEM_BUS_ADDRESS="_qs + bus.address()};
         result = run({u"caffeine"_qs, u"status"_qs}, buses);
@@ -464,6 +469,8 @@ private slots:
         QByteArray log;
         QTRY_VERIFY_WITH_TIMEOUT((log += daemon.readAllStandardError()).contains("morning kickstart settings changed elsewhere; now on"),
                                  10'000);
+
+        QTRY_COMPARE_WITH_TIMEOUT(bus.notificationSummaries(), QStringList{u"93% of the 5-hour limit used"_qs}, 10'000);
 
         const QJsonObject caffeine =
             QJsonDocument::fromJson(run({u"caffeine"_qs, u"status"_qs, u"--json"_qs}, buses).out.toUtf8()).object();
@@ -515,6 +522,7 @@ private slots:
         QTest::newRow("auto-continue") << QStringList{u"auto-continue"_qs, u"--json"_qs} << u"autoContinue"_qs << 0 << u"enabled=false"_qs;
         QTest::newRow("resume list") << QStringList{u"resume"_qs, u"list"_qs, u"--json"_qs} << u"resumeList"_qs << 0 << QString();
         QTest::newRow("kickstart") << QStringList{u"kickstart"_qs, u"at"_qs, u"06:30"_qs, u"--json"_qs} << u"kickstart"_qs << 0 << u"time=06:30"_qs;
+        QTest::newRow("notifications") << QStringList{u"notifications"_qs, u"off"_qs, u"limit-near"_qs, u"--json"_qs} << u"notifications"_qs << 0 << u"limit_near=false"_qs;
         QTest::newRow("autostart") << QStringList{u"autostart"_qs, u"--json"_qs} << u"autostart"_qs << 0 << u"enabled=false"_qs;
         QTest::newRow("update") << QStringList{u"update"_qs, u"check"_qs, u"--json"_qs} << u"update"_qs << 0 << u"state=package_manager"_qs;
     }
@@ -624,6 +632,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{u"status"_qs, u"--bogus"_qs} << u"Unknown option 'bogus'"_qs;
         QTest::newRow("extra argument") << QStringList{u"status"_qs, u"now"_qs} << u"unexpected argument 'now'"_qs;
         QTest::newRow("unknown source") << QStringList{u"status"_qs, u"--source=web"_qs} << u"--source takes auto, cli or state"_qs;
+        QTest::newRow("unknown notification") << QStringList{u"notifications"_qs, u"off"_qs, u"everything"_qs} << u"unknown kind 'everything'"_qs;
+        QTest::newRow("kickstart at 25:00") << QStringList{u"kickstart"_qs, u"at"_qs, u"25:00"_qs} << u"use 'at HH:MM'"_qs;
+        QTest::newRow("resume a path") << QStringList{u"resume"_qs, u"now"_qs, u"../../x"_qs} << u"'../../x' is not a session id"_qs;
         QTest::newRow("bad time-out") << QStringList{u"auth"_qs, u"--timeout=-1"_qs} << u"--timeout takes a number of seconds"_qs;
     }
 

@@ -43,9 +43,49 @@ public:
         return false;
     }
 
+    // A notification server as well, on the same bus; call after start().
+    bool startNotificationServer()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        m_notifications.setProcessEnvironment(environment);
+        m_notifications.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-m"), QStringLiteral("dbusmock"),
+                                                                  QStringLiteral("--template"), QStringLiteral("notification_daemon")});
+        QDeadlineTimer deadline(15'000);
+        while (!deadline.hasExpired()) {
+            if (connection().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.Notifications")).value())
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    // The summaries of the notifications shown so far.
+    QStringList notificationSummaries() const
+    {
+        const QDBusMessage reply = connection().call(QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("GetMethodCalls")) << QStringLiteral("Notify"));
+        QStringList summaries;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return summaries;
+        const QDBusArgument calls = reply.arguments().constFirst().value<QDBusArgument>();
+        calls.beginArray();
+        while (!calls.atEnd()) {
+            quint64 timestamp = 0;
+            QVariantList arguments;
+            calls.beginStructure();
+            calls >> timestamp >> arguments;
+            calls.endStructure();
+            summaries << arguments.value(3).toString();
+        }
+        calls.endArray();
+        return summaries;
+    }
+
     ~MockLogindBus()
     {
-        for (QProcess *process : {&m_logind, &m_bus}) {
+        for (QProcess *process : {&m_notifications, &m_logind, &m_bus}) {
             process->terminate();
             process->waitForFinished(5000);
         }
@@ -92,6 +132,7 @@ public:
 private:
     QProcess m_bus;
     QProcess m_logind;
+    QProcess m_notifications;
     QString m_address;
 };
 

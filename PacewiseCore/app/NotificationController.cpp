@@ -1,0 +1,157 @@
+#include "NotificationController.h"
+
+#include "AppState.h"
+#include "MorningStarterController.h"
+#include "i18n/UIStrings.h"
+#include "system/EpochSeconds.h"
+
+#include <QLocale>
+#include <QMetaEnum>
+
+#include <cmath>
+
+namespace pacewise {
+
+NotificationController::NotificationController(Dependencies dependencies, QObject *parent)
+    : QObject(parent)
+    , m_dependencies(std::move(dependencies))
+{
+    AppState *state = m_dependencies.state;
+    // Sessions stopped before we started were told about then, or are shown
+    // in the list anyway.
+    for (const ResumeTicket &ticket : state->pendingResumes())
+        m_knownSessions.insert(ticket.sessionID);
+    connect(state, &AppState::snapshotChanged, this, &NotificationController::snapshotChanged);
+    connect(state, &AppState::pendingResumesChanged, this, &NotificationController::pendingResumesChanged);
+    connect(state, &AppState::resumeFinished, this, &NotificationController::resumeFinished);
+    if (MorningStarterController *morning = m_dependencies.morningStarter) {
+        m_morningWasRunning = morning->isRunning();
+        connect(morning, &MorningStarterController::stateChanged, this, &NotificationController::morningStateChanged);
+    }
+}
+
+QString NotificationController::settingsKey(Kind kind)
+{
+    QString name = QString::fromLatin1(QMetaEnum::fromType<Kind>().valueToKey(int(kind)));
+    name[0] = name[0].toUpper();
+    return QStringLiteral("notify") + name;
+}
+
+bool NotificationController::isEnabled(const QSettings *defaults, Kind kind)
+{
+    if (!defaults)
+        return true;
+    const QVariant value = defaults->value(settingsKey(kind));
+    return !value.isValid() || value.toString() != u"false";
+}
+
+QString NotificationController::clock(const QDateTime &instant) const
+{
+    return QLocale().toString(instant.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
+}
+
+void NotificationController::show(Kind kind, const QString &summary, const QString &body,
+                                  DesktopNotifications::Urgency urgency)
+{
+    if (isEnabled(m_dependencies.defaults, kind))
+        m_dependencies.notifications->show(summary, body, urgency);
+}
+
+void NotificationController::snapshotChanged()
+{
+    const auto &snapshot = m_dependencies.state->snapshot();
+    if (!snapshot)
+        return;
+    for (const UsageLimit &limit : snapshot->limits()) {
+        if (!std::isfinite(limit.utilization()) || limit.utilization() < limitNearThreshold)
+            continue;
+        const QString window = rawValue(limit.kind()) + u'/' + limit.model().value_or(QString()) + u'/' +
+                               QString::number(epochSecondsTruncated(limit.resetsAt()));
+        if (m_warnedWindows.contains(window))
+            continue;
+        m_warnedWindows.insert(window);
+        const QString percent = QString::number(std::llround(std::min(limit.utilization(), 100.0)));
+        const QString summary =
+            limit.kind() == UsageLimitKind::fiveHour
+                ? UIStrings::format("notification.limitNear.fiveHour", "%1$@%% of the 5-hour limit used", {percent})
+                : UIStrings::format("notification.limitNear.weekly", "%1$@%% of the weekly limit used", {percent});
+        show(Kind::limitNear, summary,
+             UIStrings::format("notification.limitNear.body", "It resets at %1$@.",
+                               {QLocale().toString(limit.resetsAt().toTimeZone(m_dependencies.zone), QLocale::ShortFormat)}));
+    }
+}
+
+void NotificationController::pendingResumesChanged()
+{
+    const AppState *state = m_dependencies.state;
+    QSet<QString> current;
+    for (const ResumeTicket &ticket : state->pendingResumes()) {
+        current.insert(ticket.sessionID);
+        if (m_knownSessions.contains(ticket.sessionID))
+            continue;
+        const QString body =
+            state->autoContinueEnabled()
+                ? UIStrings::format("notification.paused.autoContinue", "“%1$@” continues after the reset at %2$@.",
+                                    {state->title(ticket), clock(ticket.resetsAt)})
+                : UIStrings::format("notification.paused.manual", "“%1$@” waits for the reset at %2$@.",
+                                    {state->title(ticket), clock(ticket.resetsAt)});
+        show(Kind::sessionPaused, UIStrings::text("notification.paused.title", "Claude Code paused at the usage limit"), body);
+    }
+    m_knownSessions = current;
+}
+
+void NotificationController::resumeFinished(const ResumeTicket &ticket, const ResumeAttemptResult &outcome, bool manual)
+{
+    using ResultKind = ResumeAttemptResult::Kind;
+    const QString title = m_dependencies.state->title(ticket);
+    if (outcome.kind == ResultKind::succeeded) {
+        m_failedSessions.remove(ticket.sessionID);
+        // One the user started by hand needs no news.
+        if (!manual)
+            show(Kind::sessionResumed, UIStrings::text("notification.resumed.title", "Session continued"), title);
+        return;
+    }
+    if (manual || (outcome.kind != ResultKind::failed && outcome.kind != ResultKind::needsAttention))
+        return;
+    // Back-off retries follow each failure; only the first is news.
+    if (m_failedSessions.contains(ticket.sessionID))
+        return;
+    m_failedSessions.insert(ticket.sessionID);
+    const QString body = outcome.kind == ResultKind::needsAttention
+                             ? UIStrings::format("notification.resumeFailed.attention", "“%1$@” needs you: %2$@",
+                                                 {title, outcome.reason})
+                             : UIStrings::format("notification.resumeFailed.retry", "“%1$@”: %2$@. Pacewise tries again later.",
+                                                 {title, outcome.reason});
+    show(Kind::sessionResumed, UIStrings::text("notification.resumeFailed.title", "Session could not be continued"), body,
+         DesktopNotifications::Urgency::critical);
+}
+
+void NotificationController::morningStateChanged()
+{
+    const MorningStarterController *morning = m_dependencies.morningStarter;
+    const bool finished = m_morningWasRunning && !morning->isRunning();
+    m_morningWasRunning = morning->isRunning();
+    if (!finished || !morning->lastResult())
+        return;
+    switch (*morning->lastResult()) {
+    case MorningStartResult::started:
+        m_morningFailureTold = false;
+        show(Kind::morningKickstart, UIStrings::text("notification.morning.started.title", "Good morning sent"),
+             UIStrings::text("notification.morning.started.body", "The 5-hour window has started."),
+             DesktopNotifications::Urgency::low);
+        return;
+    case MorningStartResult::failed:
+    case MorningStartResult::cliMissing:
+        // Retries follow every quarter of an hour; only the first failure is news.
+        if (std::exchange(m_morningFailureTold, true))
+            return;
+        show(Kind::morningKickstart, UIStrings::text("notification.morning.failed.title", "Morning kickstart failed"),
+             morning->statusText());
+        return;
+    case MorningStartResult::skippedWindowActive:
+    case MorningStartResult::alreadyRunning:
+        return;
+    }
+}
+
+} // namespace pacewise

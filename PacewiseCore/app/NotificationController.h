@@ -1,0 +1,64 @@
+#pragma once
+
+#include "system/DesktopNotifications.h"
+
+#include <QObject>
+#include <QSet>
+#include <QSettings>
+#include <QTimeZone>
+
+#include <memory>
+
+namespace pacewise {
+
+class AppState;
+class MorningStarterController;
+struct ResumeAttemptResult;
+struct ResumeTicket;
+
+// Tells the user, through desktop notifications, what happened while they
+// were not looking: a limit is near (once per window), the guard paused a
+// session, a paused session was continued or could not be, the morning
+// kickstart ran or failed. Each kind can be switched off in the settings.
+class NotificationController : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind { limitNear, sessionPaused, sessionResumed, morningKickstart };
+    Q_ENUM(Kind)
+
+    // A window this full (in percent) is near its limit.
+    static constexpr double limitNearThreshold = 90.0;
+
+    struct Dependencies {
+        std::shared_ptr<DesktopNotifications> notifications;
+        QSettings *defaults = nullptr; // not owned; may be null (everything on)
+        AppState *state = nullptr;     // not owned
+        MorningStarterController *morningStarter = nullptr; // not owned; may be null
+        QTimeZone zone = QTimeZone::systemTimeZone();
+    };
+
+    explicit NotificationController(Dependencies dependencies, QObject *parent = nullptr);
+
+    // "notifyLimitNear", "notifySessionPaused", "notifySessionResumed",
+    // "notifyMorningKickstart"; on unless set to false.
+    static QString settingsKey(Kind kind);
+    static bool isEnabled(const QSettings *defaults, Kind kind);
+
+private:
+    void snapshotChanged();
+    void pendingResumesChanged();
+    void resumeFinished(const ResumeTicket &ticket, const ResumeAttemptResult &outcome, bool manual);
+    void morningStateChanged();
+    void show(Kind kind, const QString &summary, const QString &body,
+              DesktopNotifications::Urgency urgency = DesktopNotifications::Urgency::normal);
+    QString clock(const QDateTime &instant) const;
+
+    Dependencies m_dependencies;
+    QSet<QString> m_warnedWindows;   // kind, model and reset of each window already warned about
+    QSet<QString> m_knownSessions;   // tickets already seen
+    QSet<QString> m_failedSessions;  // failures already told, until the session succeeds
+    bool m_morningWasRunning = false;
+    bool m_morningFailureTold = false;
+};
+
+} // namespace pacewise

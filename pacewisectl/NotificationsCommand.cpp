@@ -1,0 +1,88 @@
+#include "NotificationsCommand.h"
+
+#include "CommandLine.h"
+#include "ExitCode.h"
+#include "JsonOutput.h"
+#include "app/NotificationController.h"
+
+#include <QCommandLineParser>
+#include <QSettings>
+
+namespace pacewise::cli {
+
+namespace {
+
+const char helpText[] = R"(Usage: pacewisectl notifications on|off [KIND] | status
+
+The daemon or the tray app shows desktop notifications (when the session
+has a notification server) when
+
+  limit-near         a window is 90 % used (once per window)
+  session-paused     the Endrun guard paused a Claude Code session
+  session-resumed    a paused session was continued, or could not be
+  morning-kickstart  the morning greeting was sent, or failed
+
+All are on at first. 'on' and 'off' switch one KIND, or all without one;
+the running Pacewise takes the change in at once.
+
+Options:
+  --json   print the resulting state as one JSON object (see docs/json.md)
+
+Exit status: 0 done, 2 bad arguments.
+)";
+
+using Kind = NotificationController::Kind;
+
+const std::pair<const char *, Kind> kinds[] = {
+    {"limit-near", Kind::limitNear},
+    {"session-paused", Kind::sessionPaused},
+    {"session-resumed", Kind::sessionResumed},
+    {"morning-kickstart", Kind::morningKickstart},
+};
+
+} // namespace
+
+int runNotifications(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
+    parser.addOption(jsonOption());
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("notifications"), helpText, out, err, 2))
+        return *done;
+    const QStringList words = parser.positionalArguments();
+    const QString action = words.value(0, QStringLiteral("status"));
+    const bool switching = action == u"on" || action == u"off";
+    if (!switching && (action != u"status" || words.size() > 1)) {
+        err << "pacewisectl notifications: use 'on [KIND]', 'off [KIND]' or 'status'\n";
+        return usageError;
+    }
+    QList<Kind> chosen;
+    for (const auto &[name, kind] : kinds) {
+        if (words.size() < 2 || words.at(1) == QLatin1String(name))
+            chosen << kind;
+    }
+    if (chosen.isEmpty()) {
+        err << "pacewisectl notifications: unknown kind '" << words.at(1)
+            << "'; use limit-near, session-paused, session-resumed or morning-kickstart\n";
+        return usageError;
+    }
+
+    QSettings defaults;
+    if (switching) {
+        for (const Kind kind : chosen)
+            defaults.setValue(NotificationController::settingsKey(kind), action == u"on");
+        defaults.sync();
+    }
+    QJsonObject json;
+    for (const auto &[name, kind] : kinds) {
+        const bool enabled = NotificationController::isEnabled(&defaults, kind);
+        json.insert(QString::fromLatin1(name).replace(u'-', u'_'), enabled);
+        if (!parser.isSet(QStringLiteral("json")))
+            out << QString::fromLatin1(name).leftJustified(19) << (enabled ? "on" : "off") << '\n';
+    }
+    if (parser.isSet(QStringLiteral("json")))
+        printJson(out, json);
+    return success;
+}
+
+} // namespace pacewise::cli
