@@ -1,7 +1,7 @@
 # Thin entry point: every target makes sure the Debian packages are there,
 # then drives CMake presets (see CMakePresets.json).
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -17,12 +17,18 @@ build: deps
 run: build
 	@build/dev/pacewisectl/pacewisectl status || [ $$? -eq 3 ]
 
-SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude scripts/install-deps bench/bench_engine.sh
+SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh \
+	tests/package/check-deb.sh
 
-# The engine scripts first, so that CTest's summary closes the output.
-test: deps
+VERSION = $(shell sed -n 's/^project(Pacewise VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DEB = build/package/pacewise_$(VERSION)_amd64.deb
+
+# The engine scripts and the package first, so that CTest's summary closes
+# the output.
+test: deps package
 	shellcheck $(SHELL_SCRIPTS)
 	bats tests/engine
+	tests/package/check-deb.sh $(DEB) $(VERSION)
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
@@ -33,6 +39,18 @@ bench: deps
 	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh; do \
 		echo "== $$b"; "$$b" || exit 1; \
 	done
+
+# `make install PREFIX=/usr/local DESTDIR=/tmp/stage` stages an install.
+PREFIX ?= /usr/local
+install: deps
+	cmake --preset package -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build --preset package
+	cmake --install build/package
+
+package: deps
+	cmake --preset package -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build --preset package
+	cd build/package && cpack
 
 clean:
 	rm -rf build

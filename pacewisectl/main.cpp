@@ -6,6 +6,7 @@
 #include "KickstartCommand.h"
 #include "NotificationsCommand.h"
 #include "ResumeCommand.h"
+#include "ServiceCommand.h"
 #include "UpdateCommand.h"
 #include "ExitCode.h"
 #include "StatusCommand.h"
@@ -40,6 +41,7 @@ Commands:
   caffeine    keep the computer awake while Pacewise runs, or not
   notifications
               which desktop notifications to show
+  service     run the daemon as the systemd user service pacewise.service
   autostart   start Pacewise at login, or not
   update      check whether a newer Pacewise exists
   daemon      poll and continue sessions without a tray, until stopped
@@ -102,7 +104,8 @@ int main(int argc, char *argv[])
     const std::pair<const char *, Command> commands[] = {
         {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
         {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart},
-        {"caffeine", cli::runCaffeine}, {"notifications", cli::runNotifications}, {"autostart", cli::runAutostart},
+        {"caffeine", cli::runCaffeine}, {"notifications", cli::runNotifications},
+        {"service", cli::runService}, {"autostart", cli::runAutostart},
         {"update", cli::runUpdate},
         {"daemon", cli::runDaemon},
     };

@@ -80,6 +80,8 @@ private:
         environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
         environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, scenarioPath());
         environment.insert(u"FAKE_CLAUDE_LOG"_qs, claudeLog());
+        environment.insert(u"FAKE_SYSTEMCTL_STATE"_qs, m_home.filePath(u"systemctl"_qs));
+        environment.insert(u"FAKE_SYSTEMCTL_LOG"_qs, m_home.filePath(u"systemctl.log"_qs));
         environment.insert(u"CLAUDECODE"_qs, u"1"_qs); // as when started from inside a Claude Code session
         return environment;
     }
@@ -108,6 +110,7 @@ private slots:
         QDir(m_home.path()).removeRecursively();
         QDir().mkpath(m_home.path());
         QDir().mkpath(m_home.filePath(u"run"_qs));
+        QDir().mkpath(m_home.filePath(u"systemctl"_qs));
         QFile::setPermissions(m_home.filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
@@ -523,6 +526,7 @@ private slots:
         QTest::newRow("resume list") << QStringList{u"resume"_qs, u"list"_qs, u"--json"_qs} << u"resumeList"_qs << 0 << QString();
         QTest::newRow("kickstart") << QStringList{u"kickstart"_qs, u"at"_qs, u"06:30"_qs, u"--json"_qs} << u"kickstart"_qs << 0 << u"time=06:30"_qs;
         QTest::newRow("notifications") << QStringList{u"notifications"_qs, u"off"_qs, u"limit-near"_qs, u"--json"_qs} << u"notifications"_qs << 0 << u"limit_near=false"_qs;
+        QTest::newRow("service") << QStringList{u"service"_qs, u"status"_qs, u"--json"_qs} << u"service"_qs << 0 << u"installed=false"_qs;
         QTest::newRow("autostart") << QStringList{u"autostart"_qs, u"--json"_qs} << u"autostart"_qs << 0 << u"enabled=false"_qs;
         QTest::newRow("update") << QStringList{u"update"_qs, u"check"_qs, u"--json"_qs} << u"update"_qs << 0 << u"state=package_manager"_qs;
     }
@@ -559,6 +563,41 @@ private slots:
             const QString actual = value.isNull() ? u"null"_qs : value.isBool() ? (value.toBool() ? u"true"_qs : u"false"_qs) : value.toString();
             QCOMPARE(actual, expected.section(u'=', 1));
         }
+    }
+
+    void serviceIsInstalledThroughSystemd()
+    {
+        const QString unit = m_home.filePath(u".config/systemd/user/pacewise.service"_qs);
+        const auto systemctlCalls = [this] { return QString::fromUtf8(readFile(m_home.filePath(u"systemctl.log"_qs))); };
+
+        Run result = run({u"service"_qs, u"install"_qs}, {u"PATH=/nonexistent"_qs});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(u"systemctl was not found"_qs), qPrintable(result.err));
+        QVERIFY(writeFile(m_home.filePath(u"systemctl/no-manager"_qs), ""));
+        result = run({u"service"_qs, u"install"_qs}, {}, true);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(u"no systemd user manager is reachable"_qs), qPrintable(result.err));
+        QVERIFY(!QFileInfo::exists(unit)); // nothing changed
+        QVERIFY(QFile::remove(m_home.filePath(u"systemctl/no-manager"_qs)));
+
+        result = run({u"service"_qs, u"install"_qs}, {}, true);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(readFile(unit).contains("\nExecStart=" PACEWISECTL " daemon\n"), readFile(unit).constData());
+        QVERIFY(systemctlCalls().contains(u"--user daemon-reload\n--user enable --now pacewise.service\n"_qs));
+        QCOMPARE(run({u"service"_qs}, {}, true).out, u"pacewise.service: enabled, running (%1)\n"_qs.arg(unit));
+
+        result = run({u"service"_qs, u"uninstall"_qs}, {}, true);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(!QFileInfo::exists(unit));
+        QCOMPARE(run({u"service"_qs}, {}, true).out, u"pacewise.service: not installed (pacewisectl service install)\n"_qs);
+
+        // A unit a package installed is used as it is, and never removed.
+        QVERIFY(writeFile(m_home.filePath(u"systemctl/packaged"_qs), ""));
+        QCOMPARE(run({u"service"_qs, u"install"_qs}, {}, true).out.startsWith(u"Wrote"_qs), false);
+        QVERIFY(!QFileInfo::exists(unit));
+        QCOMPARE(run({u"service"_qs}, {}, true).out, u"pacewise.service: enabled, running\n"_qs);
+        QCOMPARE(run({u"service"_qs, u"uninstall"_qs}, {}, true).exitCode, 0);
+        QCOMPARE(run({u"service"_qs}, {}, true).out, u"pacewise.service: disabled, not running\n"_qs);
     }
 
     void resumeCommandsFindAndDismissSessions()
