@@ -20,7 +20,9 @@ run: build
 SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh \
 	tests/package/check-deb.sh
 
-VERSION = $(shell sed -n 's/^project(Pacewise VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# The version as CMakeLists.txt names it ("project(" would unbalance make's parentheses).
+open_paren := (
+VERSION := $(shell sed -n 's/^project$(open_paren)Pacewise VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 DEB = build/package/pacewise_$(VERSION)_amd64.deb
 
 # The engine scripts and the package first, so that CTest's summary closes
