@@ -17,7 +17,7 @@ build: deps
 run: build
 	@build/dev/pacewisectl/pacewisectl status || [ $$? -eq 3 ]
 
-SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh \
+SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_pacewisectl.sh \
 	tests/package/check-deb.sh
 
 # The version as CMakeLists.txt names it ("project(" would unbalance make's parentheses).
@@ -38,7 +38,7 @@ test: deps package
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh; do \
+	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh bench/bench_pacewisectl.sh; do \
 		echo "== $$b"; "$$b" || exit 1; \
 	done
 

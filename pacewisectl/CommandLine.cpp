@@ -50,4 +50,15 @@ bool readTimeout(const QCommandLineParser &parser, const QString &command, std::
     return true;
 }
 
+bool saveSettings(QSettings &settings, const QString &command, QTextStream &err)
+{
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    err << "pacewisectl " << command << ": the settings could not be saved to " << settings.fileName()
+        << (settings.status() == QSettings::AccessError ? QStringLiteral(" (not writable)") : QStringLiteral(" (unreadable format)"))
+        << '\n';
+    return false;
+}
+
 } // namespace pacewise::cli

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QSettings>
 #include <QTextStream>
 
 #include <optional>
@@ -23,5 +24,9 @@ QCommandLineOption timeoutOption();
 // false after reporting a bad value on err.
 bool readTimeout(const QCommandLineParser &parser, const QString &command, std::optional<double> &timeout,
                  QTextStream &err);
+
+// Writes Pacewise's settings out; false after reporting on err that they
+// could not be (a read-only home, say).
+bool saveSettings(QSettings &settings, const QString &command, QTextStream &err);
 
 } // namespace pacewise::cli

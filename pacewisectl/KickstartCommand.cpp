@@ -175,7 +175,8 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     } else if (action != u"status" || words.size() > 1) {
         return badUsage();
     }
-    defaults.sync();
+    if (action != u"status" && !saveSettings(defaults, QStringLiteral("kickstart"), err))
+        return failure;
     if (parser.isSet(QStringLiteral("json")))
         printJsonStatus(controller, out);
     else

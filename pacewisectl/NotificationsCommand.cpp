@@ -28,7 +28,7 @@ the running Pacewise takes the change in at once.
 Options:
   --json   print the resulting state as one JSON object (see docs/json.md)
 
-Exit status: 0 done, 2 bad arguments.
+Exit status: 0 done, 1 the settings could not be saved, 2 bad arguments.
 )";
 
 using Kind = NotificationController::Kind;
@@ -71,7 +71,8 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
     if (switching) {
         for (const Kind kind : chosen)
             defaults.setValue(NotificationController::settingsKey(kind), action == u"on");
-        defaults.sync();
+        if (!saveSettings(defaults, QStringLiteral("notifications"), err))
+            return failure;
     }
     QJsonObject json;
     for (const auto &[name, kind] : kinds) {

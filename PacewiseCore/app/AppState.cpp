@@ -35,7 +35,7 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     m_pendingResumes = m_dependencies.resumeQueue.tickets();
 
     m_pollTimer.setInterval(m_dependencies.pollTick);
-    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::onPollTick);
+    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::pollIfDue);
 }
 
 void AppState::loadSettings()
@@ -111,7 +111,7 @@ void AppState::startPolling()
 {
     m_nextPollAt = m_dependencies.now();
     m_pollTimer.start();
-    onPollTick();
+    pollIfDue();
 }
 
 void AppState::stopPolling()
@@ -119,9 +119,9 @@ void AppState::stopPolling()
     m_pollTimer.stop();
 }
 
-void AppState::onPollTick()
+void AppState::pollIfDue()
 {
-    if (m_isFetching || m_dependencies.now() < m_nextPollAt)
+    if (!m_pollTimer.isActive() || m_isFetching || m_dependencies.now() < m_nextPollAt)
         return;
     [](QPointer<AppState> self) -> QCoro::Task<> {
         co_await self->refresh(true);

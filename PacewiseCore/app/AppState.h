@@ -64,8 +64,10 @@ public:
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
         // How often the wall clock is compared with the next poll's time.
         // Timers stop while the machine sleeps; the wall clock does not, so a
-        // poll that fell due during a suspend runs within one tick of waking.
-        std::chrono::milliseconds pollTick{15'000};
+        // poll that fell due during a suspend runs within one tick of waking
+        // (at once where a wake source calls pollIfDue()). Once a minute
+        // keeps an idle daemon to one wake-up a minute.
+        std::chrono::milliseconds pollTick{60'000};
     };
 
     explicit AppState(Dependencies dependencies, QObject *parent = nullptr);
@@ -101,6 +103,8 @@ public:
     // Polls now and then whenever nextPollIntervalSeconds() has passed.
     void startPolling();
     void stopPolling();
+    // Polls now if the next poll's time has passed (after a wake, say).
+    void pollIfDue();
 
     // Fetches, falls back, reloads the tickets and, when asked and
     // auto-continue is on, starts the resumes that are ready (without waiting
@@ -139,7 +143,6 @@ private:
     void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
                      std::optional<QDateTime> at);
     void setIssue(std::optional<FetchIssue> issue);
-    void onPollTick();
 
     Dependencies m_dependencies;
     QTimer m_pollTimer;

@@ -90,6 +90,8 @@ bool BackgroundServices::tryToRun()
 
     qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", state->autoContinueEnabled() ? "on" : "off",
            m_morningStarter->enabled() ? "on" : "off");
+    if (m_dependencies.wakeSource)
+        connect(m_dependencies.wakeSource, &SleepWakeSource::woke, state, &AppState::pollIfDue);
     state->startPolling();
     emit running();
     return true;

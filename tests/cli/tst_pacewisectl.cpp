@@ -600,6 +600,23 @@ private slots:
         QCOMPARE(run({u"service"_qs}, {}, true).out, u"pacewise.service: disabled, not running\n"_qs);
     }
 
+    void settingsInAReadOnlyHomeFailClearly()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to run as another user");
+        QVERIFY(::chmod(QFile::encodeName(m_home.path()).constData(), 0755) == 0); // readable, not writable, by nobody
+        const QStringList nobody{u"setpriv"_qs, u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs};
+        for (const QStringList &arguments : {QStringList{u"kickstart"_qs, u"at"_qs, u"07:00"_qs},
+                                             QStringList{u"notifications"_qs, u"off"_qs}}) {
+            const Run result = runAs(nobody, arguments);
+            QCOMPARE(result.exitCode, 1);
+            QVERIFY2(result.err.contains(u"the settings could not be saved to %1/.config/Pacewise/Pacewise.conf (not writable)"_qs
+                                             .arg(m_home.path())),
+                     qPrintable(result.err));
+        }
+        QCOMPARE(runAs(nobody, {u"status"_qs, u"--source=state"_qs}).exitCode, 3); // reading still works
+    }
+
     void resumeCommandsFindAndDismissSessions()
     {
         const QString session = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
