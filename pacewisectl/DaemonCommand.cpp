@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pacewise::cli {
@@ -46,6 +47,43 @@ void forwardSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
+// Under systemd, standard error goes to the journal, which reads a "<N>"
+// syslog priority at the start of each line; systemd says so by naming the
+// stream in JOURNAL_STREAM ("device:inode").
+bool standardErrorIsTheJournal()
+{
+    const QByteArray stream = qgetenv("JOURNAL_STREAM");
+    struct stat status {};
+    if (stream.isEmpty() || ::fstat(STDERR_FILENO, &status) != 0)
+        return false;
+    return stream == QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
+}
+
+void writeToJournal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    int priority = 6;
+    switch (type) {
+    case QtDebugMsg:
+        priority = 7;
+        break;
+    case QtInfoMsg:
+        priority = 6;
+        break;
+    case QtWarningMsg:
+        priority = 4;
+        break;
+    case QtCriticalMsg:
+        priority = 3;
+        break;
+    case QtFatalMsg:
+        priority = 2;
+        break;
+    }
+    const QByteArray line = '<' + QByteArray::number(priority) + '>' + QByteArray(context.category ? context.category : "default") +
+                            ": " + message.toUtf8().replace('\n', ' ') + '\n';
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.constData(), size_t(line.size()));
+}
+
 } // namespace
 
 int runDaemon(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
@@ -53,6 +91,9 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     QCommandLineParser parser;
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("daemon"), helpText, out, err))
         return *done;
+
+    if (standardErrorIsTheJournal())
+        qInstallMessageHandler(writeToJournal);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
         err << "pacewisectl daemon: cannot watch for signals\n";

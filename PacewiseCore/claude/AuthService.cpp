@@ -26,7 +26,7 @@ std::expected<AuthStatus, AuthStatusError> AuthService::statusExplained() const
     using Kind = AuthStatusError::Kind;
     const auto claude = m_resolver->resolve();
     if (!claude) {
-        qCInfo(lcAuthService, "auth status: claude CLI не найден");
+        qCInfo(lcAuthService, "auth status: claude CLI not found");
         return std::unexpected(AuthStatusError{.kind = Kind::cliNotFound});
     }
     ScriptInvocation invocation = ClaudeCommandLine::authStatus(*claude);

@@ -617,6 +617,24 @@ private slots:
         QCOMPARE(runAs(nobody, {u"status"_qs, u"--source=state"_qs}).exitCode, 3); // reading still works
     }
 
+    void underSystemdTheDaemonLogsWithJournalPriorities()
+    {
+        const QString log = m_home.filePath(u"journal"_qs);
+        QVERIFY(writeFile(log, ""));
+        struct stat status {};
+        QVERIFY(::stat(QFile::encodeName(log).constData(), &status) == 0);
+        QProcessEnvironment environment = userEnvironment(false);
+        environment.insert(u"JOURNAL_STREAM"_qs, u"%1:%2"_qs.arg(quint64(status.st_dev)).arg(quint64(status.st_ino)));
+        QProcess daemon;
+        daemon.setProcessEnvironment(environment);
+        daemon.setStandardErrorFile(log);
+        daemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(log).contains("<6>pacewise.services: running;"), 10'000);
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished(10'000));
+        QVERIFY2(readFile(log).contains("\n<4>pacewise."), readFile(log).constData()); // no claude: a warning
+    }
+
     void resumeCommandsFindAndDismissSessions()
     {
         const QString session = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
@@ -711,7 +729,11 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("--version") << QStringList{u"--version"_qs} << u"pacewisectl "_qs;
         QTest::newRow("--help documents exit codes") << QStringList{u"--help"_qs} << u"3  no usage data"_qs;
-        QTest::newRow("status --help") << QStringList{u"status"_qs, u"--help"_qs} << u"Usage: pacewisectl status"_qs;
+        for (const char *command : {"status", "auth", "guard", "auto-continue", "resume", "kickstart", "caffeine", "notifications",
+                                    "service", "autostart", "update", "daemon"}) {
+            QTest::addRow("%s --help", command) << QStringList{QLatin1String(command), u"--help"_qs}
+                                                 << u"Usage: pacewisectl %1"_qs.arg(QLatin1String(command));
+        }
     }
 
     void helpAndVersion()
@@ -721,6 +743,20 @@ private slots:
         const Run result = run(arguments);
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.out.contains(expected), qPrintable(result.out));
+        QVERIFY2(arguments.size() < 2 || result.out.contains(u"Exit status"_qs), qPrintable(result.out));
+    }
+
+    // Whatever the command, an option it does not know changes nothing.
+    void everyCommandRefusesUnknownOptions()
+    {
+        for (const char *command : {"status", "auth", "guard", "auto-continue", "resume", "kickstart", "caffeine", "notifications",
+                                    "service", "autostart", "update", "daemon"}) {
+            const Run result = run({QLatin1String(command), u"on"_qs, u"--frobnicate"_qs});
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY2(result.err.count(u'\n') == 1 && result.err.contains(u"--help"_qs), qPrintable(result.err));
+        }
+        QCOMPARE(QDir(m_home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 (QStringList{u"run"_qs, u"systemctl"_qs}));
     }
 };
 
