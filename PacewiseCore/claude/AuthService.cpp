@@ -35,7 +35,7 @@ std::expected<AuthStatus, AuthStatusError> AuthService::statusExplained() const
     const auto run = m_runner->run(invocation);
     if (!run) {
         const bool launchFailed = run.error().kind == ScriptRunnerError::Kind::launchFailed;
-        qCWarning(lcAuthService, "auth status: запуск не удался: %s", launchFailed ? "launch failed" : "timed out");
+        qCWarning(lcAuthService, "auth status: claude could not be asked: %s", launchFailed ? "launch failed" : "timed out");
         if (!launchFailed)
             return std::unexpected(AuthStatusError{.kind = Kind::timedOut});
         // The remembered path may point at a claude that has since moved.
@@ -46,7 +46,7 @@ std::expected<AuthStatus, AuthStatusError> AuthService::statusExplained() const
         return *status;
     if (auto status = AuthStatus::parse(run->standardError))
         return *status;
-    qCWarning(lcAuthService, "auth status: вывод не разобрался в AuthStatus");
+    qCWarning(lcAuthService, "auth status: the output holds no sign-in status");
     return std::unexpected(AuthStatusError{.kind = Kind::noStatus});
 }
 
