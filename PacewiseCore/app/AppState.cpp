@@ -6,6 +6,8 @@
 #include "system/Logging.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -76,7 +78,10 @@ QString AppState::menuBarTitle() const
     const MenuBarUsage usage = MenuBarUsage::from(m_snapshot);
     if (!usage.utilization)
         return UIStrings::text("menubar.placeholder", "—%");
-    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(*usage.utilization))});
+    // Rounded half away from zero; a figure beyond any real one (1e308 from a
+    // damaged file) would overflow the rounding, so it is capped.
+    const double shown = std::clamp(*usage.utilization, -999.0, 999.0);
+    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
 }
 
 MenuBarUsage::Severity AppState::severity() const

@@ -233,6 +233,10 @@ private slots:
         QVERIFY(!fixture.refresh());
         QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::usage)); // kept, not replaced
         QCOMPARE(fixture.state->menuBarTitle(), u"10%"_qs);
+
+        fixture.fetcher->answer(usage(1e308, 10, fixture.now.addSecs(3600))); // damaged: capped, not overflowed
+        QVERIFY(fixture.refresh());
+        QCOMPARE(fixture.state->menuBarTitle(), u"999%"_qs);
     }
 
     void anotherAccountsSnapshotIsDropped()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "usage/MenuBarUsage.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace pacewise {
+
+// Draws the tray icon. Linux trays take a square picture and no text, so the
+// figure goes into the picture: with the percentage shown, the figure alone,
+// as large as the square allows, coloured by severity; without it, the
+// figure-eight mark, coloured by severity. Panels may be light or dark and
+// there is no tinting, so everything has a dark halo around a light or
+// coloured body.
+class TrayIconRenderer {
+public:
+    static QColor warningColor() { return QColor(0xF0, 0x8A, 0x24); }
+    static QColor criticalColor() { return QColor(0xE5, 0x39, 0x35); }
+    static QColor neutralColor() { return QColor(0xF5, 0xF5, 0xF5); }
+    static QColor haloColor() { return QColor(0x1E, 0x1E, 0x1E, 0xD0); }
+
+    static QColor colorFor(MenuBarUsage::Severity severity);
+
+    // A square of sizeInPoints at devicePixelRatio. An empty title draws the
+    // mark; otherwise the title ("42%", "—%") is drawn.
+    static QImage render(MenuBarUsage::Severity severity, const QString &title, int sizeInPoints,
+                         qreal devicePixelRatio = 1.0);
+};
+
+} // namespace pacewise

@@ -1,0 +1,49 @@
+// Renders the tray icon in every state (and, later, the windows) to PNG
+// files for the README and for looking at: `make screenshots`.
+#include "tray/TrayIconRenderer.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+
+using namespace pacewise;
+
+namespace {
+
+// Every icon state at the usual tray sizes, on a light and a dark panel.
+QImage trayIconSheet()
+{
+    const QList<std::pair<MenuBarUsage::Severity, QString>> states{
+        {MenuBarUsage::Severity::noData, QString()},           {MenuBarUsage::Severity::normal, QString()},
+        {MenuBarUsage::Severity::warning, QString()},          {MenuBarUsage::Severity::critical, QString()},
+        {MenuBarUsage::Severity::noData, QStringLiteral("—%")}, {MenuBarUsage::Severity::normal, QStringLiteral("42%")},
+        {MenuBarUsage::Severity::warning, QStringLiteral("85%")}, {MenuBarUsage::Severity::critical, QStringLiteral("100%")},
+    };
+    const QList<int> sizes{16, 22, 24, 32, 64};
+    const int cell = 72;
+    QImage sheet(cell * int(states.size()), cell * int(sizes.size()) * 2, QImage::Format_ARGB32);
+    QPainter painter(&sheet);
+    for (int panel = 0; panel < 2; ++panel) {
+        const QColor background = panel == 0 ? QColor(0xEE, 0xEE, 0xEE) : QColor(0x2B, 0x2B, 0x2B);
+        painter.fillRect(0, panel * cell * int(sizes.size()), sheet.width(), cell * int(sizes.size()), background);
+        for (qsizetype row = 0; row < sizes.size(); ++row) {
+            for (qsizetype column = 0; column < states.size(); ++column) {
+                const auto &[severity, title] = states.at(column);
+                const QImage icon = TrayIconRenderer::render(severity, title, sizes.at(row));
+                const int y = (panel * int(sizes.size()) + int(row)) * cell;
+                painter.drawImage(int(column) * cell + (cell - icon.width()) / 2, y + (cell - icon.height()) / 2, icon);
+            }
+        }
+    }
+    return sheet;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    const QString folder = application.arguments().value(1, QStringLiteral("screenshots"));
+    QDir().mkpath(folder);
+    return trayIconSheet().save(QDir(folder).filePath(QStringLiteral("tray-icons.png"))) ? 0 : 1;
+}
