@@ -1,9 +1,10 @@
 // Renders the tray icon in every state (and, later, the windows) to PNG
 // files for the README and for looking at: `make screenshots`.
+#include "support/PanelScene.h"
 #include "tray/TrayIconRenderer.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 
 using namespace pacewise;
@@ -38,12 +39,45 @@ QImage trayIconSheet()
     return sheet;
 }
 
+using Scene = test::PanelScene;
+
+// The panel in the states worth seeing.
+QList<std::pair<QString, std::function<void(Scene &)>>> panelStates()
+{
+    const QString session = QStringLiteral("0f76730a-752b-4aa3-865c-aec0624eaedb");
+    return {
+        {QStringLiteral("panel-normal"), [](Scene &scene) { scene.showUsage(42, 17, 5); }},
+        {QStringLiteral("panel-waiting"), [](Scene &) {}},
+        {QStringLiteral("panel-sign-in"), [](Scene &scene) { scene.failWith(UsageCLIError::Kind::commandFailed); }},
+        {QStringLiteral("panel-paused"),
+         [session](Scene &scene) {
+             scene.showUsage(99, 64, 71);
+             scene.addPendingResume(session, QStringLiteral("Refactor the billing module and add tests for refunds"),
+                                    QStringLiteral("code/shop"), 1200);
+         }},
+        {QStringLiteral("panel-russian"),
+         [session](Scene &scene) {
+             scene.locale->setLanguage(QStringLiteral("ru"));
+             scene.showUsage(85, 40);
+             scene.addPendingResume(session, QStringLiteral("Перепиши модуль оплаты"), QStringLiteral("code/shop"), 1200);
+         }},
+    };
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication application(argc, argv);
-    const QString folder = application.arguments().value(1, QStringLiteral("screenshots"));
-    QDir().mkpath(folder);
-    return trayIconSheet().save(QDir(folder).filePath(QStringLiteral("tray-icons.png"))) ? 0 : 1;
+    QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir folder(application.arguments().value(1, QStringLiteral("screenshots")));
+    QDir().mkpath(folder.path());
+    bool saved = trayIconSheet().save(folder.filePath(QStringLiteral("tray-icons.png")));
+    for (const auto &[name, setUp] : panelStates()) {
+        Scene scene;
+        scene.build();
+        setUp(scene);
+        saved = scene.grab().save(folder.filePath(name + QStringLiteral(".png"))) && saved;
+    }
+    return saved ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "app/NotificationController.h"
 #include "support/FakeScriptRunner.h"
+#include "support/FakeUsageFetcher.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -9,8 +10,6 @@
 
 #include <qcoro/qcorotask.h>
 
-#include <deque>
-#include <mutex>
 
 using namespace pacewise;
 using namespace pacewise::test;
@@ -22,34 +21,6 @@ namespace {
 
 const QString session = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
 
-class FakeUsageFetcher final : public UsageFetching {
-public:
-    void answer(std::expected<UsageSnapshot, UsageCLIError> result)
-    {
-        std::lock_guard lock(m_mutex);
-        m_answers.push_back(std::move(result));
-    }
-    int calls() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_calls;
-    }
-    std::expected<UsageSnapshot, UsageCLIError> fetch() const override
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_calls;
-        if (m_answers.empty())
-            return std::unexpected(UsageCLIError{.kind = UsageCLIError::Kind::throttled});
-        auto answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    mutable std::deque<std::expected<UsageSnapshot, UsageCLIError>> m_answers;
-    mutable int m_calls = 0;
-};
 
 UsageSnapshot usage(double fiveHour, double weekly, const QDateTime &reset, std::optional<QString> account = {})
 {

@@ -1,0 +1,99 @@
+#include "LocaleManager.h"
+
+#include "i18n/AppLanguage.h"
+#include "i18n/UIStrings.h"
+
+#include <QVariantMap>
+
+namespace pacewise {
+
+namespace {
+
+// The language names, each in its own language.
+struct LanguageName {
+    const char *code;
+    const char *key;
+    const char *english;
+};
+const LanguageName languageNames[] = {
+    {"en", "language.name.en", "English"},
+    {"ru", "language.name.ru", "Русский"},
+    {"de", "language.name.de", "Deutsch"},
+    {"es", "language.name.es", "Español"},
+    {"fr", "language.name.fr", "Français"},
+    {"ja", "language.name.ja", "日本語"},
+    {"ko", "language.name.ko", "한국어"},
+    {"pt-BR", "language.name.pt-BR", "Português (Brasil)"},
+    {"zh-Hans", "language.name.zh-Hans", "中文(简体)"},
+};
+
+} // namespace
+
+LocaleManager::LocaleManager(QSettings *defaults, QObject *parent)
+    : QObject(parent)
+    , m_defaults(defaults)
+{
+    if (m_defaults)
+        m_selection = m_defaults->value(QLatin1String(AppLanguage::defaultsKey)).toString();
+    apply();
+}
+
+QLocale LocaleManager::locale() const
+{
+    return AppLanguage::formattingLocale(m_selection, QLocale::system(), QLocale::system().uiLanguages());
+}
+
+QVariantList LocaleManager::options() const
+{
+    QVariantList options;
+    for (const LanguageName &language : languageNames) {
+        options << QVariantMap{{QStringLiteral("code"), QString::fromLatin1(language.code)},
+                               {QStringLiteral("name"), UIStrings::text(language.key, language.english)}};
+    }
+    return options;
+}
+
+void LocaleManager::setLanguage(const QString &code)
+{
+    // Only a supported code is kept ("PT-br" as "pt-BR"); anything else
+    // means the system's language.
+    QString chosen;
+    for (const QString &supported : AppLanguage::supportedCodes()) {
+        if (supported.compare(code, Qt::CaseInsensitive) == 0)
+            chosen = supported;
+    }
+    if (m_defaults) {
+        if (chosen.isEmpty())
+            m_defaults->remove(QLatin1String(AppLanguage::defaultsKey));
+        else
+            m_defaults->setValue(QLatin1String(AppLanguage::defaultsKey), chosen);
+    }
+    if (chosen == m_selection)
+        return;
+    m_selection = chosen;
+    apply();
+    emit languageChanged();
+}
+
+void LocaleManager::apply()
+{
+    const QLocale formatting = locale();
+    // English is a catalogue too: without one, id-based lookups answer with
+    // the id instead of the text.
+    if (!AppLanguage::installCatalogue(AppLanguage::resolvedLanguageCode(m_selection, QLocale::system().uiLanguages())))
+        AppLanguage::installCatalogue(QStringLiteral("en"));
+    QLocale::setDefault(formatting);
+    ++m_revision;
+}
+
+QString LocaleManager::text(const QString &key, const QString &english, int) const
+{
+    return UIStrings::text(key.toUtf8().constData(), english.toUtf8().constData());
+}
+
+QString LocaleManager::format(const QString &key, const QString &english, const QStringList &arguments, int) const
+{
+    return UIStrings::format(key.toUtf8().constData(), english.toUtf8().constData(), arguments);
+}
+
+} // namespace pacewise

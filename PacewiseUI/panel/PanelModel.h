@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimeZone>
+#include <QVariantList>
+
+#include <functional>
+
+namespace pacewise {
+
+class AppState;
+class LocaleManager;
+struct ResumeTicket;
+
+// What the panel shows, worked out from AppState in the user's language:
+// the limit rows, how fresh the figures are, the fetch issue and the
+// sessions waiting to be continued. The panel's QML only lays it out.
+class PanelModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QVariantList limits READ limits NOTIFY changed)
+    Q_PROPERTY(QString freshness READ freshness NOTIFY freshnessChanged)
+    Q_PROPERTY(QString issueText READ issueText NOTIFY changed)
+    Q_PROPERTY(bool signInRequired READ signInRequired NOTIFY changed)
+    Q_PROPERTY(QString forecast READ forecast NOTIFY changed)
+    Q_PROPERTY(QVariantList pendingResumes READ pendingResumes NOTIFY changed)
+    Q_PROPERTY(bool isFetching READ isFetching NOTIFY changed)
+    Q_PROPERTY(QString tooltip READ tooltip NOTIFY changed)
+
+public:
+    struct Dependencies {
+        AppState *state = nullptr;           // not owned
+        LocaleManager *locale = nullptr;     // not owned; may be null (English, system formats)
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+        QTimeZone zone = QTimeZone::systemTimeZone();
+    };
+
+    explicit PanelModel(Dependencies dependencies, QObject *parent = nullptr);
+
+    // Each: label, detail ("42% · until 17:01"), value (0–100) and tint
+    // ("accent", "warning" from 80 %, "critical" from 98 %).
+    QVariantList limits() const;
+    QString freshness() const;
+    QString issueText() const;
+    bool signInRequired() const;
+    // "At this pace: limit at 15:40", when the 5-hour window runs out
+    // before its reset at the recent pace; else empty.
+    QString forecast() const;
+    // Each: sessionID, title, projectTitle, status, isResuming.
+    QVariantList pendingResumes() const;
+    bool isFetching() const;
+    // Everything in a few lines, for the tray icon's tooltip.
+    QString tooltip() const;
+
+    // "updated 12s ago", "stale", "waiting for first update…".
+    static QString freshnessText(const std::optional<QDateTime> &lastSuccessAt, bool isStale, const QDateTime &now);
+
+    Q_INVOKABLE void refreshNow();
+    Q_INVOKABLE void resumeNow(const QString &sessionID);
+    Q_INVOKABLE void dismissResume(const QString &sessionID);
+    // Called every second while the panel is open.
+    Q_INVOKABLE void updateClock() { emit freshnessChanged(); }
+
+signals:
+    void changed();
+    void freshnessChanged();
+
+private:
+    QString resumeStatus(const ResumeTicket &ticket, const QDateTime &now) const;
+    QLocale locale() const;
+
+    Dependencies m_dependencies;
+};
+
+} // namespace pacewise

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <memory>
+
+class QQuickView;
+class QQmlEngine;
+
+namespace pacewise {
+
+class CaffeineController;
+class GuardController;
+class LocaleManager;
+class PanelModel;
+
+// The frameless panel that opens next to the tray icon and closes when it
+// loses focus. QML reaches it as `panel`.
+class PanelWindow : public QObject {
+    Q_OBJECT
+    // Onboarding and the settings window come with their own work; until then
+    // the panel offers neither rather than a button that leads nowhere.
+    Q_PROPERTY(bool canSignIn READ canSignIn CONSTANT)
+    Q_PROPERTY(bool canOpenSettings READ canOpenSettings CONSTANT)
+
+public:
+    struct Objects {
+        PanelModel *model;
+        GuardController *guardController;
+        CaffeineController *caffeine;
+        LocaleManager *locale;
+    };
+
+    explicit PanelWindow(Objects objects, QObject *parent = nullptr);
+    ~PanelWindow() override;
+
+    bool canSignIn() const { return false; }
+    bool canOpenSettings() const { return false; }
+
+    bool isVisible() const;
+    // Next to the tray icon when its place is known, else at the pointer,
+    // else in the top right corner of the screen; always on the screen.
+    void showNear(const QRect &trayIcon, const QPoint &pointer);
+    void toggleNear(const QRect &trayIcon, const QPoint &pointer);
+    QQuickView *view() const { return m_view.get(); }
+
+    Q_INVOKABLE void hide();
+    Q_INVOKABLE void quit();
+    Q_INVOKABLE void openSettings() {}
+    Q_INVOKABLE void openOnboarding() {}
+
+    // Where the panel goes: the pure rule behind showNear.
+    static QPoint placement(const QSize &panel, const QRect &screen, const QRect &trayIcon, const QPoint &pointer);
+
+private:
+    std::unique_ptr<QQuickView> m_view;
+};
+
+} // namespace pacewise

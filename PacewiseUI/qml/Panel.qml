@@ -1,0 +1,308 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The panel that opens from the tray icon: limits, freshness, the fetch
+// issue, sessions waiting to be continued, the Endrun and Caffeine switches,
+// and Quit. Context: panelModel, guardController, caffeine, strings, panel.
+Pane {
+    id: root
+    width: 340
+    padding: 14
+    LayoutMirroring.enabled: strings.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    readonly property color warningColor: "#c8660a"
+    readonly property color criticalColor: "#d32f2f"
+    readonly property color secondaryColor: palette.placeholderText
+
+    function tr(key, english) { return strings.text(key, english, strings.revision) }
+    function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
+
+    component Divider: Rectangle {
+        Layout.fillWidth: true
+        Layout.topMargin: 4
+        Layout.bottomMargin: 4
+        implicitHeight: 1
+        color: palette.mid
+        opacity: 0.6
+    }
+
+    component Caption: Label {
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
+        font.pixelSize: 11
+        color: root.secondaryColor
+    }
+
+    Timer {
+        interval: 1000
+        repeat: true
+        running: root.visible && Window.window !== null && Window.window.visible
+        onTriggered: panelModel.updateClock()
+    }
+
+    ColumnLayout {
+        width: root.availableWidth
+        spacing: 6
+
+        // Limits
+        Repeater {
+            model: panelModel.limits
+            delegate: ColumnLayout {
+                objectName: "limitRow"
+                Layout.fillWidth: true
+                spacing: 2
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.label
+                    font.weight: Font.Medium
+                    elide: Text.ElideRight
+                }
+                // A slim bar, as small as the figures beside it.
+                ProgressBar {
+                    id: bar
+                    Layout.fillWidth: true
+                    from: 0
+                    to: 100
+                    value: modelData.value
+                    background: Rectangle {
+                        implicitHeight: 6
+                        radius: 3
+                        color: root.palette.mid
+                        opacity: 0.45
+                    }
+                    contentItem: Item {
+                        implicitHeight: 6
+                        Rectangle {
+                            width: bar.visualPosition * parent.width
+                            height: parent.height
+                            radius: 3
+                            color: modelData.tint === "critical" ? root.criticalColor
+                                 : modelData.tint === "warning" ? root.warningColor : root.palette.highlight
+                        }
+                    }
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.detail
+                    font.pixelSize: 12
+                    color: root.secondaryColor
+                    elide: Text.ElideRight
+                }
+            }
+        }
+
+        Label {
+            objectName: "forecast"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: panelModel.forecast
+            font.pixelSize: 12
+            color: root.warningColor
+            wrapMode: Text.Wrap
+        }
+
+        // Freshness
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
+                objectName: "freshness"
+                Layout.fillWidth: true
+                text: panelModel.freshness
+                font.pixelSize: 11
+                color: root.secondaryColor
+            }
+            IconButton {
+                objectName: "refreshButton"
+                iconName: "view-refresh"
+                help: root.tr("controls.refreshNow", "Refresh now")
+                working: panelModel.isFetching
+                onClicked: panelModel.refreshNow()
+            }
+        }
+
+        // The fetch issue
+        RowLayout {
+            Layout.fillWidth: true
+            visible: panelModel.issueText.length > 0
+            Label {
+                objectName: "issue"
+                Layout.fillWidth: true
+                text: panelModel.issueText
+                font.pixelSize: 11
+                color: root.warningColor
+                wrapMode: Text.Wrap
+            }
+            Button {
+                objectName: "signInButton"
+                visible: panelModel.signInRequired && panel.canSignIn
+                text: root.tr("issue.signIn", "Sign in…")
+                onClicked: panel.openOnboarding()
+            }
+        }
+
+        // Sessions waiting to be continued
+        Divider { visible: panelModel.pendingResumes.length > 0 }
+        RowLayout {
+            visible: panelModel.pendingResumes.length > 0
+            spacing: 6
+            IconButton {
+                iconName: "view-history"
+                enabled: false
+                padding: 0
+            }
+            Label {
+                text: root.tr("resume.pending.title", "Pending resumes")
+                font.weight: Font.Medium
+            }
+        }
+        Repeater {
+            model: panelModel.pendingResumes
+            delegate: ColumnLayout {
+                objectName: "resumeRow"
+                Layout.fillWidth: true
+                spacing: 1
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.title
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.projectTitle + " · " + modelData.status
+                    font.pixelSize: 11
+                    color: root.secondaryColor
+                    elide: Text.ElideMiddle
+                }
+                RowLayout {
+                    Button {
+                        text: root.tr("resume.now", "Resume now")
+                        enabled: !modelData.isResuming
+                        onClicked: panelModel.resumeNow(modelData.sessionID)
+                    }
+                    Button {
+                        text: root.tr("resume.dismiss", "Dismiss")
+                        flat: true
+                        enabled: !modelData.isResuming
+                        onClicked: panelModel.dismissResume(modelData.sessionID)
+                    }
+                }
+            }
+        }
+
+        // Endrun
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
+                Layout.fillWidth: true
+                text: root.tr("controls.guard", "Endrun")
+                font.weight: Font.Medium
+            }
+            BusyIndicator {
+                implicitWidth: 20
+                implicitHeight: 20
+                running: guardController.busy
+                visible: running
+            }
+            Switch {
+                objectName: "guardSwitch"
+                checked: guardController.enabled
+                enabled: !guardController.busy
+                onToggled: guardController.setEnabled(checked)
+                Accessible.name: root.tr("controls.guard", "Endrun")
+            }
+        }
+        Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
+        Caption {
+            objectName: "guardError"
+            visible: guardController.lastError.length > 0
+            text: guardController.lastError
+            color: root.criticalColor
+        }
+        ColumnLayout {
+            objectName: "scriptsNotice"
+            Layout.fillWidth: true
+            visible: guardController.needsForce
+            RowLayout {
+                Layout.fillWidth: true
+                IconButton {
+                    iconName: "dialog-warning"
+                    enabled: false
+                    padding: 0
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: root.tr("controls.guardScriptsDiffer", "Pacewise's background scripts differ from this version.")
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 12
+                }
+            }
+            Caption {
+                text: root.tr("controls.guardScriptsUpdateExplanation",
+                              "This can happen after an update or if the files were edited. Update them to the current version?")
+            }
+            Button {
+                icon.name: "view-refresh"
+                icon.source: "qrc:/icons/view-refresh.svg"
+                text: root.tr("controls.guardUpdateScripts", "Update scripts")
+                enabled: !guardController.busy
+                onClicked: guardController.overwriteChanges()
+            }
+        }
+
+        // Caffeine
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
+                Layout.fillWidth: true
+                text: root.tr("controls.caffeine", "Caffeine")
+                font.weight: Font.Medium
+            }
+            Switch {
+                objectName: "caffeineSwitch"
+                checked: caffeine.isActive
+                onToggled: caffeine.isActive = checked
+                Accessible.name: root.tr("controls.caffeine", "Caffeine")
+            }
+        }
+        Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
+        Caption {
+            objectName: "caffeineUnavailable"
+            visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
+            text: caffeine.unavailableReason
+            color: root.criticalColor
+        }
+
+        // Bottom bar
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            IconButton {
+                objectName: "settingsButton"
+                visible: panel.canOpenSettings
+                iconName: "preferences-system"
+                help: root.tr("controls.settings", "Settings…")
+                onClicked: panel.openSettings()
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "quitButton"
+                text: root.tr("quit", "Quit")
+                onClicked: panel.quit()
+            }
+        }
+    }
+
+    Shortcut {
+        sequence: StandardKey.Quit
+        onActivated: panel.quit()
+    }
+    Shortcut {
+        sequence: "Escape"
+        onActivated: panel.hide()
+    }
+}

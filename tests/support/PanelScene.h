@@ -1,0 +1,138 @@
+#pragma once
+
+#include "FakeScriptRunner.h"
+#include "FakeUsageFetcher.h"
+#include "TestFiles.h"
+#include "PacewiseCoreInfo.h"
+#include "app/AppState.h"
+#include "app/CaffeineController.h"
+#include "app/GuardController.h"
+#include "i18n/LocaleManager.h"
+#include "panel/PanelModel.h"
+#include "panel/PanelWindow.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest>
+#include <QTemporaryDir>
+
+#include <qcoro/qcorotask.h>
+
+namespace pacewise::test {
+
+class FakePowerAssertions final : public PowerAssertions {
+public:
+    QString refusal; // when set, acquiring fails with it
+    std::expected<std::unique_ptr<PowerAssertion>, QString> acquire(const QString &) override
+    {
+        if (!refusal.isEmpty())
+            return std::unexpected(refusal);
+        return std::make_unique<PowerAssertion>();
+    }
+};
+
+// The panel over a scratch home and fake usage, in any state a test or a
+// screenshot wants: the real AppState, GuardController, CaffeineController,
+// LocaleManager, PanelModel and PanelWindow.
+struct PanelScene {
+    QTemporaryDir home;
+    QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+    std::shared_ptr<FakeUsageFetcher> fetcher = std::make_shared<FakeUsageFetcher>();
+    std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
+    std::shared_ptr<FakePowerAssertions> power = std::make_shared<FakePowerAssertions>();
+    QSettings defaults{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<GuardController> guardController;
+    std::unique_ptr<CaffeineController> caffeine;
+    std::unique_ptr<LocaleManager> locale;
+    std::unique_ptr<PanelModel> model;
+    std::unique_ptr<PanelWindow> window;
+
+    QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
+
+    void build()
+    {
+        const ResumeQueue queue(claude(QStringLiteral("pacewise-resume-tickets")));
+        state = std::make_unique<AppState>(AppState::Dependencies{
+            .usageFetcher = fetcher,
+            .authStatus = [] { return std::optional(AuthStatus{.loggedIn = true}); },
+            .engineStateReader = EngineStateReader(claude(QStringLiteral("rate-limit-state.json")),
+                                                   AccountIdentity(home.filePath(QStringLiteral(".claude.json")))),
+            .stateWriter = StateWriter(claude(QStringLiteral("rate-limit-state.json"))),
+            .resumeQueue = queue,
+            .titles = std::make_shared<LastMessageResolver>(claude(QStringLiteral("sessions"))),
+            .resumeCoordinator = std::make_shared<ResumeCoordinator>(ResumeCoordinator::Dependencies{
+                .queue = queue, .resolver = std::make_shared<FakeResolver>(), .runner = runner,
+                .environment = QProcessEnvironment(), .sessionsDirectory = claude(QStringLiteral("sessions"))}),
+            .settingsManager = SettingsFileManager(),
+            .claudeSettingsPath = claude(QStringLiteral("settings.json")),
+            .userDefaults = &defaults,
+            .now = [this] { return now; },
+        });
+        guardController = std::make_unique<GuardController>(GuardOperations{
+            .settingsPath = claude(QStringLiteral("settings.json")),
+            .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
+                                       QString::fromLatin1(PacewiseCoreInfo::version)),
+            .settingsManager = SettingsFileManager(),
+        });
+        caffeine = std::make_unique<CaffeineController>(power);
+        locale = std::make_unique<LocaleManager>(&defaults);
+        model = std::make_unique<PanelModel>(PanelModel::Dependencies{
+            .state = state.get(), .locale = locale.get(), .now = [this] { return now; }, .zone = QTimeZone::utc()});
+        window = std::make_unique<PanelWindow>(
+            PanelWindow::Objects{model.get(), guardController.get(), caffeine.get(), locale.get()});
+        QTRY_VERIFY(!guardController->busy());
+    }
+
+    // The usage the next refresh brings: five-hour, weekly and one model.
+    void showUsage(double fiveHour, double weekly, std::optional<double> model = std::nullopt)
+    {
+        QList<UsageLimit> limits{UsageLimit(UsageLimitKind::fiveHour, std::nullopt, fiveHour, now.addSecs(3 * 3600 + 1200)),
+                                 UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, weekly, now.addDays(3))};
+        if (model)
+            limits << UsageLimit(UsageLimitKind::weeklyModel, QStringLiteral("Opus"), *model, now.addDays(3));
+        fetcher->answer(UsageSnapshot(limits));
+        QCoro::waitFor(state->refresh(false));
+    }
+
+    void failWith(UsageCLIError::Kind kind)
+    {
+        fetcher->answer(std::unexpected(UsageCLIError{.kind = kind}));
+        QCoro::waitFor(state->refresh(false));
+    }
+
+    void addPendingResume(const QString &session, const QString &title, const QString &project, qint64 resetInSeconds)
+    {
+        const QString cwd = home.filePath(project);
+        QDir().mkpath(cwd);
+        // The title is the last thing the user typed in the session.
+        const QString transcript = claude(QStringLiteral("projects/") + session + QStringLiteral(".jsonl"));
+        writeFile(transcript, QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("user")},
+                                                        {QStringLiteral("message"), QJsonObject{{QStringLiteral("content"), title}}}})
+                                  .toJson(QJsonDocument::Compact) + '\n');
+        writeFile(claude(QStringLiteral("pacewise-resume-tickets/") + session + QStringLiteral(".json")),
+                  QJsonDocument(QJsonObject{{QStringLiteral("session_id"), session},
+                                            {QStringLiteral("cwd"), cwd},
+                                            {QStringLiteral("transcript_path"), transcript},
+                                            {QStringLiteral("resets_at"), now.addSecs(resetInSeconds).toSecsSinceEpoch()},
+                                            {QStringLiteral("created_at"), now.addSecs(-600).toSecsSinceEpoch()}})
+                      .toJson());
+        QCoro::waitFor(state->reloadResumeTickets());
+    }
+
+    QQuickItem *find(const QString &objectName) const
+    {
+        return window->view()->rootObject()->findChild<QQuickItem *>(objectName);
+    }
+
+    QImage grab()
+    {
+        window->view()->show();
+        QTest::qWait(50);
+        return window->view()->grabWindow();
+    }
+};
+
+} // namespace pacewise::test

@@ -1,0 +1,202 @@
+#include "support/PanelScene.h"
+
+#include <QQuickItem>
+#include <QtTest>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+namespace {
+
+const QString firstSession = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
+
+QString textOf(QQuickItem *item)
+{
+    return item ? item->property("text").toString() : u"<missing>"_qs;
+}
+
+bool shown(QQuickItem *item)
+{
+    return item && item->isVisible();
+}
+
+// Items a Repeater made are the layout's visual children, not its QObject
+// children, so they are looked for along the visual tree.
+int countItems(QQuickItem *root, const QString &objectName)
+{
+    int count = root->objectName() == objectName && root->isVisible() ? 1 : 0;
+    for (QQuickItem *child : root->childItems())
+        count += countItems(child, objectName);
+    return count;
+}
+
+} // namespace
+
+// The panel as QML draws it, offscreen.
+class PanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    void limitRowsCarryTheirFiguresAndTints_data()
+    {
+        QTest::addColumn<double>("fiveHour");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("tint");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 15:20"_qs;
+        QTest::newRow("80 is orange") << 80.0 << 80.0 << u"warning"_qs << u"80% · until 15:20"_qs;
+        QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 15:20"_qs;
+        QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 15:20"_qs;
+        QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 15:20"_qs;
+        QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 15:20"_qs;
+        QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 15:20"_qs;
+    }
+
+    void limitRowsCarryTheirFiguresAndTints()
+    {
+        QFETCH(double, fiveHour);
+        QFETCH(double, value);
+        QFETCH(QString, tint);
+        QFETCH(QString, detail);
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(fiveHour, 10, 3);
+        const QVariantList rows = scene.model->limits();
+        QCOMPARE(rows.size(), 3);
+        const QVariantMap first = rows.constFirst().toMap();
+        QCOMPARE(first.value(u"label"_qs).toString(), u"5 hours"_qs);
+        QCOMPARE(first.value(u"value"_qs).toDouble(), value);
+        QCOMPARE(first.value(u"tint"_qs).toString(), tint);
+        QCOMPARE(first.value(u"detail"_qs).toString(), detail);
+        QCOMPARE(rows.at(2).toMap().value(u"label"_qs).toString(), u"Week · Opus"_qs);
+    }
+
+    void freshnessCountsSecondsThenMinutes_data()
+    {
+        QTest::addColumn<int>("secondsAgo");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("59 s") << 59 << u"updated 59s ago"_qs;
+        QTest::newRow("60 s") << 60 << u"updated 1m ago"_qs;
+        QTest::newRow("125 s") << 125 << u"updated 2m ago"_qs;
+        QTest::newRow("in the future") << -30 << u"updated 0s ago"_qs;
+    }
+
+    void freshnessCountsSecondsThenMinutes()
+    {
+        QFETCH(int, secondsAgo);
+        QFETCH(QString, text);
+        const QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        QCOMPARE(PanelModel::freshnessText(now.addSecs(-secondsAgo), false, now), text);
+        QCOMPARE(PanelModel::freshnessText(std::nullopt, true, now), u"waiting for first update…"_qs);
+        QCOMPARE(PanelModel::freshnessText(now, true, now), u"stale"_qs);
+    }
+
+    void sectionsFollowTheState()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.window->view()->show();
+        // Nothing yet: no rows, the waiting line, no issue, no resumes.
+        QCOMPARE(scene.model->limits().size(), 0);
+        QCOMPARE(textOf(scene.find(u"freshness"_qs)), u"waiting for first update…"_qs);
+        QVERIFY(!shown(scene.find(u"issue"_qs)));
+        QCOMPARE(countItems(scene.window->view()->rootObject(), u"resumeRow"_qs), 0);
+        QVERIFY(!shown(scene.find(u"scriptsNotice"_qs)));
+
+        scene.failWith(UsageCLIError::Kind::commandFailed);
+        QTRY_VERIFY(shown(scene.find(u"issue"_qs)));
+        QCOMPARE(textOf(scene.find(u"issue"_qs)), u"Sign in required"_qs);
+        QVERIFY(!shown(scene.find(u"signInButton"_qs))); // onboarding comes with the sign-in work
+
+        scene.showUsage(42, 10);
+        QTRY_VERIFY(!shown(scene.find(u"issue"_qs)));
+        QTRY_COMPARE(countItems(scene.window->view()->rootObject(), u"limitRow"_qs), 2);
+        QCOMPARE(textOf(scene.find(u"freshness"_qs)), u"updated 0s ago"_qs);
+
+        scene.addPendingResume(firstSession, u"Refactor the billing module"_qs, u"code/shop"_qs, 600);
+        QTRY_COMPARE(countItems(scene.window->view()->rootObject(), u"resumeRow"_qs), 1);
+        const QVariantMap resume = scene.model->pendingResumes().constFirst().toMap();
+        QCOMPARE(resume.value(u"title"_qs).toString(), u"Refactor the billing module"_qs);
+        QVERIFY2(resume.value(u"status"_qs).toString().startsWith(u"Resets "_qs), qPrintable(resume.value(u"status"_qs).toString()));
+
+        // Edited engine scripts: the notice offers to update them.
+        QVERIFY(QCoro::waitFor([&]() -> QCoro::Task<bool> { scene.guardController->setEnabled(true); co_return true; }()));
+        QTRY_VERIFY(!scene.guardController->busy());
+        QVERIFY(writeFile(scene.claude(u"hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
+        scene.guardController->refresh();
+        QTRY_VERIFY(shown(scene.find(u"scriptsNotice"_qs)));
+    }
+
+    void throttlingIsShownOnlyWithoutFigures()
+    {
+        PanelScene scene;
+        scene.build();
+        // Withheld figures are told once they keep being withheld.
+        for (int fetch = 0; fetch <= 10; ++fetch)
+            scene.failWith(UsageCLIError::Kind::throttled);
+        QCOMPARE(scene.model->issueText(), u"Usage data withheld by server"_qs);
+        scene.showUsage(42, 10);
+        for (int fetch = 0; fetch <= 10; ++fetch)
+            scene.failWith(UsageCLIError::Kind::throttled);
+        QCOMPARE(scene.model->issueText(), QString());
+    }
+
+    void caffeineSaysWhenItIsUnavailable()
+    {
+        PanelScene scene;
+        scene.power->refusal = u"no systemd-logind"_qs;
+        scene.build();
+        scene.window->view()->show();
+        QQuickItem *toggle = scene.find(u"caffeineSwitch"_qs);
+        QVERIFY(toggle);
+        toggle->setProperty("checked", true);
+        QMetaObject::invokeMethod(toggle, "toggled");
+        QTRY_VERIFY(shown(scene.find(u"caffeineUnavailable"_qs)));
+        QCOMPARE(textOf(scene.find(u"caffeineUnavailable"_qs)), u"no systemd-logind"_qs);
+        QTRY_COMPARE(toggle->property("checked").toBool(), false); // the switch follows the truth
+    }
+
+    void longTitlesAreElidedAndTheWidthHolds()
+    {
+        PanelScene scene;
+        scene.build();
+        const QString longTitle = QString(500, u'x');
+        scene.addPendingResume(firstSession, longTitle, u"code/"_qs + QString(200, u'y'), 600);
+        scene.showUsage(42, 10, 5);
+        const QImage image = scene.grab();
+        QCOMPARE(image.width(), 340);
+        QVERIFY(image.height() < 1000);
+    }
+
+    void textsFollowTheLanguageAtOnce()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(42, 10);
+        scene.window->view()->show();
+        QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), u"Quit"_qs);
+        scene.locale->setLanguage(u"ru"_qs);
+        QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), u"Выйти"_qs);
+        QCOMPARE(scene.model->limits().constFirst().toMap().value(u"label"_qs).toString(), u"5 часов"_qs);
+        scene.locale->setLanguage(QString());
+        QVERIFY(!scene.defaults.contains(u"appLanguage"_qs));
+    }
+
+    void theScaleDoublesThePicture()
+    {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")
+            QSKIP("run with QT_SCALE_FACTOR=2 (ctest does, as tst_panel_hidpi)");
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(42, 10);
+        QCOMPARE(scene.grab().width(), 680);
+    }
+};
+
+QTEST_MAIN(PanelTest)
+#include "tst_panel.moc"
