@@ -1,7 +1,7 @@
 # Thin entry point: every target makes sure the Debian packages are there,
 # then drives CMake presets (see CMakePresets.json).
 
-.PHONY: all deps build run test bench install package clean
+.PHONY: all deps build run screenshots test bench install package clean
 
 all: build
 
@@ -12,10 +12,14 @@ build: deps
 	cmake --preset dev
 	cmake --build --preset dev
 
-# Until the tray application exists, "running Pacewise" means showing the
-# current usage. Exit status 3 only says there is no usage data yet.
+# The tray application; without a display it shows `pacewisectl status`
+# instead, whose exit status 3 only says there is no usage data yet.
 run: build
-	@build/dev/pacewisectl/pacewisectl status || [ $$? -eq 3 ]
+	@build/dev/bin/pacewise || [ $$? -eq 3 ]
+
+# The pictures in docs/screenshots, drawn offscreen from the tests' fakes.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
 
 SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_pacewisectl.sh \
 	tests/package/check-deb.sh

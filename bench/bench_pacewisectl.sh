@@ -9,7 +9,7 @@
 # Prints figures; asserts nothing.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-pacewisectl=${PACEWISECTL:-$root/build/release/pacewisectl/pacewisectl}
+pacewisectl=${PACEWISECTL:-$root/build/release/bin/pacewisectl}
 seconds=${BENCH_DAEMON_SECONDS:-120}
 scratch=$(mktemp -d)
 daemon=""

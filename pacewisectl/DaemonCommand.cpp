@@ -4,17 +4,15 @@
 #include "ExitCode.h"
 #include "app/BackgroundServices.h"
 #include "system/Logging.h"
+#include "system/TerminationSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSettings>
-#include <QSocketNotifier>
 #include <QThreadPool>
 
-#include <csignal>
 #include <cstdlib>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,15 +35,6 @@ until SIGTERM or SIGINT.
 
 Exit status: 0 stopped by a signal, 1 failed to start, 2 bad arguments.
 )";
-
-int signalPipe[2] = {-1, -1};
-
-void forwardSignal(int)
-{
-    const char byte = 1;
-    // Nothing else is safe in a signal handler; the event loop does the rest.
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
 
 // Under systemd, standard error goes to the journal, which reads a "<N>"
 // syslog priority at the start of each line; systemd says so by naming the
@@ -95,23 +84,15 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     if (standardErrorIsTheJournal())
         qInstallMessageHandler(writeToJournal);
 
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+    TerminationSignals termination;
+    if (!termination.isWatching()) {
         err << "pacewisectl daemon: cannot watch for signals\n";
         return failure;
     }
-    QSocketNotifier signalled(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalled, &QSocketNotifier::activated, qApp, [] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
+    QObject::connect(&termination, &TerminationSignals::received, qApp, [] {
         qCInfo(lcCli, "stopping");
         QCoreApplication::quit();
     });
-    struct sigaction action {};
-    action.sa_handler = forwardSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
 
     QSettings userDefaults;
     LogindSleepWakeSource wake;
@@ -122,6 +103,7 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
         .powerAssertions = std::make_shared<LinuxPowerAssertions>(),
         .notifications = std::make_shared<FreedesktopNotifications>(),
         .wakeSource = &wake,
+        .yieldsToTrayApp = true,
     });
     QObject::connect(&services, &BackgroundServices::standingBy, [](std::optional<qint64> other) {
         qCInfo(lcCli, "another Pacewise%s already polls; standing by until it stops",

@@ -23,8 +23,36 @@ BackgroundServices::BackgroundServices(Dependencies dependencies, QObject *paren
 
 BackgroundServices::~BackgroundServices()
 {
+    m_control.reset(); // no call can be running now, and no event loop is left to delete it later
+    stopServices();
+}
+
+void BackgroundServices::stopServices()
+{
     if (m_appState)
         m_appState->stopPolling();
+    m_settingsWatcher.reset();
+    // It may be answering the very call that stops us: the name goes now,
+    // the object once the call is answered.
+    if (m_control) {
+        m_control->unregister();
+        m_control.release()->deleteLater();
+    }
+    m_notifications.reset();
+    m_caffeine.reset();
+    m_morningStarter.reset();
+    m_appState.reset();
+    m_lock.reset();
+    m_running = false;
+}
+
+void BackgroundServices::standBy()
+{
+    if (!m_running)
+        return;
+    stopServices();
+    emit standingBy(std::nullopt);
+    m_standby.start();
 }
 
 void BackgroundServices::start()
@@ -72,7 +100,10 @@ bool BackgroundServices::tryToRun()
         .morningStarter = m_morningStarter.get(),
     });
     m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
-    m_control = std::make_unique<ControlService>(m_caffeine.get());
+    ControlService::Actions actions{.showPanel = m_dependencies.showPanel, .standBy = nullptr};
+    if (m_dependencies.yieldsToTrayApp)
+        actions.standBy = [this] { standBy(); };
+    m_control = std::make_unique<ControlService>(m_caffeine.get(), actions);
     if (const auto registered = m_control->registerOn(m_dependencies.sessionBus); !registered) {
         qCWarning(lcServices, "not reachable over the session bus (%s): pacewisectl caffeine cannot switch keep-awake here",
                   qUtf8Printable(registered.error()));

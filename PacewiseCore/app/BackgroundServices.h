@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,6 +40,11 @@ public:
         std::shared_ptr<DesktopNotifications> notifications;
         SleepWakeSource *wakeSource = nullptr; // not owned; may be null
         QString lockPath = FileLock::runtimeLocation(QStringLiteral("pacewise.lock"));
+        // The tray app's panel, opened when a second launch asks for it.
+        std::function<void()> showPanel = nullptr;
+        // The daemon steps aside when the tray app starts; the tray app
+        // never does.
+        bool yieldsToTrayApp = false;
         std::chrono::milliseconds standbyRetry{30'000};
     };
 
@@ -48,6 +54,9 @@ public:
     // Runs everything once this process is the only one; until then tries
     // again every standbyRetry.
     void start();
+    // Stops everything and releases the lock and the bus name at once, then
+    // tries again every standbyRetry, as start() does.
+    void standBy();
     bool isRunning() const { return m_running; }
 
     // Null until running.
@@ -62,6 +71,7 @@ signals:
 
 private:
     bool tryToRun();
+    void stopServices();
 
     Dependencies m_dependencies;
     QTimer m_standby;

@@ -10,10 +10,25 @@ namespace pacewise {
 
 Q_LOGGING_CATEGORY(lcControl, "pacewise.control", QtInfoMsg)
 
-ControlService::ControlService(CaffeineController *caffeine, QObject *parent)
+ControlService::ControlService(CaffeineController *caffeine, Actions actions, QObject *parent)
     : QObject(parent)
     , m_caffeine(caffeine)
+    , m_actions(std::move(actions))
 {
+}
+
+ControlService::~ControlService()
+{
+    unregister();
+}
+
+void ControlService::unregister()
+{
+    if (!m_bus.isConnected())
+        return;
+    m_bus.unregisterObject(QLatin1String(objectPath));
+    m_bus.unregisterService(QLatin1String(serviceName));
+    m_bus = QDBusConnection(QString());
 }
 
 std::expected<void, QString> ControlService::registerOn(QDBusConnection bus)
@@ -29,6 +44,7 @@ std::expected<void, QString> ControlService::registerOn(QDBusConnection bus)
         return std::unexpected(reply.isValid() ? QStringLiteral("%1 is owned by another process").arg(QLatin1String(serviceName))
                                                : reply.error().message());
     }
+    m_bus = bus;
     return {};
 }
 
@@ -44,9 +60,31 @@ QVariantMap ControlService::Status() const
     return {
         {QStringLiteral("pid"), QCoreApplication::applicationPid()},
         {QStringLiteral("version"), QString::fromLatin1(PacewiseCoreInfo::version)},
+        {QStringLiteral("hasPanel"), bool(m_actions.showPanel)},
         {QStringLiteral("caffeineActive"), m_caffeine->isActive()},
         {QStringLiteral("caffeineUnavailableReason"), m_caffeine->unavailableReason()},
     };
+}
+
+bool ControlService::ShowPanel()
+{
+    if (!m_actions.showPanel)
+        return false;
+    // After the reply: the panel takes focus, which the caller's own
+    // window system events should not race.
+    QMetaObject::invokeMethod(this, [show = m_actions.showPanel] { show(); }, Qt::QueuedConnection);
+    return true;
+}
+
+bool ControlService::StandBy()
+{
+    if (!m_actions.standBy)
+        return false;
+    qCInfo(lcControl, "another Pacewise asked to take over; standing by");
+    // Done at once, before the reply, so that the caller finds the lock and
+    // the name free when it hears back. This object may be gone afterwards.
+    m_actions.standBy();
+    return true;
 }
 
 } // namespace pacewise

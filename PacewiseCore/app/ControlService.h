@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include <expected>
+#include <functional>
 
 namespace pacewise {
 
@@ -23,20 +24,38 @@ public:
     static constexpr char objectPath[] = "/io/github/pacewise/Pacewise";
     static constexpr char interfaceName[] = "io.github.pacewise.Pacewise1";
 
-    explicit ControlService(CaffeineController *caffeine, QObject *parent = nullptr);
+    // What the instance does beyond keep-awake. The tray app shows its
+    // panel; the daemon steps aside for a tray app that starts.
+    struct Actions {
+        std::function<void()> showPanel;  // null: this instance has no panel
+        std::function<void()> standBy;    // null: it never steps aside
+    };
+
+    ControlService(CaffeineController *caffeine, Actions actions, QObject *parent = nullptr);
+    ~ControlService() override;
 
     // Exports this object and takes the name; the reason when it cannot.
     std::expected<void, QString> registerOn(QDBusConnection bus);
+    // Gives the name up at once, so that the next instance can take it.
+    void unregister();
 
 public slots:
     // Switches keep-awake; the reply says whether it is held now and, when
     // it could not be, why.
     Q_SCRIPTABLE QVariantMap SetCaffeine(bool on);
-    // "pid", "version", "caffeineActive", "caffeineUnavailableReason".
+    // "pid", "version", "hasPanel", "caffeineActive", "caffeineUnavailableReason".
     Q_SCRIPTABLE QVariantMap Status() const;
+    // Opens the panel; false where there is none.
+    Q_SCRIPTABLE bool ShowPanel();
+    // Stops polling and releases the name so that another instance (a tray
+    // app that starts) takes over; this one waits to run again. False when
+    // it does not step aside.
+    Q_SCRIPTABLE bool StandBy();
 
 private:
     CaffeineController *m_caffeine;
+    Actions m_actions;
+    QDBusConnection m_bus = QDBusConnection(QString());
 };
 
 } // namespace pacewise

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QScreen>
@@ -78,6 +79,11 @@ void PanelWindow::toggleNear(const QRect &trayIcon, const QPoint &pointer)
         hide();
     else
         showNear(trayIcon, pointer);
+}
+
+bool PanelWindow::hasThemeIcon(const QString &name) const
+{
+    return QIcon::hasThemeIcon(name);
 }
 
 void PanelWindow::hide()

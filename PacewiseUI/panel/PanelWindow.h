@@ -50,6 +50,8 @@ public:
     Q_INVOKABLE void quit();
     Q_INVOKABLE void openSettings() {}
     Q_INVOKABLE void openOnboarding() {}
+    // Whether the desktop's icon theme draws this freedesktop icon name.
+    Q_INVOKABLE bool hasThemeIcon(const QString &name) const;
 
     // Where the panel goes: the pure rule behind showNear.
     static QPoint placement(const QSize &panel, const QRect &screen, const QRect &trayIcon, const QPoint &pointer);

@@ -3,25 +3,69 @@ import QtQuick.Controls
 
 // A flat icon button with a tooltip; while working, a spinner takes the
 // icon's place and the button cannot be pressed. The icon is the desktop
-// theme's, or Pacewise's own where the theme has none.
+// theme's; where the theme has none, Pacewise draws its own, so no button
+// is ever blank.
 ToolButton {
     id: button
     property string iconName
     property string help
     property bool working: false
+    readonly property bool themed: panel.hasThemeIcon(iconName)
+    readonly property color iconColor: !enabled ? Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.45)
+                                     : hovered ? palette.highlight : palette.placeholderText
 
     enabled: !working
     flat: true
-    icon.name: iconName
-    icon.source: "qrc:/icons/" + iconName + ".svg"
+    icon.name: themed ? iconName : ""
     icon.width: 16
     icon.height: 16
-    icon.color: !enabled ? Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.45)
-                         : hovered ? palette.highlight : palette.placeholderText
-    display: working ? AbstractButton.TextOnly : AbstractButton.IconOnly
+    icon.color: iconColor
+    display: themed && !working ? AbstractButton.IconOnly : AbstractButton.TextOnly
+    implicitWidth: 28
+    implicitHeight: 28
     ToolTip.visible: hovered && help.length > 0
     ToolTip.text: help
     Accessible.name: help
+
+    // The drawings, in a 16 × 16 space: SVG path data, stroked.
+    readonly property var drawings: ({
+        "view-refresh": "M13 8A5 5 0 1 1 11.54 4.46 M12.5 1.5V5H9",
+        "view-history": "M14 8A6 6 0 1 1 2 8A6 6 0 1 1 14 8 M8 4.5V8L10.5 9.5",
+        "preferences-system": "M10.3 8A2.3 2.3 0 1 1 5.7 8A2.3 2.3 0 1 1 10.3 8 M8 1.5V3.5 M8 12.5V14.5 M1.5 8H3.5 M12.5 8H14.5 M3.4 3.4L4.8 4.8 M11.2 11.2L12.6 12.6 M3.4 12.6L4.8 11.2 M11.2 4.8L12.6 3.4",
+        "dialog-warning": "M8 2L15 14H1Z"
+    })
+
+    Canvas {
+        id: drawing
+        anchors.centerIn: parent
+        width: 16
+        height: 16
+        visible: !button.themed && !button.working
+        onVisibleChanged: requestPaint()
+        Connections {
+            target: button
+            function onIconColorChanged() { drawing.requestPaint() }
+        }
+        onPaint: {
+            const context = getContext("2d")
+            context.reset()
+            context.lineWidth = 1.5
+            context.lineCap = "round"
+            context.lineJoin = "round"
+            if (button.iconName === "dialog-warning") {
+                context.fillStyle = "#c8660a"
+                context.path = button.drawings["dialog-warning"]
+                context.fill()
+                context.strokeStyle = "#ffffff"
+                context.path = "M8 6V9.5 M8 11.8V11.9"
+                context.stroke()
+                return
+            }
+            context.strokeStyle = button.iconColor
+            context.path = button.drawings[button.iconName] || ""
+            context.stroke()
+        }
+    }
 
     BusyIndicator {
         anchors.centerIn: parent

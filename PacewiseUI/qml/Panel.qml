@@ -245,8 +245,6 @@ Pane {
                               "This can happen after an update or if the files were edited. Update them to the current version?")
             }
             Button {
-                icon.name: "view-refresh"
-                icon.source: "qrc:/icons/view-refresh.svg"
                 text: root.tr("controls.guardUpdateScripts", "Update scripts")
                 enabled: !guardController.busy
                 onClicked: guardController.overwriteChanges()

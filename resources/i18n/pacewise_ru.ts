@@ -123,6 +123,10 @@
       <source>中文(简体)</source>
       <translation>中文(简体)</translation>
     </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Открыть Pacewise</translation>
+    </message>
     <message id="menubar.placeholder">
       <source>—%</source>
       <translation>—%</translation>

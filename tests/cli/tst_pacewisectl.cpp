@@ -1,4 +1,4 @@
-#include "support/MockLogindBus.h"
+#include "support/MockDesktopBus.h"
 #include "support/TestFiles.h"
 
 #include <QJsonDocument>
@@ -426,14 +426,14 @@ private slots:
 
     void caffeineIsHeldByTheRunningDaemon()
     {
-        if (!MockLogindBus::isAvailable())
+        if (!MockDesktopBus::isAvailable())
             QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
         const QString noBus = u"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"_qs;
         Run result = run({u"caffeine"_qs, u"on"_qs}, {noBus});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(u"no session bus"_qs), qPrintable(result.err));
 
-        MockLogindBus bus;
+        MockDesktopBus bus;
         QVERIFY(bus.start());
         QVERIFY(bus.startNotificationServer());
         // The daemon's first poll finds the 5-hour window nearly used up.

@@ -15,6 +15,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
 for file in \
+    usr/bin/pacewise \
     usr/bin/pacewisectl \
     usr/lib/systemd/user/pacewise.service \
     usr/share/applications/io.github.pacewise.Pacewise.desktop \

@@ -50,6 +50,14 @@ struct PanelScene {
     std::unique_ptr<PanelModel> model;
     std::unique_ptr<PanelWindow> window;
 
+    // The scene graph hands its textures to deleteLater, which only an
+    // event loop runs: run it, so that nothing is left behind.
+    ~PanelScene()
+    {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
 
     void build()

@@ -1,7 +1,7 @@
 #include "app/CaffeineController.h"
 #include "system/SleepWakeSource.h"
 
-#include "support/MockLogindBus.h"
+#include "support/MockDesktopBus.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -15,7 +15,7 @@ class LogindTest : public QObject {
     Q_OBJECT
 
 private:
-    MockLogindBus m_logind;
+    MockDesktopBus m_logind;
 
     QDBusConnection bus() const { return m_logind.connection(); }
     int inhibitors() const { return m_logind.inhibitors(); }
@@ -23,7 +23,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!MockLogindBus::isAvailable())
+        if (!MockDesktopBus::isAvailable())
             QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
         QVERIFY(m_logind.start());
     }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/BackgroundServices.h"
+#include "app/GuardController.h"
+#include "i18n/LocaleManager.h"
+#include "panel/PanelModel.h"
+#include "panel/PanelWindow.h"
+#include "system/PowerAssertions.h"
+#include "system/SleepWakeSource.h"
+#include "tray/TrayController.h"
+
+#include <QObject>
+#include <QSettings>
+
+#include <memory>
+
+namespace pacewise {
+
+// The tray application's object graph. The background services come first;
+// the windows and the icon are built once they run (at once, or after
+// another Pacewise stepped aside), on the services' own AppState.
+class TrayApplication : public QObject {
+    Q_OBJECT
+public:
+    struct Dependencies {
+        QProcessEnvironment environment;
+        ClaudePaths claudePaths;
+        QSettings *userDefaults; // not owned
+        QDBusConnection sessionBus = QDBusConnection::sessionBus();
+    };
+
+    explicit TrayApplication(Dependencies dependencies, QObject *parent = nullptr);
+    ~TrayApplication() override;
+
+    void start();
+    PanelWindow *panel() const { return m_panel.get(); }
+
+private:
+    void buildInterface();
+
+    Dependencies m_dependencies;
+    LocaleManager m_locale;
+    LogindSleepWakeSource m_wake;
+    std::unique_ptr<BackgroundServices> m_services;
+    std::unique_ptr<GuardController> m_guardController;
+    std::unique_ptr<PanelModel> m_model;
+    std::unique_ptr<PanelWindow> m_panel;
+    std::unique_ptr<TrayController> m_tray;
+};
+
+} // namespace pacewise

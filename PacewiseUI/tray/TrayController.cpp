@@ -1,0 +1,122 @@
+#include "TrayController.h"
+
+#include "TrayIconRenderer.h"
+#include "app/AppState.h"
+#include "i18n/LocaleManager.h"
+#include "i18n/UIStrings.h"
+#include "panel/PanelModel.h"
+#include "panel/PanelWindow.h"
+#include "system/Logging.h"
+
+#include <QCursor>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+namespace pacewise {
+
+Q_LOGGING_CATEGORY(lcTray, "pacewise.tray", QtInfoMsg)
+
+TrayController::TrayController(Objects objects, QDBusConnection sessionBus, std::chrono::milliseconds xembedFallbackDelay,
+                               QObject *parent)
+    : QObject(parent)
+    , m_objects(objects)
+    , m_bus(sessionBus)
+    , m_watcher(QString::fromLatin1(watcherService), sessionBus, QDBusServiceWatcher::WatchForRegistration)
+{
+    if (trayHostIsThere()) {
+        createIcon();
+        return;
+    }
+    // Qt asks only once whether a StatusNotifier tray exists and keeps the
+    // answer, so nothing may ask before a tray's host is there. A desktop
+    // with only an old XEmbed tray has no watcher at all: after a while the
+    // icon is made anyway, for that tray.
+    qCInfo(lcTray, "no StatusNotifier tray yet; waiting for one (start Pacewise again for the panel)");
+    m_waitForHost.setInterval(std::chrono::seconds(2));
+    connect(&m_waitForHost, &QTimer::timeout, this, [this] {
+        if (trayHostIsThere())
+            createIcon();
+    });
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, &m_waitForHost, [this] { m_waitForHost.start(); });
+    m_waitForHost.start();
+    m_xembedFallback.setSingleShot(true);
+    m_xembedFallback.setInterval(xembedFallbackDelay);
+    connect(&m_xembedFallback, &QTimer::timeout, this, [this] {
+        if (m_icon || m_bus.interface()->isServiceRegistered(QString::fromLatin1(watcherService)).value())
+            return; // a StatusNotifier tray is on its way
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            createIcon();
+        else
+            qCWarning(lcTray, "no system tray on this desktop; start Pacewise again to open its panel");
+    });
+    m_xembedFallback.start();
+}
+
+// The watcher is there and a host (the tray itself) has registered with it.
+bool TrayController::trayHostIsThere() const
+{
+    if (!m_bus.isConnected())
+        return false;
+    const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(
+        QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
+        << QString::fromLatin1(watcherService) << QStringLiteral("IsStatusNotifierHostRegistered"), QDBus::Block, 2000);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
+
+TrayController::~TrayController() = default;
+
+QIcon TrayController::currentIcon() const
+{
+    const AppState *state = m_objects.state;
+    const QString title = state->showMenuBarPercentage() ? state->menuBarTitle() : QString();
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        for (const qreal scale : {1.0, 2.0})
+            icon.addPixmap(QPixmap::fromImage(TrayIconRenderer::render(state->severity(), title, size, scale)));
+    }
+    return icon;
+}
+
+void TrayController::createIcon()
+{
+    m_menu = std::make_unique<QMenu>();
+    m_icon = std::make_unique<QSystemTrayIcon>();
+    m_icon->setContextMenu(m_menu.get());
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            m_objects.panel->toggleNear(m_icon->geometry(), QCursor::pos());
+    });
+    AppState *state = m_objects.state;
+    for (const auto signal : {&AppState::snapshotChanged, &AppState::showMenuBarPercentageChanged})
+        connect(state, signal, this, &TrayController::update);
+    connect(m_objects.model, &PanelModel::changed, this, &TrayController::update);
+    connect(m_objects.locale, &LocaleManager::languageChanged, this, &TrayController::retranslate);
+    retranslate();
+    m_icon->show();
+    m_waitForHost.stop();
+    m_xembedFallback.stop();
+    qCInfo(lcTray, "tray icon shown");
+}
+
+void TrayController::update()
+{
+    if (!m_icon)
+        return;
+    m_icon->setIcon(currentIcon());
+    m_icon->setToolTip(m_objects.model->tooltip());
+}
+
+void TrayController::retranslate()
+{
+    m_menu->clear();
+    connect(m_menu->addAction(UIStrings::text("menu.open", "Open Pacewise")), &QAction::triggered, this,
+            [this] { m_objects.panel->showNear(m_icon->geometry(), QCursor::pos()); });
+    m_menu->addSeparator();
+    connect(m_menu->addAction(UIStrings::text("quit", "Quit")), &QAction::triggered, m_objects.panel, &PanelWindow::quit);
+    update();
+}
+
+} // namespace pacewise

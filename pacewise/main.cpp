@@ -1,0 +1,114 @@
+// The tray application: an icon with the 5-hour figure and a panel, and the
+// background services behind them.
+#include "PacewiseCoreInfo.h"
+#include "app/ControlService.h"
+#include "app/TrayApplication.h"
+#include "system/TerminationSignals.h"
+
+#include <QApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QFileInfo>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+using namespace pacewise;
+
+namespace {
+
+// Without a display Qt would abort; over SSH or in a container the figures
+// are still worth showing, so pacewisectl shows them instead.
+[[noreturn]] void showStatusInstead(const char *program)
+{
+    std::fputs("pacewise: no display to put a tray icon on (over SSH, or in a container?); "
+               "showing `pacewisectl status` instead\n", stderr);
+    std::fflush(stderr);
+    // The pacewisectl beside this program (a build tree, a package), else
+    // the one on PATH.
+    const QByteArray beside =
+        QFileInfo(QString::fromLocal8Bit(program)).absoluteDir().filePath(QStringLiteral("pacewisectl")).toLocal8Bit();
+    for (const char *candidate : {beside.constData(), "pacewisectl"}) {
+        char *const arguments[] = {const_cast<char *>("pacewisectl"), const_cast<char *>("status"), nullptr};
+        ::execvp(candidate, arguments);
+    }
+    std::fputs("pacewise: pacewisectl was not found either\n", stderr);
+    std::exit(1);
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+QDBusMessage callRunning(const QDBusConnection &bus, const QString &method)
+{
+    return bus.call(QDBusMessage::createMethodCall(QLatin1String(ControlService::serviceName),
+                                                   QLatin1String(ControlService::objectPath),
+                                                   QLatin1String(ControlService::interfaceName), method),
+                    QDBus::Block, 5000);
+}
+
+// A Pacewise already running: a tray app opens its panel and this one ends;
+// the daemon steps aside for this one. True when this one should end.
+bool handOverToRunning(const QDBusConnection &bus)
+{
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(QLatin1String(ControlService::serviceName)).value())
+        return false;
+    const QDBusMessage status = callRunning(bus, QStringLiteral("Status"));
+    const QVariantMap values =
+        status.arguments().isEmpty() ? QVariantMap() : qdbus_cast<QVariantMap>(status.arguments().constFirst());
+    if (values.value(QStringLiteral("hasPanel")).toBool()) {
+        callRunning(bus, QStringLiteral("ShowPanel"));
+        QTextStream(stdout) << "Pacewise is already running; its panel is open\n";
+        return true;
+    }
+    callRunning(bus, QStringLiteral("StandBy"));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!hasDisplay())
+        showStatusInstead(argv[0]);
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Pacewise"));
+    QApplication::setApplicationName(QStringLiteral("Pacewise"));
+    QApplication::setApplicationVersion(QString::fromLatin1(PacewiseCoreInfo::version));
+    QApplication::setDesktopFileName(QString::fromLatin1(PacewiseCoreInfo::applicationId));
+    // Only a tray icon and a panel that comes and goes: closing the panel
+    // must not end the application.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    // A small panel that opens now and then needs no GPU: the software
+    // renderer keeps the OpenGL driver (tens of MiB) out of a process that
+    // stays in memory all day. QT_QUICK_BACKEND still chooses otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (handOverToRunning(bus))
+        return 0;
+
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &application, &QApplication::quit);
+    QSettings userDefaults;
+    TrayApplication tray({
+        .environment = QProcessEnvironment::systemEnvironment(),
+        .claudePaths = ClaudePaths::forCurrentUser(),
+        .userDefaults = &userDefaults,
+        .sessionBus = bus,
+    });
+    tray.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,182 @@
+#pragma once
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace pacewise::test {
+
+// A private dbus-daemon with the desktop's services as python-dbusmock
+// plays them (systemd-logind; on request a notification server and a tray's
+// StatusNotifierWatcher): tests use it as both the session and the system
+// bus, never the machine's.
+class MockDesktopBus {
+public:
+    static bool isAvailable()
+    {
+        return !QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() &&
+               QFileInfo::exists(QStringLiteral("/usr/bin/python3"));
+    }
+
+    // Call through QVERIFY(bus.start()).
+    bool start()
+    {
+        m_bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                    QStringLiteral("--print-address=1")});
+        if (!m_bus.waitForReadyRead(10'000))
+            return false;
+        m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
+        m_logind.setProcessEnvironment(environment);
+        m_logind.start(QStringLiteral("/usr/bin/python3"),
+                       {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"), QStringLiteral("logind")});
+        QDeadlineTimer deadline(15'000);
+        while (!deadline.hasExpired()) {
+            if (connection().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.login1")).value())
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    // A notification server as well, on the same bus; call after start().
+    bool startNotificationServer()
+    {
+        return startMock(m_notifications, QStringLiteral("org.freedesktop.Notifications"),
+                         {QStringLiteral("--template"), QStringLiteral("notification_daemon")});
+    }
+
+    // A tray's StatusNotifierWatcher with a host, as KDE's or GNOME's
+    // AppIndicator extension runs it.
+    bool startTrayWatcher()
+    {
+        const QString name = QStringLiteral("org.kde.StatusNotifierWatcher");
+        if (!startMock(m_trayWatcher, name, {QStringLiteral("--session"), name, QStringLiteral("/StatusNotifierWatcher"), name}))
+            return false;
+        QDBusMessage methods = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
+                                                              QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+        methods << name << QStringLiteral("RegisterStatusNotifierItem") << QStringLiteral("s") << QString() << QString();
+        QDBusMessage host = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
+                                                           QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddProperties"));
+        host << name << QVariant::fromValue(QVariantMap{
+                            {QStringLiteral("IsStatusNotifierHostRegistered"), true},
+                            {QStringLiteral("ProtocolVersion"), 0},
+                            {QStringLiteral("RegisteredStatusNotifierItems"), QStringList()},
+                        });
+        return connection().call(methods).type() == QDBusMessage::ReplyMessage &&
+               connection().call(host).type() == QDBusMessage::ReplyMessage;
+    }
+
+    // How many tray icons registered with the watcher.
+    int trayItems() const { return int(mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+                                                 QStringLiteral("RegisterStatusNotifierItem")).size()); }
+
+    // The summaries of the notifications shown so far.
+    QStringList notificationSummaries() const
+    {
+        QStringList summaries;
+        for (const QVariantList &arguments : mockCalls(QStringLiteral("org.freedesktop.Notifications"),
+                                                       QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("Notify")))
+            summaries << arguments.value(3).toString();
+        return summaries;
+    }
+
+    ~MockDesktopBus()
+    {
+        for (QProcess *process : {&m_trayWatcher, &m_notifications, &m_logind, &m_bus}) {
+            process->terminate();
+            process->waitForFinished(5000);
+        }
+    }
+
+    QString address() const { return m_address; }
+    QDBusConnection connection() const { return QDBusConnection::connectToBus(m_address, QStringLiteral("test-bus-") + m_address); }
+
+    // The block-mode idle-sleep inhibitors Pacewise holds; -1 when logind
+    // cannot be asked.
+    int inhibitors() const
+    {
+        const QDBusMessage reply = connection().call(QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("ListInhibitors")));
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return -1;
+        const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
+        int count = 0;
+        list.beginArray();
+        while (!list.atEnd()) {
+            QString what, who, why, mode;
+            uint uid = 0, pid = 0;
+            list.beginStructure();
+            list >> what >> who >> why >> mode >> uid >> pid;
+            list.endStructure();
+            if (what == u"sleep:idle" && who == u"Pacewise" && mode == u"block")
+                ++count;
+        }
+        list.endArray();
+        return count;
+    }
+
+    void emitPrepareForSleep(bool start) const
+    {
+        QDBusMessage signal = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
+                                                           QStringLiteral("/org/freedesktop/login1"),
+                                                           QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
+        signal << QStringLiteral("org.freedesktop.login1.Manager") << QStringLiteral("PrepareForSleep") << QStringLiteral("b")
+               << QVariant::fromValue(QVariantList{start});
+        connection().call(signal);
+    }
+
+private:
+    bool startMock(QProcess &process, const QString &name, const QStringList &arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock")} + arguments);
+        QDeadlineTimer deadline(15'000);
+        while (!deadline.hasExpired()) {
+            if (connection().interface()->isServiceRegistered(name).value())
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    // The arguments of each call of a mocked method so far.
+    QList<QVariantList> mockCalls(const QString &service, const QString &path, const QString &method) const
+    {
+        const QDBusMessage reply = connection().call(
+            QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("GetMethodCalls"))
+            << method);
+        QList<QVariantList> calls;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return calls;
+        const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
+        list.beginArray();
+        while (!list.atEnd()) {
+            quint64 timestamp = 0;
+            QVariantList arguments;
+            list.beginStructure();
+            list >> timestamp >> arguments;
+            list.endStructure();
+            calls << arguments;
+        }
+        list.endArray();
+        return calls;
+    }
+
+    QProcess m_bus;
+    QProcess m_logind;
+    QProcess m_notifications;
+    QProcess m_trayWatcher;
+    QString m_address;
+};
+
+} // namespace pacewise::test
