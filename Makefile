@@ -21,7 +21,7 @@ run: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
 
-SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_pacewisectl.sh \
+SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_idle.sh \
 	tests/package/check-deb.sh
 
 # The version as CMakeLists.txt names it ("project(" would unbalance make's parentheses).
@@ -42,7 +42,7 @@ test: deps package
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh bench/bench_pacewisectl.sh; do \
+	@for b in $$(find build/release/bench -maxdepth 1 -type f -name 'bench_*' -perm -u+x | sort) bench/bench_engine.sh bench/bench_idle.sh; do \
 		echo "== $$b"; "$$b" || exit 1; \
 	done
 

@@ -67,11 +67,14 @@ ToolButton {
         }
     }
 
-    BusyIndicator {
+    // Made only while needed: an idle spinner would still wake the
+    // process at every frame.
+    Loader {
         anchors.centerIn: parent
-        width: 18
-        height: 18
-        running: button.working
-        visible: running
+        active: button.working
+        sourceComponent: BusyIndicator {
+            width: 18
+            height: 18
+        }
     }
 }

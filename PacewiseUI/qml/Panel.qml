@@ -201,11 +201,12 @@ Pane {
                 text: root.tr("controls.guard", "Endrun")
                 font.weight: Font.Medium
             }
-            BusyIndicator {
-                implicitWidth: 20
-                implicitHeight: 20
-                running: guardController.busy
-                visible: running
+            Loader {
+                active: guardController.busy
+                sourceComponent: BusyIndicator {
+                    implicitWidth: 20
+                    implicitHeight: 20
+                }
             }
             Switch {
                 objectName: "guardSwitch"
