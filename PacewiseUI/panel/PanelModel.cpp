@@ -16,9 +16,12 @@ namespace pacewise {
 
 namespace {
 
+// A figure that is not a number says so rather than pretending to be 0 %.
 QString percentText(double utilization)
 {
-    const double shown = std::isfinite(utilization) ? std::clamp(utilization, -999.0, 999.0) : 0.0;
+    if (std::isnan(utilization))
+        return UIStrings::text("menubar.placeholder", "—%");
+    const double shown = std::clamp(utilization, -999.0, 999.0);
     return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
 }
 

@@ -44,20 +44,24 @@ bool PanelWindow::isVisible() const
 
 QPoint PanelWindow::placement(const QSize &panel, const QRect &screen, const QRect &trayIcon, const QPoint &pointer)
 {
+    // In edges, not QRect's inclusive right() and bottom().
+    const int screenRight = screen.x() + screen.width();
+    const int screenBottom = screen.y() + screen.height();
+    const int screenMiddle = screen.y() + screen.height() / 2;
     QPoint at;
     if (trayIcon.isValid()) {
         // Below an icon in a top panel, above one in a bottom panel.
-        const bool below = trayIcon.center().y() < screen.center().y();
-        at = QPoint(trayIcon.center().x() - panel.width() / 2,
-                    below ? trayIcon.bottom() + 4 : trayIcon.top() - panel.height() - 4);
+        const int iconMiddle = trayIcon.y() + trayIcon.height() / 2;
+        at = QPoint(trayIcon.x() + trayIcon.width() / 2 - panel.width() / 2,
+                    iconMiddle < screenMiddle ? trayIcon.y() + trayIcon.height() + 4 : trayIcon.y() - panel.height() - 4);
     } else if (screen.contains(pointer) && pointer != QPoint()) {
-        const bool below = pointer.y() < screen.center().y();
-        at = QPoint(pointer.x() - panel.width() / 2, below ? pointer.y() + 8 : pointer.y() - panel.height() - 8);
+        at = QPoint(pointer.x() - panel.width() / 2,
+                    pointer.y() < screenMiddle ? pointer.y() + 8 : pointer.y() - panel.height() - 8);
     } else {
-        at = QPoint(screen.right() - panel.width() - 8, screen.top() + 8);
+        at = QPoint(screenRight - panel.width() - 8, screen.y() + 8);
     }
-    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - panel.width() + 1)));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - panel.height() + 1)));
+    at.setX(std::clamp(at.x(), screen.x(), std::max(screen.x(), screenRight - panel.width())));
+    at.setY(std::clamp(at.y(), screen.y(), std::max(screen.y(), screenBottom - panel.height())));
     return at;
 }
 

@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 15:20"_qs;
         QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 15:20"_qs;
         QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 15:20"_qs;
+        QTest::newRow("NaN is no figure") << qQNaN() << 0.0 << u"accent"_qs << u"—% · until 15:20"_qs;
     }
 
     void limitRowsCarryTheirFiguresAndTints()
@@ -167,16 +168,45 @@ private slots:
         QTRY_COMPARE(toggle->property("checked").toBool(), false); // the switch follows the truth
     }
 
-    void longTitlesAreElidedAndTheWidthHolds()
+    void longAndForeignTitlesKeepThePanelsWidth_data()
     {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("500 characters") << QString(500, u'x');
+        QTest::newRow("right to left") << u"\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd, \u05ea\u05e7\u05df \u05d0\u05ea \u05d4\u05d1\u05d3\u05d9\u05e7\u05d5\u05ea"_qs;
+        QTest::newRow("CJK") << QString(80, QChar(0x6F22));
+    }
+
+    void longAndForeignTitlesKeepThePanelsWidth()
+    {
+        QFETCH(QString, title);
         PanelScene scene;
         scene.build();
-        const QString longTitle = QString(500, u'x');
-        scene.addPendingResume(firstSession, longTitle, u"code/"_qs + QString(200, u'y'), 600);
+        scene.addPendingResume(firstSession, title, u"code/"_qs + QString(200, u'y'), 600);
         scene.showUsage(42, 10, 5);
         const QImage image = scene.grab();
         QCOMPARE(image.width(), 340);
         QVERIFY(image.height() < 1000);
+    }
+
+    void thePanelGoesNextToTheIconAndStaysOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("icon");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("expected");
+        const QPoint nowhere;
+        QTest::newRow("below an icon in a top panel") << QRect(1000, 0, 24, 24) << nowhere << QPoint(842, 28);
+        QTest::newRow("above an icon in a bottom panel") << QRect(1000, 776, 24, 24) << nowhere << QPoint(842, 272);
+        QTest::newRow("an icon in the corner: pushed onto the screen") << QRect(1270, 0, 10, 24) << nowhere << QPoint(940, 28);
+        QTest::newRow("no icon place: at the pointer") << QRect() << QPoint(600, 10) << QPoint(430, 18);
+        QTest::newRow("nothing known: the top right corner") << QRect() << nowhere << QPoint(932, 8);
+    }
+
+    void thePanelGoesNextToTheIconAndStaysOnTheScreen()
+    {
+        QFETCH(QRect, icon);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, expected);
+        QCOMPARE(PanelWindow::placement(QSize(340, 500), QRect(0, 0, 1280, 800), icon, pointer), expected);
     }
 
     void textsFollowTheLanguageAtOnce()
