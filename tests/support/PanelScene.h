@@ -105,11 +105,12 @@ struct PanelScene {
         QCoro::waitFor(state->refresh(false));
     }
 
-    void failWith(UsageCLIError::Kind kind)
+    void failWith(UsageCLIError error)
     {
-        fetcher->answer(std::unexpected(UsageCLIError{.kind = kind}));
+        fetcher->answer(std::unexpected(error));
         QCoro::waitFor(state->refresh(false));
     }
+    void failWith(UsageCLIError::Kind kind) { failWith(UsageCLIError{.kind = kind}); }
 
     void addPendingResume(const QString &session, const QString &title, const QString &project, qint64 resetInSeconds)
     {

@@ -6,6 +6,8 @@
 using namespace pacewise;
 using namespace pacewise::test;
 
+Q_DECLARE_METATYPE(pacewise::UsageCLIError)
+
 namespace {
 
 const QString firstSession = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
@@ -137,6 +139,44 @@ private slots:
         QVERIFY(writeFile(scene.claude(u"hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
         scene.guardController->refresh();
         QTRY_VERIFY(shown(scene.find(u"scriptsNotice"_qs)));
+    }
+
+    void eachFetchIssueIsToldInItsWords_data()
+    {
+        QTest::addColumn<UsageCLIError>("error");
+        QTest::addColumn<QString>("text");
+        using Kind = UsageCLIError::Kind;
+        QTest::newRow("claude failed: sign in") << UsageCLIError{.kind = Kind::commandFailed} << u"Sign in required"_qs;
+        QTest::newRow("claude missing: sign in") << UsageCLIError{.kind = Kind::cliNotFound} << u"Sign in required"_qs;
+        QTest::newRow("timed out: offline")
+            << UsageCLIError{.kind = Kind::processFailed, .runnerError = ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut}}
+            << u"Offline, retrying…"_qs;
+        QTest::newRow("garbage: unexpected") << UsageCLIError{.kind = Kind::invalidJSON} << u"Unexpected response, retrying…"_qs;
+    }
+
+    void eachFetchIssueIsToldInItsWords()
+    {
+        QFETCH(UsageCLIError, error);
+        QFETCH(QString, text);
+        PanelScene scene;
+        scene.build();
+        scene.window->view()->show();
+        scene.failWith(error);
+        QTRY_VERIFY(shown(scene.find(u"issue"_qs)));
+        QCOMPARE(textOf(scene.find(u"issue"_qs)), text);
+        QVERIFY(!shown(scene.find(u"guardError"_qs)));
+    }
+
+    void aGuardErrorIsShownUnderItsSwitch()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.window->view()->show();
+        QVERIFY(writeFile(scene.claude(u"settings.json"_qs), "{\"model\": "));
+        scene.guardController->setEnabled(true);
+        QTRY_VERIFY(shown(scene.find(u"guardError"_qs)));
+        QVERIFY(!textOf(scene.find(u"guardError"_qs)).isEmpty());
+        QCOMPARE(scene.find(u"guardSwitch"_qs)->property("checked").toBool(), false);
     }
 
     void throttlingIsShownOnlyWithoutFigures()
