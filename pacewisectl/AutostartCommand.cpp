@@ -36,15 +36,11 @@ void printJsonStatus(bool enabled, const QString &entry, QTextStream &out)
 int runAutostart(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
-    parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("autostart"), helpText, out, err, 1))
-        return *done;
-    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    if (action != u"on" && action != u"off" && action != u"status") {
-        err << "pacewisectl autostart: unknown action '" << action << "'; use on, off or status\n";
-        return usageError;
-    }
+    const auto parsed =
+        parseAction(parser, arguments, QStringLiteral("autostart"), helpText, switchActions(), out, err);
+    if (!parsed)
+        return parsed.error();
+    const QString &action = *parsed;
     const auto service = std::make_shared<XdgAutostartService>(XdgAutostartService::defaultDirectory(),
                                                                QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
                                                                XdgAutostartService::execLine({QCoreApplication::applicationFilePath(), QStringLiteral("daemon")}));

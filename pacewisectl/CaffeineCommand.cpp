@@ -38,15 +38,11 @@ constexpr int callTimeoutMilliseconds = 10'000;
 int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
-    parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("caffeine"), helpText, out, err, 1))
-        return *done;
-    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    if (action != u"on" && action != u"off" && action != u"status") {
-        err << "pacewisectl caffeine: unknown action '" << action << "'; use on, off or status\n";
-        return usageError;
-    }
+    const auto parsed =
+        parseAction(parser, arguments, QStringLiteral("caffeine"), helpText, switchActions(), out, err);
+    if (!parsed)
+        return parsed.error();
+    const QString &action = *parsed;
 
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {

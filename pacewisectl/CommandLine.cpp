@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ExitCode.h"
+#include "JsonOutput.h"
 
 #include <cmath>
 
@@ -26,6 +27,35 @@ std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringLis
         return usageError;
     }
     return std::nullopt;
+}
+
+std::expected<QString, int> parseAction(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
+                                        const char *helpText, const QStringList &actions, QTextStream &out, QTextStream &err,
+                                        const QString &jsonOnlyFor)
+{
+    // "on, off or status"
+    const QString choices = actions.size() < 2 ? actions.join(QString())
+                                               : actions.mid(0, actions.size() - 1).join(QStringLiteral(", ")) +
+                                                     QStringLiteral(" or ") + actions.constLast();
+    parser.addPositionalArgument(QStringLiteral("action"), choices);
+    parser.addOption(jsonOption());
+    if (const auto done = parseCommandLine(parser, arguments, command, helpText, out, err, 1))
+        return std::unexpected(*done);
+    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
+    if (!actions.contains(action)) {
+        err << "pacewisectl " << command << ": unknown action '" << action << "'; use " << choices << '\n';
+        return std::unexpected(usageError);
+    }
+    if (!jsonOnlyFor.isEmpty() && parser.isSet(QStringLiteral("json")) && action != jsonOnlyFor) {
+        err << "pacewisectl " << command << ": --json goes with " << jsonOnlyFor << " only\n";
+        return std::unexpected(usageError);
+    }
+    return action;
+}
+
+QStringList switchActions()
+{
+    return {QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("status")};
 }
 
 QCommandLineOption timeoutOption()

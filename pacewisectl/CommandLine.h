@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <expected>
 #include <optional>
 
 namespace pacewise::cli {
@@ -16,6 +17,17 @@ namespace pacewise::cli {
 std::optional<int> parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
                                     const QString &command, const char *helpText, QTextStream &out,
                                     QTextStream &err, qsizetype maximumPositional = 0);
+
+// For "pacewisectl <command> ACTION" with --json: parses (with help and
+// --json added) and returns the action, "status" when none is given, or
+// the exit code when the command is done already. With jsonOnlyFor set,
+// --json goes with that action only.
+std::expected<QString, int> parseAction(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
+                                        const char *helpText, const QStringList &actions, QTextStream &out, QTextStream &err,
+                                        const QString &jsonOnlyFor = {});
+
+// The actions of a switch: "on", "off" and "status".
+QStringList switchActions();
 
 // "--timeout SECONDS": how long to wait for claude.
 QCommandLineOption timeoutOption();

@@ -87,22 +87,13 @@ int report(const GuardOperations::Result &result, const GuardOperations &operati
 int runGuard(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status or reinstall"));
-    const QStringList actions{QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("status"),
-                              QStringLiteral("reinstall")};
-    parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 1))
-        return *done;
-    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    if (!actions.contains(action)) {
-        err << "pacewisectl guard: unknown action '" << action << "'; use on, off, status or reinstall\n";
-        return usageError;
-    }
+    const QStringList actions = switchActions() << QStringLiteral("reinstall");
+    const auto parsed =
+        parseAction(parser, arguments, QStringLiteral("guard"), helpText, actions, out, err, QStringLiteral("status"));
+    if (!parsed)
+        return parsed.error();
+    const QString &action = *parsed;
     const bool json = parser.isSet(QStringLiteral("json"));
-    if (json && action != u"status") {
-        err << "pacewisectl guard: --json goes with status only\n";
-        return usageError;
-    }
 
     const GuardOperations operations{
         .settingsPath = context.claudePaths.settingsFile(),

@@ -216,15 +216,11 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
 int runAutoContinue(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
-    parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("auto-continue"), autoContinueHelp, out, err, 1))
-        return *done;
-    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    if (action != u"on" && action != u"off" && action != u"status") {
-        err << "pacewisectl auto-continue: unknown action '" << action << "'; use on, off or status\n";
-        return usageError;
-    }
+    const auto parsed =
+        parseAction(parser, arguments, QStringLiteral("auto-continue"), autoContinueHelp, switchActions(), out, err);
+    if (!parsed)
+        return parsed.error();
+    const QString &action = *parsed;
     const SettingsFileManager settings;
     const QString settingsPath = context.claudePaths.settingsFile();
     const QString directory = context.claudePaths.resumeTicketDirectory();

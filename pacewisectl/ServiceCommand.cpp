@@ -195,20 +195,13 @@ int status(const Systemctl &systemctl, const CommandContext &context, bool json,
 int runService(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("install, uninstall or status"));
-    parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("service"), helpText, out, err, 1))
-        return *done;
-    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    if (action != u"install" && action != u"uninstall" && action != u"status") {
-        err << "pacewisectl service: unknown action '" << action << "'; use install, uninstall or status\n";
-        return usageError;
-    }
+    const QStringList actions{QStringLiteral("install"), QStringLiteral("uninstall"), QStringLiteral("status")};
+    const auto parsed =
+        parseAction(parser, arguments, QStringLiteral("service"), helpText, actions, out, err, QStringLiteral("status"));
+    if (!parsed)
+        return parsed.error();
+    const QString &action = *parsed;
     const bool json = parser.isSet(QStringLiteral("json"));
-    if (json && action != u"status") {
-        err << "pacewisectl service: --json goes with status only\n";
-        return usageError;
-    }
 
     const QString executable = QStandardPaths::findExecutable(
         QStringLiteral("systemctl"), context.environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts));
