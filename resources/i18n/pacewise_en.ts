@@ -183,6 +183,26 @@
       <source>Session continued</source>
       <translation>Session continued</translation>
     </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>Sign-in exited with code %1$d. Please try again.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>Couldn't launch the claude command. Check step 2 and try again.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>Sign-in timed out after 3 minutes. Close any leftover browser </translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>Sign-in finished, but the account still looks signed out. Please try again.</translation>
+    </message>
     <message id="percent">
       <source>%1$d%%</source>
       <translation>%1$d%%</translation>

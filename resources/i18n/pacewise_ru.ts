@@ -183,6 +183,26 @@
       <source>Session continued</source>
       <translation>Сессия продолжена</translation>
     </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>Команда claude не найдена. Установите приложение Claude для компьютера (в нём есть CLI) или отдельный Claude Code CLI и проверьте снова.</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>Вход завершился с кодом %1$d. Попробуйте ещё раз.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>Не удалось запустить команду claude. Проверьте шаг 2 и попробуйте снова.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>Время на вход истекло через 3 минуты. Закройте оставшуюся вкладку браузера и попробуйте снова.</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>Вход завершён, но аккаунт всё ещё выглядит неавторизованным. Попробуйте ещё раз.</translation>
+    </message>
     <message id="percent">
       <source>%1$d%%</source>
       <translation>%1$d%%</translation>

@@ -1,0 +1,179 @@
+#include "app/SignInCoordinator.h"
+#include "support/FakeScriptRunner.h"
+#include "support/TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <qcoro/qcorotask.h>
+
+#include <csignal>
+
+using namespace pacewise;
+using namespace pacewise::test;
+
+namespace {
+
+const QByteArray loginPrompt = "Opening browser to sign in…\nIf the browser didn't open, visit:\n"
+                               "https://claude.ai/oauth/authorize?code=true&state=abc\nPaste code here if prompted > ";
+
+// The coordinator over the fake claude, with a scenario of its own.
+struct SignIn {
+    QTemporaryDir dir;
+    QList<QUrl> opened;
+    bool signedIn = false;
+    std::unique_ptr<SignInCoordinator> coordinator;
+
+    QString scenario(const QString &file) const { return dir.filePath(u"scenario/"_qs + file); }
+
+    explicit SignIn(std::chrono::milliseconds timeout = std::chrono::seconds(30), bool withClaude = true)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, dir.filePath(u"scenario"_qs));
+        auto resolver = std::make_shared<FakeResolver>();
+        resolver->path = withClaude ? std::optional(QStringLiteral(FAKE_CLAUDE_DIR "/claude")) : std::nullopt;
+        coordinator = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
+            .resolver = resolver,
+            .authStatus = [this] { return std::optional(AuthStatus{.loggedIn = signedIn || QFile::exists(scenario(u"auth-status.stdout"_qs))}); },
+            .openUrl = [this](const QUrl &url) { opened << url; return true; },
+            .environment = environment,
+            .desktopBundleRoot = dir.filePath(u"Claude/claude-code"_qs),
+            .timeout = timeout,
+            .statusPoll = std::chrono::milliseconds(100),
+            .terminationGrace = std::chrono::milliseconds(300),
+        });
+    }
+
+    void waitUntilDone() { QTRY_VERIFY_WITH_TIMEOUT(!coordinator->isSigningIn(), 15'000); }
+};
+
+} // namespace
+
+class SignInTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aPastedCodeSignsIn()
+    {
+        SignIn signIn;
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.status-after"_qs), "{\"loggedIn\":true}"));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.coordinator->awaitingCode());
+        QCOMPARE(signIn.coordinator->signInUrl(), QUrl(u"https://claude.ai/oauth/authorize?code=true&state=abc"_qs));
+        QCOMPARE(signIn.opened, QList<QUrl>{signIn.coordinator->signInUrl()});
+        signIn.coordinator->submitCode(u"  the-code\n"_qs);
+        signIn.waitUntilDone();
+        QTRY_COMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::success);
+        QVERIFY(signIn.coordinator->signedIn());
+    }
+
+    void failuresSayWhatHappened_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a wrong code: exit 1") << u"wrong code"_qs << u"Sign-in exited with code 1. Please try again."_qs;
+        QTest::newRow("exit 2") << u"exit 2"_qs << u"Sign-in exited with code 2. Please try again."_qs;
+        QTest::newRow("exit 0, still signed out") << u"exit 0"_qs
+                                                  << u"Sign-in finished, but the account still looks signed out. Please try again."_qs;
+        QTest::newRow("claude missing") << u"missing"_qs
+                                        << u"The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) "
+                                           "or the standalone Claude Code CLI, then check again."_qs;
+        QTest::newRow("hangs: time-out") << u"hangs"_qs
+                                         << u"Sign-in timed out after 3 minutes. Close any leftover browser tab and try again."_qs;
+    }
+
+    void failuresSayWhatHappened()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, message);
+        SignIn signIn(setUp == u"hangs" ? std::chrono::milliseconds(500) : std::chrono::seconds(30), setUp != u"missing");
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        if (setUp == u"wrong code")
+            QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        if (setUp == u"exit 2")
+            QVERIFY(writeFile(signIn.scenario(u"auth-login.exit"_qs), "2"));
+        if (setUp == u"hangs") {
+            QVERIFY(writeFile(signIn.scenario(u"auth-login.delay"_qs), "30"));
+            QVERIFY(writeFile(signIn.scenario(u"auth-login.ignore-term"_qs), ""));
+        }
+        signIn.coordinator->signInWithBrowser();
+        if (setUp == u"wrong code") {
+            QTRY_VERIFY(signIn.coordinator->awaitingCode());
+            signIn.coordinator->submitCode(u"not-it"_qs);
+        }
+        signIn.waitUntilDone();
+        QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::failure);
+        QCOMPARE(signIn.coordinator->outcomeMessage(), message);
+    }
+
+    void cancellingEndsTheCommandWithoutAnError()
+    {
+        SignIn signIn;
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.coordinator->awaitingCode());
+        signIn.coordinator->cancel();
+        signIn.waitUntilDone();
+        QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::none);
+        QCOMPARE(signIn.coordinator->outcomeMessage(), QString());
+    }
+
+    void signingInElsewhereEndsTheWait()
+    {
+        SignIn signIn;
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.coordinator->awaitingCode());
+        signIn.signedIn = true; // the browser finished on another machine
+        signIn.waitUntilDone();
+        QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::success);
+    }
+
+    void onlyHttpsLinksAreOpened()
+    {
+        SignIn signIn;
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), "visit: http://evil.example/login\nPaste code here if prompted > "));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.coordinator->awaitingCode());
+        QVERIFY(signIn.opened.isEmpty());
+        QCOMPARE(signIn.coordinator->signInUrl(), QUrl());
+        signIn.coordinator->cancel();
+        signIn.waitUntilDone();
+    }
+
+    void closingTheWindowLeavesNothingRunning()
+    {
+        SignIn signIn;
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.ignore-term"_qs), ""));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.coordinator->awaitingCode());
+        const pid_t claude = pid_t(readFile(signIn.scenario(u"auth-login.pid"_qs)).trimmed().toLongLong());
+        QVERIFY(claude > 0);
+        QCOMPARE(::kill(claude, 0), 0);
+        signIn.coordinator.reset(); // the onboarding window closes mid-flow
+        QCOMPARE(::kill(claude, 0), -1); // gone, and reaped
+        QCOMPARE(errno, ESRCH);
+    }
+
+    void theFlowFollowsWhereClaudeWasFound()
+    {
+        SignIn signIn;
+        QCoro::waitFor(signIn.coordinator->detect());
+        QCOMPARE(signIn.coordinator->suggestedFlow(), SignInCoordinator::Flow::cli);
+        SignIn none(std::chrono::seconds(30), false);
+        QCoro::waitFor(none.coordinator->detect());
+        QCOMPARE(none.coordinator->suggestedFlow(), SignInCoordinator::Flow::none);
+        QCOMPARE(none.coordinator->signedIn(), false);
+    }
+};
+
+QTEST_GUILESS_MAIN(SignInTest)
+#include "tst_signin.moc"
