@@ -79,5 +79,15 @@ int main(int argc, char *argv[])
         setUp(scene);
         saved = scene.grab().save(folder.filePath(name + QStringLiteral(".png"))) && saved;
     }
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ru")}) {
+        Scene scene;
+        scene.build();
+        scene.locale->setLanguage(language);
+        scene.buildSettings();
+        scene.morning->setEnabled(true);
+        scene.settings->show();
+        QTest::qWait(400); // the switches' animations
+        saved = scene.settings->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;
+    }
     return saved ? 0 : 1;
 }

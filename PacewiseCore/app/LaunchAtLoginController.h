@@ -24,9 +24,9 @@ public:
     bool requiresApproval() const { return m_status == LoginItemService::Status::requiresApproval; }
     bool hasError() const { return m_hasError; }
 
-    void refresh();
+    Q_INVOKABLE void refresh();
     // True on success or when nothing had to change.
-    bool setEnabled(bool on);
+    Q_INVOKABLE bool setEnabled(bool on);
 
 signals:
     void changed();

@@ -1,7 +1,11 @@
 #include "TrayApplication.h"
 
 #include "PacewiseCoreInfo.h"
+#include "app/AppConfiguration.h"
 #include "system/Logging.h"
+#include "system/LoginItemService.h"
+
+#include <QCoreApplication>
 
 namespace pacewise {
 
@@ -35,6 +39,7 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
 TrayApplication::~TrayApplication()
 {
     // The windows read the services' state: they go first.
+    m_settingsWindow.reset();
     m_tray.reset();
     m_panel.reset();
     m_model.reset();
@@ -54,12 +59,45 @@ void TrayApplication::buildInterface()
                                    QString::fromLatin1(PacewiseCoreInfo::version)),
         .settingsManager = SettingsFileManager(),
     });
+    m_updater = std::make_unique<UpdaterController>(UpdaterController::Options{
+        .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),
+        .runningVersion = QString::fromLatin1(PacewiseCoreInfo::version),
+    });
+    m_launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
+        XdgAutostartService::defaultDirectory(), QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
+        XdgAutostartService::execLine({QCoreApplication::applicationFilePath()})));
+    m_settingsModel = std::make_unique<SettingsModel>(
+        SettingsModel::Objects{state, m_services->morningStarter(), m_updater.get()});
     m_model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state, .locale = &m_locale});
-    m_panel = std::make_unique<PanelWindow>(
-        PanelWindow::Objects{m_model.get(), m_guardController.get(), m_services->caffeine(), &m_locale});
+    m_panel = std::make_unique<PanelWindow>(PanelWindow::Objects{
+        .model = m_model.get(),
+        .guardController = m_guardController.get(),
+        .caffeine = m_services->caffeine(),
+        .locale = &m_locale,
+        .openSettings = [this] { openSettings(); },
+    });
     m_tray = std::make_unique<TrayController>(
-        TrayController::Objects{state, m_model.get(), m_panel.get(), &m_locale}, m_dependencies.sessionBus);
+        TrayController::Objects{state, m_model.get(), m_panel.get(), &m_locale, [this] { openSettings(); }},
+        m_dependencies.sessionBus);
     qCInfo(lcLifecycle, "Pacewise started (tray only)");
+}
+
+void TrayApplication::openSettings()
+{
+    if (!m_settingsWindow) {
+        m_settingsWindow = std::make_unique<QmlWindow>(
+            QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, &m_locale,
+            QList<std::pair<QString, QObject *>>{
+                {QStringLiteral("appState"), m_services->appState()},
+                {QStringLiteral("guardController"), m_guardController.get()},
+                {QStringLiteral("morningStarter"), m_services->morningStarter()},
+                {QStringLiteral("launchAtLogin"), m_launchAtLogin.get()},
+                {QStringLiteral("updater"), m_updater.get()},
+                {QStringLiteral("settingsModel"), m_settingsModel.get()},
+            });
+    }
+    m_launchAtLogin->refresh();
+    m_settingsWindow->show();
 }
 
 } // namespace pacewise

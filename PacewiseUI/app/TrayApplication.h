@@ -2,9 +2,13 @@
 
 #include "app/BackgroundServices.h"
 #include "app/GuardController.h"
+#include "app/LaunchAtLoginController.h"
+#include "app/UpdaterController.h"
 #include "i18n/LocaleManager.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
+#include "settings/SettingsModel.h"
+#include "windows/QmlWindow.h"
 #include "system/PowerAssertions.h"
 #include "system/SleepWakeSource.h"
 #include "tray/TrayController.h"
@@ -35,6 +39,8 @@ public:
     void start();
     PanelWindow *panel() const { return m_panel.get(); }
 
+    void openSettings();
+
 private:
     void buildInterface();
 
@@ -43,6 +49,10 @@ private:
     LogindSleepWakeSource m_wake;
     std::unique_ptr<BackgroundServices> m_services;
     std::unique_ptr<GuardController> m_guardController;
+    std::unique_ptr<UpdaterController> m_updater;
+    std::unique_ptr<LaunchAtLoginController> m_launchAtLogin;
+    std::unique_ptr<SettingsModel> m_settingsModel;
+    std::unique_ptr<QmlWindow> m_settingsWindow; // made when first opened
     std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<PanelWindow> m_panel;
     std::unique_ptr<TrayController> m_tray;

@@ -17,6 +17,8 @@ namespace pacewise {
 PanelWindow::PanelWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_view(std::make_unique<QQuickView>())
+    , m_openSettings(std::move(objects.openSettings))
+    , m_openOnboarding(std::move(objects.openOnboarding))
 {
     m_view->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_view->setResizeMode(QQuickView::SizeViewToRootObject);
@@ -83,6 +85,20 @@ void PanelWindow::toggleNear(const QRect &trayIcon, const QPoint &pointer)
         hide();
     else
         showNear(trayIcon, pointer);
+}
+
+void PanelWindow::openSettings()
+{
+    hide();
+    if (m_openSettings)
+        m_openSettings();
+}
+
+void PanelWindow::openOnboarding()
+{
+    hide();
+    if (m_openOnboarding)
+        m_openOnboarding();
 }
 
 bool PanelWindow::hasThemeIcon(const QString &name) const

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 
 class QQuickView;
@@ -20,8 +21,7 @@ class PanelModel;
 // loses focus. QML reaches it as `panel`.
 class PanelWindow : public QObject {
     Q_OBJECT
-    // Onboarding and the settings window come with their own work; until then
-    // the panel offers neither rather than a button that leads nowhere.
+    // Where the application has no such window, no button leads to one.
     Q_PROPERTY(bool canSignIn READ canSignIn CONSTANT)
     Q_PROPERTY(bool canOpenSettings READ canOpenSettings CONSTANT)
 
@@ -31,13 +31,15 @@ public:
         GuardController *guardController;
         CaffeineController *caffeine;
         LocaleManager *locale;
+        std::function<void()> openSettings = nullptr;
+        std::function<void()> openOnboarding = nullptr;
     };
 
     explicit PanelWindow(Objects objects, QObject *parent = nullptr);
     ~PanelWindow() override;
 
-    bool canSignIn() const { return false; }
-    bool canOpenSettings() const { return false; }
+    bool canSignIn() const { return bool(m_openOnboarding); }
+    bool canOpenSettings() const { return bool(m_openSettings); }
 
     bool isVisible() const;
     // Next to the tray icon when its place is known, else at the pointer,
@@ -48,8 +50,8 @@ public:
 
     Q_INVOKABLE void hide();
     Q_INVOKABLE void quit();
-    Q_INVOKABLE void openSettings() {}
-    Q_INVOKABLE void openOnboarding() {}
+    Q_INVOKABLE void openSettings();
+    Q_INVOKABLE void openOnboarding();
     // Whether the desktop's icon theme draws this freedesktop icon name.
     Q_INVOKABLE bool hasThemeIcon(const QString &name) const;
 
@@ -58,6 +60,8 @@ public:
 
 private:
     std::unique_ptr<QQuickView> m_view;
+    std::function<void()> m_openSettings;
+    std::function<void()> m_openOnboarding;
 };
 
 } // namespace pacewise

@@ -114,6 +114,8 @@ void TrayController::retranslate()
     m_menu->clear();
     connect(m_menu->addAction(UIStrings::text("menu.open", "Open Pacewise")), &QAction::triggered, this,
             [this] { m_objects.panel->showNear(m_icon->geometry(), QCursor::pos()); });
+    if (m_objects.openSettings)
+        connect(m_menu->addAction(UIStrings::text("controls.settings", "Settings…")), &QAction::triggered, this, m_objects.openSettings);
     m_menu->addSeparator();
     connect(m_menu->addAction(UIStrings::text("quit", "Quit")), &QAction::triggered, m_objects.panel, &PanelWindow::quit);
     update();

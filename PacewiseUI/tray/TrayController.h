@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 #include <memory>
 
@@ -20,7 +21,7 @@ class PanelWindow;
 
 // The icon in the system tray: the figure coloured by the worst window, the
 // summary as its tooltip, a click for the panel and a context menu (Open,
-// Quit) for trays that keep left clicks to themselves. A tray started at
+// Settings…, Quit) for trays that keep left clicks to themselves. A tray started at
 // login may come up after Pacewise, and Qt asks only once whether there is
 // one, so the icon is made only once a StatusNotifierWatcher is there (or,
 // failing one, after a while for an XEmbed tray); until then the panel is
@@ -33,6 +34,7 @@ public:
         PanelModel *model;
         PanelWindow *panel;
         LocaleManager *locale;
+        std::function<void()> openSettings = nullptr;
     };
 
     explicit TrayController(Objects objects, QDBusConnection sessionBus = QDBusConnection::sessionBus(),

@@ -251,6 +251,86 @@
       <source>Waiting before another retry</source>
       <translation>Waiting before another retry</translation>
     </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>Check for Updates…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Not affiliated with Anthropic.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>Update to %1$@</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>Check again</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>Checking for updates…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>Couldn't check for updates</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>Updates come from your package manager.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>You're on the latest version</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>Version %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>Auto-continue runs after long resets</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>Turn on Endrun for this — it's what records the sessions to continue.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>Language</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>System (default)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>Launch at login</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>Pacewise needs to be running to watch over overnight resets.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>Couldn't update the launch-at-login setting.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>Start the limit window every morning</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Keep the window rolling after every reset</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</translation>
+    </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
       <translation>Claude Code wasn't found; will retry</translation>
@@ -258,6 +338,14 @@
     <message id="settings.general.morningKick.failed">
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>Attempt at %1$@ failed; will retry</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>Next: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>Start now</translation>
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
@@ -270,6 +358,38 @@
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
       <translation>Window started at %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>Time</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>until</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>Show the percentage in the tray</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>Off shows just the icon, in the colour of the most used window.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>About</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>General</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>Settings</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

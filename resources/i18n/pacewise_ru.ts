@@ -251,6 +251,86 @@
       <source>Waiting before another retry</source>
       <translation>Ждём перед следующей попыткой</translation>
     </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>Проверить обновления…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Не связано с Anthropic.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>Обновить до %1$@</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>Проверить снова</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>Проверяем обновления…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>Не удалось проверить обновления</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>Обновления приходят через ваш менеджер пакетов.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>У вас последняя версия</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>Версия %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>Продолжать работу после долгих сбросов</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>Pacewise снова запустит `claude --resume` в фоне, как только сбросится недельный лимит.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>Для этого включите Endrun — именно он запоминает сессии, которые нужно продолжить.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>Язык</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>Системный (по умолчанию)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>Запускать при входе в систему</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>Pacewise должен работать, чтобы следить за ночными сбросами.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>Не удалось изменить запуск при входе в систему.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>Запускать окно лимита каждое утро</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Продолжать окно после каждого сброса</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Повторяет приветствие при каждом сбросе пятичасового окна, так что до следующего сброса всегда меньше пяти часов. Останавливается в конечное время; поставьте его равным времени начала, чтобы работать круглосуточно.</translation>
+    </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
       <translation>Claude Code не найден; попробуем ещё раз</translation>
@@ -258,6 +338,14 @@
     <message id="settings.general.morningKick.failed">
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>Попытка в %1$@ не удалась; попробуем ещё раз</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>Следующий: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>Запустить сейчас</translation>
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
@@ -270,6 +358,38 @@
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
       <translation>Окно запущено в %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>Время</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>до</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>В выбранное время Pacewise отправляет Claude Code короткое приветствие, чтобы пятичасовое окно началось — и сбросилось — пораньше. Пропускается, если окно уже идёт.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>Показывать процент в трее</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>Если выключено, виден только значок в цвете самого заполненного окна.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>О программе</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>Основные</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>Настройки</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

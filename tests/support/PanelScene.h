@@ -7,6 +7,11 @@
 #include "app/AppState.h"
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
+#include "app/LaunchAtLoginController.h"
+#include "app/MorningStarterController.h"
+#include "app/UpdaterController.h"
+#include "settings/SettingsModel.h"
+#include "windows/QmlWindow.h"
 #include "i18n/LocaleManager.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
@@ -49,11 +54,17 @@ struct PanelScene {
     std::unique_ptr<LocaleManager> locale;
     std::unique_ptr<PanelModel> model;
     std::unique_ptr<PanelWindow> window;
+    std::unique_ptr<MorningStarterController> morning;
+    std::unique_ptr<UpdaterController> updater;
+    std::unique_ptr<LaunchAtLoginController> launchAtLogin;
+    std::unique_ptr<SettingsModel> settingsModel;
+    std::unique_ptr<QmlWindow> settings;
 
     // The scene graph hands its textures to deleteLater, which only an
     // event loop runs: run it, so that nothing is left behind.
     ~PanelScene()
     {
+        settings.reset();
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -92,6 +103,40 @@ struct PanelScene {
         window = std::make_unique<PanelWindow>(
             PanelWindow::Objects{model.get(), guardController.get(), caffeine.get(), locale.get()});
         QTRY_VERIFY(!guardController->busy());
+    }
+
+    // The settings window over the same state, with the morning kickstart
+    // greeting through the fake runner and autostart in the scratch home.
+    void buildSettings(const QUrl &updateFeed = {})
+    {
+        morning = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+            .defaults = &defaults,
+            .starter = std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+                .resolver = std::make_shared<FakeResolver>(), .runner = runner, .environment = QProcessEnvironment(),
+                .lockFile = home.filePath(QStringLiteral("kickstart.lock"))}),
+            .usageProvider = [] { return MorningStarterController::Usage{}; },
+            .refreshUsage = []() -> QCoro::Task<> { co_return; },
+            .autostart = false,
+            .now = [this] { return now; },
+            .zone = QTimeZone::utc(),
+        });
+        updater = std::make_unique<UpdaterController>(UpdaterController::Options{.feedUrl = updateFeed, .runningVersion = QStringLiteral("0.1.0")});
+        launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
+            home.filePath(QStringLiteral("autostart")), QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
+        settingsModel = std::make_unique<SettingsModel>(SettingsModel::Objects{state.get(), morning.get(), updater.get()});
+        settings = std::make_unique<QmlWindow>(
+            QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, locale.get(),
+            QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), state.get()},
+                                                 {QStringLiteral("guardController"), guardController.get()},
+                                                 {QStringLiteral("morningStarter"), morning.get()},
+                                                 {QStringLiteral("launchAtLogin"), launchAtLogin.get()},
+                                                 {QStringLiteral("updater"), updater.get()},
+                                                 {QStringLiteral("settingsModel"), settingsModel.get()}});
+    }
+
+    QQuickItem *findInSettings(const QString &objectName) const
+    {
+        return settings->view()->rootObject()->findChild<QQuickItem *>(objectName);
     }
 
     // The usage the next refresh brings: five-hour, weekly and one model.

@@ -263,6 +263,55 @@ private slots:
         QVERIFY(!scene.defaults.contains(u"appLanguage"_qs));
     }
 
+    // The switches change what the daemon and pacewisectl read: the same
+    // settings keys and the same autostart entry.
+    void settingsSwitchesChangeTheSharedSettings()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.buildSettings();
+        scene.settings->show();
+        const auto flip = [&](const QString &name) {
+            QQuickItem *toggle = scene.findInSettings(name);
+            QVERIFY2(toggle, qPrintable(name));
+            toggle->setProperty("checked", !toggle->property("checked").toBool());
+            QMetaObject::invokeMethod(toggle, "toggled");
+        };
+
+        flip(u"percentageSwitch"_qs);
+        QCOMPARE(scene.defaults.value(u"showMenuBarPercentage"_qs).toBool(), false);
+
+        flip(u"morningSwitch"_qs);
+        QCOMPARE(scene.defaults.value(u"morningStartEnabled"_qs).toBool(), true);
+        QQuickItem *hour = scene.findInSettings(u"morningTime"_qs)->findChild<QQuickItem *>(u"hour"_qs);
+        hour->setProperty("value", 6);
+        QMetaObject::invokeMethod(hour, "valueModified");
+        QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
+        QTRY_COMPARE(scene.settingsModel->morningStatus().value(0), u"Next: mon 06:00"_qs);
+
+        flip(u"launchAtLoginSwitch"_qs);
+        QVERIFY(readFile(scene.home.filePath(u"autostart/pacewise.desktop"_qs)).contains("Exec=/usr/bin/pacewise"));
+
+        QVERIFY(shown(scene.findInSettings(u"autoContinueNeedsEndrun"_qs))); // Endrun is off
+        flip(u"autoContinueSwitch"_qs);
+        QTRY_VERIFY(scene.state->autoContinueEnabled());
+        QVERIFY(readFile(scene.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
+
+        scene.locale->setLanguage(u"ru"_qs);
+        QTRY_COMPARE(scene.settings->view()->title(), u"Настройки"_qs);
+        QCOMPARE(scene.defaults.value(u"appLanguage"_qs).toString(), u"ru"_qs);
+    }
+
+    void theAboutTabSaysWhereUpdatesComeFrom()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.buildSettings(); // no feed: the package manager
+        scene.settings->show();
+        QCOMPARE(textOf(scene.findInSettings(u"version"_qs)), u"Version 0.1.0"_qs);
+        QCOMPARE(textOf(scene.findInSettings(u"updateStatus"_qs)), u"Updates come from your package manager."_qs);
+    }
+
     void theScaleDoublesThePicture()
     {
         if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")

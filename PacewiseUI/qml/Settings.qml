@@ -1,0 +1,221 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The settings window: General and About. Context: strings, appState,
+// guardController, morningStarter, launchAtLogin, updater, settingsModel.
+Pane {
+    id: root
+    width: 480
+    padding: 16
+    LayoutMirroring.enabled: strings.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    readonly property color warningColor: "#c8660a"
+    readonly property color errorColor: "#d32f2f"
+    // UpdaterController.CheckResult
+    readonly property int checkIdle: 0
+    readonly property int checkRunning: 1
+    readonly property int upToDate: 2
+    readonly property int checkFailed: 3
+    readonly property int updateAvailable: 4
+
+    function tr(key, english) { return strings.text(key, english, strings.revision) }
+    function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
+
+    component Caption: Label {
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
+        font.pixelSize: 11
+        color: root.palette.placeholderText
+    }
+
+    component SettingSwitch: RowLayout {
+        property alias text: title.text
+        property alias checked: toggle.checked
+        property alias toggleEnabled: toggle.enabled
+        property alias toggleName: toggle.objectName
+        signal toggled(bool checked)
+        Layout.fillWidth: true
+        Label {
+            id: title
+            Layout.fillWidth: true
+            wrapMode: Text.Wrap
+        }
+        Switch {
+            id: toggle
+            Accessible.name: title.text
+            onToggled: parent.toggled(checked)
+        }
+    }
+
+    ColumnLayout {
+        width: root.availableWidth
+        spacing: 8
+
+        TabBar {
+            id: tabs
+            Layout.fillWidth: true
+            TabButton { text: root.tr("settings.tab.general", "General") }
+            TabButton { objectName: "aboutTab"; text: root.tr("settings.tab.about", "About") }
+        }
+
+        StackLayout {
+            Layout.fillWidth: true
+            currentIndex: tabs.currentIndex
+
+            // General
+            ColumnLayout {
+                spacing: 6
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Label {
+                        Layout.fillWidth: true
+                        text: root.tr("settings.general.language", "Language")
+                    }
+                    LanguagePicker { objectName: "languagePicker" }
+                }
+
+                SettingSwitch {
+                    toggleName: "percentageSwitch"
+                    text: root.tr("settings.general.showMenuBarPercentage", "Show the percentage in the tray")
+                    checked: appState.showMenuBarPercentage
+                    onToggled: checked => appState.showMenuBarPercentage = checked
+                }
+                Caption { text: root.tr("settings.general.showMenuBarPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
+
+                SettingSwitch {
+                    toggleName: "launchAtLoginSwitch"
+                    text: root.tr("settings.general.launchAtLogin", "Launch at login")
+                    checked: launchAtLogin.isEnabled
+                    onToggled: checked => launchAtLogin.setEnabled(checked)
+                }
+                Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
+                Caption {
+                    visible: launchAtLogin.hasError
+                    color: root.errorColor
+                    text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
+                }
+
+                SettingSwitch {
+                    toggleName: "autoContinueSwitch"
+                    text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")
+                    checked: appState.autoContinueEnabled
+                    toggleEnabled: !appState.isUpdatingAutoContinue
+                    onToggled: checked => settingsModel.setAutoContinue(checked)
+                }
+                Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Pacewise will re-run `claude --resume` in the background once your weekly limit resets.") }
+                Caption {
+                    objectName: "autoContinueNeedsEndrun"
+                    visible: !guardController.enabled
+                    color: root.warningColor
+                    text: root.tr("settings.general.autoContinueRequiresEndrun", "Turn on Endrun for this — it's what records the sessions to continue.")
+                }
+                Caption {
+                    visible: appState.autoContinueSettingsError.length > 0
+                    color: root.errorColor
+                    text: appState.autoContinueSettingsError
+                }
+
+                MenuSeparator { Layout.fillWidth: true }
+
+                SettingSwitch {
+                    toggleName: "morningSwitch"
+                    text: root.tr("settings.general.morningKick", "Start the limit window every morning")
+                    checked: morningStarter.enabled
+                    onToggled: checked => morningStarter.enabled = checked
+                }
+                Caption { text: root.tr("settings.general.morningKickCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
+                RowLayout {
+                    Label { text: root.tr("settings.general.morningKick.time", "Time") }
+                    TimeField {
+                        objectName: "morningTime"
+                        hour: settingsModel.morningHour
+                        minute: settingsModel.morningMinute
+                        onEdited: (hour, minute) => settingsModel.setMorningTime(hour, minute)
+                    }
+                    Item { Layout.fillWidth: true }
+                    Button {
+                        text: root.tr("settings.general.morningKick.runNow", "Start now")
+                        enabled: !morningStarter.isRunning
+                        onClicked: settingsModel.runMorningNow()
+                    }
+                }
+                SettingSwitch {
+                    toggleName: "chainSwitch"
+                    text: root.tr("settings.general.morningKick.chain", "Keep the window rolling after every reset")
+                    checked: morningStarter.chainEnabled
+                    onToggled: checked => morningStarter.chainEnabled = checked
+                }
+                RowLayout {
+                    Label { text: root.tr("settings.general.morningKick.until", "until") }
+                    TimeField {
+                        hour: settingsModel.chainEndHour
+                        minute: settingsModel.chainEndMinute
+                        onEdited: (hour, minute) => settingsModel.setChainEndTime(hour, minute)
+                    }
+                }
+                Caption { text: root.tr("settings.general.morningKick.chainCaption", "Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.") }
+                Repeater {
+                    model: settingsModel.morningStatus
+                    delegate: Label {
+                        Layout.fillWidth: true
+                        text: modelData
+                        font.pixelSize: 12
+                        wrapMode: Text.Wrap
+                    }
+                }
+            }
+
+            // About
+            ColumnLayout {
+                spacing: 8
+                Label {
+                    text: "Pacewise"
+                    font.pixelSize: 20
+                    font.weight: Font.DemiBold
+                }
+                Label {
+                    objectName: "version"
+                    text: root.trf("settings.about.version", "Version %1$@", [settingsModel.version])
+                }
+                Label { text: root.tr("settings.about.disclaimer", "Not affiliated with Anthropic.") }
+
+                // The update control
+                RowLayout {
+                    BusyIndicator {
+                        visible: updater.checkResult === root.checkRunning
+                        running: visible
+                        implicitWidth: 20
+                        implicitHeight: 20
+                    }
+                    Label {
+                        objectName: "updateStatus"
+                        text: updater.checkResult === root.checkRunning ? root.tr("settings.about.updateStatus.checking", "Checking for updates…")
+                            : updater.checkResult === root.upToDate ? "✔ " + root.tr("settings.about.updateStatus.upToDate", "You're on the latest version")
+                            : updater.checkResult === root.checkFailed ? "⚠ " + root.tr("settings.about.updateStatus.failed", "Couldn't check for updates")
+                            : updater.checkResult === root.updateAvailable || updater.checkResult === root.checkIdle ? ""
+                            : root.tr("settings.about.updateStatus.packageManager", "Updates come from your package manager.")
+                        visible: text.length > 0
+                    }
+                    Button {
+                        visible: updater.checkResult === root.checkIdle
+                        text: root.tr("settings.about.checkForUpdates", "Check for Updates…")
+                        onClicked: settingsModel.checkForUpdates()
+                    }
+                    Button {
+                        visible: updater.checkResult === root.upToDate || updater.checkResult === root.checkFailed
+                        text: root.tr("settings.about.updateStatus.checkAgain", "Check again")
+                        onClicked: settingsModel.checkForUpdates()
+                    }
+                    Button {
+                        visible: updater.checkResult === root.updateAvailable
+                        text: root.trf("settings.about.updateStatus.available", "Update to %1$@", [updater.offeredVersion])
+                        onClicked: settingsModel.showFoundUpdate()
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,81 @@
+#include "SettingsModel.h"
+
+#include "PacewiseCoreInfo.h"
+#include "app/AppState.h"
+#include "app/MorningStarterController.h"
+#include "app/UpdaterController.h"
+#include "i18n/UIStrings.h"
+#include "usage/UsageResetFormatter.h"
+
+#include <QDesktopServices>
+#include <QPointer>
+
+namespace pacewise {
+
+SettingsModel::SettingsModel(Objects objects, QObject *parent)
+    : QObject(parent)
+    , m_objects(objects)
+{
+    connect(m_objects.morningStarter, &MorningStarterController::settingsChanged, this, &SettingsModel::morningChanged);
+    connect(m_objects.morningStarter, &MorningStarterController::stateChanged, this, &SettingsModel::morningChanged);
+}
+
+int SettingsModel::morningHour() const { return m_objects.morningStarter->time().hour; }
+int SettingsModel::morningMinute() const { return m_objects.morningStarter->time().minute; }
+int SettingsModel::chainEndHour() const { return m_objects.morningStarter->chainEndTime().hour; }
+int SettingsModel::chainEndMinute() const { return m_objects.morningStarter->chainEndTime().minute; }
+
+QStringList SettingsModel::morningStatus() const
+{
+    const MorningStarterController *morning = m_objects.morningStarter;
+    QStringList lines;
+    if (const QString status = morning->statusText(); !status.isEmpty())
+        lines << status;
+    if (const auto next = morning->nextRunDate(); next && !morning->isRunning()) {
+        lines << UIStrings::format("settings.general.morningKick.next", "Next: %1$@",
+                                   {UsageResetFormatter::string(*next, true, QLocale(), QTimeZone::systemTimeZone())});
+    }
+    return lines;
+}
+
+QString SettingsModel::version() const
+{
+    return QString::fromLatin1(PacewiseCoreInfo::version);
+}
+
+void SettingsModel::setMorningTime(int hour, int minute)
+{
+    m_objects.morningStarter->setTime(MorningStartTime::clamped(hour, minute));
+}
+
+void SettingsModel::setChainEndTime(int hour, int minute)
+{
+    m_objects.morningStarter->setChainEndTime(MorningStartTime::clamped(hour, minute));
+}
+
+void SettingsModel::runMorningNow()
+{
+    [](QPointer<MorningStarterController> morning) -> QCoro::Task<> { co_await morning->runNow(); }(
+        m_objects.morningStarter);
+}
+
+void SettingsModel::setAutoContinue(bool on)
+{
+    [](QPointer<AppState> state, bool on) -> QCoro::Task<> { co_await state->setAutoContinueEnabled(on); }(
+        m_objects.state, on);
+}
+
+void SettingsModel::checkForUpdates()
+{
+    [](QPointer<UpdaterController> updater) -> QCoro::Task<> { co_await updater->check(); }(m_objects.updater);
+}
+
+void SettingsModel::showFoundUpdate()
+{
+    // Only ever the https page the feed named; nothing is downloaded.
+    const QUrl page = m_objects.updater->releasePage();
+    if (page.scheme() == u"https")
+        QDesktopServices::openUrl(page);
+}
+
+} // namespace pacewise

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace pacewise {
+
+class AppState;
+class MorningStarterController;
+class UpdaterController;
+
+// What the settings window reads and changes beyond the controllers' own
+// properties: the morning times as hours and minutes, the status lines, and
+// the asynchronous calls QML cannot make itself.
+class SettingsModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int morningHour READ morningHour NOTIFY morningChanged)
+    Q_PROPERTY(int morningMinute READ morningMinute NOTIFY morningChanged)
+    Q_PROPERTY(int chainEndHour READ chainEndHour NOTIFY morningChanged)
+    Q_PROPERTY(int chainEndMinute READ chainEndMinute NOTIFY morningChanged)
+    Q_PROPERTY(QStringList morningStatus READ morningStatus NOTIFY morningChanged)
+    Q_PROPERTY(QString version READ version CONSTANT)
+
+public:
+    struct Objects {
+        AppState *state;
+        MorningStarterController *morningStarter;
+        UpdaterController *updater;
+    };
+
+    explicit SettingsModel(Objects objects, QObject *parent = nullptr);
+
+    int morningHour() const;
+    int morningMinute() const;
+    int chainEndHour() const;
+    int chainEndMinute() const;
+    // The result of the last greeting and the next one, as lines.
+    QStringList morningStatus() const;
+    QString version() const;
+
+    Q_INVOKABLE void setMorningTime(int hour, int minute);
+    Q_INVOKABLE void setChainEndTime(int hour, int minute);
+    Q_INVOKABLE void runMorningNow();
+    Q_INVOKABLE void setAutoContinue(bool on);
+    Q_INVOKABLE void checkForUpdates();
+    // The release notes of the offered version, in the browser.
+    Q_INVOKABLE void showFoundUpdate();
+
+signals:
+    void morningChanged();
+
+private:
+    Objects m_objects;
+};
+
+} // namespace pacewise
