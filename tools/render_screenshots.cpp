@@ -89,5 +89,22 @@ int main(int argc, char *argv[])
         QTest::qWait(400); // the switches' animations
         saved = scene.settings->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;
     }
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ru")}) {
+        for (const int step : {2, 3}) {
+            Scene scene;
+            scene.build();
+            scene.locale->setLanguage(language);
+            scene.buildSettings();
+            scene.buildOnboarding(QStringLiteral("/usr/bin/claude"));
+            if (step == 3)
+                scene.onboarding->setFlow(QStringLiteral("desktop"));
+            for (int next = 1; next < step; ++next)
+                scene.onboarding->next();
+            scene.onboardingWindow->show();
+            QTest::qWait(400);
+            saved = scene.onboardingWindow->view()->grabWindow().save(
+                        folder.filePath(QStringLiteral("onboarding-%1-step%2.png").arg(language).arg(step))) && saved;
+        }
+    }
     return saved ? 0 : 1;
 }

@@ -5,7 +5,12 @@
 #include "system/Logging.h"
 #include "system/LoginItemService.h"
 
+#include "claude/AuthService.h"
+#include "system/ScriptRunner.h"
+
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 
 namespace pacewise {
 
@@ -39,6 +44,7 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
 TrayApplication::~TrayApplication()
 {
     // The windows read the services' state: they go first.
+    m_onboardingWindow.reset();
     m_settingsWindow.reset();
     m_tray.reset();
     m_panel.reset();
@@ -75,11 +81,16 @@ void TrayApplication::buildInterface()
         .caffeine = m_services->caffeine(),
         .locale = &m_locale,
         .openSettings = [this] { openSettings(); },
+        .openOnboarding = [this] { openOnboarding(); },
     });
     m_tray = std::make_unique<TrayController>(
         TrayController::Objects{state, m_model.get(), m_panel.get(), &m_locale, [this] { openSettings(); }},
         m_dependencies.sessionBus);
     qCInfo(lcLifecycle, "Pacewise started (tray only)");
+    // At start-up, not when the icon first shows: without a tray the icon
+    // never shows, and a first run would get no window at all.
+    if (!OnboardingController::isCompleted(*m_dependencies.userDefaults))
+        openOnboarding();
 }
 
 void TrayApplication::openSettings()
@@ -98,6 +109,35 @@ void TrayApplication::openSettings()
     }
     m_launchAtLogin->refresh();
     m_settingsWindow->show();
+}
+
+void TrayApplication::openOnboarding()
+{
+    if (!m_onboardingWindow) {
+        const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), std::make_shared<ScriptRunner>());
+        m_signIn = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
+            .resolver = std::make_shared<CLIPathResolver>(),
+            .authStatus = [authService] { return authService->status(); },
+            .openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); },
+            .environment = m_dependencies.environment,
+            .desktopBundleRoot = CLIPathResolver::defaultDesktopBundleRoot(QDir::homePath()),
+        });
+        m_onboarding = std::make_unique<OnboardingController>(OnboardingController::Objects{
+            m_dependencies.userDefaults, m_services->appState(), m_signIn.get(), m_launchAtLogin.get()});
+        connect(m_onboarding.get(), &OnboardingController::finished, m_services->appState(),
+                [state = m_services->appState()] { state->refresh(false); });
+        m_onboardingWindow = std::make_unique<QmlWindow>(
+            QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
+            &m_locale,
+            QList<std::pair<QString, QObject *>>{
+                {QStringLiteral("onboarding"), m_onboarding.get()},
+                {QStringLiteral("signIn"), m_signIn.get()},
+                {QStringLiteral("guardController"), m_guardController.get()},
+                {QStringLiteral("caffeine"), m_services->caffeine()},
+                {QStringLiteral("launchAtLogin"), m_launchAtLogin.get()},
+            });
+    }
+    m_onboardingWindow->show();
 }
 
 } // namespace pacewise

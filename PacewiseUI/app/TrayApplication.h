@@ -3,8 +3,10 @@
 #include "app/BackgroundServices.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
+#include "app/SignInCoordinator.h"
 #include "app/UpdaterController.h"
 #include "i18n/LocaleManager.h"
+#include "onboarding/OnboardingController.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
 #include "settings/SettingsModel.h"
@@ -40,6 +42,7 @@ public:
     PanelWindow *panel() const { return m_panel.get(); }
 
     void openSettings();
+    void openOnboarding();
 
 private:
     void buildInterface();
@@ -53,6 +56,9 @@ private:
     std::unique_ptr<LaunchAtLoginController> m_launchAtLogin;
     std::unique_ptr<SettingsModel> m_settingsModel;
     std::unique_ptr<QmlWindow> m_settingsWindow; // made when first opened
+    std::unique_ptr<SignInCoordinator> m_signIn;
+    std::unique_ptr<OnboardingController> m_onboarding;
+    std::unique_ptr<QmlWindow> m_onboardingWindow;
     std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<PanelWindow> m_panel;
     std::unique_ptr<TrayController> m_tray;

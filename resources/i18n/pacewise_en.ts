@@ -3,6 +3,26 @@
 <TS version="2.1" language="en">
   <context>
     <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>Not signed in</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>Signed in</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>Signed in: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>Signed in: %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>Signed in (%1$@)</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>Caffeine</translation>
@@ -183,9 +203,93 @@
       <source>Session continued</source>
       <translation>Session continued</translation>
     </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>Check sign-in status</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>Caffeine keeps this computer awake while the lid is open.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>Cancel</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>Check again</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>Sign in from Terminal, then check again:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
     <message id="onboarding.cliMissing">
       <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
       <translation>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>Code from the browser</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>Continue</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>Standalone claude found in PATH — CLI suggested.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Claude Desktop's bundled CLI found — Desktop suggested.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Claude Code wasn't detected yet; choose how you plan to use it.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>Looking for the claude command…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>Enable</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>Keep your sessions running</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>Finish</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI (terminal)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Claude Desktop app</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun pauses new work before a usage limit is exhausted.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>How do you use Claude Code?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>You can change this later in Settings → General.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>Choose your language</translation>
     </message>
     <message id="onboarding.loginExit">
       <source>Sign-in exited with code %1$d. Please try again.</source>
@@ -199,9 +303,37 @@
       <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
       <translation>Sign-in timed out after 3 minutes. Close any leftover browser </translation>
     </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>Sign in with browser</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>If no browser opened, open this link on any device:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>Waiting for the browser sign-in to finish (up to 3 minutes)…</translation>
+    </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
       <translation>Sign-in finished, but the account still looks signed out. Please try again.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>Submit</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Sign In to Claude</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Welcome to Pacewise</translation>
     </message>
     <message id="percent">
       <source>%1$d%%</source>

@@ -3,6 +3,26 @@
 <TS version="2.1" language="ru">
   <context>
     <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>Вход не выполнен</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>Вход выполнен</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>Вход выполнен: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>Вход выполнен: %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>Вход выполнен (%1$@)</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>Кофеин</translation>
@@ -183,9 +203,93 @@
       <source>Session continued</source>
       <translation>Сессия продолжена</translation>
     </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>Проверить вход</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>Кофеин не даёт этому компьютеру уснуть, пока крышка открыта.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>Отмена</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>Проверить снова</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>Войдите из терминала, затем проверьте снова:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
     <message id="onboarding.cliMissing">
       <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
       <translation>Команда claude не найдена. Установите приложение Claude для компьютера (в нём есть CLI) или отдельный Claude Code CLI и проверьте снова.</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>Код из браузера</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>Продолжить</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>Найдена отдельная команда claude в PATH — предлагаем CLI.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Найден CLI из приложения Claude Desktop — предлагаем Desktop.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Claude Code пока не найден; выберите, как вы собираетесь с ним работать.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>Ищем команду claude…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>Включить</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>Пусть сессии не прерываются</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>Готово</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI (терминал)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Приложение Claude Desktop</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun приостанавливает новую работу до того, как лимит будет исчерпан.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>Как вы работаете с Claude Code?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>Это можно изменить позже в Настройках → Основные.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>Выберите язык</translation>
     </message>
     <message id="onboarding.loginExit">
       <source>Sign-in exited with code %1$d. Please try again.</source>
@@ -199,9 +303,37 @@
       <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
       <translation>Время на вход истекло через 3 минуты. Закройте оставшуюся вкладку браузера и попробуйте снова.</translation>
     </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>Войти через браузер</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>Если браузер не открылся, откройте эту ссылку на любом устройстве:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>Ждём завершения входа в браузере (до 3 минут)…</translation>
+    </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
       <translation>Вход завершён, но аккаунт всё ещё выглядит неавторизованным. Попробуйте ещё раз.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>Отправить</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Вход в Claude</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Добро пожаловать в Pacewise</translation>
     </message>
     <message id="percent">
       <source>%1$d%%</source>

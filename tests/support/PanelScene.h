@@ -9,6 +9,8 @@
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
 #include "app/MorningStarterController.h"
+#include "app/SignInCoordinator.h"
+#include "onboarding/OnboardingController.h"
 #include "app/UpdaterController.h"
 #include "settings/SettingsModel.h"
 #include "windows/QmlWindow.h"
@@ -59,11 +61,15 @@ struct PanelScene {
     std::unique_ptr<LaunchAtLoginController> launchAtLogin;
     std::unique_ptr<SettingsModel> settingsModel;
     std::unique_ptr<QmlWindow> settings;
+    std::unique_ptr<SignInCoordinator> signIn;
+    std::unique_ptr<OnboardingController> onboarding;
+    std::unique_ptr<QmlWindow> onboardingWindow;
 
     // The scene graph hands its textures to deleteLater, which only an
     // event loop runs: run it, so that nothing is left behind.
     ~PanelScene()
     {
+        onboardingWindow.reset();
         settings.reset();
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -107,8 +113,10 @@ struct PanelScene {
 
     // The settings window over the same state, with the morning kickstart
     // greeting through the fake runner and autostart in the scratch home.
-    void buildSettings(const QUrl &updateFeed = {})
+    void buildSettings(const QUrl &updateFeed = {}, QString autostartDirectory = {})
     {
+        if (autostartDirectory.isEmpty())
+            autostartDirectory = home.filePath(QStringLiteral("autostart"));
         morning = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
             .defaults = &defaults,
             .starter = std::make_shared<MorningStarter>(MorningStarter::Dependencies{
@@ -122,7 +130,7 @@ struct PanelScene {
         });
         updater = std::make_unique<UpdaterController>(UpdaterController::Options{.feedUrl = updateFeed, .runningVersion = QStringLiteral("0.1.0")});
         launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
-            home.filePath(QStringLiteral("autostart")), QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
+            autostartDirectory, QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
         settingsModel = std::make_unique<SettingsModel>(SettingsModel::Objects{state.get(), morning.get(), updater.get()});
         settings = std::make_unique<QmlWindow>(
             QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, locale.get(),
@@ -132,6 +140,35 @@ struct PanelScene {
                                                  {QStringLiteral("launchAtLogin"), launchAtLogin.get()},
                                                  {QStringLiteral("updater"), updater.get()},
                                                  {QStringLiteral("settingsModel"), settingsModel.get()}});
+    }
+
+    // Onboarding, after buildSettings(), with claude found at claudePath
+    // (none when empty).
+    void buildOnboarding(const QString &claudePath)
+    {
+        auto resolver = std::make_shared<FakeResolver>();
+        resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
+        signIn = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
+            .resolver = resolver,
+            .authStatus = [] { return std::optional(AuthStatus{.loggedIn = false}); },
+            .openUrl = [](const QUrl &) { return false; },
+            .desktopBundleRoot = home.filePath(QStringLiteral(".config/Claude/claude-code")),
+        });
+        onboarding = std::make_unique<OnboardingController>(
+            OnboardingController::Objects{&defaults, state.get(), signIn.get(), launchAtLogin.get()});
+        onboardingWindow = std::make_unique<QmlWindow>(
+            QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
+            locale.get(),
+            QList<std::pair<QString, QObject *>>{{QStringLiteral("onboarding"), onboarding.get()},
+                                                 {QStringLiteral("signIn"), signIn.get()},
+                                                 {QStringLiteral("guardController"), guardController.get()},
+                                                 {QStringLiteral("caffeine"), caffeine.get()},
+                                                 {QStringLiteral("launchAtLogin"), launchAtLogin.get()}});
+    }
+
+    QQuickItem *findInOnboarding(const QString &objectName) const
+    {
+        return onboardingWindow->view()->rootObject()->findChild<QQuickItem *>(objectName);
     }
 
     QQuickItem *findInSettings(const QString &objectName) const

@@ -312,6 +312,76 @@ private slots:
         QCOMPARE(textOf(scene.findInSettings(u"updateStatus"_qs)), u"Updates come from your package manager."_qs);
     }
 
+    void onboardingPrefersTheStoredFlowToTheDetectedOne_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("claudeAt");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("detection");
+        QTest::newRow("claude on PATH: the terminal") << QString() << u"/usr/bin/claude"_qs << u"cli"_qs
+                                                     << u"Standalone claude found in PATH — CLI suggested."_qs;
+        QTest::newRow("the desktop app's copy") << QString() << u".config/Claude/claude-code/1.0/claude"_qs << u"desktop"_qs
+                                                << u"Claude Desktop's bundled CLI found — Desktop suggested."_qs;
+        QTest::newRow("a stored choice wins") << u"desktop"_qs << u"/usr/bin/claude"_qs << u"desktop"_qs
+                                              << u"Standalone claude found in PATH — CLI suggested."_qs;
+        QTest::newRow("nothing found") << QString() << QString() << QString()
+                                       << u"Claude Code wasn't detected yet; choose how you plan to use it."_qs;
+    }
+
+    void onboardingPrefersTheStoredFlowToTheDetectedOne()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, claudeAt);
+        QFETCH(QString, flow);
+        QFETCH(QString, detection);
+        PanelScene scene;
+        scene.build();
+        scene.buildSettings();
+        if (!stored.isEmpty())
+            scene.defaults.setValue(u"userFlow"_qs, stored);
+        scene.buildOnboarding(claudeAt.isEmpty() || claudeAt.startsWith(u'/') ? claudeAt : scene.home.filePath(claudeAt));
+        scene.onboardingWindow->show();
+        QTRY_VERIFY(!scene.signIn->isDetecting());
+        QTRY_COMPARE(scene.onboarding->flow(), flow);
+        QCOMPARE(textOf(scene.findInOnboarding(u"detection"_qs)), detection);
+    }
+
+    void onboardingWalksFourStepsAndFinishes()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.buildSettings();
+        scene.buildOnboarding(u"/usr/bin/claude"_qs);
+        scene.onboardingWindow->show();
+        QCOMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Choose your language"_qs);
+        scene.locale->setLanguage(u"ru"_qs); // the following steps follow at once
+        QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Выберите язык"_qs);
+        scene.locale->setLanguage(QString());
+        for (int step = 1; step < 4; ++step)
+            QMetaObject::invokeMethod(scene.findInOnboarding(u"continueButton"_qs), "clicked");
+        QCOMPARE(scene.onboarding->step(), 4);
+        QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
+        QVERIFY(scene.onboarding->launchAtLoginSelected()); // a first run suggests it
+        QSignalSpy finished(scene.onboarding.get(), &OnboardingController::finished);
+        QMetaObject::invokeMethod(scene.findInOnboarding(u"finishButton"_qs), "clicked");
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(scene.defaults.value(u"onboardingCompleted"_qs).toBool());
+        QVERIFY(QFileInfo::exists(scene.home.filePath(u"autostart/pacewise.desktop"_qs)));
+        QTRY_VERIFY(!scene.onboardingWindow->isVisible());
+    }
+
+    void aLoginItemThatCannotBeSetKeepsOnboardingOpen()
+    {
+        PanelScene scene;
+        scene.build();
+        QVERIFY(writeFile(scene.home.filePath(u"not-a-folder"_qs), ""));
+        scene.buildSettings({}, scene.home.filePath(u"not-a-folder/autostart"_qs));
+        scene.buildOnboarding(u"/usr/bin/claude"_qs);
+        QVERIFY(!scene.onboarding->finish());
+        QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
+        QVERIFY(scene.launchAtLogin->hasError());
+    }
+
     void theScaleDoublesThePicture()
     {
         if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")

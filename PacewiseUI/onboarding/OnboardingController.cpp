@@ -1,0 +1,113 @@
+#include "OnboardingController.h"
+
+#include "app/AppState.h"
+#include "app/LaunchAtLoginController.h"
+#include "app/SignInCoordinator.h"
+#include "i18n/UIStrings.h"
+
+#include <QPointer>
+
+namespace pacewise {
+
+OnboardingController::OnboardingController(Objects objects, QObject *parent)
+    : QObject(parent)
+    , m_objects(objects)
+{
+    // A later run shows the login item as it is; a first run suggests it.
+    if (isCompleted(*m_objects.defaults))
+        m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
+    connect(m_objects.signIn, &SignInCoordinator::detectionChanged, this, &OnboardingController::changed);
+    connect(m_objects.signIn, &SignInCoordinator::signInChanged, this, &OnboardingController::changed);
+    connect(m_objects.state, &AppState::authStatusChanged, this, &OnboardingController::changed);
+}
+
+void OnboardingController::setFlow(const QString &flow)
+{
+    if ((flow != u"cli" && flow != u"desktop") || flow == m_flow)
+        return;
+    m_flow = flow;
+    m_objects.defaults->setValue(QLatin1String(flowKey), flow);
+    emit changed();
+}
+
+void OnboardingController::setLaunchAtLoginSelected(bool selected)
+{
+    if (selected == m_launchAtLoginSelected)
+        return;
+    m_launchAtLoginSelected = selected;
+    emit changed();
+}
+
+bool OnboardingController::signedIn() const
+{
+    const auto &status = m_objects.state->authStatus();
+    return (status && status->loggedIn) || m_objects.signIn->signedIn();
+}
+
+QString OnboardingController::signedInText() const
+{
+    if (!signedIn())
+        return {};
+    const auto &appStatus = m_objects.state->authStatus();
+    const AuthStatus status = m_objects.signIn->signedIn() ? *m_objects.signIn->authStatus() : *appStatus;
+    const QString email = status.email.value_or(QString());
+    const QString plan = status.subscriptionType.value_or(QString());
+    if (!email.isEmpty() && !plan.isEmpty())
+        return UIStrings::format("auth.signedIn.emailPlan", "Signed in: %1$@ (%2$@)", {email, plan});
+    if (!email.isEmpty())
+        return UIStrings::format("auth.signedIn.email", "Signed in: %1$@", {email});
+    if (!plan.isEmpty())
+        return UIStrings::format("auth.signedIn.plan", "Signed in (%1$@)", {plan});
+    return UIStrings::text("auth.signedIn", "Signed in");
+}
+
+void OnboardingController::open()
+{
+    m_objects.launchAtLogin->refresh();
+    const QString stored = m_objects.defaults->value(QLatin1String(flowKey)).toString();
+    if (stored == u"cli" || stored == u"desktop")
+        m_flow = stored;
+    emit changed();
+    [](QPointer<OnboardingController> self) -> QCoro::Task<> {
+        co_await self->m_objects.signIn->detect();
+        if (!self || !self->m_flow.isEmpty())
+            co_return;
+        switch (self->m_objects.signIn->suggestedFlow()) {
+        case SignInCoordinator::Flow::desktop:
+            self->m_flow = QStringLiteral("desktop");
+            break;
+        case SignInCoordinator::Flow::cli:
+            self->m_flow = QStringLiteral("cli");
+            break;
+        case SignInCoordinator::Flow::none:
+            break;
+        }
+        emit self->changed();
+    }(this);
+}
+
+void OnboardingController::next()
+{
+    if (m_step < totalSteps()) {
+        ++m_step;
+        emit changed();
+    }
+}
+
+void OnboardingController::checkAgain()
+{
+    m_objects.signIn->startDetection();
+    [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->checkAuthStatus(); }(m_objects.state);
+}
+
+bool OnboardingController::finish()
+{
+    if (!m_objects.launchAtLogin->setEnabled(m_launchAtLoginSelected))
+        return false;
+    m_objects.defaults->setValue(QLatin1String(completedKey), true);
+    m_objects.defaults->sync();
+    emit finished();
+    return true;
+}
+
+} // namespace pacewise

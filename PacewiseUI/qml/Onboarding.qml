@@ -1,0 +1,285 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The first launch, in four steps: language, how Claude Code is used,
+// signing in, the features. Context: strings, onboarding, signIn,
+// guardController, caffeine, launchAtLogin, dialog.
+Pane {
+    id: root
+    width: 520
+    padding: 20
+    LayoutMirroring.enabled: strings.rightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    readonly property color okColor: "#2e7d32"
+    readonly property color errorColor: "#d32f2f"
+    readonly property int signInSucceeded: 1 // SignInCoordinator.Outcome
+    readonly property int signInFailed: 2
+
+    function tr(key, english) { return strings.text(key, english, strings.revision) }
+    function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
+
+    component Caption: Label {
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
+        font.pixelSize: 12
+        color: root.palette.placeholderText
+    }
+
+    component FeatureRow: RowLayout {
+        property string title
+        property string detail
+        property bool on
+        signal enable()
+        Layout.fillWidth: true
+        spacing: 10
+        Label {
+            text: on ? "✔" : "○"
+            color: on ? root.okColor : root.palette.placeholderText
+            font.pixelSize: 18
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 0
+            Label { text: title; font.weight: Font.Medium }
+            Caption { text: detail }
+        }
+        Button {
+            visible: !on
+            text: root.tr("onboarding.enable", "Enable")
+            onClicked: parent.enable()
+        }
+    }
+
+    Component.onCompleted: onboarding.open()
+
+    ColumnLayout {
+        width: root.availableWidth
+        spacing: 14
+
+        // Header
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
+                objectName: "stepTitle"
+                Layout.fillWidth: true
+                font.pixelSize: 18
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+                text: [root.tr("onboarding.language.title", "Choose your language"),
+                       root.tr("onboarding.howUse", "How do you use Claude Code?"),
+                       root.tr("onboarding.title", "Sign In to Claude"),
+                       root.tr("onboarding.features", "Keep your sessions running")][onboarding.step - 1]
+            }
+            Label {
+                text: root.trf("onboarding.progress", "%1$d/%2$d", [onboarding.step, onboarding.totalSteps])
+                color: root.palette.placeholderText
+            }
+        }
+
+        StackLayout {
+            Layout.fillWidth: true
+            currentIndex: onboarding.step - 1
+
+            // 1: language
+            ColumnLayout {
+                RowLayout {
+                    Label { text: root.tr("settings.general.language", "Language") }
+                    LanguagePicker { objectName: "languagePicker" }
+                }
+                Caption { text: root.tr("onboarding.language.caption", "You can change this later in Settings → General.") }
+            }
+
+            // 2: how Claude Code is used
+            ColumnLayout {
+                spacing: 10
+                Label {
+                    objectName: "detection"
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
+                    text: signIn.isDetecting ? root.tr("onboarding.detecting", "Looking for the claude command…")
+                        : signIn.suggestedFlow === 1 ? root.tr("onboarding.detected.desktop", "Claude Desktop's bundled CLI found — Desktop suggested.")
+                        : signIn.suggestedFlow === 2 ? root.tr("onboarding.detected.cli", "Standalone claude found in PATH — CLI suggested.")
+                        : root.tr("onboarding.detected.none", "Claude Code wasn't detected yet; choose how you plan to use it.")
+                }
+                RowLayout {
+                    spacing: 10
+                    Button {
+                        objectName: "cliCard"
+                        Layout.fillWidth: true
+                        implicitHeight: 64
+                        checkable: true
+                        checked: onboarding.flow === "cli"
+                        text: "›_  " + root.tr("onboarding.flow.cli", "CLI (terminal)")
+                        onClicked: onboarding.flow = "cli"
+                    }
+                    Button {
+                        objectName: "desktopCard"
+                        Layout.fillWidth: true
+                        implicitHeight: 64
+                        checkable: true
+                        checked: onboarding.flow === "desktop"
+                        text: "▭  " + root.tr("onboarding.flow.desktop", "Claude Desktop app")
+                        onClicked: onboarding.flow = "desktop"
+                    }
+                }
+            }
+
+            // 3: sign in
+            ColumnLayout {
+                spacing: 8
+                Label {
+                    objectName: "signInStatus"
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
+                    text: signIn.isSigningIn ? root.tr("onboarding.signingIn", "Waiting for the browser sign-in to finish (up to 3 minutes)…")
+                        : onboarding.signedIn ? "✔ " + onboarding.signedInText
+                        : "? " + root.tr("auth.notSignedIn", "Not signed in")
+                    color: onboarding.signedIn && !signIn.isSigningIn ? root.okColor : root.palette.windowText
+                }
+
+                // The browser flow; its link and a pasted code for machines
+                // whose browser is elsewhere.
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    visible: onboarding.flow === "desktop"
+                    RowLayout {
+                        Button {
+                            objectName: "signInButton"
+                            text: root.tr("onboarding.signInButton", "Sign in with browser")
+                            enabled: !signIn.isSigningIn
+                            onClicked: signIn.signInWithBrowser()
+                        }
+                        Button {
+                            visible: signIn.isSigningIn
+                            text: root.tr("onboarding.cancel", "Cancel")
+                            onClicked: signIn.cancel()
+                        }
+                    }
+                    Caption {
+                        visible: signIn.signInUrl.length > 0
+                        text: root.tr("onboarding.signInLink", "If no browser opened, open this link on any device:")
+                    }
+                    TextField {
+                        objectName: "signInLink"
+                        Layout.fillWidth: true
+                        visible: signIn.signInUrl.length > 0
+                        readOnly: true
+                        selectByMouse: true
+                        text: signIn.signInUrl
+                    }
+                    RowLayout {
+                        Layout.fillWidth: true
+                        visible: signIn.awaitingCode && signIn.isSigningIn
+                        TextField {
+                            id: code
+                            objectName: "codeField"
+                            Layout.fillWidth: true
+                            placeholderText: root.tr("onboarding.codePlaceholder", "Code from the browser")
+                            onAccepted: submit.clicked()
+                        }
+                        Button {
+                            id: submit
+                            text: root.tr("onboarding.submitCode", "Submit")
+                            enabled: code.text.trim().length > 0
+                            onClicked: { signIn.submitCode(code.text); code.text = "" }
+                        }
+                    }
+                }
+
+                // The terminal flow
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    visible: onboarding.flow !== "desktop"
+                    Label { text: root.tr("onboarding.cliLogin", "Sign in from Terminal, then check again:") }
+                    TextField {
+                        readOnly: true
+                        selectByMouse: true
+                        font.family: "monospace"
+                        text: root.tr("onboarding.cliLoginCommand", "claude auth login")
+                    }
+                    Button {
+                        text: root.tr("onboarding.checkAgain", "Check again")
+                        onClicked: onboarding.checkAgain()
+                    }
+                }
+
+                Button {
+                    flat: true
+                    text: root.tr("onboarding.authCheck", "Check sign-in status")
+                    onClicked: onboarding.checkAgain()
+                }
+                Label {
+                    objectName: "signInOutcome"
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
+                    visible: signIn.outcome !== 0 && !signIn.isSigningIn
+                    text: signIn.outcome === root.signInSucceeded ? "✔ " + onboarding.signedInText : "ⓘ " + signIn.outcomeMessage
+                    color: signIn.outcome === root.signInSucceeded ? root.okColor : root.errorColor
+                }
+            }
+
+            // 4: features
+            ColumnLayout {
+                spacing: 10
+                FeatureRow {
+                    objectName: "guardFeature"
+                    title: root.tr("controls.guard", "Endrun")
+                    detail: root.tr("onboarding.guardDetail", "Endrun pauses new work before a usage limit is exhausted.")
+                    on: guardController.enabled
+                    onEnable: guardController.setEnabled(true)
+                }
+                FeatureRow {
+                    title: root.tr("controls.caffeine", "Caffeine")
+                    detail: root.tr("onboarding.caffeineDetail", "Caffeine keeps this computer awake while the lid is open.")
+                    on: caffeine.isActive
+                    onEnable: caffeine.isActive = true
+                }
+                RowLayout {
+                    Layout.fillWidth: true
+                    Label {
+                        Layout.fillWidth: true
+                        text: root.tr("settings.general.launchAtLogin", "Launch at login")
+                    }
+                    Switch {
+                        objectName: "launchAtLoginSwitch"
+                        checked: onboarding.launchAtLoginSelected
+                        onToggled: onboarding.launchAtLoginSelected = checked
+                    }
+                }
+                Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
+                Caption {
+                    visible: launchAtLogin.hasError
+                    color: root.errorColor
+                    text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
+                }
+            }
+        }
+
+        // Footer
+        RowLayout {
+            Layout.fillWidth: true
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "continueButton"
+                visible: onboarding.step < onboarding.totalSteps
+                text: root.tr("onboarding.continue", "Continue")
+                highlighted: true
+                onClicked: onboarding.next()
+            }
+            Button {
+                objectName: "finishButton"
+                visible: onboarding.step === onboarding.totalSteps
+                text: "✔ " + root.tr("onboarding.finish", "Finish")
+                highlighted: true
+                onClicked: onboarding.finish()
+            }
+        }
+    }
+
+    Connections {
+        target: onboarding
+        function onFinished() { dialog.close() }
+    }
+}
