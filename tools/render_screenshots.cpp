@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         scene.morning->setEnabled(true);
         scene.settings->show();
         QTest::qWait(400); // the switches' animations
-        saved = scene.settings->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;
+        saved = scene.settings->window()->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;
     }
     for (const QString &language : {QStringLiteral("en"), QStringLiteral("ru")}) {
         for (const int step : {2, 3}) {
@@ -97,12 +97,12 @@ int main(int argc, char *argv[])
             scene.buildSettings();
             scene.buildOnboarding(QStringLiteral("/usr/bin/claude"));
             if (step == 3)
-                scene.onboarding->setFlow(QStringLiteral("desktop"));
+                scene.onboarding->controller()->setFlow(QStringLiteral("desktop"));
             for (int next = 1; next < step; ++next)
-                scene.onboarding->next();
-            scene.onboardingWindow->show();
+                scene.onboarding->controller()->next();
+            scene.onboarding->show();
             QTest::qWait(400);
-            saved = scene.onboardingWindow->view()->grabWindow().save(
+            saved = scene.onboarding->window()->view()->grabWindow().save(
                         folder.filePath(QStringLiteral("onboarding-%1-step%2.png").arg(language).arg(step))) && saved;
         }
     }

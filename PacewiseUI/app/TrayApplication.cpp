@@ -44,8 +44,8 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
 TrayApplication::~TrayApplication()
 {
     // The windows read the services' state: they go first.
-    m_onboardingWindow.reset();
-    m_settingsWindow.reset();
+    m_onboarding.reset();
+    m_settings.reset();
     m_tray.reset();
     m_panel.reset();
     m_model.reset();
@@ -72,8 +72,6 @@ void TrayApplication::buildInterface()
     m_launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
         XdgAutostartService::defaultDirectory(), QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
         XdgAutostartService::execLine({QCoreApplication::applicationFilePath()})));
-    m_settingsModel = std::make_unique<SettingsModel>(
-        SettingsModel::Objects{state, m_services->morningStarter(), m_updater.get()});
     m_model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state, .locale = &m_locale});
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Objects{
         .model = m_model.get(),
@@ -95,49 +93,41 @@ void TrayApplication::buildInterface()
 
 void TrayApplication::openSettings()
 {
-    if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<QmlWindow>(
-            QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, &m_locale,
-            QList<std::pair<QString, QObject *>>{
-                {QStringLiteral("appState"), m_services->appState()},
-                {QStringLiteral("guardController"), m_guardController.get()},
-                {QStringLiteral("morningStarter"), m_services->morningStarter()},
-                {QStringLiteral("launchAtLogin"), m_launchAtLogin.get()},
-                {QStringLiteral("updater"), m_updater.get()},
-                {QStringLiteral("settingsModel"), m_settingsModel.get()},
-            });
+    if (!m_settings) {
+        m_settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
+            .state = m_services->appState(),
+            .guardController = m_guardController.get(),
+            .morningStarter = m_services->morningStarter(),
+            .launchAtLogin = m_launchAtLogin.get(),
+            .updater = m_updater.get(),
+            .locale = &m_locale,
+        });
     }
-    m_launchAtLogin->refresh();
-    m_settingsWindow->show();
+    m_settings->show();
 }
 
 void TrayApplication::openOnboarding()
 {
-    if (!m_onboardingWindow) {
+    if (!m_onboarding) {
         const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), std::make_shared<ScriptRunner>());
-        m_signIn = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
-            .resolver = std::make_shared<CLIPathResolver>(),
-            .authStatus = [authService] { return authService->status(); },
-            .openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); },
-            .environment = m_dependencies.environment,
-            .desktopBundleRoot = CLIPathResolver::defaultDesktopBundleRoot(QDir::homePath()),
-        });
-        m_onboarding = std::make_unique<OnboardingController>(OnboardingController::Objects{
-            m_dependencies.userDefaults, m_services->appState(), m_signIn.get(), m_launchAtLogin.get()});
-        connect(m_onboarding.get(), &OnboardingController::finished, m_services->appState(),
-                [state = m_services->appState()] { state->refresh(false); });
-        m_onboardingWindow = std::make_unique<QmlWindow>(
-            QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
-            &m_locale,
-            QList<std::pair<QString, QObject *>>{
-                {QStringLiteral("onboarding"), m_onboarding.get()},
-                {QStringLiteral("signIn"), m_signIn.get()},
-                {QStringLiteral("guardController"), m_guardController.get()},
-                {QStringLiteral("caffeine"), m_services->caffeine()},
-                {QStringLiteral("launchAtLogin"), m_launchAtLogin.get()},
+        m_onboarding = std::make_unique<OnboardingWindow>(
+            OnboardingWindow::Objects{
+                .defaults = m_dependencies.userDefaults,
+                .state = m_services->appState(),
+                .guardController = m_guardController.get(),
+                .caffeine = m_services->caffeine(),
+                .launchAtLogin = m_launchAtLogin.get(),
+                .locale = &m_locale,
+            },
+            SignInCoordinator::Dependencies{
+                .resolver = std::make_shared<CLIPathResolver>(),
+                .authStatus = [authService] { return authService->status(); },
+                .openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); },
+                .environment = m_dependencies.environment,
+                .desktopBundleRoot = CLIPathResolver::defaultDesktopBundleRoot(QDir::homePath()),
             });
     }
-    m_onboardingWindow->show();
+    m_onboarding->show();
 }
 
 } // namespace pacewise

@@ -3,14 +3,12 @@
 #include "app/BackgroundServices.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
-#include "app/SignInCoordinator.h"
 #include "app/UpdaterController.h"
 #include "i18n/LocaleManager.h"
-#include "onboarding/OnboardingController.h"
+#include "onboarding/OnboardingWindow.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
-#include "settings/SettingsModel.h"
-#include "windows/QmlWindow.h"
+#include "settings/SettingsWindow.h"
 #include "system/PowerAssertions.h"
 #include "system/SleepWakeSource.h"
 #include "tray/TrayController.h"
@@ -54,11 +52,9 @@ private:
     std::unique_ptr<GuardController> m_guardController;
     std::unique_ptr<UpdaterController> m_updater;
     std::unique_ptr<LaunchAtLoginController> m_launchAtLogin;
-    std::unique_ptr<SettingsModel> m_settingsModel;
-    std::unique_ptr<QmlWindow> m_settingsWindow; // made when first opened
-    std::unique_ptr<SignInCoordinator> m_signIn;
-    std::unique_ptr<OnboardingController> m_onboarding;
-    std::unique_ptr<QmlWindow> m_onboardingWindow;
+    // Made when first opened.
+    std::unique_ptr<SettingsWindow> m_settings;
+    std::unique_ptr<OnboardingWindow> m_onboarding;
     std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<PanelWindow> m_panel;
     std::unique_ptr<TrayController> m_tray;

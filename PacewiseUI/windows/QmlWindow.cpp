@@ -23,6 +23,10 @@ QmlWindow::QmlWindow(const QUrl &source, Title title, LocaleManager *locale,
     const auto retitle = [this, title] { m_view->setTitle(UIStrings::text(title.key, title.english)); };
     retitle();
     connect(locale, &LocaleManager::languageChanged, this, retitle);
+    connect(m_view.get(), &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible)
+            emit closed();
+    });
 }
 
 QmlWindow::~QmlWindow() = default;

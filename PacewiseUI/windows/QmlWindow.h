@@ -32,6 +32,10 @@ public:
     bool isVisible() const;
     QQuickView *view() const { return m_view.get(); }
 
+signals:
+    // The user closed it (or close() did).
+    void closed();
+
 private:
     std::unique_ptr<QQuickView> m_view;
 };

@@ -9,11 +9,9 @@
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
 #include "app/MorningStarterController.h"
-#include "app/SignInCoordinator.h"
-#include "onboarding/OnboardingController.h"
+#include "onboarding/OnboardingWindow.h"
 #include "app/UpdaterController.h"
-#include "settings/SettingsModel.h"
-#include "windows/QmlWindow.h"
+#include "settings/SettingsWindow.h"
 #include "i18n/LocaleManager.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
@@ -59,17 +57,14 @@ struct PanelScene {
     std::unique_ptr<MorningStarterController> morning;
     std::unique_ptr<UpdaterController> updater;
     std::unique_ptr<LaunchAtLoginController> launchAtLogin;
-    std::unique_ptr<SettingsModel> settingsModel;
-    std::unique_ptr<QmlWindow> settings;
-    std::unique_ptr<SignInCoordinator> signIn;
-    std::unique_ptr<OnboardingController> onboarding;
-    std::unique_ptr<QmlWindow> onboardingWindow;
+    std::unique_ptr<SettingsWindow> settings;
+    std::unique_ptr<OnboardingWindow> onboarding;
 
     // The scene graph hands its textures to deleteLater, which only an
     // event loop runs: run it, so that nothing is left behind.
     ~PanelScene()
     {
-        onboardingWindow.reset();
+        onboarding.reset();
         settings.reset();
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -131,15 +126,14 @@ struct PanelScene {
         updater = std::make_unique<UpdaterController>(UpdaterController::Options{.feedUrl = updateFeed, .runningVersion = QStringLiteral("0.1.0")});
         launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
             autostartDirectory, QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
-        settingsModel = std::make_unique<SettingsModel>(SettingsModel::Objects{state.get(), morning.get(), updater.get()});
-        settings = std::make_unique<QmlWindow>(
-            QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, locale.get(),
-            QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), state.get()},
-                                                 {QStringLiteral("guardController"), guardController.get()},
-                                                 {QStringLiteral("morningStarter"), morning.get()},
-                                                 {QStringLiteral("launchAtLogin"), launchAtLogin.get()},
-                                                 {QStringLiteral("updater"), updater.get()},
-                                                 {QStringLiteral("settingsModel"), settingsModel.get()}});
+        settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
+            .state = state.get(),
+            .guardController = guardController.get(),
+            .morningStarter = morning.get(),
+            .launchAtLogin = launchAtLogin.get(),
+            .updater = updater.get(),
+            .locale = locale.get(),
+        });
     }
 
     // Onboarding, after buildSettings(), with claude found at claudePath
@@ -148,32 +142,24 @@ struct PanelScene {
     {
         auto resolver = std::make_shared<FakeResolver>();
         resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
-        signIn = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
-            .resolver = resolver,
-            .authStatus = [] { return std::optional(AuthStatus{.loggedIn = false}); },
-            .openUrl = [](const QUrl &) { return false; },
-            .desktopBundleRoot = home.filePath(QStringLiteral(".config/Claude/claude-code")),
-        });
-        onboarding = std::make_unique<OnboardingController>(
-            OnboardingController::Objects{&defaults, state.get(), signIn.get(), launchAtLogin.get()});
-        onboardingWindow = std::make_unique<QmlWindow>(
-            QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
-            locale.get(),
-            QList<std::pair<QString, QObject *>>{{QStringLiteral("onboarding"), onboarding.get()},
-                                                 {QStringLiteral("signIn"), signIn.get()},
-                                                 {QStringLiteral("guardController"), guardController.get()},
-                                                 {QStringLiteral("caffeine"), caffeine.get()},
-                                                 {QStringLiteral("launchAtLogin"), launchAtLogin.get()}});
+        onboarding = std::make_unique<OnboardingWindow>(
+            OnboardingWindow::Objects{&defaults, state.get(), guardController.get(), caffeine.get(), launchAtLogin.get(), locale.get()},
+            SignInCoordinator::Dependencies{
+                .resolver = resolver,
+                .authStatus = [] { return std::optional(AuthStatus{.loggedIn = false}); },
+                .openUrl = [](const QUrl &) { return false; },
+                .desktopBundleRoot = home.filePath(QStringLiteral(".config/Claude/claude-code")),
+            });
     }
 
     QQuickItem *findInOnboarding(const QString &objectName) const
     {
-        return onboardingWindow->view()->rootObject()->findChild<QQuickItem *>(objectName);
+        return onboarding->window()->view()->rootObject()->findChild<QQuickItem *>(objectName);
     }
 
     QQuickItem *findInSettings(const QString &objectName) const
     {
-        return settings->view()->rootObject()->findChild<QQuickItem *>(objectName);
+        return settings->window()->view()->rootObject()->findChild<QQuickItem *>(objectName);
     }
 
     // The usage the next refresh brings: five-hour, weekly and one model.

@@ -287,7 +287,7 @@ private slots:
         hour->setProperty("value", 6);
         QMetaObject::invokeMethod(hour, "valueModified");
         QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
-        QTRY_COMPARE(scene.settingsModel->morningStatus().value(0), u"Next: mon 06:00"_qs);
+        QTRY_COMPARE(scene.settings->model()->morningStatus().value(0), u"Next: mon 06:00"_qs);
 
         flip(u"launchAtLoginSwitch"_qs);
         QVERIFY(readFile(scene.home.filePath(u"autostart/pacewise.desktop"_qs)).contains("Exec=/usr/bin/pacewise"));
@@ -298,7 +298,7 @@ private slots:
         QVERIFY(readFile(scene.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
 
         scene.locale->setLanguage(u"ru"_qs);
-        QTRY_COMPARE(scene.settings->view()->title(), u"Настройки"_qs);
+        QTRY_COMPARE(scene.settings->window()->view()->title(), u"Настройки"_qs);
         QCOMPARE(scene.defaults.value(u"appLanguage"_qs).toString(), u"ru"_qs);
     }
 
@@ -340,9 +340,9 @@ private slots:
         if (!stored.isEmpty())
             scene.defaults.setValue(u"userFlow"_qs, stored);
         scene.buildOnboarding(claudeAt.isEmpty() || claudeAt.startsWith(u'/') ? claudeAt : scene.home.filePath(claudeAt));
-        scene.onboardingWindow->show();
-        QTRY_VERIFY(!scene.signIn->isDetecting());
-        QTRY_COMPARE(scene.onboarding->flow(), flow);
+        scene.onboarding->show();
+        QTRY_VERIFY(!scene.onboarding->signIn()->isDetecting());
+        QTRY_COMPARE(scene.onboarding->controller()->flow(), flow);
         QCOMPARE(textOf(scene.findInOnboarding(u"detection"_qs)), detection);
     }
 
@@ -352,22 +352,43 @@ private slots:
         scene.build();
         scene.buildSettings();
         scene.buildOnboarding(u"/usr/bin/claude"_qs);
-        scene.onboardingWindow->show();
+        scene.onboarding->show();
         QCOMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Choose your language"_qs);
         scene.locale->setLanguage(u"ru"_qs); // the following steps follow at once
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Выберите язык"_qs);
         scene.locale->setLanguage(QString());
         for (int step = 1; step < 4; ++step)
             QMetaObject::invokeMethod(scene.findInOnboarding(u"continueButton"_qs), "clicked");
-        QCOMPARE(scene.onboarding->step(), 4);
+        QCOMPARE(scene.onboarding->controller()->step(), 4);
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
-        QVERIFY(scene.onboarding->launchAtLoginSelected()); // a first run suggests it
-        QSignalSpy finished(scene.onboarding.get(), &OnboardingController::finished);
+        QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
+        QSignalSpy finished(scene.onboarding->controller(), &OnboardingController::finished);
         QMetaObject::invokeMethod(scene.findInOnboarding(u"finishButton"_qs), "clicked");
         QCOMPARE(finished.count(), 1);
         QVERIFY(scene.defaults.value(u"onboardingCompleted"_qs).toBool());
         QVERIFY(QFileInfo::exists(scene.home.filePath(u"autostart/pacewise.desktop"_qs)));
-        QTRY_VERIFY(!scene.onboardingWindow->isVisible());
+        QTRY_VERIFY(!scene.onboarding->window()->isVisible());
+    }
+
+    void closingOnboardingMidSignInEndsIt()
+    {
+        PanelScene scene;
+        const QString scenario = scene.home.filePath(u"scenario"_qs);
+        qputenv("FAKE_CLAUDE_SCENARIO", QFile::encodeName(scenario));
+        QVERIFY(writeFile(scenario + u"/auth-login.stdout"_qs, "visit https://claude.ai/oauth/authorize?x=1\nPaste code here if prompted > "));
+        QVERIFY(writeFile(scenario + u"/auth-login.code"_qs, "the-code"));
+        scene.build();
+        scene.buildSettings();
+        scene.buildOnboarding(QStringLiteral(FAKE_CLAUDE_DIR "/claude"));
+        scene.onboarding->show();
+        SignInCoordinator *signIn = scene.onboarding->signIn();
+        signIn->signInWithBrowser();
+        QTRY_VERIFY(signIn->awaitingCode());
+        QTRY_COMPARE(textOf(scene.findInOnboarding(u"signInLink"_qs)), u"https://claude.ai/oauth/authorize?x=1"_qs);
+        scene.onboarding->window()->close();
+        QTRY_VERIFY(!signIn->isSigningIn());
+        QCOMPARE(signIn->outcome(), SignInCoordinator::Outcome::none);
+        qunsetenv("FAKE_CLAUDE_SCENARIO");
     }
 
     void aLoginItemThatCannotBeSetKeepsOnboardingOpen()
@@ -377,7 +398,7 @@ private slots:
         QVERIFY(writeFile(scene.home.filePath(u"not-a-folder"_qs), ""));
         scene.buildSettings({}, scene.home.filePath(u"not-a-folder/autostart"_qs));
         scene.buildOnboarding(u"/usr/bin/claude"_qs);
-        QVERIFY(!scene.onboarding->finish());
+        QVERIFY(!scene.onboarding->controller()->finish());
         QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
         QVERIFY(scene.launchAtLogin->hasError());
     }

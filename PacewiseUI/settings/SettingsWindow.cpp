@@ -1,0 +1,37 @@
+#include "SettingsWindow.h"
+
+#include "app/AppState.h"
+#include "app/GuardController.h"
+#include "app/LaunchAtLoginController.h"
+#include "app/MorningStarterController.h"
+#include "app/UpdaterController.h"
+
+namespace pacewise {
+
+SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
+    : QObject(parent)
+    , m_launchAtLogin(objects.launchAtLogin)
+    , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.morningStarter, objects.updater}))
+    , m_window(std::make_unique<QmlWindow>(
+          QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,
+          QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), objects.state},
+                                               {QStringLiteral("guardController"), objects.guardController},
+                                               {QStringLiteral("morningStarter"), objects.morningStarter},
+                                               {QStringLiteral("launchAtLogin"), objects.launchAtLogin},
+                                               {QStringLiteral("updater"), objects.updater},
+                                               {QStringLiteral("settingsModel"), m_model.get()}}))
+{
+}
+
+SettingsWindow::~SettingsWindow()
+{
+    m_window.reset();
+}
+
+void SettingsWindow::show()
+{
+    m_launchAtLogin->refresh();
+    m_window->show();
+}
+
+} // namespace pacewise
