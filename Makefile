@@ -17,8 +17,10 @@ build: deps
 run: build
 	@build/dev/bin/pacewise || [ $$? -eq 3 ]
 
-# The pictures in docs/screenshots, drawn offscreen from the tests' fakes.
+# The pictures in docs/screenshots, drawn offscreen from the tests' fakes;
+# the Japanese ones need CJK fonts.
 screenshots: build
+	@scripts/install-deps fonts-noto-cjk
 	QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
 
 SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_idle.sh \

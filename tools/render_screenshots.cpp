@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
         setUp(scene);
         saved = scene.grab().save(folder.filePath(name + QStringLiteral(".png"))) && saved;
     }
-    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ru")}) {
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("ru")}) {
         Scene scene;
         scene.build();
         scene.locale->setLanguage(language);
@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
         QTest::qWait(400); // the switches' animations
         saved = scene.settings->window()->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;
     }
-    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ru")}) {
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("ru")}) {
         for (const int step : {2, 3}) {
             Scene scene;
             scene.build();

@@ -55,7 +55,8 @@ QPainterPath markShape()
 QPainterPath titleShape(const QString &title, qreal side)
 {
     const bool percent = title.endsWith(u'%') && title.size() > 1;
-    const QString figure = percent ? title.chopped(1) : title;
+    // "42 %" in languages that space the sign: the space only costs width.
+    const QString figure = percent ? title.chopped(1).trimmed() : title;
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
     font.setStretch(QFont::Condensed);

@@ -403,6 +403,37 @@ private slots:
         QVERIFY(scene.launchAtLogin->hasError());
     }
 
+    void everyLanguageHasItsCatalogue_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("quit");
+        QTest::addColumn<QString>("fiveHours");
+        QTest::newRow("en") << u"en"_qs << u"Quit"_qs << u"5 hours"_qs;
+        QTest::newRow("ru") << u"ru"_qs << u"Выйти"_qs << u"5 часов"_qs;
+        QTest::newRow("de") << u"de"_qs << u"Beenden"_qs << u"5 Stunden"_qs;
+        QTest::newRow("es") << u"es"_qs << u"Salir"_qs << u"5 horas"_qs;
+        QTest::newRow("fr") << u"fr"_qs << u"Quitter"_qs << u"5 heures"_qs;
+        QTest::newRow("ja") << u"ja"_qs << u"終了"_qs << u"5時間"_qs;
+        QTest::newRow("ko") << u"ko"_qs << u"종료"_qs << u"5시간"_qs;
+        QTest::newRow("pt-BR, any case") << u"PT-br"_qs << u"Sair"_qs << u"5 horas"_qs;
+        QTest::newRow("zh-Hans") << u"zh-Hans"_qs << u"退出"_qs << u"5 小时"_qs;
+    }
+
+    void everyLanguageHasItsCatalogue()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, quit);
+        QFETCH(QString, fiveHours);
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(42, 10);
+        scene.locale->setLanguage(code);
+        scene.window->view()->show();
+        QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), quit);
+        QCOMPARE(scene.model->limits().constFirst().toMap().value(u"label"_qs).toString(), fiveHours);
+        scene.locale->setLanguage(QString());
+    }
+
     void theScaleDoublesThePicture()
     {
         if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")

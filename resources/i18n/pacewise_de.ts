@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+  <context>
+    <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>Nicht angemeldet</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>Angemeldet</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>Angemeldet: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>Angemeldet: %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>Angemeldet (%1$@)</translation>
+    </message>
+    <message id="controls.caffeine">
+      <source>Caffeine</source>
+      <translation>Koffein</translation>
+    </message>
+    <message id="controls.caffeineCaption">
+      <source>Keeps the computer awake while the lid is open. A closed lid still forces sleep.</source>
+      <translation>Hält den Computer wach, solange der Deckel offen ist. Ein geschlossener Deckel erzwingt trotzdem den Ruhezustand.</translation>
+    </message>
+    <message id="controls.guard">
+      <source>Endrun</source>
+      <translation>Endrun</translation>
+    </message>
+    <message id="controls.guardCaption">
+      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <translation>Pausiert, bevor das Limit erreicht ist, und setzt nach dem Zurücksetzen automatisch fort.</translation>
+    </message>
+    <message id="controls.guardScriptsDiffer">
+      <source>Pacewise's background scripts differ from this version.</source>
+      <translation>Die Hintergrundskripte von Pacewise weichen von dieser Version ab.</translation>
+    </message>
+    <message id="controls.guardScriptsUpdateExplanation">
+      <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
+      <translation>Das kann nach einem Update passieren oder wenn die Dateien bearbeitet wurden. Auf die aktuelle Version aktualisieren?</translation>
+    </message>
+    <message id="controls.guardUpdateScripts">
+      <source>Update scripts</source>
+      <translation>Skripte aktualisieren</translation>
+    </message>
+    <message id="controls.refreshNow">
+      <source>Refresh now</source>
+      <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message id="controls.settings">
+      <source>Settings…</source>
+      <translation>Einstellungen …</translation>
+    </message>
+    <message id="forecast.limitAt">
+      <source>At this pace: limit at %1$@</source>
+      <translation>In diesem Tempo: Limit um %1$@</translation>
+    </message>
+    <message id="freshness.ageMinutes">
+      <source>%1$dm</source>
+      <translation>%1$d Min.</translation>
+    </message>
+    <message id="freshness.ageSeconds">
+      <source>%1$ds</source>
+      <translation>%1$d s</translation>
+    </message>
+    <message id="freshness.stale">
+      <source>stale</source>
+      <translation>veraltet</translation>
+    </message>
+    <message id="freshness.updatedAgo">
+      <source>updated %1$@ ago</source>
+      <translation>vor %1$@ aktualisiert</translation>
+    </message>
+    <message id="freshness.waiting">
+      <source>waiting for first update…</source>
+      <translation>warte auf die erste Aktualisierung …</translation>
+    </message>
+    <message id="issue.dataWithheld">
+      <source>Usage data withheld by server</source>
+      <translation>Nutzungsdaten vom Server zurückgehalten</translation>
+    </message>
+    <message id="issue.offline">
+      <source>Offline, retrying…</source>
+      <translation>Offline, neuer Versuch …</translation>
+    </message>
+    <message id="issue.rateLimited">
+      <source>Rate limited, retrying…</source>
+      <translation>Zu viele Anfragen, neuer Versuch …</translation>
+    </message>
+    <message id="issue.signIn">
+      <source>Sign in…</source>
+      <translation>Anmelden …</translation>
+    </message>
+    <message id="issue.signInRequired">
+      <source>Sign in required</source>
+      <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message id="issue.unexpected">
+      <source>Unexpected response, retrying…</source>
+      <translation>Unerwartete Antwort, neuer Versuch …</translation>
+    </message>
+    <message id="language.name.de">
+      <source>Deutsch</source>
+      <translation>Deutsch</translation>
+    </message>
+    <message id="language.name.en">
+      <source>English</source>
+      <translation>English</translation>
+    </message>
+    <message id="language.name.es">
+      <source>Español</source>
+      <translation>Español</translation>
+    </message>
+    <message id="language.name.fr">
+      <source>Français</source>
+      <translation>Français</translation>
+    </message>
+    <message id="language.name.ja">
+      <source>日本語</source>
+      <translation>日本語</translation>
+    </message>
+    <message id="language.name.ko">
+      <source>한국어</source>
+      <translation>한국어</translation>
+    </message>
+    <message id="language.name.pt-BR">
+      <source>Português (Brasil)</source>
+      <translation>Português (Brasil)</translation>
+    </message>
+    <message id="language.name.ru">
+      <source>Русский</source>
+      <translation>Русский</translation>
+    </message>
+    <message id="language.name.zh-Hans">
+      <source>中文(简体)</source>
+      <translation>中文(简体)</translation>
+    </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Pacewise öffnen</translation>
+    </message>
+    <message id="menubar.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
+    </message>
+    <message id="notification.limitNear.body">
+      <source>It resets at %1$@.</source>
+      <translation>Es wird um %1$@ zurückgesetzt.</translation>
+    </message>
+    <message id="notification.limitNear.fiveHour">
+      <source>%1$@%% of the 5-hour limit used</source>
+      <translation>%1$@%% des 5-Stunden-Limits verbraucht</translation>
+    </message>
+    <message id="notification.limitNear.weekly">
+      <source>%1$@%% of the weekly limit used</source>
+      <translation>%1$@%% des Wochenlimits verbraucht</translation>
+    </message>
+    <message id="notification.morning.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Morgendlicher Start fehlgeschlagen</translation>
+    </message>
+    <message id="notification.morning.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>Das 5-Stunden-Fenster hat begonnen.</translation>
+    </message>
+    <message id="notification.morning.started.title">
+      <source>Good morning sent</source>
+      <translation>Guten-Morgen-Gruß gesendet</translation>
+    </message>
+    <message id="notification.paused.autoContinue">
+      <source>“%1$@” continues after the reset at %2$@.</source>
+      <translation>„%1$@“ wird nach dem Zurücksetzen um %2$@ fortgesetzt.</translation>
+    </message>
+    <message id="notification.paused.manual">
+      <source>“%1$@” waits for the reset at %2$@.</source>
+      <translation>„%1$@“ wartet auf das Zurücksetzen um %2$@.</translation>
+    </message>
+    <message id="notification.paused.title">
+      <source>Claude Code paused at the usage limit</source>
+      <translation>Claude Code am Nutzungslimit angehalten</translation>
+    </message>
+    <message id="notification.resumeFailed.attention">
+      <source>“%1$@” needs you: %2$@</source>
+      <translation>„%1$@“ braucht dich: %2$@</translation>
+    </message>
+    <message id="notification.resumeFailed.retry">
+      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
+      <translation>„%1$@“: %2$@. Pacewise versucht es später erneut.</translation>
+    </message>
+    <message id="notification.resumeFailed.title">
+      <source>Session could not be continued</source>
+      <translation>Sitzung konnte nicht fortgesetzt werden</translation>
+    </message>
+    <message id="notification.resumed.title">
+      <source>Session continued</source>
+      <translation>Sitzung fortgesetzt</translation>
+    </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>Anmeldestatus prüfen</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>Koffein hält diesen Computer wach, solange der Deckel offen ist.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>Erneut prüfen</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>Im Terminal anmelden und dann erneut prüfen:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>Der Befehl claude wurde nicht gefunden. Installiere die Claude-Desktop-App (sie enthält die CLI) oder die eigenständige Claude Code CLI und prüfe dann erneut.</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>Code aus dem Browser</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>Weiter</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>Eigenständiges claude im PATH gefunden – CLI empfohlen.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Mitgelieferte CLI von Claude Desktop gefunden – Desktop empfohlen.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Claude Code wurde noch nicht gefunden; wähle, wie du es nutzen möchtest.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>Suche den Befehl claude …</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>Aktivieren</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>Sitzungen am Laufen halten</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>Fertig</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI (Terminal)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Claude-Desktop-App</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun pausiert neue Arbeit, bevor ein Nutzungslimit aufgebraucht ist.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>Wie nutzt du Claude Code?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>Du kannst das später unter Einstellungen → Allgemein ändern.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>Sprache wählen</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>Die Anmeldung wurde mit Code %1$d beendet. Bitte versuche es erneut.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>Der Befehl claude konnte nicht gestartet werden. Prüfe Schritt 2 und versuche es erneut.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>Die Anmeldung ist nach 3 Minuten abgelaufen. Schließe verbliebene Browser-Tabs und versuche es erneut.</translation>
+    </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>Mit dem Browser anmelden</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>Wenn sich kein Browser geöffnet hat, öffne diesen Link auf einem beliebigen Gerät:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>Warte auf den Abschluss der Anmeldung im Browser (bis zu 3 Minuten) …</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>Die Anmeldung ist abgeschlossen, aber das Konto wirkt weiterhin abgemeldet. Bitte versuche es erneut.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>Senden</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Bei Claude anmelden</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Willkommen bei Pacewise</translation>
+    </message>
+    <message id="percent">
+      <source>%1$d%%</source>
+      <translation>%1$d %%</translation>
+    </message>
+    <message id="quit">
+      <source>Quit</source>
+      <translation>Beenden</translation>
+    </message>
+    <message id="resume.dismiss">
+      <source>Dismiss</source>
+      <translation>Verwerfen</translation>
+    </message>
+    <message id="resume.failed">
+      <source>Resume failed; it will retry later</source>
+      <translation>Fortsetzen fehlgeschlagen; neuer Versuch später</translation>
+    </message>
+    <message id="resume.now">
+      <source>Resume now</source>
+      <translation>Jetzt fortsetzen</translation>
+    </message>
+    <message id="resume.pending.title">
+      <source>Pending resumes</source>
+      <translation>Ausstehende Fortsetzungen</translation>
+    </message>
+    <message id="resume.quotaUnavailable">
+      <source>Quota is still occupied</source>
+      <translation>Kontingent ist noch belegt</translation>
+    </message>
+    <message id="resume.quotaUnconfirmed">
+      <source>Available quota could not be confirmed</source>
+      <translation>Freies Kontingent konnte nicht bestätigt werden</translation>
+    </message>
+    <message id="resume.ready">
+      <source>Ready</source>
+      <translation>Bereit</translation>
+    </message>
+    <message id="resume.resetsAt">
+      <source>Resets %1$@</source>
+      <translation>Zurückgesetzt %1$@</translation>
+    </message>
+    <message id="resume.resuming">
+      <source>Resuming…</source>
+      <translation>Wird fortgesetzt …</translation>
+    </message>
+    <message id="resume.retryLater">
+      <source>Waiting before another retry</source>
+      <translation>Warte vor dem nächsten Versuch</translation>
+    </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>Nach Updates suchen …</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Nicht mit Anthropic verbunden.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>Auf %1$@ aktualisieren</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>Erneut prüfen</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>Suche nach Updates …</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>Suche nach Updates fehlgeschlagen</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>Updates kommen über deine Paketverwaltung.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>Du hast die neueste Version</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>Version %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>Nach langen Rücksetzungen automatisch fortsetzen</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>Pacewise führt `claude --resume` im Hintergrund erneut aus, sobald dein Wochenlimit zurückgesetzt ist.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>Schalte dafür Endrun ein – es merkt sich die Sitzungen, die fortgesetzt werden sollen.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>Sprache</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>System (Standard)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>Beim Anmelden starten</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>Pacewise muss laufen, um nächtliche Rücksetzungen zu überwachen.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>Die Einstellung „Beim Anmelden starten“ konnte nicht geändert werden.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>Das Limit-Fenster jeden Morgen starten</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Das Fenster nach jedem Zurücksetzen weiterlaufen lassen</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Wiederholt den Gruß bei jedem Zurücksetzen des 5-Stunden-Fensters, sodass die nächste Rücksetzung immer weniger als fünf Stunden entfernt ist. Endet zur Endzeit; setze sie auf die Startzeit, um rund um die Uhr zu laufen.</translation>
+    </message>
+    <message id="settings.general.morningKick.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code wurde nicht gefunden; neuer Versuch folgt</translation>
+    </message>
+    <message id="settings.general.morningKick.failed">
+      <source>Attempt at %1$@ failed; will retry</source>
+      <translation>Versuch um %1$@ fehlgeschlagen; neuer Versuch folgt</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>Nächster: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>Jetzt starten</translation>
+    </message>
+    <message id="settings.general.morningKick.running">
+      <source>Starting the window…</source>
+      <translation>Fenster wird gestartet …</translation>
+    </message>
+    <message id="settings.general.morningKick.skipped">
+      <source>At %1$@ the window was already running — nothing sent</source>
+      <translation>Um %1$@ lief das Fenster bereits – nichts gesendet</translation>
+    </message>
+    <message id="settings.general.morningKick.started">
+      <source>Window started at %1$@</source>
+      <translation>Fenster um %1$@ gestartet</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>Uhrzeit</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>bis</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise schickt Claude Code zur gewählten Zeit einen kurzen Gruß, damit dein 5-Stunden-Fenster früh am Tag beginnt – und zurückgesetzt wird. Entfällt, wenn das Fenster bereits läuft.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>Prozentwert im Tray anzeigen</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>Aus zeigt nur das Symbol, in der Farbe des am stärksten genutzten Fensters.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>Über</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>Allgemein</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>Einstellungen</translation>
+    </message>
+    <message id="tooltip.pendingResumes">
+      <source>Pending resumes: %1$d</source>
+      <translation>Ausstehende Fortsetzungen: %1$d</translation>
+    </message>
+    <message id="window.fiveHourLabel">
+      <source>5 hours</source>
+      <translation>5 Stunden</translation>
+    </message>
+    <message id="window.resetSummary">
+      <source>%1$@ · until %2$@</source>
+      <translation>%1$@ · bis %2$@</translation>
+    </message>
+    <message id="window.sevenDayLabel">
+      <source>Week</source>
+      <translation>Woche</translation>
+    </message>
+    <message id="window.weeklyModelLabel">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
+  </context>
+</TS>

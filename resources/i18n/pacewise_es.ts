@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+  <context>
+    <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>Sin iniciar sesión</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>Sesión iniciada</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>Sesión iniciada: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>Sesión iniciada: %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>Sesión iniciada (%1$@)</translation>
+    </message>
+    <message id="controls.caffeine">
+      <source>Caffeine</source>
+      <translation>Cafeína</translation>
+    </message>
+    <message id="controls.caffeineCaption">
+      <source>Keeps the computer awake while the lid is open. A closed lid still forces sleep.</source>
+      <translation>Mantiene el equipo despierto mientras la tapa esté abierta. Con la tapa cerrada se suspende igualmente.</translation>
+    </message>
+    <message id="controls.guard">
+      <source>Endrun</source>
+      <translation>Endrun</translation>
+    </message>
+    <message id="controls.guardCaption">
+      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <translation>Hace una pausa antes de alcanzar el límite y reanuda sola tras el reinicio.</translation>
+    </message>
+    <message id="controls.guardScriptsDiffer">
+      <source>Pacewise's background scripts differ from this version.</source>
+      <translation>Los scripts en segundo plano de Pacewise no coinciden con esta versión.</translation>
+    </message>
+    <message id="controls.guardScriptsUpdateExplanation">
+      <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
+      <translation>Puede ocurrir tras una actualización o si se editaron los archivos. ¿Actualizarlos a la versión actual?</translation>
+    </message>
+    <message id="controls.guardUpdateScripts">
+      <source>Update scripts</source>
+      <translation>Actualizar scripts</translation>
+    </message>
+    <message id="controls.refreshNow">
+      <source>Refresh now</source>
+      <translation>Actualizar ahora</translation>
+    </message>
+    <message id="controls.settings">
+      <source>Settings…</source>
+      <translation>Ajustes…</translation>
+    </message>
+    <message id="forecast.limitAt">
+      <source>At this pace: limit at %1$@</source>
+      <translation>A este ritmo: límite a las %1$@</translation>
+    </message>
+    <message id="freshness.ageMinutes">
+      <source>%1$dm</source>
+      <translation>%1$d min</translation>
+    </message>
+    <message id="freshness.ageSeconds">
+      <source>%1$ds</source>
+      <translation>%1$d s</translation>
+    </message>
+    <message id="freshness.stale">
+      <source>stale</source>
+      <translation>desactualizado</translation>
+    </message>
+    <message id="freshness.updatedAgo">
+      <source>updated %1$@ ago</source>
+      <translation>actualizado hace %1$@</translation>
+    </message>
+    <message id="freshness.waiting">
+      <source>waiting for first update…</source>
+      <translation>esperando la primera actualización…</translation>
+    </message>
+    <message id="issue.dataWithheld">
+      <source>Usage data withheld by server</source>
+      <translation>El servidor no envió los datos de uso</translation>
+    </message>
+    <message id="issue.offline">
+      <source>Offline, retrying…</source>
+      <translation>Sin conexión, reintentando…</translation>
+    </message>
+    <message id="issue.rateLimited">
+      <source>Rate limited, retrying…</source>
+      <translation>Demasiadas solicitudes, reintentando…</translation>
+    </message>
+    <message id="issue.signIn">
+      <source>Sign in…</source>
+      <translation>Iniciar sesión…</translation>
+    </message>
+    <message id="issue.signInRequired">
+      <source>Sign in required</source>
+      <translation>Hay que iniciar sesión</translation>
+    </message>
+    <message id="issue.unexpected">
+      <source>Unexpected response, retrying…</source>
+      <translation>Respuesta inesperada, reintentando…</translation>
+    </message>
+    <message id="language.name.de">
+      <source>Deutsch</source>
+      <translation>Deutsch</translation>
+    </message>
+    <message id="language.name.en">
+      <source>English</source>
+      <translation>English</translation>
+    </message>
+    <message id="language.name.es">
+      <source>Español</source>
+      <translation>Español</translation>
+    </message>
+    <message id="language.name.fr">
+      <source>Français</source>
+      <translation>Français</translation>
+    </message>
+    <message id="language.name.ja">
+      <source>日本語</source>
+      <translation>日本語</translation>
+    </message>
+    <message id="language.name.ko">
+      <source>한국어</source>
+      <translation>한국어</translation>
+    </message>
+    <message id="language.name.pt-BR">
+      <source>Português (Brasil)</source>
+      <translation>Português (Brasil)</translation>
+    </message>
+    <message id="language.name.ru">
+      <source>Русский</source>
+      <translation>Русский</translation>
+    </message>
+    <message id="language.name.zh-Hans">
+      <source>中文(简体)</source>
+      <translation>中文(简体)</translation>
+    </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Abrir Pacewise</translation>
+    </message>
+    <message id="menubar.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
+    </message>
+    <message id="notification.limitNear.body">
+      <source>It resets at %1$@.</source>
+      <translation>Se reinicia a las %1$@.</translation>
+    </message>
+    <message id="notification.limitNear.fiveHour">
+      <source>%1$@%% of the 5-hour limit used</source>
+      <translation>Usado el %1$@%% del límite de 5 horas</translation>
+    </message>
+    <message id="notification.limitNear.weekly">
+      <source>%1$@%% of the weekly limit used</source>
+      <translation>Usado el %1$@%% del límite semanal</translation>
+    </message>
+    <message id="notification.morning.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Falló el arranque matutino</translation>
+    </message>
+    <message id="notification.morning.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>La ventana de 5 horas ha comenzado.</translation>
+    </message>
+    <message id="notification.morning.started.title">
+      <source>Good morning sent</source>
+      <translation>Saludo matutino enviado</translation>
+    </message>
+    <message id="notification.paused.autoContinue">
+      <source>“%1$@” continues after the reset at %2$@.</source>
+      <translation>«%1$@» continuará tras el reinicio de las %2$@.</translation>
+    </message>
+    <message id="notification.paused.manual">
+      <source>“%1$@” waits for the reset at %2$@.</source>
+      <translation>«%1$@» espera al reinicio de las %2$@.</translation>
+    </message>
+    <message id="notification.paused.title">
+      <source>Claude Code paused at the usage limit</source>
+      <translation>Claude Code se detuvo en el límite de uso</translation>
+    </message>
+    <message id="notification.resumeFailed.attention">
+      <source>“%1$@” needs you: %2$@</source>
+      <translation>«%1$@» te necesita: %2$@</translation>
+    </message>
+    <message id="notification.resumeFailed.retry">
+      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
+      <translation>«%1$@»: %2$@. Pacewise lo volverá a intentar más tarde.</translation>
+    </message>
+    <message id="notification.resumeFailed.title">
+      <source>Session could not be continued</source>
+      <translation>No se pudo continuar la sesión</translation>
+    </message>
+    <message id="notification.resumed.title">
+      <source>Session continued</source>
+      <translation>Sesión reanudada</translation>
+    </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>Comprobar el inicio de sesión</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>Cafeína mantiene este equipo despierto mientras la tapa esté abierta.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>Comprobar de nuevo</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>Inicia sesión desde la terminal y vuelve a comprobar:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>No se encontró el comando claude. Instala la app de escritorio de Claude (incluye la CLI) o la CLI independiente de Claude Code y vuelve a comprobar.</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>Código del navegador</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>Continuar</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>Se encontró claude independiente en el PATH: se sugiere la CLI.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Se encontró la CLI incluida en Claude Desktop: se sugiere Desktop.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Aún no se detectó Claude Code; elige cómo piensas usarlo.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>Buscando el comando claude…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>Activar</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>Mantén tus sesiones en marcha</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>Terminar</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI (terminal)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>App Claude Desktop</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun pausa el trabajo nuevo antes de que se agote un límite de uso.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>¿Cómo usas Claude Code?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>Puedes cambiarlo más tarde en Ajustes → General.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>Elige tu idioma</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>El inicio de sesión terminó con el código %1$d. Inténtalo de nuevo.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>No se pudo ejecutar el comando claude. Revisa el paso 2 e inténtalo de nuevo.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>El inicio de sesión caducó tras 3 minutos. Cierra las pestañas del navegador que queden abiertas e inténtalo de nuevo.</translation>
+    </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>Iniciar sesión con el navegador</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>Si no se abrió ningún navegador, abre este enlace en cualquier dispositivo:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>Esperando a que termine el inicio de sesión en el navegador (hasta 3 minutos)…</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>El inicio de sesión terminó, pero la cuenta sigue sin sesión. Inténtalo de nuevo.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>Enviar</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Inicia sesión en Claude</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Te damos la bienvenida a Pacewise</translation>
+    </message>
+    <message id="percent">
+      <source>%1$d%%</source>
+      <translation>%1$d %%</translation>
+    </message>
+    <message id="quit">
+      <source>Quit</source>
+      <translation>Salir</translation>
+    </message>
+    <message id="resume.dismiss">
+      <source>Dismiss</source>
+      <translation>Descartar</translation>
+    </message>
+    <message id="resume.failed">
+      <source>Resume failed; it will retry later</source>
+      <translation>No se pudo reanudar; se volverá a intentar más tarde</translation>
+    </message>
+    <message id="resume.now">
+      <source>Resume now</source>
+      <translation>Reanudar ahora</translation>
+    </message>
+    <message id="resume.pending.title">
+      <source>Pending resumes</source>
+      <translation>Reanudaciones pendientes</translation>
+    </message>
+    <message id="resume.quotaUnavailable">
+      <source>Quota is still occupied</source>
+      <translation>La cuota sigue ocupada</translation>
+    </message>
+    <message id="resume.quotaUnconfirmed">
+      <source>Available quota could not be confirmed</source>
+      <translation>No se pudo confirmar la cuota disponible</translation>
+    </message>
+    <message id="resume.ready">
+      <source>Ready</source>
+      <translation>Lista</translation>
+    </message>
+    <message id="resume.resetsAt">
+      <source>Resets %1$@</source>
+      <translation>Se reinicia %1$@</translation>
+    </message>
+    <message id="resume.resuming">
+      <source>Resuming…</source>
+      <translation>Reanudando…</translation>
+    </message>
+    <message id="resume.retryLater">
+      <source>Waiting before another retry</source>
+      <translation>Esperando antes de otro intento</translation>
+    </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Sin relación con Anthropic.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>Actualizar a %1$@</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>Comprobar de nuevo</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>No se pudieron buscar actualizaciones</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>Las actualizaciones llegan por tu gestor de paquetes.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>Tienes la última versión</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>Versión %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>Continuar tras reinicios largos</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>Pacewise volverá a ejecutar `claude --resume` en segundo plano en cuanto se reinicie tu límite semanal.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>Activa Endrun para esto: es lo que registra las sesiones que hay que continuar.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>Idioma</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>Sistema (predeterminado)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>Pacewise tiene que estar en marcha para vigilar los reinicios nocturnos.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>No se pudo cambiar el inicio automático.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>Iniciar la ventana del límite cada mañana</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Mantener la ventana en marcha tras cada reinicio</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Repite el saludo cada vez que se reinicia la ventana de 5 horas, así el siguiente reinicio siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para funcionar todo el día.</translation>
+    </message>
+    <message id="settings.general.morningKick.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>No se encontró Claude Code; se volverá a intentar</translation>
+    </message>
+    <message id="settings.general.morningKick.failed">
+      <source>Attempt at %1$@ failed; will retry</source>
+      <translation>Falló el intento de las %1$@; se volverá a intentar</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>Próximo: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>Iniciar ahora</translation>
+    </message>
+    <message id="settings.general.morningKick.running">
+      <source>Starting the window…</source>
+      <translation>Iniciando la ventana…</translation>
+    </message>
+    <message id="settings.general.morningKick.skipped">
+      <source>At %1$@ the window was already running — nothing sent</source>
+      <translation>A las %1$@ la ventana ya estaba en marcha: no se envió nada</translation>
+    </message>
+    <message id="settings.general.morningKick.started">
+      <source>Window started at %1$@</source>
+      <translation>Ventana iniciada a las %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>hasta</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu ventana de 5 horas empiece —y se reinicie— temprano. Se omite si la ventana ya está en marcha.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>Mostrar el porcentaje en la bandeja</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>Si está desactivado, solo se ve el icono, con el color de la ventana más usada.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>Acerca de</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>General</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>Ajustes</translation>
+    </message>
+    <message id="tooltip.pendingResumes">
+      <source>Pending resumes: %1$d</source>
+      <translation>Reanudaciones pendientes: %1$d</translation>
+    </message>
+    <message id="window.fiveHourLabel">
+      <source>5 hours</source>
+      <translation>5 horas</translation>
+    </message>
+    <message id="window.resetSummary">
+      <source>%1$@ · until %2$@</source>
+      <translation>%1$@ · hasta %2$@</translation>
+    </message>
+    <message id="window.sevenDayLabel">
+      <source>Week</source>
+      <translation>Semana</translation>
+    </message>
+    <message id="window.weeklyModelLabel">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+  <context>
+    <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>Non connecté</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>Connecté</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>Connecté : %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>Connecté : %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>Connecté (%1$@)</translation>
+    </message>
+    <message id="controls.caffeine">
+      <source>Caffeine</source>
+      <translation>Caféine</translation>
+    </message>
+    <message id="controls.caffeineCaption">
+      <source>Keeps the computer awake while the lid is open. A closed lid still forces sleep.</source>
+      <translation>Garde l’ordinateur éveillé tant que l’écran est ouvert. Un écran rabattu force quand même la mise en veille.</translation>
+    </message>
+    <message id="controls.guard">
+      <source>Endrun</source>
+      <translation>Endrun</translation>
+    </message>
+    <message id="controls.guardCaption">
+      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <translation>Fait une pause avant la limite et reprend tout seul après la réinitialisation.</translation>
+    </message>
+    <message id="controls.guardScriptsDiffer">
+      <source>Pacewise's background scripts differ from this version.</source>
+      <translation>Les scripts d’arrière-plan de Pacewise ne correspondent pas à cette version.</translation>
+    </message>
+    <message id="controls.guardScriptsUpdateExplanation">
+      <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
+      <translation>Cela peut arriver après une mise à jour ou si les fichiers ont été modifiés. Les mettre à jour vers la version actuelle ?</translation>
+    </message>
+    <message id="controls.guardUpdateScripts">
+      <source>Update scripts</source>
+      <translation>Mettre à jour les scripts</translation>
+    </message>
+    <message id="controls.refreshNow">
+      <source>Refresh now</source>
+      <translation>Actualiser maintenant</translation>
+    </message>
+    <message id="controls.settings">
+      <source>Settings…</source>
+      <translation>Réglages…</translation>
+    </message>
+    <message id="forecast.limitAt">
+      <source>At this pace: limit at %1$@</source>
+      <translation>À ce rythme : limite à %1$@</translation>
+    </message>
+    <message id="freshness.ageMinutes">
+      <source>%1$dm</source>
+      <translation>%1$d min</translation>
+    </message>
+    <message id="freshness.ageSeconds">
+      <source>%1$ds</source>
+      <translation>%1$d s</translation>
+    </message>
+    <message id="freshness.stale">
+      <source>stale</source>
+      <translation>obsolète</translation>
+    </message>
+    <message id="freshness.updatedAgo">
+      <source>updated %1$@ ago</source>
+      <translation>mis à jour il y a %1$@</translation>
+    </message>
+    <message id="freshness.waiting">
+      <source>waiting for first update…</source>
+      <translation>en attente de la première mise à jour…</translation>
+    </message>
+    <message id="issue.dataWithheld">
+      <source>Usage data withheld by server</source>
+      <translation>Données d’utilisation retenues par le serveur</translation>
+    </message>
+    <message id="issue.offline">
+      <source>Offline, retrying…</source>
+      <translation>Hors ligne, nouvel essai…</translation>
+    </message>
+    <message id="issue.rateLimited">
+      <source>Rate limited, retrying…</source>
+      <translation>Trop de requêtes, nouvel essai…</translation>
+    </message>
+    <message id="issue.signIn">
+      <source>Sign in…</source>
+      <translation>Se connecter…</translation>
+    </message>
+    <message id="issue.signInRequired">
+      <source>Sign in required</source>
+      <translation>Connexion requise</translation>
+    </message>
+    <message id="issue.unexpected">
+      <source>Unexpected response, retrying…</source>
+      <translation>Réponse inattendue, nouvel essai…</translation>
+    </message>
+    <message id="language.name.de">
+      <source>Deutsch</source>
+      <translation>Deutsch</translation>
+    </message>
+    <message id="language.name.en">
+      <source>English</source>
+      <translation>English</translation>
+    </message>
+    <message id="language.name.es">
+      <source>Español</source>
+      <translation>Español</translation>
+    </message>
+    <message id="language.name.fr">
+      <source>Français</source>
+      <translation>Français</translation>
+    </message>
+    <message id="language.name.ja">
+      <source>日本語</source>
+      <translation>日本語</translation>
+    </message>
+    <message id="language.name.ko">
+      <source>한국어</source>
+      <translation>한국어</translation>
+    </message>
+    <message id="language.name.pt-BR">
+      <source>Português (Brasil)</source>
+      <translation>Português (Brasil)</translation>
+    </message>
+    <message id="language.name.ru">
+      <source>Русский</source>
+      <translation>Русский</translation>
+    </message>
+    <message id="language.name.zh-Hans">
+      <source>中文(简体)</source>
+      <translation>中文(简体)</translation>
+    </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Ouvrir Pacewise</translation>
+    </message>
+    <message id="menubar.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
+    </message>
+    <message id="notification.limitNear.body">
+      <source>It resets at %1$@.</source>
+      <translation>Réinitialisation à %1$@.</translation>
+    </message>
+    <message id="notification.limitNear.fiveHour">
+      <source>%1$@%% of the 5-hour limit used</source>
+      <translation>%1$@ %% de la limite de 5 heures utilisés</translation>
+    </message>
+    <message id="notification.limitNear.weekly">
+      <source>%1$@%% of the weekly limit used</source>
+      <translation>%1$@ %% de la limite hebdomadaire utilisés</translation>
+    </message>
+    <message id="notification.morning.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Le lancement du matin a échoué</translation>
+    </message>
+    <message id="notification.morning.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>La fenêtre de 5 heures a commencé.</translation>
+    </message>
+    <message id="notification.morning.started.title">
+      <source>Good morning sent</source>
+      <translation>Bonjour envoyé</translation>
+    </message>
+    <message id="notification.paused.autoContinue">
+      <source>“%1$@” continues after the reset at %2$@.</source>
+      <translation>« %1$@ » reprendra après la réinitialisation de %2$@.</translation>
+    </message>
+    <message id="notification.paused.manual">
+      <source>“%1$@” waits for the reset at %2$@.</source>
+      <translation>« %1$@ » attend la réinitialisation de %2$@.</translation>
+    </message>
+    <message id="notification.paused.title">
+      <source>Claude Code paused at the usage limit</source>
+      <translation>Claude Code mis en pause à la limite d’utilisation</translation>
+    </message>
+    <message id="notification.resumeFailed.attention">
+      <source>“%1$@” needs you: %2$@</source>
+      <translation>« %1$@ » a besoin de vous : %2$@</translation>
+    </message>
+    <message id="notification.resumeFailed.retry">
+      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
+      <translation>« %1$@ » : %2$@. Pacewise réessaiera plus tard.</translation>
+    </message>
+    <message id="notification.resumeFailed.title">
+      <source>Session could not be continued</source>
+      <translation>La session n’a pas pu reprendre</translation>
+    </message>
+    <message id="notification.resumed.title">
+      <source>Session continued</source>
+      <translation>Session reprise</translation>
+    </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>Vérifier la connexion</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>Caféine garde cet ordinateur éveillé tant que l’écran est ouvert.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>Vérifier à nouveau</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>Connectez-vous depuis le terminal, puis vérifiez à nouveau :</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>La commande claude est introuvable. Installez l’application de bureau Claude (elle inclut la CLI) ou la CLI autonome de Claude Code, puis vérifiez à nouveau.</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>Code affiché par le navigateur</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>Continuer</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>claude autonome trouvé dans le PATH — CLI suggérée.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>CLI fournie avec Claude Desktop trouvée — Desktop suggéré.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Claude Code n’a pas encore été détecté ; choisissez comment vous comptez l’utiliser.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>Recherche de la commande claude…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>Activer</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>Gardez vos sessions en marche</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>Terminer</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI (terminal)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Application Claude Desktop</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun met en pause le nouveau travail avant qu’une limite d’utilisation soit épuisée.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>Comment utilisez-vous Claude Code ?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>Vous pourrez changer cela plus tard dans Réglages → Général.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>Choisissez votre langue</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>La connexion s’est terminée avec le code %1$d. Veuillez réessayer.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>Impossible de lancer la commande claude. Vérifiez l’étape 2 et réessayez.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>La connexion a expiré au bout de 3 minutes. Fermez les onglets de navigateur restants et réessayez.</translation>
+    </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>Se connecter avec le navigateur</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>Si aucun navigateur ne s’est ouvert, ouvrez ce lien sur n’importe quel appareil :</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>En attente de la fin de la connexion dans le navigateur (jusqu’à 3 minutes)…</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>La connexion est terminée, mais le compte semble toujours déconnecté. Veuillez réessayer.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>Envoyer</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Se connecter à Claude</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Bienvenue dans Pacewise</translation>
+    </message>
+    <message id="percent">
+      <source>%1$d%%</source>
+      <translation>%1$d %%</translation>
+    </message>
+    <message id="quit">
+      <source>Quit</source>
+      <translation>Quitter</translation>
+    </message>
+    <message id="resume.dismiss">
+      <source>Dismiss</source>
+      <translation>Ignorer</translation>
+    </message>
+    <message id="resume.failed">
+      <source>Resume failed; it will retry later</source>
+      <translation>La reprise a échoué ; nouvel essai plus tard</translation>
+    </message>
+    <message id="resume.now">
+      <source>Resume now</source>
+      <translation>Reprendre maintenant</translation>
+    </message>
+    <message id="resume.pending.title">
+      <source>Pending resumes</source>
+      <translation>Reprises en attente</translation>
+    </message>
+    <message id="resume.quotaUnavailable">
+      <source>Quota is still occupied</source>
+      <translation>Le quota est encore occupé</translation>
+    </message>
+    <message id="resume.quotaUnconfirmed">
+      <source>Available quota could not be confirmed</source>
+      <translation>Impossible de confirmer le quota disponible</translation>
+    </message>
+    <message id="resume.ready">
+      <source>Ready</source>
+      <translation>Prête</translation>
+    </message>
+    <message id="resume.resetsAt">
+      <source>Resets %1$@</source>
+      <translation>Réinitialisation %1$@</translation>
+    </message>
+    <message id="resume.resuming">
+      <source>Resuming…</source>
+      <translation>Reprise en cours…</translation>
+    </message>
+    <message id="resume.retryLater">
+      <source>Waiting before another retry</source>
+      <translation>Attente avant un nouvel essai</translation>
+    </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Sans lien avec Anthropic.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>Mettre à jour vers %1$@</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>Vérifier à nouveau</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>Impossible de rechercher des mises à jour</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>Les mises à jour passent par votre gestionnaire de paquets.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>Vous avez la dernière version</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>Version %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>Reprendre après les longues réinitialisations</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>Pacewise relancera `claude --resume` en arrière-plan dès que votre limite hebdomadaire sera réinitialisée.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>Activez Endrun pour cela — c’est lui qui enregistre les sessions à reprendre.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>Langue</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>Système (par défaut)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>Pacewise doit tourner pour surveiller les réinitialisations nocturnes.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>Impossible de modifier le lancement à l’ouverture de session.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>Démarrer la fenêtre de limite chaque matin</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Relancer la fenêtre après chaque réinitialisation</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Répète le message à chaque réinitialisation de la fenêtre de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
+    </message>
+    <message id="settings.general.morningKick.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code introuvable ; nouvel essai prévu</translation>
+    </message>
+    <message id="settings.general.morningKick.failed">
+      <source>Attempt at %1$@ failed; will retry</source>
+      <translation>L’essai de %1$@ a échoué ; nouvel essai prévu</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>Prochain : %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>Démarrer maintenant</translation>
+    </message>
+    <message id="settings.general.morningKick.running">
+      <source>Starting the window…</source>
+      <translation>Démarrage de la fenêtre…</translation>
+    </message>
+    <message id="settings.general.morningKick.skipped">
+      <source>At %1$@ the window was already running — nothing sent</source>
+      <translation>À %1$@ la fenêtre tournait déjà — rien n’a été envoyé</translation>
+    </message>
+    <message id="settings.general.morningKick.started">
+      <source>Window started at %1$@</source>
+      <translation>Fenêtre démarrée à %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>jusqu’à</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre fenêtre de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la fenêtre tourne déjà.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>Afficher le pourcentage dans la zone de notification</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>Désactivé, seule l’icône s’affiche, dans la couleur de la fenêtre la plus utilisée.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>À propos</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>Général</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>Réglages</translation>
+    </message>
+    <message id="tooltip.pendingResumes">
+      <source>Pending resumes: %1$d</source>
+      <translation>Reprises en attente : %1$d</translation>
+    </message>
+    <message id="window.fiveHourLabel">
+      <source>5 hours</source>
+      <translation>5 heures</translation>
+    </message>
+    <message id="window.resetSummary">
+      <source>%1$@ · until %2$@</source>
+      <translation>%1$@ · jusqu’à %2$@</translation>
+    </message>
+    <message id="window.sevenDayLabel">
+      <source>Week</source>
+      <translation>Semaine</translation>
+    </message>
+    <message id="window.weeklyModelLabel">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+  <context>
+    <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>サインインしていません</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>サインイン済み</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>サインイン済み: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>サインイン済み: %1$@（%2$@）</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>サインイン済み（%1$@）</translation>
+    </message>
+    <message id="controls.caffeine">
+      <source>Caffeine</source>
+      <translation>カフェイン</translation>
+    </message>
+    <message id="controls.caffeineCaption">
+      <source>Keeps the computer awake while the lid is open. A closed lid still forces sleep.</source>
+      <translation>ふたが開いている間、コンピューターをスリープさせません。ふたを閉じるとスリープします。</translation>
+    </message>
+    <message id="controls.guard">
+      <source>Endrun</source>
+      <translation>Endrun</translation>
+    </message>
+    <message id="controls.guardCaption">
+      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <translation>上限に達する前に一時停止し、リセット後に自動で再開します。</translation>
+    </message>
+    <message id="controls.guardScriptsDiffer">
+      <source>Pacewise's background scripts differ from this version.</source>
+      <translation>Pacewise のバックグラウンドスクリプトがこのバージョンと異なります。</translation>
+    </message>
+    <message id="controls.guardScriptsUpdateExplanation">
+      <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
+      <translation>アップデート後やファイルが編集された場合に起こります。現在のバージョンに更新しますか？</translation>
+    </message>
+    <message id="controls.guardUpdateScripts">
+      <source>Update scripts</source>
+      <translation>スクリプトを更新</translation>
+    </message>
+    <message id="controls.refreshNow">
+      <source>Refresh now</source>
+      <translation>今すぐ更新</translation>
+    </message>
+    <message id="controls.settings">
+      <source>Settings…</source>
+      <translation>設定…</translation>
+    </message>
+    <message id="forecast.limitAt">
+      <source>At this pace: limit at %1$@</source>
+      <translation>このペースだと %1$@ に上限到達</translation>
+    </message>
+    <message id="freshness.ageMinutes">
+      <source>%1$dm</source>
+      <translation>%1$d分</translation>
+    </message>
+    <message id="freshness.ageSeconds">
+      <source>%1$ds</source>
+      <translation>%1$d秒</translation>
+    </message>
+    <message id="freshness.stale">
+      <source>stale</source>
+      <translation>古いデータ</translation>
+    </message>
+    <message id="freshness.updatedAgo">
+      <source>updated %1$@ ago</source>
+      <translation>%1$@前に更新</translation>
+    </message>
+    <message id="freshness.waiting">
+      <source>waiting for first update…</source>
+      <translation>最初の更新を待っています…</translation>
+    </message>
+    <message id="issue.dataWithheld">
+      <source>Usage data withheld by server</source>
+      <translation>サーバーが使用量データを返しませんでした</translation>
+    </message>
+    <message id="issue.offline">
+      <source>Offline, retrying…</source>
+      <translation>オフラインです。再試行中…</translation>
+    </message>
+    <message id="issue.rateLimited">
+      <source>Rate limited, retrying…</source>
+      <translation>リクエストが多すぎます。再試行中…</translation>
+    </message>
+    <message id="issue.signIn">
+      <source>Sign in…</source>
+      <translation>サインイン…</translation>
+    </message>
+    <message id="issue.signInRequired">
+      <source>Sign in required</source>
+      <translation>サインインが必要です</translation>
+    </message>
+    <message id="issue.unexpected">
+      <source>Unexpected response, retrying…</source>
+      <translation>予期しない応答です。再試行中…</translation>
+    </message>
+    <message id="language.name.de">
+      <source>Deutsch</source>
+      <translation>Deutsch</translation>
+    </message>
+    <message id="language.name.en">
+      <source>English</source>
+      <translation>English</translation>
+    </message>
+    <message id="language.name.es">
+      <source>Español</source>
+      <translation>Español</translation>
+    </message>
+    <message id="language.name.fr">
+      <source>Français</source>
+      <translation>Français</translation>
+    </message>
+    <message id="language.name.ja">
+      <source>日本語</source>
+      <translation>日本語</translation>
+    </message>
+    <message id="language.name.ko">
+      <source>한국어</source>
+      <translation>한국어</translation>
+    </message>
+    <message id="language.name.pt-BR">
+      <source>Português (Brasil)</source>
+      <translation>Português (Brasil)</translation>
+    </message>
+    <message id="language.name.ru">
+      <source>Русский</source>
+      <translation>Русский</translation>
+    </message>
+    <message id="language.name.zh-Hans">
+      <source>中文(简体)</source>
+      <translation>中文(简体)</translation>
+    </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Pacewise を開く</translation>
+    </message>
+    <message id="menubar.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
+    </message>
+    <message id="notification.limitNear.body">
+      <source>It resets at %1$@.</source>
+      <translation>%1$@ にリセットされます。</translation>
+    </message>
+    <message id="notification.limitNear.fiveHour">
+      <source>%1$@%% of the 5-hour limit used</source>
+      <translation>5時間の上限の %1$@%% を使用しました</translation>
+    </message>
+    <message id="notification.limitNear.weekly">
+      <source>%1$@%% of the weekly limit used</source>
+      <translation>週間上限の %1$@%% を使用しました</translation>
+    </message>
+    <message id="notification.morning.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>朝の起動に失敗しました</translation>
+    </message>
+    <message id="notification.morning.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>5時間枠が始まりました。</translation>
+    </message>
+    <message id="notification.morning.started.title">
+      <source>Good morning sent</source>
+      <translation>おはようを送信しました</translation>
+    </message>
+    <message id="notification.paused.autoContinue">
+      <source>“%1$@” continues after the reset at %2$@.</source>
+      <translation>「%1$@」は %2$@ のリセット後に再開します。</translation>
+    </message>
+    <message id="notification.paused.manual">
+      <source>“%1$@” waits for the reset at %2$@.</source>
+      <translation>「%1$@」は %2$@ のリセットを待っています。</translation>
+    </message>
+    <message id="notification.paused.title">
+      <source>Claude Code paused at the usage limit</source>
+      <translation>Claude Code が使用量の上限で一時停止しました</translation>
+    </message>
+    <message id="notification.resumeFailed.attention">
+      <source>“%1$@” needs you: %2$@</source>
+      <translation>「%1$@」の確認が必要です: %2$@</translation>
+    </message>
+    <message id="notification.resumeFailed.retry">
+      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
+      <translation>「%1$@」: %2$@。Pacewise が後でもう一度試します。</translation>
+    </message>
+    <message id="notification.resumeFailed.title">
+      <source>Session could not be continued</source>
+      <translation>セッションを再開できませんでした</translation>
+    </message>
+    <message id="notification.resumed.title">
+      <source>Session continued</source>
+      <translation>セッションを再開しました</translation>
+    </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>サインイン状態を確認</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>カフェインは、ふたが開いている間このコンピューターをスリープさせません。</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>キャンセル</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>もう一度確認</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>ターミナルでサインインしてから、もう一度確認してください:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>claude コマンドが見つかりません。Claude デスクトップアプリ（CLI を同梱）または単体の Claude Code CLI をインストールしてから、もう一度確認してください。</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>ブラウザーに表示されたコード</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>続ける</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>PATH に単体の claude が見つかりました — CLI をおすすめします。</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Claude Desktop 同梱の CLI が見つかりました — Desktop をおすすめします。</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>Claude Code はまだ見つかりません。使い方を選んでください。</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>claude コマンドを探しています…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>有効にする</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>セッションを止めずに続ける</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>完了</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI（ターミナル）</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Claude Desktop アプリ</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun は、使用量の上限を使い切る前に新しい作業を一時停止します。</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>Claude Code をどのように使っていますか？</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>あとで「設定」→「一般」で変更できます。</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>言語を選択</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>サインインがコード %1$d で終了しました。もう一度お試しください。</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>claude コマンドを起動できませんでした。手順 2 を確認して、もう一度お試しください。</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>3 分が経過したためサインインがタイムアウトしました。残っているブラウザーのタブを閉じて、もう一度お試しください。</translation>
+    </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>ブラウザーでサインイン</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>ブラウザーが開かない場合は、任意のデバイスでこのリンクを開いてください:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>ブラウザーでのサインインが終わるのを待っています（最大 3 分）…</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>サインインは終わりましたが、アカウントはまだサインインしていないようです。もう一度お試しください。</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>送信</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Claude にサインイン</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Pacewise へようこそ</translation>
+    </message>
+    <message id="percent">
+      <source>%1$d%%</source>
+      <translation>%1$d%%</translation>
+    </message>
+    <message id="quit">
+      <source>Quit</source>
+      <translation>終了</translation>
+    </message>
+    <message id="resume.dismiss">
+      <source>Dismiss</source>
+      <translation>破棄</translation>
+    </message>
+    <message id="resume.failed">
+      <source>Resume failed; it will retry later</source>
+      <translation>再開に失敗しました。後で再試行します</translation>
+    </message>
+    <message id="resume.now">
+      <source>Resume now</source>
+      <translation>今すぐ再開</translation>
+    </message>
+    <message id="resume.pending.title">
+      <source>Pending resumes</source>
+      <translation>再開待ち</translation>
+    </message>
+    <message id="resume.quotaUnavailable">
+      <source>Quota is still occupied</source>
+      <translation>クォータはまだ使用中です</translation>
+    </message>
+    <message id="resume.quotaUnconfirmed">
+      <source>Available quota could not be confirmed</source>
+      <translation>空きクォータを確認できませんでした</translation>
+    </message>
+    <message id="resume.ready">
+      <source>Ready</source>
+      <translation>準備完了</translation>
+    </message>
+    <message id="resume.resetsAt">
+      <source>Resets %1$@</source>
+      <translation>リセット %1$@</translation>
+    </message>
+    <message id="resume.resuming">
+      <source>Resuming…</source>
+      <translation>再開中…</translation>
+    </message>
+    <message id="resume.retryLater">
+      <source>Waiting before another retry</source>
+      <translation>次の再試行まで待機中</translation>
+    </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>アップデートを確認…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Anthropic とは関係ありません。</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>%1$@ にアップデート</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>もう一度確認</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>アップデートを確認しています…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>アップデートを確認できませんでした</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>アップデートはパッケージマネージャーから届きます。</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>最新バージョンです</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>バージョン %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>長いリセットの後に自動で再開</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>週間上限がリセットされると、Pacewise がバックグラウンドで `claude --resume` を再実行します。</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>これには Endrun をオンにしてください。再開するセッションを記録するのは Endrun です。</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>言語</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>システム（デフォルト）</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>ログイン時に起動</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>夜間のリセットを見守るには Pacewise が動いている必要があります。</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>ログイン時の起動設定を変更できませんでした。</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>毎朝、上限の枠を開始する</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>リセットのたびに枠を続ける</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>5時間枠がリセットされるたびにあいさつを送り直すので、次のリセットまで常に5時間未満です。終了時刻で止まります。開始時刻と同じにすると一日中続けます。</translation>
+    </message>
+    <message id="settings.general.morningKick.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code が見つかりません。再試行します</translation>
+    </message>
+    <message id="settings.general.morningKick.failed">
+      <source>Attempt at %1$@ failed; will retry</source>
+      <translation>%1$@ の試行に失敗しました。再試行します</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>次回: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>今すぐ開始</translation>
+    </message>
+    <message id="settings.general.morningKick.running">
+      <source>Starting the window…</source>
+      <translation>枠を開始しています…</translation>
+    </message>
+    <message id="settings.general.morningKick.skipped">
+      <source>At %1$@ the window was already running — nothing sent</source>
+      <translation>%1$@ には枠がすでに動いていたため、何も送信しませんでした</translation>
+    </message>
+    <message id="settings.general.morningKick.started">
+      <source>Window started at %1$@</source>
+      <translation>%1$@ に枠を開始しました</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>時刻</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>終了</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>選んだ時刻に Pacewise が Claude Code へ短いあいさつを送り、5時間枠を早めに開始（そしてリセット）させます。枠がすでに動いているときは送りません。</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>トレイにパーセントを表示</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>オフにすると、最も使われている枠の色のアイコンだけを表示します。</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>情報</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>一般</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>設定</translation>
+    </message>
+    <message id="tooltip.pendingResumes">
+      <source>Pending resumes: %1$d</source>
+      <translation>再開待ち: %1$d</translation>
+    </message>
+    <message id="window.fiveHourLabel">
+      <source>5 hours</source>
+      <translation>5時間</translation>
+    </message>
+    <message id="window.resetSummary">
+      <source>%1$@ · until %2$@</source>
+      <translation>%1$@ · %2$@ まで</translation>
+    </message>
+    <message id="window.sevenDayLabel">
+      <source>Week</source>
+      <translation>週間</translation>
+    </message>
+    <message id="window.weeklyModelLabel">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
+  </context>
+</TS>

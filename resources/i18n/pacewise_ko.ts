@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+  <context>
+    <name>Pacewise</name>
+    <message id="auth.notSignedIn">
+      <source>Not signed in</source>
+      <translation>로그인하지 않음</translation>
+    </message>
+    <message id="auth.signedIn">
+      <source>Signed in</source>
+      <translation>로그인됨</translation>
+    </message>
+    <message id="auth.signedIn.email">
+      <source>Signed in: %1$@</source>
+      <translation>로그인됨: %1$@</translation>
+    </message>
+    <message id="auth.signedIn.emailPlan">
+      <source>Signed in: %1$@ (%2$@)</source>
+      <translation>로그인됨: %1$@ (%2$@)</translation>
+    </message>
+    <message id="auth.signedIn.plan">
+      <source>Signed in (%1$@)</source>
+      <translation>로그인됨 (%1$@)</translation>
+    </message>
+    <message id="controls.caffeine">
+      <source>Caffeine</source>
+      <translation>카페인</translation>
+    </message>
+    <message id="controls.caffeineCaption">
+      <source>Keeps the computer awake while the lid is open. A closed lid still forces sleep.</source>
+      <translation>덮개가 열려 있는 동안 컴퓨터가 잠들지 않게 합니다. 덮개를 닫으면 잠자기 상태가 됩니다.</translation>
+    </message>
+    <message id="controls.guard">
+      <source>Endrun</source>
+      <translation>Endrun</translation>
+    </message>
+    <message id="controls.guardCaption">
+      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <translation>한도에 닿기 전에 일시 중지하고, 초기화 후 자동으로 다시 시작합니다.</translation>
+    </message>
+    <message id="controls.guardScriptsDiffer">
+      <source>Pacewise's background scripts differ from this version.</source>
+      <translation>Pacewise의 백그라운드 스크립트가 이 버전과 다릅니다.</translation>
+    </message>
+    <message id="controls.guardScriptsUpdateExplanation">
+      <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
+      <translation>업데이트 후나 파일을 수정한 경우에 생길 수 있습니다. 현재 버전으로 업데이트할까요?</translation>
+    </message>
+    <message id="controls.guardUpdateScripts">
+      <source>Update scripts</source>
+      <translation>스크립트 업데이트</translation>
+    </message>
+    <message id="controls.refreshNow">
+      <source>Refresh now</source>
+      <translation>지금 새로 고침</translation>
+    </message>
+    <message id="controls.settings">
+      <source>Settings…</source>
+      <translation>설정…</translation>
+    </message>
+    <message id="forecast.limitAt">
+      <source>At this pace: limit at %1$@</source>
+      <translation>이 속도라면 %1$@에 한도 도달</translation>
+    </message>
+    <message id="freshness.ageMinutes">
+      <source>%1$dm</source>
+      <translation>%1$d분</translation>
+    </message>
+    <message id="freshness.ageSeconds">
+      <source>%1$ds</source>
+      <translation>%1$d초</translation>
+    </message>
+    <message id="freshness.stale">
+      <source>stale</source>
+      <translation>오래된 데이터</translation>
+    </message>
+    <message id="freshness.updatedAgo">
+      <source>updated %1$@ ago</source>
+      <translation>%1$@ 전에 업데이트됨</translation>
+    </message>
+    <message id="freshness.waiting">
+      <source>waiting for first update…</source>
+      <translation>첫 업데이트를 기다리는 중…</translation>
+    </message>
+    <message id="issue.dataWithheld">
+      <source>Usage data withheld by server</source>
+      <translation>서버가 사용량 데이터를 보내지 않았습니다</translation>
+    </message>
+    <message id="issue.offline">
+      <source>Offline, retrying…</source>
+      <translation>오프라인 상태, 다시 시도하는 중…</translation>
+    </message>
+    <message id="issue.rateLimited">
+      <source>Rate limited, retrying…</source>
+      <translation>요청이 너무 많아 다시 시도하는 중…</translation>
+    </message>
+    <message id="issue.signIn">
+      <source>Sign in…</source>
+      <translation>로그인…</translation>
+    </message>
+    <message id="issue.signInRequired">
+      <source>Sign in required</source>
+      <translation>로그인이 필요합니다</translation>
+    </message>
+    <message id="issue.unexpected">
+      <source>Unexpected response, retrying…</source>
+      <translation>예상치 못한 응답, 다시 시도하는 중…</translation>
+    </message>
+    <message id="language.name.de">
+      <source>Deutsch</source>
+      <translation>Deutsch</translation>
+    </message>
+    <message id="language.name.en">
+      <source>English</source>
+      <translation>English</translation>
+    </message>
+    <message id="language.name.es">
+      <source>Español</source>
+      <translation>Español</translation>
+    </message>
+    <message id="language.name.fr">
+      <source>Français</source>
+      <translation>Français</translation>
+    </message>
+    <message id="language.name.ja">
+      <source>日本語</source>
+      <translation>日本語</translation>
+    </message>
+    <message id="language.name.ko">
+      <source>한국어</source>
+      <translation>한국어</translation>
+    </message>
+    <message id="language.name.pt-BR">
+      <source>Português (Brasil)</source>
+      <translation>Português (Brasil)</translation>
+    </message>
+    <message id="language.name.ru">
+      <source>Русский</source>
+      <translation>Русский</translation>
+    </message>
+    <message id="language.name.zh-Hans">
+      <source>中文(简体)</source>
+      <translation>中文(简体)</translation>
+    </message>
+    <message id="menu.open">
+      <source>Open Pacewise</source>
+      <translation>Pacewise 열기</translation>
+    </message>
+    <message id="menubar.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
+    </message>
+    <message id="notification.limitNear.body">
+      <source>It resets at %1$@.</source>
+      <translation>%1$@에 초기화됩니다.</translation>
+    </message>
+    <message id="notification.limitNear.fiveHour">
+      <source>%1$@%% of the 5-hour limit used</source>
+      <translation>5시간 한도의 %1$@%% 사용</translation>
+    </message>
+    <message id="notification.limitNear.weekly">
+      <source>%1$@%% of the weekly limit used</source>
+      <translation>주간 한도의 %1$@%% 사용</translation>
+    </message>
+    <message id="notification.morning.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>아침 시작에 실패했습니다</translation>
+    </message>
+    <message id="notification.morning.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>5시간 창이 시작되었습니다.</translation>
+    </message>
+    <message id="notification.morning.started.title">
+      <source>Good morning sent</source>
+      <translation>아침 인사를 보냈습니다</translation>
+    </message>
+    <message id="notification.paused.autoContinue">
+      <source>“%1$@” continues after the reset at %2$@.</source>
+      <translation>“%1$@”은(는) %2$@ 초기화 후에 계속됩니다.</translation>
+    </message>
+    <message id="notification.paused.manual">
+      <source>“%1$@” waits for the reset at %2$@.</source>
+      <translation>“%1$@”은(는) %2$@ 초기화를 기다립니다.</translation>
+    </message>
+    <message id="notification.paused.title">
+      <source>Claude Code paused at the usage limit</source>
+      <translation>Claude Code가 사용 한도에서 일시 중지됨</translation>
+    </message>
+    <message id="notification.resumeFailed.attention">
+      <source>“%1$@” needs you: %2$@</source>
+      <translation>“%1$@”에 확인이 필요합니다: %2$@</translation>
+    </message>
+    <message id="notification.resumeFailed.retry">
+      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
+      <translation>“%1$@”: %2$@. Pacewise가 나중에 다시 시도합니다.</translation>
+    </message>
+    <message id="notification.resumeFailed.title">
+      <source>Session could not be continued</source>
+      <translation>세션을 계속할 수 없습니다</translation>
+    </message>
+    <message id="notification.resumed.title">
+      <source>Session continued</source>
+      <translation>세션을 계속했습니다</translation>
+    </message>
+    <message id="onboarding.authCheck">
+      <source>Check sign-in status</source>
+      <translation>로그인 상태 확인</translation>
+    </message>
+    <message id="onboarding.caffeineDetail">
+      <source>Caffeine keeps this computer awake while the lid is open.</source>
+      <translation>카페인은 덮개가 열려 있는 동안 이 컴퓨터가 잠들지 않게 합니다.</translation>
+    </message>
+    <message id="onboarding.cancel">
+      <source>Cancel</source>
+      <translation>취소</translation>
+    </message>
+    <message id="onboarding.checkAgain">
+      <source>Check again</source>
+      <translation>다시 확인</translation>
+    </message>
+    <message id="onboarding.cliLogin">
+      <source>Sign in from Terminal, then check again:</source>
+      <translation>터미널에서 로그인한 다음 다시 확인하세요:</translation>
+    </message>
+    <message id="onboarding.cliLoginCommand">
+      <source>claude auth login</source>
+      <translation>claude auth login</translation>
+    </message>
+    <message id="onboarding.cliMissing">
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <translation>claude 명령을 찾을 수 없습니다. Claude 데스크톱 앱(CLI 포함) 또는 독립형 Claude Code CLI를 설치한 다음 다시 확인하세요.</translation>
+    </message>
+    <message id="onboarding.codePlaceholder">
+      <source>Code from the browser</source>
+      <translation>브라우저에 표시된 코드</translation>
+    </message>
+    <message id="onboarding.continue">
+      <source>Continue</source>
+      <translation>계속</translation>
+    </message>
+    <message id="onboarding.detected.cli">
+      <source>Standalone claude found in PATH — CLI suggested.</source>
+      <translation>PATH에서 독립형 claude를 찾았습니다 — CLI를 권장합니다.</translation>
+    </message>
+    <message id="onboarding.detected.desktop">
+      <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
+      <translation>Claude Desktop에 포함된 CLI를 찾았습니다 — Desktop을 권장합니다.</translation>
+    </message>
+    <message id="onboarding.detected.none">
+      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
+      <translation>아직 Claude Code를 찾지 못했습니다. 사용 방식을 선택하세요.</translation>
+    </message>
+    <message id="onboarding.detecting">
+      <source>Looking for the claude command…</source>
+      <translation>claude 명령을 찾는 중…</translation>
+    </message>
+    <message id="onboarding.enable">
+      <source>Enable</source>
+      <translation>켜기</translation>
+    </message>
+    <message id="onboarding.features">
+      <source>Keep your sessions running</source>
+      <translation>세션이 계속 실행되도록</translation>
+    </message>
+    <message id="onboarding.finish">
+      <source>Finish</source>
+      <translation>완료</translation>
+    </message>
+    <message id="onboarding.flow.cli">
+      <source>CLI (terminal)</source>
+      <translation>CLI(터미널)</translation>
+    </message>
+    <message id="onboarding.flow.desktop">
+      <source>Claude Desktop app</source>
+      <translation>Claude Desktop 앱</translation>
+    </message>
+    <message id="onboarding.guardDetail">
+      <source>Endrun pauses new work before a usage limit is exhausted.</source>
+      <translation>Endrun은 사용 한도가 소진되기 전에 새 작업을 일시 중지합니다.</translation>
+    </message>
+    <message id="onboarding.howUse">
+      <source>How do you use Claude Code?</source>
+      <translation>Claude Code를 어떻게 사용하나요?</translation>
+    </message>
+    <message id="onboarding.language.caption">
+      <source>You can change this later in Settings → General.</source>
+      <translation>나중에 설정 → 일반에서 바꿀 수 있습니다.</translation>
+    </message>
+    <message id="onboarding.language.title">
+      <source>Choose your language</source>
+      <translation>언어 선택</translation>
+    </message>
+    <message id="onboarding.loginExit">
+      <source>Sign-in exited with code %1$d. Please try again.</source>
+      <translation>로그인이 코드 %1$d(으)로 종료되었습니다. 다시 시도하세요.</translation>
+    </message>
+    <message id="onboarding.loginLaunchFailed">
+      <source>Couldn't launch the claude command. Check step 2 and try again.</source>
+      <translation>claude 명령을 실행할 수 없습니다. 2단계를 확인하고 다시 시도하세요.</translation>
+    </message>
+    <message id="onboarding.loginTimeout">
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <translation>3분이 지나 로그인 시간이 초과되었습니다. 남아 있는 브라우저 탭을 닫고 다시 시도하세요.</translation>
+    </message>
+    <message id="onboarding.progress">
+      <source>%1$d/%2$d</source>
+      <translation>%1$d/%2$d</translation>
+    </message>
+    <message id="onboarding.signInButton">
+      <source>Sign in with browser</source>
+      <translation>브라우저로 로그인</translation>
+    </message>
+    <message id="onboarding.signInLink">
+      <source>If no browser opened, open this link on any device:</source>
+      <translation>브라우저가 열리지 않았다면 아무 기기에서나 이 링크를 여세요:</translation>
+    </message>
+    <message id="onboarding.signingIn">
+      <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
+      <translation>브라우저 로그인이 끝나기를 기다리는 중(최대 3분)…</translation>
+    </message>
+    <message id="onboarding.stillSignedOut">
+      <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
+      <translation>로그인은 끝났지만 계정이 여전히 로그아웃 상태로 보입니다. 다시 시도하세요.</translation>
+    </message>
+    <message id="onboarding.submitCode">
+      <source>Submit</source>
+      <translation>보내기</translation>
+    </message>
+    <message id="onboarding.title">
+      <source>Sign In to Claude</source>
+      <translation>Claude에 로그인</translation>
+    </message>
+    <message id="onboarding.windowTitle">
+      <source>Welcome to Pacewise</source>
+      <translation>Pacewise에 오신 것을 환영합니다</translation>
+    </message>
+    <message id="percent">
+      <source>%1$d%%</source>
+      <translation>%1$d%%</translation>
+    </message>
+    <message id="quit">
+      <source>Quit</source>
+      <translation>종료</translation>
+    </message>
+    <message id="resume.dismiss">
+      <source>Dismiss</source>
+      <translation>무시</translation>
+    </message>
+    <message id="resume.failed">
+      <source>Resume failed; it will retry later</source>
+      <translation>계속하지 못했습니다. 나중에 다시 시도합니다</translation>
+    </message>
+    <message id="resume.now">
+      <source>Resume now</source>
+      <translation>지금 계속</translation>
+    </message>
+    <message id="resume.pending.title">
+      <source>Pending resumes</source>
+      <translation>계속 대기 중</translation>
+    </message>
+    <message id="resume.quotaUnavailable">
+      <source>Quota is still occupied</source>
+      <translation>할당량이 아직 사용 중입니다</translation>
+    </message>
+    <message id="resume.quotaUnconfirmed">
+      <source>Available quota could not be confirmed</source>
+      <translation>사용 가능한 할당량을 확인할 수 없습니다</translation>
+    </message>
+    <message id="resume.ready">
+      <source>Ready</source>
+      <translation>준비됨</translation>
+    </message>
+    <message id="resume.resetsAt">
+      <source>Resets %1$@</source>
+      <translation>초기화 %1$@</translation>
+    </message>
+    <message id="resume.resuming">
+      <source>Resuming…</source>
+      <translation>계속하는 중…</translation>
+    </message>
+    <message id="resume.retryLater">
+      <source>Waiting before another retry</source>
+      <translation>다음 시도를 기다리는 중</translation>
+    </message>
+    <message id="settings.about.checkForUpdates">
+      <source>Check for Updates…</source>
+      <translation>업데이트 확인…</translation>
+    </message>
+    <message id="settings.about.disclaimer">
+      <source>Not affiliated with Anthropic.</source>
+      <translation>Anthropic과 관련이 없습니다.</translation>
+    </message>
+    <message id="settings.about.updateStatus.available">
+      <source>Update to %1$@</source>
+      <translation>%1$@(으)로 업데이트</translation>
+    </message>
+    <message id="settings.about.updateStatus.checkAgain">
+      <source>Check again</source>
+      <translation>다시 확인</translation>
+    </message>
+    <message id="settings.about.updateStatus.checking">
+      <source>Checking for updates…</source>
+      <translation>업데이트를 확인하는 중…</translation>
+    </message>
+    <message id="settings.about.updateStatus.failed">
+      <source>Couldn't check for updates</source>
+      <translation>업데이트를 확인할 수 없습니다</translation>
+    </message>
+    <message id="settings.about.updateStatus.packageManager">
+      <source>Updates come from your package manager.</source>
+      <translation>업데이트는 패키지 관리자를 통해 제공됩니다.</translation>
+    </message>
+    <message id="settings.about.updateStatus.upToDate">
+      <source>You're on the latest version</source>
+      <translation>최신 버전입니다</translation>
+    </message>
+    <message id="settings.about.version">
+      <source>Version %1$@</source>
+      <translation>버전 %1$@</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResets">
+      <source>Auto-continue runs after long resets</source>
+      <translation>긴 초기화 후 자동으로 계속</translation>
+    </message>
+    <message id="settings.general.autoContinueLongResetsCaption">
+      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
+      <translation>주간 한도가 초기화되면 Pacewise가 백그라운드에서 `claude --resume`을 다시 실행합니다.</translation>
+    </message>
+    <message id="settings.general.autoContinueRequiresEndrun">
+      <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
+      <translation>이 기능을 쓰려면 Endrun을 켜세요. 계속할 세션을 기록하는 것이 Endrun입니다.</translation>
+    </message>
+    <message id="settings.general.language">
+      <source>Language</source>
+      <translation>언어</translation>
+    </message>
+    <message id="settings.general.language.system">
+      <source>System (default)</source>
+      <translation>시스템(기본값)</translation>
+    </message>
+    <message id="settings.general.launchAtLogin">
+      <source>Launch at login</source>
+      <translation>로그인 시 실행</translation>
+    </message>
+    <message id="settings.general.launchAtLoginCaption">
+      <source>Pacewise needs to be running to watch over overnight resets.</source>
+      <translation>밤사이 초기화를 지켜보려면 Pacewise가 실행 중이어야 합니다.</translation>
+    </message>
+    <message id="settings.general.launchAtLoginError">
+      <source>Couldn't update the launch-at-login setting.</source>
+      <translation>로그인 시 실행 설정을 바꿀 수 없습니다.</translation>
+    </message>
+    <message id="settings.general.morningKick">
+      <source>Start the limit window every morning</source>
+      <translation>매일 아침 한도 창 시작</translation>
+    </message>
+    <message id="settings.general.morningKick.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>초기화될 때마다 창을 이어 가기</translation>
+    </message>
+    <message id="settings.general.morningKick.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>5시간 창이 초기화될 때마다 인사를 다시 보내므로 다음 초기화까지 항상 5시간이 채 남지 않습니다. 종료 시각에 멈추며, 시작 시각과 같게 설정하면 하루 종일 실행됩니다.</translation>
+    </message>
+    <message id="settings.general.morningKick.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code를 찾을 수 없습니다. 다시 시도합니다</translation>
+    </message>
+    <message id="settings.general.morningKick.failed">
+      <source>Attempt at %1$@ failed; will retry</source>
+      <translation>%1$@ 시도가 실패했습니다. 다시 시도합니다</translation>
+    </message>
+    <message id="settings.general.morningKick.next">
+      <source>Next: %1$@</source>
+      <translation>다음: %1$@</translation>
+    </message>
+    <message id="settings.general.morningKick.runNow">
+      <source>Start now</source>
+      <translation>지금 시작</translation>
+    </message>
+    <message id="settings.general.morningKick.running">
+      <source>Starting the window…</source>
+      <translation>창을 시작하는 중…</translation>
+    </message>
+    <message id="settings.general.morningKick.skipped">
+      <source>At %1$@ the window was already running — nothing sent</source>
+      <translation>%1$@에 창이 이미 실행 중이어서 보내지 않았습니다</translation>
+    </message>
+    <message id="settings.general.morningKick.started">
+      <source>Window started at %1$@</source>
+      <translation>%1$@에 창 시작됨</translation>
+    </message>
+    <message id="settings.general.morningKick.time">
+      <source>Time</source>
+      <translation>시각</translation>
+    </message>
+    <message id="settings.general.morningKick.until">
+      <source>until</source>
+      <translation>종료</translation>
+    </message>
+    <message id="settings.general.morningKickCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 창이 일찍 시작되고 일찍 초기화되게 합니다. 창이 이미 실행 중이면 건너뜁니다.</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentage">
+      <source>Show the percentage in the tray</source>
+      <translation>트레이에 퍼센트 표시</translation>
+    </message>
+    <message id="settings.general.showMenuBarPercentageCaption">
+      <source>Off shows just the icon, in the colour of the most used window.</source>
+      <translation>끄면 가장 많이 사용한 창의 색으로 아이콘만 표시합니다.</translation>
+    </message>
+    <message id="settings.tab.about">
+      <source>About</source>
+      <translation>정보</translation>
+    </message>
+    <message id="settings.tab.general">
+      <source>General</source>
+      <translation>일반</translation>
+    </message>
+    <message id="settings.title">
+      <source>Settings</source>
+      <translation>설정</translation>
+    </message>
+    <message id="tooltip.pendingResumes">
+      <source>Pending resumes: %1$d</source>
+      <translation>계속 대기 중: %1$d</translation>
+    </message>
+    <message id="window.fiveHourLabel">
+      <source>5 hours</source>
+      <translation>5시간</translation>
+    </message>
+    <message id="window.resetSummary">
+      <source>%1$@ · until %2$@</source>
+      <translation>%1$@ · %2$@까지</translation>
+    </message>
+    <message id="window.sevenDayLabel">
+      <source>Week</source>
+      <translation>주간</translation>
+    </message>
+    <message id="window.weeklyModelLabel">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
+  </context>
+</TS>
