@@ -69,6 +69,17 @@ void TrayApplication::buildInterface()
         .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),
         .runningVersion = QString::fromLatin1(PacewiseCoreInfo::version),
     });
+    // A quiet check a day, where a feed is configured and it is not switched off.
+    const auto checkQuietly = [this] {
+        if (SettingsModel::automaticallyChecksForUpdates(m_dependencies.userDefaults))
+            m_updater->check();
+    };
+    m_updateChecks.setInterval(std::chrono::hours(24));
+    connect(&m_updateChecks, &QTimer::timeout, this, checkQuietly);
+    if (m_updater->checkResult() != UpdaterController::CheckResult::notConfigured) {
+        m_updateChecks.start();
+        QTimer::singleShot(std::chrono::minutes(1), this, checkQuietly);
+    }
     m_launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
         XdgAutostartService::defaultDirectory(), QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
         XdgAutostartService::execLine({QCoreApplication::applicationFilePath()})));
@@ -101,6 +112,7 @@ void TrayApplication::openSettings()
             .launchAtLogin = m_launchAtLogin.get(),
             .updater = m_updater.get(),
             .locale = &m_locale,
+            .defaults = m_dependencies.userDefaults,
         });
     }
     m_settings->show();

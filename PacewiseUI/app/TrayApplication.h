@@ -15,6 +15,7 @@
 
 #include <QObject>
 #include <QSettings>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,6 +52,7 @@ private:
     std::unique_ptr<BackgroundServices> m_services;
     std::unique_ptr<GuardController> m_guardController;
     std::unique_ptr<UpdaterController> m_updater;
+    QTimer m_updateChecks;
     std::unique_ptr<LaunchAtLoginController> m_launchAtLogin;
     // Made when first opened.
     std::unique_ptr<SettingsWindow> m_settings;

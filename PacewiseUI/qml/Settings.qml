@@ -98,6 +98,20 @@ Pane {
                     text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
                 }
 
+                // Only where a feed is configured: elsewhere the package
+                // manager brings updates.
+                SettingSwitch {
+                    toggleName: "automaticUpdatesSwitch"
+                    visible: settingsModel.hasUpdateFeed
+                    text: root.tr("settings.general.automaticallyCheckForUpdates", "Automatically check for updates")
+                    checked: settingsModel.automaticallyChecksForUpdates
+                    onToggled: checked => settingsModel.automaticallyChecksForUpdates = checked
+                }
+                Caption {
+                    visible: settingsModel.hasUpdateFeed
+                    text: root.tr("settings.general.automaticUpdateChecksCaption", "Checks once a day. No other data is sent.")
+                }
+
                 SettingSwitch {
                     toggleName: "autoContinueSwitch"
                     text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")

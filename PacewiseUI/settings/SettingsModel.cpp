@@ -43,6 +43,24 @@ QString SettingsModel::version() const
     return QString::fromLatin1(PacewiseCoreInfo::version);
 }
 
+bool SettingsModel::automaticallyChecksForUpdates(const QSettings *defaults)
+{
+    return !defaults || defaults->value(QLatin1String(automaticChecksKey), true).toBool();
+}
+
+bool SettingsModel::hasUpdateFeed() const
+{
+    return m_objects.updater->checkResult() != UpdaterController::CheckResult::notConfigured;
+}
+
+void SettingsModel::setAutomaticallyChecksForUpdates(bool on)
+{
+    if (!m_objects.defaults || on == automaticallyChecksForUpdates())
+        return;
+    m_objects.defaults->setValue(QLatin1String(automaticChecksKey), on);
+    emit automaticChecksChanged();
+}
+
 void SettingsModel::setMorningTime(int hour, int minute)
 {
     m_objects.morningStarter->setTime(MorningStartTime::clamped(hour, minute));

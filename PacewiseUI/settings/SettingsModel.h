@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QString>
 
 namespace pacewise {
@@ -20,13 +21,21 @@ class SettingsModel : public QObject {
     Q_PROPERTY(int chainEndMinute READ chainEndMinute NOTIFY morningChanged)
     Q_PROPERTY(QStringList morningStatus READ morningStatus NOTIFY morningChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
+    Q_PROPERTY(bool hasUpdateFeed READ hasUpdateFeed CONSTANT)
+    Q_PROPERTY(bool automaticallyChecksForUpdates READ automaticallyChecksForUpdates WRITE setAutomaticallyChecksForUpdates
+                   NOTIFY automaticChecksChanged)
 
 public:
     struct Objects {
         AppState *state;
         MorningStarterController *morningStarter;
         UpdaterController *updater;
+        QSettings *defaults = nullptr; // not owned
     };
+
+    // On unless switched off; only with an update feed.
+    static constexpr char automaticChecksKey[] = "automaticallyChecksForUpdates";
+    static bool automaticallyChecksForUpdates(const QSettings *defaults);
 
     explicit SettingsModel(Objects objects, QObject *parent = nullptr);
 
@@ -37,6 +46,9 @@ public:
     // The result of the last greeting and the next one, as lines.
     QStringList morningStatus() const;
     QString version() const;
+    bool hasUpdateFeed() const;
+    bool automaticallyChecksForUpdates() const { return automaticallyChecksForUpdates(m_objects.defaults); }
+    void setAutomaticallyChecksForUpdates(bool on);
 
     Q_INVOKABLE void setMorningTime(int hour, int minute);
     Q_INVOKABLE void setChainEndTime(int hour, int minute);
@@ -48,6 +60,7 @@ public:
 
 signals:
     void morningChanged();
+    void automaticChecksChanged();
 
 private:
     Objects m_objects;

@@ -21,6 +21,7 @@ public:
         LaunchAtLoginController *launchAtLogin;
         UpdaterController *updater;
         LocaleManager *locale;
+        QSettings *defaults;
     };
 
     explicit SettingsWindow(Objects objects, QObject *parent = nullptr);

@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Schalte dafür Endrun ein – es merkt sich die Sitzungen, die fortgesetzt werden sollen.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Sucht einmal am Tag. Andere Daten werden nicht gesendet.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Automatisch nach Updates suchen</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Sprache</translation>

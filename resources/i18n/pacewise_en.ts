@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Turn on Endrun for this — it's what records the sessions to continue.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Checks once a day. No other data is sent.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Automatically check for updates</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Language</translation>

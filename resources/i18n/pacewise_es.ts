@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Activa Endrun para esto: es lo que registra las sesiones que hay que continuar.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Busca una vez al día. No se envía ningún otro dato.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Idioma</translation>

@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Activez Endrun pour cela — c’est lui qui enregistre les sessions à reprendre.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Une recherche par jour. Aucune autre donnée n’est envoyée.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Langue</translation>

@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>これには Endrun をオンにしてください。再開するセッションを記録するのは Endrun です。</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>1日に1回確認します。それ以外のデータは送信しません。</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>アップデートを自動で確認</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>言語</translation>

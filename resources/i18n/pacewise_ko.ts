@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>이 기능을 쓰려면 Endrun을 켜세요. 계속할 세션을 기록하는 것이 Endrun입니다.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>하루에 한 번 확인합니다. 다른 데이터는 보내지 않습니다.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>업데이트 자동 확인</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>언어</translation>

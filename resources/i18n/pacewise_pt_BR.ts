@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Ative o Endrun para isso — é ele que registra as sessões a continuar.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Procura uma vez por dia. Nenhum outro dado é enviado.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Procurar atualizações automaticamente</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Idioma</translation>

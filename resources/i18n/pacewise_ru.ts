@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>Для этого включите Endrun — именно он запоминает сессии, которые нужно продолжить.</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>Проверка раз в день. Больше никаких данных не отправляется.</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>Автоматически проверять обновления</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Язык</translation>

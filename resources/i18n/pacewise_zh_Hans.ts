@@ -431,6 +431,14 @@
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
       <translation>请为此打开 Endrun——它负责记录需要继续的会话。</translation>
     </message>
+    <message id="settings.general.automaticUpdateChecksCaption">
+      <source>Checks once a day. No other data is sent.</source>
+      <translation>每天检查一次。不会发送其他任何数据。</translation>
+    </message>
+    <message id="settings.general.automaticallyCheckForUpdates">
+      <source>Automatically check for updates</source>
+      <translation>自动检查更新</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>语言</translation>

@@ -133,6 +133,7 @@ struct PanelScene {
             .launchAtLogin = launchAtLogin.get(),
             .updater = updater.get(),
             .locale = locale.get(),
+            .defaults = &defaults,
         });
     }
 

@@ -310,6 +310,22 @@ private slots:
         scene.settings->show();
         QCOMPARE(textOf(scene.findInSettings(u"version"_qs)), u"Version 0.1.0"_qs);
         QCOMPARE(textOf(scene.findInSettings(u"updateStatus"_qs)), u"Updates come from your package manager."_qs);
+        QVERIFY(!shown(scene.findInSettings(u"automaticUpdatesSwitch"_qs)));
+    }
+
+    void automaticUpdateChecksCanBeSwitchedOffWhereAFeedIsConfigured()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.buildSettings(QUrl(u"https://updates.example/appcast.xml"_qs));
+        scene.settings->show();
+        QQuickItem *toggle = scene.findInSettings(u"automaticUpdatesSwitch"_qs);
+        QVERIFY(shown(toggle));
+        QCOMPARE(toggle->property("checked").toBool(), true); // on at first
+        toggle->setProperty("checked", false);
+        QMetaObject::invokeMethod(toggle, "toggled");
+        QCOMPARE(scene.defaults.value(u"automaticallyChecksForUpdates"_qs).toBool(), false);
+        QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.defaults));
     }
 
     void onboardingPrefersTheStoredFlowToTheDetectedOne_data()
