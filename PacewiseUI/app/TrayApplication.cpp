@@ -128,6 +128,7 @@ void TrayApplication::openOnboarding()
                 .state = m_services->appState(),
                 .guardController = m_guardController.get(),
                 .caffeine = m_services->caffeine(),
+                .morningStarter = m_services->morningStarter(),
                 .launchAtLogin = m_launchAtLogin.get(),
                 .locale = &m_locale,
             },

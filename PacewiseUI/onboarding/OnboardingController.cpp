@@ -100,6 +100,11 @@ void OnboardingController::checkAgain()
     [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->checkAuthStatus(); }(m_objects.state);
 }
 
+void OnboardingController::enableAutoContinue()
+{
+    [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->setAutoContinueEnabled(true); }(m_objects.state);
+}
+
 bool OnboardingController::finish()
 {
     if (!m_objects.launchAtLogin->setEnabled(m_launchAtLoginSelected))

@@ -52,6 +52,7 @@ public:
     Q_INVOKABLE void next();
     // Finds claude again and asks whether it is signed in now.
     Q_INVOKABLE void checkAgain();
+    Q_INVOKABLE void enableAutoContinue();
     // False when launch at login could not be set; the window then stays.
     Q_INVOKABLE bool finish();
 

@@ -4,6 +4,7 @@
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
+#include "app/MorningStarterController.h"
 
 namespace pacewise {
 
@@ -19,6 +20,8 @@ OnboardingWindow::OnboardingWindow(Objects objects, SignInCoordinator::Dependenc
                                                {QStringLiteral("signIn"), m_signIn.get()},
                                                {QStringLiteral("guardController"), objects.guardController},
                                                {QStringLiteral("caffeine"), objects.caffeine},
+                                               {QStringLiteral("appState"), objects.state},
+                                               {QStringLiteral("morningStarter"), objects.morningStarter},
                                                {QStringLiteral("launchAtLogin"), objects.launchAtLogin}}))
 {
     // Closed mid-flow: nothing of the sign-in goes on behind it.

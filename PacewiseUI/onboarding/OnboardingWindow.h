@@ -9,6 +9,7 @@
 namespace pacewise {
 
 class CaffeineController;
+class MorningStarterController;
 class GuardController;
 
 // The onboarding window with its sign-in and its steps, wired together:
@@ -21,6 +22,7 @@ public:
         AppState *state;
         GuardController *guardController;
         CaffeineController *caffeine;
+        MorningStarterController *morningStarter;
         LaunchAtLoginController *launchAtLogin;
         LocaleManager *locale;
     };

@@ -3,8 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 
 // The first launch, in four steps: language, how Claude Code is used,
-// signing in, the features. Context: strings, onboarding, signIn,
-// guardController, caffeine, launchAtLogin, dialog.
+// signing in, the features. Context: strings, onboarding, signIn, appState,
+// guardController, caffeine, morningStarter, launchAtLogin, dialog.
 Pane {
     id: root
     width: 520
@@ -102,6 +102,11 @@ Pane {
                         : signIn.suggestedFlow === 1 ? root.tr("onboarding.detected.desktop", "Claude Desktop's bundled CLI found — Desktop suggested.")
                         : signIn.suggestedFlow === 2 ? root.tr("onboarding.detected.cli", "Standalone claude found in PATH — CLI suggested.")
                         : root.tr("onboarding.detected.none", "Claude Code wasn't detected yet; choose how you plan to use it.")
+                }
+                Caption {
+                    objectName: "installHint"
+                    visible: !signIn.isDetecting && signIn.suggestedFlow === 0
+                    text: root.tr("onboarding.cliMissing", "The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.")
                 }
                 RowLayout {
                     spacing: 10
@@ -229,6 +234,20 @@ Pane {
                     detail: root.tr("onboarding.guardDetail", "Endrun pauses new work before a usage limit is exhausted.")
                     on: guardController.enabled
                     onEnable: guardController.setEnabled(true)
+                }
+                FeatureRow {
+                    objectName: "autoContinueFeature"
+                    title: root.tr("onboarding.autoContinue", "Auto-continue")
+                    detail: root.tr("onboarding.autoContinueDetail", "Continues the sessions Endrun paused once the limit has reset, even at night.")
+                    on: appState.autoContinueEnabled
+                    onEnable: onboarding.enableAutoContinue()
+                }
+                FeatureRow {
+                    objectName: "morningFeature"
+                    title: root.tr("onboarding.morningKick", "Morning kickstart")
+                    detail: root.tr("onboarding.morningKickDetail", "Starts the 5-hour window early each morning, so that it also resets early.")
+                    on: morningStarter.enabled
+                    onEnable: morningStarter.enabled = true
                 }
                 FeatureRow {
                     title: root.tr("controls.caffeine", "Caffeine")

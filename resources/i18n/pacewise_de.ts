@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Anmeldestatus prüfen</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Automatisch fortsetzen</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Setzt die von Endrun pausierten Sitzungen fort, sobald das Limit zurückgesetzt ist – auch nachts.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>Koffein hält diesen Computer wach, solange der Deckel offen ist.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>Der Befehl claude wurde nicht gefunden. Installiere die Claude-Desktop-App (sie enthält die CLI) oder die eigenständige Claude Code CLI und prüfe dann erneut.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>Der Befehl claude konnte nicht gestartet werden. Prüfe Schritt 2 und versuche es erneut.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>Die Anmeldung ist nach 3 Minuten abgelaufen. Schließe verbliebene Browser-Tabs und versuche es erneut.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Morgendlicher Start</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Startet das 5-Stunden-Fenster jeden Morgen früh, damit es auch früh zurückgesetzt wird.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

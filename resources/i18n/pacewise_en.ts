@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Check sign-in status</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Auto-continue</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Continues the sessions Endrun paused once the limit has reset, even at night.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>Caffeine keeps this computer awake while the lid is open.</translation>
@@ -228,8 +236,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
-      <translation>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </translation>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
+      <translation>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -300,8 +308,16 @@
       <translation>Couldn't launch the claude command. Check step 2 and try again.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
-      <translation>Sign-in timed out after 3 minutes. Close any leftover browser </translation>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
+      <translation>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Morning kickstart</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Starts the 5-hour window early each morning, so that it also resets early.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

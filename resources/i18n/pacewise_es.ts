@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Comprobar el inicio de sesión</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Continuar automáticamente</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Continúa las sesiones que Endrun pausó en cuanto se reinicia el límite, incluso de noche.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>Cafeína mantiene este equipo despierto mientras la tapa esté abierta.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>No se encontró el comando claude. Instala la app de escritorio de Claude (incluye la CLI) o la CLI independiente de Claude Code y vuelve a comprobar.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>No se pudo ejecutar el comando claude. Revisa el paso 2 e inténtalo de nuevo.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>El inicio de sesión caducó tras 3 minutos. Cierra las pestañas del navegador que queden abiertas e inténtalo de nuevo.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Arranque matutino</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Inicia la ventana de 5 horas temprano cada mañana, para que también se reinicie temprano.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Vérifier la connexion</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Reprise automatique</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Reprend les sessions mises en pause par Endrun dès que la limite est réinitialisée, même la nuit.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>Caféine garde cet ordinateur éveillé tant que l’écran est ouvert.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>La commande claude est introuvable. Installez l’application de bureau Claude (elle inclut la CLI) ou la CLI autonome de Claude Code, puis vérifiez à nouveau.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>Impossible de lancer la commande claude. Vérifiez l’étape 2 et réessayez.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>La connexion a expiré au bout de 3 minutes. Fermez les onglets de navigateur restants et réessayez.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Lancement du matin</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Démarre la fenêtre de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>サインイン状態を確認</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>自動再開</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Endrun が一時停止したセッションを、上限のリセット後に夜間でも再開します。</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>カフェインは、ふたが開いている間このコンピューターをスリープさせません。</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>claude コマンドが見つかりません。Claude デスクトップアプリ（CLI を同梱）または単体の Claude Code CLI をインストールしてから、もう一度確認してください。</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>claude コマンドを起動できませんでした。手順 2 を確認して、もう一度お試しください。</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>3 分が経過したためサインインがタイムアウトしました。残っているブラウザーのタブを閉じて、もう一度お試しください。</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>朝の起動</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>毎朝早めに5時間枠を開始し、リセットも早めにします。</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>로그인 상태 확인</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>자동 계속</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Endrun이 일시 중지한 세션을 한도가 초기화되면 밤에도 이어서 진행합니다.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>카페인은 덮개가 열려 있는 동안 이 컴퓨터가 잠들지 않게 합니다.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>claude 명령을 찾을 수 없습니다. Claude 데스크톱 앱(CLI 포함) 또는 독립형 Claude Code CLI를 설치한 다음 다시 확인하세요.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>claude 명령을 실행할 수 없습니다. 2단계를 확인하고 다시 시도하세요.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>3분이 지나 로그인 시간이 초과되었습니다. 남아 있는 브라우저 탭을 닫고 다시 시도하세요.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>아침 시작</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>매일 아침 5시간 창을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Verificar o login</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Continuar automaticamente</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Continua as sessões que o Endrun pausou assim que o limite renova, mesmo de madrugada.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>A Cafeína mantém este computador acordado enquanto a tampa estiver aberta.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>O comando claude não foi encontrado. Instale o app Claude para computador (ele inclui a CLI) ou a CLI independente do Claude Code e verifique de novo.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>Não foi possível iniciar o comando claude. Confira a etapa 2 e tente de novo.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>O login expirou após 3 minutos. Feche as abas do navegador que sobraram e tente de novo.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Início matinal</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Inicia a janela de 5 horas cedo toda manhã, para que ela também renove cedo.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>Проверить вход</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>Автопродолжение</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>Продолжает сессии, остановленные Endrun, после сброса лимита — даже ночью.</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>Кофеин не даёт этому компьютеру уснуть, пока крышка открыта.</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>Команда claude не найдена. Установите приложение Claude для компьютера (в нём есть CLI) или отдельный Claude Code CLI и проверьте снова.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>Не удалось запустить команду claude. Проверьте шаг 2 и попробуйте снова.</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>Время на вход истекло через 3 минуты. Закройте оставшуюся вкладку браузера и попробуйте снова.</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>Утренний запуск</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Каждое утро пораньше запускает пятичасовое окно, чтобы оно и сбросилось пораньше.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

@@ -207,6 +207,14 @@
       <source>Check sign-in status</source>
       <translation>检查登录状态</translation>
     </message>
+    <message id="onboarding.autoContinue">
+      <source>Auto-continue</source>
+      <translation>自动继续</translation>
+    </message>
+    <message id="onboarding.autoContinueDetail">
+      <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
+      <translation>额度重置后继续 Endrun 暂停的会话，夜间也会进行。</translation>
+    </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
       <translation>咖啡因会在盖子打开时让这台电脑保持唤醒。</translation>
@@ -228,7 +236,7 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or </source>
+      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
       <translation>未找到 claude 命令。请安装 Claude 桌面应用（内含 CLI）或独立的 Claude Code CLI，然后重新检查。</translation>
     </message>
     <message id="onboarding.codePlaceholder">
@@ -300,8 +308,16 @@
       <translation>无法启动 claude 命令。请检查第 2 步后重试。</translation>
     </message>
     <message id="onboarding.loginTimeout">
-      <source>Sign-in timed out after 3 minutes. Close any leftover browser </source>
+      <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>登录在 3 分钟后超时。请关闭残留的浏览器标签页后重试。</translation>
+    </message>
+    <message id="onboarding.morningKick">
+      <source>Morning kickstart</source>
+      <translation>早间启动</translation>
+    </message>
+    <message id="onboarding.morningKickDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>每天早上提前开始 5 小时窗口，让它也提前重置。</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>

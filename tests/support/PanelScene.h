@@ -144,7 +144,8 @@ struct PanelScene {
         auto resolver = std::make_shared<FakeResolver>();
         resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
         onboarding = std::make_unique<OnboardingWindow>(
-            OnboardingWindow::Objects{&defaults, state.get(), guardController.get(), caffeine.get(), launchAtLogin.get(), locale.get()},
+            OnboardingWindow::Objects{&defaults, state.get(), guardController.get(), caffeine.get(), morning.get(),
+                                      launchAtLogin.get(), locale.get()},
             SignInCoordinator::Dependencies{
                 .resolver = resolver,
                 .authStatus = [] { return std::optional(AuthStatus{.loggedIn = false}); },

@@ -360,6 +360,8 @@ private slots:
         QTRY_VERIFY(!scene.onboarding->signIn()->isDetecting());
         QTRY_COMPARE(scene.onboarding->controller()->flow(), flow);
         QCOMPARE(textOf(scene.findInOnboarding(u"detection"_qs)), detection);
+        scene.onboarding->controller()->next(); // to step 2, where this is told
+        QTRY_COMPARE(shown(scene.findInOnboarding(u"installHint"_qs)), claudeAt.isEmpty()); // and how to install it
     }
 
     void onboardingWalksFourStepsAndFinishes()
@@ -378,6 +380,11 @@ private slots:
         QCOMPARE(scene.onboarding->controller()->step(), 4);
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
         QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
+        // The features can be switched on from here, where the daemon reads them.
+        QMetaObject::invokeMethod(scene.findInOnboarding(u"morningFeature"_qs), "enable");
+        QVERIFY(scene.defaults.value(u"morningStartEnabled"_qs).toBool());
+        QMetaObject::invokeMethod(scene.findInOnboarding(u"autoContinueFeature"_qs), "enable");
+        QTRY_VERIFY(scene.state->autoContinueEnabled());
         QSignalSpy finished(scene.onboarding->controller(), &OnboardingController::finished);
         QMetaObject::invokeMethod(scene.findInOnboarding(u"finishButton"_qs), "clicked");
         QCOMPARE(finished.count(), 1);
