@@ -42,7 +42,6 @@ public:
                             QObject *parent = nullptr);
     ~TrayController() override;
 
-    bool hasIcon() const { return m_icon != nullptr; }
     // The pictures the icon is made of, for every usual tray size.
     QIcon currentIcon() const;
 
