@@ -78,10 +78,7 @@ QString AppState::menuBarTitle() const
     const MenuBarUsage usage = MenuBarUsage::from(m_snapshot);
     if (!usage.utilization)
         return UIStrings::text("menubar.placeholder", "—%");
-    // Rounded half away from zero; a figure beyond any real one (1e308 from a
-    // damaged file) would overflow the rounding, so it is capped.
-    const double shown = std::clamp(*usage.utilization, -999.0, 999.0);
-    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
+    return UIStrings::percent(*usage.utilization);
 }
 
 MenuBarUsage::Severity AppState::severity() const

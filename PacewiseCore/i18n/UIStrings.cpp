@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pacewise::UIStrings {
 
 QString text(const char *key, const char *english)
@@ -33,6 +36,14 @@ QString format(const char *key, const char *english, const QStringList &argument
     }
     result += QStringView(tableFormat).mid(copied);
     return result;
+}
+
+QString percent(double utilization)
+{
+    if (std::isnan(utilization))
+        return UIStrings::text("menubar.placeholder", "—%");
+    const double shown = std::clamp(utilization, -999.0, 999.0);
+    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
 }
 
 } // namespace pacewise::UIStrings

@@ -16,4 +16,10 @@ QString text(const char *key, const char *english);
 // placeholder; a placeholder without an argument stays as written.
 QString format(const char *key, const char *english, const QStringList &arguments);
 
+// A whole percentage as the tables write it ("42%"), rounded half away from
+// zero. A figure beyond any real one (1e308 from a damaged file) would
+// overflow the rounding, so it is capped at ±999; one that is not a number
+// shows the placeholder "—%".
+QString percent(double utilization);
+
 } // namespace pacewise::UIStrings

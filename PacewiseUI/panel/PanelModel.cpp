@@ -16,15 +16,6 @@ namespace pacewise {
 
 namespace {
 
-// A figure that is not a number says so rather than pretending to be 0 %.
-QString percentText(double utilization)
-{
-    if (std::isnan(utilization))
-        return UIStrings::text("menubar.placeholder", "—%");
-    const double shown = std::clamp(utilization, -999.0, 999.0);
-    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
-}
-
 const ResumeTicket *findTicket(const QList<ResumeTicket> &tickets, const QString &sessionID)
 {
     const auto found = std::ranges::find(tickets, sessionID, &ResumeTicket::sessionID);
@@ -70,7 +61,7 @@ QVariantList PanelModel::limits() const
         limits << QVariantMap{
             {QStringLiteral("label"), row.label},
             {QStringLiteral("detail"), UIStrings::format("window.resetSummary", "%1$@ · until %2$@",
-                                                         {percentText(utilization), row.resetText})},
+                                                         {UIStrings::percent(utilization), row.resetText})},
             {QStringLiteral("value"), value},
             {QStringLiteral("tint"), QString::fromLatin1(tint)},
         };
