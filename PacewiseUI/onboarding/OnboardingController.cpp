@@ -97,12 +97,12 @@ void OnboardingController::next()
 void OnboardingController::checkAgain()
 {
     m_objects.signIn->startDetection();
-    [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->checkAuthStatus(); }(m_objects.state);
+    m_objects.state->checkAuthStatus();
 }
 
 void OnboardingController::enableAutoContinue()
 {
-    [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->setAutoContinueEnabled(true); }(m_objects.state);
+    m_objects.state->setAutoContinueEnabled(true);
 }
 
 bool OnboardingController::finish()

@@ -197,23 +197,23 @@ QString PanelModel::tooltip() const
     return lines.join(u'\n');
 }
 
+// AppState's tasks run on by themselves once started; the panel follows
+// their outcome through AppState's signals.
 void PanelModel::refreshNow()
 {
-    [](QPointer<AppState> state) -> QCoro::Task<> { co_await state->refresh(true); }(m_dependencies.state);
+    m_dependencies.state->refresh(true);
 }
 
 void PanelModel::resumeNow(const QString &sessionID)
 {
     if (const ResumeTicket *ticket = findTicket(m_dependencies.state->pendingResumes(), sessionID))
-        [](QPointer<AppState> state, ResumeTicket ticket) -> QCoro::Task<> { co_await state->resumeNow(ticket); }(
-            m_dependencies.state, *ticket);
+        m_dependencies.state->resumeNow(*ticket);
 }
 
 void PanelModel::dismissResume(const QString &sessionID)
 {
     if (const ResumeTicket *ticket = findTicket(m_dependencies.state->pendingResumes(), sessionID))
-        [](QPointer<AppState> state, ResumeTicket ticket) -> QCoro::Task<> { co_await state->dismissResume(ticket); }(
-            m_dependencies.state, *ticket);
+        m_dependencies.state->dismissResume(*ticket);
 }
 
 } // namespace pacewise

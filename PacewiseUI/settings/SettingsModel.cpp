@@ -8,7 +8,6 @@
 #include "usage/UsageResetFormatter.h"
 
 #include <QDesktopServices>
-#include <QPointer>
 
 namespace pacewise {
 
@@ -73,19 +72,17 @@ void SettingsModel::setChainEndTime(int hour, int minute)
 
 void SettingsModel::runMorningNow()
 {
-    [](QPointer<MorningStarterController> morning) -> QCoro::Task<> { co_await morning->runNow(); }(
-        m_objects.morningStarter);
+    m_objects.morningStarter->runNow(); // runs on by itself; its result shows in the status lines
 }
 
 void SettingsModel::setAutoContinue(bool on)
 {
-    [](QPointer<AppState> state, bool on) -> QCoro::Task<> { co_await state->setAutoContinueEnabled(on); }(
-        m_objects.state, on);
+    m_objects.state->setAutoContinueEnabled(on);
 }
 
 void SettingsModel::checkForUpdates()
 {
-    [](QPointer<UpdaterController> updater) -> QCoro::Task<> { co_await updater->check(); }(m_objects.updater);
+    m_objects.updater->check();
 }
 
 void SettingsModel::showFoundUpdate()
