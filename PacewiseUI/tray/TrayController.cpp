@@ -89,12 +89,13 @@ void TrayController::createIcon()
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             m_objects.panel->toggleNear(m_icon->geometry(), QCursor::pos());
     });
-    AppState *state = m_objects.state;
-    for (const auto signal : {&AppState::snapshotChanged, &AppState::showMenuBarPercentageChanged})
-        connect(state, signal, this, &TrayController::update);
+    // The model changes with the figures and the language; only the
+    // percentage switch is AppState's own.
     connect(m_objects.model, &PanelModel::changed, this, &TrayController::update);
+    connect(m_objects.state, &AppState::showMenuBarPercentageChanged, this, &TrayController::update);
     connect(m_objects.locale, &LocaleManager::languageChanged, this, &TrayController::retranslate);
     retranslate();
+    update();
     m_icon->show();
     m_waitForHost.stop();
     m_xembedFallback.stop();
@@ -118,7 +119,6 @@ void TrayController::retranslate()
         connect(m_menu->addAction(UIStrings::text("controls.settings", "Settings…")), &QAction::triggered, this, m_objects.openSettings);
     m_menu->addSeparator();
     connect(m_menu->addAction(UIStrings::text("quit", "Quit")), &QAction::triggered, m_objects.panel, &PanelWindow::quit);
-    update();
 }
 
 } // namespace pacewise
