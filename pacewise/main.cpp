@@ -6,7 +6,6 @@
 #include "system/TerminationSignals.h"
 
 #include <QApplication>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDir>
@@ -48,29 +47,21 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-QDBusMessage callRunning(const QDBusConnection &bus, const QString &method)
-{
-    return bus.call(QDBusMessage::createMethodCall(QLatin1String(ControlService::serviceName),
-                                                   QLatin1String(ControlService::objectPath),
-                                                   QLatin1String(ControlService::interfaceName), method),
-                    QDBus::Block, 5000);
-}
-
 // A Pacewise already running: a tray app opens its panel and this one ends;
 // the daemon steps aside for this one. True when this one should end.
 bool handOverToRunning(const QDBusConnection &bus)
 {
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(QLatin1String(ControlService::serviceName)).value())
+    if (!ControlService::isRunningOn(bus))
         return false;
-    const QDBusMessage status = callRunning(bus, QStringLiteral("Status"));
+    const QDBusMessage status = ControlService::callRunning(bus, QStringLiteral("Status"));
     const QVariantMap values =
         status.arguments().isEmpty() ? QVariantMap() : qdbus_cast<QVariantMap>(status.arguments().constFirst());
     if (values.value(QStringLiteral("hasPanel")).toBool()) {
-        callRunning(bus, QStringLiteral("ShowPanel"));
+        ControlService::callRunning(bus, QStringLiteral("ShowPanel"));
         QTextStream(stdout) << "Pacewise is already running; its panel is open\n";
         return true;
     }
-    callRunning(bus, QStringLiteral("StandBy"));
+    ControlService::callRunning(bus, QStringLiteral("StandBy"));
     return false;
 }
 

@@ -8,7 +8,6 @@
 #include <QCommandLineParser>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 
@@ -31,8 +30,6 @@ Exit status: 0 done, 1 failed (no Pacewise running, or keep-awake is not
 available here; the reason is printed), 2 bad arguments.
 )";
 
-constexpr int callTimeoutMilliseconds = 10'000;
-
 } // namespace
 
 int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
@@ -50,19 +47,14 @@ int runCaffeine(const QStringList &arguments, const CommandContext &, QTextStrea
                " (is DBUS_SESSION_BUS_ADDRESS set?)\n";
         return failure;
     }
-    const QString service = QLatin1String(ControlService::serviceName);
-    if (!bus.interface()->isServiceRegistered(service).value()) {
+    if (!ControlService::isRunningOn(bus)) {
         err << "pacewisectl caffeine: no Pacewise is running to hold it; start `pacewisectl daemon`"
                " (or `systemctl --user start pacewise`) or the tray app\n";
         return failure;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QLatin1String(ControlService::objectPath),
-                                                       QLatin1String(ControlService::interfaceName),
-                                                       action == u"status" ? QStringLiteral("Status")
-                                                                           : QStringLiteral("SetCaffeine"));
-    if (action != u"status")
-        call << (action == u"on");
-    const QDBusMessage reply = bus.call(call, QDBus::Block, callTimeoutMilliseconds);
+    const QDBusMessage reply = action == u"status"
+                                   ? ControlService::callRunning(bus, QStringLiteral("Status"))
+                                   : ControlService::callRunning(bus, QStringLiteral("SetCaffeine"), {action == u"on"});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
         err << "pacewisectl caffeine: the running Pacewise did not answer: " << reply.errorMessage() << '\n';
         return failure;

@@ -48,6 +48,19 @@ std::expected<void, QString> ControlService::registerOn(QDBusConnection bus)
     return {};
 }
 
+bool ControlService::isRunningOn(const QDBusConnection &bus)
+{
+    return bus.isConnected() && bus.interface()->isServiceRegistered(QLatin1String(serviceName)).value();
+}
+
+QDBusMessage ControlService::callRunning(const QDBusConnection &bus, const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(serviceName), QLatin1String(objectPath),
+                                                       QLatin1String(interfaceName), method);
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, 10'000);
+}
+
 QVariantMap ControlService::SetCaffeine(bool on)
 {
     qCInfo(lcControl, "keep-awake switched %s over the session bus", on ? "on" : "off");

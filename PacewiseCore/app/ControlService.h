@@ -3,6 +3,7 @@
 #include "PacewiseCoreInfo.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
 #include <QVariantMap>
 
@@ -38,6 +39,12 @@ public:
     std::expected<void, QString> registerOn(QDBusConnection bus);
     // Gives the name up at once, so that the next instance can take it.
     void unregister();
+
+    // For other processes: whether an instance runs on this bus, and a call
+    // of one of its methods, waiting for the reply (at most ten seconds).
+    static bool isRunningOn(const QDBusConnection &bus);
+    static QDBusMessage callRunning(const QDBusConnection &bus, const QString &method,
+                                    const QVariantList &arguments = {});
 
 public slots:
     // Switches keep-awake; the reply says whether it is held now and, when
