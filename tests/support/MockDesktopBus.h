@@ -31,18 +31,8 @@ public:
         if (!m_bus.waitForReadyRead(10'000))
             return false;
         m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
-        m_logind.setProcessEnvironment(environment);
-        m_logind.start(QStringLiteral("/usr/bin/python3"),
-                       {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"), QStringLiteral("logind")});
-        QDeadlineTimer deadline(15'000);
-        while (!deadline.hasExpired()) {
-            if (connection().interface()->isServiceRegistered(QStringLiteral("org.freedesktop.login1")).value())
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
+        return startMock(m_logind, QStringLiteral("org.freedesktop.login1"),
+                         {QStringLiteral("--template"), QStringLiteral("logind")});
     }
 
     // A notification server as well, on the same bus; call after start().
@@ -134,10 +124,13 @@ public:
     }
 
 private:
+    // A dbusmock service on this bus, whichever bus (session or system) its
+    // template expects.
     bool startMock(QProcess &process, const QString &name, const QStringList &arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock")} + arguments);
         QDeadlineTimer deadline(15'000);
