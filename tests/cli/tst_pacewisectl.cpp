@@ -62,10 +62,12 @@ private:
     QString scenarioPath() const { return m_home.filePath(u"scenario"_qs); }
     QString claudeLog() const { return m_home.filePath(u"claude.log"_qs); }
 
-    // pacewisectl run through a wrapper such as setpriv.
-    Run runAs(const QStringList &wrapper, const QStringList &arguments)
+    // pacewisectl run as the unprivileged user nobody (the tests run as root).
+    Run runAsNobody(const QStringList &arguments)
     {
-        return run(wrapper.mid(1) + QStringList{QStringLiteral(PACEWISECTL)} + arguments, {}, false, wrapper.first());
+        return run(QStringList{u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs,
+                               QStringLiteral(PACEWISECTL)} + arguments,
+                   {}, false, u"setpriv"_qs);
     }
 
     // What a user's shell would hand pacewisectl: a scratch home, a fixed
@@ -320,7 +322,7 @@ private slots:
         QFETCH(QString, message);
         const QString settings = m_home.filePath(u".claude/settings.json"_qs);
         QByteArray content = R"({"model":"opus"})";
-        QStringList prefix;
+        bool asNobody = false;
         if (setUp == u"broken") {
             content = "{\"model\": ";
         } else if (setUp == u"edited") {
@@ -333,7 +335,7 @@ private slots:
             // as an ordinary user then.
             if (::geteuid() != 0)
                 QSKIP("needs root to hand the home to another user");
-            prefix = {u"setpriv"_qs, u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs};
+            asNobody = true;
             QVERIFY(::chown(QFile::encodeName(m_home.path()).constData(), 65534, 65534) == 0);
             QVERIFY(QDir().mkpath(m_home.filePath(u".claude"_qs)));
             QVERIFY(::chown(QFile::encodeName(m_home.filePath(u".claude"_qs)).constData(), 65534, 65534) == 0);
@@ -341,7 +343,7 @@ private slots:
         QVERIFY(writeFile(settings, content));
         QVERIFY(::chmod(QFile::encodeName(settings).constData(), 0600) == 0);
 
-        const Run result = prefix.isEmpty() ? run({u"guard"_qs, u"on"_qs}) : runAs(prefix, {u"guard"_qs, u"on"_qs});
+        const Run result = asNobody ? runAsNobody({u"guard"_qs, u"on"_qs}) : run({u"guard"_qs, u"on"_qs});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
         QCOMPARE(result.err.count(u'\n'), 1);
@@ -605,16 +607,15 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("needs root to run as another user");
         QVERIFY(::chmod(QFile::encodeName(m_home.path()).constData(), 0755) == 0); // readable, not writable, by nobody
-        const QStringList nobody{u"setpriv"_qs, u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs};
         for (const QStringList &arguments : {QStringList{u"kickstart"_qs, u"at"_qs, u"07:00"_qs},
                                              QStringList{u"notifications"_qs, u"off"_qs}}) {
-            const Run result = runAs(nobody, arguments);
+            const Run result = runAsNobody(arguments);
             QCOMPARE(result.exitCode, 1);
             QVERIFY2(result.err.contains(u"the settings could not be saved to %1/.config/Pacewise/Pacewise.conf (not writable)"_qs
                                              .arg(m_home.path())),
                      qPrintable(result.err));
         }
-        QCOMPARE(runAs(nobody, {u"status"_qs, u"--source=state"_qs}).exitCode, 3); // reading still works
+        QCOMPARE(runAsNobody({u"status"_qs, u"--source=state"_qs}).exitCode, 3); // reading still works
     }
 
     void underSystemdTheDaemonLogsWithJournalPriorities()
