@@ -352,9 +352,8 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
 
     if (report.snapshot) {
         const UsageHistory history(context.usageHistoryPath);
-        if (const auto sample = UsageSample::fromSnapshot(*report.snapshot, context.now))
-            history.record(*sample);
-        report.forecast = UsageForecast::from(history.samples(), context.now);
+        const auto sample = UsageSample::fromSnapshot(*report.snapshot, context.now);
+        report.forecast = UsageForecast::from(sample ? history.record(*sample) : history.samples(), context.now);
     }
 
     if (json)

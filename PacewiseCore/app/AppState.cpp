@@ -259,16 +259,14 @@ void AppState::loadEngineFallbackIfNeeded()
 
 std::optional<UsageForecast> AppState::forecast(const QDateTime &now) const
 {
-    if (!m_dependencies.usageHistory)
-        return std::nullopt;
-    return UsageForecast::from(m_dependencies.usageHistory->samples(), now);
+    return UsageForecast::from(m_usageSamples, now);
 }
 
 void AppState::didFetchSnapshot(const UsageSnapshot &snapshot)
 {
     if (m_dependencies.usageHistory) {
         if (const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now()))
-            m_dependencies.usageHistory->record(*sample);
+            m_usageSamples = m_dependencies.usageHistory->record(*sample);
     }
     // Behind the user's own status line nothing inside Claude Code records
     // the figures the guard decides by; the application does instead.

@@ -167,6 +167,7 @@ private:
     bool m_showMenuBarPercentage = true;
     int m_resumeTitlesVersion = 0;
     int m_titleReloads = 0; // only the latest reload publishes titles
+    QList<UsageSample> m_usageSamples; // the history as last written, for the forecast
 };
 
 } // namespace pacewise

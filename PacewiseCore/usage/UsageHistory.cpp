@@ -60,7 +60,7 @@ QList<UsageSample> UsageHistory::samples() const
     return samples;
 }
 
-void UsageHistory::record(const UsageSample &sample) const
+QList<UsageSample> UsageHistory::record(const UsageSample &sample) const
 {
     QList<UsageSample> samples = this->samples();
     const qint64 at = epochSecondsTruncated(sample.at);
@@ -82,6 +82,7 @@ void UsageHistory::record(const UsageSample &sample) const
     const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("samples"), entries}}).toJson(QJsonDocument::Compact);
     if (const auto written = writeFileAtomically(m_path, bytes, 0600); !written)
         qCDebug(lcUsageHistory, "usage history not written: %s", qUtf8Printable(privateText(m_path)));
+    return samples;
 }
 
 } // namespace pacewise

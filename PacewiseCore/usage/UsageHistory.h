@@ -23,8 +23,9 @@ public:
 
     QList<UsageSample> samples() const;
     // Adds the sample (replacing one taken at the same second) and drops
-    // the oldest beyond the limit. A failure to write only loses history.
-    void record(const UsageSample &sample) const;
+    // the oldest beyond the limit; returns the samples kept. A failure to
+    // write only loses history.
+    QList<UsageSample> record(const UsageSample &sample) const;
 
     const QString &path() const { return m_path; }
 

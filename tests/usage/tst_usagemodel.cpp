@@ -275,8 +275,8 @@ private slots:
         QVERIFY(history.samples().isEmpty()); // no file yet
         for (int minute = UsageHistory::maximumSamples + 10; minute > 0; --minute)
             history.record(sample(minute, 100.0 - minute));
-        history.record(sample(1, 42)); // the same second again: replaced
-        const Samples kept = history.samples();
+        const Samples kept = history.record(sample(1, 42)); // the same second again: replaced
+        QCOMPARE(history.samples(), kept); // what was written is what record() says
         QCOMPARE(kept.size(), UsageHistory::maximumSamples);
         QCOMPARE(kept.constFirst(), sample(UsageHistory::maximumSamples, 100.0 - UsageHistory::maximumSamples));
         QCOMPARE(kept.constLast(), sample(1, 42));
