@@ -2,6 +2,7 @@
 
 #include "i18n/UIStrings.h"
 #include "system/Logging.h"
+#include "system/PrivateDirectory.h"
 #include "system/ScriptRunner.h"
 
 #include <QDir>
@@ -97,7 +98,7 @@ void SignInCoordinator::signInWithBrowser()
         return;
     }
     const QString scratch = ScriptRunner::defaultScratchDirectory();
-    if (ScriptRunner::preparePrivateDirectory(scratch) != 0) {
+    if (preparePrivateDirectory(scratch) != 0) {
         conclude(Outcome::failure, UIStrings::text("onboarding.loginLaunchFailed",
                                                    "Couldn't launch the claude command. Check step 2 and try again."));
         return;

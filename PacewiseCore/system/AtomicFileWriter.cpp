@@ -1,5 +1,7 @@
 #include "AtomicFileWriter.h"
 
+#include "PrivateDirectory.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,12 +72,13 @@ QString atomicTemporaryPrefix(const QString &path)
 }
 
 std::expected<void, AtomicWriteError>
-writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions, std::optional<FileOwner> owner)
+writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions, std::optional<FileOwner> owner,
+                    SymlinkPolicy symlinks)
 {
-    const QString target = resolvedTarget(path);
+    const QString target = symlinks == SymlinkPolicy::follow ? resolvedTarget(path) : path;
     const QString directory = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(directory))
-        return failure(Kind::createDirectoryFailed, errno);
+    if (const int failed = makePrivatePath(directory))
+        return failure(Kind::createDirectoryFailed, failed);
 
     const QString temporary = atomicTemporaryPrefix(target) + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     const QByteArray encodedTemporary = QFile::encodeName(temporary);

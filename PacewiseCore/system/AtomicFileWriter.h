@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RegularFile.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -29,10 +31,12 @@ struct AtomicWriteError {
 // get exactly the given permission bits, are flushed to disk, renamed over the
 // target, and the directory is flushed so the rename itself is durable.
 //
-// When path is a symbolic link the file it points to is replaced and the link
-// kept, so settings kept in a dotfiles repository stay linked. Missing parent
-// directories are created. On every failure the temporary file is removed and
-// the target is left as it was.
+// With SymlinkPolicy::follow, when path is a symbolic link the file it points
+// to is replaced and the link kept, so settings kept in a dotfiles repository
+// stay linked. With SymlinkPolicy::refuse the link itself is replaced: a file
+// of Pacewise's own must never be written through a link someone planted.
+// Missing parent directories are created, private to this user. On every
+// failure the temporary file is removed and the target is left as it was.
 // The owner and group to give the new file, as the file it replaces had.
 struct FileOwner {
     uid_t user;
@@ -41,7 +45,7 @@ struct FileOwner {
 
 std::expected<void, AtomicWriteError>
 writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions,
-                    std::optional<FileOwner> owner = std::nullopt);
+                    std::optional<FileOwner> owner = std::nullopt, SymlinkPolicy symlinks = SymlinkPolicy::follow);
 
 // The temporary name used for path; exposed so tests can look for leftovers.
 QString atomicTemporaryPrefix(const QString &path);

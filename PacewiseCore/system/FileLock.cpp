@@ -1,11 +1,14 @@
 #include "FileLock.h"
 
+#include "PrivateDirectory.h"
 #include "RegularFile.h"
 #include "ScriptRunner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <thread>
 
 #include <cerrno>
 
@@ -17,7 +20,7 @@ namespace pacewise {
 
 std::expected<FileLock, int> FileLock::tryLock(const QString &path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivatePath(QFileInfo(path).absolutePath());
     FileDescriptor descriptor(
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!descriptor.isValid())
@@ -25,6 +28,19 @@ std::expected<FileLock, int> FileLock::tryLock(const QString &path)
     if (::flock(descriptor.get(), LOCK_EX | LOCK_NB) != 0)
         return std::unexpected(errno);
     return FileLock(std::move(descriptor));
+}
+
+std::expected<FileLock, int> FileLock::lock(const QString &path, std::chrono::milliseconds timeout)
+{
+    // Holders keep the lock for milliseconds; polling keeps a stuck holder
+    // from blocking the caller beyond the time-out.
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        auto locked = tryLock(path);
+        if (locked || locked.error() != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+            return locked;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 QString FileLock::runtimeLocation(const QString &name)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <expected>
 #include <optional>
 
@@ -18,6 +19,8 @@ public:
     // Fails with EWOULDBLOCK while another open file description holds the
     // lock, or with the errno of creating or opening the file.
     static std::expected<FileLock, int> tryLock(const QString &path);
+    // Waits up to timeout for the lock; EWOULDBLOCK when it stayed taken.
+    static std::expected<FileLock, int> lock(const QString &path, std::chrono::milliseconds timeout);
 
     // A file for this user's locks: $XDG_RUNTIME_DIR/<name>, else
     // ~/.cache/pacewise/<name>.

@@ -3,6 +3,7 @@
 #include "ErrorText.h"
 #include "FileDescriptor.h"
 #include "Logging.h"
+#include "PrivateDirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -212,30 +213,12 @@ ScriptRunner::ScriptRunner(Options options)
 
 QString ScriptRunner::defaultScratchDirectory()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime))
-        return QDir(runtime).filePath(QStringLiteral("pacewise-cli-cwd"));
+    if (const auto runtime = userRuntimeDirectory())
+        return QDir(*runtime).filePath(QStringLiteral("pacewise-cli-cwd"));
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
     if (!QDir::isAbsolutePath(cache))
         cache = QDir::home().filePath(QStringLiteral(".cache"));
     return QDir(cache).filePath(QStringLiteral("pacewise/cli-cwd"));
-}
-
-int ScriptRunner::preparePrivateDirectory(const QString &path)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    if (::mkdir(encoded.constData(), 0700) != 0 && errno == ENOENT) {
-        QDir().mkpath(QDir::cleanPath(path + QStringLiteral("/..")));
-        ::mkdir(encoded.constData(), 0700);
-    }
-    struct stat status {};
-    if (::lstat(encoded.constData(), &status) != 0)
-        return errno;
-    if (!S_ISDIR(status.st_mode))
-        return ENOTDIR;
-    if (status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return EPERM;
-    return 0;
 }
 
 std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInvocation &invocation) const

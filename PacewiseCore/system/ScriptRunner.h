@@ -32,11 +32,6 @@ public:
     // local user could plant files in would run their code as ours.
     static QString defaultScratchDirectory();
 
-    // Creates path (mode 0700) when missing and checks, without following a
-    // link, that it is a directory owned by this user that nobody else can
-    // write. Returns 0 or the errno that explains the refusal.
-    static int preparePrivateDirectory(const QString &path);
-
 private:
     Options m_options;
 };

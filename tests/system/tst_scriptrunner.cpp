@@ -1,3 +1,4 @@
+#include "system/PrivateDirectory.h"
 #include "system/ScriptRunner.h"
 
 #include <QDir>
@@ -12,6 +13,9 @@
 #include <unistd.h>
 
 using namespace pacewise;
+
+using PathSetUp = std::function<bool(const QByteArray &path)>;
+Q_DECLARE_METATYPE(PathSetUp)
 
 namespace {
 
@@ -224,38 +228,33 @@ private slots:
     // runs, so a scratch folder that others could write is refused.
     void scratchFolderMustBePrivate_data()
     {
-        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<PathSetUp>("plant");
         QTest::addColumn<int>("errorNumber");
-        QTest::newRow("created private") << u"none"_qs << 0;
-        QTest::newRow("reused") << u"private"_qs << 0;
-        QTest::newRow("world-writable") << u"world-writable"_qs << EPERM;
-        QTest::newRow("owned by someone else") << u"foreign"_qs << EPERM;
-        QTest::newRow("a symlink to a folder") << u"symlink"_qs << ENOTDIR;
-        QTest::newRow("a file") << u"file"_qs << ENOTDIR;
+        const auto folder = [](mode_t mode, uid_t owner) {
+            return PathSetUp([=](const QByteArray &path) {
+                return ::mkdir(path.constData(), 0700) == 0 && ::chmod(path.constData(), mode) == 0 &&
+                       ::chown(path.constData(), owner, ::getegid()) == 0;
+            });
+        };
+        QTest::newRow("created private") << PathSetUp([](const QByteArray &) { return true; }) << 0;
+        QTest::newRow("reused") << folder(0700, ::geteuid()) << 0;
+        QTest::newRow("world-writable") << folder(0777, ::geteuid()) << EPERM;
+        QTest::newRow("owned by someone else") << folder(0700, ::geteuid() + 1) << EPERM;
+        QTest::newRow("a symlink to a folder")
+            << PathSetUp([](const QByteArray &path) { return ::symlink("/tmp", path.constData()) == 0; }) << ENOTDIR;
     }
 
     void scratchFolderMustBePrivate()
     {
-        QFETCH(QString, setUp);
+        QFETCH(PathSetUp, plant);
         QFETCH(int, errorNumber);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"deep/cli-cwd"_qs);
         const QByteArray encoded = QFile::encodeName(path);
         QDir().mkpath(dir.filePath(u"deep"_qs));
-        if (setUp == u"private" || setUp == u"world-writable" || setUp == u"foreign") {
-            QCOMPARE(::mkdir(encoded.constData(), 0700), 0);
-            if (setUp == u"world-writable")
-                QCOMPARE(::chmod(encoded.constData(), 0777), 0);
-            if (setUp == u"foreign")
-                QCOMPARE(::chown(encoded.constData(), ::geteuid() + 1, ::getegid()), 0);
-        } else if (setUp == u"symlink") {
-            QVERIFY(QFile::link(dir.path(), path));
-        } else if (setUp == u"file") {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(plant(encoded));
 
-        QCOMPARE(ScriptRunner::preparePrivateDirectory(path), errorNumber);
+        QCOMPARE(preparePrivateDirectory(path), errorNumber);
         ScriptRunner::Options options = runner().options();
         options.scratchDirectory = path;
         const auto result = ScriptRunner(options).run(shell(u"exit 0"_qs));
@@ -265,6 +264,38 @@ private slots:
             QCOMPARE(::lstat(encoded.constData(), &status), 0);
             QCOMPARE(status.st_mode & 0777, 0700u);
         }
+    }
+
+    // XDG_RUNTIME_DIR left behind by a logout (tmux) or another user's (su):
+    // claude runs from the private cache folder instead, and the missing
+    // folder is never created.
+    void anUnusableRuntimeFolderFallsBackToTheCache_data()
+    {
+        QTest::addColumn<PathSetUp>("plant");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("ours") << PathSetUp([](const QByteArray &path) { return ::mkdir(path.constData(), 0700) == 0; }) << true;
+        QTest::newRow("missing") << PathSetUp([](const QByteArray &) { return true; }) << false;
+        QTest::newRow("someone else's") << PathSetUp([](const QByteArray &path) {
+            return ::mkdir(path.constData(), 0700) == 0 && ::chown(path.constData(), ::geteuid() + 1, ::getegid()) == 0;
+        }) << false;
+    }
+
+    void anUnusableRuntimeFolderFallsBackToTheCache()
+    {
+        QFETCH(PathSetUp, plant);
+        QFETCH(bool, used);
+        QTemporaryDir dir;
+        const QString runtime = dir.filePath(u"run-user"_qs);
+        QVERIFY(plant(QFile::encodeName(runtime)));
+        const QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray previousCache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(u"cache"_qs)));
+        const QString scratch = ScriptRunner::defaultScratchDirectory();
+        qputenv("XDG_RUNTIME_DIR", previousRuntime);
+        qputenv("XDG_CACHE_HOME", previousCache);
+        QCOMPARE(scratch, used ? runtime + u"/pacewise-cli-cwd"_qs : dir.filePath(u"cache/pacewise/cli-cwd"_qs));
+        QCOMPARE(QFileInfo::exists(runtime), used || QFileInfo(runtime).isDir());
     }
 };
 
