@@ -1,6 +1,6 @@
 #include "AuthCommand.h"
 
-#include "ClaudeErrorText.h"
+#include "claude/ClaudeErrorText.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
 #include "CommandLine.h"

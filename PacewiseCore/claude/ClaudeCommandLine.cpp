@@ -5,16 +5,19 @@ namespace pacewise::ClaudeCommandLine {
 QProcessEnvironment reducedEnvironment(const QProcessEnvironment &environment)
 {
     QProcessEnvironment reduced = environment;
-    for (const char *name : {"CLAUDECODE", "CLAUDE_CODE_ENTRYPOINT", "CLAUDE_CODE_SSE_PORT"})
+    for (const char *name : {"CLAUDECODE", "CLAUDE_CODE_ENTRYPOINT", "CLAUDE_CODE_SSE_PORT", "CLAUDE_CODE_SESSION_ID",
+                             "CLAUDE_CODE_CHILD_SESSION", "CLAUDE_CODE_SESSION_ATTENDED", "CLAUDE_CODE_MESSAGING_TOKEN",
+                             "CLAUDE_CODE_MESSAGING_SOCKET", "CLAUDE_CODE_CHILD_NOTES_DIR", "CLAUDE_PID",
+                             "CLAUDE_PROJECT_DIR", "CLAUDE_EFFORT"})
         reduced.remove(QLatin1String(name));
     return reduced;
 }
 
-ScriptInvocation usageReport(const QString &claude, const QString &command, const QProcessEnvironment &environment)
+ScriptInvocation usageReport(const QString &claude, const QProcessEnvironment &environment)
 {
     return ScriptInvocation{
         .executable = claude,
-        .arguments = {QStringLiteral("-p"), command, QStringLiteral("--output-format"), QStringLiteral("json"),
+        .arguments = {QStringLiteral("-p"), QStringLiteral("/usage limits"), QStringLiteral("--output-format"), QStringLiteral("json"),
                       QStringLiteral("--no-session-persistence")},
         .timeoutSeconds = usageReportTimeoutSeconds,
         .environment = reducedEnvironment(environment),

@@ -11,13 +11,16 @@ namespace pacewise::ClaudeCommandLine {
 // working directory and time-out.
 
 // Our environment without the variables Claude Code sets for the tools it
-// runs: a `claude` started from inside a Claude Code session (the tray app
-// launched from a terminal in one, say) must not think it is a nested tool.
+// runs: a `claude` started from inside a Claude Code session (`pacewisectl
+// resume now` typed into a session's shell, the tray app launched from one)
+// must not take itself for that session's child, nor get its messaging
+// token. The user's own configuration (CLAUDE_CONFIG_DIR, API settings)
+// stays.
 QProcessEnvironment reducedEnvironment(const QProcessEnvironment &environment);
 
-// The print-mode usage report ("/usage limits", or "/usage" as a second try);
-// costs no model turn.
-ScriptInvocation usageReport(const QString &claude, const QString &command, const QProcessEnvironment &environment);
+// The print-mode usage report; costs no model turn. Asked once: claude
+// ignores the command's argument, so "/usage" would print the same report.
+ScriptInvocation usageReport(const QString &claude, const QProcessEnvironment &environment);
 
 // The sign-in status: JSON on standard output, exit 1 when signed out.
 ScriptInvocation authStatus(const QString &claude);

@@ -1,8 +1,9 @@
 #include "ClaudeErrorText.h"
 
 #include "system/ErrorText.h"
+#include "system/Logging.h"
 
-namespace pacewise::cli {
+namespace pacewise {
 
 namespace {
 
@@ -46,6 +47,13 @@ QString usageErrorText(const UsageCLIError &error)
     return {};
 }
 
+QString usageErrorLogText(const UsageCLIError &error)
+{
+    // The install places the long "not found" text lists are no secret.
+    return error.kind == UsageCLIError::Kind::cliNotFound ? QStringLiteral("claude was not found")
+                                                            : scrubbedText(usageErrorText(error));
+}
+
 QString authErrorText(const AuthStatusError &error)
 {
     using Kind = AuthStatusError::Kind;
@@ -63,4 +71,4 @@ QString authErrorText(const AuthStatusError &error)
     return {};
 }
 
-} // namespace pacewise::cli
+} // namespace pacewise

@@ -1,5 +1,6 @@
 #include "Logging.h"
 
+#include <QRegularExpression>
 #include <QtGlobal>
 
 namespace pacewise {
@@ -17,6 +18,20 @@ bool privateLoggingEnabled()
 QString privateText(const QString &value, bool reveal)
 {
     return reveal ? value : QStringLiteral("<private>");
+}
+
+QString scrubbedText(const QString &reason, bool reveal)
+{
+    if (reveal)
+        return reason;
+    static const QRegularExpression email(QStringLiteral("[^\\s<>()\"']+@[^\\s<>()\"']+\\.[A-Za-z]{2,}"));
+    // An absolute or home-relative path: what comes after a slash that
+    // starts a word, up to the next blank.
+    static const QRegularExpression path(QStringLiteral("(^|[\\s\"'(=:])(~?/[^\\s\"')]+)"));
+    QString scrubbed = reason;
+    scrubbed.replace(email, QStringLiteral("<e-mail>"));
+    scrubbed.replace(path, QStringLiteral("\\1<path>"));
+    return scrubbed;
 }
 
 } // namespace pacewise

@@ -17,4 +17,10 @@ bool privateLoggingEnabled();
 // working on; they reach the log only when the user asked for it.
 QString privateText(const QString &value, bool reveal = privateLoggingEnabled());
 
+// A reason worth reading in the log ("No conversation found with session
+// ID: …", "claude was not found") with what in it is private taken out:
+// paths and e-mail addresses become "<path>" and "<e-mail>", unless the
+// user asked for private logging.
+QString scrubbedText(const QString &reason, bool reveal = privateLoggingEnabled());
+
 } // namespace pacewise

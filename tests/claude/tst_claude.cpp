@@ -82,12 +82,15 @@ private slots:
 
     void childrenNeverSeeClaudeCodesSessionVariables()
     {
-        const QProcessEnvironment inherited = environment(
-            {u"CLAUDECODE=1"_qs, u"CLAUDE_CODE_ENTRYPOINT=cli"_qs, u"CLAUDE_CODE_SSE_PORT=1234"_qs,
-             u"CLAUDE_CONFIG_DIR=/srv/cc"_qs, u"PATH=/usr/bin"_qs});
-        const QStringList expected{u"CLAUDE_CONFIG_DIR=/srv/cc"_qs, u"PATH=/usr/bin"_qs};
+        // What a hook or a tool of a running session inherits from it.
+        QStringList variables = QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/hook-env.txt")))
+                                    .split(u'\n', Qt::SkipEmptyParts);
+        variables << u"CLAUDE_CODE_SSE_PORT=1234"_qs << u"CLAUDE_CONFIG_DIR=/srv/cc"_qs << u"PATH=/usr/bin"_qs;
+        const QProcessEnvironment inherited = environment(variables);
+        const QStringList expected{u"CC_LIMIT_GUARD_RESUME_DIR=/home/ada/.claude/pacewise-resume-tickets"_qs,
+                                   u"CLAUDE_CONFIG_DIR=/srv/cc"_qs, u"PATH=/usr/bin"_qs};
         for (const ScriptInvocation &invocation :
-             {ClaudeCommandLine::usageReport(u"/bin/claude"_qs, u"/usage limits"_qs, inherited),
+             {ClaudeCommandLine::usageReport(u"/bin/claude"_qs, inherited),
               ClaudeCommandLine::resume(u"/bin/claude"_qs, u"id"_qs, u"/work"_qs, inherited),
               ClaudeCommandLine::morningGreeting(u"/bin/claude"_qs, inherited)}) {
             QVERIFY(invocation.environment);
