@@ -7,17 +7,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace pacewise {
 
 namespace {
 
 using Kind = EngineStateError::Kind;
 
-struct Malformed {};
-
-// Strict accessors: a required key that is missing or any key of the wrong
-// JSON type makes the whole file unreadable (thrown as Malformed, caught
-// before leaving this file). null counts as absent.
+// null counts as absent.
 std::optional<QJsonValue> optionalValue(const QJsonObject &object, QLatin1String key)
 {
     const QJsonValue value = object.value(key);
@@ -26,129 +24,64 @@ std::optional<QJsonValue> optionalValue(const QJsonObject &object, QLatin1String
     return value;
 }
 
-QJsonValue requiredValue(const QJsonObject &object, QLatin1String key)
+std::optional<double> finiteNumber(const QJsonValue &value)
 {
-    auto value = optionalValue(object, key);
-    if (!value)
-        throw Malformed{};
-    return *value;
-}
-
-double number(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        throw Malformed{};
+    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+        return std::nullopt;
     return value.toDouble();
 }
 
-QDateTime instant(const QJsonValue &value)
+std::optional<QDateTime> instant(const QJsonValue &value)
 {
-    const auto result = instantFromEpochSeconds(number(value));
-    if (!result)
-        throw Malformed{};
-    return *result;
+    return value.isDouble() ? instantFromEpochSeconds(value.toDouble()) : std::nullopt;
 }
 
-QString string(const QJsonValue &value)
+std::optional<UsageWindow> window(const QJsonObject &entry)
 {
-    if (!value.isString())
-        throw Malformed{};
-    return value.toString();
-}
-
-QJsonObject object(const QJsonValue &value)
-{
-    if (!value.isObject())
-        throw Malformed{};
-    return value.toObject();
-}
-
-std::optional<QString> optionalString(const QJsonObject &parent, QLatin1String key)
-{
-    const auto value = optionalValue(parent, key);
-    return value ? std::optional(string(*value)) : std::nullopt;
-}
-
-std::optional<UsageWindow> optionalWindow(const QJsonObject &parent, QLatin1String key)
-{
-    const auto value = optionalValue(parent, key);
-    if (!value)
+    const auto utilization = finiteNumber(entry.value(QLatin1String("used_percentage")));
+    const auto resetsAt = instant(entry.value(QLatin1String("resets_at")));
+    if (!utilization || !resetsAt)
         return std::nullopt;
-    const QJsonObject window = object(*value);
-    return UsageWindow{
-        .utilization = number(requiredValue(window, QLatin1String("used_percentage"))),
-        .resetsAt = instant(requiredValue(window, QLatin1String("resets_at"))),
-    };
+    return UsageWindow{.utilization = *utilization, .resetsAt = *resetsAt};
 }
 
-struct LimitEntry {
-    QString kind;
+// One entry of "limits"; nothing when any of its values is unusable, so that
+// one bad entry (NaN written as null by an old jq) costs only itself.
+std::optional<UsageLimit> limitEntry(const QJsonValue &value, const QDateTime &modifiedAt, const QDateTime &now)
+{
+    const QJsonObject entry = value.toObject();
+    const auto kind = usageLimitKindFromRaw(entry.value(QLatin1String("kind")).toString());
+    const auto usage = window(entry);
+    if (!value.isObject() || !kind || !usage)
+        return std::nullopt;
     std::optional<QString> model;
-    UsageWindow window;
-    std::optional<QDateTime> confirmedAt;
-};
-
-LimitEntry limitEntry(const QJsonValue &value)
-{
-    const QJsonObject entry = object(value);
-    const auto confirmed = optionalValue(entry, QLatin1String("confirmed_at"));
-    return LimitEntry{
-        .kind = string(requiredValue(entry, QLatin1String("kind"))),
-        .model = optionalString(entry, QLatin1String("model")),
-        .window =
-            UsageWindow{
-                .utilization = number(requiredValue(entry, QLatin1String("used_percentage"))),
-                .resetsAt = instant(requiredValue(entry, QLatin1String("resets_at"))),
-            },
-        .confirmedAt = confirmed ? std::optional(instant(*confirmed)) : std::nullopt,
-    };
-}
-
-struct StateDocument {
-    std::optional<QList<LimitEntry>> limits;
-    std::optional<UsageWindow> fiveHour;
-    std::optional<UsageWindow> sevenDay;
-    std::optional<QString> accountUUID;
-};
-
-std::optional<StateDocument> decode(const QByteArray &bytes)
-{
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject root = document.object();
-    try {
-        StateDocument state{
-            .limits = std::nullopt,
-            .fiveHour = optionalWindow(root, QLatin1String("five_hour")),
-            .sevenDay = optionalWindow(root, QLatin1String("seven_day")),
-            .accountUUID = optionalString(root, QLatin1String("account_uuid")),
-        };
-        if (const auto limits = optionalValue(root, QLatin1String("limits"))) {
-            if (!limits->isArray())
-                return std::nullopt;
-            QList<LimitEntry> entries;
-            for (const QJsonValue &entry : limits->toArray())
-                entries.append(limitEntry(entry));
-            state.limits = std::move(entries);
-        }
-        return state;
-    } catch (const Malformed &) {
-        return std::nullopt;
+    if (const auto named = optionalValue(entry, QLatin1String("model"))) {
+        if (!named->isString())
+            return std::nullopt;
+        model = named->toString();
     }
+    QDateTime confirmedAt = modifiedAt;
+    if (const auto confirmed = optionalValue(entry, QLatin1String("confirmed_at"))) {
+        const auto at = instant(*confirmed);
+        if (!at)
+            return std::nullopt;
+        confirmedAt = *at;
+    }
+    if (*kind == UsageLimitKind::weeklyModel) {
+        // Per-model figures are dropped once nobody has confirmed them for
+        // an hour: models come and go from the report.
+        const qint64 confirmedAgo = confirmedAt.msecsTo(now);
+        if (confirmedAgo < -EngineStateReader::futureToleranceSeconds * 1000 ||
+            confirmedAgo >= EngineStateReader::modelMaximumAgeSeconds * 1000)
+            return std::nullopt;
+    }
+    // Entries without a usable model name are dropped by the snapshot.
+    return UsageLimit(*kind, model, *usage, confirmedAt);
 }
 
 std::unexpected<EngineStateError> failure(Kind kind)
 {
     return std::unexpected(EngineStateError{.kind = kind});
-}
-
-std::expected<UsageSnapshot, EngineStateError> nonEmpty(UsageSnapshot snapshot)
-{
-    if (snapshot.limits().isEmpty())
-        return failure(Kind::noLimits);
-    return snapshot;
 }
 
 } // namespace
@@ -161,11 +94,46 @@ EngineStateReader::EngineStateReader(QString filePath, AccountIdentity accountId
 
 std::optional<UsageSnapshot> EngineStateReader::read(const QDateTime &now) const
 {
-    auto snapshot = readExplained(now);
-    return snapshot ? std::optional(std::move(*snapshot)) : std::nullopt;
+    auto state = readExplained(now);
+    return state ? std::optional(std::move(state->snapshot)) : std::nullopt;
 }
 
-std::expected<UsageSnapshot, EngineStateError> EngineStateReader::readExplained(const QDateTime &now) const
+std::expected<EngineState, EngineStateError::Kind> EngineStateReader::decode(const QJsonObject &root,
+                                                                             const QDateTime &modifiedAt,
+                                                                             const QDateTime &now)
+{
+    std::optional<QString> accountUUID;
+    if (const auto account = optionalValue(root, QLatin1String("account_uuid"))) {
+        if (!account->isString())
+            return std::unexpected(Kind::malformed); // whose figures these are must be beyond doubt
+        accountUUID = account->toString();
+    }
+    QList<UsageLimit> limits;
+    if (const auto entries = optionalValue(root, QLatin1String("limits"))) {
+        if (!entries->isArray())
+            return std::unexpected(Kind::malformed);
+        for (const QJsonValue &entry : entries->toArray()) {
+            if (auto limit = limitEntry(entry, modifiedAt, now))
+                limits.append(std::move(*limit));
+        }
+    } else {
+        // The older format, kept for files written by earlier engine scripts.
+        for (const auto &[key, kind] : {std::pair{QLatin1String("five_hour"), UsageLimitKind::fiveHour},
+                                        std::pair{QLatin1String("seven_day"), UsageLimitKind::weeklyAll}}) {
+            if (const auto usage = window(root.value(key).toObject()))
+                limits.append(UsageLimit(kind, std::nullopt, *usage));
+        }
+    }
+    UsageSnapshot snapshot(std::move(limits), accountUUID, root.value(QLatin1String("overage")).toBool());
+    if (snapshot.limits().isEmpty())
+        return std::unexpected(Kind::noLimits);
+    return EngineState{
+        .snapshot = std::move(snapshot),
+        .statusLineConfirmedAt = instant(root.value(QLatin1String("status_line_confirmed_at"))),
+    };
+}
+
+std::expected<EngineState, EngineStateError> EngineStateReader::readExplained(const QDateTime &now) const
 {
     const auto contents = readRegularFile(m_filePath, maximumFileSize);
     if (!contents) {
@@ -183,39 +151,21 @@ std::expected<UsageSnapshot, EngineStateError> EngineStateReader::readExplained(
 
     const QDateTime modifiedAt = contents->identity.modifiedAt();
     const qint64 ageMilliseconds = modifiedAt.msecsTo(now);
-    if (ageMilliseconds < 0)
+    if (ageMilliseconds < -futureToleranceSeconds * 1000)
         return std::unexpected(EngineStateError{.kind = Kind::modifiedInFuture, .ageSeconds = ageMilliseconds / 1000});
     if (ageMilliseconds >= maximumAgeSeconds * 1000)
         return std::unexpected(EngineStateError{.kind = Kind::stale, .ageSeconds = ageMilliseconds / 1000});
 
-    const auto state = decode(contents->bytes);
-    if (!state)
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(contents->bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return failure(Kind::malformed);
-
-    if (AccountIdentity::mismatch(state->accountUUID, m_accountIdentity.current()))
+    auto state = decode(document.object(), modifiedAt, now);
+    if (!state)
+        return failure(state.error());
+    if (AccountIdentity::mismatch(state->snapshot.accountUUID(), m_accountIdentity.current()))
         return failure(Kind::otherAccount);
-
-    if (!state->limits) {
-        // The older format, kept for files written by earlier engine scripts.
-        return nonEmpty(UsageSnapshot::fromWindows(state->fiveHour, state->sevenDay).taggedWith(state->accountUUID));
-    }
-    QList<UsageLimit> limits;
-    for (const LimitEntry &entry : *state->limits) {
-        const auto kind = usageLimitKindFromRaw(entry.kind);
-        if (!kind)
-            continue;
-        const QDateTime confirmedAt = entry.confirmedAt.value_or(modifiedAt);
-        if (*kind == UsageLimitKind::weeklyModel) {
-            // Per-model figures are dropped once nobody has confirmed them
-            // for an hour: models come and go from the report.
-            const qint64 confirmedAgo = confirmedAt.msecsTo(now);
-            if (confirmedAgo < 0 || confirmedAgo >= modelMaximumAgeSeconds * 1000)
-                continue;
-        }
-        // Entries without a usable model name are dropped by the snapshot.
-        limits.append(UsageLimit(*kind, entry.model, entry.window, confirmedAt));
-    }
-    return nonEmpty(UsageSnapshot(std::move(limits), state->accountUUID));
+    return std::move(*state);
 }
 
 } // namespace pacewise

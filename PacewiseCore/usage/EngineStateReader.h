@@ -4,6 +4,7 @@
 #include "UsageSnapshot.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 
 #include <expected>
 
@@ -30,12 +31,26 @@ struct EngineStateError {
     bool operator==(const EngineStateError &) const = default;
 };
 
+// What the engine state file holds.
+struct EngineState {
+    UsageSnapshot snapshot;
+    // When Claude Code's status line last passed on figures that a reply of
+    // the API had just brought (an idle session re-sending old ones does not
+    // count); nothing when it never did.
+    std::optional<QDateTime> statusLineConfirmedAt;
+
+    bool operator==(const EngineState &) const = default;
+};
+
 // Reads the small JSON file in which Claude Code's status line (through our
 // engine script) and our own state writer record the current limits.
 class EngineStateReader {
 public:
     static constexpr qint64 maximumAgeSeconds = 1800;
     static constexpr qint64 modelMaximumAgeSeconds = 3600;
+    // A file written while a `claude` run was being awaited, on a file system
+    // whose clock runs a little ahead, is not from the future.
+    static constexpr qint64 futureToleranceSeconds = 60;
     // The real file is a few hundred bytes; anything this large is not it.
     static constexpr qint64 maximumFileSize = 1024 * 1024;
 
@@ -49,7 +64,14 @@ public:
     std::optional<UsageSnapshot> read(const QDateTime &now) const;
 
     // The same, saying why there is nothing.
-    std::expected<UsageSnapshot, EngineStateError> readExplained(const QDateTime &now) const;
+    std::expected<EngineState, EngineStateError> readExplained(const QDateTime &now) const;
+
+    // The file's contents, whoever wrote them: an entry that cannot be read
+    // is skipped, never the file; a top level of the wrong shape is
+    // malformed. modifiedAt stands in for entries that say nothing of their
+    // confirmation.
+    static std::expected<EngineState, EngineStateError::Kind> decode(const QJsonObject &root, const QDateTime &modifiedAt,
+                                                                     const QDateTime &now);
 
 private:
     QString m_filePath;

@@ -1,61 +1,171 @@
 #include "StateWriter.h"
 
+#include "EngineStateReader.h"
 #include "system/EpochSeconds.h"
+#include "system/FileLock.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pacewise {
+
+namespace {
+
+const QLatin1String limitsKey("limits");
+const QLatin1String kindKey("kind");
+const QLatin1String modelKey("model");
+const QLatin1String usedKey("used_percentage");
+const QLatin1String resetsKey("resets_at");
+const QLatin1String confirmedKey("confirmed_at");
+const QLatin1String accountKey("account_uuid");
+const QLatin1String checkedKey("checked_at");
+const QLatin1String overageKey("overage");
+const QLatin1String statusLineKey("status_line_confirmed_at");
+
+// Holders read and replace a file of a few hundred bytes.
+constexpr std::chrono::milliseconds lockTimeout{2000};
+
+bool isUsableEntry(const QJsonValue &value)
+{
+    const QJsonObject entry = value.toObject();
+    return value.isObject() && usageLimitKindFromRaw(entry.value(kindKey).toString()) && entry.value(resetsKey).isDouble() &&
+           entry.value(usedKey).isDouble() && std::isfinite(entry.value(usedKey).toDouble()) &&
+           instantFromEpochSeconds(entry.value(resetsKey).toDouble()).has_value();
+}
+
+bool sameLimit(const QJsonObject &a, const QJsonObject &b)
+{
+    return a.value(kindKey) == b.value(kindKey) && a.value(modelKey) == b.value(modelKey);
+}
+
+qint64 resetMinute(const QJsonObject &entry)
+{
+    return qint64(std::floor(entry.value(resetsKey).toDouble() / 60));
+}
+
+// Confirmation times may be missing from entries older engines wrote.
+double confirmation(const QJsonObject &entry)
+{
+    return entry.value(confirmedKey).toDouble(0);
+}
+
+QJsonArray encodedLimits(const UsageSnapshot &snapshot, const QDateTime &now)
+{
+    QJsonArray limits;
+    for (const UsageLimit &limit : snapshot.limits()) {
+        // NaN has no JSON form; one such figure costs only its own entry.
+        if (!std::isfinite(limit.utilization()))
+            continue;
+        const QDateTime confirmedAt = limit.confirmedAt().value_or(now);
+        QJsonObject entry{
+            {kindKey, rawValue(limit.kind())},
+            {usedKey, limit.window().hasStarted() ? limit.utilization() : 0.0},
+            {resetsKey, epochSecondsTruncated(limit.window().hasStarted() ? limit.resetsAt() : confirmedAt)},
+            {confirmedKey, epochSecondsTruncated(confirmedAt)},
+        };
+        if (limit.model())
+            entry.insert(modelKey, *limit.model());
+        limits.append(entry);
+    }
+    return limits;
+}
+
+} // namespace
 
 StateWriter::StateWriter(QString filePath)
     : m_filePath(std::move(filePath))
 {
 }
 
-std::expected<QByteArray, StateWriteError> StateWriter::encode(const UsageSnapshot &snapshot)
+QString StateWriter::lockPath(const QString &statePath)
 {
-    QJsonArray limits;
-    std::optional<qint64> checkedAt;
-    for (const UsageLimit &limit : snapshot.limits()) {
-        if (!std::isfinite(limit.utilization()))
-            return std::unexpected(StateWriteError{.kind = StateWriteError::Kind::nonFiniteValue});
-        QJsonObject entry{
-            {QLatin1String("kind"), rawValue(limit.kind())},
-            {QLatin1String("used_percentage"), limit.utilization()},
-            {QLatin1String("resets_at"), epochSecondsTruncated(limit.resetsAt())},
-        };
-        if (limit.model())
-            entry.insert(QLatin1String("model"), *limit.model());
-        if (limit.confirmedAt()) {
-            const qint64 confirmed = epochSecondsTruncated(*limit.confirmedAt());
-            entry.insert(QLatin1String("confirmed_at"), confirmed);
-            checkedAt = std::max(checkedAt.value_or(confirmed), confirmed);
-        }
-        limits.append(entry);
-    }
-
-    // QJsonObject keeps its keys sorted, so the output is stable.
-    QJsonObject document{{QLatin1String("limits"), limits}};
-    if (snapshot.accountUUID() && !snapshot.accountUUID()->isEmpty())
-        document.insert(QLatin1String("account_uuid"), *snapshot.accountUUID());
-    if (checkedAt)
-        document.insert(QLatin1String("checked_at"), *checkedAt);
-    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+    const QFileInfo info(statePath);
+    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1String(".lock"));
 }
 
-std::expected<void, StateWriteError> StateWriter::write(const UsageSnapshot &snapshot) const
+QJsonObject StateWriter::merge(const QJsonObject &existing, const UsageSnapshot &snapshot, const QDateTime &now)
 {
-    const auto bytes = encode(snapshot);
-    if (!bytes)
-        return std::unexpected(bytes.error());
-    if (const auto written = writeFileAtomically(m_filePath, *bytes, filePermissions); !written) {
-        return std::unexpected(
-            StateWriteError{.kind = StateWriteError::Kind::fileSystem, .fileSystemError = written.error()});
+    const QString previousAccount = existing.value(accountKey).toString();
+    const std::optional<QString> &account = snapshot.accountUUID();
+    const bool sameAccount = previousAccount.isEmpty() || !account || account->isEmpty() || *account == previousAccount;
+
+    // Keys of other writers (and of later versions) stay; figures of
+    // another account do not.
+    QJsonObject merged = sameAccount ? existing : QJsonObject();
+    QJsonArray limits;
+    for (const QJsonValue &entry : merged.value(limitsKey).toArray()) {
+        if (isUsableEntry(entry))
+            limits.append(entry);
     }
-    return {};
+    for (const QJsonValue &value : encodedLimits(snapshot, now)) {
+        const QJsonObject fresh = value.toObject();
+        const auto known = std::find_if(limits.begin(), limits.end(),
+                                        [&](const QJsonValue &entry) { return sameLimit(entry.toObject(), fresh); });
+        if (known == limits.end()) {
+            limits.append(fresh);
+            continue;
+        }
+        const QJsonObject held = known->toObject();
+        if (resetMinute(held) == resetMinute(fresh)) {
+            QJsonObject combined = fresh;
+            combined.insert(usedKey, std::max(held.value(usedKey).toDouble(), fresh.value(usedKey).toDouble()));
+            combined.insert(resetsKey, std::max(held.value(resetsKey).toDouble(), fresh.value(resetsKey).toDouble()));
+            combined.insert(confirmedKey, std::max(confirmation(held), confirmation(fresh)));
+            *known = combined;
+        } else if (fresh.value(resetsKey).toDouble() > held.value(resetsKey).toDouble()) {
+            *known = fresh;
+        }
+    }
+
+    double checkedAt = 0;
+    for (const QJsonValue &entry : limits)
+        checkedAt = std::max(checkedAt, confirmation(entry.toObject()));
+    merged.insert(limitsKey, limits);
+    if (checkedAt > 0)
+        merged.insert(checkedKey, checkedAt);
+    if (account && !account->isEmpty())
+        merged.insert(accountKey, *account);
+    if (snapshot.usingOverage())
+        merged.insert(overageKey, true);
+    else
+        merged.remove(overageKey);
+    return merged;
+}
+
+std::expected<UsageSnapshot, StateWriteError> StateWriter::write(const UsageSnapshot &snapshot, const QDateTime &now) const
+{
+    // Without the lock the write still goes ahead: losing a concurrent
+    // figure now and then is better than never recording ours.
+    const auto lock = FileLock::lock(lockPath(m_filePath), lockTimeout);
+
+    QJsonObject existing;
+    if (const auto contents = readRegularFile(m_filePath, EngineStateReader::maximumFileSize, SymlinkPolicy::refuse))
+        existing = QJsonDocument::fromJson(contents->bytes).object();
+    const QJsonObject merged = merge(existing, snapshot, now);
+    const QByteArray bytes = QJsonDocument(merged).toJson(QJsonDocument::Compact);
+    if (const auto written = writeFileAtomically(m_filePath, bytes, filePermissions, std::nullopt, SymlinkPolicy::refuse);
+        !written) {
+        return std::unexpected(StateWriteError{written.error()});
+    }
+    // The figures to show: each limit the source gave, as merged. A limit
+    // the file cannot hold (a figure that is not a number) stays as given.
+    const auto state = EngineStateReader::decode(merged, now, now);
+    if (!state)
+        return snapshot;
+    QList<UsageLimit> shown;
+    for (const UsageLimit &limit : snapshot.limits()) {
+        const auto recorded = std::find_if(state->snapshot.limits().cbegin(), state->snapshot.limits().cend(),
+                                           [&](const UsageLimit &entry) {
+                                               return entry.kind() == limit.kind() && entry.model() == limit.model();
+                                           });
+        shown.append(recorded != state->snapshot.limits().cend() && std::isfinite(limit.utilization()) ? *recorded : limit);
+    }
+    return UsageSnapshot(std::move(shown), state->snapshot.accountUUID(), snapshot.usingOverage());
 }
 
 } // namespace pacewise

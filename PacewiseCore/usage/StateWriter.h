@@ -3,27 +3,26 @@
 #include "UsageSnapshot.h"
 #include "system/AtomicFileWriter.h"
 
-#include <QByteArray>
+#include <QJsonObject>
 
 #include <expected>
 
 namespace pacewise {
 
 struct StateWriteError {
-    enum class Kind {
-        // A NaN or infinite utilisation has no JSON form; writing null would
-        // make the whole file unreadable for every reader.
-        nonFiniteValue,
-        fileSystem,
-    };
-    Kind kind;
-    std::optional<AtomicWriteError> fileSystemError = std::nullopt; // with fileSystem
+    AtomicWriteError fileSystemError;
 
     bool operator==(const StateWriteError &) const = default;
 };
 
-// Writes a snapshot back to the engine state file, in the format its reader
-// and the engine scripts share.
+// Writes figures to the engine state file, in the format its reader and the
+// engine scripts share. Several writers feed the file (the status line of
+// every open Claude Code session, and Pacewise after each poll), each with
+// what it saw last, so a write merges rather than replaces: within one
+// window (same kind and model, same reset to the minute) usage never goes
+// down, so the highest figure stands; a window with a later reset replaces
+// an earlier one, and never the other way round. The engine's status-line
+// script applies the same rule under the same lock.
 class StateWriter {
 public:
     static constexpr mode_t filePermissions = 0644;
@@ -31,13 +30,18 @@ public:
     explicit StateWriter(QString filePath);
 
     const QString &filePath() const { return m_filePath; }
+    // The lock every writer takes around reading and replacing the file.
+    static QString lockPath(const QString &statePath);
 
-    // Compact JSON with sorted keys; times as whole epoch seconds.
-    static std::expected<QByteArray, StateWriteError> encode(const UsageSnapshot &snapshot);
+    // What the file should hold once snapshot, seen at now, is merged into
+    // existing. A window that has not started is recorded as reset at now,
+    // which every reader takes for "not started" from then on.
+    static QJsonObject merge(const QJsonObject &existing, const UsageSnapshot &snapshot, const QDateTime &now);
 
-    // Replaces the file atomically, creating missing parent directories. A
-    // failed write leaves the previous file as it was.
-    std::expected<void, StateWriteError> write(const UsageSnapshot &snapshot) const;
+    // Merges and replaces the file atomically (never through a symbolic link
+    // planted at its path); returns the snapshot's limits as merged. A failed
+    // write leaves the previous file as it was.
+    std::expected<UsageSnapshot, StateWriteError> write(const UsageSnapshot &snapshot, const QDateTime &now) const;
 
 private:
     QString m_filePath;

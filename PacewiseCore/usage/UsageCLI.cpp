@@ -32,9 +32,9 @@ std::expected<QString, UsageCLIError> UsageCLI::reportFromEnvelope(const QString
     return result.toString();
 }
 
-std::expected<QString, UsageCLIError> UsageCLI::runReport(const QString &claude, const QString &command) const
+std::expected<QString, UsageCLIError> UsageCLI::runReport(const QString &claude) const
 {
-    ScriptInvocation invocation = ClaudeCommandLine::usageReport(claude, command, m_dependencies.environment);
+    ScriptInvocation invocation = ClaudeCommandLine::usageReport(claude, m_dependencies.environment);
     if (m_dependencies.timeoutSeconds)
         invocation.timeoutSeconds = *m_dependencies.timeoutSeconds;
     const auto run = m_dependencies.runner->run(invocation);
@@ -57,14 +57,9 @@ std::expected<UsageSnapshot, UsageCLIError> UsageCLI::fetch() const
     if (!claude)
         return std::unexpected(UsageCLIError{.kind = Kind::cliNotFound});
 
-    auto report = runReport(*claude, QStringLiteral("/usage limits"));
+    const auto report = runReport(*claude);
     if (!report)
         return std::unexpected(report.error());
-    if (!UsageReportParser::containsUsageFigure(*report)) {
-        report = runReport(*claude, QStringLiteral("/usage"));
-        if (!report)
-            return std::unexpected(report.error());
-    }
     const auto snapshot = UsageReportParser::parse(*report, m_dependencies.now(), m_dependencies.timeZone());
     if (!snapshot)
         return snapshot;

@@ -35,7 +35,7 @@ public:
     static std::expected<QString, UsageCLIError> reportFromEnvelope(const QString &standardOutput);
 
 private:
-    std::expected<QString, UsageCLIError> runReport(const QString &claude, const QString &command) const;
+    std::expected<QString, UsageCLIError> runReport(const QString &claude) const;
 
     Dependencies m_dependencies;
 };

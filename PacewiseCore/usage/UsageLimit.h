@@ -9,10 +9,13 @@ namespace pacewise {
 
 // One rolling usage window. utilization is in percent and not clamped: it may
 // exceed 100, and a source delivering garbage may make it non-finite.
+// A window without a reset time has not started: nothing has been used in
+// it since the last one ended, and it starts with the next message.
 struct UsageWindow {
     double utilization = 0;
     QDateTime resetsAt;
 
+    bool hasStarted() const { return resetsAt.isValid(); }
     bool operator==(const UsageWindow &) const = default;
 };
 

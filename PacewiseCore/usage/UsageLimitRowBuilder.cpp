@@ -31,7 +31,9 @@ QList<UsageLimitRowModel> rows(const std::optional<UsageSnapshot> &snapshot, con
         result.append(UsageLimitRowModel{
             .limit = limit,
             .label = std::move(label),
-            .resetText = UsageResetFormatter::string(limit.resetsAt(), includeWeekday, locale, timeZone),
+            .resetText = limit.window().hasStarted()
+                             ? UsageResetFormatter::string(limit.resetsAt(), includeWeekday, locale, timeZone)
+                             : QString(),
         });
     }
     return result;

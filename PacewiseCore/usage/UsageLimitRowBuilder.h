@@ -12,7 +12,7 @@ namespace pacewise {
 struct UsageLimitRowModel {
     UsageLimit limit;
     QString label;
-    QString resetText;
+    QString resetText; // empty for a window that has not started
 
     bool operator==(const UsageLimitRowModel &) const = default;
 };

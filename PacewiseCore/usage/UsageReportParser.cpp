@@ -116,9 +116,19 @@ std::expected<QDateTime, UsageCLIError> monthDayInstant(const QString &line, con
     auto reset = localInstant(QDate(year, month, dayText.toInt()), time, *zone);
     if (reset && *reset < now && yearText.isEmpty() && localToday.month() == 12 && month == 1)
         reset = localInstant(QDate(year + 1, month, dayText.toInt()), time, *zone);
-    if (!reset || *reset < now)
+    if (!reset)
         return invalidReset(line);
     return *reset;
+}
+
+// The report names resets to the minute; the window really ends somewhere
+// in that minute, so it counts as reset only once the minute is over (a
+// guard releasing at its start would run straight into the limit).
+std::expected<QDateTime, UsageCLIError> endOfMinute(std::expected<QDateTime, UsageCLIError> minute)
+{
+    if (minute)
+        *minute = minute->addSecs(59);
+    return minute;
 }
 
 std::expected<QDateTime, UsageCLIError> resetInstant(const QString &line, const QDateTime &now,
@@ -130,32 +140,51 @@ std::expected<QDateTime, UsageCLIError> resetInstant(const QString &line, const 
         return now.addSecs(hours * 3600 + minutes * 60);
     }
     if (const auto match = weekdayReset.match(line); match.hasMatch())
-        return weekdayInstant(match, line, now, defaultTimeZone);
+        return endOfMinute(weekdayInstant(match, line, now, defaultTimeZone));
     if (const auto match = monthDayAtReset.match(line); match.hasMatch()) {
         const auto time = clockTime(match.captured(3), match.captured(4), match.captured(5));
         if (!time)
             return invalidReset(line);
-        return monthDayInstant(line, match.captured(1), match.captured(2), QString(), *time, match.captured(6), now);
+        return endOfMinute(
+            monthDayInstant(line, match.captured(1), match.captured(2), QString(), *time, match.captured(6), now));
     }
     if (const auto match = monthDayReset.match(line); match.hasMatch()) {
         const auto time = clockTime(match.captured(4), match.captured(5), match.captured(6));
         if (!time)
             return invalidReset(line);
-        return monthDayInstant(line, match.captured(1), match.captured(2), match.captured(3), *time,
-                               match.captured(7), now);
+        return endOfMinute(monthDayInstant(line, match.captured(1), match.captured(2), match.captured(3), *time,
+                                           match.captured(7), now));
     }
     return invalidReset(line);
 }
 
-} // namespace
+// "Sonnet only" in the report is the model the state file calls "Sonnet":
+// one name whatever the source.
+QString modelName(const QString &label)
+{
+    QString model = label.trimmed();
+    if (model.endsWith(QLatin1String(" only"), Qt::CaseInsensitive))
+        model.chop(5);
+    return model.trimmed();
+}
+
+// "You are currently using your overages to power your Claude Code usage…"
+bool reportsOverage(QStringView text)
+{
+    static const QRegularExpression overage(QStringLiteral("^\\s*You are currently using your (overages?|extra usage)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return overage.match(text.left(maximumLineLength)).hasMatch();
+}
 
 bool containsUsageFigure(const QString &text)
 {
     return usageFigure.match(text).hasMatch();
 }
 
-std::expected<std::optional<UsageWindow>, UsageCLIError> parseWindow(const QString &line, const QDateTime &now,
-                                                                     const QTimeZone &defaultTimeZone)
+} // namespace
+
+std::expected<UsageWindow, UsageCLIError> parseWindow(const QString &line, const QDateTime &now,
+                                                     const QTimeZone &defaultTimeZone)
 {
     const auto figure = usageFigure.match(line);
     bool isNumber = false;
@@ -163,10 +192,13 @@ std::expected<std::optional<UsageWindow>, UsageCLIError> parseWindow(const QStri
     if (!figure.hasMatch() || !isNumber || !std::isfinite(utilization))
         return std::unexpected(UsageCLIError{.kind = Kind::malformedUsageLine, .text = line});
     if (!anyReset.match(line).hasMatch())
-        return std::nullopt; // not started yet
+        return UsageWindow{.utilization = utilization, .resetsAt = {}};
     const auto reset = resetInstant(line, now, defaultTimeZone);
     if (!reset)
         return std::unexpected(reset.error());
+    // A window whose reset has already come has not started again.
+    if (*reset <= now)
+        return UsageWindow{};
     return UsageWindow{.utilization = utilization, .resetsAt = *reset};
 }
 
@@ -180,7 +212,6 @@ std::expected<UsageSnapshot, UsageCLIError> parse(const QString &text, const QDa
     std::optional<UsageCLIError> firstError;
     bool sessionSeen = false;
     bool weekSeen = false;
-    bool idleSeen = false;
     for (const QStringView rawLine : QStringView(text).split(u'\n')) {
         if (rawLine.size() > maximumLineLength)
             continue;
@@ -197,19 +228,15 @@ std::expected<UsageSnapshot, UsageCLIError> parse(const QString &text, const QDa
                 firstError = window.error();
             continue;
         }
-        if (!*window) {
-            idleSeen = true;
-            continue;
-        }
         if (isSession) {
-            limits.append(UsageLimit(UsageLimitKind::fiveHour, std::nullopt, **window, now));
+            limits.append(UsageLimit(UsageLimitKind::fiveHour, std::nullopt, *window, now));
             continue;
         }
         const QString label = weekLabel.match(line).captured(1);
         if (label.isEmpty() || label.compare(u"all models", Qt::CaseInsensitive) == 0)
-            limits.append(UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, **window, now));
+            limits.append(UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, *window, now));
         else
-            limits.append(UsageLimit(UsageLimitKind::weeklyModel, label.trimmed(), **window, now));
+            limits.append(UsageLimit(UsageLimitKind::weeklyModel, modelName(label), *window, now));
     }
 
     const auto missing = [](const char *window) {
@@ -221,9 +248,7 @@ std::expected<UsageSnapshot, UsageCLIError> parse(const QString &text, const QDa
         return missing("Current session");
     if (!weekSeen)
         return missing("Current week");
-    if (limits.isEmpty() && !idleSeen)
-        return std::unexpected(UsageCLIError{.kind = Kind::throttled});
-    return UsageSnapshot(std::move(limits));
+    return UsageSnapshot(std::move(limits), std::nullopt, reportsOverage(text));
 }
 
 } // namespace pacewise::UsageReportParser

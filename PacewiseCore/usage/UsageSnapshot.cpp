@@ -13,26 +13,43 @@ bool namesNoModel(const UsageLimit &limit)
 
 } // namespace
 
-UsageSnapshot::UsageSnapshot(QList<UsageLimit> limits, std::optional<QString> accountUUID)
+UsageSnapshot::UsageSnapshot(QList<UsageLimit> limits, std::optional<QString> accountUUID, bool usingOverage)
     : m_limits(std::move(limits))
     , m_accountUUID(std::move(accountUUID))
+    , m_usingOverage(usingOverage)
 {
     m_limits.removeIf(namesNoModel);
 }
 
-UsageSnapshot UsageSnapshot::fromWindows(std::optional<UsageWindow> fiveHour, std::optional<UsageWindow> sevenDay)
-{
-    QList<UsageLimit> limits;
-    if (fiveHour)
-        limits.append(UsageLimit(UsageLimitKind::fiveHour, std::nullopt, *fiveHour));
-    if (sevenDay)
-        limits.append(UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, *sevenDay));
-    return UsageSnapshot(std::move(limits));
-}
-
 UsageSnapshot UsageSnapshot::taggedWith(std::optional<QString> accountUUID) const
 {
-    return UsageSnapshot(m_limits, std::move(accountUUID));
+    return UsageSnapshot(m_limits, std::move(accountUUID), m_usingOverage);
+}
+
+UsageSnapshot UsageSnapshot::asOf(const QDateTime &now) const
+{
+    QList<UsageLimit> limits;
+    limits.reserve(m_limits.size());
+    bool exhausted = false;
+    for (const UsageLimit &limit : m_limits) {
+        if (limit.window().hasStarted() && limit.resetsAt() <= now) {
+            limits.append(UsageLimit(limit.kind(), limit.model(), UsageWindow{}, limit.confirmedAt()));
+            continue;
+        }
+        exhausted = exhausted || limit.utilization() >= 100;
+        limits.append(limit);
+    }
+    return UsageSnapshot(std::move(limits), m_accountUUID, m_usingOverage && exhausted);
+}
+
+std::optional<QDateTime> UsageSnapshot::nextResetAfter(const QDateTime &now) const
+{
+    std::optional<QDateTime> next;
+    for (const UsageLimit &limit : m_limits) {
+        if (limit.window().hasStarted() && limit.resetsAt() > now && (!next || limit.resetsAt() < *next))
+            next = limit.resetsAt();
+    }
+    return next;
 }
 
 std::optional<UsageWindow> UsageSnapshot::firstWindow(UsageLimitKind kind) const
@@ -54,16 +71,6 @@ std::optional<UsageWindow> UsageSnapshot::weeklyAll() const
     return firstWindow(UsageLimitKind::weeklyAll);
 }
 
-QList<UsageLimit> UsageSnapshot::weeklyModels() const
-{
-    QList<UsageLimit> models;
-    for (const UsageLimit &limit : m_limits) {
-        if (limit.kind() == UsageLimitKind::weeklyModel)
-            models.append(limit);
-    }
-    return models;
-}
-
 std::optional<double> UsageSnapshot::worstUtilization() const
 {
     std::optional<double> worst;
@@ -73,6 +80,16 @@ std::optional<double> UsageSnapshot::worstUtilization() const
             worst = value;
     }
     return worst;
+}
+
+std::optional<QDateTime> UsageSnapshot::latestConfirmation() const
+{
+    std::optional<QDateTime> latest;
+    for (const UsageLimit &limit : m_limits) {
+        if (limit.confirmedAt() && (!latest || *limit.confirmedAt() > *latest))
+            latest = limit.confirmedAt();
+    }
+    return latest;
 }
 
 } // namespace pacewise

@@ -11,23 +11,30 @@ class UsageSnapshot {
 public:
     // Keeps the order; drops weekly-model limits without a model name (absent
     // or blank). Duplicates are kept: the first of a kind is the one that counts.
-    explicit UsageSnapshot(QList<UsageLimit> limits = {}, std::optional<QString> accountUUID = std::nullopt);
-
-    // A five-hour limit from the first window and a weekly one from the second,
-    // each only when present.
-    static UsageSnapshot fromWindows(std::optional<UsageWindow> fiveHour, std::optional<UsageWindow> sevenDay);
+    // usingOverage: Claude Code said the account runs on extra usage because
+    // a limit is exhausted.
+    explicit UsageSnapshot(QList<UsageLimit> limits = {}, std::optional<QString> accountUUID = std::nullopt,
+                           bool usingOverage = false);
 
     UsageSnapshot taggedWith(std::optional<QString> accountUUID) const;
 
+    // The figures as they stand at now: a window whose reset has passed has
+    // not started again yet (0 %, no reset time), and overage ends with the
+    // exhausted window it stood in for.
+    UsageSnapshot asOf(const QDateTime &now) const;
+    // The earliest reset still ahead of now, when asOf(now) would change.
+    std::optional<QDateTime> nextResetAfter(const QDateTime &now) const;
+
     const QList<UsageLimit> &limits() const { return m_limits; }
     const std::optional<QString> &accountUUID() const { return m_accountUUID; }
+    bool usingOverage() const { return m_usingOverage; }
 
     std::optional<UsageWindow> fiveHour() const;
     std::optional<UsageWindow> weeklyAll() const;
-    std::optional<UsageWindow> sevenDay() const { return weeklyAll(); }
-    QList<UsageLimit> weeklyModels() const;
     // The largest finite utilisation of any limit.
     std::optional<double> worstUtilization() const;
+    // When the source last confirmed any of the figures, if it says.
+    std::optional<QDateTime> latestConfirmation() const;
 
     bool operator==(const UsageSnapshot &) const = default;
 
@@ -36,6 +43,7 @@ private:
 
     QList<UsageLimit> m_limits;
     std::optional<QString> m_accountUUID;
+    bool m_usingOverage = false;
 };
 
 } // namespace pacewise

@@ -28,6 +28,13 @@ inline bool writeFile(const QString &path, const QByteArray &bytes, const QDateT
     return true;
 }
 
+// Dates the file's last modification, as if it had been written then.
+inline bool touchFile(const QString &path, const QDateTime &modifiedAt)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(modifiedAt, QFileDevice::FileModificationTime);
+}
+
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);

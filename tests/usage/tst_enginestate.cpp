@@ -4,6 +4,9 @@
 #include "usage/EngineStateReader.h"
 #include "usage/StateWriter.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -14,6 +17,9 @@
 
 using namespace pacewise;
 using namespace pacewise::test;
+
+using PathSetUp = std::function<bool(const QString &path)>;
+Q_DECLARE_METATYPE(PathSetUp)
 
 namespace {
 
@@ -33,7 +39,7 @@ QByteArray stateJson(const QList<QByteArray> &limits, const QByteArray &extra = 
 }
 
 // "five_hour 42 c-600 | weekly_model Sonnet 5": kind, model, utilisation and
-// how long before now the figures were confirmed.
+// when, relative to now, the figures were confirmed.
 QString summary(const UsageSnapshot &snapshot)
 {
     QStringList parts;
@@ -43,7 +49,7 @@ QString summary(const UsageSnapshot &snapshot)
             part += u' ' + *limit.model();
         part += u' ' + QString::number(limit.utilization());
         if (limit.confirmedAt())
-            part += u" c-"_qs + QString::number(limit.confirmedAt()->secsTo(now));
+            part += u" c"_qs + QString::number(-limit.confirmedAt()->secsTo(now));
         parts << part;
     }
     return parts.join(u" | "_qs);
@@ -87,7 +93,8 @@ private slots:
             u"five_hour 42 c-600 | weekly_all 17 c-600"_qs);
         row("1799 s old is fresh", stateJson({five}), 1799, {}, readable, u"five_hour 42 c-1799"_qs);
         row("1800 s old is stale", stateJson({five}), 1800, {}, int(K::stale));
-        row("modified in the future", stateJson({five}), -5, {}, int(K::modifiedInFuture));
+        row("written during a poll a few seconds ahead", stateJson({five}), -30, {}, readable, u"five_hour 42 c30"_qs);
+        row("more than a minute in the future", stateJson({five}), -61, {}, int(K::modifiedInFuture));
         row("empty limits hide older keys",
             stateJson({}, R"(,"five_hour":{"used_percentage":1,"resets_at":1796570000})"), 10, {}, int(K::noLimits));
         row("older format", R"({"seven_day":{"used_percentage":20,"resets_at":1796570000},)"
@@ -95,48 +102,28 @@ private slots:
             10, {}, readable, u"five_hour 10 | weekly_all 20"_qs);
         row("confirmed_at wins over file time", stateJson({limitJson("five_hour", 3, R"(,"confirmed_at":1796559000)")}),
             10, {}, readable, u"five_hour 3 c-1000"_qs);
-        row("weekly model confirmed by file time",
-            stateJson({limitJson("weekly_model", 5, R"(,"model":"Sonnet")")}), 600, {}, readable,
-            u"weekly_model Sonnet 5 c-600"_qs);
         row("weekly model confirmed 61 min ago dropped",
             stateJson({five, limitJson("weekly_model", 5, R"(,"model":"Sonnet","confirmed_at":1796556340)")}), 10, {},
             readable, u"five_hour 42 c-10"_qs);
-        row("weekly model confirmed in the future dropped",
-            stateJson({five, limitJson("weekly_model", 5, R"(,"model":"Sonnet","confirmed_at":1796560100)")}), 10, {},
-            readable, u"five_hour 42 c-10"_qs);
         row("blank model dropped", stateJson({limitJson("weekly_model", 5, R"(,"model":" \n")"), week}), 10, {},
             readable, u"weekly_all 17 c-10"_qs);
-        row("model of other kinds discarded", stateJson({limitJson("five_hour", 1, R"(,"model":"Opus")")}), 10, {},
-            readable, u"five_hour 1 c-10"_qs);
-        row("null model is absent", stateJson({limitJson("weekly_all", 1, R"(,"model":null)")}), 10, {}, readable,
-            u"weekly_all 1 c-10"_qs);
         row("unknown kind skipped", stateJson({limitJson("monthly", 9), five}), 10, {}, readable,
             u"five_hour 42 c-10"_qs);
-        row("kinds are case-sensitive", stateJson({limitJson("Five_Hour", 9)}), 10, {}, int(K::noLimits));
-        row("missing resets_at", stateJson({five, R"({"kind":"weekly_all","used_percentage":1})"}), 10, {},
-            int(K::malformed));
-        row("missing resets_at in a skipped entry", stateJson({five, R"({"kind":"x","used_percentage":1})"}), 10, {},
-            int(K::malformed));
-        row("percentage as text", stateJson({R"({"kind":"five_hour","used_percentage":"42","resets_at":1})"}), 10, {},
-            int(K::malformed));
-        row("old key of wrong type beside limits", stateJson({five}, R"(,"seven_day":[])"), 10, {}, int(K::malformed));
+        // An old jq writes NaN as null: that entry goes, never the whole file.
+        row("unusable entries cost only themselves",
+            stateJson({R"({"kind":"five_hour","used_percentage":null,"resets_at":1796570000})",
+                       R"({"kind":"five_hour","used_percentage":"42","resets_at":1})", "1",
+                       R"({"kind":"five_hour","used_percentage":1,"resets_at":1e300})",
+                       R"({"kind":"weekly_all","used_percentage":1})", week}),
+            10, {}, readable, u"weekly_all 17 c-10"_qs);
         row("limits not an array", R"({"limits":{}})", 10, {}, int(K::malformed));
-        row("entry not an object", stateJson({"1"}), 10, {}, int(K::malformed));
         row("account_uuid not text", stateJson({five}, R"(,"account_uuid":7)"), 10, {}, int(K::malformed));
-        row("reset 1e300", stateJson({R"({"kind":"five_hour","used_percentage":1,"resets_at":1e300})"}), 10, {},
-            int(K::malformed));
-        row("confirmed_at -1e300", stateJson({limitJson("five_hour", 1, R"(,"confirmed_at":-1e300)")}), 10, {},
-            int(K::malformed));
-        row("140 % passed through", stateJson({limitJson("five_hour", 140)}), 10, {}, readable,
-            u"five_hour 140 c-10"_qs);
         row("other account", stateJson({five}, R"(,"account_uuid":"A")"), 10,
             R"({"oauthAccount":{"accountUuid":"B"}})", int(K::otherAccount));
         row("same account", stateJson({five}, R"(,"account_uuid":"A")"), 10, R"({"oauthAccount":{"accountUuid":"A"}})",
             readable, u"five_hour 42 c-10"_qs);
         row("account file without identifier", stateJson({five}, R"(,"account_uuid":"A")"), 10,
             R"({"oauthAccount":{"accountUuid":"  "}})", readable, u"five_hour 42 c-10"_qs);
-        row("unknown keys ignored", stateJson({five}, R"(,"checked_at":"soon","extra":{"x":[1]})"), 10, {}, readable,
-            u"five_hour 42 c-10"_qs);
     }
 
     void readsStateFileByItsRules()
@@ -155,8 +142,8 @@ private slots:
         if (error == readable) {
             if (!result)
                 QFAIL(qPrintable(u"error kind "_qs + QString::number(int(result.error().kind))));
-            QCOMPARE(summary(*result), limits);
-            QCOMPARE(reader().read(now), std::optional(*result));
+            QCOMPARE(summary(result->snapshot), limits);
+            QCOMPARE(reader().read(now), std::optional(result->snapshot));
         } else {
             QVERIFY(!result);
             QCOMPARE(int(result.error().kind), error);
@@ -200,35 +187,38 @@ private slots:
 
     void specialFilesAtThePathNeitherBlockNorCrash_data()
     {
-        QTest::addColumn<QString>("kind");
-        using K = EngineStateError::Kind;
+        QTest::addColumn<PathSetUp>("plant");
         QTest::addColumn<int>("error");
-        QTest::newRow("directory") << u"directory"_qs << int(K::notRegularFile);
-        QTest::newRow("FIFO without writer") << u"fifo"_qs << int(K::notRegularFile);
-        QTest::newRow("dangling symlink") << u"dangling"_qs << int(K::missing);
-        QTest::newRow("symlink to a device") << u"device"_qs << int(K::notRegularFile);
-        QTest::newRow("nothing") << u"none"_qs << int(K::missing);
+        using K = EngineStateError::Kind;
+        QTest::newRow("directory") << PathSetUp([](const QString &path) { return QDir().mkpath(path + u"/inside"_qs); })
+                                   << int(K::notRegularFile);
+        QTest::newRow("FIFO without writer")
+            << PathSetUp([](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; })
+            << int(K::notRegularFile);
+        QTest::newRow("dangling symlink")
+            << PathSetUp([](const QString &path) { return QFile::link(path + u".gone"_qs, path); }) << int(K::missing);
+        QTest::newRow("symlink to a device")
+            << PathSetUp([](const QString &path) { return QFile::link(u"/dev/zero"_qs, path); }) << int(K::notRegularFile);
     }
 
     void specialFilesAtThePathNeitherBlockNorCrash()
     {
-        QFETCH(QString, kind);
+        QFETCH(PathSetUp, plant);
         QFETCH(int, error);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"state.json"_qs);
-        const QByteArray encoded = QFile::encodeName(path);
-        if (kind == u"directory")
-            QVERIFY(QDir().mkpath(path + u"/inside"_qs));
-        else if (kind == u"fifo")
-            QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
-        else if (kind == u"dangling")
-            QVERIFY(QFile::link(dir.filePath(u"gone"_qs), path));
-        else if (kind == u"device")
-            QVERIFY(QFile::link(u"/dev/zero"_qs, path));
-
+        QVERIFY(plant(path));
         const auto result = EngineStateReader(path, AccountIdentity(accountPath())).readExplained(now);
         QVERIFY(!result);
         QCOMPARE(int(result.error().kind), error);
+        // The writer replaces whatever is there rather than writing through it.
+        if (!QFileInfo(path).isDir()) {
+            const QDateTime current = QDateTime::currentDateTimeUtc();
+            const UsageSnapshot snapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 1, current.addSecs(60))});
+            QVERIFY(StateWriter(path).write(snapshot, current));
+            QVERIFY(!QFileInfo(path).isSymLink());
+            QVERIFY(EngineStateReader(path, AccountIdentity(accountPath())).readExplained(current));
+        }
     }
 
     void followsASymlinkToARealStateFile()
@@ -239,7 +229,7 @@ private slots:
         const auto snapshot = reader().readExplained(now);
         if (!snapshot)
             QFAIL(qPrintable(QString::number(int(snapshot.error().kind))));
-        QCOMPARE(snapshot->fiveHour()->utilization, 7.0);
+        QCOMPARE(snapshot->snapshot.fiveHour()->utilization, 7.0);
     }
 
     // Mutated copies of a real file: whatever the bytes, the reader returns,
@@ -254,7 +244,7 @@ private slots:
         QRandomGenerator random(20261206);
         const QByteArray alphabet = "{}[]\":,.-+eE0123456789 \x00\xff\\ntrufalse";
         int readableCount = 0;
-        for (int round = 0; round < 3000; ++round) {
+        for (int round = 0; round < 1000; ++round) {
             QByteArray bytes = seed;
             const int edits = 1 + int(random.bounded(6));
             for (int edit = 0; edit < edits; ++edit) {
@@ -279,7 +269,7 @@ private slots:
                     QVERIFY(limit.resetsAt().isValid());
             }
         }
-        qDebug() << readableCount << "of 3000 mutated files were still readable";
+        qDebug() << readableCount << "of 1000 mutated files were still readable";
     }
 
     void accountIdentifierRules_data()
@@ -291,7 +281,6 @@ private slots:
         QTest::newRow("only blanks") << QByteArray(R"({"oauthAccount":{"accountUuid":" \t\n"}})") << std::optional<QString>();
         QTest::newRow("no accountUuid") << QByteArray(R"({"oauthAccount":{}})") << std::optional<QString>();
         QTest::newRow("no oauthAccount") << QByteArray(R"({"projects":{}})") << std::optional<QString>();
-        QTest::newRow("oauthAccount not an object") << QByteArray(R"({"oauthAccount":"abc"})") << std::optional<QString>();
         QTest::newRow("number") << QByteArray(R"({"oauthAccount":{"accountUuid":12}})") << std::optional<QString>();
         QTest::newRow("not JSON") << QByteArray("{oauthAccount") << std::optional<QString>();
         QTest::newRow("real file") << readFile(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude.json"))
@@ -312,13 +301,9 @@ private slots:
         QTest::addColumn<std::optional<QString>>("live");
         QTest::addColumn<bool>("mismatch");
         const std::optional<QString> none;
-        QTest::newRow("both absent") << none << none << false;
-        QTest::newRow("held absent") << none << std::optional(u"A"_qs) << false;
-        QTest::newRow("live absent") << std::optional(u"A"_qs) << none << false;
+        QTest::newRow("one unknown") << none << std::optional(u"A"_qs) << false;
         QTest::newRow("same") << std::optional(u"A"_qs) << std::optional(u"A"_qs) << false;
-        QTest::newRow("different") << std::optional(u"A"_qs) << std::optional(u"B"_qs) << true;
         QTest::newRow("case differs") << std::optional(u"a"_qs) << std::optional(u"A"_qs) << true;
-        QTest::newRow("blank differs") << std::optional(u"A "_qs) << std::optional(u"A"_qs) << true;
     }
 
     void accountMismatchNeedsTwoKnownDifferentIdentifiers()
@@ -355,42 +340,73 @@ private slots:
         QVERIFY(!identity.current());
     }
 
-    void writerEncodesTheSharedFormat_data()
+    // What each writer merges into the file: usage within one window never
+    // goes down, a later reset replaces the window, an earlier one never
+    // does, and another account's figures are not merged with these.
+    void writerMergesByTheWindowRule_data()
     {
-        QTest::addColumn<QList<UsageLimit>>("limits");
-        QTest::addColumn<std::optional<QString>>("account");
-        QTest::addColumn<QByteArray>("json");
-        const QDateTime reset = utc(resetsAt).addMSecs(900);
-        QTest::newRow("no limits") << QList<UsageLimit>{} << std::optional(u"A"_qs)
-                                   << QByteArray(R"({"account_uuid":"A","limits":[]})");
-        QTest::newRow("empty account left out") << QList<UsageLimit>{} << std::optional(QString()) << QByteArray(R"({"limits":[]})");
-        QTest::newRow("fraction dropped, latest confirmation")
-            << QList<UsageLimit>{UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 42.5, reset, utc(100).addMSecs(700)),
-                                 UsageLimit(UsageLimitKind::weeklyModel, u"Sonnet"_qs, 5, reset, utc(300)),
-                                 UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, 17, reset)}
-            << std::optional<QString>()
-            << QByteArray(R"({"checked_at":300,"limits":[)"
-                          R"({"confirmed_at":100,"kind":"five_hour","resets_at":1796570000,"used_percentage":42.5},)"
-                          R"({"confirmed_at":300,"kind":"weekly_model","model":"Sonnet","resets_at":1796570000,"used_percentage":5},)"
-                          R"({"kind":"weekly_all","resets_at":1796570000,"used_percentage":17}]})");
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<UsageSnapshot>("fresh");
+        QTest::addColumn<QString>("merged");
+        const auto five = [](double used, qint64 reset, std::optional<QString> account = std::nullopt) {
+            return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, used, utc(reset), now)}, account);
+        };
+        const QByteArray held = stateJson({limitJson("five_hour", 99, R"(,"confirmed_at":1796559000)")},
+                                          R"(,"account_uuid":"A","status_line_confirmed_at":1796559000,"x":1)");
+        QTest::newRow("lower figure, same window") << held << five(42, resetsAt + 30, u"A"_qs)
+                                                   << u"five_hour 99 1796570030 c0 | A 1796559000 x"_qs;
+        QTest::newRow("higher figure, same window") << held << five(100, resetsAt) << u"five_hour 100 1796570000 c0 | A 1796559000 x"_qs;
+        QTest::newRow("later window replaces") << held << five(3, resetsAt + 18000)
+                                               << u"five_hour 3 1796588000 c0 | A 1796559000 x"_qs;
+        QTest::newRow("earlier window never does") << held << five(3, resetsAt - 18000)
+                                                   << u"five_hour 99 1796570000 c-1000 | A 1796559000 x"_qs;
+        QTest::newRow("another account starts afresh") << held << five(3, resetsAt - 18000, u"B"_qs)
+                                                       << u"five_hour 3 1796552000 c0 | B - -"_qs;
+        QTest::newRow("not started is recorded as reset now")
+            << QByteArray() << UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, UsageWindow{}, now)})
+            << u"five_hour 0 1796560000 c0 | - - -"_qs;
+        QTest::newRow("a figure JSON cannot hold is left out")
+            << QByteArray() << UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, qQNaN(), utc(resetsAt)),
+                                              UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, 17, utc(resetsAt))})
+            << u"weekly_all 17 1796570000 c0 | - - -"_qs;
+        QTest::newRow("a damaged file is replaced") << QByteArray("{\"limits\":[{\"kind\":") << five(5, resetsAt)
+                                                    << u"five_hour 5 1796570000 c0 | - - -"_qs;
     }
 
-    void writerEncodesTheSharedFormat()
+    void writerMergesByTheWindowRule()
     {
-        QFETCH(QList<UsageLimit>, limits);
-        QFETCH(std::optional<QString>, account);
-        QFETCH(QByteArray, json);
-        QCOMPARE(StateWriter::encode(UsageSnapshot(limits, account)).value(), json);
-    }
-
-    void writerRefusesValuesJsonCannotHold()
-    {
-        const UsageSnapshot snapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, qQNaN(), utc(resetsAt))});
-        QVERIFY(writeFile(statePath(), "previous"));
-        const auto written = StateWriter(statePath()).write(snapshot);
-        QVERIFY(!written);
-        QCOMPARE(written.error().kind, StateWriteError::Kind::nonFiniteValue);
-        QCOMPARE(readFile(statePath()), QByteArray("previous"));
+        QFETCH(QByteArray, existing);
+        QFETCH(UsageSnapshot, fresh);
+        QFETCH(QString, merged);
+        if (!existing.isEmpty())
+            QVERIFY(writeFile(statePath(), existing));
+        const auto written = StateWriter(statePath()).write(fresh, now);
+        QVERIFY(written);
+        const QJsonObject file = QJsonDocument::fromJson(readFile(statePath())).object();
+        QStringList limits;
+        for (const QJsonValue &entry : file.value(u"limits"_qs).toArray()) {
+            const QJsonObject limit = entry.toObject();
+            limits << QStringLiteral("%1 %2 %3 c%4")
+                          .arg(limit.value(u"kind"_qs).toString())
+                          .arg(limit.value(u"used_percentage"_qs).toDouble())
+                          .arg(qint64(limit.value(u"resets_at"_qs).toDouble()))
+                          .arg(qint64(limit.value(u"confirmed_at"_qs).toDouble()) - now.toSecsSinceEpoch());
+        }
+        const auto keyOrDash = [&](const char *key) {
+            const QJsonValue value = file.value(QLatin1String(key));
+            return value.isUndefined() ? u"-"_qs : value.isString() ? value.toString() : QString::number(qint64(value.toDouble()));
+        };
+        QCOMPARE(limits.join(u" | "_qs) + u" | "_qs + keyOrDash("account_uuid") + u' ' +
+                     keyOrDash("status_line_confirmed_at") + (file.contains(u"x"_qs) ? u" x"_qs : u" -"_qs),
+                 merged);
+        // What the writer answers is what readers will find (a figure that
+        // is not a number is shown as such, never recorded).
+        QVERIFY(touchFile(statePath(), now));
+        const auto read = EngineStateReader(statePath(), AccountIdentity(accountPath())).readExplained(now);
+        QVERIFY(read);
+        QList<UsageLimit> recordable = written->limits();
+        recordable.removeIf([](const UsageLimit &limit) { return !std::isfinite(limit.utilization()); });
+        QCOMPARE(UsageSnapshot(recordable, written->accountUUID()), read->snapshot);
     }
 
     void writtenFileReadsBackWithWholeSeconds()
@@ -398,22 +414,60 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"new/folder/rate-limit-state.json"_qs);
         const QDateTime reset = utc(resetsAt).addMSecs(640);
-        const QDateTime confirmed = QDateTime::currentDateTimeUtc().addSecs(-20);
+        const QDateTime confirmed = now.addSecs(-20).addMSecs(300);
         const UsageSnapshot snapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 42, reset, confirmed),
                                       UsageLimit(UsageLimitKind::weeklyModel, u"Sonnet"_qs, 5, reset, confirmed)},
-                                     u"A"_qs);
-        QVERIFY(StateWriter(path).write(snapshot));
+                                     u"A"_qs, true);
+        QVERIFY(StateWriter(path).write(snapshot, now));
+        QVERIFY(touchFile(path, now));
         QCOMPARE(QFileInfo(path).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+        QCOMPARE(QFileInfo(QFileInfo(path).absolutePath()).permissions() & 0x0077, QFileDevice::Permissions());
 
-        const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(QDateTime::currentDateTimeUtc());
+        const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(now);
         QVERIFY(read.has_value());
         QCOMPARE(read->accountUUID(), std::optional(u"A"_qs));
+        QVERIFY(read->usingOverage());
         QCOMPARE(read->limits().size(), 2);
         for (const UsageLimit &limit : read->limits()) {
             QCOMPARE(limit.resetsAt(), utc(resetsAt));
             QCOMPARE(limit.confirmedAt(), std::optional(utc(epochSecondsTruncated(confirmed))));
         }
-        QCOMPARE(read->weeklyModels().constFirst().model(), std::optional(u"Sonnet"_qs));
+    }
+
+    // Every open session's status line and Pacewise write the file at once;
+    // under the shared lock no figure is lost to another writer's merge.
+    void concurrentWritersLoseNoFigure()
+    {
+        QTemporaryDir home;
+        QDir().mkpath(home.filePath(u".claude"_qs));
+        const QString path = home.filePath(u".claude/rate-limit-state.json"_qs);
+        QList<QProcess *> scripts;
+        for (int figure = 1; figure <= 16; ++figure) {
+            auto *script = new QProcess(this);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"HOME"_qs, home.path());
+            environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
+            environment.remove(u"PACEWISE_STATE_PATH"_qs);
+            script->setProcessEnvironment(environment);
+            const QString input = home.filePath(u"input-%1.json"_qs.arg(figure));
+            QVERIFY(writeFile(input, QStringLiteral(R"({"session_id":"s%1","cost":{"total_api_duration_ms":1},)"
+                                                    R"("rate_limits":{"five_hour":{"used_percentage":%1,"resets_at":%2}}})")
+                                         .arg(figure * 5).arg(resetsAt).toUtf8()));
+            script->setStandardInputFile(input);
+            script->start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+            scripts << script;
+        }
+        const QDateTime current = QDateTime::currentDateTimeUtc();
+        for (int round = 0; round < 20; ++round)
+            QVERIFY(StateWriter(path).write(UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, round, utc(resetsAt), current)}), current));
+        for (QProcess *script : scripts) {
+            QVERIFY(script->waitForFinished(20'000));
+            QCOMPARE(script->exitCode(), 0);
+        }
+        qDeleteAll(scripts);
+        const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(current);
+        QVERIFY(read);
+        QCOMPARE(read->fiveHour()->utilization, 80.0);
     }
 
     // The engine's status-line script and this reader share the file format.
@@ -433,12 +487,14 @@ private slots:
         QCOMPARE(script.exitCode(), 0);
 
         const EngineStateReader reader(dir.filePath(u".claude/rate-limit-state.json"_qs), AccountIdentity(dir.filePath(u".claude.json"_qs)));
-        const auto snapshot = reader.readExplained(QDateTime::currentDateTimeUtc());
-        if (!snapshot)
-            QFAIL(qPrintable(u"error kind "_qs + QString::number(int(snapshot.error().kind))));
-        QCOMPARE(snapshot->accountUUID(), std::optional(u"acct-7"_qs));
-        QCOMPARE(snapshot->fiveHour(), std::optional(UsageWindow{42, utc(1796576519)}));
-        QCOMPARE(snapshot->weeklyAll(), std::optional(UsageWindow{17, utc(1796869319)}));
+        const QDateTime current = QDateTime::currentDateTimeUtc();
+        const auto state = reader.readExplained(current);
+        if (!state)
+            QFAIL(qPrintable(u"error kind "_qs + QString::number(int(state.error().kind))));
+        QCOMPARE(state->snapshot.accountUUID(), std::optional(u"acct-7"_qs));
+        QCOMPARE(state->snapshot.fiveHour(), std::optional(UsageWindow{42, utc(1796576519)}));
+        QCOMPARE(state->snapshot.weeklyAll(), std::optional(UsageWindow{17, utc(1796869319)}));
+        QVERIFY(state->statusLineConfirmedAt && qAbs(state->statusLineConfirmedAt->secsTo(current)) < 60);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 #include "usage/UsageHistory.h"
 #include "usage/UsageLimitRowBuilder.h"
+#include "usage/UsagePollPolicy.h"
 #include "usage/UsageResetFormatter.h"
 
 #include <QTemporaryDir>
@@ -124,7 +125,6 @@ private slots:
         QCOMPARE(snapshot.limits().at(0).utilization(), 3.0);
         QCOMPARE(snapshot.limits().at(1).model(), std::optional(u" Sonnet "_qs));
         QCOMPARE(snapshot.limits().at(2).utilization(), 5.0);
-        QCOMPARE(snapshot.weeklyModels().size(), 1);
         QCOMPARE(snapshot.fiveHour()->utilization, 3.0);
         QVERIFY(!snapshot.weeklyAll());
 
@@ -140,15 +140,69 @@ private slots:
         QCOMPARE(withModel, UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 10, someReset));
     }
 
-    void snapshotFromWindowsKeepsFiveHourFirst()
+    // What a snapshot says a moment later: a window whose reset has come
+    // has not started again, and overage ends with the exhausted window.
+    void figuresAsTheyStandAtAnyMoment_data()
     {
-        const UsageWindow five{10, someReset};
-        const UsageWindow week{20, someReset.addDays(3)};
-        const UsageSnapshot snapshot = UsageSnapshot::fromWindows(five, week);
-        QCOMPARE(snapshot.limits().size(), 2);
-        QCOMPARE(snapshot.fiveHour(), std::optional(five));
-        QCOMPARE(snapshot.sevenDay(), std::optional(week));
-        QCOMPARE(UsageSnapshot::fromWindows(std::nullopt, week).limits().constFirst().kind(), UsageLimitKind::weeklyAll);
+        QTest::addColumn<Limits>("limits");
+        QTest::addColumn<bool>("overage");
+        QTest::addColumn<qint64>("secondsAfterReset");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("overageShown");
+        using enum UsageLimitKind;
+        const UsageLimit later(weeklyAll, std::nullopt, 40, someReset.addDays(2));
+        QTest::newRow("a second before the reset") << Limits{limit(fiveHour, 97), later} << false << qint64(-1)
+                                                   << u"97 1 | 40 1"_qs << false;
+        QTest::newRow("at the reset") << Limits{limit(fiveHour, 97), later} << false << qint64(0) << u"0 0 | 40 1"_qs << false;
+        QTest::newRow("a day later") << Limits{limit(fiveHour, 97), later} << false << qint64(86400) << u"0 0 | 40 1"_qs << false;
+        QTest::newRow("overage while exhausted") << Limits{limit(fiveHour, 100), later} << true << qint64(-60)
+                                                 << u"100 1 | 40 1"_qs << true;
+        QTest::newRow("overage ends with the window") << Limits{limit(fiveHour, 100), later} << true << qint64(1)
+                                                      << u"0 0 | 40 1"_qs << false;
+    }
+
+    void figuresAsTheyStandAtAnyMoment()
+    {
+        QFETCH(Limits, limits);
+        QFETCH(bool, overage);
+        QFETCH(qint64, secondsAfterReset);
+        QFETCH(QString, shown);
+        QFETCH(bool, overageShown);
+        const QDateTime now = someReset.addSecs(secondsAfterReset);
+        const UsageSnapshot snapshot = UsageSnapshot(limits, u"acct"_qs, overage).asOf(now);
+        QStringList figures;
+        for (const UsageLimit &entry : snapshot.limits())
+            figures << u"%1 %2"_qs.arg(entry.utilization()).arg(int(entry.window().hasStarted()));
+        QCOMPARE(figures.join(u" | "_qs), shown);
+        QCOMPARE(snapshot.usingOverage(), overageShown);
+        QCOMPARE(snapshot.accountUUID(), std::optional(u"acct"_qs));
+        const auto next = UsageSnapshot(limits).nextResetAfter(now);
+        QCOMPARE(next, secondsAfterReset < 0 ? std::optional(someReset) : std::optional(someReset.addDays(2)));
+    }
+
+    void pollIntervalFollowsTheClosestLimit_data()
+    {
+        QTest::addColumn<QList<double>>("figures"); // five-hour, weekly, weekly model
+        QTest::addColumn<bool>("throttledBefore");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("no figures") << QList<double>{} << false << 60;
+        QTest::newRow("five-hour 81") << QList<double>{81, 10, 0} << false << 60;
+        QTest::newRow("five-hour 81 after a withheld report") << QList<double>{81, 10, 0} << true << 120;
+        QTest::newRow("five-hour exactly 80") << QList<double>{80, 10, 0} << false << 300;
+        QTest::newRow("weekly model 91") << QList<double>{10, 10, 91} << false << 60;
+        QTest::newRow("worst 29.9") << QList<double>{29.9, 10, 0} << false << 1200;
+    }
+
+    void pollIntervalFollowsTheClosestLimit()
+    {
+        QFETCH(QList<double>, figures);
+        QFETCH(bool, throttledBefore);
+        QFETCH(int, interval);
+        using enum UsageLimitKind;
+        std::optional<UsageSnapshot> snapshot;
+        if (!figures.isEmpty())
+            snapshot = UsageSnapshot({limit(fiveHour, figures[0]), limit(weeklyAll, figures[1]), limit(weeklyModel, figures[2], u"Opus"_qs)});
+        QCOMPARE(UsagePollPolicy::intervalSeconds(snapshot, throttledBefore), interval);
     }
 
     void resetTextUsesZoneLocaleAndWeekday_data()

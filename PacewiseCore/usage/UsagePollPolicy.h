@@ -1,0 +1,15 @@
+#pragma once
+
+#include "UsageSnapshot.h"
+
+#include <optional>
+
+namespace pacewise::UsagePollPolicy {
+
+// Seconds until figures are worth asking for again: a minute while a limit
+// is close (the 5-hour window above 80 %, a weekly one above 90 %), two
+// while Claude Code withholds the figures; five minutes from 30 % of the
+// worst window, twenty below. Without figures, a minute.
+int intervalSeconds(const std::optional<UsageSnapshot> &snapshot, bool lastFetchWasThrottled);
+
+} // namespace pacewise::UsagePollPolicy
