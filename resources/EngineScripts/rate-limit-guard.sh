@@ -8,11 +8,14 @@
 # CC_LIMIT_GUARD_RESUME_DIR is set) and either
 #   - holds the tool call until just after the reset and lets it proceed,
 #     removing its ticket again, when the reset is within the hook's time
-#     budget (the 5-hour window always is), or
+#     budget (the 5-hour window always is); the ticket says it is held, and
+#     by which process, so that nobody resumes the session meanwhile; or
 #   - stops the turn (exit 2, one line on standard error) when the reset is
 #     further away, leaving the ticket for Pacewise's auto-continue.
-# Any doubt (no jq, no or stale state file, unreadable input) lets the tool
-# call proceed at once: the guard fails open.
+# While holding it looks at the state file again every step: fresh figures
+# that no longer block end the hold, a reset that moved moves it.
+# Any doubt (no jq, no or stale state file, unreadable input, figures of
+# another account) lets the tool call proceed at once: the guard fails open.
 #
 # Environment: CC_LIMIT_GUARD_RESUME_DIR (ticket directory),
 # CC_LIMIT_GUARD_THRESHOLD (percent, default 98), CC_LIMIT_GUARD_MAX_WAIT
@@ -47,6 +50,12 @@ awk -v threshold="$threshold" '
     }' "$state" 2>/dev/null || exit 0
 command -v jq >/dev/null 2>&1 || exit 0
 
+if [ -n "${CLAUDE_CONFIG_DIR:-}" ]; then
+    account_file=$CLAUDE_CONFIG_DIR/.claude.json
+else
+    account_file=$HOME/.claude.json
+fi
+
 now() {
     if [ -n "${PACEWISE_ENGINE_NOW_FILE:-}" ]; then
         cat "$PACEWISE_ENGINE_NOW_FILE"
@@ -55,71 +64,113 @@ now() {
     fi
 }
 
-# Freshness comes from the confirmation times the writers record; a file
-# without them is never trusted. Prints "<resets_at> <used_percentage> <kind>" of the limit
-# that keeps the session waiting longest, or nothing.
-if [ -n "${PACEWISE_ENGINE_NOW_FILE:-}" ]; then
-    now_argument=$(now)
-else
-    now_argument=null
-fi
-case $now_argument in null | [0-9]*) ;; *) exit 0 ;; esac
-blocking=$(jq -r --argjson now_argument "$now_argument" --argjson threshold "$threshold" '
-    ($now_argument // now) as $now
-    | select(type == "object" and (.limits | type) == "array")
-    | [.limits[] | objects | .confirmed_at | numbers] as $confirmations
-    | select(($confirmations | length) > 0 and ($now - ($confirmations | max)) < 1800
-             and ($now - ($confirmations | max)) > -60)
-    | [.limits[] | objects
-       | select((.kind == "five_hour" or .kind == "weekly_all")
-                and (.used_percentage | type) == "number" and (.resets_at | type) == "number"
-                and .used_percentage >= $threshold and .resets_at > $now and .resets_at < 1e11)]
-    | max_by(.resets_at) // empty
-    | "\(.resets_at | ceil) \(.used_percentage) \(.kind)"
-' "$state" 2>/dev/null) || exit 0
-[ -n "$blocking" ] || exit 0
+# What the state file says now: "<resets_at> <used_percentage> <kind>" of
+# the limit that keeps the session waiting longest, "none" when fresh
+# figures block nothing (or belong to another account than the signed-in
+# one), "unknown" when the file cannot be trusted. Freshness comes from the
+# confirmation times the writers record; a file without them is never
+# trusted.
+judge() {
+    if [ -n "${PACEWISE_ENGINE_NOW_FILE:-}" ]; then
+        now_argument=$(now)
+    else
+        now_argument=null
+    fi
+    case $now_argument in null | [0-9]*) ;; *) echo unknown; return ;; esac
+    if [ -f "$account_file" ]; then
+        set -- --rawfile account "$account_file"
+    else
+        set -- --arg account ""
+    fi
+    jq -r "$@" --argjson now_argument "$now_argument" --argjson threshold "$threshold" '
+        ($now_argument // now) as $now
+        | (try ($account | fromjson | .oauthAccount.accountUuid) catch null) as $signed_in
+        | if type != "object" or (.limits | type) != "array" then "unknown"
+          else
+            [.limits[] | objects | .confirmed_at | numbers] as $confirmations
+            | if ($confirmations | length) == 0 or ($now - ($confirmations | max)) >= 1800
+                 or ($now - ($confirmations | max)) <= -60 then "unknown"
+              elif ($signed_in | type) == "string" and ($signed_in | test("\\S"))
+                   and (.account_uuid | type) == "string" and .account_uuid != $signed_in then "none"
+              else
+                [.limits[] | objects
+                 | select((.kind == "five_hour" or .kind == "weekly_all")
+                          and (.used_percentage | type) == "number" and (.resets_at | type) == "number"
+                          and .used_percentage >= $threshold and .resets_at > $now and .resets_at < 1e11)]
+                | max_by(.resets_at)
+                | if . == null then "none" else "\(.resets_at | ceil) \(.used_percentage) \(.kind)" end
+              end
+          end' "$state" 2>/dev/null || echo unknown
+}
 
-resets_at=${blocking%% *}
-rest=${blocking#* }
+verdict=$(judge)
+case $verdict in none | unknown | '') exit 0 ;; esac
+
+resets_at=${verdict%% *}
+rest=${verdict#* }
 used=${rest%% *}
 kind=${rest#* }
-current=$(now)
-case $current in '' | *[!0-9]*) exit 0 ;; esac
+started=$(now)
+case $started in '' | *[!0-9]*) exit 0 ;; esac
+
+# This process, as resumers can tell it from a later one with the same pid:
+# its start time in clock ticks since boot (field 22 of /proc/<pid>/stat).
+process_start=""
+if IFS= read -r stat_line </proc/$$/stat 2>/dev/null; then
+    # shellcheck disable=SC2086 # the fields after the command name split on blanks
+    set -- ${stat_line##*) }
+    process_start=${20:-}
+fi
+case $process_start in '' | *[!0-9]*) process_start="" ;; esac
 
 # Record the interrupted session, only for session ids that are canonical
 # UUIDs (safe as a file name and a command-line argument, and never taken
-# by claude for a session title), and only inside the ticket directory.
+# by claude for a session title), and only inside the ticket directory,
+# which only this user may write.
 ticket=""
-if [ -n "${CC_LIMIT_GUARD_RESUME_DIR:-}" ]; then
+written=""
+input=""
+session=""
+directory=${CC_LIMIT_GUARD_RESUME_DIR:-}
+if [ -n "$directory" ]; then
     input=$(cat 2>/dev/null)
     session=$(printf '%s' "$input" | jq -r '
         select(type == "object" and (.session_id | type) == "string" and (.cwd | type) == "string")
         | select(.session_id | test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"))
         | select(.cwd | startswith("/"))
         | .session_id' 2>/dev/null) || session=""
-    directory=$CC_LIMIT_GUARD_RESUME_DIR
     case $directory in /*) ;; *) session="" ;; esac
-    if [ -n "$session" ] && mkdir -p -- "$directory" 2>/dev/null && [ -d "$directory" ] &&
-        temporary=$(mktemp "$directory/.$session.json.tmp-XXXXXXXX" 2>/dev/null); then
-        if printf '%s' "$input" | jq -c --argjson resets_at "$resets_at" --argjson used "$used" \
-            --argjson created_at "$current" '
-                {session_id, cwd, resets_at: $resets_at, created_at: $created_at, used_percentage: $used}
-                + (if (.transcript_path | type) == "string" and (.transcript_path | startswith("/"))
-                   then {transcript_path} else {} end)
-                + (if (.permission_mode | type) == "string" then {permission_mode} else {} end)
-            ' >"$temporary" 2>/dev/null &&
-            chmod 600 "$temporary" 2>/dev/null &&
-            mv -fT -- "$temporary" "$directory/$session.json" 2>/dev/null; then
-            ticket=$directory/$session.json
-            written=$(cat -- "$ticket" 2>/dev/null)
-        else
-            rm -f -- "$temporary"
-        fi
-    fi
 fi
 
-wait_for=$((resets_at - current))
-if [ "$wait_for" -gt "$max_wait" ]; then
+# write_ticket HELD: (re)writes the ticket for the limit being waited for;
+# with HELD=1 it names this process as the one holding the call.
+write_ticket() {
+    [ -n "$session" ] || return 0
+    (umask 077 && mkdir -p -- "$directory") 2>/dev/null && [ -d "$directory" ] || return 0
+    temporary=$(mktemp "$directory/.$session.json.tmp-XXXXXXXX" 2>/dev/null) || return 0
+    holder=null
+    if [ "$1" = 1 ] && [ -n "$process_start" ]; then
+        holder="{\"pid\":$$,\"start_time\":$process_start}"
+    fi
+    if printf '%s' "$input" | jq -c --argjson resets_at "$resets_at" --argjson used "$used" \
+        --argjson created_at "$started" --argjson holder "$holder" '
+            {session_id, cwd, resets_at: $resets_at, created_at: $created_at, used_percentage: $used}
+            + (if (.transcript_path | type) == "string" and (.transcript_path | startswith("/"))
+               then {transcript_path} else {} end)
+            + (if (.permission_mode | type) == "string" then {permission_mode} else {} end)
+            + (if $holder != null then {held_by: $holder} else {} end)
+        ' >"$temporary" 2>/dev/null &&
+        chmod 600 "$temporary" 2>/dev/null &&
+        mv -fT -- "$temporary" "$directory/$session.json" 2>/dev/null; then
+        ticket=$directory/$session.json
+        written=$(cat -- "$ticket" 2>/dev/null)
+    else
+        rm -f -- "$temporary"
+    fi
+}
+
+# stop: the reset is further away than the hook may wait.
+stop() {
     label="weekly limit"
     [ "$kind" = "five_hour" ] && label="5-hour limit"
     when=$(date -d "@$resets_at" '+%a %H:%M' 2>/dev/null || echo "$resets_at")
@@ -129,20 +180,51 @@ if [ "$wait_for" -gt "$max_wait" ]; then
         echo "Pacewise: the $label is at $used% until $when; stopping here to keep the work from running into it." >&2
     fi
     exit 2
+}
+
+if [ $((resets_at - started)) -gt "$max_wait" ]; then
+    write_ticket 0
+    stop
 fi
+write_ticket 1
 
 # Hold the tool call until just after the reset. Sleeping in short steps
 # against the wall clock keeps a suspend of the machine from stretching the
 # wait.
-target=$((resets_at + 5))
 sleeper=${PACEWISE_ENGINE_SLEEP:-sleep}
+seen=$(cat -- "$state" 2>/dev/null)
 while :; do
     current=$(now)
     case $current in '' | *[!0-9]*) break ;; esac
+    target=$((resets_at + 5))
     [ "$current" -lt "$target" ] || break
     step=$((target - current))
     [ "$step" -gt 60 ] && step=60
     $sleeper "$step" || break
+    # Only figures written since the last look can change the verdict; a
+    # state file gone stale during a long hold changes nothing.
+    latest=$(cat -- "$state" 2>/dev/null)
+    [ "$latest" != "$seen" ] || continue
+    seen=$latest
+    verdict=$(judge)
+    case $verdict in
+    none) break ;;
+    unknown | '') ;;
+    *)
+        moved=${verdict%% *}
+        if [ "$moved" != "$resets_at" ]; then
+            resets_at=$moved
+            rest=${verdict#* }
+            used=${rest%% *}
+            kind=${rest#* }
+            if [ $((resets_at - started)) -gt "$max_wait" ]; then
+                write_ticket 0
+                stop
+            fi
+            write_ticket 1
+        fi
+        ;;
+    esac
 done
 # Remove the ticket only if it is still the one written here: another guard
 # run may have recorded the session since.

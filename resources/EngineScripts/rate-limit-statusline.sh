@@ -3,18 +3,28 @@
 #
 # Claude Code runs this with the status-line JSON on standard input. When
 # that JSON carries "rate_limits" (from the session's first reply on), the
-# figures are recorded in the engine state file, which the Endrun guard and
+# figures are merged into the engine state file, which the Endrun guard and
 # the Pacewise application read. The printed line is what Claude Code shows
 # under its prompt. Whatever happens, this prints something and exits 0: a
 # status line must never disturb Claude Code.
+#
+# Every open session runs this, each with the figures of its own last reply,
+# however long ago that was (an idle session re-sends them every refresh).
+# So the file is merged, never overwritten: within one window (same kind,
+# same reset to the minute) usage never goes down and the highest figure
+# stands; a later reset replaces the window. Figures count as confirmed only
+# when the session's API time moved since its previous call, that is when a
+# reply just brought them. Pacewise's own writer follows the same rules
+# under the same lock.
 #
 # Environment: CLAUDE_CONFIG_DIR (Claude Code's configuration directory,
 # default ~/.claude), PACEWISE_STATE_PATH (the engine state file).
 # For tests only: PACEWISE_ENGINE_NOW_FILE (a file holding "now" in epoch
 # seconds).
 
+# All of the input first: the lock below is never held waiting for Claude
+# Code to finish writing.
 input=$(cat 2>/dev/null)
-
 if ! command -v jq >/dev/null 2>&1; then
     echo "Claude"
     exit 0
@@ -27,62 +37,112 @@ if [ -n "${CLAUDE_CONFIG_DIR:-}" ]; then
 else
     account_file=$HOME/.claude.json
 fi
+now=null
 if [ -n "${PACEWISE_ENGINE_NOW_FILE:-}" ]; then
-    now=$(cat "$PACEWISE_ENGINE_NOW_FILE" 2>/dev/null)
-else
-    now=$(date +%s)
+    IFS= read -r now <"$PACEWISE_ENGINE_NOW_FILE" || now=""
+    case $now in '' | *[!0-9]*) now=null ;; esac
 fi
-case $now in '' | *[!0-9]*) now=0 ;; esac
+case $state in */*) directory=${state%/*} ;; *) directory=. ;; esac
+name=${state##*/}
+[ -d "$directory" ] || (umask 077 && mkdir -p -- "$directory") 2>/dev/null
 
-# One jq run turns the input into three lines: the text to show, whether
-# there is anything to record, and the limits to record (compact JSON).
-parsed=$(printf '%s' "$input" | jq -r --argjson now "$now" '
-    def pct: if type == "number" then (. * 10 | round / 10 | tostring) + "%" else "--" end;
-    def window(kind): select(type == "object" and (.used_percentage | type) == "number"
-                             and (.resets_at | type) == "number"
-                             and .resets_at > 0 and .resets_at < 1e11)
-        | {kind: kind, used_percentage: .used_percentage, resets_at: (.resets_at | floor),
-           confirmed_at: $now};
-    (if type == "object" then . else {} end) as $in
+# Readers and writers of the file take this lock around their
+# read-merge-replace; without flock the merge still happens, unguarded.
+if command -v flock >/dev/null 2>&1 && { command exec 9>>"$directory/.$name.lock"; } 2>/dev/null; then
+    flock -w 2 9 2>/dev/null || :
+fi
+
+# The previous state (never through a link planted at its path), and the
+# signed-in account only when its file changed since the state was written:
+# ~/.claude.json can be large, and the state file already names the account.
+set -- --arg old ""
+if [ -f "$state" ] && [ ! -L "$state" ]; then
+    set -- --rawfile old "$state"
+fi
+# shellcheck disable=SC3013 # -nt: dash, bash and busybox sh all have it
+if [ -f "$account_file" ] && { [ ! -f "$state" ] || [ "$account_file" -nt "$state" ]; }; then
+    set -- "$@" --rawfile account "$account_file"
+else
+    set -- "$@" --arg account ""
+fi
+
+# One jq run prints two lines: the text to show, and the state to record
+# (compact JSON) or an empty line when there is nothing to record.
+parsed=$(jq -r "$@" --argjson now "$now" '
+    def finite: type == "number" and (isnan | not) and (isinfinite | not);
+    def oneline: split("\n") | join(" ") | split("\r") | join(" ");
+    def pct: if finite then (. * 10 | round / 10 | tostring) + "%" else "--" end;
+    def usable: type == "object"
+        and (.kind == "five_hour" or .kind == "weekly_all" or .kind == "weekly_model")
+        and (.used_percentage | finite) and (.resets_at | finite) and .resets_at > 0 and .resets_at < 1e11;
+    def minute: .resets_at / 60 | floor;
+    (($now // now) | floor) as $now
+    | (if type == "object" then . else {} end) as $in
     | ($in.rate_limits | if type == "object" then . else {} end) as $limits
-    | [($limits.five_hour | window("five_hour")), ($limits.seven_day | window("weekly_all"))] as $record
+    | (try ($old | fromjson) catch null | if type == "object" then . else {} end) as $old
+    | (try ($account | fromjson | .oauthAccount.accountUuid) catch null
+       | if type == "string" and test("\\S") then . else $old.account_uuid end
+       | if type == "string" then . else null end) as $account
+    # When this session last heard from the API: now if its API time moved.
+    | ($in.session_id | if type == "string" and length <= 128 then . else "?" end) as $session
+    | ($in.cost | if type == "object" then .total_api_duration_ms else null end
+       | if finite then . else null end) as $api
+    | ($old.status_line_sessions | if type == "object" then . else {} end) as $sessions
+    | ($sessions[$session] | if type == "object" then . else null end) as $previous
+    | (if $api == null or $previous == null or $previous.api_ms != $api or ($previous.seen_at | finite | not)
+       then $now else $previous.seen_at end) as $seen
+    | [($limits.five_hour | select(type == "object") | {kind: "five_hour", used_percentage, resets_at}),
+       ($limits.seven_day | select(type == "object") | {kind: "weekly_all", used_percentage, resets_at})]
+      | map(select(usable) | .resets_at |= floor | . + {confirmed_at: $seen}) as $fresh
     | ($in.model | if type == "object" then .display_name else null end
-       | if type == "string" and length > 0 then . else "Claude" end) as $model
+       | if type == "string" and length > 0 then oneline[0:80] else "Claude" end) as $model
     | (if ($limits | length) > 0
        then "\($model) · 5h \($limits.five_hour.used_percentage | pct) · wk \($limits.seven_day.used_percentage | pct)"
        else $model end),
-      ($record | length),
-      ($record | tojson)
-' 2>/dev/null) || parsed=""
+      (if ($fresh | length) == 0 then ""
+       else
+         # Figures of another account are not merged with these.
+         (if $old.account_uuid != null and $account != null and $old.account_uuid != $account then {} else $old end) as $base
+         | (reduce $fresh[] as $entry ([$base.limits[]? | select(usable)];
+             (map(.kind == $entry.kind and .model == $entry.model) | index(true)) as $at
+             | if $at == null then . + [$entry]
+               elif (.[$at] | minute) == ($entry | minute) then
+                 .[$at] = ($entry + {
+                     used_percentage: ([.[$at].used_percentage, $entry.used_percentage] | max),
+                     resets_at: ([.[$at].resets_at, $entry.resets_at] | max),
+                     confirmed_at: ([(.[$at].confirmed_at | numbers), $entry.confirmed_at] | max)})
+               elif $entry.resets_at > .[$at].resets_at then .[$at] = $entry
+               else . end)) as $merged
+         | ($base.status_line_sessions | if type == "object" then . else {} end
+            | .[$session] = {api_ms: $api, seen_at: $seen}
+            | to_entries | map(select(.value.seen_at | finite and . > $now - 86400))
+            | sort_by(.value.seen_at) | .[-32:] | from_entries) as $kept
+         | $base + {limits: $merged, status_line_sessions: $kept,
+                    checked_at: ([$merged[].confirmed_at | numbers] | max),
+                    status_line_confirmed_at: ([$base.status_line_confirmed_at | numbers] + [$seen] | max)}
+         + (if $account != null then {account_uuid: $account} else {} end)
+         # An idle session that re-sends what is recorded changes nothing.
+         | if . == $old then "" else tojson end
+       end)
+' 2>/dev/null <<INPUT
+$input
+INPUT
+) || parsed=""
 
-if [ -z "$parsed" ]; then
-    echo "Claude"
-    exit 0
-fi
+text=""
+record=""
+{ IFS= read -r text; IFS= read -r record; } <<EOF
+$parsed
+EOF
+[ -n "$text" ] || text="Claude"
 
-text=$(printf '%s\n' "$parsed" | sed -n 1p)
-count=$(printf '%s\n' "$parsed" | sed -n 2p)
-limits=$(printf '%s\n' "$parsed" | sed -n 3p)
-
-if [ "$count" != "0" ] && [ "$now" != "0" ]; then
-    account=""
-    if [ -f "$account_file" ]; then
-        account=$(jq -r '.oauthAccount.accountUuid // empty | strings' "$account_file" 2>/dev/null) || account=""
-    fi
-    directory=$(dirname -- "$state")
-    name=$(basename -- "$state")
-    if mkdir -p -- "$directory" 2>/dev/null &&
-        temporary=$(mktemp "$directory/.$name.tmp-XXXXXXXX" 2>/dev/null); then
-        if jq -cn --argjson limits "$limits" --arg account "$account" --argjson now "$now" '
-                {limits: $limits, checked_at: $now}
-                + (if ($account | test("\\S")) then {account_uuid: $account} else {} end)
-            ' >"$temporary" 2>/dev/null &&
-            chmod 644 "$temporary" 2>/dev/null &&
-            mv -fT -- "$temporary" "$state" 2>/dev/null; then
-            :
-        else
-            rm -f -- "$temporary"
-        fi
+if [ -n "$record" ]; then
+    # Replaced by rename, so readers never see half a file and a link at the
+    # path is replaced rather than followed.
+    temporary="$directory/.$name.tmp-$$"
+    if (umask 022 && set -C && printf '%s\n' "$record" >"$temporary") 2>/dev/null ||
+        { rm -f -- "$temporary" && (umask 022 && set -C && printf '%s\n' "$record" >"$temporary") 2>/dev/null; }; then
+        mv -fT -- "$temporary" "$state" 2>/dev/null || rm -f -- "$temporary"
     fi
 fi
 

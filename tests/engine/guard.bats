@@ -53,8 +53,54 @@ SCRIPT
     PACEWISE_ENGINE_SLEEP="$BATS_TEST_TMPDIR/peeking-sleep" run_guard
     [ "$status" -eq 0 ]
     [ "$(slept_total)" -eq 7205 ]
-    [ "$(jq -c . "$BATS_TEST_TMPDIR/ticket-seen")" = '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/home/ada/work","resets_at":1796567200,"created_at":1796560000,"used_percentage":99,"transcript_path":"/home/ada/.claude/projects/-home-ada-work/0f76730a-752b-4aa3-865c-aec0624eaedb.jsonl","permission_mode":"default"}' ]
+    [ "$(jq -c 'del(.held_by)' "$BATS_TEST_TMPDIR/ticket-seen")" = '{"session_id":"0f76730a-752b-4aa3-865c-aec0624eaedb","cwd":"/home/ada/work","resets_at":1796567200,"created_at":1796560000,"used_percentage":99,"transcript_path":"/home/ada/.claude/projects/-home-ada-work/0f76730a-752b-4aa3-865c-aec0624eaedb.jsonl","permission_mode":"default"}' ]
+    # The holder is named so that no resumer takes the session meanwhile.
+    [ "$(jq '.held_by | (.pid | type) + " " + (.start_time | type)' "$BATS_TEST_TMPDIR/ticket-seen")" = '"number number"' ]
+    [ "$(stat -c %a "$TICKETS")" = 700 ]
     [ -z "$(ls -A "$TICKETS")" ]
+}
+
+# hold_with CHANGE: holds a 5-hour call and, at the first step, rewrites the
+# state file with the figures CHANGE gives write_state.
+hold_with() {
+    write_state 99 7200 17 259200
+    export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
+    cat >"$BATS_TEST_TMPDIR/changing-sleep" <<SCRIPT
+#!/bin/sh
+if [ ! -e "$BATS_TEST_TMPDIR/changed" ]; then
+    touch "$BATS_TEST_TMPDIR/changed"
+    NOW=\$(cat "$PACEWISE_ENGINE_NOW_FILE")
+    . "$BATS_TEST_DIRNAME/test_helper.bash"
+    STATE="$STATE"
+    write_state $1
+fi
+exec "$BATS_TEST_TMPDIR/fake-sleep" "\$@"
+SCRIPT
+    chmod +x "$BATS_TEST_TMPDIR/changing-sleep"
+    PACEWISE_ENGINE_SLEEP="$BATS_TEST_TMPDIR/changing-sleep" run_guard
+}
+
+@test "while holding, fresh figures decide: released, moved on, or stopped" {
+    hold_with "5 18000 17 259200 0"          # a new window, far below the threshold
+    [ "$status" -eq 0 ] && [ "$(slept_total)" -eq 60 ] && [ -z "$(ls -A "$TICKETS")" ]
+    rm -f "$BATS_TEST_TMPDIR/changed" && : >"$SLEEP_LOG" && echo "$NOW" >"$PACEWISE_ENGINE_NOW_FILE"
+    hold_with "99 3600 17 259200 0"          # the reset came closer
+    [ "$status" -eq 0 ] && [ "$(slept_total)" -eq 3605 ]
+    rm -f "$BATS_TEST_TMPDIR/changed" && : >"$SLEEP_LOG" && echo "$NOW" >"$PACEWISE_ENGINE_NOW_FILE"
+    hold_with "20 3600 99 259200 0"          # now the weekly limit blocks, beyond the budget
+    [ "$status" -eq 2 ] && [[ "$output" == "Pacewise: the weekly limit is at 99%"* ]]
+    [ "$(jq 'has("held_by")' "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" = false ]
+}
+
+@test "figures recorded for another account hold nothing" {
+    write_state 100 7200 17 259200
+    jq -c '.account_uuid = "acct-old"' "$STATE" >"$STATE.new" && mv "$STATE.new" "$STATE"
+    echo '{"oauthAccount":{"accountUuid":"acct-new"}}' >"$HOME/.claude.json"
+    run_guard
+    [ "$status" -eq 0 ] && [ "$(slept_total)" -eq 0 ]
+    echo '{"oauthAccount":{"accountUuid":"acct-old"}}' >"$HOME/.claude.json"
+    run_guard
+    [ "$status" -eq 0 ] && [ "$(slept_total)" -eq 7205 ]
 }
 
 @test "a weekly reset beyond the hook's budget stops the turn and keeps the ticket" {

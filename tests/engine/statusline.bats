@@ -6,14 +6,59 @@ load test_helper
 
 STATUSLINE="$ENGINE_DIR/rate-limit-statusline.sh"
 
+# status_line SESSION API_MS FIVE_HOUR_PERCENT [FIVE_HOUR_RESETS_AT]: one call
+# of the status line from a session whose API time stands at API_MS.
+status_line() {
+    jq -c --arg session "$1" --argjson api "$2" --argjson used "$3" --argjson resets "${4:-1796576519}" \
+        '.session_id = $session | .cost.total_api_duration_ms = $api
+         | .rate_limits.five_hour = {used_percentage: $used, resets_at: $resets}' \
+        "$SAMPLES/statusline-stdin.json" | sh "$STATUSLINE" >/dev/null
+}
+
+five_hour() {
+    jq -c '.limits[] | select(.kind == "five_hour") | [.used_percentage, .resets_at, .confirmed_at]' "$STATE"
+}
+
 @test "records both windows with the signed-in account and shows them" {
     echo '{"oauthAccount":{"accountUuid":"acct-1"}}' >"$HOME/.claude.json"
     run sh "$STATUSLINE" <"$SAMPLES/statusline-stdin.json"
     [ "$status" -eq 0 ]
     [ "$output" = "Opus 5.5 · 5h 42% · wk 17%" ]
-    [ "$(jq -c . "$STATE")" = '{"limits":[{"kind":"five_hour","used_percentage":42,"resets_at":1796576519,"confirmed_at":1796560000},{"kind":"weekly_all","used_percentage":17,"resets_at":1796869319,"confirmed_at":1796560000}],"checked_at":1796560000,"account_uuid":"acct-1"}' ]
+    [ "$(jq -c 'del(.status_line_sessions)' "$STATE")" = '{"limits":[{"kind":"five_hour","used_percentage":42,"resets_at":1796576519,"confirmed_at":1796560000},{"kind":"weekly_all","used_percentage":17,"resets_at":1796869319,"confirmed_at":1796560000}],"checked_at":1796560000,"status_line_confirmed_at":1796560000,"account_uuid":"acct-1"}' ]
     [ "$(stat -c %a "$STATE")" = 644 ]
-    [ -z "$(ls -A "$HOME/.claude" | grep -v '^rate-limit-state.json$')" ]
+    [ -z "$(ls -A "$HOME/.claude" | grep -v -e '^rate-limit-state.json$' -e '^.rate-limit-state.json.lock$')" ]
+}
+
+@test "an idle session re-sending old figures neither lowers nor confirms them" {
+    status_line busy 900 99
+    echo $((NOW + 600)) >"$PACEWISE_ENGINE_NOW_FILE"
+    status_line idle 300 42            # its first call: taken as news once
+    status_line busy 900 99            # no new reply: nothing confirmed
+    [ "$(five_hour)" = "[99,1796576519,$((NOW + 600))]" ]
+    echo $((NOW + 1200)) >"$PACEWISE_ENGINE_NOW_FILE"
+    status_line idle 300 42
+    [ "$(five_hour)" = "[99,1796576519,$((NOW + 600))]" ]
+    [ "$(jq .status_line_confirmed_at "$STATE")" -eq $((NOW + 600)) ]
+}
+
+@test "a later reset replaces the window, an earlier one never does" {
+    status_line a 1 97 1796576519
+    status_line b 1 3 1796594519       # the next 5-hour window
+    [ "$(five_hour)" = "[3,1796594519,$NOW]" ]
+    status_line c 1 97 1796576519      # an old session still in the last one
+    [ "$(five_hour)" = "[3,1796594519,$NOW]" ]
+    status_line d 1 5 1796594540       # the same window, seconds apart
+    [ "$(five_hour)" = "[5,1796594540,$NOW]" ]
+}
+
+@test "figures of another account are replaced, not merged" {
+    echo '{"oauthAccount":{"accountUuid":"acct-1"}}' >"$HOME/.claude.json"
+    status_line a 1 99
+    sleep 1
+    echo '{"oauthAccount":{"accountUuid":"acct-2"}}' >"$HOME/.claude.json"
+    status_line b 1 10
+    [ "$(five_hour)" = "[10,1796576519,$NOW]" ]
+    [ "$(jq -r .account_uuid "$STATE")" = acct-2 ]
 }
 
 @test "before the first reply there is nothing to record" {
@@ -33,11 +78,13 @@ STATUSLINE="$ENGINE_DIR/rate-limit-statusline.sh"
     [ ! -e "$STATE" ]
 }
 
-@test "only well-formed windows are recorded" {
-    run sh "$STATUSLINE" <<<'{"rate_limits":{"five_hour":{"used_percentage":"42","resets_at":1},"seven_day":{"used_percentage":5,"resets_at":1796869319}}}'
-    [ "$status" -eq 0 ]
-    [ "$output" = "Claude · 5h -- · wk 5%" ]
-    [ "$(jq -c '[.limits[].kind]' "$STATE")" = '["weekly_all"]' ]
+@test "only well-formed windows are recorded, and the line stays one line" {
+    for five_hour in '{"used_percentage":"42","resets_at":1}' '{"used_percentage":NaN,"resets_at":1796576519}'; do
+        run sh "$STATUSLINE" <<<'{"model":{"display_name":"Opus\n{\"limits\":2}"},"rate_limits":{"five_hour":'"$five_hour"',"seven_day":{"used_percentage":5,"resets_at":1796869319}}}'
+        [ "$status" -eq 0 ]
+        [ "$output" = 'Opus {"limits":2} · 5h -- · wk 5%' ]
+        [ "$(jq -c '[.limits[].kind]' "$STATE")" = '["weekly_all"]' ]
+    done
 }
 
 @test "an unwritable state location does not disturb Claude Code" {
