@@ -1,9 +1,12 @@
 #include "AppComposition.h"
 
 #include "AppConfiguration.h"
+#include "PacewiseCoreInfo.h"
 #include "claude/AuthService.h"
 #include "system/ScriptRunner.h"
 #include "usage/UsageCLI.h"
+
+#include <QDir>
 
 namespace pacewise::AppComposition {
 
@@ -46,7 +49,6 @@ AppState::Dependencies appState(const QProcessEnvironment &environment, const Cl
         .authStatus = [authService] { return authService->status(); },
         .engineStateReader = EngineStateReader(statePath, accountIdentity),
         .stateWriter = StateWriter(statePath),
-        .writeStateEnabled = writeStateEnabled(environment, settings),
         .resumeQueue = ResumeQueue(claudePaths.resumeTicketDirectory()),
         .titles = std::make_shared<LastMessageResolver>(claudePaths.sessionsDirectory()),
         .resumeCoordinator = std::make_shared<ResumeCoordinator>(resumeCoordinator(environment, claudePaths)),
@@ -54,6 +56,21 @@ AppState::Dependencies appState(const QProcessEnvironment &environment, const Cl
         .claudeSettingsPath = claudePaths.settingsFile(),
         .userDefaults = userDefaults,
         .usageHistory = UsageHistory(UsageHistory::defaultLocation()),
+    };
+}
+
+GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
+                                const QSettings &userDefaults)
+{
+    const QString statePath = engineStateLocation(environment, userDefaults, claudePaths);
+    return GuardOperations{
+        .settingsPath = claudePaths.settingsFile(),
+        .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claudePaths.hooksDirectory(),
+                                   QString::fromLatin1(PacewiseCoreInfo::version)),
+        .settingsManager = SettingsFileManager(),
+        .statePath = QDir::cleanPath(statePath) == QDir::cleanPath(claudePaths.engineStateFile())
+                         ? std::nullopt
+                         : std::optional(QDir::cleanPath(statePath)),
     };
 }
 

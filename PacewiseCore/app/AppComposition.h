@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "guard/GuardOperations.h"
 #include "morning/MorningStarter.h"
 #include "claude/ClaudePaths.h"
 
@@ -18,5 +19,9 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
 MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 QSettings *userDefaults);
+// The guard's operations over the engine scripts shipped in this build,
+// telling the guard which state file Pacewise uses.
+GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
+                                const QSettings &userDefaults);
 
 } // namespace pacewise::AppComposition

@@ -14,15 +14,6 @@ QString engineStateLocation(const QProcessEnvironment &environment, const QSetti
     return claudePaths.engineStateFile();
 }
 
-bool writeStateEnabled(const QProcessEnvironment &environment, const QSettings &settings)
-{
-    if (environment.contains(QStringLiteral("PACEWISE_WRITE_STATE"))) {
-        const QString value = environment.value(QStringLiteral("PACEWISE_WRITE_STATE")).toLower();
-        return value == u"1" || value == u"true";
-    }
-    return settings.value(QStringLiteral("writeStateEnabled")).toBool();
-}
-
 QUrl updateFeedUrl(const QSettings &settings)
 {
     const QString configured = settings.value(QStringLiteral("updateFeedURL")).toString();

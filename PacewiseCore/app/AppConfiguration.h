@@ -15,11 +15,6 @@ namespace pacewise {
 QString engineStateLocation(const QProcessEnvironment &environment, const QSettings &settings,
                             const ClaudePaths &claudePaths);
 
-// Whether every snapshot from the usage report is written back to the engine
-// state file: PACEWISE_WRITE_STATE ("1" or "true" in any case; any other
-// value is off) when set, else the "writeStateEnabled" setting.
-bool writeStateEnabled(const QProcessEnvironment &environment, const QSettings &settings);
-
 // The appcast feed to check for updates: the "updateFeedURL" setting, else
 // the one this build was configured with (PACEWISE_UPDATE_FEED_URL), else
 // none: updates come from the package manager.

@@ -1,9 +1,11 @@
 #include "AppState.h"
 
+#include "claude/ClaudeErrorText.h"
 #include "guard/GuardErrorText.h"
 #include "i18n/UIStrings.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
+#include "usage/UsagePollPolicy.h"
 
 #include <QDir>
 
@@ -36,8 +38,16 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     loadSettings();
     m_pendingResumes = m_dependencies.resumeQueue.tickets();
 
-    m_pollTimer.setInterval(m_dependencies.pollTick);
-    connect(&m_pollTimer, &QTimer::timeout, this, &AppState::pollIfDue);
+    m_wakeTimer.setSingleShot(true);
+    m_wakeTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_wakeTimer, &QTimer::timeout, this, &AppState::pollIfDue);
+}
+
+AppState::~AppState()
+{
+    // Whoever waits for the refresh under way is let go.
+    if (m_refreshing)
+        m_refreshing->finish();
 }
 
 void AppState::loadSettings()
@@ -73,9 +83,16 @@ void AppState::reloadSettings()
     }
 }
 
+std::optional<UsageSnapshot> AppState::snapshot() const
+{
+    if (!m_snapshot)
+        return std::nullopt;
+    return m_snapshot->asOf(m_dependencies.now());
+}
+
 QString AppState::menuBarTitle() const
 {
-    const MenuBarUsage usage = MenuBarUsage::from(m_snapshot);
+    const MenuBarUsage usage = MenuBarUsage::from(snapshot());
     if (!usage.utilization)
         return UIStrings::text("menubar.placeholder", "—%");
     return UIStrings::percent(*usage.utilization);
@@ -83,7 +100,7 @@ QString AppState::menuBarTitle() const
 
 MenuBarUsage::Severity AppState::severity() const
 {
-    return MenuBarUsage::from(m_snapshot).severity();
+    return MenuBarUsage::from(snapshot()).severity();
 }
 
 QString AppState::issueText() const
@@ -93,15 +110,7 @@ QString AppState::issueText() const
 
 int AppState::nextPollIntervalSeconds() const
 {
-    if (!m_snapshot)
-        return 60;
-    for (const UsageLimit &limit : m_snapshot->limits()) {
-        const bool near = limit.kind() == UsageLimitKind::fiveHour ? limit.utilization() > 80 : limit.utilization() > 90;
-        if (near)
-            return m_lastFetchWasThrottled ? 120 : 60;
-    }
-    const auto worst = m_snapshot->worstUtilization();
-    return worst && *worst >= 30 ? 300 : 1200;
+    return UsagePollPolicy::intervalSeconds(snapshot(), m_lastFetchWasThrottled);
 }
 
 bool AppState::isStale(const QDateTime &now) const
@@ -112,33 +121,72 @@ bool AppState::isStale(const QDateTime &now) const
 void AppState::startPolling()
 {
     m_nextPollAt = m_dependencies.now();
-    m_pollTimer.start();
     pollIfDue();
 }
 
 void AppState::stopPolling()
 {
-    m_pollTimer.stop();
+    m_nextPollAt = QDateTime();
+    m_wakeTimer.stop();
 }
 
 void AppState::pollIfDue()
 {
-    if (!m_pollTimer.isActive() || m_isFetching || m_dependencies.now() < m_nextPollAt)
+    const QDateTime now = m_dependencies.now();
+    if (m_nextReset && *m_nextReset <= now) {
+        m_nextReset = m_snapshot ? m_snapshot->nextResetAfter(now) : std::nullopt;
+        emit snapshotChanged();
+    }
+    if (!m_nextPollAt.isValid())
         return;
-    [](QPointer<AppState> self) -> QCoro::Task<> {
-        co_await self->refresh(true);
-        if (self)
-            self->m_nextPollAt = self->m_dependencies.now().addSecs(self->nextPollIntervalSeconds());
-    }(this);
+    if (!m_isFetching && now >= m_nextPollAt)
+        poll();
+    else
+        scheduleWake();
+}
+
+QCoro::Task<> AppState::poll()
+{
+    const QPointer<AppState> self(this);
+    const QDateTime startedAt = m_dependencies.now();
+    m_wakeTimer.stop();
+    co_await refresh(true);
+    if (!self || !m_nextPollAt.isValid())
+        co_return;
+    m_nextPollAt = startedAt.addSecs(nextPollIntervalSeconds());
+    scheduleWake();
+}
+
+void AppState::scheduleWake()
+{
+    if (!m_nextPollAt.isValid() || m_isFetching)
+        return;
+    const QDateTime now = m_dependencies.now();
+    // A clock set back must not push the next poll further than one
+    // interval away.
+    const QDateTime latest = now.addSecs(nextPollIntervalSeconds());
+    if (m_nextPollAt > latest)
+        m_nextPollAt = latest;
+    QDateTime wake = m_nextPollAt;
+    if (m_nextReset && *m_nextReset < wake)
+        wake = *m_nextReset;
+    const qint64 delay = std::clamp<qint64>(now.msecsTo(wake), 0, longestSleep.count());
+    m_wakeTimer.start(std::chrono::milliseconds(delay));
 }
 
 QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
 {
-    if (m_isFetching)
-        co_return false;
+    const QPointer<AppState> self(this);
+    if (m_refreshing) {
+        QFuture<void> underWay(m_refreshing->future());
+        co_await underWay;
+        co_return self && m_lastRefreshFresh;
+    }
+    const auto refreshing = std::make_shared<QPromise<bool>>();
+    m_refreshing = refreshing;
+    refreshing->start();
     m_isFetching = true;
     emit isFetchingChanged();
-    const QPointer<AppState> self(this);
 
     const std::optional<UsageSnapshot> fresh = co_await performFetch();
     if (!self)
@@ -155,7 +203,10 @@ QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
                 runResume(ticket, false); // not awaited: it may take half an hour
         }
     }
+    m_lastRefreshFresh = fresh.has_value();
     m_isFetching = false;
+    m_refreshing.reset();
+    refreshing->finish();
     emit isFetchingChanged();
     co_return fresh.has_value();
 }
@@ -163,9 +214,33 @@ QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
 QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
 {
     const QPointer<AppState> self(this);
-    if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), m_dependencies.engineStateReader.accountIdentity().current())) {
+    const AccountIdentity &accounts = m_dependencies.engineStateReader.accountIdentity();
+    if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), accounts.current())) {
         setSnapshot(std::nullopt, std::nullopt, std::nullopt);
         qCInfo(lcAppState, "signed-in account changed — dropped the previous usage snapshot");
+    }
+
+    // While Claude Code runs, its status line confirms the figures with
+    // every reply: those are as fresh as a poll, without starting claude.
+    auto reading = QtConcurrent::run([reader = m_dependencies.engineStateReader, now = m_dependencies.now()] {
+        return reader.readExplained(now);
+    });
+    const auto recorded = co_await reading;
+    if (!self)
+        co_return std::nullopt;
+    if (recorded && recorded->statusLineConfirmedAt) {
+        const QDateTime now = m_dependencies.now();
+        const qint64 age = recorded->statusLineConfirmedAt->secsTo(now);
+        const int interval = UsagePollPolicy::intervalSeconds(recorded->snapshot.asOf(now), false);
+        if (age >= -EngineStateReader::futureToleranceSeconds && age < interval) {
+            m_consecutiveThrottled = 0;
+            m_lastFetchWasThrottled = false;
+            setSnapshot(recorded->snapshot, SnapshotSource::engine, std::min(*recorded->statusLineConfirmedAt, now));
+            setIssue(std::nullopt);
+            qCDebug(lcAppState, "figures confirmed by Claude Code's status line %llds ago; claude not asked",
+                    static_cast<long long>(age));
+            co_return recorded->snapshot;
+        }
     }
 
     auto fetching = QtConcurrent::run([fetcher = m_dependencies.usageFetcher] { return fetcher->fetch(); });
@@ -175,10 +250,23 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
     if (fetched) {
         m_consecutiveThrottled = 0;
         m_lastFetchWasThrottled = false;
-        setSnapshot(*fetched, SnapshotSource::usage, m_dependencies.now());
+        const QDateTime now = m_dependencies.now();
+        // Merged with what the status lines recorded, and recorded for the
+        // guard and for status bars that read the file.
+        auto writing = QtConcurrent::run([writer = m_dependencies.stateWriter, snapshot = *fetched, now] {
+            return writer.write(snapshot, now);
+        });
+        const auto written = co_await writing;
+        if (!self)
+            co_return std::nullopt;
+        if (!written)
+            qCWarning(lcAppState, "usage state write failed: %s",
+                      qUtf8Printable(systemErrorText(written.error().fileSystemError.errorNumber)));
+        const UsageSnapshot merged = written ? *written : *fetched;
+        setSnapshot(merged, SnapshotSource::usage, now);
         setIssue(std::nullopt);
-        didFetchSnapshot(*fetched);
-        co_return *fetched;
+        recordHistory(merged);
+        co_return merged;
     }
 
     const UsageCLIError &error = fetched.error();
@@ -194,8 +282,7 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
         } else {
             setIssue(m_consecutiveThrottled > throttledReportsBeforeIssue ? std::optional(FetchIssue::throttled)
                                                                           : std::nullopt);
-            qCInfo(lcAppState, "usage percentages withheld (cycle %s)",
-                   qUtf8Printable(privateText(QString::number(m_consecutiveThrottled))));
+            qCInfo(lcAppState, "usage percentages withheld (%d in a row)", m_consecutiveThrottled);
         }
     } else {
         m_consecutiveThrottled = 0;
@@ -210,10 +297,10 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
                 co_return std::nullopt;
         }
         setIssue(issue);
-        qCWarning(lcAppState, "usage fetch failed: %s",
-                  qUtf8Printable(privateText(QString::number(int(error.kind)) + u' ' + error.text)));
+        qCWarning(lcAppState, "usage fetch failed: %s", qUtf8Printable(usageErrorLogText(error)));
     }
-    loadEngineFallbackIfNeeded();
+    if (!m_snapshot && recorded)
+        loadEngineFallback(recorded->snapshot);
     co_return std::nullopt;
 }
 
@@ -246,15 +333,13 @@ QCoro::Task<> AppState::checkAuthStatus()
     emit authStatusChanged();
 }
 
-void AppState::loadEngineFallbackIfNeeded()
+void AppState::loadEngineFallback(const UsageSnapshot &recorded)
 {
-    if (m_snapshot)
-        return; // an older snapshot is kept rather than replaced
+    // Dated by its own confirmations, so that nothing takes figures from a
+    // file written half an hour ago for fresh ones.
     const QDateTime now = m_dependencies.now();
-    if (auto fromEngine = m_dependencies.engineStateReader.read(now)) {
-        setSnapshot(std::move(*fromEngine), SnapshotSource::engine, now);
-        qCInfo(lcAppState, "using fresh usage snapshot from engine state");
-    }
+    setSnapshot(recorded, SnapshotSource::engine, std::min(recorded.latestConfirmation().value_or(now), now));
+    qCInfo(lcAppState, "using fresh usage snapshot from engine state");
 }
 
 std::optional<UsageForecast> AppState::forecast(const QDateTime &now) const
@@ -262,22 +347,12 @@ std::optional<UsageForecast> AppState::forecast(const QDateTime &now) const
     return UsageForecast::from(m_usageSamples, now);
 }
 
-void AppState::didFetchSnapshot(const UsageSnapshot &snapshot)
+void AppState::recordHistory(const UsageSnapshot &snapshot)
 {
-    if (m_dependencies.usageHistory) {
-        if (const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now()))
-            m_usageSamples = m_dependencies.usageHistory->record(*sample);
-    }
-    // Behind the user's own status line nothing inside Claude Code records
-    // the figures the guard decides by; the application does instead.
-    if (!m_dependencies.writeStateEnabled &&
-        !m_dependencies.settingsManager.guardNeedsApplicationFigures(m_dependencies.claudeSettingsPath))
+    if (!m_dependencies.usageHistory)
         return;
-    if (const auto written = m_dependencies.stateWriter.write(snapshot); !written)
-        qCWarning(lcAppState, "usage state write failed: %s",
-                  qUtf8Printable(privateText(QString::number(int(written.error().kind)))));
-    else
-        qCDebug(lcAppState, "usage state written");
+    if (const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now()))
+        m_usageSamples = m_dependencies.usageHistory->record(*sample);
 }
 
 QCoro::Task<> AppState::reloadResumeTickets()
@@ -393,6 +468,7 @@ void AppState::setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<
     m_snapshot = std::move(snapshot);
     m_snapshotSource = source;
     m_lastSuccessAt = at;
+    m_nextReset = m_snapshot ? m_snapshot->nextResetAfter(m_dependencies.now()) : std::nullopt;
     emit snapshotChanged();
 }
 

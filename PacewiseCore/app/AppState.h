@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPromise>
 #include <QSet>
 #include <QSettings>
 #include <QTimer>
@@ -53,7 +54,6 @@ public:
         std::function<std::optional<AuthStatus>()> authStatus; // blocking; runs on the pool
         EngineStateReader engineStateReader;
         StateWriter stateWriter; // the same file as the reader's
-        bool writeStateEnabled = false;
         ResumeQueue resumeQueue;
         std::shared_ptr<LastMessageResolver> titles;
         std::shared_ptr<ResumeCoordinator> resumeCoordinator;
@@ -62,17 +62,22 @@ public:
         QSettings *userDefaults = nullptr; // not owned; may be null
         std::optional<UsageHistory> usageHistory = std::nullopt; // for the forecast
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
-        // How often the wall clock is compared with the next poll's time.
-        // Timers stop while the machine sleeps; the wall clock does not, so a
-        // poll that fell due during a suspend runs within one tick of waking
-        // (at once where a wake source calls pollIfDue()). Once a minute
-        // keeps an idle daemon to one wake-up a minute.
-        std::chrono::milliseconds pollTick{60'000};
     };
 
-    explicit AppState(Dependencies dependencies, QObject *parent = nullptr);
+    // The longest the poll loop sleeps before it looks at the wall clock
+    // again. Timers stop while the machine sleeps and the wall clock may
+    // jump; the next poll's time is kept in wall-clock time, so a poll that
+    // fell due during a suspend runs within this long of waking (at once
+    // where a wake source calls pollIfDue()), and an idle daemon wakes at
+    // most once a minute.
+    static constexpr std::chrono::milliseconds longestSleep{60'000};
 
-    const std::optional<UsageSnapshot> &snapshot() const { return m_snapshot; }
+    explicit AppState(Dependencies dependencies, QObject *parent = nullptr);
+    ~AppState() override;
+
+    // The figures as they stand now: a window whose reset has passed shows
+    // as not started, without waiting for the next poll.
+    std::optional<UsageSnapshot> snapshot() const;
     std::optional<SnapshotSource> snapshotSource() const { return m_snapshotSource; }
     std::optional<QDateTime> lastSuccessAt() const { return m_lastSuccessAt; }
     std::optional<FetchIssue> issue() const { return m_issue; }
@@ -100,15 +105,23 @@ public:
     // When the 5-hour window runs out at the recent pace, if before its reset.
     std::optional<UsageForecast> forecast(const QDateTime &now) const;
 
-    // Polls now and then whenever nextPollIntervalSeconds() has passed.
+    // Polls now and then nextPollIntervalSeconds() after the start of each
+    // poll.
     void startPolling();
     void stopPolling();
-    // Polls now if the next poll's time has passed (after a wake, say).
+    // Polls now if the next poll's time has passed (after a wake, say), and
+    // shows the figures of a window whose reset has just passed.
     void pollIfDue();
+    // When the poll loop polls next; invalid while it is stopped.
+    QDateTime nextPollAt() const { return m_nextPollAt; }
 
-    // Fetches, falls back, reloads the tickets and, when asked and
-    // auto-continue is on, starts the resumes that are ready (without waiting
-    // for them: a resume may run half an hour). True when fresh figures came.
+    // Gets fresh figures (from Claude Code's status line when it confirmed
+    // them within the poll interval, else from claude's usage report, which
+    // is then merged into the engine state file), falls back, reloads the
+    // tickets and, when asked and auto-continue is on, starts the resumes
+    // that are ready (without waiting for them: a resume may run half an
+    // hour). True when fresh figures came. A call while another refresh is
+    // under way waits for that one and answers with its outcome.
     QCoro::Task<bool> refresh(bool runAutomaticResumes);
     QCoro::Task<> checkAuthStatus();
     QCoro::Task<> reloadResumeTickets();
@@ -135,18 +148,24 @@ signals:
 
 private:
     void loadSettings();
+    void scheduleWake();
+    QCoro::Task<> poll();
     QCoro::Task<std::optional<UsageSnapshot>> performFetch();
     QCoro::Task<bool> isSignedOut();
     QCoro::Task<ResumeAttemptResult> runResume(ResumeTicket ticket, bool manual);
-    void loadEngineFallbackIfNeeded();
-    void didFetchSnapshot(const UsageSnapshot &snapshot);
+    void loadEngineFallback(const UsageSnapshot &recorded);
+    void recordHistory(const UsageSnapshot &snapshot);
     void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
                      std::optional<QDateTime> at);
     void setIssue(std::optional<FetchIssue> issue);
 
     Dependencies m_dependencies;
-    QTimer m_pollTimer;
+    QTimer m_wakeTimer;
     QDateTime m_nextPollAt;
+    // The reset after which the figures shown change by themselves.
+    std::optional<QDateTime> m_nextReset;
+    // The refresh under way, for callers that arrive meanwhile.
+    std::shared_ptr<QPromise<bool>> m_refreshing;
 
     std::optional<UsageSnapshot> m_snapshot;
     std::optional<SnapshotSource> m_snapshotSource;
@@ -156,6 +175,7 @@ private:
     bool m_lastFetchWasThrottled = false;
     std::optional<QDateTime> m_lastSelfHealAt;
     bool m_isFetching = false;
+    bool m_lastRefreshFresh = false;
     std::optional<AuthStatus> m_authStatus;
     bool m_isCheckingAuth = false;
     QList<ResumeTicket> m_pendingResumes;

@@ -6,6 +6,8 @@
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
+
+#include <atomic>
 #include <QtTest>
 
 #include <qcoro/qcorotask.h>
@@ -51,7 +53,7 @@ struct Fixture {
 
     QString claude(const QString &path) const { return home.filePath(u".claude/"_qs + path); }
 
-    void build(bool writeState = false)
+    void build()
     {
         QDir().mkpath(home.filePath(u"work"_qs));
         const ResumeQueue queue(claude(u"pacewise-resume-tickets"_qs));
@@ -60,7 +62,6 @@ struct Fixture {
             .authStatus = [this] { ++authChecks; return auth; },
             .engineStateReader = EngineStateReader(claude(u"rate-limit-state.json"_qs), AccountIdentity(home.filePath(u".claude.json"_qs))),
             .stateWriter = StateWriter(claude(u"rate-limit-state.json"_qs)),
-            .writeStateEnabled = writeState,
             .resumeQueue = queue,
             .titles = std::make_shared<LastMessageResolver>(claude(u"sessions"_qs)),
             .resumeCoordinator = std::make_shared<ResumeCoordinator>(ResumeCoordinator::Dependencies{
@@ -70,7 +71,6 @@ struct Fixture {
             .claudeSettingsPath = claude(u"settings.json"_qs),
             .userDefaults = &defaults,
             .now = [this] { return now; },
-            .pollTick = std::chrono::milliseconds(5),
         });
     }
 
@@ -93,37 +93,146 @@ class AppStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pollIntervalFollowsTheClosestLimit_data()
+    // A whole day on the injected clock, in 10 s steps, against a 5-hour
+    // window that fills up, sits at its limit and resets: every poll comes
+    // the interval the policy names after the previous one began, not a
+    // tick later; a suspend is caught up at once on waking; a clock set back
+    // does not push the next poll beyond one interval.
+    void aDayOfPollsKeepsThePolicysIntervals()
     {
-        QTest::addColumn<QList<double>>("figures"); // five-hour, weekly, weekly model
-        QTest::addColumn<bool>("throttledBefore");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("no snapshot") << QList<double>{} << false << 60;
-        QTest::newRow("five-hour 81") << QList<double>{81, 10, 0} << false << 60;
-        QTest::newRow("five-hour 81 after a withheld report") << QList<double>{81, 10, 0} << true << 120;
-        QTest::newRow("five-hour exactly 80") << QList<double>{80, 10, 0} << false << 300;
-        QTest::newRow("weekly model 91") << QList<double>{10, 10, 91} << false << 60;
-        QTest::newRow("worst exactly 30") << QList<double>{30, 10, 0} << false << 300;
-        QTest::newRow("worst 29.9") << QList<double>{29.9, 10, 0} << false << 1200;
-    }
-
-    void pollIntervalFollowsTheClosestLimit()
-    {
-        QFETCH(QList<double>, figures);
-        QFETCH(bool, throttledBefore);
-        QFETCH(int, interval);
         Fixture fixture;
         fixture.build();
-        if (!figures.isEmpty()) {
-            const QDateTime reset = fixture.now.addSecs(3600);
-            fixture.fetcher->answer(UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, figures[0], reset),
-                                                   UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, figures[1], reset),
-                                                   UsageLimit(UsageLimitKind::weeklyModel, u"Opus"_qs, figures[2], reset)}));
-            QVERIFY(fixture.refresh());
+        const QDateTime start = fixture.now;
+        std::atomic<qint64> clock = start.toSecsSinceEpoch();
+        fixture.fetcher->respond = [&clock] {
+            // 5-hour windows from the start on; usage climbs 30 % an hour and stops at 100.
+            const qint64 elapsed = clock - 1'796'558'400;
+            const qint64 windowStart = elapsed / 18000 * 18000;
+            const double used = std::min(100.0, double(elapsed - windowStart) / 120);
+            return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, used, utc(1'796'558'400 + windowStart + 18000)),
+                                  UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, 10, utc(1'796'558'400 + 5 * 86400))});
+        };
+        QList<std::pair<qint64, int>> polls; // when, and the interval the figures named
+        const auto advanceTo = [&](const QDateTime &at) {
+            fixture.now = at;
+            clock = at.toSecsSinceEpoch();
+            const int before = fixture.fetcher->calls();
+            fixture.state->pollIfDue();
+            if (fixture.fetcher->calls() != before || fixture.state->isFetching()) {
+                QDeadlineTimer deadline(5000);
+                while (fixture.state->isFetching() && !deadline.hasExpired())
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                QVERIFY(!fixture.state->isFetching());
+                polls.append({start.secsTo(at), fixture.state->nextPollIntervalSeconds()});
+            }
+        };
+        fixture.state->startPolling();
+        QTRY_VERIFY(!fixture.state->isFetching());
+        polls.append({0, fixture.state->nextPollIntervalSeconds()});
+        for (qint64 second = 10; second <= 86400; second += 10) {
+            if (second == 40000) // suspended for two hours
+                second += 7200;
+            advanceTo(start.addSecs(second));
+            if (QTest::currentTestFailed())
+                return;
         }
-        if (throttledBefore)
-            QVERIFY(!fixture.refresh()); // withheld: the snapshot stays
-        QCOMPARE(fixture.state->nextPollIntervalSeconds(), interval);
+        QVERIFY(polls.size() > 50);
+        QSet<int> intervals;
+        for (qsizetype i = 1; i < polls.size(); ++i) {
+            const qint64 gap = polls[i].first - polls[i - 1].first;
+            const int named = polls[i - 1].second;
+            intervals.insert(named);
+            if (polls[i].first == 40000 + 7200)
+                continue; // the wake-up poll
+            QVERIFY2(gap >= named && gap < named + 10,
+                     qPrintable(u"poll at %1 s came %2 s after the last, which named %3 s"_qs.arg(polls[i].first).arg(gap).arg(named)));
+        }
+        QCOMPARE(intervals, (QSet<int>{60, 300, 1200}));
+        QVERIFY(std::any_of(polls.cbegin(), polls.cend(), [](const auto &poll) { return poll.first == 47200; }));
+
+        // The clock set back an hour: the next poll is still one interval away.
+        fixture.now = fixture.now.addSecs(-3600);
+        fixture.state->pollIfDue();
+        QVERIFY(fixture.state->nextPollAt() <= fixture.now.addSecs(fixture.state->nextPollIntervalSeconds()));
+        fixture.state->stopPolling();
+    }
+
+    // After its reset a window shows as not started, at the reset and not
+    // at the next poll; the figure stays the 5-hour one.
+    void aWindowPastItsResetShowsAsNotStarted()
+    {
+        Fixture fixture;
+        fixture.build();
+        const QDateTime reset = fixture.now.addSecs(600);
+        fixture.fetcher->answer(usage(97, 40, reset));
+        QVERIFY(fixture.refresh());
+        QCOMPARE(fixture.state->menuBarTitle(), u"97%"_qs);
+        QCOMPARE(fixture.state->severity(), MenuBarUsage::Severity::warning);
+        fixture.state->startPolling(); // the fetcher has nothing more: withheld
+        QTRY_VERIFY(!fixture.state->isFetching());
+        QSignalSpy changed(fixture.state.get(), &AppState::snapshotChanged);
+        fixture.now = reset.addSecs(1);
+        fixture.state->pollIfDue();
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(fixture.state->menuBarTitle(), u"0%"_qs);
+        QCOMPARE(fixture.state->severity(), MenuBarUsage::Severity::normal);
+        QVERIFY(!fixture.state->snapshot()->fiveHour()->hasStarted());
+        fixture.state->stopPolling();
+    }
+
+    // While Claude Code runs, its status line confirms the figures: no
+    // claude is started for them; once they are older than the interval, it is.
+    void figuresTheStatusLineConfirmedSpareAClaudeRun()
+    {
+        Fixture fixture;
+        fixture.build();
+        fixture.now = QDateTime::currentDateTimeUtc();
+        const auto state = [&](qint64 confirmedAgo) {
+            return QStringLiteral(R"({"limits":[{"kind":"five_hour","used_percentage":55,"resets_at":%1,"confirmed_at":%2}],)"
+                                  R"("status_line_confirmed_at":%2})")
+                .arg(fixture.now.addSecs(3600).toSecsSinceEpoch())
+                .arg(fixture.now.addSecs(-confirmedAgo).toSecsSinceEpoch())
+                .toUtf8();
+        };
+        QVERIFY(writeFile(fixture.claude(u"rate-limit-state.json"_qs), state(100)));
+        QVERIFY(fixture.refresh());
+        QCOMPARE(fixture.fetcher->calls(), 0);
+        QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::engine));
+        QCOMPARE(fixture.state->lastSuccessAt(), std::optional(utc(fixture.now.addSecs(-100).toSecsSinceEpoch())));
+
+        // Older than the 300 s the figures call for: claude is asked, and
+        // its lower figure for the same window is merged, not taken.
+        QVERIFY(writeFile(fixture.claude(u"rate-limit-state.json"_qs), state(400)));
+        fixture.fetcher->answer(usage(50, 10, fixture.now.addSecs(3600)));
+        QVERIFY(fixture.refresh());
+        QCOMPARE(fixture.fetcher->calls(), 1);
+        QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::usage));
+        QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
+        QVERIFY(readFile(fixture.claude(u"rate-limit-state.json"_qs)).contains("\"weekly_all\""));
+    }
+
+    // Resume-now and the morning greeting decide on the figures a refresh
+    // brings: one that arrives while another runs waits for its outcome.
+    void aRefreshDuringAnotherWaitsForItsFigures()
+    {
+        Fixture fixture;
+        fixture.build();
+        fixture.fetcher->hold();
+        fixture.fetcher->answer(usage(20, 10, fixture.now.addSecs(3600)));
+        // Parameters, not captures: a coroutine outlives its lambda.
+        const auto refresh = [](AppState *state, bool automatic, std::optional<bool> *outcome) -> QCoro::Task<> {
+            *outcome = co_await state->refresh(automatic);
+        };
+        std::optional<bool> first;
+        std::optional<bool> second;
+        refresh(fixture.state.get(), true, &first);
+        refresh(fixture.state.get(), false, &second);
+        QTest::qWait(50);
+        QVERIFY(!first && !second);
+        fixture.fetcher->release();
+        QTRY_VERIFY(first && second);
+        QCOMPARE(*second, true);
+        QCOMPARE(fixture.fetcher->calls(), 1);
     }
 
     void stalenessAllowsOneMinuteBeyondTheInterval()
@@ -198,14 +307,14 @@ private slots:
         QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::engine));
         QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
 
-        fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(3600)));
+        fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(7200))); // the next window
         QVERIFY(fixture.refresh());
         fixture.fetcher->answer(failure(UsageCLIError::Kind::invalidJSON));
         QVERIFY(!fixture.refresh());
         QCOMPARE(fixture.state->snapshotSource(), std::optional(SnapshotSource::usage)); // kept, not replaced
         QCOMPARE(fixture.state->menuBarTitle(), u"10%"_qs);
 
-        fixture.fetcher->answer(usage(1e308, 10, fixture.now.addSecs(3600))); // damaged: capped, not overflowed
+        fixture.fetcher->answer(usage(1e308, 10, fixture.now.addSecs(7200))); // damaged: capped, not overflowed
         QVERIFY(fixture.refresh());
         QCOMPARE(fixture.state->menuBarTitle(), u"999%"_qs);
     }
@@ -221,59 +330,6 @@ private slots:
         QVERIFY(!fixture.refresh());
         QVERIFY(!fixture.state->snapshot());
         QCOMPARE(fixture.state->menuBarTitle(), u"—%"_qs);
-    }
-
-    void snapshotsAreWrittenBackWhenAskedOrWhenTheGuardNeedsThem_data()
-    {
-        QTest::addColumn<bool>("writeState");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<bool>("written");
-        const QByteArray guardBehindForeignStatusLine =
-            R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"/h/rate-limit-guard.sh"}]}]},"statusLine":{"command":"mine.sh"}})";
-        QTest::newRow("write-back on") << true << QByteArray() << true;
-        QTest::newRow("guard behind the user's status line") << false << guardBehindForeignStatusLine << true;
-        QTest::newRow("guard with Pacewise's status line") << false
-            << QByteArray(R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"/h/rate-limit-guard.sh"}]}]},"statusLine":{"command":"/h/rate-limit-statusline.sh"}})") << false;
-        QTest::newRow("neither") << false << QByteArray() << false;
-    }
-
-    void snapshotsAreWrittenBackWhenAskedOrWhenTheGuardNeedsThem()
-    {
-        QFETCH(bool, writeState);
-        QFETCH(QByteArray, settings);
-        QFETCH(bool, written);
-        Fixture fixture;
-        if (!settings.isEmpty())
-            QVERIFY(writeFile(fixture.claude(u"settings.json"_qs), settings));
-        fixture.build(writeState);
-        fixture.fetcher->answer(usage(42, 10, fixture.now.addSecs(3600)));
-        QVERIFY(fixture.refresh());
-        QCOMPARE(QFileInfo::exists(fixture.claude(u"rate-limit-state.json"_qs)), written);
-    }
-
-    void writeStateSwitchFollowsTheEnvironmentFirst_data()
-    {
-        QTest::addColumn<QString>("variable"); // null: unset
-        QTest::addColumn<bool>("setting");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("TRUE") << u"TRUE"_qs << false << true;
-        QTest::newRow("1") << u"1"_qs << false << true;
-        QTest::newRow("yes overrides the setting") << u"yes"_qs << true << false;
-        QTest::newRow("unset: the setting") << QString() << true << true;
-    }
-
-    void writeStateSwitchFollowsTheEnvironmentFirst()
-    {
-        QFETCH(QString, variable);
-        QFETCH(bool, setting);
-        QFETCH(bool, enabled);
-        QTemporaryDir dir;
-        QSettings settings(dir.filePath(u"p.conf"_qs), QSettings::IniFormat);
-        settings.setValue(u"writeStateEnabled"_qs, setting);
-        QProcessEnvironment environment;
-        if (!variable.isNull())
-            environment.insert(u"PACEWISE_WRITE_STATE"_qs, variable);
-        QCOMPARE(writeStateEnabled(environment, settings), enabled);
     }
 
     void readySessionsAreContinuedAfterTheReset()
@@ -372,26 +428,6 @@ private slots:
         const auto outcome = QCoro::waitFor(fixture.state->resumeNow(ticket));
         QCOMPARE(outcome.kind, ResumeAttemptResult::Kind::succeeded);
         QCOMPARE(fixture.fetcher->calls(), 1);
-    }
-
-    // The poll is due by the wall clock, which keeps running while the
-    // machine sleeps; timers do not.
-    void pollsFollowTheWallClock()
-    {
-        Fixture fixture;
-        fixture.build();
-        fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(3600)));
-        fixture.state->startPolling();
-        QTRY_COMPARE(fixture.fetcher->calls(), 1);
-        QTRY_VERIFY(!fixture.state->isFetching());
-        QTest::qWait(50);
-        QCOMPARE(fixture.fetcher->calls(), 1); // 1200 s to go
-        fixture.now = fixture.now.addSecs(1199);
-        QTest::qWait(50);
-        QCOMPARE(fixture.fetcher->calls(), 1);
-        fixture.now = fixture.now.addSecs(2 * 3600); // woke up long after
-        QTRY_COMPARE(fixture.fetcher->calls(), 2);
-        fixture.state->stopPolling();
     }
 
     void theMenuBarFigureIsTheRoundedFiveHourPercentage()
