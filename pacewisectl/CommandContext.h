@@ -9,6 +9,7 @@
 #include <QProcessEnvironment>
 #include <QTimeZone>
 
+#include <functional>
 #include <memory>
 
 namespace pacewise::cli {
@@ -20,8 +21,9 @@ struct CommandContext {
     ClaudePaths claudePaths;
     QString engineStatePath;
     QString usageHistoryPath;
-    QDateTime now;
-    QLocale locale;
+    std::function<QDateTime()> clock;
+    QLocale locale; // the text output's: English whatever the system's
+
     QTimeZone timeZone;
     std::shared_ptr<CLIPathResolving> resolver;
     std::shared_ptr<const ScriptRunning> runner;

@@ -3,12 +3,13 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
-#include "PacewiseCoreInfo.h"
+#include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
 #include "guard/GuardOperations.h"
 
 #include <QCommandLineParser>
 #include <QMetaEnum>
+#include <QSettings>
 
 namespace pacewise::cli {
 
@@ -95,12 +96,7 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
     const QString &action = *parsed;
     const bool json = parser.isSet(QStringLiteral("json"));
 
-    const GuardOperations operations{
-        .settingsPath = context.claudePaths.settingsFile(),
-        .installer = HookInstaller(QStringLiteral(":/EngineScripts"), context.claudePaths.hooksDirectory(),
-                                   QString::fromLatin1(PacewiseCoreInfo::version)),
-        .settingsManager = SettingsFileManager(),
-    };
+    const GuardOperations operations = AppComposition::guardOperations(context.environment, context.claudePaths, QSettings());
     if (action == u"on" || action == u"off")
         return report(operations.setEnabled(action == u"on"), operations, out, err);
     if (action == u"reinstall")
@@ -129,6 +125,12 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
         return status;
     if (owner)
         out << "Figures: " << figuresSource(*owner, context.engineStatePath) << '\n';
+    if (const auto told = operations.settingsManager.guardStatePath(operations.settingsPath);
+        current->enabled && told && *told != operations.statePath) {
+        out << "Warning: the guard reads " << told->value_or(context.claudePaths.engineStateFile())
+            << " but Pacewise records the figures in " << context.engineStatePath
+            << "; run 'pacewisectl guard on' to point the guard there\n";
+    }
     if (tickets)
         out << "Auto-continue: " << (*tickets ? QStringLiteral("on (") + **tickets + u')' : QStringLiteral("off"))
             << '\n';

@@ -108,7 +108,7 @@ std::pair<const char *, QString> ticketState(const ResumeTicket &ticket, const C
         return {"open_in_claude", QStringLiteral("waiting: still open in Claude Code")};
     if (!QFileInfo(ticket.cwd).isDir())
         return {"directory_missing", QStringLiteral("its directory no longer exists")};
-    if (context.now < ticket.resetsAt)
+    if (context.clock() < ticket.resetsAt)
         return {"waiting_for_reset", QStringLiteral("waits for the reset")};
     return {"ready", QStringLiteral("ready")};
 }

@@ -1,10 +1,9 @@
 #include "StatusCommand.h"
 
-#include "ClaudeErrorText.h"
+#include "claude/ClaudeErrorText.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
-#include "guard/SettingsFileManager.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
@@ -13,6 +12,8 @@
 #include "usage/UsageCLI.h"
 #include "usage/UsageHistory.h"
 #include "usage/UsageLimitRowBuilder.h"
+#include "usage/UsagePollPolicy.h"
+#include "usage/UsageResetFormatter.h"
 
 #include <QCommandLineParser>
 #include <QHash>
@@ -30,16 +31,19 @@ const char helpText[] = R"(Usage: pacewisectl status [--source auto|cli|state] [
                           [--json | --format TEMPLATE]
 
 Shows the usage of the 5-hour and weekly windows: one line per limit with its
-reset time in the local time zone, when the figures were confirmed, when the
-5-hour window runs out at the pace of the last hour (if before its reset),
-the figure the tray shows and its severity (normal, warning from 80 %,
-critical from 98 % of the worst window), and where the figures came from.
+reset time in the local time zone and how long until then ("not started"
+for a window that has reset and not begun again), whether the account runs
+on extra usage, when the figures were confirmed, when the 5-hour window runs
+out at the pace of the last hour (if before its reset), the figure the tray
+shows and its severity (normal, warning from 80 %, critical from 98 % of the
+worst window), and where the figures came from.
 Each figure shown is kept in ~/.local/state/pacewise/usage-history.json for
 the pace.
 
 Options:
-  --source auto    ask claude's usage report, else read the engine state
-                   file (the default)
+  --source auto    use the figures Claude Code's status line confirmed
+                   within the poll interval, else ask claude's usage
+                   report, else read the engine state file (the default)
   --source cli     only ask claude (runs `claude -p "/usage limits"`, which
                    costs no model turn)
   --source state   only read the engine state file
@@ -47,16 +51,23 @@ Options:
   --json           print one JSON object (see docs/json.md)
   --format T       print T with these fields filled in, for status bars:
                    {five_hour} {week} {tray} (percentages without the % sign),
-                   {five_hour_reset} {week_reset} (local HH:MM), {severity},
-                   {source}, {limit_at} (when the 5-hour window runs out at
-                   the recent pace, if before its reset); "--" stands for
-                   a figure that is not known,
-                   '{{' and '}}' for braces.
+                   {five_hour_reset} (local HH:MM), {week_reset} (weekday and
+                   HH:MM), {five_hour_reset_in} {week_reset_in} (time left,
+                   "2 h 01 min"), {severity}, {source}, {limit_at} (when the
+                   5-hour window runs out at the recent pace, if before its
+                   reset); a reset field of a window that has not started
+                   says "not started", "--" stands for a figure that is not
+                   known, '{{' and '}}' for braces.
                    Example: --format '5h {five_hour}% · week {week}%'
+
+Figures from claude's usage report are merged into the engine state file,
+where the Endrun guard and status bars read them.
 
 Exit status: 0 usage shown, 2 bad arguments, 3 no usage data (the reason is
 printed).
 )";
+
+const QString notStarted = QStringLiteral("not started");
 
 QString percentText(double utilization)
 {
@@ -72,6 +83,17 @@ QString durationText(qint64 seconds)
     if (seconds < 90 * 60)
         return QStringLiteral("%1 min").arg((seconds + 30) / 60);
     return QStringLiteral("%1 h").arg((seconds + 1800) / 3600);
+}
+
+// Time left until a reset, to the minute: "42 min", "2 h 01 min", "3 d 4 h".
+QString timeLeftText(qint64 seconds)
+{
+    const qint64 minutes = std::max<qint64>(0, seconds) / 60;
+    if (minutes < 60)
+        return QStringLiteral("%1 min").arg(minutes);
+    if (minutes < 24 * 60)
+        return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 d %2 h").arg(minutes / (24 * 60)).arg(minutes / 60 % 24);
 }
 
 QString reasonText(const EngineStateError &error, const QString &path)
@@ -114,19 +136,11 @@ QList<UsageLimitRowModel> limitRows(const UsageSnapshot &snapshot, const Command
         context.timeZone);
 }
 
-std::optional<QDateTime> latestConfirmation(const UsageSnapshot &snapshot)
-{
-    std::optional<QDateTime> confirmedAt;
-    for (const UsageLimit &limit : snapshot.limits()) {
-        if (limit.confirmedAt() && (!confirmedAt || *limit.confirmedAt() > *confirmedAt))
-            confirmedAt = limit.confirmedAt();
-    }
-    return confirmedAt;
-}
-
-// What status found, whichever way it is printed.
+// What status found, whichever way it is printed. The snapshot is the one
+// as it stands at now: windows whose reset has passed show as not started.
 struct StatusReport {
     enum class Source { claude, stateFile };
+    QDateTime now;
     std::optional<UsageSnapshot> snapshot = std::nullopt;
     std::optional<Source> source = std::nullopt;
     QString statePath = {};
@@ -137,6 +151,13 @@ struct StatusReport {
 QString clockText(const QDateTime &instant, const CommandContext &context)
 {
     return instant.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm"));
+}
+
+QString resetText(const UsageLimitRowModel &row, const StatusReport &report)
+{
+    if (!row.limit.window().hasStarted())
+        return notStarted;
+    return QStringLiteral("resets %1, in %2").arg(row.resetText, timeLeftText(report.now.secsTo(row.limit.resetsAt())));
 }
 
 void printText(const StatusReport &report, const CommandContext &context, QTextStream &out)
@@ -151,18 +172,20 @@ void printText(const StatusReport &report, const CommandContext &context, QTextS
         labelWidth = std::max(labelWidth, row.label.size());
     for (const auto &row : rows) {
         out << row.label.leftJustified(labelWidth) << "  " << percentText(row.limit.utilization()).rightJustified(4)
-            << "  resets " << row.resetText << '\n';
+            << "  " << resetText(row, report) << '\n';
     }
-    if (const auto confirmedAt = latestConfirmation(*report.snapshot))
-        out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(context.now))) << " ago\n";
+    if (report.snapshot->usingOverage())
+        out << "Overage: in use; Claude Code runs on extra usage until the exhausted limit resets\n";
+    if (const auto confirmedAt = report.snapshot->latestConfirmation())
+        out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(report.now))) << " ago\n";
 
     if (report.forecast) {
         out << "At this pace: limit at " << clockText(report.forecast->limitAt, context) << ", resets "
             << clockText(report.forecast->resetsAt, context) << '\n';
     }
-    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
-    out << "Menu bar: " << (menuBar.utilization ? percentText(*menuBar.utilization) : QStringLiteral("--")) << " ("
-        << severityName(menuBar.severity()) << ")\n";
+    const MenuBarUsage tray = MenuBarUsage::from(report.snapshot);
+    out << "Tray: " << (tray.utilization ? percentText(*tray.utilization) : QStringLiteral("--")) << " ("
+        << severityName(tray.severity()) << ")\n";
     if (report.source == StatusReport::Source::claude) {
         out << "Source: claude usage report\n";
     } else {
@@ -184,15 +207,19 @@ void printJsonReport(const StatusReport &report, const CommandContext &context, 
     std::optional<QDateTime> fetchedAt;
     if (report.snapshot) {
         for (const auto &row : limitRows(*report.snapshot, context)) {
+            const bool started = row.limit.window().hasStarted();
             limits.append(QJsonObject{
                 {QStringLiteral("kind"), rawValue(row.limit.kind())},
                 {QStringLiteral("model"), row.limit.model() ? QJsonValue(*row.limit.model()) : QJsonValue::Null},
                 {QStringLiteral("label"), row.label},
                 {QStringLiteral("used_percent"), jsonPercent(row.limit.utilization())},
-                {QStringLiteral("resets_at"), jsonTime(row.limit.resetsAt())},
+                {QStringLiteral("started"), started},
+                {QStringLiteral("resets_at"), started ? jsonTime(row.limit.resetsAt()) : QJsonValue::Null},
+                {QStringLiteral("resets_in_seconds"),
+                 started ? QJsonValue(std::max<qint64>(0, report.now.secsTo(row.limit.resetsAt()))) : QJsonValue::Null},
             });
         }
-        fetchedAt = latestConfirmation(*report.snapshot);
+        fetchedAt = report.snapshot->latestConfirmation();
     }
     const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
     QJsonValue source = QJsonValue::Null;
@@ -203,6 +230,7 @@ void printJsonReport(const StatusReport &report, const CommandContext &context, 
         {QStringLiteral("state_file"), report.statePath},
         {QStringLiteral("fetched_at"), jsonTime(fetchedAt)},
         {QStringLiteral("limits"), limits},
+        {QStringLiteral("overage"), report.snapshot && report.snapshot->usingOverage()},
         {QStringLiteral("tray"), QJsonObject{
             {QStringLiteral("used_percent"), menuBar.utilization ? jsonPercent(*menuBar.utilization) : QJsonValue::Null},
             {QStringLiteral("severity"), severityName(menuBar.severity())},
@@ -224,8 +252,17 @@ QHash<QString, QString> formatFields(const StatusReport &report, const CommandCo
     const auto figure = [&](const std::optional<UsageWindow> &window) {
         return window && std::isfinite(window->utilization) ? QString::number(std::round(window->utilization), 'f', 0) : unknown;
     };
-    const auto clock = [&](const std::optional<UsageWindow> &window) {
-        return window ? clockText(window->resetsAt, context) : unknown;
+    const auto reset = [&](const std::optional<UsageWindow> &window, bool withWeekday) {
+        if (!window)
+            return unknown;
+        if (!window->hasStarted())
+            return notStarted;
+        return UsageResetFormatter::string(window->resetsAt, withWeekday, context.locale, context.timeZone);
+    };
+    const auto timeLeft = [&](const std::optional<UsageWindow> &window) {
+        if (!window)
+            return unknown;
+        return window->hasStarted() ? timeLeftText(report.now.secsTo(window->resetsAt)) : notStarted;
     };
     const auto fiveHour = report.snapshot ? report.snapshot->fiveHour() : std::nullopt;
     const auto week = report.snapshot ? report.snapshot->weeklyAll() : std::nullopt;
@@ -238,8 +275,10 @@ QHash<QString, QString> formatFields(const StatusReport &report, const CommandCo
         {QStringLiteral("week"), figure(week)},
         {QStringLiteral("tray"), menuBar.utilization && std::isfinite(*menuBar.utilization)
                                      ? QString::number(std::round(*menuBar.utilization), 'f', 0) : unknown},
-        {QStringLiteral("five_hour_reset"), clock(fiveHour)},
-        {QStringLiteral("week_reset"), clock(week)},
+        {QStringLiteral("five_hour_reset"), reset(fiveHour, false)},
+        {QStringLiteral("week_reset"), reset(week, true)},
+        {QStringLiteral("five_hour_reset_in"), timeLeft(fiveHour)},
+        {QStringLiteral("week_reset_in"), timeLeft(week)},
         {QStringLiteral("severity"), severityName(menuBar.severity())},
         {QStringLiteral("source"), source},
         {QStringLiteral("limit_at"), report.forecast ? clockText(report.forecast->limitAt, context) : unknown},
@@ -270,18 +309,6 @@ std::expected<QString, QString> fillTemplate(const QString &pattern, const QHash
         }
     }
     return filled;
-}
-
-// With the user's own status line, nothing inside Claude Code records the
-// figures the guard decides by; every fresh fetch does instead.
-void feedTheGuard(const UsageSnapshot &snapshot, const CommandContext &context)
-{
-    if (!SettingsFileManager().guardNeedsApplicationFigures(context.claudePaths.settingsFile()))
-        return;
-    if (const auto written = StateWriter(context.engineStatePath).write(snapshot); !written)
-        qCWarning(lcCli, "usage state write failed: %s", qUtf8Printable(privateText(QString::number(int(written.error().kind)))));
-    else
-        qCDebug(lcCli, "usage state written");
 }
 
 } // namespace
@@ -320,40 +347,59 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
         }
     }
 
-    StatusReport report{.statePath = context.engineStatePath};
+    StatusReport report{.now = context.clock(), .statePath = context.engineStatePath};
     const AccountIdentity accountIdentity(context.claudePaths.accountFile());
-    if (source != u"state") {
+    const EngineStateReader reader(context.engineStatePath, accountIdentity);
+    auto recorded = reader.readExplained(report.now);
+    // While Claude Code runs, its status line confirms the figures with each
+    // reply; within the poll interval they are as good as asking claude.
+    if (source == u"auto" && recorded && recorded->statusLineConfirmedAt) {
+        const qint64 age = recorded->statusLineConfirmedAt->secsTo(report.now);
+        if (age >= -EngineStateReader::futureToleranceSeconds &&
+            age < UsagePollPolicy::intervalSeconds(recorded->snapshot.asOf(report.now), false)) {
+            report.snapshot = recorded->snapshot;
+            report.source = StatusReport::Source::stateFile;
+        }
+    }
+    if (!report.snapshot && source != u"state") {
         const UsageCLI usageCli({.resolver = context.resolver,
                                  .runner = context.runner,
                                  .accountIdentity = accountIdentity,
                                  .environment = context.environment,
-                                 .now = [&context] { return context.now; },
+                                 .now = context.clock,
                                  .timeZone = [&context] { return context.timeZone; },
                                  .timeoutSeconds = timeout});
         if (const auto snapshot = usageCli.fetch()) {
-            feedTheGuard(*snapshot, context);
-            report.snapshot = *snapshot;
+            report.now = context.clock();
+            const auto merged = StateWriter(context.engineStatePath).write(*snapshot, report.now);
+            if (!merged)
+                qCWarning(lcCli, "usage state write failed: %s",
+                          qUtf8Printable(systemErrorText(merged.error().fileSystemError.errorNumber)));
+            report.snapshot = merged ? *merged : *snapshot;
             report.source = StatusReport::Source::claude;
         } else {
             qCDebug(lcCli) << "usage report unusable, kind" << int(snapshot.error().kind);
             report.issues << QStringLiteral("claude: ") + usageErrorText(snapshot.error());
+            // The file may have been written while claude was asked.
+            report.now = context.clock();
+            recorded = reader.readExplained(report.now);
         }
     }
     if (!report.snapshot && source != u"cli") {
-        const EngineStateReader reader(context.engineStatePath, accountIdentity);
-        if (const auto snapshot = reader.readExplained(context.now)) {
-            report.snapshot = *snapshot;
+        if (recorded) {
+            report.snapshot = recorded->snapshot;
             report.source = StatusReport::Source::stateFile;
         } else {
-            qCDebug(lcCli) << "engine state unusable, kind" << int(snapshot.error().kind);
-            report.issues << reasonText(snapshot.error(), context.engineStatePath);
+            qCDebug(lcCli) << "engine state unusable, kind" << int(recorded.error().kind);
+            report.issues << reasonText(recorded.error(), context.engineStatePath);
         }
     }
 
     if (report.snapshot) {
         const UsageHistory history(context.usageHistoryPath);
-        const auto sample = UsageSample::fromSnapshot(*report.snapshot, context.now);
-        report.forecast = UsageForecast::from(sample ? history.record(*sample) : history.samples(), context.now);
+        const auto sample = UsageSample::fromSnapshot(*report.snapshot, report.now);
+        report.forecast = UsageForecast::from(sample ? history.record(*sample) : history.samples(), report.now);
+        report.snapshot = report.snapshot->asOf(report.now);
     }
 
     if (json)

@@ -38,7 +38,7 @@ std::expected<void, Failure> GuardOperations::installIfNeeded() const
 
 std::expected<void, Failure> GuardOperations::enable() const
 {
-    if (const auto enabled = settingsManager.enableGuard(settingsPath, installer.hooksDirectory()); !enabled)
+    if (const auto enabled = settingsManager.enableGuard(settingsPath, installer.hooksDirectory(), statePath); !enabled)
         return failed(describe(enabled.error(), settingsPath));
     return {};
 }
@@ -46,10 +46,14 @@ std::expected<void, Failure> GuardOperations::enable() const
 GuardOperations::Result GuardOperations::refresh() const
 {
     const auto state = current();
-    if (!state || !state->enabled || state->status != Status::outdated)
+    if (!state || !state->enabled)
         return state;
-    // A newer Pacewise brought new scripts: an active guard gets them, and
-    // the settings point at the current copies.
+    const auto toldStatePath = settingsManager.guardStatePath(settingsPath);
+    const bool toldAnotherFile = toldStatePath && *toldStatePath != statePath;
+    if (state->status != Status::outdated && !toldAnotherFile)
+        return state;
+    // A newer Pacewise brought new scripts, or the state file moved: an
+    // active guard gets both, and the settings point at the current copies.
     if (const auto installed = installIfNeeded(); !installed)
         return std::unexpected(installed.error());
     if (const auto enabled = enable(); !enabled)

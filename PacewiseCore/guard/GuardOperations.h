@@ -15,6 +15,9 @@ struct GuardOperations {
     QString settingsPath;
     HookInstaller installer;
     SettingsFileManager settingsManager;
+    // The engine state file Pacewise uses, when not the one the scripts
+    // find by themselves; the guard is told to use it too.
+    std::optional<QString> statePath = std::nullopt;
 
     struct Outcome {
         bool enabled;
@@ -28,7 +31,7 @@ struct GuardOperations {
 
     Result current() const;
     // current(), and an enabled guard whose scripts an older Pacewise
-    // installed is brought up to date.
+    // installed, or that was told another state file, is brought up to date.
     Result refresh() const;
     Result setEnabled(bool on) const;
     // Reinstalls the scripts even when edited, then enables the guard.

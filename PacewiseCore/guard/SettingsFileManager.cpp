@@ -33,6 +33,7 @@ const QLatin1String statusLineMarker("/rate-limit-statusline.sh");
 const QLatin1String watchdogKey("CLAUDE_CODE_RETRY_WATCHDOG");
 const QLatin1String refreshKey("CC_LIMIT_GUARD_REFRESH");
 const QLatin1String resumeKey(SettingsFileManager::resumeDirectoryEnvKey);
+const QLatin1String statePathKey(SettingsFileManager::statePathEnvKey);
 
 std::unexpected<SettingsError> failure(Kind kind, const QString &description = {}, int errorNumber = 0)
 {
@@ -136,7 +137,8 @@ QJsonObject statusLineObject(const QString &hooksDirectory)
     };
 }
 
-std::expected<void, SettingsError> applyEnable(QJsonObject &root, BackupState &backup, const QString &hooksDirectory)
+std::expected<void, SettingsError> applyEnable(QJsonObject &root, BackupState &backup, const QString &hooksDirectory,
+                                               const std::optional<QString> &statePath)
 {
     const QJsonValue existingHooks = root.value(hooksKey);
     if (!existingHooks.isUndefined() && !existingHooks.isObject())
@@ -172,12 +174,24 @@ std::expected<void, SettingsError> applyEnable(QJsonObject &root, BackupState &b
         root.insert(statusLineKey, ourStatusLine);
     }
 
-    // An env of another type has none of our keys; it is left as it is.
-    if (root.value(envKey).isObject()) {
-        QJsonObject env = root.value(envKey).toObject();
-        if (removeObsoleteEnv(env))
-            storeOrRemove(root, envKey, env);
+    const QJsonValue existingEnv = root.value(envKey);
+    if (!existingEnv.isUndefined() && !existingEnv.isObject()) {
+        if (statePath)
+            return failure(Kind::wrongType, envKey);
+        return {}; // none of our keys can be in it
     }
+    QJsonObject env = existingEnv.toObject();
+    bool changed = removeObsoleteEnv(env);
+    const QJsonValue wanted = statePath ? QJsonValue(QDir::cleanPath(*statePath)) : QJsonValue(QJsonValue::Undefined);
+    if (env.value(statePathKey) != wanted) {
+        if (statePath)
+            env.insert(statePathKey, wanted);
+        else
+            env.remove(statePathKey);
+        changed = true;
+    }
+    if (changed)
+        storeOrRemove(root, envKey, env);
     return {};
 }
 
@@ -209,7 +223,12 @@ std::expected<void, SettingsError> applyDisable(QJsonObject &root, BackupState &
 
     if (root.value(envKey).isObject()) {
         QJsonObject env = root.value(envKey).toObject();
-        if (removeObsoleteEnv(env))
+        bool changed = removeObsoleteEnv(env);
+        if (env.contains(statePathKey)) {
+            env.remove(statePathKey);
+            changed = true;
+        }
+        if (changed)
             storeOrRemove(root, envKey, env);
     }
     return {};
@@ -248,6 +267,7 @@ bool managedKeysMatch(const QJsonObject &expected, const QJsonObject &actual)
     return guardCommands(expected) == guardCommands(actual) && ourStatusLine(expected) == ourStatusLine(actual) &&
            envValue(expected, watchdogKey) == envValue(actual, watchdogKey) &&
            envValue(expected, resumeKey) == envValue(actual, resumeKey) &&
+           envValue(expected, statePathKey) == envValue(actual, statePathKey) &&
            refreshIsObsolete(expected) == refreshIsObsolete(actual);
 }
 
@@ -378,11 +398,21 @@ bool SettingsFileManager::guardNeedsApplicationFigures(const QString &settingsPa
 }
 
 std::expected<void, SettingsError> SettingsFileManager::enableGuard(const QString &settingsPath,
-                                                                    const QString &hooksDirectory) const
+                                                                    const QString &hooksDirectory,
+                                                                    const std::optional<QString> &statePath) const
 {
     return modify(settingsPath, [&](QJsonObject &root, BackupState &backup) {
-        return applyEnable(root, backup, hooksDirectory);
+        return applyEnable(root, backup, hooksDirectory, statePath);
     });
+}
+
+std::expected<std::optional<QString>, SettingsError> SettingsFileManager::guardStatePath(const QString &settingsPath) const
+{
+    const auto snapshot = readRoot(settingsPath);
+    if (!snapshot)
+        return std::unexpected(snapshot.error());
+    const QJsonValue value = snapshot->root.value(envKey).toObject().value(statePathKey);
+    return value.isString() && !value.toString().isEmpty() ? std::optional(value.toString()) : std::nullopt;
 }
 
 std::expected<void, SettingsError> SettingsFileManager::disableGuard(const QString &settingsPath) const

@@ -48,6 +48,7 @@ struct SettingsError {
 class SettingsFileManager {
 public:
     static constexpr char resumeDirectoryEnvKey[] = "CC_LIMIT_GUARD_RESUME_DIR";
+    static constexpr char statePathEnvKey[] = "PACEWISE_STATE_PATH";
     static constexpr qint64 maximumFileSize = qint64(16) * 1024 * 1024;
     static constexpr int guardHookTimeoutSeconds = 25200;
     static constexpr int statusLineRefreshSeconds = 60;
@@ -87,7 +88,14 @@ public:
     // nothing inside Claude Code records the figures: the application has to
     // write the engine state file itself. False when the file is unreadable.
     bool guardNeedsApplicationFigures(const QString &settingsPath) const;
-    std::expected<void, SettingsError> enableGuard(const QString &settingsPath, const QString &hooksDirectory) const;
+    // statePath: where Pacewise reads and writes the engine state file when
+    // not the default; the engine scripts are told so through env, so
+    // that every reader and writer uses the one file.
+    std::expected<void, SettingsError> enableGuard(const QString &settingsPath, const QString &hooksDirectory,
+                                                   const std::optional<QString> &statePath = std::nullopt) const;
+    // The engine state file the guard's scripts are told to use, when not
+    // their default.
+    std::expected<std::optional<QString>, SettingsError> guardStatePath(const QString &settingsPath) const;
     // A missing settings file is left missing.
     std::expected<void, SettingsError> disableGuard(const QString &settingsPath) const;
 

@@ -1,6 +1,7 @@
 #include "TrayApplication.h"
 
 #include "PacewiseCoreInfo.h"
+#include "app/AppComposition.h"
 #include "app/AppConfiguration.h"
 #include "system/Logging.h"
 #include "system/LoginItemService.h"
@@ -59,12 +60,8 @@ void TrayApplication::start()
 void TrayApplication::buildInterface()
 {
     AppState *state = m_services->appState();
-    m_guardController = std::make_unique<GuardController>(GuardOperations{
-        .settingsPath = m_dependencies.claudePaths.settingsFile(),
-        .installer = HookInstaller(QStringLiteral(":/EngineScripts"), m_dependencies.claudePaths.hooksDirectory(),
-                                   QString::fromLatin1(PacewiseCoreInfo::version)),
-        .settingsManager = SettingsFileManager(),
-    });
+    m_guardController = std::make_unique<GuardController>(
+        AppComposition::guardOperations(m_dependencies.environment, m_dependencies.claudePaths, *m_dependencies.userDefaults));
     m_updater = std::make_unique<UpdaterController>(UpdaterController::Options{
         .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),
         .runningVersion = QString::fromLatin1(PacewiseCoreInfo::version),

@@ -58,10 +58,13 @@ QVariantList PanelModel::limits() const
         const double utilization = row.limit.utilization();
         const double value = std::isfinite(utilization) ? std::clamp(utilization, 0.0, 100.0) : 0.0;
         const char *tint = utilization >= 98 ? "critical" : utilization >= 80 ? "warning" : "accent";
+        const QString detail =
+            row.limit.window().hasStarted()
+                ? UIStrings::format("window.resetSummary", "%1$@ · until %2$@", {UIStrings::percent(utilization), row.resetText})
+                : UIStrings::format("window.notStartedSummary", "%1$@ · not started", {UIStrings::percent(utilization)});
         limits << QVariantMap{
             {QStringLiteral("label"), row.label},
-            {QStringLiteral("detail"), UIStrings::format("window.resetSummary", "%1$@ · until %2$@",
-                                                         {UIStrings::percent(utilization), row.resetText})},
+            {QStringLiteral("detail"), detail},
             {QStringLiteral("value"), value},
             {QStringLiteral("tint"), QString::fromLatin1(tint)},
         };
@@ -108,6 +111,14 @@ QString PanelModel::forecast() const
         return {};
     const QString at = locale().toString(forecast->limitAt.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
     return UIStrings::format("forecast.limitAt", "At this pace: limit at %1$@", {at});
+}
+
+QString PanelModel::overage() const
+{
+    const auto snapshot = m_dependencies.state->snapshot();
+    if (!snapshot || !snapshot->usingOverage())
+        return {};
+    return UIStrings::text("window.overage", "Running on extra usage until the limit resets");
 }
 
 QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &now) const
@@ -190,6 +201,8 @@ QString PanelModel::tooltip() const
         lines << issue;
     if (const QString pace = forecast(); !pace.isEmpty())
         lines << pace;
+    if (const QString extra = overage(); !extra.isEmpty())
+        lines << extra;
     if (const qsizetype pending = m_dependencies.state->pendingResumes().size()) {
         lines << UIStrings::format("tooltip.pendingResumes", "Pending resumes: %1$d", {QString::number(pending)});
     }

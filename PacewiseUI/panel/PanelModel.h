@@ -23,6 +23,7 @@ class PanelModel : public QObject {
     Q_PROPERTY(QString issueText READ issueText NOTIFY changed)
     Q_PROPERTY(bool signInRequired READ signInRequired NOTIFY changed)
     Q_PROPERTY(QString forecast READ forecast NOTIFY changed)
+    Q_PROPERTY(QString overage READ overage NOTIFY changed)
     Q_PROPERTY(QVariantList pendingResumes READ pendingResumes NOTIFY changed)
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY changed)
     Q_PROPERTY(QString tooltip READ tooltip NOTIFY changed)
@@ -37,8 +38,8 @@ public:
 
     explicit PanelModel(Dependencies dependencies, QObject *parent = nullptr);
 
-    // Each: label, detail ("42% · until 17:01"), value (0–100) and tint
-    // ("accent", "warning" from 80 %, "critical" from 98 %).
+    // Each: label, detail ("42% · until 17:01", "0% · not started"), value
+    // (0–100) and tint ("accent", "warning" from 80 %, "critical" from 98 %).
     QVariantList limits() const;
     QString freshness() const;
     QString issueText() const;
@@ -46,6 +47,8 @@ public:
     // "At this pace: limit at 15:40", when the 5-hour window runs out
     // before its reset at the recent pace; else empty.
     QString forecast() const;
+    // Says so while the account runs on extra usage; else empty.
+    QString overage() const;
     // Each: sessionID, title, projectTitle, status, isResuming.
     QVariantList pendingResumes() const;
     bool isFetching() const;

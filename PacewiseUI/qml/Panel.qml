@@ -94,6 +94,16 @@ Pane {
         }
 
         Label {
+            objectName: "overage"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: panelModel.overage
+            font.pixelSize: 12
+            color: root.criticalColor
+            wrapMode: Text.Wrap
+        }
+
+        Label {
             objectName: "forecast"
             Layout.fillWidth: true
             visible: text.length > 0

@@ -555,6 +555,14 @@
       <source>5 hours</source>
       <translation>5 Stunden</translation>
     </message>
+    <message id="window.notStartedSummary">
+      <source>%1$@ · not started</source>
+      <translation>%1$@ · nicht begonnen</translation>
+    </message>
+    <message id="window.overage">
+      <source>Running on extra usage until the limit resets</source>
+      <translation>Läuft bis zum Zurücksetzen des Limits über zusätzliche Nutzung</translation>
+    </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
       <translation>%1$@ · bis %2$@</translation>

@@ -555,6 +555,14 @@
       <source>5 hours</source>
       <translation>5 hours</translation>
     </message>
+    <message id="window.notStartedSummary">
+      <source>%1$@ · not started</source>
+      <translation>%1$@ · not started</translation>
+    </message>
+    <message id="window.overage">
+      <source>Running on extra usage until the limit resets</source>
+      <translation>Running on extra usage until the limit resets</translation>
+    </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
       <translation>%1$@ · until %2$@</translation>

@@ -555,6 +555,14 @@
       <source>5 hours</source>
       <translation>5 heures</translation>
     </message>
+    <message id="window.notStartedSummary">
+      <source>%1$@ · not started</source>
+      <translation>%1$@ · pas commencée</translation>
+    </message>
+    <message id="window.overage">
+      <source>Running on extra usage until the limit resets</source>
+      <translation>Utilisation supplémentaire en cours jusqu’à la réinitialisation de la limite</translation>
+    </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
       <translation>%1$@ · jusqu’à %2$@</translation>

@@ -555,6 +555,14 @@
       <source>5 hours</source>
       <translation>5時間</translation>
     </message>
+    <message id="window.notStartedSummary">
+      <source>%1$@ · not started</source>
+      <translation>%1$@ · 未開始</translation>
+    </message>
+    <message id="window.overage">
+      <source>Running on extra usage until the limit resets</source>
+      <translation>上限がリセットされるまで追加使用量で動作中</translation>
+    </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
       <translation>%1$@ · %2$@ まで</translation>

@@ -555,6 +555,14 @@
       <source>5 hours</source>
       <translation>5시간</translation>
     </message>
+    <message id="window.notStartedSummary">
+      <source>%1$@ · not started</source>
+      <translation>%1$@ · 시작 전</translation>
+    </message>
+    <message id="window.overage">
+      <source>Running on extra usage until the limit resets</source>
+      <translation>한도가 초기화될 때까지 추가 사용량으로 실행 중</translation>
+    </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
       <translation>%1$@ · %2$@까지</translation>

@@ -1,6 +1,7 @@
 #include "support/MockDesktopBus.h"
 #include "support/TestFiles.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -32,13 +33,17 @@ QString resetText(const QDateTime &instant)
     return QLocale::c().toString(instant.toUTC(), u"MMM d, yyyy, h:mmap"_qs) + u" (UTC)"_qs;
 }
 
-QByteArray stateFile(qint64 confirmedAt, const QByteArray &extra = {})
+// Figures confirmed at confirmedAt: the 5-hour window at 42.4 % resetting
+// at fiveHourReset, the weekly ones two days and three hours on.
+QByteArray stateFile(qint64 confirmedAt, const QByteArray &extra = {}, qint64 fiveHourReset = 0)
 {
     const QByteArray confirmed = QByteArray::number(confirmedAt);
+    const QByteArray fiveHour = QByteArray::number(fiveHourReset ? fiveHourReset : confirmedAt + 7200);
+    const QByteArray week = QByteArray::number(confirmedAt + 2 * 86400 + 3 * 3600 + 600);
     return R"({"limits":[)"
-           R"({"kind":"five_hour","used_percentage":42.4,"resets_at":1796576519,"confirmed_at":)" + confirmed + "},"
-           R"({"kind":"weekly_all","used_percentage":17,"resets_at":1796576519,"confirmed_at":)" + confirmed + "},"
-           R"({"kind":"weekly_model","model":"Sonnet","used_percentage":99,"resets_at":1796576519,"confirmed_at":)" + confirmed + "}"
+           R"({"kind":"five_hour","used_percentage":42.4,"resets_at":)" + fiveHour + R"(,"confirmed_at":)" + confirmed + "},"
+           R"({"kind":"weekly_all","used_percentage":17,"resets_at":)" + week + R"(,"confirmed_at":)" + confirmed + "},"
+           R"({"kind":"weekly_model","model":"Sonnet","used_percentage":99,"resets_at":)" + week + R"(,"confirmed_at":)" + confirmed + "}"
            "]" + extra + "}";
 }
 
@@ -116,19 +121,35 @@ private slots:
         QFile::setPermissions(m_home.filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    void statusShowsEveryLimitAndTheTrayFigure()
+    // A minute after the 5-hour reset: the window shows as not started,
+    // the tray figure stays the 5-hour one, weekly resets carry their day
+    // and every reset how long until then, in English whatever the locale.
+    void statusShowsEveryLimitAsItStandsNow()
     {
         const qint64 fiveMinutesAgo = QDateTime::currentSecsSinceEpoch() - 300;
-        QVERIFY(writeFile(defaultStatePath(), stateFile(fiveMinutesAgo)));
-        const Run result = run({u"status"_qs, u"--source"_qs, u"state"_qs});
+        QVERIFY(writeFile(defaultStatePath(), stateFile(fiveMinutesAgo, {}, fiveMinutesAgo + 240)));
+        const QString week = QDateTime::fromSecsSinceEpoch(fiveMinutesAgo + 2 * 86400 + 3 * 3600 + 600, Qt::UTC)
+                                 .toString(u"ddd HH:mm"_qs).toLower();
+        const Run result = run({u"status"_qs, u"--source"_qs, u"state"_qs}, {u"LC_ALL=de_DE.UTF-8"_qs});
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, u"5 hours         42%  resets 17:01\n"
-                             "Week            17%  resets sun 17:01\n"
-                             "Week (Sonnet)   99%  resets sun 17:01\n"
+        QCOMPARE(result.out, u"5 hours          0%  not started\n"
+                             "Week            17%  resets %2, in 2 d 3 h\n"
+                             "Week (Sonnet)   99%  resets %2, in 2 d 3 h\n"
                              "Updated: 5 min ago\n"
-                             "Menu bar: 42% (critical)\n"
-                             "Source: engine state file %1\n"_qs.arg(defaultStatePath()));
+                             "Tray: 0% (critical)\n"
+                             "Source: engine state file %1\n"_qs.arg(defaultStatePath(), week));
         QCOMPARE(result.err, QString());
+
+        const Run format = run({u"status"_qs, u"--source=state"_qs,
+                                u"--format={five_hour}|{five_hour_reset}|{five_hour_reset_in}|{week_reset}|{week_reset_in}"_qs});
+        QCOMPARE(format.out, u"0|not started|not started|%1|2 d 3 h\n"_qs.arg(week));
+        const QJsonObject json = QJsonDocument::fromJson(run({u"status"_qs, u"--source=state"_qs, u"--json"_qs}).out.toUtf8()).object();
+        const QJsonArray limits = json.value(u"limits"_qs).toArray();
+        QCOMPARE(limits.at(0).toObject().value(u"started"_qs), QJsonValue(false));
+        QCOMPARE(limits.at(0).toObject().value(u"resets_at"_qs), QJsonValue(QJsonValue::Null));
+        QVERIFY(qAbs(limits.at(1).toObject().value(u"resets_in_seconds"_qs).toDouble() - (2 * 86400 + 3 * 3600 + 300)) < 30);
+        QCOMPARE(limits.at(2).toObject().value(u"model"_qs), QJsonValue(u"Sonnet"_qs));
+        QCOMPARE(json.value(u"overage"_qs), QJsonValue(false));
     }
 
     void statusExplainsMissingData_data()
@@ -194,10 +215,9 @@ private slots:
                                                                                         resetText(weekReset)))}});
         const Run result = run({u"status"_qs}, {}, true);
         QCOMPARE(result.exitCode, 0);
-        QVERIFY2(result.out.startsWith(u"5 hours   42%  resets %1\nWeek      17%  resets "_qs.arg(
-                     fiveHourReset.toString(u"HH:mm"_qs))),
+        QVERIFY2(result.out.startsWith(u"5 hours   42%  resets %1, in "_qs.arg(fiveHourReset.toString(u"HH:mm"_qs))),
                  qPrintable(result.out));
-        QVERIFY(result.out.endsWith(u"Menu bar: 42% (normal)\nSource: claude usage report\n"_qs));
+        QVERIFY(result.out.endsWith(u"Tray: 42% (normal)\nSource: claude usage report\n"_qs));
 
         // claude ran in the private scratch folder, without the variables
         // of a surrounding Claude Code session.
@@ -205,6 +225,17 @@ private slots:
         QVERIFY(log.contains(u"cwd=%1/pacewise-cli-cwd\n"_qs.arg(m_home.filePath(u"run"_qs))));
         QVERIFY(log.contains(u"arg=/usage limits\narg=--output-format\narg=json\narg=--no-session-persistence\n"_qs));
         QVERIFY(!log.contains(u"env=CLAUDECODE="_qs));
+
+        // The figures went to the state file for the guard and status bars,
+        // where a status line that confirms them within the interval
+        // spares the next status a claude run.
+        const QJsonObject state = QJsonDocument::fromJson(readFile(defaultStatePath())).object();
+        QCOMPARE(state[u"limits"_qs][0][u"used_percentage"_qs].toDouble(), 42.0);
+        QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch() - 30,
+                                                        ",\"status_line_confirmed_at\":" + QByteArray::number(QDateTime::currentSecsSinceEpoch() - 30))));
+        const Run spared = run({u"status"_qs}, {}, true);
+        QVERIFY2(spared.out.startsWith(u"5 hours         42%"_qs) && spared.out.contains(u"Source: engine state file"_qs), qPrintable(spared.out));
+        QCOMPARE(QString::fromUtf8(readFile(claudeLog())).count(u"--- usage-limits"_qs), 1);
     }
 
     void statusFallsBackAndSaysWhy_data()
@@ -235,7 +266,7 @@ private slots:
         if (setUp == u"missing")
             QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch())));
         else if (setUp == u"signed-out")
-            scenario({{u"usage-limits.stdout"_qs, costSummary}, {u"usage.stdout"_qs, costSummary}});
+            scenario({{u"usage-limits.stdout"_qs, costSummary}});
         else if (setUp == u"hangs")
             scenario({{u"usage-limits.delay"_qs, "30"}, {u"usage-limits.ignore-term"_qs, ""}});
         else if (setUp == u"fails")
@@ -301,6 +332,14 @@ private slots:
         QVERIFY(result.out.contains(u"Figures: Claude Code's status line writes them to"_qs));
         QVERIFY(result.out.contains(u"Auto-continue: off\n"_qs));
 
+        // A state file of the user's choosing reaches the engine scripts.
+        const QString mine = u"PACEWISE_STATE_PATH=%1/mine.json"_qs.arg(m_home.path());
+        QVERIFY(run({u"guard"_qs, u"status"_qs}, {mine}).out.contains(u"Warning: the guard reads %1"_qs.arg(defaultStatePath())));
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}, {mine}).exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"env"_qs][u"PACEWISE_STATE_PATH"_qs].toString(), m_home.filePath(u"mine.json"_qs));
+        QVERIFY(!run({u"guard"_qs, u"status"_qs}, {mine}).out.contains(u"Warning"_qs));
+        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"Warning: the guard reads %1/mine.json"_qs.arg(m_home.path())));
+
         result = run({u"guard"_qs, u"off"_qs});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith(u"Endrun guard: off\n"_qs));
@@ -350,21 +389,6 @@ private slots:
         QCOMPARE(readFile(settings), content);
         if (setUp == u"edited")
             QCOMPARE(run({u"guard"_qs, u"reinstall"_qs}).exitCode, 0);
-    }
-
-    // With the user's own status line nothing inside Claude Code records
-    // the figures, so every fetch writes them for the guard.
-    void statusFeedsTheGuardBehindAForeignStatusLine()
-    {
-        QVERIFY(writeFile(m_home.filePath(u".claude/settings.json"_qs), R"({"statusLine":{"type":"command","command":"~/bin/mine.sh"}})"));
-        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
-        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"your own status line is kept"_qs));
-        const QDateTime reset = QDateTime::currentDateTimeUtc().addSecs(3600);
-        scenario({{u"usage-limits.stdout"_qs, usageEnvelope(u"Current session: 99% used · resets %1\n"
-                                                           "Current week (all models): 17% used · resets %1"_qs.arg(resetText(reset)))}});
-        QCOMPARE(run({u"status"_qs}, {}, true).exitCode, 0);
-        const QJsonObject state = QJsonDocument::fromJson(readFile(defaultStatePath())).object();
-        QCOMPARE(state[u"limits"_qs][0][u"used_percentage"_qs].toDouble(), 99.0);
     }
 
     // The whole road of one interrupted session, as a user meets it: the
