@@ -37,4 +37,24 @@ measure() {
 cp "$samples/pretooluse-stdin.json" "$scratch/input"
 PACEWISE_STATE_PATH="$scratch/state.json" measure "guard, far from the limit (target 15 ms)" sh "$scripts/rate-limit-guard.sh"
 cp "$samples/statusline-stdin.json" "$scratch/input"
-PACEWISE_STATE_PATH="$scratch/state.json" measure "status line, recording the figures" sh "$scripts/rate-limit-statusline.sh"
+measure "bare jq . on the status line's input" jq .
+bare=$median
+PACEWISE_STATE_PATH="$scratch/state.json" measure "status line, an idle session (nothing new)" sh "$scripts/rate-limit-statusline.sh"
+idle=$median
+i=0
+jq -c '.cost.total_api_duration_ms = 1' "$samples/statusline-stdin.json" >"$scratch/input"
+: >"$scratch/times"
+while [ "$i" -lt 200 ]; do
+    # A reply moved the session's API time: the figures are merged and recorded.
+    jq -c ".cost.total_api_duration_ms = $i" "$samples/statusline-stdin.json" >"$scratch/input"
+    start=$(date +%s%N)
+    PACEWISE_STATE_PATH="$scratch/state.json" sh "$scripts/rate-limit-statusline.sh" <"$scratch/input" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000)) >>"$scratch/times"
+    i=$((i + 1))
+done
+recording=$(sort -n "$scratch/times" | sed -n 100p)
+printf '%-48s median %8.1f ms   (200 runs)\n' "status line, after a reply (merged, recorded)" \
+    "$(awk -v us="$recording" "BEGIN { printf \"%.1f\", us / 1000 }")"
+awk -v bare="$bare" -v idle="$idle" -v recording="$recording" 'BEGIN {
+    printf "status line against bare jq: %.2fx idle, %.2fx recording (target 1.3x)\n", idle / bare, recording / bare }'

@@ -48,7 +48,14 @@ struct Capture {
     FileDescriptor fd;
     QByteArray bytes;
     bool truncated = false;
+    bool widened = false;
 };
+
+// A pipe is 64 KiB; a child that fills it gets a wider one, so that long
+// output costs fewer wake-ups. Most children print a few lines and never
+// pay for it.
+constexpr qsizetype narrowPipe = 64 * 1024;
+constexpr int widePipe = 1024 * 1024;
 
 // Reads what the pipe holds now; closes it at end-of-file. Bytes beyond the
 // limit are read and dropped so the child never blocks on a full pipe.
@@ -71,6 +78,10 @@ void readAvailable(Capture &capture, qsizetype limit)
         const ssize_t count = ::read(capture.fd.get(), target, size_t(wanted));
         if (room > 0)
             capture.bytes.resize(size + std::max<ssize_t>(count, 0));
+        if (count >= narrowPipe && !capture.widened) {
+            capture.widened = true;
+            ::fcntl(capture.fd.get(), F_SETPIPE_SZ, widePipe); // the narrow pipe stays when refused
+        }
         if (count > 0) {
             if (room <= 0 && !capture.truncated) {
                 capture.truncated = true;
@@ -175,12 +186,9 @@ std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const
     if (result != 0)
         return std::unexpected(result);
 
-    for (FileDescriptor *read : {&outputRead, &errorRead}) {
-        ::fcntl(read->get(), F_SETFL, ::fcntl(read->get(), F_GETFL) | O_NONBLOCK);
-        // Fewer wake-ups for chatty children; the default size is kept when
-        // the system refuses.
-        ::fcntl(read->get(), F_SETPIPE_SZ, 1024 * 1024);
-    }
+    // Our ends only: the child writes to blocking pipes, as programs expect.
+    for (FileDescriptor *read : {&outputRead, &errorRead})
+        ::fcntl(read->get(), F_SETFL, O_NONBLOCK);
     SpawnedChild child;
     child.pid = pid;
     child.output.fd = std::move(outputRead);
@@ -229,12 +237,24 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = error});
     };
 
-    if (!invocation.workingDirectory) {
-        if (const int refused = preparePrivateDirectory(m_options.scratchDirectory))
+    // The scratch folder is checked once; should it vanish later (a cleaner
+    // in ~/.cache), the failed start makes it checked and created again.
+    const auto prepareScratch = [this] {
+        const int refused = preparePrivateDirectory(m_options.scratchDirectory);
+        m_scratchReady = refused == 0;
+        return refused;
+    };
+    if (!invocation.workingDirectory && !m_scratchReady) {
+        if (const int refused = prepareScratch())
             return launchFailed(refused);
     }
     qCDebug(lcScriptRunner, "child process started");
     auto spawned = spawn(invocation, invocation.workingDirectory.value_or(m_options.scratchDirectory));
+    if (!spawned && !invocation.workingDirectory && spawned.error() == ENOENT) {
+        if (const int refused = prepareScratch())
+            return launchFailed(refused);
+        spawned = spawn(invocation, m_options.scratchDirectory);
+    }
     if (!spawned)
         return launchFailed(spawned.error());
     SpawnedChild &child = *spawned;

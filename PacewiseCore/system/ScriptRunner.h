@@ -2,6 +2,8 @@
 
 #include "ScriptRunning.h"
 
+#include <atomic>
+
 namespace pacewise {
 
 // The one way child processes are started. The child leads a new process
@@ -34,6 +36,7 @@ public:
 
 private:
     Options m_options;
+    mutable std::atomic<bool> m_scratchReady = false;
 };
 
 } // namespace pacewise

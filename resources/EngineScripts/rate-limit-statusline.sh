@@ -138,10 +138,13 @@ EOF
 
 if [ -n "$record" ]; then
     # Replaced by rename, so readers never see half a file and a link at the
-    # path is replaced rather than followed.
+    # path is replaced rather than followed. The temporary file is created
+    # anew (noclobber), never opened through something already there.
     temporary="$directory/.$name.tmp-$$"
-    if (umask 022 && set -C && printf '%s\n' "$record" >"$temporary") 2>/dev/null ||
-        { rm -f -- "$temporary" && (umask 022 && set -C && printf '%s\n' "$record" >"$temporary") 2>/dev/null; }; then
+    umask 022
+    set -C
+    if { printf '%s\n' "$record" >"$temporary"; } 2>/dev/null ||
+        { rm -f -- "$temporary" && { printf '%s\n' "$record" >"$temporary"; } 2>/dev/null; }; then
         mv -fT -- "$temporary" "$state" 2>/dev/null || rm -f -- "$temporary"
     fi
 fi
