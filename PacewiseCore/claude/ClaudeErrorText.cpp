@@ -22,6 +22,8 @@ QString usageErrorText(const UsageCLIError &error)
     case Kind::processFailed:
         if (error.runnerError && error.runnerError->kind == ScriptRunnerError::Kind::timedOut)
             return QStringLiteral("claude did not answer within %1 s").arg(error.runnerError->timeoutSeconds);
+        if (error.runnerError && error.runnerError->kind == ScriptRunnerError::Kind::cancelled)
+            return QStringLiteral("claude was stopped before it answered");
         return QStringLiteral("claude could not be started: %1")
             .arg(systemErrorText(error.runnerError ? error.runnerError->errorNumber : 0));
     case Kind::commandFailed: {

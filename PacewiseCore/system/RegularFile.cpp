@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace pacewise {
 
@@ -25,6 +26,8 @@ FileIdentity identityOf(const struct stat &status)
         .size = qint64(status.st_size),
         .modifiedNanoseconds = nanoseconds(status.st_mtim),
         .changedNanoseconds = nanoseconds(status.st_ctim),
+        .owner = status.st_uid,
+        .permissions = mode_t(status.st_mode & 07777),
     };
 }
 
@@ -43,6 +46,12 @@ FileReadError errorFromErrno(int error)
 
 } // namespace
 
+bool FileIdentity::isPrivate() const
+{
+    static const uid_t us = ::geteuid(); // asked per ticket otherwise
+    return owner == us && (permissions & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 QDateTime FileIdentity::modifiedAt() const
 {
     return QDateTime::fromMSecsSinceEpoch(modifiedNanoseconds / 1'000'000, Qt::UTC);
@@ -51,11 +60,16 @@ QDateTime FileIdentity::modifiedAt() const
 std::expected<RegularFileContents, FileReadError>
 readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks)
 {
+    return readRegularFileAt(AT_FDCWD, QFile::encodeName(path).constData(), maxBytes, symlinks);
+}
+
+std::expected<RegularFileContents, FileReadError>
+readRegularFileAt(int directory, const char *name, qint64 maxBytes, SymlinkPolicy symlinks)
+{
     int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
     if (symlinks == SymlinkPolicy::refuse)
         flags |= O_NOFOLLOW;
-    const QByteArray encodedPath = QFile::encodeName(path);
-    FileDescriptor fd(::open(encodedPath.constData(), flags));
+    FileDescriptor fd(::openat(directory, name, flags));
     if (fd.get() < 0)
         return std::unexpected(errorFromErrno(errno));
 
@@ -87,6 +101,9 @@ readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks)
         if (count == 0)
             break;
         filled += count;
+        // A regular file reads short only at its end: no second call to see it.
+        if (filled < bytes.size())
+            break;
     }
     bytes.truncate(filled);
     return RegularFileContents{std::move(bytes), identityOf(status)};

@@ -18,6 +18,12 @@ struct FileIdentity {
     qint64 size = 0;
     qint64 modifiedNanoseconds = 0;
     qint64 changedNanoseconds = 0;
+    uid_t owner = 0;
+    mode_t permissions = 0;
+
+    // Owned by this user and writable by nobody else: a file another local
+    // user could have written is not trusted with what runs as ours.
+    bool isPrivate() const;
 
     QDateTime modifiedAt() const;
     bool operator==(const FileIdentity &) const = default;
@@ -48,6 +54,11 @@ enum class SymlinkPolicy { follow, refuse };
 // and it is never read past maxBytes + 1 however large it claims or grows to be.
 std::expected<RegularFileContents, FileReadError>
 readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks = SymlinkPolicy::follow);
+
+// The same for a name in the open directory (or AT_FDCWD), for callers that
+// read a whole folder and would otherwise walk its path once per file.
+std::expected<RegularFileContents, FileReadError>
+readRegularFileAt(int directory, const char *name, qint64 maxBytes, SymlinkPolicy symlinks);
 
 // Just the bytes, for callers to whom every failure means "not there".
 std::optional<QByteArray> readRegularFileBytes(const QString &path, qint64 maxBytes);

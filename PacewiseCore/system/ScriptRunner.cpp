@@ -20,6 +20,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/eventfd.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -207,6 +208,29 @@ int exitCodeFrom(int status)
 
 } // namespace
 
+Cancellation::Cancellation()
+    : m_descriptor(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+}
+
+Cancellation::~Cancellation()
+{
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
+
+void Cancellation::cancel() const
+{
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(m_descriptor, &one, sizeof one);
+}
+
+bool Cancellation::isCancelled() const
+{
+    pollfd watched{m_descriptor, POLLIN, 0};
+    return ::poll(&watched, 1, 0) == 1;
+}
+
 ScriptRunner::ScriptRunner()
     : ScriptRunner(Options{})
 {
@@ -258,6 +282,8 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
     if (!spawned)
         return launchFailed(spawned.error());
     SpawnedChild &child = *spawned;
+    if (invocation.started)
+        invocation.started(child.pid);
 
     // Exit is noticed through a pidfd where the kernel has them, else by
     // polling waitpid every 20 ms.
@@ -267,6 +293,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
     Phase phase = Phase::running;
     Clock::time_point deadline = Clock::now() + duration(invocation.timeoutSeconds);
     bool timedOut = false;
+    bool cancelled = false;
     // The child is observed exiting without being reaped, so that its pid
     // (and with it the process group id) stays reserved for as long as we
     // may still signal the group. Once reaped or abandoned, never signal it.
@@ -297,12 +324,19 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
             break;
 
         const auto now = Clock::now();
-        if (now >= deadline) {
+        const bool cancelledNow = phase == Phase::running && !exited && invocation.cancellation &&
+                                  invocation.cancellation->isCancelled();
+        if (now >= deadline || cancelledNow) {
             switch (phase) {
             case Phase::running:
-                timedOut = true;
-                qCWarning(lcScriptRunner, "child process timed out after %s s",
-                          qUtf8Printable(privateText(QString::number(invocation.timeoutSeconds))));
+                if (cancelledNow) {
+                    cancelled = true;
+                    qCInfo(lcScriptRunner, "child process cancelled");
+                } else {
+                    timedOut = true;
+                    qCWarning(lcScriptRunner, "child process timed out after %s s",
+                              qUtf8Printable(privateText(QString::number(invocation.timeoutSeconds))));
+                }
                 ::kill(-child.pid, SIGTERM);
                 phase = Phase::terminating;
                 deadline = now + duration(m_options.terminationGraceSeconds);
@@ -329,7 +363,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
             break;
         }
 
-        pollfd watched[3];
+        pollfd watched[4];
         nfds_t count = 0;
         for (const Capture *capture : {&child.output, &child.error}) {
             if (capture->fd.isValid())
@@ -337,6 +371,8 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         }
         if (!exited && exitNotifier.isValid())
             watched[count++] = pollfd{exitNotifier.get(), POLLIN, 0};
+        if (phase == Phase::running && invocation.cancellation)
+            watched[count++] = pollfd{invocation.cancellation->descriptor(), POLLIN, 0};
 
         auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
         if (!exited && !exitNotifier.isValid())
@@ -349,6 +385,8 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         }
     }
 
+    if (cancelled)
+        return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled});
     if (timedOut) {
         return std::unexpected(
             ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut, .timeoutSeconds = invocation.timeoutSeconds});

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <expected>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace pacewise {
@@ -27,12 +29,33 @@ struct ScriptRunnerError {
     enum class Kind {
         launchFailed, // errorNumber says why
         timedOut,     // timeoutSeconds is the time-out that was given
+        cancelled,    // the invocation's Cancellation ended it
     };
     Kind kind;
     int errorNumber = 0;
     double timeoutSeconds = 0;
 
     bool operator==(const ScriptRunnerError &) const = default;
+};
+
+// Ends runs early from another thread, or from a signal handler: a child
+// still running is stopped as on a time-out (its group gets SIGTERM, then
+// SIGKILL), and the run fails as cancelled. Once cancelled, it stays so.
+class Cancellation {
+public:
+    Cancellation();
+    ~Cancellation();
+    Cancellation(const Cancellation &) = delete;
+    Cancellation &operator=(const Cancellation &) = delete;
+
+    // Async-signal-safe.
+    void cancel() const;
+    bool isCancelled() const;
+    // Readable once cancelled; for poll().
+    int descriptor() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
 };
 
 struct ScriptInvocation {
@@ -42,7 +65,10 @@ struct ScriptInvocation {
     // The child's complete environment; nothing means "inherit ours".
     std::optional<QProcessEnvironment> environment;
     // Nothing means the runner's private scratch directory.
-    std::optional<QString> workingDirectory;
+    std::optional<QString> workingDirectory = std::nullopt;
+    std::shared_ptr<const Cancellation> cancellation = nullptr;
+    // Told the child's process id as soon as it runs, on the runner's thread.
+    std::function<void(qint64 pid)> started = nullptr;
 };
 
 // Runs one child process to completion and collects its output. Blocking:
