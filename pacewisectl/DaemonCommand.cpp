@@ -113,11 +113,14 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     const int status = QCoreApplication::exec();
     if (AppState *state = services.appState())
         state->stopPolling();
-
-    // A resume still running holds a pool thread for up to half an hour;
-    // its claude goes on by itself in its own process group.
-    if (!QThreadPool::globalInstance()->waitForDone(5000)) {
-        qCWarning(lcCli, "leaving running resumes to finish on their own");
+    // A resume must not outlive the daemon that answers for it: its claude
+    // is stopped (SIGTERM, then SIGKILL) and the session stays to be
+    // continued by whoever runs next, never by two at once.
+    ResumeController *resumes = services.resumes();
+    if (resumes)
+        resumes->stop();
+    if ((resumes && !resumes->waitForRuns(15'000)) || !QThreadPool::globalInstance()->waitForDone(15'000)) {
+        qCWarning(lcCli, "a child of ours would not end; leaving it");
         std::quick_exit(status);
     }
     return status;

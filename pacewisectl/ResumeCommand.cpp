@@ -1,21 +1,27 @@
 #include "ResumeCommand.h"
 
-#include "app/AppComposition.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
+#include "UsageFigures.h"
+#include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
 #include "resume/ClaudeSessions.h"
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
+#include "resume/ResumeStatus.h"
+#include "system/DisplayText.h"
 #include "system/ErrorText.h"
-#include "usage/UsageCLI.h"
 #include "usage/UsageResetFormatter.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QJsonArray>
 #include <QRegularExpression>
+
+#include <atomic>
+
+#include <signal.h>
 
 namespace pacewise::cli {
 
@@ -28,10 +34,17 @@ const char resumeHelp[] = R"(Usage: pacewisectl resume list
 Sessions the Endrun guard stopped at a usage limit, kept as tickets in
 ~/.claude/pacewise-resume-tickets until they are continued.
 
-  list     one line per session: title, directory, reset time and state
-  now      continue the session at once, if the quota allows (asks claude
-           for fresh figures first); runs `claude -p --resume=<session>` in
-           the session's directory and waits for it (up to 30 minutes)
+  list     one line per session: title, directory, reset time, where it
+           stands and the permission mode a resume runs it in, e.g.
+             held by the guard until 22:55; goes on by itself
+             last try 20:03 failed: claude exited with status 1: No
+               conversation found …; next try 21:03
+             needs you: Bash was not allowed
+  now      continue the session at once, if the quota allows (with
+           figures at most five minutes old, asking claude when needed);
+           runs `claude -p --resume=<session>` in the session's directory
+           and waits for it (up to 30 minutes); Ctrl-C stops claude too,
+           and the session stays to be continued later
   dismiss  forget the session without continuing it
 
 <session> is the session id, or any unique start of it.
@@ -45,7 +58,8 @@ Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 const char autoContinueHelp[] = R"(Usage: pacewisectl auto-continue on|off|status
 
 With auto-continue on, the guard records every session it stops, and the
-tray app or `pacewisectl daemon` continues it after the reset.
+tray app or `pacewisectl daemon` continues it after the reset. The guard
+must be on too ('pacewisectl guard on').
 
 Options:
   --json   print the resulting state as one JSON object (see docs/json.md)
@@ -53,29 +67,68 @@ Options:
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
 
-QString resultText(const ResumeAttemptResult &result, const QLocale &locale, const QTimeZone &zone)
+QString clock(const QDateTime &instant, const CommandContext &context)
+{
+    return instant.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm"));
+}
+
+QString resultText(const ResumeAttemptResult &result, const CommandContext &context)
 {
     using Kind = ResumeAttemptResult::Kind;
+    const auto when = [&](const QDateTime &at) { return UsageResetFormatter::string(at, true, context.locale, context.timeZone); };
     switch (result.kind) {
     case Kind::succeeded:
         return QStringLiteral("continued");
     case Kind::waitingForReset:
-        return QStringLiteral("waiting for the reset at %1")
-            .arg(UsageResetFormatter::string(result.until, true, locale, zone));
+        return QStringLiteral("waiting for the reset at %1").arg(when(result.until));
     case Kind::backingOff:
-        return QStringLiteral("waiting until %1 before another try")
-            .arg(UsageResetFormatter::string(result.until, true, locale, zone));
+        return QStringLiteral("waiting until %1 before another try").arg(when(result.until));
     case Kind::quotaUnavailable:
         return QStringLiteral("the quota is still occupied");
     case Kind::quotaUnconfirmed:
         return QStringLiteral("the available quota could not be confirmed");
     case Kind::alreadyRunning:
         return QStringLiteral("being continued by another Pacewise right now");
+    case Kind::alreadyContinued:
+        return QStringLiteral("already %1").arg(result.reason);
+    case Kind::heldByGuard:
+        return QStringLiteral("the guard holds its call until %1; it goes on by itself").arg(when(result.until));
     case Kind::sessionStillOpen:
-        return QStringLiteral("still open in Claude Code, which continues it by itself");
+        return result.reason.isEmpty() ? QStringLiteral("still open in Claude Code, which continues it by itself")
+                                       : QStringLiteral("still open in Claude Code, ") + result.reason;
+    case Kind::interrupted:
+        return QStringLiteral("stopped; the session stays to be continued");
     case Kind::failed:
     case Kind::needsAttention:
-        return result.reason;
+        return terminalText(result.reason);
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+// Where a stopped session stands, in words.
+QString statusText(const ResumeStatus &status, const CommandContext &context)
+{
+    using Kind = ResumeStatus::Kind;
+    switch (status.kind) {
+    case Kind::heldByGuard:
+        return QStringLiteral("held by the guard until %1; goes on by itself").arg(clock(status.until, context));
+    case Kind::openInClaude:
+        return status.reason.isEmpty() ? QStringLiteral("open in Claude Code, which continues it")
+                                       : QStringLiteral("open in Claude Code, ") + status.reason;
+    case Kind::running:
+        return QStringLiteral("being continued now (since %1)").arg(clock(status.lastAttemptAt, context));
+    case Kind::needsAttention:
+        return QStringLiteral("needs you: ") + terminalText(status.reason);
+    case Kind::retrying:
+        return QStringLiteral("last try %1 failed: %2; next try %3")
+            .arg(clock(status.lastAttemptAt, context), terminalText(status.reason), clock(status.until, context));
+    case Kind::waitingForReset:
+        return QStringLiteral("waits for the reset");
+    case Kind::directoryMissing:
+        return QStringLiteral("its directory no longer exists");
+    case Kind::ready:
+        return QStringLiteral("ready");
     }
     Q_UNREACHABLE();
     return {};
@@ -100,28 +153,26 @@ std::optional<ResumeTicket> findTicket(const QList<ResumeTicket> &tickets, const
     return std::nullopt;
 }
 
-// Why a stopped session is or is not continued now: a token for JSON and
-// the words for people.
-std::pair<const char *, QString> ticketState(const ResumeTicket &ticket, const CommandContext &context)
+int list(const ResumeCoordinator &coordinator, const CommandContext &context, bool json, QTextStream &out, QTextStream &err)
 {
-    if (ClaudeSessions::isOpen(context.claudePaths.sessionsDirectory(), ticket.sessionID))
-        return {"open_in_claude", QStringLiteral("waiting: still open in Claude Code")};
-    if (!QFileInfo(ticket.cwd).isDir())
-        return {"directory_missing", QStringLiteral("its directory no longer exists")};
-    if (context.clock() < ticket.resetsAt)
-        return {"waiting_for_reset", QStringLiteral("waits for the reset")};
-    return {"ready", QStringLiteral("ready")};
-}
-
-int list(const CommandContext &context, bool json, QTextStream &out)
-{
-    const ResumeQueue queue(context.claudePaths.resumeTicketDirectory());
+    const ResumeQueue &queue = coordinator.queue();
     const QList<ResumeTicket> tickets = queue.tickets();
     LastMessageResolver titles(context.claudePaths.sessionsDirectory());
     titles.reload(tickets);
+    const QDateTime now = context.clock();
+    const auto statusOf = [&](const ResumeTicket &ticket) {
+        return ResumeStatus::of(ticket, queue.record(ticket.sessionID),
+                                ClaudeSessions::openSession(context.claudePaths.sessionsDirectory(), ticket.sessionID), now);
+    };
+    const auto untrusted = queue.untrustedBecause();
+    if (untrusted)
+        err << "pacewisectl resume: no ticket is trusted: " << *untrusted << '\n';
     if (json) {
         QJsonArray sessions;
         for (const ResumeTicket &ticket : tickets) {
+            const ResumeStatus status = statusOf(ticket);
+            const auto record = queue.record(ticket.sessionID);
+            const bool current = record && record->ticketCreatedAt == ticket.createdAt;
             sessions.append(QJsonObject{
                 {QStringLiteral("session_id"), ticket.sessionID},
                 {QStringLiteral("title"), titles.title(ticket)},
@@ -129,10 +180,17 @@ int list(const CommandContext &context, bool json, QTextStream &out)
                 {QStringLiteral("stopped_at"), jsonTime(ticket.createdAt)},
                 {QStringLiteral("resets_at"), jsonTime(ticket.resetsAt)},
                 {QStringLiteral("used_percent"), ticket.usedPercentage ? QJsonValue(*ticket.usedPercentage) : QJsonValue::Null},
-                {QStringLiteral("state"), QString::fromLatin1(ticketState(ticket, context).first)},
+                {QStringLiteral("state"), ResumeStatus::token(status.kind)},
+                {QStringLiteral("permission_mode"), coordinator.permissionModeFor(ticket).value_or(QStringLiteral("default"))},
+                {QStringLiteral("attempts"), status.attempts},
+                {QStringLiteral("last_attempt_at"), jsonTime(current ? record->lastAttemptAt : std::nullopt)},
+                {QStringLiteral("last_result"), current && record->lastOutcome ? QJsonValue(outcomeName(*record->lastOutcome))
+                                                                               : QJsonValue::Null},
+                {QStringLiteral("last_reason"), jsonText(current ? record->lastReason : QString())},
+                {QStringLiteral("next_try_at"), jsonTime(current ? record->nextTryAt : std::nullopt)},
             });
         }
-        printJson(out, QJsonObject{{QStringLiteral("sessions"), sessions}});
+        printJson(out, QJsonObject{{QStringLiteral("sessions"), sessions}, {QStringLiteral("untrusted"), jsonText(untrusted.value_or(QString()))}});
         return success;
     }
     if (tickets.isEmpty()) {
@@ -140,30 +198,50 @@ int list(const CommandContext &context, bool json, QTextStream &out)
         return success;
     }
     for (const ResumeTicket &ticket : tickets) {
-        out << ticket.sessionID.left(8) << "  " << titles.title(ticket) << '\n'
-            << "          " << ticket.cwd << " · resets "
+        const auto mode = coordinator.permissionModeFor(ticket);
+        out << ticket.sessionID.left(8) << "  " << terminalText(titles.title(ticket)) << '\n'
+            << "          " << terminalText(ticket.cwd) << " · resets "
             << UsageResetFormatter::string(ticket.resetsAt, true, context.locale, context.timeZone) << " · "
-            << ticketState(ticket, context).second << '\n';
+            << statusText(statusOf(ticket), context) << (mode ? QStringLiteral(" · runs in %1 mode").arg(*mode) : QString())
+            << '\n';
     }
     return success;
 }
 
-int resumeNow(const ResumeTicket &ticket, const CommandContext &context, QTextStream &out, QTextStream &err)
+// The one Cancellation a signal stops: claude runs in a process group of
+// its own, so Ctrl-C reaches it only through here.
+std::atomic<const Cancellation *> interruptible = nullptr;
+
+void interrupt(int)
+{
+    if (const Cancellation *cancellation = interruptible.load())
+        cancellation->cancel(); // one write(2) to an eventfd: safe in a handler
+}
+
+int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const std::shared_ptr<Cancellation> &cancellation,
+              const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     // The quota must be confirmed by figures at most five minutes old.
-    const UsageCLI usage({.resolver = context.resolver,
-                          .runner = context.runner,
-                          .accountIdentity = AccountIdentity(context.claudePaths.accountFile()),
-                          .environment = context.environment});
-    const auto snapshot = usage.fetch();
-    ResumeCoordinator::Dependencies dependencies = AppComposition::resumeCoordinator(context.environment, context.claudePaths);
-    dependencies.resolver = context.resolver;
-    dependencies.runner = context.runner;
-    ResumeCoordinator coordinator(dependencies);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const auto result = coordinator.attempt(ticket, snapshot ? std::optional(*snapshot) : std::nullopt, now, now, true);
-    const QString text = resultText(result, context.locale, context.timeZone);
-    if (result.kind == ResumeAttemptResult::Kind::succeeded) {
+    const UsageFigures figures = UsageFigures::fetch(context, UsageFigures::Ask::automatic, std::nullopt);
+    std::optional<QDateTime> fetchedAt;
+    if (figures.snapshot)
+        fetchedAt = figures.source == UsageFigures::Source::claude ? figures.now : figures.snapshot->latestConfirmation();
+
+    interruptible = cancellation.get();
+    struct sigaction handler {};
+    handler.sa_handler = interrupt;
+    sigemptyset(&handler.sa_mask);
+    struct sigaction previous[3];
+    const int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    for (int index = 0; index < 3; ++index)
+        ::sigaction(stopSignals[index], &handler, &previous[index]);
+    const auto result = coordinator.attempt(ticket, figures.snapshot, fetchedAt, context.clock(), true);
+    for (int index = 0; index < 3; ++index)
+        ::sigaction(stopSignals[index], &previous[index], nullptr);
+    interruptible = nullptr;
+
+    const QString text = resultText(result, context);
+    if (result.kind == ResumeAttemptResult::Kind::succeeded || result.kind == ResumeAttemptResult::Kind::alreadyContinued) {
         out << ticket.sessionID.left(8) << ": " << text << '\n';
         return success;
     }
@@ -183,8 +261,14 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0, QStringLiteral("list"));
     const bool json = parser.isSet(QStringLiteral("json"));
+    const auto cancellation = std::make_shared<Cancellation>();
+    ResumeCoordinator::Dependencies dependencies = AppComposition::resumeCoordinator(context.environment, context.claudePaths);
+    dependencies.resolver = context.resolver;
+    dependencies.runner = context.runner;
+    dependencies.cancellation = cancellation;
+    ResumeCoordinator coordinator(dependencies);
     if (action == u"list" && positional.size() <= 1)
-        return list(context, json, out);
+        return list(coordinator, context, json, out, err);
     if (json) {
         err << "pacewisectl resume: --json goes with list only\n";
         return usageError;
@@ -198,13 +282,12 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
         err << "pacewisectl resume: '" << positional.at(1) << "' is not a session id; see 'pacewisectl resume list'\n";
         return usageError;
     }
-    const ResumeQueue queue(context.claudePaths.resumeTicketDirectory());
-    const auto ticket = findTicket(queue.tickets(), positional.at(1), err);
+    const auto ticket = findTicket(coordinator.queue().tickets(), positional.at(1), err);
     if (!ticket)
         return failure;
     if (action == u"now")
-        return resumeNow(*ticket, context, out, err);
-    if (const auto removed = queue.remove(ticket->sessionID); !removed) {
+        return resumeNow(*ticket, coordinator, cancellation, context, out, err);
+    if (const auto removed = coordinator.dismiss(ticket->sessionID); !removed) {
         err << "pacewisectl resume: the ticket could not be deleted (" << systemErrorText(removed.error())
             << ")\n";
         return failure;
@@ -221,31 +304,34 @@ int runAutoContinue(const QStringList &arguments, const CommandContext &context,
     if (!parsed)
         return parsed.error();
     const QString &action = *parsed;
-    const SettingsFileManager settings;
-    const QString settingsPath = context.claudePaths.settingsFile();
-    const QString directory = context.claudePaths.resumeTicketDirectory();
+    const AutoContinueSetting setting = AppComposition::autoContinueSetting(context.claudePaths);
     if (action != u"status") {
-        if (action == u"on" && !QDir().mkpath(directory)) {
-            err << "pacewisectl auto-continue: " << directory << " could not be created\n";
-            return failure;
-        }
-        const auto edited = settings.setResumeDirectory(settingsPath, action == u"on" ? std::optional(directory) : std::nullopt);
-        if (!edited) {
-            err << "pacewisectl auto-continue: " << describe(edited.error(), settingsPath) << '\n';
+        if (const auto set = setting.set(action == u"on"); !set) {
+            err << "pacewisectl auto-continue: " << set.error() << '\n';
             return failure;
         }
     }
-    const auto recorded = settings.resumeDirectory(settingsPath, context.homeDirectory);
-    if (!recorded) {
-        err << "pacewisectl auto-continue: " << describe(recorded.error(), settingsPath) << '\n';
+    const auto state = setting.read();
+    if (!state) {
+        err << "pacewisectl auto-continue: " << describe(state.error(), setting.settingsPath) << '\n';
         return failure;
     }
+    const auto guardOn = setting.settingsManager.isGuardEnabled(setting.settingsPath);
     if (parser.isSet(QStringLiteral("json"))) {
-        printJson(out, QJsonObject{{QStringLiteral("enabled"), recorded->has_value()},
-                                   {QStringLiteral("directory"), jsonText(recorded->value_or(QString()))}});
+        printJson(out, QJsonObject{{QStringLiteral("enabled"), state->enabled},
+                                   {QStringLiteral("directory"), jsonText(state->enabled ? setting.ticketDirectory : QString())},
+                                   {QStringLiteral("guard_enabled"), guardOn && *guardOn}});
         return success;
     }
-    out << "Auto-continue: " << (*recorded ? QStringLiteral("on (") + **recorded + u')' : QStringLiteral("off")) << '\n';
+    out << "Auto-continue: " << (state->enabled ? QStringLiteral("on (") + setting.ticketDirectory + u')' : QStringLiteral("off"))
+        << '\n';
+    if (state->elsewhere) {
+        out << "The guard records tickets in " << *state->elsewhere
+            << ", which Pacewise does not read; 'pacewisectl auto-continue on' points it at " << setting.ticketDirectory << '\n';
+    }
+    // Tickets come from the guard alone: without it this switch records nothing.
+    if (state->enabled && guardOn && !*guardOn)
+        out << "The Endrun guard is off, so no session is recorded; turn it on with 'pacewisectl guard on'\n";
     return success;
 }
 

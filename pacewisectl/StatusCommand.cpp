@@ -3,6 +3,7 @@
 #include "claude/ClaudeErrorText.h"
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "UsageFigures.h"
 #include "JsonOutput.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
@@ -76,15 +77,6 @@ QString percentText(double utilization)
     return QString::number(std::round(utilization), 'f', 0) + QLatin1Char('%');
 }
 
-QString durationText(qint64 seconds)
-{
-    if (seconds < 90)
-        return QStringLiteral("%1 s").arg(seconds);
-    if (seconds < 90 * 60)
-        return QStringLiteral("%1 min").arg((seconds + 30) / 60);
-    return QStringLiteral("%1 h").arg((seconds + 1800) / 3600);
-}
-
 // Time left until a reset, to the minute: "42 min", "2 h 01 min", "3 d 4 h".
 QString timeLeftText(qint64 seconds)
 {
@@ -94,38 +86,6 @@ QString timeLeftText(qint64 seconds)
     if (minutes < 24 * 60)
         return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1 d %2 h").arg(minutes / (24 * 60)).arg(minutes / 60 % 24);
-}
-
-QString reasonText(const EngineStateError &error, const QString &path)
-{
-    using Kind = EngineStateError::Kind;
-    switch (error.kind) {
-    case Kind::missing:
-        return QStringLiteral("%1 does not exist (Claude Code's status line writes it once the Endrun guard is on)")
-            .arg(path);
-    case Kind::notRegularFile:
-        return QStringLiteral("%1 is not a regular file").arg(path);
-    case Kind::tooLarge:
-        return QStringLiteral("%1 is larger than %2 KiB, so it is not an engine state file")
-            .arg(path)
-            .arg(EngineStateReader::maximumFileSize / 1024);
-    case Kind::unreadable:
-        return QStringLiteral("%1 cannot be read: %2").arg(path, systemErrorText(error.errorNumber));
-    case Kind::modifiedInFuture:
-        return QStringLiteral("%1 is dated %2 in the future; check the system clock")
-            .arg(path, durationText(-error.ageSeconds));
-    case Kind::stale:
-        return QStringLiteral("%1 is stale: last updated %2 ago, figures older than %3 are not shown")
-            .arg(path, durationText(error.ageSeconds), durationText(EngineStateReader::maximumAgeSeconds));
-    case Kind::malformed:
-        return QStringLiteral("%1 is not a valid engine state file").arg(path);
-    case Kind::otherAccount:
-        return QStringLiteral("%1 belongs to another Claude account than the one signed in").arg(path);
-    case Kind::noLimits:
-        return QStringLiteral("%1 holds no usable limits").arg(path);
-    }
-    Q_UNREACHABLE();
-    return {};
 }
 
 QList<UsageLimitRowModel> limitRows(const UsageSnapshot &snapshot, const CommandContext &context)
@@ -139,7 +99,7 @@ QList<UsageLimitRowModel> limitRows(const UsageSnapshot &snapshot, const Command
 // What status found, whichever way it is printed. The snapshot is the one
 // as it stands at now: windows whose reset has passed show as not started.
 struct StatusReport {
-    enum class Source { claude, stateFile };
+    using Source = UsageFigures::Source;
     QDateTime now;
     std::optional<UsageSnapshot> snapshot = std::nullopt;
     std::optional<Source> source = std::nullopt;
@@ -347,54 +307,13 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
         }
     }
 
-    StatusReport report{.now = context.clock(), .statePath = context.engineStatePath};
-    const AccountIdentity accountIdentity(context.claudePaths.accountFile());
-    const EngineStateReader reader(context.engineStatePath, accountIdentity);
-    auto recorded = reader.readExplained(report.now);
-    // While Claude Code runs, its status line confirms the figures with each
-    // reply; within the poll interval they are as good as asking claude.
-    if (source == u"auto" && recorded && recorded->statusLineConfirmedAt) {
-        const qint64 age = recorded->statusLineConfirmedAt->secsTo(report.now);
-        if (age >= -EngineStateReader::futureToleranceSeconds &&
-            age < UsagePollPolicy::intervalSeconds(recorded->snapshot.asOf(report.now), false)) {
-            report.snapshot = recorded->snapshot;
-            report.source = StatusReport::Source::stateFile;
-        }
-    }
-    if (!report.snapshot && source != u"state") {
-        const UsageCLI usageCli({.resolver = context.resolver,
-                                 .runner = context.runner,
-                                 .accountIdentity = accountIdentity,
-                                 .environment = context.environment,
-                                 .now = context.clock,
-                                 .timeZone = [&context] { return context.timeZone; },
-                                 .timeoutSeconds = timeout});
-        if (const auto snapshot = usageCli.fetch()) {
-            report.now = context.clock();
-            const auto merged = StateWriter(context.engineStatePath).write(*snapshot, report.now);
-            if (!merged)
-                qCWarning(lcCli, "usage state write failed: %s",
-                          qUtf8Printable(systemErrorText(merged.error().fileSystemError.errorNumber)));
-            report.snapshot = merged ? *merged : *snapshot;
-            report.source = StatusReport::Source::claude;
-        } else {
-            qCDebug(lcCli) << "usage report unusable, kind" << int(snapshot.error().kind);
-            report.issues << QStringLiteral("claude: ") + usageErrorText(snapshot.error());
-            // The file may have been written while claude was asked.
-            report.now = context.clock();
-            recorded = reader.readExplained(report.now);
-        }
-    }
-    if (!report.snapshot && source != u"cli") {
-        if (recorded) {
-            report.snapshot = recorded->snapshot;
-            report.source = StatusReport::Source::stateFile;
-        } else {
-            qCDebug(lcCli) << "engine state unusable, kind" << int(recorded.error().kind);
-            report.issues << reasonText(recorded.error(), context.engineStatePath);
-        }
-    }
-
+    const UsageFigures figures = UsageFigures::fetch(context,
+                                                     source == u"cli"     ? UsageFigures::Ask::claudeOnly
+                                                     : source == u"state" ? UsageFigures::Ask::stateFileOnly
+                                                                          : UsageFigures::Ask::automatic,
+                                                     timeout);
+    StatusReport report{.now = figures.now, .snapshot = figures.snapshot, .source = figures.source,
+                        .statePath = context.engineStatePath, .issues = figures.issues};
     if (report.snapshot) {
         const UsageHistory history(context.usageHistoryPath);
         const auto sample = UsageSample::fromSnapshot(*report.snapshot, report.now);

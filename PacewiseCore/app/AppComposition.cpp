@@ -18,6 +18,7 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
         .runner = std::make_shared<ScriptRunner>(),
         .environment = environment,
         .sessionsDirectory = claudePaths.sessionsDirectory(),
+        .projectsDirectory = claudePaths.projectsDirectory(),
     };
 }
 
@@ -49,13 +50,28 @@ AppState::Dependencies appState(const QProcessEnvironment &environment, const Cl
         .authStatus = [authService] { return authService->status(); },
         .engineStateReader = EngineStateReader(statePath, accountIdentity),
         .stateWriter = StateWriter(statePath),
-        .resumeQueue = ResumeQueue(claudePaths.resumeTicketDirectory()),
-        .titles = std::make_shared<LastMessageResolver>(claudePaths.sessionsDirectory()),
-        .resumeCoordinator = std::make_shared<ResumeCoordinator>(resumeCoordinator(environment, claudePaths)),
-        .settingsManager = SettingsFileManager(),
-        .claudeSettingsPath = claudePaths.settingsFile(),
         .userDefaults = userDefaults,
         .usageHistory = UsageHistory(UsageHistory::defaultLocation()),
+    };
+}
+
+AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths)
+{
+    return AutoContinueSetting{
+        .settingsManager = SettingsFileManager(),
+        .settingsPath = claudePaths.settingsFile(),
+        .ticketDirectory = claudePaths.resumeTicketDirectory(),
+        .homeDirectory = QDir::homePath(),
+    };
+}
+
+ResumeController::Dependencies resumeController(const QProcessEnvironment &environment, const ClaudePaths &claudePaths)
+{
+    return ResumeController::Dependencies{
+        .coordinator = std::make_shared<ResumeCoordinator>(resumeCoordinator(environment, claudePaths)),
+        .titles = std::make_shared<LastMessageResolver>(claudePaths.sessionsDirectory()),
+        .setting = autoContinueSetting(claudePaths),
+        .sessionsDirectory = claudePaths.sessionsDirectory(),
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "ResumeController.h"
 #include "guard/GuardOperations.h"
 #include "morning/MorningStarter.h"
 #include "claude/ClaudePaths.h"
@@ -19,6 +20,9 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
 MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 QSettings *userDefaults);
+// Auto-continue over the ticket directory.
+ResumeController::Dependencies resumeController(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
+AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths);
 // The guard's operations over the engine scripts shipped in this build,
 // telling the guard which state file Pacewise uses.
 GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,

@@ -1,13 +1,10 @@
 #include "AppState.h"
 
 #include "claude/ClaudeErrorText.h"
-#include "guard/GuardErrorText.h"
 #include "i18n/UIStrings.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 #include "usage/UsagePollPolicy.h"
-
-#include <QDir>
 
 #include <algorithm>
 #include <QPointer>
@@ -36,7 +33,6 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     , m_dependencies(std::move(dependencies))
 {
     loadSettings();
-    m_pendingResumes = m_dependencies.resumeQueue.tickets();
 
     m_wakeTimer.setSingleShot(true);
     m_wakeTimer.setTimerType(Qt::PreciseTimer);
@@ -57,30 +53,16 @@ void AppState::loadSettings()
         if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
             m_showMenuBarPercentage = show.toBool();
     }
-    // Auto-continue is on while Claude Code's settings point the guard at
-    // the directory this queue reads; tickets written anywhere else would
-    // never be seen.
-    const auto recorded = m_dependencies.settingsManager.resumeDirectory(m_dependencies.claudeSettingsPath, QDir::homePath());
-    m_autoContinueEnabled = recorded && *recorded &&
-                            QDir::cleanPath(**recorded) == QDir::cleanPath(m_dependencies.resumeQueue.directory());
 }
 
 void AppState::reloadSettings()
 {
-    // An edit of our own still on its way would be overtaken by what it replaces.
-    if (m_isUpdatingAutoContinue)
-        return;
     if (m_dependencies.userDefaults)
         m_dependencies.userDefaults->sync();
     const bool wasShowing = m_showMenuBarPercentage;
-    const bool wasEnabled = m_autoContinueEnabled;
     loadSettings();
     if (wasShowing != m_showMenuBarPercentage)
         emit showMenuBarPercentageChanged();
-    if (wasEnabled != m_autoContinueEnabled) {
-        qCInfo(lcAppState, "auto-continue switched %s elsewhere", m_autoContinueEnabled ? "on" : "off");
-        emit autoContinueChanged();
-    }
 }
 
 std::optional<UsageSnapshot> AppState::snapshot() const
@@ -174,7 +156,7 @@ void AppState::scheduleWake()
     m_wakeTimer.start(std::chrono::milliseconds(delay));
 }
 
-QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
+QCoro::Task<bool> AppState::refresh(bool automatic)
 {
     const QPointer<AppState> self(this);
     if (m_refreshing) {
@@ -191,23 +173,12 @@ QCoro::Task<bool> AppState::refresh(bool runAutomaticResumes)
     const std::optional<UsageSnapshot> fresh = co_await performFetch();
     if (!self)
         co_return false;
-    co_await reloadResumeTickets();
-    if (!self)
-        co_return false;
-
-    if (runAutomaticResumes && m_autoContinueEnabled && fresh && m_lastSuccessAt) {
-        const QDateTime now = m_dependencies.now();
-        for (const ResumeTicket &ticket : std::as_const(m_pendingResumes)) {
-            const auto readiness = ResumePolicy::readiness(ticket, now, fresh, m_lastSuccessAt, true);
-            if (readiness.kind == ResumeReadiness::Kind::ready && !m_resumingSessionIDs.contains(ticket.sessionID))
-                runResume(ticket, false); // not awaited: it may take half an hour
-        }
-    }
     m_lastRefreshFresh = fresh.has_value();
     m_isFetching = false;
     m_refreshing.reset();
     refreshing->finish();
     emit isFetchingChanged();
+    emit refreshed(fresh.has_value(), automatic);
     co_return fresh.has_value();
 }
 
@@ -228,19 +199,13 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
     const auto recorded = co_await reading;
     if (!self)
         co_return std::nullopt;
-    if (recorded && recorded->statusLineConfirmedAt) {
-        const QDateTime now = m_dependencies.now();
-        const qint64 age = recorded->statusLineConfirmedAt->secsTo(now);
-        const int interval = UsagePollPolicy::intervalSeconds(recorded->snapshot.asOf(now), false);
-        if (age >= -EngineStateReader::futureToleranceSeconds && age < interval) {
-            m_consecutiveThrottled = 0;
-            m_lastFetchWasThrottled = false;
-            setSnapshot(recorded->snapshot, SnapshotSource::engine, std::min(*recorded->statusLineConfirmedAt, now));
-            setIssue(std::nullopt);
-            qCDebug(lcAppState, "figures confirmed by Claude Code's status line %llds ago; claude not asked",
-                    static_cast<long long>(age));
-            co_return recorded->snapshot;
-        }
+    if (const QDateTime now = m_dependencies.now(); recorded && recorded->isFreshFromStatusLine(now)) {
+        m_consecutiveThrottled = 0;
+        m_lastFetchWasThrottled = false;
+        setSnapshot(recorded->snapshot, SnapshotSource::engine, std::min(*recorded->statusLineConfirmedAt, now));
+        setIssue(std::nullopt);
+        qCDebug(lcAppState, "figures confirmed by Claude Code's status line; claude not asked");
+        co_return recorded->snapshot;
     }
 
     auto fetching = QtConcurrent::run([fetcher = m_dependencies.usageFetcher] { return fetcher->fetch(); });
@@ -353,103 +318,6 @@ void AppState::recordHistory(const UsageSnapshot &snapshot)
         return;
     if (const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now()))
         m_usageSamples = m_dependencies.usageHistory->record(*sample);
-}
-
-QCoro::Task<> AppState::reloadResumeTickets()
-{
-    const QPointer<AppState> self(this);
-    auto listing = QtConcurrent::run([queue = m_dependencies.resumeQueue] { return queue.tickets(); });
-    const auto tickets = co_await listing;
-    if (!self)
-        co_return;
-    if (tickets != m_pendingResumes) {
-        m_pendingResumes = tickets;
-        emit pendingResumesChanged();
-    }
-    const int reload = ++m_titleReloads;
-    auto titling = QtConcurrent::run([titles = m_dependencies.titles, tickets] { titles->reload(tickets); });
-    co_await titling;
-    if (!self || reload != m_titleReloads)
-        co_return;
-    ++m_resumeTitlesVersion;
-    emit resumeTitlesVersionChanged();
-}
-
-QCoro::Task<> AppState::dismissResume(ResumeTicket ticket)
-{
-    const QPointer<AppState> self(this);
-    auto removal = QtConcurrent::run(
-        [queue = m_dependencies.resumeQueue, id = ticket.sessionID] { return queue.remove(id); });
-    const auto removed = co_await removal;
-    if (!self)
-        co_return;
-    if (!removed)
-        qCWarning(lcAppState, "resume ticket removal failed: %s",
-                  qUtf8Printable(privateText(systemErrorText(removed.error()))));
-    co_await reloadResumeTickets();
-}
-
-QCoro::Task<ResumeAttemptResult> AppState::resumeNow(ResumeTicket ticket)
-{
-    const QPointer<AppState> self(this);
-    // A snapshot too old to confirm the quota would only answer "could not
-    // be confirmed": fetch first.
-    if (!m_lastSuccessAt || m_lastSuccessAt->secsTo(m_dependencies.now()) > ResumePolicy::snapshotMaxAgeSeconds) {
-        co_await refresh(false);
-        if (!self)
-            co_return ResumeAttemptResult{.kind = ResumeAttemptResult::Kind::failed};
-    }
-    co_return co_await runResume(std::move(ticket), true);
-}
-
-QCoro::Task<ResumeAttemptResult> AppState::runResume(ResumeTicket ticket, bool manual)
-{
-    const QPointer<AppState> self(this);
-    const QString session = ticket.sessionID;
-    m_resumingSessionIDs.insert(session);
-    emit resumesChanged();
-    auto attempt = QtConcurrent::run(
-        [coordinator = m_dependencies.resumeCoordinator, ticket, snapshot = m_snapshot, at = m_lastSuccessAt,
-         now = m_dependencies.now(), manual] { return coordinator->attempt(ticket, snapshot, at, now, manual); });
-    const ResumeAttemptResult outcome = co_await attempt;
-    if (!self)
-        co_return outcome;
-    m_resumingSessionIDs.remove(session);
-    m_resumeResults.insert(session, outcome);
-    emit resumesChanged();
-    emit resumeFinished(ticket, outcome, manual);
-    co_await reloadResumeTickets();
-    co_return outcome;
-}
-
-QCoro::Task<> AppState::setAutoContinueEnabled(bool enabled)
-{
-    if (m_isUpdatingAutoContinue)
-        co_return;
-    m_isUpdatingAutoContinue = true;
-    m_autoContinueSettingsError.clear();
-    emit autoContinueChanged();
-    const QPointer<AppState> self(this);
-    auto edit = QtConcurrent::run(
-        [manager = m_dependencies.settingsManager, settings = m_dependencies.claudeSettingsPath,
-         directory = m_dependencies.resumeQueue.directory(), enabled]() -> std::expected<void, QString> {
-            if (enabled && !QDir().mkpath(directory))
-                return std::unexpected(QStringLiteral("%1 could not be created").arg(directory));
-            const auto edited = manager.setResumeDirectory(settings, enabled ? std::optional(directory) : std::nullopt);
-            if (!edited)
-                return std::unexpected(describe(edited.error(), settings));
-            return {};
-        });
-    const auto written = co_await edit;
-    if (!self)
-        co_return;
-    if (written)
-        m_autoContinueEnabled = enabled;
-    else
-        m_autoContinueSettingsError = written.error();
-    m_isUpdatingAutoContinue = false;
-    emit autoContinueChanged();
-    co_await reloadResumeTickets();
 }
 
 void AppState::setShowMenuBarPercentage(bool show)

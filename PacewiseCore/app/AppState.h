@@ -2,19 +2,14 @@
 
 #include "FetchIssue.h"
 #include "claude/AuthStatus.h"
-#include "guard/SettingsFileManager.h"
-#include "resume/LastMessageResolver.h"
-#include "resume/ResumeCoordinator.h"
 #include "usage/EngineStateReader.h"
 #include "usage/MenuBarUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageFetching.h"
 #include "usage/UsageHistory.h"
 
-#include <QHash>
 #include <QObject>
 #include <QPromise>
-#include <QSet>
 #include <QSettings>
 #include <QTimer>
 
@@ -28,11 +23,9 @@ namespace pacewise {
 
 enum class SnapshotSource { usage, engine };
 
-// The application's one observable state: keeps the usage current with an
-// adaptive poll, falls back to the engine state file, says what went wrong,
-// lists the sessions waiting to be continued and continues them after the
-// reset when auto-continue is on. Lives on the main thread; everything slow
-// runs on the thread pool.
+// The application's usage figures: kept current with an adaptive poll,
+// falling back to the engine state file, saying what went wrong. Lives on
+// the main thread; everything slow runs on the thread pool.
 class AppState : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString menuBarTitle READ menuBarTitle NOTIFY snapshotChanged)
@@ -41,12 +34,8 @@ class AppState : public QObject {
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY isFetchingChanged)
     Q_PROPERTY(int consecutiveThrottled READ consecutiveThrottled NOTIFY issueChanged)
     Q_PROPERTY(bool isCheckingAuth READ isCheckingAuth NOTIFY authStatusChanged)
-    Q_PROPERTY(bool autoContinueEnabled READ autoContinueEnabled NOTIFY autoContinueChanged)
-    Q_PROPERTY(bool isUpdatingAutoContinue READ isUpdatingAutoContinue NOTIFY autoContinueChanged)
-    Q_PROPERTY(QString autoContinueSettingsError READ autoContinueSettingsError NOTIFY autoContinueChanged)
     Q_PROPERTY(bool showMenuBarPercentage READ showMenuBarPercentage WRITE setShowMenuBarPercentage NOTIFY
                    showMenuBarPercentageChanged)
-    Q_PROPERTY(int resumeTitlesVersion READ resumeTitlesVersion NOTIFY resumeTitlesVersionChanged)
 
 public:
     struct Dependencies {
@@ -54,11 +43,6 @@ public:
         std::function<std::optional<AuthStatus>()> authStatus; // blocking; runs on the pool
         EngineStateReader engineStateReader;
         StateWriter stateWriter; // the same file as the reader's
-        ResumeQueue resumeQueue;
-        std::shared_ptr<LastMessageResolver> titles;
-        std::shared_ptr<ResumeCoordinator> resumeCoordinator;
-        SettingsFileManager settingsManager;
-        QString claudeSettingsPath;
         QSettings *userDefaults = nullptr; // not owned; may be null
         std::optional<UsageHistory> usageHistory = std::nullopt; // for the forecast
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
@@ -85,15 +69,7 @@ public:
     bool isFetching() const { return m_isFetching; }
     const std::optional<AuthStatus> &authStatus() const { return m_authStatus; }
     bool isCheckingAuth() const { return m_isCheckingAuth; }
-    const QList<ResumeTicket> &pendingResumes() const { return m_pendingResumes; }
-    const QSet<QString> &resumingSessionIDs() const { return m_resumingSessionIDs; }
-    const QHash<QString, ResumeAttemptResult> &resumeResults() const { return m_resumeResults; }
-    bool autoContinueEnabled() const { return m_autoContinueEnabled; }
-    bool isUpdatingAutoContinue() const { return m_isUpdatingAutoContinue; }
-    QString autoContinueSettingsError() const { return m_autoContinueSettingsError; }
     bool showMenuBarPercentage() const { return m_showMenuBarPercentage; }
-    int resumeTitlesVersion() const { return m_resumeTitlesVersion; }
-    QString title(const ResumeTicket &ticket) const { return m_dependencies.titles->title(ticket); }
 
     QString menuBarTitle() const;
     MenuBarUsage::Severity severity() const;
@@ -117,18 +93,13 @@ public:
 
     // Gets fresh figures (from Claude Code's status line when it confirmed
     // them within the poll interval, else from claude's usage report, which
-    // is then merged into the engine state file), falls back, reloads the
-    // tickets and, when asked and auto-continue is on, starts the resumes
-    // that are ready (without waiting for them: a resume may run half an
-    // hour). True when fresh figures came. A call while another refresh is
-    // under way waits for that one and answers with its outcome.
-    QCoro::Task<bool> refresh(bool runAutomaticResumes);
+    // is then merged into the engine state file) or falls back. True when
+    // fresh figures came; automatic marks the poll loop's own refreshes,
+    // after which stopped sessions may be continued (refreshed()). A call
+    // while another refresh is under way waits for that one and answers
+    // with its outcome.
+    QCoro::Task<bool> refresh(bool automatic);
     QCoro::Task<> checkAuthStatus();
-    QCoro::Task<> reloadResumeTickets();
-    QCoro::Task<> dismissResume(ResumeTicket ticket);
-    // Refreshes first when the figures are too old to confirm the quota.
-    QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
-    QCoro::Task<> setAutoContinueEnabled(bool enabled);
     void setShowMenuBarPercentage(bool show);
     // Takes in what pacewisectl or another window changed in the settings
     // files since they were read.
@@ -139,12 +110,9 @@ signals:
     void issueChanged();
     void isFetchingChanged();
     void authStatusChanged();
-    void pendingResumesChanged();
-    void resumesChanged(); // resumingSessionIDs or resumeResults
-    void resumeFinished(const pacewise::ResumeTicket &ticket, const pacewise::ResumeAttemptResult &outcome, bool manual);
-    void autoContinueChanged();
+    // A refresh ended: with fresh figures or not, from the poll loop or not.
+    void refreshed(bool fresh, bool automatic);
     void showMenuBarPercentageChanged();
-    void resumeTitlesVersionChanged();
 
 private:
     void loadSettings();
@@ -152,7 +120,6 @@ private:
     QCoro::Task<> poll();
     QCoro::Task<std::optional<UsageSnapshot>> performFetch();
     QCoro::Task<bool> isSignedOut();
-    QCoro::Task<ResumeAttemptResult> runResume(ResumeTicket ticket, bool manual);
     void loadEngineFallback(const UsageSnapshot &recorded);
     void recordHistory(const UsageSnapshot &snapshot);
     void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
@@ -178,15 +145,7 @@ private:
     bool m_lastRefreshFresh = false;
     std::optional<AuthStatus> m_authStatus;
     bool m_isCheckingAuth = false;
-    QList<ResumeTicket> m_pendingResumes;
-    QSet<QString> m_resumingSessionIDs;
-    QHash<QString, ResumeAttemptResult> m_resumeResults;
-    bool m_autoContinueEnabled = false;
-    bool m_isUpdatingAutoContinue = false;
-    QString m_autoContinueSettingsError;
     bool m_showMenuBarPercentage = true;
-    int m_resumeTitlesVersion = 0;
-    int m_titleReloads = 0; // only the latest reload publishes titles
     QList<UsageSample> m_usageSamples; // the history as last written, for the forecast
 };
 

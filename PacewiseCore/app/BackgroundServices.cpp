@@ -41,6 +41,7 @@ void BackgroundServices::stopServices()
     m_notifications.reset();
     m_caffeine.reset();
     m_morningStarter.reset();
+    m_resumes.reset();
     m_appState.reset();
     m_lock.reset();
     m_running = false;
@@ -86,6 +87,10 @@ bool BackgroundServices::tryToRun()
     m_appState = std::make_unique<AppState>(
         AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, defaults));
     AppState *state = m_appState.get();
+    m_resumes = std::make_unique<ResumeController>(
+        AppComposition::resumeController(m_dependencies.environment, m_dependencies.claudePaths), state);
+    ResumeController *resumes = m_resumes.get();
+    resumes->reload();
     m_morningStarter = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
         .defaults = defaults,
         .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(m_dependencies.environment)),
@@ -97,6 +102,7 @@ bool BackgroundServices::tryToRun()
         .notifications = m_dependencies.notifications,
         .defaults = defaults,
         .state = state,
+        .resumes = resumes,
         .morningStarter = m_morningStarter.get(),
     });
     m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
@@ -116,10 +122,11 @@ bool BackgroundServices::tryToRun()
     connect(m_settingsWatcher.get(), &FileChangeWatcher::changed, this, [this] {
         qCDebug(lcServices, "settings files changed; reloading");
         m_appState->reloadSettings();
+        m_resumes->reloadSettings();
         m_morningStarter->reloadSettings();
     });
 
-    qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", state->autoContinueEnabled() ? "on" : "off",
+    qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", resumes->autoContinueEnabled() ? "on" : "off",
            m_morningStarter->enabled() ? "on" : "off");
     if (m_dependencies.wakeSource)
         connect(m_dependencies.wakeSource, &SleepWakeSource::woke, state, &AppState::pollIfDue);

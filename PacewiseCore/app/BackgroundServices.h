@@ -5,6 +5,7 @@
 #include "ControlService.h"
 #include "MorningStarterController.h"
 #include "NotificationController.h"
+#include "ResumeController.h"
 #include "claude/ClaudePaths.h"
 #include "system/FileChangeWatcher.h"
 #include "system/FileLock.h"
@@ -61,6 +62,7 @@ public:
 
     // Null until running.
     AppState *appState() const { return m_appState.get(); }
+    ResumeController *resumes() const { return m_resumes.get(); }
     MorningStarterController *morningStarter() const { return m_morningStarter.get(); }
     CaffeineController *caffeine() const { return m_caffeine.get(); }
 
@@ -78,6 +80,7 @@ private:
     std::optional<FileLock> m_lock;
     bool m_running = false;
     std::unique_ptr<AppState> m_appState;
+    std::unique_ptr<ResumeController> m_resumes;
     std::unique_ptr<MorningStarterController> m_morningStarter;
     std::unique_ptr<CaffeineController> m_caffeine;
     std::unique_ptr<ControlService> m_control;

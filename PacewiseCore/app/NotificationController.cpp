@@ -2,7 +2,9 @@
 
 #include "AppState.h"
 #include "MorningStarterController.h"
+#include "ResumeController.h"
 #include "i18n/UIStrings.h"
+#include "system/DisplayText.h"
 #include "system/EpochSeconds.h"
 
 #include <QLocale>
@@ -16,14 +18,10 @@ NotificationController::NotificationController(Dependencies dependencies, QObjec
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
 {
-    AppState *state = m_dependencies.state;
-    // Sessions stopped before we started were told about then, or are shown
-    // in the list anyway.
-    for (const ResumeTicket &ticket : state->pendingResumes())
-        m_knownSessions.insert(ticket.sessionID);
-    connect(state, &AppState::snapshotChanged, this, &NotificationController::snapshotChanged);
-    connect(state, &AppState::pendingResumesChanged, this, &NotificationController::pendingResumesChanged);
-    connect(state, &AppState::resumeFinished, this, &NotificationController::resumeFinished);
+    connect(m_dependencies.state, &AppState::snapshotChanged, this, &NotificationController::snapshotChanged);
+    ResumeController *resumes = m_dependencies.resumes;
+    connect(resumes, &ResumeController::resumesChanged, this, &NotificationController::resumesChanged);
+    connect(resumes, &ResumeController::resumeFinished, this, &NotificationController::resumeFinished);
     if (MorningStarterController *morning = m_dependencies.morningStarter) {
         m_morningWasRunning = morning->isRunning();
         connect(morning, &MorningStarterController::stateChanged, this, &NotificationController::morningStateChanged);
@@ -59,11 +57,11 @@ void NotificationController::show(Kind kind, const QString &summary, const QStri
 
 void NotificationController::snapshotChanged()
 {
-    const auto &snapshot = m_dependencies.state->snapshot();
+    const auto snapshot = m_dependencies.state->snapshot();
     if (!snapshot)
         return;
     for (const UsageLimit &limit : snapshot->limits()) {
-        if (!std::isfinite(limit.utilization()) || limit.utilization() < limitNearThreshold)
+        if (!std::isfinite(limit.utilization()) || limit.utilization() < limitNearThreshold || !limit.window().hasStarted())
             continue;
         const QString window = rawValue(limit.kind()) + u'/' + limit.model().value_or(QString()) + u'/' +
                                QString::number(epochSecondsTruncated(limit.resetsAt()));
@@ -81,29 +79,55 @@ void NotificationController::snapshotChanged()
     }
 }
 
-void NotificationController::pendingResumesChanged()
+void NotificationController::resumesChanged()
 {
-    const AppState *state = m_dependencies.state;
+    const ResumeController *resumes = m_dependencies.resumes;
+    // Sessions stopped before we started were told about then, or are shown
+    // in the list anyway.
+    if (std::exchange(m_firstListing, false)) {
+        for (const ResumeTicket &ticket : resumes->pendingResumes())
+            m_knownSessions.insert(ticket.sessionID);
+    }
     QSet<QString> current;
-    for (const ResumeTicket &ticket : state->pendingResumes()) {
+    for (const ResumeTicket &ticket : resumes->pendingResumes()) {
         current.insert(ticket.sessionID);
+        const QString title = displayText(resumes->title(ticket));
+        const ResumeStatus status = resumes->status(ticket);
+        // Claude Code still has it open but did not go on after the reset.
+        if (status.kind == ResumeStatus::Kind::openInClaude && !status.reason.isEmpty() &&
+            !std::exchange(m_idleTold[ticket.sessionID], true)) {
+            show(Kind::sessionPaused, UIStrings::text("notification.idle.title", "A session did not go on after the reset"),
+                 UIStrings::format("notification.idle.body", "“%1$@” is open in Claude Code but idle; continue it there.", {title}));
+        }
         if (m_knownSessions.contains(ticket.sessionID))
             continue;
+        m_knownSessions.insert(ticket.sessionID);
+        // A call the guard holds goes on by itself at the reset; a turn it
+        // stopped waits for auto-continue, or for the user.
+        if (status.kind == ResumeStatus::Kind::heldByGuard) {
+            show(Kind::sessionPaused, UIStrings::text("notification.held.title", "Claude Code is holding at the usage limit"),
+                 UIStrings::format("notification.held.body", "“%1$@” goes on by itself after the reset at %2$@.",
+                                   {title, clock(ticket.resetsAt)}),
+                 DesktopNotifications::Urgency::low);
+            continue;
+        }
         const QString body =
-            state->autoContinueEnabled()
+            resumes->autoContinueEnabled()
                 ? UIStrings::format("notification.paused.autoContinue", "“%1$@” continues after the reset at %2$@.",
-                                    {state->title(ticket), clock(ticket.resetsAt)})
+                                    {title, clock(ticket.resetsAt)})
                 : UIStrings::format("notification.paused.manual", "“%1$@” waits for the reset at %2$@.",
-                                    {state->title(ticket), clock(ticket.resetsAt)});
+                                    {title, clock(ticket.resetsAt)});
         show(Kind::sessionPaused, UIStrings::text("notification.paused.title", "Claude Code paused at the usage limit"), body);
     }
-    m_knownSessions = current;
+    m_knownSessions.intersect(current);
+    for (auto told = m_idleTold.begin(); told != m_idleTold.end();)
+        told = current.contains(told.key()) ? std::next(told) : m_idleTold.erase(told);
 }
 
 void NotificationController::resumeFinished(const ResumeTicket &ticket, const ResumeAttemptResult &outcome, bool manual)
 {
     using ResultKind = ResumeAttemptResult::Kind;
-    const QString title = m_dependencies.state->title(ticket);
+    const QString title = displayText(m_dependencies.resumes->title(ticket));
     if (outcome.kind == ResultKind::succeeded) {
         m_failedSessions.remove(ticket.sessionID);
         // One the user started by hand needs no news.
@@ -119,9 +143,9 @@ void NotificationController::resumeFinished(const ResumeTicket &ticket, const Re
     m_failedSessions.insert(ticket.sessionID);
     const QString body = outcome.kind == ResultKind::needsAttention
                              ? UIStrings::format("notification.resumeFailed.attention", "“%1$@” needs you: %2$@",
-                                                 {title, outcome.reason})
+                                                 {title, displayText(outcome.reason)})
                              : UIStrings::format("notification.resumeFailed.retry", "“%1$@”: %2$@. Pacewise tries again later.",
-                                                 {title, outcome.reason});
+                                                 {title, displayText(outcome.reason)});
     show(Kind::sessionResumed, UIStrings::text("notification.resumeFailed.title", "Session could not be continued"), body,
          DesktopNotifications::Urgency::critical);
 }

@@ -3,6 +3,7 @@
 #include "system/DesktopNotifications.h"
 
 #include <QObject>
+#include <QHash>
 #include <QSet>
 #include <QSettings>
 #include <QTimeZone>
@@ -13,6 +14,7 @@ namespace pacewise {
 
 class AppState;
 class MorningStarterController;
+class ResumeController;
 struct ResumeAttemptResult;
 struct ResumeTicket;
 
@@ -33,6 +35,7 @@ public:
         std::shared_ptr<DesktopNotifications> notifications;
         QSettings *defaults = nullptr; // not owned; may be null (everything on)
         AppState *state = nullptr;     // not owned
+        ResumeController *resumes = nullptr; // not owned
         MorningStarterController *morningStarter = nullptr; // not owned; may be null
         QTimeZone zone = QTimeZone::systemTimeZone();
     };
@@ -46,7 +49,7 @@ public:
 
 private:
     void snapshotChanged();
-    void pendingResumesChanged();
+    void resumesChanged();
     void resumeFinished(const ResumeTicket &ticket, const ResumeAttemptResult &outcome, bool manual);
     void morningStateChanged();
     void show(Kind kind, const QString &summary, const QString &body,
@@ -55,7 +58,9 @@ private:
 
     Dependencies m_dependencies;
     QSet<QString> m_warnedWindows;   // kind, model and reset of each window already warned about
+    bool m_firstListing = true;
     QSet<QString> m_knownSessions;   // tickets already seen
+    QHash<QString, bool> m_idleTold; // sessions told to sit idle in Claude Code past their reset
     QSet<QString> m_failedSessions;  // failures already told, until the session succeeds
     bool m_morningWasRunning = false;
     bool m_morningFailureTold = false;

@@ -1,5 +1,6 @@
 #include "ClaudeSessions.h"
 
+#include "system/ProcessIdentity.h"
 #include "system/RegularFile.h"
 
 #include <QDir>
@@ -8,21 +9,26 @@
 
 #include <algorithm>
 
-#include <cerrno>
-#include <signal.h>
+namespace pacewise {
 
-namespace pacewise::ClaudeSessions {
+bool ClaudeSession::isLive() const
+{
+    if (!pid)
+        return false;
+    const auto process = ProcessIdentity::of(*pid);
+    return process && (!processStart || process->startTime == *processStart);
+}
+
+bool ClaudeSession::sitsIdlePast(const QDateTime &reset, const QDateTime &now) const
+{
+    return status == u"idle" && statusUpdatedAt && *statusUpdatedAt < reset && reset.secsTo(now) > idleGraceSeconds;
+}
+
+namespace ClaudeSessions {
 
 namespace {
 
 constexpr qint64 maximumFileSize = 1024 * 1024;
-
-bool processIsAlive(qint64 pid)
-{
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
-        return false;
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-}
 
 } // namespace
 
@@ -39,8 +45,18 @@ QList<ClaudeSession> read(const QString &sessionsDirectory)
         const QString sessionID = object.value(QLatin1String("sessionId")).toString().trimmed();
         if (sessionID.isEmpty())
             continue;
-        ClaudeSession session{.pid = std::nullopt, .sessionID = sessionID,
-                              .name = object.value(QLatin1String("name")).toString().trimmed()};
+        ClaudeSession session{.pid = std::nullopt,
+                              .processStart = std::nullopt,
+                              .sessionID = sessionID,
+                              .name = object.value(QLatin1String("name")).toString().trimmed(),
+                              .status = object.value(QLatin1String("status")).toString(),
+                              .statusUpdatedAt = std::nullopt};
+        bool isStartTime = false;
+        const quint64 processStart = object.value(QLatin1String("procStart")).toString().toULongLong(&isStartTime);
+        if (isStartTime)
+            session.processStart = processStart;
+        if (const QJsonValue updated = object.value(QLatin1String("statusUpdatedAt")); updated.isDouble())
+            session.statusUpdatedAt = QDateTime::fromMSecsSinceEpoch(qint64(updated.toDouble()), Qt::UTC);
         // The file is named after the process; its "pid" key says the same.
         bool isNumber = false;
         const qint64 pidFromName = name.chopped(5).toLongLong(&isNumber);
@@ -53,12 +69,15 @@ QList<ClaudeSession> read(const QString &sessionsDirectory)
     return sessions;
 }
 
-bool isOpen(const QString &sessionsDirectory, const QString &sessionID)
+std::optional<ClaudeSession> openSession(const QString &sessionsDirectory, const QString &sessionID)
 {
-    const QList<ClaudeSession> sessions = read(sessionsDirectory);
-    return std::any_of(sessions.cbegin(), sessions.cend(), [&](const ClaudeSession &session) {
-        return session.sessionID == sessionID && session.pid && processIsAlive(*session.pid);
-    });
+    for (const ClaudeSession &session : read(sessionsDirectory)) {
+        if (session.sessionID == sessionID && session.isLive())
+            return session;
+    }
+    return std::nullopt;
 }
 
-} // namespace pacewise::ClaudeSessions
+} // namespace ClaudeSessions
+
+} // namespace pacewise

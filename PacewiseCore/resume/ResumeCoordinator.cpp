@@ -1,12 +1,13 @@
 #include "ResumeCoordinator.h"
 
-#include "claude/ClaudeCommandLine.h"
 #include "ClaudeSessions.h"
+#include "SessionTranscript.h"
+#include "claude/ClaudeCommandLine.h"
 #include "system/ErrorText.h"
 #include "system/FileDescriptor.h"
 #include "system/Logging.h"
+#include "system/PrivateDirectory.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -18,6 +19,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 namespace pacewise {
 
@@ -26,41 +28,33 @@ Q_LOGGING_CATEGORY(lcResume, "pacewise.resume", QtInfoMsg)
 namespace {
 
 using Kind = ResumeAttemptResult::Kind;
+using Outcome = ResumeRecord::Outcome;
 
 ResumeAttemptResult result(Kind kind, const QString &reason = {}, const QDateTime &until = {})
 {
     return ResumeAttemptResult{.kind = kind, .until = until, .reason = reason};
 }
 
-// Exit 0 alone does not mean the session went on: claude reports errors
-// with exit 0 in the envelope, and refused tool calls leave it idle.
-std::optional<QString> whyNotContinued(const QString &standardOutput)
-{
-    const QJsonObject envelope = QJsonDocument::fromJson(standardOutput.trimmed().toUtf8()).object();
-    if (envelope.value(QLatin1String("is_error")).toBool()) {
-        const QString message = firstLine(envelope.value(QLatin1String("result")).toString());
-        return QStringLiteral("Claude Code reported an error") + (message.isEmpty() ? QString() : u": "_qs + message);
-    }
-    const qsizetype refused = envelope.value(QLatin1String("permission_denials")).toArray().size();
-    if (refused > 0)
-        return QStringLiteral("%1 tool call(s) were refused for want of permission; continue the session yourself")
-            .arg(refused);
-    return std::nullopt;
-}
-
 // Held for the whole attempt, so that two Pacewise processes (the tray app
-// and the daemon, or a relaunch while an old attempt runs) never resume one
-// session at once. The lock file sits hidden beside the tickets.
+// and the daemon, two `resume now`) never resume one session at once. The
+// lock file sits hidden beside the ticket and goes with it; a resumer that
+// locked a file someone deleted meanwhile tries the new one.
 class SessionLock {
 public:
-    static std::optional<SessionLock> tryAcquire(const QString &ticketDirectory, const QString &sessionID)
+    static std::optional<SessionLock> tryAcquire(const QString &path)
     {
-        QDir().mkpath(ticketDirectory);
-        const QByteArray path = QFile::encodeName(QDir(ticketDirectory).filePath(u'.' + sessionID + u".resume.lock"_qs));
-        FileDescriptor fd(::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!fd.isValid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
-            return std::nullopt;
-        return SessionLock(std::move(fd));
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const QByteArray encoded = QFile::encodeName(path);
+            FileDescriptor fd(::open(encoded.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+            if (!fd.isValid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+                return std::nullopt;
+            struct stat locked {};
+            struct stat named {};
+            if (::fstat(fd.get(), &locked) == 0 && ::lstat(encoded.constData(), &named) == 0 &&
+                locked.st_ino == named.st_ino && locked.st_dev == named.st_dev)
+                return SessionLock(std::move(fd));
+        }
+        return std::nullopt;
     }
 
 private:
@@ -70,6 +64,22 @@ private:
     }
     FileDescriptor m_fd; // closing releases the lock
 };
+
+// "Bash was not allowed", "Bash and Edit were not allowed".
+QString refusedTools(const QJsonArray &denials)
+{
+    QStringList tools;
+    for (const QJsonValue &denial : denials) {
+        const QString tool = denial.toObject().value(QLatin1String("tool_name")).toString();
+        if (!tool.isEmpty() && !tools.contains(tool))
+            tools << tool;
+    }
+    if (tools.isEmpty())
+        return QStringLiteral("a tool call was not allowed");
+    const QString last = tools.takeLast();
+    return (tools.isEmpty() ? last : tools.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+           (tools.isEmpty() ? QStringLiteral(" was not allowed") : QStringLiteral(" were not allowed"));
+}
 
 } // namespace
 
@@ -84,7 +94,8 @@ ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateT
         snapshotFetchedAt->msecsTo(now) > snapshotMaxAgeSeconds * 1000)
         return {R::quotaUnconfirmed};
     bool anyLimit = false;
-    for (const UsageLimit &limit : snapshot->limits()) {
+    const UsageSnapshot current = snapshot->asOf(now);
+    for (const UsageLimit &limit : current.limits()) {
         if (limit.kind() == UsageLimitKind::weeklyModel)
             continue;
         anyLimit = true;
@@ -97,25 +108,14 @@ ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateT
 ResumeCoordinator::ResumeCoordinator(Dependencies dependencies)
     : m_dependencies(std::move(dependencies))
 {
-    if (!m_dependencies.removeTickets) {
-        m_dependencies.removeTickets = [queue = m_dependencies.queue](const QString &session, const QDateTime &limit) {
-            return queue.remove(session, limit);
-        };
-    }
-}
-
-std::optional<QString> ResumeCoordinator::attentionReason(const QString &sessionID) const
-{
-    QMutexLocker lock(&m_mutex);
-    const auto reason = m_needsAttention.constFind(sessionID);
-    return reason == m_needsAttention.constEnd() ? std::nullopt : std::optional(*reason);
+    if (!m_dependencies.cancellation)
+        m_dependencies.cancellation = std::make_shared<Cancellation>();
 }
 
 ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const std::optional<UsageSnapshot> &snapshot,
                                                const std::optional<QDateTime> &snapshotFetchedAt, const QDateTime &now,
                                                bool manual)
 {
-    const QString &session = ticket.sessionID;
     if (!manual && now < ticket.resetsAt)
         return result(Kind::waitingForReset, {}, ticket.resetsAt);
     switch (ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false).kind) {
@@ -127,108 +127,210 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
     case ResumeReadiness::Kind::ready:
         break;
     }
+    // In print mode Claude Code writes no session file: only the guard's
+    // own mark says that it still holds the session's call.
+    if (ticket.isHeld())
+        return result(Kind::heldByGuard, {}, ticket.resetsAt);
 
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_inFlight.contains(session))
-            return result(Kind::alreadyRunning);
-        if (!manual) {
-            if (const auto reason = m_needsAttention.constFind(session); reason != m_needsAttention.constEnd())
-                return result(Kind::needsAttention, *reason);
-            if (const auto until = m_retryAfter.constFind(session); until != m_retryAfter.constEnd() && *until > now)
-                return result(Kind::backingOff, {}, *until);
-        }
-        if (m_succeeded.contains({session, ticket.createdAt.toMSecsSinceEpoch()})) {
-            // Resumed already; only the deletion of its ticket failed.
-            (void)m_dependencies.removeTickets(session, ticket.createdAt);
-            return result(Kind::succeeded);
-        }
-    }
-
-    if (ClaudeSessions::isOpen(m_dependencies.sessionsDirectory, session))
-        return result(Kind::sessionStillOpen);
-    if (!QFileInfo(ticket.cwd).isDir()) {
-        // Running it anywhere else would continue the work in the wrong place.
-        return registerFailure(session, now,
-                               QStringLiteral("the session's directory %1 no longer exists").arg(ticket.cwd));
-    }
-    const auto claude = m_dependencies.resolver->resolve();
-    if (!claude)
-        return registerFailure(session, now, QStringLiteral("claude was not found"));
-
-    const auto sessionLock = SessionLock::tryAcquire(m_dependencies.queue.directory(), session);
-    if (!sessionLock)
-        return result(Kind::alreadyRunning);
+    const QString &session = ticket.sessionID;
     {
         QMutexLocker lock(&m_mutex);
         if (m_inFlight.contains(session))
             return result(Kind::alreadyRunning);
         m_inFlight.insert(session);
     }
-    const ResumeAttemptResult outcome = run(ticket, *claude, now);
+    ResumeAttemptResult outcome = result(Kind::alreadyRunning);
+    if (const auto sessionLock = SessionLock::tryAcquire(m_dependencies.queue.lockPath(session)))
+        outcome = attemptLocked(ticket, now, manual);
     QMutexLocker lock(&m_mutex);
     m_inFlight.remove(session);
     return outcome;
 }
 
-ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, const QString &claude, const QDateTime &now)
+// Everything from here runs under the session's lock.
+ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket, const QDateTime &now, bool manual)
 {
     const QString &session = ticket.sessionID;
-    ScriptInvocation invocation =
-        ClaudeCommandLine::resume(claude, session, ticket.cwd, m_dependencies.environment, ticket.permissionMode);
+    const ResumeQueue &queue = m_dependencies.queue;
+    // Figures were fetched, a lock waited for: another resumer may have
+    // continued the session meanwhile, and deleted or replaced its ticket.
+    const auto current = queue.ticket(session);
+    if (!current || current->createdAt != ticket.createdAt)
+        return result(Kind::alreadyContinued, QStringLiteral("continued by another Pacewise"));
+
+    auto kept = queue.record(session);
+    ResumeRecord record = kept && kept->ticketCreatedAt == ticket.createdAt ? *kept : ResumeRecord{.ticketCreatedAt = ticket.createdAt};
+    const std::optional<SessionTranscript> transcript = SessionTranscript::read(
+        SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, session));
+
+    if (record.running) {
+        if (record.running->process.isAlive())
+            return result(Kind::alreadyRunning);
+        // Its resumer was killed before it could say how the run ended; the
+        // run got as far as the session, so it did continue it.
+        if (transcript && transcript->pacewiseResumedSince(record.running->startedAt))
+            return finish(ticket, QStringLiteral("continued by an earlier resume"));
+        record.running.reset();
+    }
+    if (!manual) {
+        if (record.lastOutcome == Outcome::needsAttention)
+            return result(Kind::needsAttention, record.lastReason);
+        if (record.nextTryAt && *record.nextTryAt > now)
+            return result(Kind::backingOff, record.lastReason, *record.nextTryAt);
+    }
+    if (const auto open = ClaudeSessions::openSession(m_dependencies.sessionsDirectory, session)) {
+        return result(Kind::sessionStillOpen, open->sitsIdlePast(ticket.resetsAt, now)
+                                                  ? QStringLiteral("idle since before the reset; continue it there")
+                                                  : QString());
+    }
+    if (transcript && now > ticket.resetsAt && transcript->continuedWithoutPacewiseSince(ticket.resetsAt))
+        return finish(ticket, QStringLiteral("continued in Claude Code"));
+
+    if (!QFileInfo(ticket.cwd).isDir()) {
+        // Running it anywhere else would continue the work in the wrong place.
+        return recordFailure(ticket, record, now, Outcome::failed,
+                             QStringLiteral("the session's directory %1 no longer exists").arg(ticket.cwd));
+    }
+    const auto claude = m_dependencies.resolver->resolve();
+    if (!claude)
+        return recordFailure(ticket, record, now, Outcome::failed, QStringLiteral("claude was not found"));
+    return run(ticket, record, *claude, now);
+}
+
+ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRecord record, const QString &claude,
+                                           const QDateTime &now)
+{
+    const QString &session = ticket.sessionID;
+    const ResumeQueue &queue = m_dependencies.queue;
+    const std::optional<QString> mode = permissionModeFor(ticket);
+    if (mode != ticket.permissionMode && ticket.permissionMode != u"default") {
+        qCWarning(lcResume, "session %s: the ticket asks for %s, its transcript does not show it; resuming in the default mode",
+                  qUtf8Printable(session), qUtf8Printable(*ticket.permissionMode));
+    }
+    ScriptInvocation invocation = ClaudeCommandLine::resume(claude, session, ticket.cwd, m_dependencies.environment, mode);
     invocation.timeoutSeconds = m_dependencies.timeoutSeconds;
+    invocation.cancellation = m_dependencies.cancellation;
+    record.attempts += 1;
+    record.lastAttemptAt = now;
+    invocation.started = [&](qint64 pid) {
+        // Whoever takes the lock after a resumer that died sees this claude
+        // still at work and starts no second one.
+        record.running = ResumeRecord::Running{ProcessIdentity::of(pid).value_or(ProcessIdentity{pid, 0}), now};
+        queue.saveRecord(session, record);
+    };
     qCInfo(lcResume, "resuming session %s", qUtf8Printable(session));
     const auto run = m_dependencies.runner->run(invocation);
+    record.running.reset();
+
     if (!run) {
-        if (run.error().kind == ScriptRunnerError::Kind::timedOut)
-            return registerFailure(session, now, QStringLiteral("claude did not finish within %1 minutes")
-                                                     .arg(m_dependencies.timeoutSeconds / 60));
-        m_dependencies.resolver->invalidate();
-        return registerFailure(session, now, QStringLiteral("claude could not be started: %1")
-                                                 .arg(systemErrorText(run.error().errorNumber)));
+        switch (run.error().kind) {
+        case ScriptRunnerError::Kind::cancelled:
+            return recordFailure(ticket, record, now, Outcome::interrupted, QStringLiteral("stopped before it finished"));
+        case ScriptRunnerError::Kind::timedOut:
+            return recordFailure(ticket, record, now, Outcome::failed,
+                                 QStringLiteral("claude did not finish within %1 minutes").arg(m_dependencies.timeoutSeconds / 60));
+        case ScriptRunnerError::Kind::launchFailed:
+            m_dependencies.resolver->invalidate();
+            return recordFailure(ticket, record, now, Outcome::failed,
+                                 QStringLiteral("claude could not be started: %1").arg(systemErrorText(run.error().errorNumber)));
+        }
     }
     if (run->exitCode != 0) {
         const QString detail = firstLine(run->standardError.isEmpty() ? run->standardOutput : run->standardError);
-        return registerFailure(session, now, QStringLiteral("claude exited with status %1%2")
-                                                 .arg(run->exitCode)
-                                                 .arg(detail.isEmpty() ? QString() : u": "_qs + detail));
-    }
-    if (const auto reason = whyNotContinued(run->standardOutput)) {
-        qCWarning(lcResume, "session %s needs the user: %s", qUtf8Printable(session), qUtf8Printable(privateText(*reason)));
-        QMutexLocker lock(&m_mutex);
-        m_needsAttention.insert(session, *reason);
-        return result(Kind::needsAttention, *reason);
+        return recordFailure(ticket, record, now, Outcome::failed,
+                             QStringLiteral("claude exited with status %1%2")
+                                 .arg(run->exitCode)
+                                 .arg(detail.isEmpty() ? QString() : u": "_qs + detail));
     }
 
-    // Only the tickets this attempt started from: the guard inside the
-    // resumed run may already have recorded the next interruption.
-    const auto removed = m_dependencies.removeTickets(session, ticket.createdAt);
-    QMutexLocker lock(&m_mutex);
-    m_succeeded.insert({session, ticket.createdAt.toMSecsSinceEpoch()});
-    m_needsAttention.remove(session);
-    if (!removed) {
-        lock.unlock();
-        qCWarning(lcResume, "resume ticket removal failed: %s",
-                  qUtf8Printable(privateText(systemErrorText(removed.error()))));
-        registerFailure(session, now, {});
-        return result(Kind::succeeded);
+    // Exit 0 alone does not mean the session went on: claude reports errors
+    // in the envelope with exit 0, and refused tool calls leave it idle.
+    const QJsonObject envelope = QJsonDocument::fromJson(run->standardOutput.trimmed().toUtf8()).object();
+    if (envelope.value(QLatin1String("is_error")).toBool()) {
+        const QString message = firstLine(envelope.value(QLatin1String("result")).toString());
+        return recordFailure(ticket, record, now, Outcome::failed,
+                             QStringLiteral("Claude Code reported an error") + (message.isEmpty() ? QString() : u": "_qs + message));
     }
-    m_failureCounts.remove(session);
-    m_retryAfter.remove(session);
-    return result(Kind::succeeded);
+    const QJsonArray denials = envelope.value(QLatin1String("permission_denials")).toArray();
+    if (!denials.isEmpty()) {
+        // The guard stopping the resumed turn at a limit records the session
+        // again, with the next reset: it waits for that, not for the user.
+        const auto next = queue.ticket(session);
+        if (next && next->createdAt > ticket.createdAt) {
+            (void)queue.remove(session, ticket.createdAt);
+            qCInfo(lcResume, "session %s stopped by the guard again; it waits for the reset", qUtf8Printable(session));
+            return result(Kind::waitingForReset, {}, next->resetsAt);
+        }
+        return recordFailure(ticket, record, now, Outcome::needsAttention, refusedTools(denials));
+    }
+    return finish(ticket, {});
 }
 
-ResumeAttemptResult ResumeCoordinator::registerFailure(const QString &sessionID, const QDateTime &now,
-                                                       const QString &reason)
+std::optional<QString> ResumeCoordinator::permissionModeFor(const ResumeTicket &ticket) const
 {
-    QMutexLocker lock(&m_mutex);
-    const int count = std::min(m_failureCounts.value(sessionID) + 1, 6);
-    m_failureCounts.insert(sessionID, count);
-    const double delay = std::min(std::pow(2.0, count - 1) * m_dependencies.baseBackoffSeconds, maximumBackoffSeconds);
-    m_retryAfter.insert(sessionID, now.addMSecs(qint64(delay * 1000)));
-    if (!reason.isEmpty())
-        qCWarning(lcResume, "resume of %s failed: %s", qUtf8Printable(sessionID), qUtf8Printable(privateText(reason)));
-    return result(Kind::failed, reason);
+    if (!ticket.permissionMode || *ticket.permissionMode == u"default")
+        return std::nullopt;
+    if (*ticket.permissionMode != u"bypassPermissions")
+        return ticket.permissionMode;
+    const auto transcript = SessionTranscript::read(
+        SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, ticket.sessionID));
+    return transcript && transcript->permissionMode() == ticket.permissionMode ? ticket.permissionMode : std::nullopt;
+}
+
+std::expected<void, int> ResumeCoordinator::dismiss(const QString &sessionID) const
+{
+    const auto removed = m_dependencies.queue.remove(sessionID);
+    if (removed && !m_dependencies.queue.ticket(sessionID)) {
+        if (const auto lock = SessionLock::tryAcquire(m_dependencies.queue.lockPath(sessionID)))
+            m_dependencies.queue.forget(sessionID);
+    }
+    return removed;
+}
+
+// The session went on: its tickets up to this one go, and with the last of
+// them what was kept about its resumes.
+ResumeAttemptResult ResumeCoordinator::finish(const ResumeTicket &ticket, const QString &by)
+{
+    const QString &session = ticket.sessionID;
+    const ResumeQueue &queue = m_dependencies.queue;
+    if (const auto removed = queue.remove(session, ticket.createdAt); !removed) {
+        qCWarning(lcResume, "resume ticket removal failed: %s", qUtf8Printable(systemErrorText(removed.error())));
+        return recordFailure(ticket, queue.record(session).value_or(ResumeRecord{.ticketCreatedAt = ticket.createdAt}),
+                             QDateTime::currentDateTimeUtc(), Outcome::failed,
+                             QStringLiteral("its ticket could not be deleted: %1").arg(systemErrorText(removed.error())));
+    }
+    if (!queue.ticket(session))
+        queue.forget(session);
+    if (by.isEmpty()) {
+        qCInfo(lcResume, "session %s continued", qUtf8Printable(session));
+        return result(Kind::succeeded);
+    }
+    qCInfo(lcResume, "session %s %s", qUtf8Printable(session), qUtf8Printable(by));
+    return result(Kind::alreadyContinued, by);
+}
+
+ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &now,
+                                                     Outcome outcome, const QString &reason)
+{
+    record.lastOutcome = outcome;
+    record.lastReason = reason;
+    record.nextTryAt.reset();
+    Kind kind = Kind::interrupted;
+    if (outcome == Outcome::failed) {
+        // 300 s, doubling with each attempt up to an hour.
+        const int failures = std::clamp(record.attempts, 1, 6);
+        const double delay = std::min(std::pow(2.0, failures - 1) * m_dependencies.baseBackoffSeconds, maximumBackoffSeconds);
+        record.nextTryAt = now.addMSecs(qint64(delay * 1000));
+        kind = Kind::failed;
+    } else if (outcome == Outcome::needsAttention) {
+        kind = Kind::needsAttention;
+    }
+    if (!m_dependencies.queue.saveRecord(ticket.sessionID, record))
+        qCWarning(lcResume, "the record of session %s could not be saved", qUtf8Printable(ticket.sessionID));
+    qCWarning(lcResume, "resume of %s %s: %s", qUtf8Printable(ticket.sessionID),
+              kind == Kind::needsAttention ? "needs the user" : kind == Kind::interrupted ? "was interrupted" : "failed",
+              qUtf8Printable(scrubbedText(reason)));
+    return result(kind, reason, record.nextTryAt.value_or(QDateTime()));
 }
 
 } // namespace pacewise

@@ -5,12 +5,10 @@
 #include "system/ScriptRunning.h"
 #include "usage/UsageSnapshot.h"
 
-#include <QHash>
 #include <QMutex>
 #include <QProcessEnvironment>
 #include <QSet>
 
-#include <functional>
 #include <memory>
 
 namespace pacewise {
@@ -38,15 +36,18 @@ ResumeReadiness readiness(const ResumeTicket &ticket, const QDateTime &now, cons
 
 struct ResumeAttemptResult {
     enum class Kind {
-        waitingForReset, // until
-        backingOff,      // until
+        waitingForReset,  // until
+        backingOff,       // until; reason: the last failure
         succeeded,
         quotaUnavailable,
         quotaUnconfirmed,
-        alreadyRunning,  // here or in another Pacewise process
-        failed,          // reason
-        sessionStillOpen, // a running Claude Code has it open; it goes on by itself
-        needsAttention,  // reason; claude ran but did not really continue
+        alreadyRunning,   // here or in another Pacewise process
+        alreadyContinued, // reason: by whom; its ticket is gone
+        heldByGuard,      // the guard holds the session's tool call until the reset; it goes on by itself
+        failed,           // reason; tried again from until
+        sessionStillOpen, // a running Claude Code has it open; reason when it sits idle past the reset
+        needsAttention,   // reason; claude ran but the session could not go on by itself
+        interrupted,      // its resumer was stopped; tried again
     };
     Kind kind;
     QDateTime until = {};
@@ -55,10 +56,16 @@ struct ResumeAttemptResult {
     bool operator==(const ResumeAttemptResult &) const = default;
 };
 
-// Continues the sessions the guard stopped, one attempt per call, with
-// exponential back-off after failures (300 s doubling to an hour). Thread
-// safe: attempts block while claude runs (up to 30 minutes), so callers run
-// them on the thread pool; attempts for other sessions go on meanwhile.
+// Continues the sessions the guard stopped, one attempt per call, exactly
+// once whatever else runs: attempts for one session are serialised across
+// processes by a lock beside its ticket, and under that lock the ticket is
+// read again (gone or replaced means another resumer got there first). What
+// happened is kept beside the ticket (ResumeRecord): failures back off from
+// 300 s doubling to an hour, a session that needs the user waits for them,
+// and a claude left running by a killed resumer is not started twice.
+//
+// Thread safe and blocking (claude may run half an hour): callers run
+// attempts on the thread pool; attempts for other sessions go on meanwhile.
 class ResumeCoordinator {
 public:
     static constexpr double defaultTimeoutSeconds = 1800;
@@ -71,11 +78,12 @@ public:
         std::shared_ptr<const ScriptRunning> runner;
         QProcessEnvironment environment;
         QString sessionsDirectory; // ~/.claude/sessions
+        QString projectsDirectory; // ~/.claude/projects, the transcripts
         double timeoutSeconds = defaultTimeoutSeconds;
         double baseBackoffSeconds = defaultBaseBackoffSeconds;
-        // Deletes a resumed session's tickets; the queue's remove() unless a
-        // test needs a deletion that fails.
-        std::function<std::expected<void, int>(const QString &sessionID, const QDateTime &notNewerThan)> removeTickets = {};
+        // Stops the runs under way (the daemon stopping, Ctrl-C on `resume
+        // now`); made here unless given.
+        std::shared_ptr<const Cancellation> cancellation = nullptr;
     };
 
     explicit ResumeCoordinator(Dependencies dependencies);
@@ -83,22 +91,29 @@ public:
     ResumeAttemptResult attempt(const ResumeTicket &ticket, const std::optional<UsageSnapshot> &snapshot,
                                 const std::optional<QDateTime> &snapshotFetchedAt, const QDateTime &now, bool manual);
 
-    // Why the session waits for the user, if it does.
-    std::optional<QString> attentionReason(const QString &sessionID) const;
+    // Stops every run under way; their sessions stay to be tried again.
+    void stop() const { m_dependencies.cancellation->cancel(); }
+    // Forgets the session without continuing it: its tickets go, and what
+    // was kept about them unless a resume of it runs right now.
+    std::expected<void, int> dismiss(const QString &sessionID) const;
+
+    const ResumeQueue &queue() const { return m_dependencies.queue; }
+    // The permission mode a resume of ticket runs in: the session's own,
+    // but bypassPermissions only where its transcript shows it ran so
+    // (anyone who could write a ticket could otherwise have claude run
+    // their tool calls unasked). Nothing is the default mode.
+    std::optional<QString> permissionModeFor(const ResumeTicket &ticket) const;
 
 private:
-    ResumeAttemptResult run(const ResumeTicket &ticket, const QString &claude, const QDateTime &now);
-    ResumeAttemptResult registerFailure(const QString &sessionID, const QDateTime &now, const QString &reason);
+    ResumeAttemptResult attemptLocked(const ResumeTicket &ticket, const QDateTime &now, bool manual);
+    ResumeAttemptResult run(const ResumeTicket &ticket, ResumeRecord record, const QString &claude, const QDateTime &now);
+    ResumeAttemptResult finish(const ResumeTicket &ticket, const QString &by);
+    ResumeAttemptResult recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &now,
+                                      ResumeRecord::Outcome outcome, const QString &reason);
 
     Dependencies m_dependencies;
     mutable QMutex m_mutex;
     QSet<QString> m_inFlight;
-    QHash<QString, int> m_failureCounts;
-    QHash<QString, QDateTime> m_retryAfter;
-    QHash<QString, QString> m_needsAttention;
-    // (session, created_at) of tickets resumed successfully, so a ticket
-    // that could not be deleted is not resumed again and again.
-    QSet<QPair<QString, qint64>> m_succeeded;
 };
 
 } // namespace pacewise

@@ -1,14 +1,23 @@
 #include "ResumeQueue.h"
 
+#include "system/AtomicFileWriter.h"
+#include "system/PrivateDirectory.h"
 #include "system/RegularFile.h"
 
-#include <QDirIterator>
+#include "system/FileDescriptor.h"
+
+#include <QDir>
 #include <QFile>
 #include <QHash>
 
 #include <algorithm>
+#include <memory>
+#include <string_view>
 
 #include <cerrno>
+#include <dirent.h>
+#include <strings.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,22 +31,33 @@ struct TicketFile {
     FileIdentity identity;
 };
 
-// Visits every readable ticket file once, in directory order (no sorting,
-// so listing stays linear in the number of files).
+// Visits every trusted ticket file once, in directory order (no sorting,
+// so listing stays linear in the number of files). The folder is opened
+// once and its files read by name within it: listing is on every poll, and
+// a path walked per file would cost more than reading the file.
 template<typename Visit>
 void forEachTicketFile(const QString &directory, Visit visit)
 {
-    QDirIterator entries(directory, QDir::Files | QDir::NoDotAndDotDot | QDir::System);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        const QString name = entries.fileName();
-        if (name.startsWith(u'.') || !name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+    const QByteArray encodedDirectory = QFile::encodeName(directory);
+    FileDescriptor folder(::open(encodedDirectory.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status {};
+    if (!folder.isValid() || ::fstat(folder.get(), &status) != 0 || status.st_uid != ::geteuid() ||
+        (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return;
+    // fdopendir takes the descriptor over; a duplicate keeps ours for openat.
+    const std::unique_ptr<DIR, int (*)(DIR *)> entries(::fdopendir(::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0)), ::closedir);
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries.get())) {
+        const std::string_view name(entry->d_name);
+        if (name.starts_with('.') || name.size() < 5 || ::strcasecmp(name.substr(name.size() - 5).data(), ".json") != 0 ||
+            (entry->d_type != DT_REG && entry->d_type != DT_UNKNOWN))
             continue;
-        const auto contents = readRegularFile(path, ResumeTicket::maximumFileSize, SymlinkPolicy::refuse);
-        if (!contents)
+        const auto contents = readRegularFileAt(folder.get(), entry->d_name, ResumeTicket::maximumFileSize, SymlinkPolicy::refuse);
+        if (!contents || !contents->identity.isPrivate())
             continue;
         if (auto ticket = ResumeTicket::decode(contents->bytes))
-            visit(TicketFile{path, std::move(*ticket), contents->identity});
+            visit(TicketFile{QFile::decodeName(encodedDirectory + '/' + entry->d_name), std::move(*ticket), contents->identity});
     }
 }
 
@@ -63,6 +83,28 @@ QList<ResumeTicket> ResumeQueue::tickets() const
     return ordered;
 }
 
+std::optional<ResumeTicket> ResumeQueue::ticket(const QString &sessionID) const
+{
+    std::optional<ResumeTicket> newest;
+    forEachTicketFile(m_directory, [&](TicketFile file) {
+        if (file.ticket.sessionID == sessionID && (!newest || newest->createdAt <= file.ticket.createdAt))
+            newest = std::move(file.ticket);
+    });
+    return newest;
+}
+
+std::optional<QString> ResumeQueue::untrustedBecause() const
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(m_directory).constData(), &status) != 0 || isPrivateDirectory(m_directory))
+        return std::nullopt;
+    if (!S_ISDIR(status.st_mode))
+        return QStringLiteral("%1 is not a folder").arg(m_directory);
+    if (status.st_uid != ::geteuid())
+        return QStringLiteral("%1 belongs to another user").arg(m_directory);
+    return QStringLiteral("other users can write to %1; 'pacewisectl auto-continue on' makes it private").arg(m_directory);
+}
+
 std::expected<void, int> ResumeQueue::remove(const QString &sessionID, const std::optional<QDateTime> &notNewerThan) const
 {
     int failure = 0;
@@ -84,6 +126,42 @@ std::expected<void, int> ResumeQueue::remove(const QString &sessionID, const std
     if (failure != 0)
         return std::unexpected(failure);
     return {};
+}
+
+namespace {
+
+QString recordPath(const QString &directory, const QString &sessionID)
+{
+    return QDir(directory).filePath(u'.' + sessionID + u".resume.json"_qs);
+}
+
+} // namespace
+
+std::optional<ResumeRecord> ResumeQueue::record(const QString &sessionID) const
+{
+    const auto contents = readRegularFile(recordPath(m_directory, sessionID), ResumeTicket::maximumFileSize,
+                                          SymlinkPolicy::refuse);
+    if (!contents || !contents->identity.isPrivate())
+        return std::nullopt;
+    return ResumeRecord::decode(contents->bytes);
+}
+
+bool ResumeQueue::saveRecord(const QString &sessionID, const ResumeRecord &record) const
+{
+    return writeFileAtomically(recordPath(m_directory, sessionID), record.encode(), 0600, std::nullopt,
+                               SymlinkPolicy::refuse)
+        .has_value();
+}
+
+void ResumeQueue::forget(const QString &sessionID) const
+{
+    QFile::remove(recordPath(m_directory, sessionID));
+    QFile::remove(lockPath(sessionID));
+}
+
+QString ResumeQueue::lockPath(const QString &sessionID) const
+{
+    return QDir(m_directory).filePath(u'.' + sessionID + u".resume.lock"_qs);
 }
 
 } // namespace pacewise

@@ -45,7 +45,8 @@ bool ResumeTicket::isResumableSessionID(const QString &id)
 
 bool ResumeTicket::isKnownPermissionMode(const QString &mode)
 {
-    return mode == u"default" || mode == u"acceptEdits" || mode == u"plan" || mode == u"bypassPermissions";
+    return mode == u"default" || mode == u"acceptEdits" || mode == u"plan" || mode == u"bypassPermissions" ||
+           mode == u"auto" || mode == u"dontAsk";
 }
 
 std::optional<ResumeTicket> ResumeTicket::decode(const QByteArray &json)
@@ -84,8 +85,18 @@ std::optional<ResumeTicket> ResumeTicket::decode(const QByteArray &json)
     else if (!used.isUndefined() && !used.isNull())
         return std::nullopt;
     const QJsonValue mode = object.value(QLatin1String("permission_mode"));
-    if (mode.isString() && isKnownPermissionMode(mode.toString()))
+    // Newer Claude Code calls the default mode "manual", which older ones
+    // refuse on the command line; both run without the flag.
+    if (mode.isString() && mode.toString() == u"manual")
+        ticket.permissionMode = QStringLiteral("default");
+    else if (mode.isString() && isKnownPermissionMode(mode.toString()))
         ticket.permissionMode = mode.toString();
+    const QJsonObject holder = object.value(QLatin1String("held_by")).toObject();
+    const QJsonValue pid = holder.value(QLatin1String("pid"));
+    const QJsonValue startTime = holder.value(QLatin1String("start_time"));
+    if (pid.isDouble() && startTime.isDouble() && pid.toDouble() > 0 && startTime.toDouble() >= 0 &&
+        pid.toDouble() < 1e9 && startTime.toDouble() < 1e15)
+        ticket.heldBy = ProcessIdentity{qint64(pid.toDouble()), quint64(startTime.toDouble())};
     return ticket;
 }
 
@@ -103,6 +114,10 @@ QByteArray ResumeTicket::encode() const
         object.insert(QLatin1String("used_percentage"), *usedPercentage);
     if (permissionMode)
         object.insert(QLatin1String("permission_mode"), *permissionMode);
+    if (heldBy) {
+        object.insert(QLatin1String("held_by"), QJsonObject{{QLatin1String("pid"), heldBy->pid},
+                                                           {QLatin1String("start_time"), qint64(heldBy->startTime)}});
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system/ProcessIdentity.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -14,13 +16,16 @@ namespace pacewise {
 struct ResumeTicket {
     QString sessionID;
     QString cwd;
-    std::optional<QString> transcriptPath;
+    std::optional<QString> transcriptPath = std::nullopt;
     QDateTime resetsAt;
     QDateTime createdAt;
-    std::optional<double> usedPercentage;
+    std::optional<double> usedPercentage = std::nullopt;
     // The session's own permission mode, when the guard recorded it; only
     // modes Claude Code knows are kept.
-    std::optional<QString> permissionMode;
+    std::optional<QString> permissionMode = std::nullopt;
+    // The guard process holding the session's tool call until the reset,
+    // while it does: the session goes on by itself then.
+    std::optional<ProcessIdentity> heldBy = std::nullopt;
 
     // A ticket file is never trusted beyond this size.
     static constexpr qint64 maximumFileSize = 16 * 1024;
@@ -37,6 +42,9 @@ struct ResumeTicket {
     // and may continue some other session: only canonical UUIDs are resumed.
     static bool isResumableSessionID(const QString &id);
     static bool isKnownPermissionMode(const QString &mode);
+
+    // Held by a guard that still runs.
+    bool isHeld() const { return heldBy && heldBy->isAlive(); }
 
     bool operator==(const ResumeTicket &) const = default;
 };

@@ -1,5 +1,6 @@
 #include "EngineStateReader.h"
 
+#include "UsagePollPolicy.h"
 #include "system/EpochSeconds.h"
 #include "system/RegularFile.h"
 
@@ -85,6 +86,15 @@ std::unexpected<EngineStateError> failure(Kind kind)
 }
 
 } // namespace
+
+bool EngineState::isFreshFromStatusLine(const QDateTime &now) const
+{
+    if (!statusLineConfirmedAt)
+        return false;
+    const qint64 age = statusLineConfirmedAt->secsTo(now);
+    return age >= -EngineStateReader::futureToleranceSeconds &&
+           age < UsagePollPolicy::intervalSeconds(snapshot.asOf(now), false);
+}
 
 EngineStateReader::EngineStateReader(QString filePath, AccountIdentity accountIdentity)
     : m_filePath(std::move(filePath))

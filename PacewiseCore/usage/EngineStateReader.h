@@ -39,6 +39,10 @@ struct EngineState {
     // count); nothing when it never did.
     std::optional<QDateTime> statusLineConfirmedAt;
 
+    // The status line confirmed the figures within the poll interval they
+    // call for: as good as asking claude, while Claude Code runs.
+    bool isFreshFromStatusLine(const QDateTime &now) const;
+
     bool operator==(const EngineState &) const = default;
 };
 

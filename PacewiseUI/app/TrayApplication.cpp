@@ -80,7 +80,8 @@ void TrayApplication::buildInterface()
     m_launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
         XdgAutostartService::defaultDirectory(), QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
         XdgAutostartService::execLine({QCoreApplication::applicationFilePath()})));
-    m_model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state, .locale = &m_locale});
+    m_model = std::make_unique<PanelModel>(
+        PanelModel::Dependencies{.state = state, .resumes = m_services->resumes(), .locale = &m_locale});
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Objects{
         .model = m_model.get(),
         .guardController = m_guardController.get(),
@@ -104,6 +105,7 @@ void TrayApplication::openSettings()
     if (!m_settings) {
         m_settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
             .state = m_services->appState(),
+            .resumes = m_services->resumes(),
             .guardController = m_guardController.get(),
             .morningStarter = m_services->morningStarter(),
             .launchAtLogin = m_launchAtLogin.get(),
@@ -123,6 +125,7 @@ void TrayApplication::openOnboarding()
             OnboardingWindow::Objects{
                 .defaults = m_dependencies.userDefaults,
                 .state = m_services->appState(),
+                .resumes = m_services->resumes(),
                 .guardController = m_guardController.get(),
                 .caffeine = m_services->caffeine(),
                 .morningStarter = m_services->morningStarter(),

@@ -1,6 +1,7 @@
 #include "OnboardingController.h"
 
 #include "app/AppState.h"
+#include "app/ResumeController.h"
 #include "app/LaunchAtLoginController.h"
 #include "app/SignInCoordinator.h"
 #include "i18n/UIStrings.h"
@@ -102,7 +103,7 @@ void OnboardingController::checkAgain()
 
 void OnboardingController::enableAutoContinue()
 {
-    m_objects.state->setAutoContinueEnabled(true);
+    m_objects.resumes->setAutoContinueEnabled(true);
 }
 
 bool OnboardingController::finish()

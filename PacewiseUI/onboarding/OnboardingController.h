@@ -6,6 +6,7 @@
 namespace pacewise {
 
 class AppState;
+class ResumeController;
 class LaunchAtLoginController;
 class SignInCoordinator;
 
@@ -28,6 +29,7 @@ public:
     struct Objects {
         QSettings *defaults;
         AppState *state;
+        ResumeController *resumes;
         SignInCoordinator *signIn;
         LaunchAtLoginController *launchAtLogin;
     };

@@ -1,6 +1,7 @@
 #include "OnboardingWindow.h"
 
 #include "app/AppState.h"
+#include "app/ResumeController.h"
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
@@ -12,7 +13,7 @@ OnboardingWindow::OnboardingWindow(Objects objects, SignInCoordinator::Dependenc
     : QObject(parent)
     , m_signIn(std::make_unique<SignInCoordinator>(std::move(signIn)))
     , m_controller(std::make_unique<OnboardingController>(
-          OnboardingController::Objects{objects.defaults, objects.state, m_signIn.get(), objects.launchAtLogin}))
+          OnboardingController::Objects{objects.defaults, objects.state, objects.resumes, m_signIn.get(), objects.launchAtLogin}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
           objects.locale,
@@ -21,6 +22,7 @@ OnboardingWindow::OnboardingWindow(Objects objects, SignInCoordinator::Dependenc
                                                {QStringLiteral("guardController"), objects.guardController},
                                                {QStringLiteral("caffeine"), objects.caffeine},
                                                {QStringLiteral("appState"), objects.state},
+                                               {QStringLiteral("resumes"), objects.resumes},
                                                {QStringLiteral("morningStarter"), objects.morningStarter},
                                                {QStringLiteral("launchAtLogin"), objects.launchAtLogin}}))
 {

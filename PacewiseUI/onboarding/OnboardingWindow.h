@@ -9,6 +9,7 @@
 namespace pacewise {
 
 class CaffeineController;
+class ResumeController;
 class MorningStarterController;
 class GuardController;
 
@@ -20,6 +21,7 @@ public:
     struct Objects {
         QSettings *defaults;
         AppState *state;
+        ResumeController *resumes;
         GuardController *guardController;
         CaffeineController *caffeine;
         MorningStarterController *morningStarter;

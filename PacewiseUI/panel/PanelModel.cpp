@@ -1,9 +1,11 @@
 #include "PanelModel.h"
 
 #include "app/AppState.h"
+#include "app/ResumeController.h"
 #include "i18n/LocaleManager.h"
 #include "i18n/UIStrings.h"
 #include "resume/LastMessageResolver.h"
+#include "system/DisplayText.h"
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -29,11 +31,11 @@ PanelModel::PanelModel(Dependencies dependencies, QObject *parent)
     , m_dependencies(std::move(dependencies))
 {
     AppState *state = m_dependencies.state;
-    for (const auto signal : {&AppState::snapshotChanged, &AppState::issueChanged, &AppState::isFetchingChanged,
-                              &AppState::pendingResumesChanged, &AppState::resumesChanged, &AppState::resumeTitlesVersionChanged,
-                              &AppState::autoContinueChanged}) {
+    for (const auto signal : {&AppState::snapshotChanged, &AppState::issueChanged, &AppState::isFetchingChanged})
         connect(state, signal, this, &PanelModel::changed);
-    }
+    for (const auto signal : {&ResumeController::pendingResumesChanged, &ResumeController::resumesChanged,
+                              &ResumeController::titlesChanged, &ResumeController::autoContinueChanged})
+        connect(m_dependencies.resumes, signal, this, &PanelModel::changed);
     connect(state, &AppState::snapshotChanged, this, &PanelModel::freshnessChanged);
     if (m_dependencies.locale) {
         connect(m_dependencies.locale, &LocaleManager::languageChanged, this, &PanelModel::changed);
@@ -123,65 +125,65 @@ QString PanelModel::overage() const
 
 QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &now) const
 {
-    const AppState *state = m_dependencies.state;
+    const ResumeController *resumes = m_dependencies.resumes;
+    const auto clock = [&](const QDateTime &at) {
+        return locale().toString(at.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
+    };
     const auto resetsAt = [&](const QDateTime &at) {
         return UIStrings::format("resume.resetsAt", "Resets %1$@",
                                  {UsageResetFormatter::string(at, true, locale(), m_dependencies.zone)});
     };
-    if (state->resumingSessionIDs().contains(ticket.sessionID))
+    if (resumes->isResuming(ticket.sessionID))
         return UIStrings::text("resume.resuming", "Resuming…");
+    const ResumeStatus status = resumes->status(ticket);
+    switch (status.kind) {
+    case ResumeStatus::Kind::heldByGuard:
+        return UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(status.until)});
+    case ResumeStatus::Kind::openInClaude:
+        return status.reason.isEmpty()
+                   ? UIStrings::text("resume.openInClaude", "Open in Claude Code, which continues it")
+                   : UIStrings::text("resume.idleInClaude", "Idle in Claude Code since before the reset; continue it there");
+    case ResumeStatus::Kind::running:
+        return UIStrings::text("resume.resuming", "Resuming…");
+    case ResumeStatus::Kind::needsAttention:
+        return UIStrings::format("resume.needsYou", "Needs you: %1$@", {displayText(status.reason)});
+    case ResumeStatus::Kind::retrying:
+        return UIStrings::format("resume.retrying", "Last try %1$@ failed: %2$@; next try %3$@",
+                                 {clock(status.lastAttemptAt), displayText(status.reason), clock(status.until)});
+    case ResumeStatus::Kind::directoryMissing:
+        return UIStrings::text("resume.directoryMissing", "Its folder no longer exists");
+    case ResumeStatus::Kind::waitingForReset:
+        return resetsAt(status.until);
+    case ResumeStatus::Kind::ready:
+        break;
+    }
     using Kind = ResumeAttemptResult::Kind;
-    if (const auto result = state->resumeResults().constFind(ticket.sessionID); result != state->resumeResults().cend()) {
-        switch (result->kind) {
-        case Kind::failed:
-        case Kind::needsAttention:
-            return UIStrings::text("resume.failed", "Resume failed; it will retry later");
-        case Kind::alreadyRunning:
-        case Kind::sessionStillOpen:
-            return UIStrings::text("resume.resuming", "Resuming…");
-        case Kind::quotaUnconfirmed:
-            return UIStrings::text("resume.quotaUnconfirmed", "Available quota could not be confirmed");
-        case Kind::quotaUnavailable:
-            return UIStrings::text("resume.quotaUnavailable", "Quota is still occupied");
-        case Kind::backingOff:
-            return UIStrings::text("resume.retryLater", "Waiting before another retry");
-        case Kind::waitingForReset:
-            if (result->until.isValid())
-                return resetsAt(result->until);
-            break;
-        case Kind::succeeded:
-            break;
-        }
-    }
+    const auto result = resumes->lastResult(ticket.sessionID);
     const ResumeReadiness readiness =
-        ResumePolicy::readiness(ticket, now, state->snapshot(), state->lastSuccessAt(), true);
-    switch (readiness.kind) {
-    case ResumeReadiness::Kind::waitingForReset:
-        return resetsAt(readiness.resetsAt);
-    case ResumeReadiness::Kind::ready:
-        return UIStrings::text("resume.ready", "Ready");
-    case ResumeReadiness::Kind::quotaUnavailable:
+        ResumePolicy::readiness(ticket, now, m_dependencies.state->snapshot(), m_dependencies.state->lastSuccessAt(), true);
+    if ((result && result->kind == Kind::quotaUnavailable) || readiness.kind == ResumeReadiness::Kind::quotaUnavailable)
         return UIStrings::text("resume.quotaUnavailable", "Quota is still occupied");
-    case ResumeReadiness::Kind::quotaUnconfirmed:
+    if ((result && result->kind == Kind::quotaUnconfirmed) || readiness.kind == ResumeReadiness::Kind::quotaUnconfirmed)
         return UIStrings::text("resume.quotaUnconfirmed", "Available quota could not be confirmed");
-    }
-    return {};
+    return UIStrings::text("resume.ready", "Ready");
 }
 
 QVariantList PanelModel::pendingResumes() const
 {
     const QDateTime now = m_dependencies.now();
-    QVariantList resumes;
-    for (const ResumeTicket &ticket : m_dependencies.state->pendingResumes()) {
-        resumes << QVariantMap{
+    const ResumeController *resumes = m_dependencies.resumes;
+    QVariantList list;
+    for (const ResumeTicket &ticket : resumes->pendingResumes()) {
+        list << QVariantMap{
             {QStringLiteral("sessionID"), ticket.sessionID},
-            {QStringLiteral("title"), m_dependencies.state->title(ticket)},
-            {QStringLiteral("projectTitle"), LastMessageResolver::projectTitle(ticket)},
+            {QStringLiteral("title"), displayText(resumes->title(ticket))},
+            {QStringLiteral("projectTitle"), displayText(LastMessageResolver::projectTitle(ticket))},
             {QStringLiteral("status"), resumeStatus(ticket, now)},
-            {QStringLiteral("isResuming"), m_dependencies.state->resumingSessionIDs().contains(ticket.sessionID)},
+            {QStringLiteral("isResuming"), resumes->isResuming(ticket.sessionID)},
+            {QStringLiteral("needsYou"), resumes->status(ticket).kind == ResumeStatus::Kind::needsAttention},
         };
     }
-    return resumes;
+    return list;
 }
 
 bool PanelModel::isFetching() const
@@ -203,7 +205,7 @@ QString PanelModel::tooltip() const
         lines << pace;
     if (const QString extra = overage(); !extra.isEmpty())
         lines << extra;
-    if (const qsizetype pending = m_dependencies.state->pendingResumes().size()) {
+    if (const qsizetype pending = m_dependencies.resumes->pendingResumes().size()) {
         lines << UIStrings::format("tooltip.pendingResumes", "Pending resumes: %1$d", {QString::number(pending)});
     }
     lines << freshness();
@@ -219,14 +221,14 @@ void PanelModel::refreshNow()
 
 void PanelModel::resumeNow(const QString &sessionID)
 {
-    if (const ResumeTicket *ticket = findTicket(m_dependencies.state->pendingResumes(), sessionID))
-        m_dependencies.state->resumeNow(*ticket);
+    if (const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID))
+        m_dependencies.resumes->resumeNow(*ticket);
 }
 
 void PanelModel::dismissResume(const QString &sessionID)
 {
-    if (const ResumeTicket *ticket = findTicket(m_dependencies.state->pendingResumes(), sessionID))
-        m_dependencies.state->dismissResume(*ticket);
+    if (const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID))
+        m_dependencies.resumes->dismiss(*ticket);
 }
 
 } // namespace pacewise

@@ -11,6 +11,7 @@ namespace pacewise {
 
 class AppState;
 class LocaleManager;
+class ResumeController;
 struct ResumeTicket;
 
 // What the panel shows, worked out from AppState in the user's language:
@@ -31,6 +32,7 @@ class PanelModel : public QObject {
 public:
     struct Dependencies {
         AppState *state = nullptr;           // not owned
+        ResumeController *resumes = nullptr; // not owned
         LocaleManager *locale = nullptr;     // not owned; may be null (English, system formats)
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
         QTimeZone zone = QTimeZone::systemTimeZone();
@@ -49,7 +51,7 @@ public:
     QString forecast() const;
     // Says so while the account runs on extra usage; else empty.
     QString overage() const;
-    // Each: sessionID, title, projectTitle, status, isResuming.
+    // Each: sessionID, title, projectTitle, status, isResuming, needsYou.
     QVariantList pendingResumes() const;
     bool isFetching() const;
     // Everything in a few lines, for the tray icon's tooltip.

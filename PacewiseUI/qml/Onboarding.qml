@@ -3,7 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 
 // The first launch, in four steps: language, how Claude Code is used,
-// signing in, the features. Context: strings, onboarding, signIn, appState,
+// signing in, the features. Context: strings, onboarding, signIn, appState, resumes,
 // guardController, caffeine, morningStarter, launchAtLogin, dialog.
 Pane {
     id: root
@@ -239,7 +239,7 @@ Pane {
                     objectName: "autoContinueFeature"
                     title: root.tr("onboarding.autoContinue", "Auto-continue")
                     detail: root.tr("onboarding.autoContinueDetail", "Continues the sessions Endrun paused once the limit has reset, even at night.")
-                    on: appState.autoContinueEnabled
+                    on: resumes.autoContinueEnabled
                     onEnable: onboarding.enableAutoContinue()
                 }
                 FeatureRow {

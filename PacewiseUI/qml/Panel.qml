@@ -183,7 +183,9 @@ Pane {
                     Layout.fillWidth: true
                     text: modelData.projectTitle + " · " + modelData.status
                     font.pixelSize: 11
-                    color: root.secondaryColor
+                    // What waits for the user stands out; the rest goes on by itself.
+                    color: modelData.needsYou ? root.warningColor : root.secondaryColor
+                    wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
                     elide: Text.ElideMiddle
                 }
                 RowLayout {

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// The settings window: General and About. Context: strings, appState,
+// The settings window: General and About. Context: strings, appState, resumes,
 // guardController, morningStarter, launchAtLogin, updater, settingsModel.
 Pane {
     id: root
@@ -115,8 +115,8 @@ Pane {
                 SettingSwitch {
                     toggleName: "autoContinueSwitch"
                     text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")
-                    checked: appState.autoContinueEnabled
-                    toggleEnabled: !appState.isUpdatingAutoContinue
+                    checked: resumes.autoContinueEnabled
+                    toggleEnabled: !resumes.isUpdatingAutoContinue
                     onToggled: checked => settingsModel.setAutoContinue(checked)
                 }
                 Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Pacewise will re-run `claude --resume` in the background once your weekly limit resets.") }
@@ -127,9 +127,9 @@ Pane {
                     text: root.tr("settings.general.autoContinueRequiresEndrun", "Turn on Endrun for this — it's what records the sessions to continue.")
                 }
                 Caption {
-                    visible: appState.autoContinueSettingsError.length > 0
+                    visible: resumes.autoContinueSettingsError.length > 0
                     color: root.errorColor
-                    text: appState.autoContinueSettingsError
+                    text: resumes.autoContinueSettingsError
                 }
 
                 MenuSeparator { Layout.fillWidth: true }

@@ -2,6 +2,7 @@
 
 #include "PacewiseCoreInfo.h"
 #include "app/AppState.h"
+#include "app/ResumeController.h"
 #include "app/MorningStarterController.h"
 #include "app/UpdaterController.h"
 #include "i18n/UIStrings.h"
@@ -77,7 +78,7 @@ void SettingsModel::runMorningNow()
 
 void SettingsModel::setAutoContinue(bool on)
 {
-    m_objects.state->setAutoContinueEnabled(on);
+    m_objects.resumes->setAutoContinueEnabled(on);
 }
 
 void SettingsModel::checkForUpdates()

@@ -8,6 +8,7 @@ namespace pacewise {
 
 class AppState;
 class MorningStarterController;
+class ResumeController;
 class UpdaterController;
 
 // What the settings window reads and changes beyond the controllers' own
@@ -28,6 +29,7 @@ class SettingsModel : public QObject {
 public:
     struct Objects {
         AppState *state;
+        ResumeController *resumes;
         MorningStarterController *morningStarter;
         UpdaterController *updater;
         QSettings *defaults = nullptr; // not owned

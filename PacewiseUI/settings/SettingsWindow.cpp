@@ -4,6 +4,7 @@
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
 #include "app/MorningStarterController.h"
+#include "app/ResumeController.h"
 #include "app/UpdaterController.h"
 
 namespace pacewise {
@@ -11,10 +12,11 @@ namespace pacewise {
 SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_launchAtLogin(objects.launchAtLogin)
-    , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.morningStarter, objects.updater, objects.defaults}))
+    , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.morningStarter, objects.updater, objects.defaults}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,
           QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), objects.state},
+                                               {QStringLiteral("resumes"), objects.resumes},
                                                {QStringLiteral("guardController"), objects.guardController},
                                                {QStringLiteral("morningStarter"), objects.morningStarter},
                                                {QStringLiteral("launchAtLogin"), objects.launchAtLogin},

@@ -16,6 +16,7 @@ class SettingsWindow : public QObject {
 public:
     struct Objects {
         AppState *state;
+        ResumeController *resumes;
         GuardController *guardController;
         MorningStarterController *morningStarter;
         LaunchAtLoginController *launchAtLogin;

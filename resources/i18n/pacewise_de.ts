@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>„%1$@“ geht nach dem Zurücksetzen um %2$@ von selbst weiter.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code wartet am Nutzungslimit</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>„%1$@“ ist in Claude Code geöffnet, aber untätig; setze sie dort fort.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>Eine Sitzung ging nach dem Zurücksetzen nicht weiter</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>Es wird um %1$@ zurückgesetzt.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>Beenden</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>Ihr Ordner existiert nicht mehr</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Verwerfen</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>Fortsetzen fehlgeschlagen; neuer Versuch später</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>Bis %1$@ angehalten; geht danach von selbst weiter</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>In Claude Code seit vor dem Zurücksetzen untätig; dort fortsetzen</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>Braucht dich: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Jetzt fortsetzen</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>In Claude Code geöffnet, das sie fortsetzt</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>Wird fortgesetzt …</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>Warte vor dem nächsten Versuch</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>Letzter Versuch um %1$@ fehlgeschlagen: %2$@; nächster Versuch um %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

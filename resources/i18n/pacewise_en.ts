@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>“%1$@” goes on by itself after the reset at %2$@.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code is holding at the usage limit</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1$@” is open in Claude Code but idle; continue it there.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>A session did not go on after the reset</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>It resets at %1$@.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>Quit</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>Its folder no longer exists</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Dismiss</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>Resume failed; it will retry later</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>Held until %1$@; goes on by itself</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>Idle in Claude Code since before the reset; continue it there</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>Needs you: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Resume now</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Open in Claude Code, which continues it</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>Resuming…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>Waiting before another retry</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>Last try %1$@ failed: %2$@; next try %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

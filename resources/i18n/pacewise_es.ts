@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>«%1$@» sigue sola tras el restablecimiento de las %2$@.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code espera en el límite de uso</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>«%1$@» está abierta en Claude Code pero inactiva; continúala allí.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>Una sesión no siguió tras el restablecimiento</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>Se reinicia a las %1$@.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>Salir</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>Su carpeta ya no existe</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Descartar</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>No se pudo reanudar; se volverá a intentar más tarde</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>En espera hasta las %1$@; luego sigue sola</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>Inactiva en Claude Code desde antes del restablecimiento; continúala allí</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>Te necesita: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Reanudar ahora</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Abierta en Claude Code, que la continúa</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>Reanudando…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>Esperando antes de otro intento</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>El último intento a las %1$@ falló: %2$@; próximo intento a las %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

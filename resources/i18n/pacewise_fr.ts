@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>« %1$@ » reprend d’elle-même après la réinitialisation de %2$@.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code attend à la limite d’utilisation</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; poursuivez-la là-bas.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>Une session n’a pas repris après la réinitialisation</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>Réinitialisation à %1$@.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>Quitter</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>Son dossier n’existe plus</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Ignorer</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>La reprise a échoué ; nouvel essai plus tard</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>En attente jusqu’à %1$@ ; reprend ensuite d’elle-même</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>Inactive dans Claude Code depuis avant la réinitialisation ; poursuivez-la là-bas</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>A besoin de vous : %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Reprendre maintenant</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Ouverte dans Claude Code, qui la poursuit</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>Reprise en cours…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>Attente avant un nouvel essai</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>Dernier essai à %1$@ échoué : %2$@ ; prochain essai à %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

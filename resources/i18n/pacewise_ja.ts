@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>「%1$@」は %2$@ のリセット後に自動で続行します。</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code が使用量の上限で保留中です</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>「%1$@」は Claude Code で開いていますが待機中です。そちらで続けてください。</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>リセット後にセッションが続行されませんでした</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>%1$@ にリセットされます。</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>終了</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>フォルダーがもうありません</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>破棄</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>再開に失敗しました。後で再試行します</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>%1$@ まで保留中。その後は自動で続行します</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>リセット前から Claude Code で待機中。そちらで続けてください</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>対応が必要です: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>今すぐ再開</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Claude Code で開いていて、そちらで続行されます</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>再開中…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>次の再試行まで待機中</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>%1$@ の試行は失敗しました: %2$@。次の試行は %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

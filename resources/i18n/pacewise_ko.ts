@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>“%1$@”은(는) %2$@ 초기화 후 저절로 계속됩니다.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>Claude Code가 사용 한도에서 보류 중입니다</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1$@”이(가) Claude Code에 열려 있지만 대기 중입니다. 거기서 계속하세요.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>초기화 후 세션이 계속되지 않았습니다</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>%1$@에 초기화됩니다.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>종료</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>폴더가 더 이상 없습니다</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>무시</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>계속하지 못했습니다. 나중에 다시 시도합니다</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>%1$@까지 보류 중, 이후 저절로 계속됩니다</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>초기화 전부터 Claude Code에서 대기 중입니다. 거기서 계속하세요</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>확인 필요: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>지금 계속</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Claude Code에서 열려 있어 거기서 계속됩니다</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>계속하는 중…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>다음 시도를 기다리는 중</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>%1$@ 시도 실패: %2$@. 다음 시도 %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

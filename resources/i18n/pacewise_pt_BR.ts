@@ -151,6 +151,22 @@
       <source>—%</source>
       <translation>—%</translation>
     </message>
+    <message id="notification.held.body">
+      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
+      <translation>“%1$@” segue sozinha após a renovação às %2$@.</translation>
+    </message>
+    <message id="notification.held.title">
+      <source>Claude Code is holding at the usage limit</source>
+      <translation>O Claude Code está em espera no limite de uso</translation>
+    </message>
+    <message id="notification.idle.body">
+      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1$@” está aberta no Claude Code, mas parada; continue-a lá.</translation>
+    </message>
+    <message id="notification.idle.title">
+      <source>A session did not go on after the reset</source>
+      <translation>Uma sessão não continuou após a renovação</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
       <translation>A renovação é às %1$@.</translation>
@@ -359,17 +375,33 @@
       <source>Quit</source>
       <translation>Sair</translation>
     </message>
+    <message id="resume.directoryMissing">
+      <source>Its folder no longer exists</source>
+      <translation>A pasta dela não existe mais</translation>
+    </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Descartar</translation>
     </message>
-    <message id="resume.failed">
-      <source>Resume failed; it will retry later</source>
-      <translation>Falha ao retomar; nova tentativa mais tarde</translation>
+    <message id="resume.held">
+      <source>Held until %1$@; goes on by itself</source>
+      <translation>Em espera até %1$@; depois segue sozinha</translation>
+    </message>
+    <message id="resume.idleInClaude">
+      <source>Idle in Claude Code since before the reset; continue it there</source>
+      <translation>Parada no Claude Code desde antes da renovação; continue-a lá</translation>
+    </message>
+    <message id="resume.needsYou">
+      <source>Needs you: %1$@</source>
+      <translation>Precisa de você: %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Retomar agora</translation>
+    </message>
+    <message id="resume.openInClaude">
+      <source>Open in Claude Code, which continues it</source>
+      <translation>Aberta no Claude Code, que a continua</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -395,9 +427,9 @@
       <source>Resuming…</source>
       <translation>Retomando…</translation>
     </message>
-    <message id="resume.retryLater">
-      <source>Waiting before another retry</source>
-      <translation>Aguardando antes de outra tentativa</translation>
+    <message id="resume.retrying">
+      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
+      <translation>Última tentativa às %1$@ falhou: %2$@; próxima tentativa às %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>

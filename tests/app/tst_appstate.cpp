@@ -1,3 +1,4 @@
+#include "app/AppComposition.h"
 #include "app/AppConfiguration.h"
 #include "app/AppState.h"
 #include "app/NotificationController.h"
@@ -5,7 +6,9 @@
 #include "support/FakeUsageFetcher.h"
 #include "support/TestFiles.h"
 
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 #include <atomic>
 #include <QtTest>
@@ -53,25 +56,28 @@ struct Fixture {
 
     QString claude(const QString &path) const { return home.filePath(u".claude/"_qs + path); }
 
+    std::unique_ptr<ResumeController> resumes;
+
     void build()
     {
         QDir().mkpath(home.filePath(u"work"_qs));
-        const ResumeQueue queue(claude(u"pacewise-resume-tickets"_qs));
         state = std::make_unique<AppState>(AppState::Dependencies{
             .usageFetcher = fetcher,
             .authStatus = [this] { ++authChecks; return auth; },
             .engineStateReader = EngineStateReader(claude(u"rate-limit-state.json"_qs), AccountIdentity(home.filePath(u".claude.json"_qs))),
             .stateWriter = StateWriter(claude(u"rate-limit-state.json"_qs)),
-            .resumeQueue = queue,
-            .titles = std::make_shared<LastMessageResolver>(claude(u"sessions"_qs)),
-            .resumeCoordinator = std::make_shared<ResumeCoordinator>(ResumeCoordinator::Dependencies{
-                .queue = queue, .resolver = std::make_shared<FakeResolver>(), .runner = runner,
-                .environment = QProcessEnvironment(), .sessionsDirectory = claude(u"sessions"_qs)}),
-            .settingsManager = SettingsFileManager(),
-            .claudeSettingsPath = claude(u"settings.json"_qs),
             .userDefaults = &defaults,
             .now = [this] { return now; },
         });
+        const ClaudePaths paths(home.filePath(u".claude"_qs), home.filePath(u".claude.json"_qs));
+        ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);
+        ResumeCoordinator::Dependencies coordinator = AppComposition::resumeCoordinator(QProcessEnvironment(), paths);
+        coordinator.resolver = std::make_shared<FakeResolver>();
+        coordinator.runner = runner;
+        resuming.coordinator = std::make_shared<ResumeCoordinator>(coordinator);
+        resuming.now = [this] { return now; };
+        resumes = std::make_unique<ResumeController>(resuming, state.get());
+        QCoro::waitFor(resumes->reload());
     }
 
     bool refresh(bool automatic = true) { return QCoro::waitFor(state->refresh(automatic)); }
@@ -337,20 +343,30 @@ private slots:
         Fixture fixture;
         fixture.writeTicket(fixture.now.addSecs(-60));
         fixture.build();
-        QCOMPARE(fixture.state->pendingResumes().size(), 1);
-        QVERIFY(!fixture.state->autoContinueEnabled());
-        QVERIFY(QCoro::waitFor([&]() -> QCoro::Task<bool> {
-            co_await fixture.state->setAutoContinueEnabled(true);
-            co_return true;
-        }()));
-        QVERIFY(fixture.state->autoContinueEnabled());
+        QCOMPARE(fixture.resumes->pendingResumes().size(), 1);
+        QVERIFY(!fixture.resumes->autoContinueEnabled());
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
+        QVERIFY(fixture.resumes->autoContinueEnabled());
         QVERIFY(readFile(fixture.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
 
+        // The resume runs long, and on a one-thread shared pool: the polls
+        // meanwhile must still bring figures.
+        QThreadPool::globalInstance()->setMaxThreadCount(1);
+        QSemaphore resumeMayEnd;
+        fixture.runner->whileRunning = [&](const ScriptInvocation &) { resumeMayEnd.tryAcquire(1, 30'000); };
         fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
         fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
         QVERIFY(fixture.refresh());
-        QTRY_COMPARE(fixture.state->resumeResults().value(session).kind, ResumeAttemptResult::Kind::succeeded);
-        QTRY_VERIFY(fixture.state->pendingResumes().isEmpty());
+        QTRY_VERIFY(fixture.resumes->isResuming(session));
+        fixture.fetcher->answer(usage(6, 10, fixture.now.addSecs(18000)));
+        bool polled = false;
+        fixture.state->refresh(true).then([&](bool) { polled = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(polled, 10'000);
+        resumeMayEnd.release();
+        QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+        QTRY_COMPARE(fixture.resumes->lastResult(session).value_or(ResumeAttemptResult{.kind = ResumeAttemptResult::Kind::failed}).kind,
+                     ResumeAttemptResult::Kind::succeeded);
+        QTRY_VERIFY(fixture.resumes->pendingResumes().isEmpty());
         QCOMPARE(fixture.runner->invocations.size(), 1);
     }
 
@@ -358,29 +374,33 @@ private slots:
     {
         Fixture fixture;
         fixture.build();
-        const std::unique_ptr<AppState> running = std::move(fixture.state);
-        QSignalSpy changed(running.get(), &AppState::autoContinueChanged);
-        fixture.build(); // as pacewisectl auto-continue would
-        QCoro::waitFor(fixture.state->setAutoContinueEnabled(true));
+        QSignalSpy changed(fixture.resumes.get(), &ResumeController::autoContinueChanged);
+        // As pacewisectl auto-continue would.
+        const AutoContinueSetting setting = AppComposition::autoContinueSetting(
+            ClaudePaths(fixture.home.filePath(u".claude"_qs), fixture.home.filePath(u".claude.json"_qs)));
+        QVERIFY(setting.set(true));
 
-        running->reloadSettings();
-        QVERIFY(running->autoContinueEnabled());
+        fixture.resumes->reloadSettings();
+        QVERIFY(fixture.resumes->autoContinueEnabled());
         QCOMPARE(changed.count(), 1);
-        running->reloadSettings(); // nothing new
+        fixture.resumes->reloadSettings(); // nothing new
         QCOMPARE(changed.count(), 1);
-        QCoro::waitFor(fixture.state->setAutoContinueEnabled(false));
-        running->reloadSettings();
-        QVERIFY(!running->autoContinueEnabled());
+        QVERIFY(writeFile(fixture.claude(u"settings.json"_qs), "{\"env\": "));
+        fixture.resumes->reloadSettings(); // unreadable: an error, not "off" in silence
+        QVERIFY(!fixture.resumes->autoContinueEnabled());
+        QVERIFY(!fixture.resumes->autoContinueSettingsError().isEmpty());
     }
 
     void notificationsTellEachEventOnce()
     {
         Fixture fixture;
         fixture.build();
-        QCoro::waitFor(fixture.state->setAutoContinueEnabled(true));
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
         const auto notifications = std::make_shared<FakeNotifications>();
         NotificationController controller({.notifications = notifications, .defaults = &fixture.defaults,
-                                           .state = fixture.state.get(), .zone = QTimeZone::utc()});
+                                           .state = fixture.state.get(), .resumes = fixture.resumes.get(),
+                                           .zone = QTimeZone::utc()});
+        QCoro::waitFor(fixture.resumes->reload());
         const QDateTime reset = fixture.now.addSecs(3600);
 
         fixture.fetcher->answer(usage(92, 10, reset));
@@ -393,16 +413,17 @@ private slots:
 
         // The guard stops a session; the first attempt to continue it fails, and so does the retry.
         fixture.writeTicket(reset);
-        QCoro::waitFor(fixture.state->reloadResumeTickets());
+        QCoro::waitFor(fixture.resumes->reload());
         QCOMPARE(notifications->shown.size(), 2);
         QVERIFY2(notifications->shown.at(1).startsWith(u"Claude Code paused at the usage limit | "_qs), qPrintable(notifications->shown.at(1)));
         QVERIFY(notifications->shown.at(1).contains(u"continues after the reset at 13:00"_qs));
         fixture.now = reset.addSecs(60);
+        QSignalSpy finished(fixture.resumes.get(), &ResumeController::resumeFinished);
         for (int attempt = 0; attempt < 2; ++attempt) {
             fixture.runner->answer(1, u"boom"_qs);
             fixture.fetcher->answer(usage(5, 10, reset.addSecs(18000)));
             fixture.refresh();
-            QTRY_VERIFY(fixture.state->resumingSessionIDs().isEmpty() && fixture.state->resumeResults().contains(session));
+            QTRY_COMPARE(finished.count(), attempt + 1);
             fixture.now = fixture.now.addSecs(7200); // past any back-off
         }
         QCOMPARE(fixture.runner->invocations.size(), 2);
@@ -424,8 +445,8 @@ private slots:
         fixture.build();
         fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
         fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
-        const auto ticket = fixture.state->pendingResumes().constFirst();
-        const auto outcome = QCoro::waitFor(fixture.state->resumeNow(ticket));
+        const auto ticket = fixture.resumes->pendingResumes().constFirst();
+        const auto outcome = QCoro::waitFor(fixture.resumes->resumeNow(ticket));
         QCOMPARE(outcome.kind, ResumeAttemptResult::Kind::succeeded);
         QCOMPARE(fixture.fetcher->calls(), 1);
     }

@@ -549,7 +549,7 @@ private slots:
         QTest::newRow("auth signed in") << QStringList{u"auth"_qs, u"--json"_qs} << u"auth"_qs << 0 << u"email=standin@example.com"_qs;
         QTest::newRow("guard") << QStringList{u"guard"_qs, u"status"_qs, u"--json"_qs} << u"guard"_qs << 0 << u"engine_scripts=upToDate"_qs;
         QTest::newRow("auto-continue") << QStringList{u"auto-continue"_qs, u"--json"_qs} << u"autoContinue"_qs << 0 << u"enabled=false"_qs;
-        QTest::newRow("resume list") << QStringList{u"resume"_qs, u"list"_qs, u"--json"_qs} << u"resumeList"_qs << 0 << QString();
+        QTest::newRow("resume list") << QStringList{u"resume"_qs, u"list"_qs, u"--json"_qs} << u"resumeList"_qs << 0 << u"untrusted=null"_qs;
         QTest::newRow("kickstart") << QStringList{u"kickstart"_qs, u"at"_qs, u"06:30"_qs, u"--json"_qs} << u"kickstart"_qs << 0 << u"time=06:30"_qs;
         QTest::newRow("notifications") << QStringList{u"notifications"_qs, u"off"_qs, u"limit-near"_qs, u"--json"_qs} << u"notifications"_qs << 0 << u"limit_near=false"_qs;
         QTest::newRow("service") << QStringList{u"service"_qs, u"status"_qs, u"--json"_qs} << u"service"_qs << 0 << u"installed=false"_qs;
@@ -570,6 +570,7 @@ private slots:
         const QString session = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
         QVERIFY(writeFile(m_home.filePath(u".claude/pacewise-resume-tickets/"_qs + session + u".json"_qs),
                           QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"/\",\"resets_at\":1,\"created_at\":1}").arg(session).toUtf8()));
+        QVERIFY(QFile::setPermissions(m_home.filePath(u".claude/pacewise-resume-tickets"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         scenario({{u"auth-status.stdout"_qs, readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json"))},
                   {u"usage-limits.exit"_qs, "1"}});
 

@@ -1,6 +1,8 @@
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
 #include "resume/ResumeQueue.h"
+#include "resume/SessionTranscript.h"
+#include "claude/ClaudeCommandLine.h"
 #include "support/FakeScriptRunner.h"
 #include "support/TestFiles.h"
 
@@ -9,10 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <latch>
@@ -49,8 +48,8 @@ UsageSnapshot usage(double fiveHour, double weekly, std::optional<double> model 
 const QDateTime resetAt = QDateTime::fromSecsSinceEpoch(1'796'567'200, Qt::UTC);
 const QDateTime afterReset = resetAt.addSecs(120);
 
-// A scratch home with a ticket directory, a session directory and a
-// working directory, and a coordinator over fakes.
+// A scratch home with a ticket directory, Claude Code's session and
+// transcript folders and a working directory, and a coordinator over fakes.
 struct ResumeFixture {
     QTemporaryDir home;
     std::shared_ptr<test::FakeResolver> resolver = std::make_shared<test::FakeResolver>();
@@ -60,20 +59,34 @@ struct ResumeFixture {
 
     ResumeFixture()
     {
-        QDir().mkpath(home.filePath(u"work"_qs));
-        QDir().mkpath(home.filePath(u"sessions"_qs));
+        for (const char *folder : {"work", "sessions", "projects"})
+            QDir().mkpath(home.filePath(QString::fromLatin1(folder)));
+        QDir().mkpath(tickets());
+        QFile::setPermissions(tickets(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        restart();
+        ticket = writeTicket(resetAt, resetAt.addSecs(-3600));
+    }
+
+    // A new coordinator, as after a restart of the daemon: only what was
+    // kept on disk is known.
+    void restart()
+    {
         coordinator = std::make_unique<ResumeCoordinator>(ResumeCoordinator::Dependencies{
             .queue = ResumeQueue(tickets()),
             .resolver = resolver,
             .runner = runner,
             .environment = QProcessEnvironment(),
             .sessionsDirectory = home.filePath(u"sessions"_qs),
+            .projectsDirectory = home.filePath(u"projects"_qs),
         });
-        ticket = writeTicket(resetAt, resetAt.addSecs(-3600));
     }
 
     QString tickets() const { return home.filePath(u"tickets"_qs); }
     QString ticketFile() const { return tickets() + u'/' + sessionA + u".json"_qs; }
+    QString transcript() const
+    {
+        return SessionTranscript::pathFor(home.filePath(u"projects"_qs), home.filePath(u"work"_qs), sessionA);
+    }
 
     ResumeTicket writeTicket(const QDateTime &resets, const QDateTime &created, const QByteArray &extra = {})
     {
@@ -84,6 +97,23 @@ struct ResumeFixture {
                                     .toUtf8() + extra + '}';
         writeFile(ticketFile(), json);
         return *ResumeTicket::decode(json);
+    }
+
+    // A line of the session's transcript: a prompt (ours or the user's),
+    // or a reply.
+    void appendToTranscript(const QDateTime &at, const char *kind)
+    {
+        const QString time = at.toString(Qt::ISODateWithMs);
+        const QString line = QString::fromLatin1(kind) == u"reply"
+            ? u"{\"type\":\"assistant\",\"timestamp\":\"%1\",\"message\":{\"content\":\"ok\"}}"_qs.arg(time)
+            : u"{\"type\":\"user\",\"timestamp\":\"%1\",\"promptSource\":\"sdk\",\"permissionMode\":\"%2\","
+              "\"message\":{\"content\":\"%3\"}}"_qs.arg(time, QString::fromLatin1(kind) == u"bypass" ? u"bypassPermissions"_qs : u"default"_qs,
+                                                    QString::fromLatin1(kind) == u"ours" ? QString::fromLatin1(ClaudeCommandLine::continuePrompt)
+                                                                                         : u"go on"_qs);
+        QFile file(transcript());
+        QDir().mkpath(QFileInfo(transcript()).absolutePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(line.toUtf8() + '\n');
     }
 
     ResumeAttemptResult attempt(const QDateTime &now, bool manual = false,
@@ -100,6 +130,8 @@ using Kind = ResumeAttemptResult::Kind;
 } // namespace
 
 Q_DECLARE_METATYPE(pacewise::ResumeReadiness::Kind)
+Q_DECLARE_METATYPE(std::function<void(ResumeFixture &)>)
+Q_DECLARE_METATYPE(std::function<bool(const QString &)>)
 
 class ResumeTest : public QObject {
     Q_OBJECT
@@ -153,6 +185,8 @@ private slots:
         QVERIFY(loose);
         QVERIFY(!loose->transcriptPath);
         QVERIFY(!loose->permissionMode);
+        const auto renamed = ResumeTicket::decode(ticketJson(sessionA, 1, 1, ",\"permission_mode\":\"manual\""));
+        QCOMPARE(renamed->permissionMode, std::optional(u"default"_qs));
     }
 
     void listingKeepsTheNewestTicketPerSessionInResetOrder()
@@ -171,27 +205,57 @@ private slots:
         QCOMPARE(tickets.at(2).createdAt.toSecsSinceEpoch(), 200);
     }
 
-    void hostileFilesAreNeitherReadNorDeleted()
+    // A ticket ends up in a command line and a working directory: only
+    // this user's own files, in a folder nobody else can write, are read;
+    // nothing unusable is ever deleted.
+    void onlyTrustedTicketFilesAreRead_data()
     {
-        QTemporaryDir dir;
-        QTemporaryDir outside;
+        QTest::addColumn<std::function<bool(const QString &directory)>>("plant");
+        QTest::addColumn<bool>("trusted");
+        using Plant = std::function<bool(const QString &)>;
         const QByteArray valid = ticketJson(sessionA, 1, 1);
-        QVERIFY(writeFile(outside.filePath(u"target.json"_qs), valid));
-        QVERIFY(QFile::link(outside.filePath(u"target.json"_qs), dir.filePath(u"link.json"_qs)));
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"fifo.json"_qs)).constData(), 0600), 0);
-        QVERIFY(QDir().mkpath(dir.filePath(u"folder.json"_qs)));
-        QVERIFY(writeFile(dir.filePath(u"huge.json"_qs), valid.chopped(1) + ",\"pad\":\"" + QByteArray(1 << 20, 'x') + "\"}"));
-        QVERIFY(writeFile(dir.filePath(u".hidden.json"_qs), valid));
-        QVERIFY(writeFile(dir.filePath(u"partial.json.tmp"_qs), valid));
-        QVERIFY(writeFile(dir.filePath(u"-rf.json"_qs), ticketJson(u"-rf"_qs, 1, 1)));
+        const auto file = [valid](const char *name, mode_t mode, uid_t owner) {
+            return Plant([=](const QString &directory) {
+                const QString path = directory + u'/' + QString::fromLatin1(name);
+                return writeFile(path, valid) && ::chmod(QFile::encodeName(path).constData(), mode) == 0 &&
+                       ::chown(QFile::encodeName(path).constData(), owner, ::getegid()) == 0;
+            });
+        };
+        QTest::newRow("ours") << file("ticket.json", 0600, ::geteuid()) << true;
+        QTest::newRow("another user's") << file("ticket.json", 0600, ::geteuid() + 1) << false;
+        QTest::newRow("writable by the group") << file("ticket.json", 0620, ::geteuid()) << false;
+        QTest::newRow("in a folder everyone can write") << Plant([valid](const QString &directory) {
+            return writeFile(directory + u"/ticket.json"_qs, valid) && ::chmod(QFile::encodeName(directory).constData(), 01777) == 0;
+        }) << false;
+        QTest::newRow("a link to one outside") << Plant([valid](const QString &directory) {
+            return writeFile(directory + u"/../target.json"_qs, valid) && QFile::link(directory + u"/../target.json"_qs, directory + u"/link.json"_qs);
+        }) << false;
+        QTest::newRow("a FIFO") << Plant([](const QString &directory) {
+            return ::mkfifo(QFile::encodeName(directory + u"/fifo.json"_qs).constData(), 0600) == 0;
+        }) << false;
+        QTest::newRow("larger than a ticket") << Plant([valid](const QString &directory) {
+            return writeFile(directory + u"/huge.json"_qs, valid.chopped(1) + ",\"pad\":\"" + QByteArray(1 << 20, 'x') + "\"}");
+        }) << false;
+        QTest::newRow("hidden, or half written") << Plant([valid](const QString &directory) {
+            return writeFile(directory + u"/.hidden.json"_qs, valid) && writeFile(directory + u"/partial.json.tmp"_qs, valid);
+        }) << false;
+    }
 
-        const ResumeQueue queue(dir.path());
-        QVERIFY(queue.tickets().isEmpty());
+    void onlyTrustedTicketFilesAreRead()
+    {
+        QFETCH(std::function<bool(const QString &)>, plant);
+        QFETCH(bool, trusted);
+        QTemporaryDir home;
+        const QString directory = home.filePath(u"tickets"_qs);
+        QVERIFY(QDir().mkpath(directory));
+        QVERIFY(plant(directory));
+        const ResumeQueue queue(directory);
+        QCOMPARE(queue.tickets().size(), trusted ? 1 : 0);
+        QCOMPARE(queue.ticket(sessionA).has_value(), trusted);
+        const qsizetype files = QDir(directory).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size();
         QVERIFY(queue.remove(sessionA));
-        QVERIFY(queue.remove(u"-rf"_qs));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 7);
-        QCOMPARE(readFile(outside.filePath(u"target.json"_qs)), valid);
-        QVERIFY(ResumeQueue(dir.filePath(u"missing"_qs)).tickets().isEmpty());
+        QCOMPARE(QDir(directory).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 trusted ? files - 1 : files);
     }
 
     void removalKeepsTicketsNewerThanTheAttempt()
@@ -249,7 +313,100 @@ private slots:
                                              u"Please continue the previous task where you left off."_qs}));
         QCOMPARE(run.workingDirectory, std::optional(fixture.home.filePath(u"work"_qs)));
         QCOMPARE(run.timeoutSeconds, 1800.0);
-        QVERIFY(!QFileInfo::exists(fixture.ticketFile()));
+        QVERIFY(QDir(fixture.tickets()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // record and lock went too
+    }
+
+    // Before claude is started, what the session is doing now decides: each
+    // row is a way a session can be resumed twice, or in vain, if nobody looks.
+    void attemptsLookAtTheSessionFirst_data()
+    {
+        QTest::addColumn<std::function<void(ResumeFixture &)>>("setUp");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<bool>("ran");
+        QTest::addColumn<bool>("ticketLeft");
+        using SetUp = std::function<void(ResumeFixture &)>;
+        QTest::newRow("ready") << SetUp([](ResumeFixture &) {}) << Kind::succeeded << true << false;
+        QTest::newRow("replaced by a newer stop meanwhile")
+            << SetUp([](ResumeFixture &fixture) { fixture.writeTicket(resetAt.addSecs(18000), resetAt.addSecs(60)); })
+            << Kind::alreadyContinued << false << true;
+        QTest::newRow("held by a guard since gone") << SetUp([](ResumeFixture &fixture) {
+            fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600),
+                                                 QStringLiteral(",\"held_by\":{\"pid\":%1,\"start_time\":1}").arg(::getpid()).toUtf8());
+        }) << Kind::succeeded << true << false;
+        QTest::newRow("only our own tries since the reset") << SetUp([](ResumeFixture &fixture) {
+            fixture.appendToTranscript(resetAt.addSecs(-600), "user");
+            fixture.appendToTranscript(resetAt.addSecs(60), "ours");
+            fixture.appendToTranscript(resetAt.addSecs(61), "reply");
+        }) << Kind::succeeded << true << false;
+    }
+
+    void attemptsLookAtTheSessionFirst()
+    {
+        QFETCH(std::function<void(ResumeFixture &)>, setUp);
+        QFETCH(Kind, kind);
+        QFETCH(bool, ran);
+        QFETCH(bool, ticketLeft);
+        ResumeFixture fixture;
+        setUp(fixture);
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset, true).kind, kind);
+        QCOMPARE(fixture.runner->invocations.size(), ran ? 1 : 0);
+        QCOMPARE(!ResumeQueue(fixture.tickets()).tickets().isEmpty(), ticketLeft);
+    }
+
+    // How a run ended is kept beside the ticket: a restarted daemon neither
+    // retries a session that needs the user nor one that is backing off.
+    void outcomesAreRememberedAcrossRestarts_data()
+    {
+        QTest::addColumn<std::function<void(ResumeFixture &)>>("answer");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<Kind>("afterRestart");
+        using Answer = std::function<void(ResumeFixture &)>;
+        QTest::newRow("claude fails") << Answer([](ResumeFixture &fixture) {
+            fixture.runner->answer(1, QString(), u"No conversation found with session ID: 0f76730a"_qs);
+        }) << Kind::failed << u"claude exited with status 1: No conversation found with session ID: 0f76730a"_qs << Kind::backingOff;
+        QTest::newRow("an error in the envelope") << Answer([](ResumeFixture &fixture) {
+            fixture.runner->answer(0, u"{\"is_error\":true,\"subtype\":\"success\",\"result\":\"API Error: overloaded\"}"_qs);
+        }) << Kind::failed << u"Claude Code reported an error: API Error: overloaded"_qs << Kind::backingOff;
+        QTest::newRow("tool calls refused") << Answer([](ResumeFixture &fixture) {
+            fixture.runner->answer(0, u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"},{\"tool_name\":\"Edit\"}]}"_qs);
+        }) << Kind::needsAttention << u"Bash and Edit were not allowed"_qs << Kind::needsAttention;
+        // The guard inside the resumed run stops it at the next limit: it
+        // waits for that reset, it does not need the user.
+        QTest::newRow("stopped by our own guard again") << Answer([](ResumeFixture &fixture) {
+            fixture.runner->answer(0, u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"}]}"_qs);
+            fixture.runner->whileRunning = [&fixture](const ScriptInvocation &) {
+                writeFile(fixture.tickets() + u"/next.json"_qs,
+                          ticketJson(sessionA, afterReset.addDays(2).toSecsSinceEpoch(), afterReset.toSecsSinceEpoch()));
+            };
+        }) << Kind::waitingForReset << QString() << Kind::waitingForReset;
+        QTest::newRow("its resumer stopped") << Answer([](ResumeFixture &fixture) {
+            fixture.runner->answers.push_back(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled}));
+        }) << Kind::interrupted << u"stopped before it finished"_qs << Kind::succeeded;
+    }
+
+    void outcomesAreRememberedAcrossRestarts()
+    {
+        QFETCH(std::function<void(ResumeFixture &)>, answer);
+        QFETCH(Kind, kind);
+        QFETCH(QString, reason);
+        QFETCH(Kind, afterRestart);
+        ResumeFixture fixture;
+        answer(fixture);
+        const auto outcome = fixture.attempt(afterReset);
+        QCOMPARE(outcome.kind, kind);
+        QCOMPARE(outcome.reason, reason);
+        fixture.restart();
+        fixture.runner->whileRunning = nullptr;
+        fixture.answerSuccess();
+        fixture.ticket = ResumeQueue(fixture.tickets()).tickets().constFirst();
+        const auto again = fixture.attempt(afterReset.addSecs(60));
+        QCOMPARE(again.kind, afterRestart);
+        if (afterRestart == Kind::needsAttention) {
+            QCOMPARE(again.reason, reason);
+            QCOMPARE(fixture.attempt(afterReset.addSecs(60), true).kind, Kind::succeeded); // the user asks
+        }
     }
 
     void automaticAttemptsWaitForTheResetManualOnesDoNot()
@@ -268,15 +425,12 @@ private slots:
         QDateTime now = afterReset;
         for (const int delay : {300, 600, 1200, 2400, 3600, 3600}) {
             fixture.runner->answer(1, QString(), u"API Error: overloaded"_qs);
-            const auto failed = fixture.attempt(now);
-            QCOMPARE(failed.kind, Kind::failed);
-            QCOMPARE(failed.reason, u"claude exited with status 1: API Error: overloaded"_qs);
-            QCOMPARE(fixture.attempt(now.addSecs(delay - 1)), (ResumeAttemptResult{.kind = Kind::backingOff, .until = now.addSecs(delay)}));
+            QCOMPARE(fixture.attempt(now).kind, Kind::failed);
+            QCOMPARE(fixture.attempt(now.addSecs(delay - 1)).until, now.addSecs(delay));
             now = now.addSecs(delay);
         }
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(now.addSecs(-10), true).kind, Kind::succeeded); // manual ignores the back-off
-        QVERIFY(!QFileInfo::exists(fixture.ticketFile()));
     }
 
     void aVanishedWorkingDirectoryIsNeverReplacedByAnother()
@@ -288,106 +442,24 @@ private slots:
         QVERIFY(outcome.reason.contains(u"no longer exists"_qs));
         QVERIFY(fixture.runner->invocations.isEmpty());
         QVERIFY(QFileInfo::exists(fixture.ticketFile()));
-        QCOMPARE(fixture.attempt(afterReset.addSecs(10)).kind, Kind::backingOff);
     }
 
-    void aTicketWrittenDuringTheRunSurvivesIt()
+    // A ticket that asks for bypassPermissions gets it only where the
+    // session's own transcript shows that mode.
+    void bypassPermissionsNeedsTheSessionsOwnWord()
     {
         ResumeFixture fixture;
-        fixture.answerSuccess();
-        // The guard inside the resumed run meets the limit again.
-        fixture.runner->whileRunning = [&](const ScriptInvocation &) { fixture.writeTicket(afterReset.addSecs(18000), afterReset); };
-        QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
-        const auto left = ResumeQueue(fixture.tickets()).tickets();
-        QCOMPARE(left.size(), 1);
-        QCOMPARE(left.constFirst().createdAt, afterReset);
+        fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600), ",\"permission_mode\":\"bypassPermissions\"");
+        QVERIFY(!fixture.coordinator->permissionModeFor(fixture.ticket));
+        fixture.appendToTranscript(resetAt.addSecs(-900), "bypass");
+        QCOMPARE(fixture.coordinator->permissionModeFor(fixture.ticket), std::optional(u"bypassPermissions"_qs));
     }
 
-    void aSessionStillOpenInClaudeCodeIsLeftToIt_data()
-    {
-        QTest::addColumn<bool>("ownerAlive");
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("open in a live process") << true << Kind::sessionStillOpen;
-        QTest::newRow("left behind by a dead process") << false << Kind::succeeded;
-    }
-
-    void aSessionStillOpenInClaudeCodeIsLeftToIt()
-    {
-        QFETCH(bool, ownerAlive);
-        QFETCH(Kind, kind);
-        ResumeFixture fixture;
-        qint64 pid = ::getpid();
-        if (!ownerAlive) {
-            pid = deadProcessId();
-        }
-        QVERIFY(writeFile(fixture.home.filePath(u"sessions/%1.json"_qs.arg(pid)),
-                          QStringLiteral("{\"pid\":%1,\"sessionId\":\"%2\",\"name\":\"work-tui\"}").arg(pid).arg(sessionA).toUtf8()));
-        fixture.answerSuccess();
-        QCOMPARE(fixture.attempt(afterReset).kind, kind);
-        QCOMPARE(QFileInfo::exists(fixture.ticketFile()), ownerAlive);
-    }
-
-    void exitZeroWithoutRealProgressNeedsTheUser_data()
-    {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("error in the envelope") << u"{\"is_error\":true,\"subtype\":\"success\",\"result\":\"You've hit your 5-hour limit · resets 4pm\"}"_qs
-                                               << u"Claude Code reported an error: You've hit your 5-hour limit · resets 4pm"_qs;
-        QTest::newRow("tool calls refused") << u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"}]}"_qs
-                                            << u"1 tool call(s) were refused for want of permission; continue the session yourself"_qs;
-    }
-
-    void exitZeroWithoutRealProgressNeedsTheUser()
-    {
-        QFETCH(QString, output);
-        QFETCH(QString, reason);
-        ResumeFixture fixture;
-        fixture.runner->answer(0, output);
-        QCOMPARE(fixture.attempt(afterReset), (ResumeAttemptResult{.kind = Kind::needsAttention, .reason = reason}));
-        QVERIFY(QFileInfo::exists(fixture.ticketFile()));
-        QCOMPARE(fixture.attempt(afterReset.addSecs(7200)).kind, Kind::needsAttention); // no automatic retries
-        QCOMPARE(fixture.runner->invocations.size(), 1);
-        QCOMPARE(fixture.coordinator->attentionReason(sessionA), std::optional(reason));
-        fixture.answerSuccess();
-        QCOMPARE(fixture.attempt(afterReset.addSecs(7200), true).kind, Kind::succeeded);
-        QVERIFY(!fixture.coordinator->attentionReason(sessionA));
-    }
-
-    void aTicketThatCannotBeDeletedIsNotResumedAgain()
-    {
-        ResumeFixture fixture;
-        int deletions = 0;
-        fixture.coordinator = std::make_unique<ResumeCoordinator>(ResumeCoordinator::Dependencies{
-            .queue = ResumeQueue(fixture.tickets()),
-            .resolver = fixture.resolver,
-            .runner = fixture.runner,
-            .environment = QProcessEnvironment(),
-            .sessionsDirectory = fixture.home.filePath(u"sessions"_qs),
-            .removeTickets = [&](const QString &, const QDateTime &) -> std::expected<void, int> {
-                ++deletions;
-                return std::unexpected(EACCES);
-            },
-        });
-        fixture.answerSuccess();
-        QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
-        QCOMPARE(fixture.attempt(afterReset.addSecs(10)).kind, Kind::backingOff);
-        QCOMPARE(fixture.attempt(afterReset.addSecs(600), true).kind, Kind::succeeded);
-        QCOMPARE(fixture.runner->invocations.size(), 1); // never run twice
-        QCOMPARE(deletions, 2); // but the deletion is tried again
-    }
-
+    // Within one process, while a run is under way (across processes, the
+    // session's lock file; see tst_resumeprocesses).
     void oneSessionIsNeverResumedTwiceAtOnce()
     {
         ResumeFixture fixture;
-        // Another Pacewise process holds the session's lock.
-        const int held = ::open(QFile::encodeName(fixture.tickets() + u"/."_qs + sessionA + u".resume.lock"_qs).constData(),
-                                O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        QVERIFY(held >= 0);
-        QCOMPARE(::flock(held, LOCK_EX), 0);
-        QCOMPARE(fixture.attempt(afterReset).kind, Kind::alreadyRunning);
-        ::close(held);
-
-        // And within this process, while a run is under way.
         std::latch started(1), finish(1);
         fixture.answerSuccess();
         fixture.runner->whileRunning = [&](const ScriptInvocation &) { started.count_down(); finish.wait(); };
@@ -404,7 +476,27 @@ private slots:
         QCOMPARE(fixture.attempt(afterReset).kind, Kind::failed);
         QCOMPARE(fixture.resolver->invalidations, 1);
         fixture.resolver->path.reset();
-        QCOMPARE(fixture.attempt(afterReset, true), (ResumeAttemptResult{.kind = Kind::failed, .reason = u"claude was not found"_qs}));
+        QCOMPARE(fixture.attempt(afterReset, true).reason, u"claude was not found"_qs);
+    }
+
+    // Claude Code keeps a session's transcript in a folder named after its
+    // directory; the samples were written there by the real program.
+    void transcriptsAreFoundAndReadAsClaudeCodeWritesThem()
+    {
+        const QString projects = QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude/projects");
+        const QString path = SessionTranscript::pathFor(projects, u"/home/ada/work"_qs, sessionA);
+        QCOMPARE(path, projects + u"/-home-ada-work/"_qs + sessionA + u".jsonl"_qs);
+        const QString deep = u"/"_qs + QString(300, u'x');
+        QVERIFY(SessionTranscript::pathFor(projects, deep, sessionA).section(u'/', -2, -2).size() > 200);
+        // Printed, then resumed by Pacewise at 15:02:26: nothing else went on.
+        const auto printed = SessionTranscript::read(path);
+        QVERIFY(printed);
+        const QDateTime stoppedAt = QDateTime::fromString(u"2026-12-06T15:02:20Z"_qs, Qt::ISODate);
+        QVERIFY(!printed->continuedWithoutPacewiseSince(stoppedAt));
+        QVERIFY(printed->pacewiseResumedSince(stoppedAt));
+        QVERIFY(printed->continuedWithoutPacewiseSince(stoppedAt.addSecs(-60)));
+        const auto interactive = SessionTranscript::read(projects + u"/-home-ada-work/727bf826-03ae-4fc2-9f71-add1c61a409c.jsonl"_qs);
+        QCOMPARE(interactive->permissionMode(), std::optional(u"auto"_qs));
     }
 
     void aTranscriptLineBecomesATitleOnlyWhenTheUserTypedIt_data()

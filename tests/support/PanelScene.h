@@ -4,6 +4,7 @@
 #include "FakeUsageFetcher.h"
 #include "TestFiles.h"
 #include "PacewiseCoreInfo.h"
+#include "app/AppComposition.h"
 #include "app/AppState.h"
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
@@ -49,6 +50,7 @@ struct PanelScene {
     std::shared_ptr<FakePowerAssertions> power = std::make_shared<FakePowerAssertions>();
     QSettings defaults{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
     std::unique_ptr<AppState> state;
+    std::unique_ptr<ResumeController> resumes;
     std::unique_ptr<GuardController> guardController;
     std::unique_ptr<CaffeineController> caffeine;
     std::unique_ptr<LocaleManager> locale;
@@ -74,23 +76,24 @@ struct PanelScene {
 
     void build()
     {
-        const ResumeQueue queue(claude(QStringLiteral("pacewise-resume-tickets")));
         state = std::make_unique<AppState>(AppState::Dependencies{
             .usageFetcher = fetcher,
             .authStatus = [] { return std::optional(AuthStatus{.loggedIn = true}); },
             .engineStateReader = EngineStateReader(claude(QStringLiteral("rate-limit-state.json")),
                                                    AccountIdentity(home.filePath(QStringLiteral(".claude.json")))),
             .stateWriter = StateWriter(claude(QStringLiteral("rate-limit-state.json"))),
-            .resumeQueue = queue,
-            .titles = std::make_shared<LastMessageResolver>(claude(QStringLiteral("sessions"))),
-            .resumeCoordinator = std::make_shared<ResumeCoordinator>(ResumeCoordinator::Dependencies{
-                .queue = queue, .resolver = std::make_shared<FakeResolver>(), .runner = runner,
-                .environment = QProcessEnvironment(), .sessionsDirectory = claude(QStringLiteral("sessions"))}),
-            .settingsManager = SettingsFileManager(),
-            .claudeSettingsPath = claude(QStringLiteral("settings.json")),
             .userDefaults = &defaults,
             .now = [this] { return now; },
         });
+        const ClaudePaths paths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json")));
+        ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);
+        ResumeCoordinator::Dependencies coordinator = AppComposition::resumeCoordinator(QProcessEnvironment(), paths);
+        coordinator.resolver = std::make_shared<FakeResolver>();
+        coordinator.runner = runner;
+        resuming.coordinator = std::make_shared<ResumeCoordinator>(coordinator);
+        resuming.now = [this] { return now; };
+        resumes = std::make_unique<ResumeController>(resuming, state.get());
+        QCoro::waitFor(resumes->reload());
         guardController = std::make_unique<GuardController>(GuardOperations{
             .settingsPath = claude(QStringLiteral("settings.json")),
             .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
@@ -99,8 +102,9 @@ struct PanelScene {
         });
         caffeine = std::make_unique<CaffeineController>(power);
         locale = std::make_unique<LocaleManager>(&defaults);
-        model = std::make_unique<PanelModel>(PanelModel::Dependencies{
-            .state = state.get(), .locale = locale.get(), .now = [this] { return now; }, .zone = QTimeZone::utc()});
+        model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state.get(), .resumes = resumes.get(),
+                                                                      .locale = locale.get(), .now = [this] { return now; },
+                                                                      .zone = QTimeZone::utc()});
         window = std::make_unique<PanelWindow>(
             PanelWindow::Objects{model.get(), guardController.get(), caffeine.get(), locale.get()});
         QTRY_VERIFY(!guardController->busy());
@@ -128,6 +132,7 @@ struct PanelScene {
             autostartDirectory, QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
         settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
             .state = state.get(),
+            .resumes = resumes.get(),
             .guardController = guardController.get(),
             .morningStarter = morning.get(),
             .launchAtLogin = launchAtLogin.get(),
@@ -144,7 +149,7 @@ struct PanelScene {
         auto resolver = std::make_shared<FakeResolver>();
         resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
         onboarding = std::make_unique<OnboardingWindow>(
-            OnboardingWindow::Objects{&defaults, state.get(), guardController.get(), caffeine.get(), morning.get(),
+            OnboardingWindow::Objects{&defaults, state.get(), resumes.get(), guardController.get(), caffeine.get(), morning.get(),
                                       launchAtLogin.get(), locale.get()},
             SignInCoordinator::Dependencies{
                 .resolver = resolver,
@@ -198,7 +203,7 @@ struct PanelScene {
                                             {QStringLiteral("resets_at"), now.addSecs(resetInSeconds).toSecsSinceEpoch()},
                                             {QStringLiteral("created_at"), now.addSecs(-600).toSecsSinceEpoch()}})
                       .toJson());
-        QCoro::waitFor(state->reloadResumeTickets());
+        QCoro::waitFor(resumes->reload());
     }
 
     QQuickItem *find(const QString &objectName) const

@@ -294,7 +294,7 @@ private slots:
 
         QVERIFY(shown(scene.findInSettings(u"autoContinueNeedsEndrun"_qs))); // Endrun is off
         flip(u"autoContinueSwitch"_qs);
-        QTRY_VERIFY(scene.state->autoContinueEnabled());
+        QTRY_VERIFY(scene.resumes->autoContinueEnabled());
         QVERIFY(readFile(scene.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
 
         scene.locale->setLanguage(u"ru"_qs);
@@ -384,7 +384,7 @@ private slots:
         QMetaObject::invokeMethod(scene.findInOnboarding(u"morningFeature"_qs), "enable");
         QVERIFY(scene.defaults.value(u"morningStartEnabled"_qs).toBool());
         QMetaObject::invokeMethod(scene.findInOnboarding(u"autoContinueFeature"_qs), "enable");
-        QTRY_VERIFY(scene.state->autoContinueEnabled());
+        QTRY_VERIFY(scene.resumes->autoContinueEnabled());
         QSignalSpy finished(scene.onboarding->controller(), &OnboardingController::finished);
         QMetaObject::invokeMethod(scene.findInOnboarding(u"finishButton"_qs), "clicked");
         QCOMPARE(finished.count(), 1);

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "guard/AutoContinueSetting.h"
+#include "resume/LastMessageResolver.h"
+#include "resume/ResumeCoordinator.h"
+#include "resume/ResumeStatus.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QThreadPool>
+
+#include <qcoro/qcorotask.h>
+
+#include <functional>
+#include <memory>
+
+namespace pacewise {
+
+class AppState;
+
+// Auto-continue for the tray app and the daemon: the sessions the guard
+// stopped, their titles and where each stands, the switch, and the resumes
+// themselves, asked for by the user or automatic: after every refresh of
+// the figures the tickets are read again (the guard may have stopped a
+// session), and after the poll loop's own with fresh figures the sessions
+// whose limit has reset are continued. Lives on the main thread; resumes
+// and file work run on the thread pool.
+class ResumeController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool autoContinueEnabled READ autoContinueEnabled NOTIFY autoContinueChanged)
+    Q_PROPERTY(bool isUpdatingAutoContinue READ isUpdatingAutoContinue NOTIFY autoContinueChanged)
+    Q_PROPERTY(QString autoContinueSettingsError READ autoContinueSettingsError NOTIFY autoContinueChanged)
+
+public:
+    struct Dependencies {
+        std::shared_ptr<ResumeCoordinator> coordinator;
+        std::shared_ptr<LastMessageResolver> titles;
+        AutoContinueSetting setting;
+        QString sessionsDirectory;
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    };
+
+    // Sessions continued at once; the others wait for a later poll, and so
+    // for figures that count what these used.
+    static constexpr int maximumConcurrentRuns = 4;
+
+    // Decides on state's figures; state must outlive it.
+    ResumeController(Dependencies dependencies, AppState *state, QObject *parent = nullptr);
+    ~ResumeController() override;
+
+    const QList<ResumeTicket> &pendingResumes() const { return m_pending; }
+    QString title(const ResumeTicket &ticket) const { return m_dependencies.titles->title(ticket); }
+    // Where the session stands, as of the last reload.
+    ResumeStatus status(const ResumeTicket &ticket) const;
+    // What the last attempt from here answered, until the next reload.
+    std::optional<ResumeAttemptResult> lastResult(const QString &sessionID) const;
+    bool isResuming(const QString &sessionID) const { return m_resuming.contains(sessionID); }
+
+    bool autoContinueEnabled() const { return m_autoContinueEnabled; }
+    bool isUpdatingAutoContinue() const { return m_isUpdatingAutoContinue; }
+    QString autoContinueSettingsError() const { return m_autoContinueSettingsError; }
+
+    // Reads the tickets, what was kept about them and their titles again.
+    QCoro::Task<> reload();
+    // With auto-continue on, starts the resumes that fresh figures allow
+    // (without waiting for them: a resume may run half an hour).
+    void resumeReady();
+    // Fetches fresh figures first when they are too old to confirm the quota.
+    QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
+    QCoro::Task<> dismiss(ResumeTicket ticket);
+    QCoro::Task<> setAutoContinueEnabled(bool enabled);
+    // Takes in a switch turned by pacewisectl or another window.
+    void reloadSettings();
+    // Stops the resumes under way; their sessions stay to be tried again.
+    void stop() { m_dependencies.coordinator->stop(); }
+    // Whether the resumes under way ended within the time given.
+    bool waitForRuns(int milliseconds) { return m_runs.waitForDone(milliseconds); }
+
+signals:
+    void pendingResumesChanged();
+    void resumesChanged(); // statuses, results or sessions being resumed
+    void titlesChanged();
+    void resumeFinished(const pacewise::ResumeTicket &ticket, const pacewise::ResumeAttemptResult &outcome, bool manual);
+    void autoContinueChanged();
+
+private:
+    QCoro::Task<ResumeAttemptResult> run(ResumeTicket ticket, bool manual);
+    QCoro::Task<> refreshed(bool runReady);
+    void readSetting();
+
+    struct Known {
+        std::optional<ResumeRecord> record;
+        std::optional<ClaudeSession> open;
+    };
+
+    Dependencies m_dependencies;
+    AppState *m_state;
+    // A resume may run for half an hour: on the shared pool (two threads on
+    // a two-core machine) two of them would hold up every poll meanwhile.
+    QThreadPool m_runs;
+    QList<ResumeTicket> m_pending;
+    QHash<QString, Known> m_known;
+    QHash<QString, ResumeAttemptResult> m_results;
+    QSet<QString> m_resuming;
+    int m_reloads = 0; // only the latest reload publishes
+    bool m_autoContinueEnabled = false;
+    bool m_isUpdatingAutoContinue = false;
+    QString m_autoContinueSettingsError;
+};
+
+} // namespace pacewise

@@ -1,0 +1,350 @@
+#include "support/TestFiles.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <QRegularExpression>
+
+#include <signal.h>
+#include <sys/stat.h>
+
+using namespace pacewise::test;
+
+namespace {
+
+const QString session = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+// Sessions continued exactly once whatever else runs, as users and another
+// local user meet it: real pacewisectl processes, side by side, with the
+// fake claude and a scratch home.
+class ResumeProcessesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+
+    QString home(const QString &path) const { return m_home->filePath(path); }
+    QString tickets() const { return home(u".claude/pacewise-resume-tickets"_qs); }
+    QString ticket() const { return tickets() + u'/' + session + u".json"_qs; }
+    QString scenario(const QString &file) const { return home(u"scenario/"_qs + file); }
+    int claudeResumes() const { return QString::fromUtf8(readFile(home(u"claude.log"_qs))).count(u"--- resume\n"_qs); }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment;
+        environment.insert(u"HOME"_qs, m_home->path());
+        environment.insert(u"TZ"_qs, u"UTC"_qs);
+        environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, home(u"run"_qs));
+        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, home(u"scenario"_qs));
+        environment.insert(u"FAKE_CLAUDE_LOG"_qs, home(u"claude.log"_qs));
+        return environment;
+    }
+
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QStringList &extraEnvironment = {}) const
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = this->environment();
+        for (const QString &variable : extraEnvironment)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(PACEWISECTL), arguments);
+        return process;
+    }
+
+    Run finish(QProcess &process) const
+    {
+        if (!process.waitForFinished(30'000))
+            return {};
+        return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                   QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}) const
+    {
+        return finish(*start(arguments, extraEnvironment));
+    }
+
+    QString transcript() const
+    {
+        return home(u".claude/projects/"_qs + home(u"work"_qs).replace(QRegularExpression(u"[^a-zA-Z0-9]"_qs), u"-"_qs) +
+                    u'/' + session + u".jsonl"_qs);
+    }
+
+    // A line of the session's transcript: the user typing text at a time.
+    void typeInTranscript(const QDateTime &at, const QString &text) const
+    {
+        QFile file(transcript());
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::Append));
+        file.write(QJsonDocument(QJsonObject{{u"type"_qs, u"user"_qs},
+                                             {u"timestamp"_qs, at.toString(Qt::ISODateWithMs)},
+                                             {u"promptSource"_qs, u"typed"_qs},
+                                             {u"message"_qs, QJsonObject{{u"content"_qs, text}}}})
+                       .toJson(QJsonDocument::Compact) +
+                   '\n');
+    }
+
+    // The fake claude's pid once a resume of it runs; 0 if none starts.
+    qint64 runningClaude() const
+    {
+        QDeadlineTimer deadline(10'000);
+        while (!QFileInfo::exists(scenario(u"resume.pid"_qs)) && !deadline.hasExpired())
+            QTest::qWait(20);
+        return readFile(scenario(u"resume.pid"_qs)).trimmed().toLongLong();
+    }
+
+    void setResumeDelay(int seconds) const { QVERIFY(writeFile(scenario(u"resume.delay"_qs), QByteArray::number(seconds))); }
+
+private slots:
+    // A scratch home with auto-continue on, a session the guard stopped at
+    // a limit that reset an hour ago, and a claude that reports low figures
+    // and continues sessions successfully, telling their transcripts so.
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(home(u"run"_qs)) && QDir().mkpath(home(u"work"_qs)));
+        QFile::setPermissions(home(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QVERIFY(writeFile(ticket(), QStringLiteral(R"({"session_id":"%1","cwd":"%2","transcript_path":"%3","resets_at":%4,"created_at":%5})")
+                                        .arg(session, home(u"work"_qs), transcript())
+                                        .arg(now.addSecs(-3600).toSecsSinceEpoch())
+                                        .arg(now.addDays(-1).toSecsSinceEpoch())
+                                        .toUtf8()));
+        const QString reset = QLocale::c().toString(now.addSecs(7200), u"MMM d, yyyy, h:mmap"_qs) + u" (UTC)"_qs;
+        QVERIFY(writeFile(scenario(u"usage-limits.stdout"_qs),
+                          QJsonDocument(QJsonObject{{u"type"_qs, u"result"_qs},
+                                                    {u"result"_qs, u"Current session: 3% used · resets %1\n"
+                                                                   "Current week (all models): 1% used · resets %1"_qs.arg(reset)}})
+                              .toJson(QJsonDocument::Compact)));
+        QVERIFY(writeFile(scenario(u"resume.stdout"_qs), R"({"type":"result","is_error":false,"result":"Done."})"));
+        QVERIFY(writeFile(scenario(u"resume.transcript"_qs), ""));
+    }
+
+    // One `resume now`, then `resume list`, in each situation a session
+    // can be in: what they say, and how often claude ran.
+    void eachSessionIsToldWhereItStands_data()
+    {
+        QTest::addColumn<QString>("resumeNow"); // the line of standard output or error
+        QTest::addColumn<QString>("listed");    // in the list afterwards; "" for no session left
+        QTest::addColumn<int>("claudeRuns");
+        QTest::addColumn<QStringList>("environment");
+        const QString left = QString();
+        QTest::newRow("open under a pid another process reuses") << u"0f76730a: continued"_qs << left << 1 << QStringList();
+        QTest::newRow("open and idle since before the reset")
+            << u"pacewisectl resume: 0f76730a: still open in Claude Code, idle since before the reset; continue it there"_qs
+            << u"open in Claude Code, idle since before the reset; continue it there"_qs << 0 << QStringList();
+        QTest::newRow("continued in Claude Code after the reset")
+            << u"0f76730a: already continued in Claude Code"_qs << left << 0 << QStringList();
+        QTest::newRow("tool calls refused")
+            << u"pacewisectl resume: 0f76730a: Bash was not allowed"_qs << u"needs you: Bash was not allowed"_qs << 1 << QStringList();
+        QTest::newRow("claude failed")
+            << u"pacewisectl resume: 0f76730a: claude exited with status 1: No conversation found with session ID: 0f76730a-752b-4aa3-865c-aec0624eaedb"_qs
+            << u"failed: claude exited with status 1: No conversation found with session ID: 0f76730a-752b-4aa3-865c-aec0624eaedb; next try "_qs
+            << 1 << QStringList();
+        QTest::newRow("a title that writes to the terminal")
+            << u"0f76730a: continued"_qs << left << 1 << QStringList();
+        QTest::newRow("run inside a Claude Code session")
+            << u"0f76730a: continued"_qs << left << 1
+            << QStringList{u"CLAUDE_CODE_SESSION_ID=b2c4"_qs, u"CLAUDE_CODE_CHILD_SESSION=1"_qs, u"CLAUDE_PID=4242"_qs,
+                           u"CLAUDECODE=1"_qs};
+        QTest::newRow("runtime folder gone") << u"0f76730a: continued"_qs << left << 1
+                                             << QStringList{u"XDG_RUNTIME_DIR=/nonexistent/run/user/0"_qs};
+    }
+
+    void eachSessionIsToldWhereItStands()
+    {
+        QFETCH(QString, resumeNow);
+        QFETCH(QString, listed);
+        QFETCH(int, claudeRuns);
+        QFETCH(QStringList, environment);
+        const QString situation = QString::fromLatin1(QTest::currentDataTag());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QProcess claudeCode; // an interactive Claude Code, left running
+        const auto writeSession = [&](qint64 pid, const QString &start, const QString &status) {
+            QVERIFY(writeFile(home(u".claude/sessions/%1.json"_qs.arg(pid)),
+                              QStringLiteral(R"({"pid":%1,"sessionId":"%2","procStart":"%3","status":"%4","statusUpdatedAt":%5})")
+                                  .arg(pid).arg(session, start, status).arg(now.addSecs(-4000).toMSecsSinceEpoch()).toUtf8()));
+        };
+        if (situation == u"open under a pid another process reuses") {
+            writeSession(QCoreApplication::applicationPid(), u"1"_qs, u"busy"_qs);
+        } else if (situation == u"open and idle since before the reset") {
+            claudeCode.start(u"sleep"_qs, {u"30"_qs});
+            QVERIFY(claudeCode.waitForStarted());
+            const QList<QByteArray> stat = readFile(u"/proc/%1/stat"_qs.arg(claudeCode.processId())).split(')').last().split(' ');
+            writeSession(claudeCode.processId(), QString::fromLatin1(stat.at(20)), u"idle"_qs);
+        } else if (situation == u"continued in Claude Code after the reset") {
+            typeInTranscript(now.addSecs(-600), u"go on with the tests"_qs);
+        } else if (situation == u"tool calls refused") {
+            QVERIFY(writeFile(scenario(u"resume.stdout"_qs),
+                              R"({"type":"result","is_error":false,"result":"I need permission.","permission_denials":[{"tool_name":"Bash"}]})"));
+        } else if (situation == u"claude failed") {
+            QVERIFY(writeFile(scenario(u"resume.exit"_qs), "1"));
+            QVERIFY(writeFile(scenario(u"resume.stderr"_qs), "No conversation found with session ID: " + session.toUtf8() + '\n'));
+        } else if (situation == u"a title that writes to the terminal") {
+            typeInTranscript(now.addSecs(-7200), u"fix it\u001b]52;c;cm0gLXJmIH4=\u0007\u001b[2J\nforged line"_qs);
+            const QString list = run({u"resume"_qs, u"list"_qs}).out;
+            QVERIFY2(list.startsWith(uR"(0f76730a  fix it\e]52;c;cm0gLXJmIH4=\u0007\e[2J forged line)"_qs + u'\n'), qPrintable(list));
+        }
+
+        const Run resumed = run({u"resume"_qs, u"now"_qs, session}, environment);
+        QCOMPARE((resumed.exitCode == 0 ? resumed.out : resumed.err).trimmed(), resumeNow);
+        const QString list = run({u"resume"_qs, u"list"_qs}).out;
+        if (listed.isEmpty()) {
+            QCOMPARE(list, u"No stopped sessions.\n"_qs);
+            QCOMPARE(QDir(tickets()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        } else {
+            QVERIFY2(list.contains(listed), qPrintable(list));
+        }
+        QCOMPARE(claudeResumes(), claudeRuns);
+        const QString claudeLog = QString::fromUtf8(readFile(home(u"claude.log"_qs)));
+        for (const QString &variable : environment) {
+            if (variable.startsWith(u"CLAUDE"))
+                QVERIFY2(!claudeLog.contains(u"env="_qs + variable.section(u'=', 0, 0) + u'='), qPrintable(variable));
+        }
+        QVERIFY(!QFileInfo::exists(u"/nonexistent"_qs));
+        claudeCode.kill();
+        claudeCode.waitForFinished();
+    }
+
+    // Two `resume now` at once: one claude, and both say the session went on.
+    void twoResumersContinueTheSessionOnce()
+    {
+        setResumeDelay(2);
+        const auto first = start({u"resume"_qs, u"now"_qs, session});
+        QVERIFY(runningClaude() > 0);
+        const Run second = run({u"resume"_qs, u"now"_qs, session});
+        QVERIFY2(second.err.contains(u"being continued by another Pacewise right now"_qs), qPrintable(second.err));
+        QCOMPARE(finish(*first).out, u"0f76730a: continued\n"_qs);
+        const Run third = run({u"resume"_qs, u"now"_qs, session});
+        QCOMPARE(third.exitCode, 1);
+        QVERIFY(third.err.contains(u"no stopped session"_qs));
+        QCOMPARE(claudeResumes(), 1);
+    }
+
+    // Ctrl-C on `resume now` stops its claude too: no second claude can
+    // later run beside a forgotten first one, and the session stays.
+    void aStoppedResumerStopsItsClaude()
+    {
+        setResumeDelay(30);
+        const auto resumer = start({u"resume"_qs, u"now"_qs, session});
+        const qint64 claude = runningClaude();
+        QVERIFY(claude > 0);
+        ::kill(pid_t(resumer->processId()), SIGINT);
+        const Run stopped = finish(*resumer);
+        QCOMPARE(stopped.exitCode, 1);
+        QVERIFY2(stopped.err.contains(u"stopped; the session stays to be continued"_qs), qPrintable(stopped.err));
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 10'000);
+        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"last try"_qs));
+        setResumeDelay(0);
+        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: continued\n"_qs);
+        QCOMPARE(claudeResumes(), 2);
+    }
+
+    // A resumer killed outright leaves its claude running: nobody starts a
+    // second one beside it, and once it has ended nobody runs it again.
+    void aKilledResumersClaudeIsNeverDoubled()
+    {
+        setResumeDelay(3);
+        const auto resumer = start({u"resume"_qs, u"now"_qs, session});
+        const qint64 claude = runningClaude();
+        QVERIFY(claude > 0);
+        resumer->kill();
+        resumer->waitForFinished();
+        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"being continued by another Pacewise right now"_qs));
+        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"being continued now"_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 10'000);
+        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: already continued by an earlier resume\n"_qs);
+        QCOMPARE(claudeResumes(), 1);
+        QVERIFY(!QFileInfo::exists(ticket()));
+    }
+
+    // `systemctl --user restart pacewise` while a resume runs: the old
+    // daemon's claude ends with it, and the new daemon continues the session.
+    void aRestartedDaemonContinuesTheSessionOnce()
+    {
+        setResumeDelay(30);
+        auto daemon = start({u"daemon"_qs});
+        const qint64 claude = runningClaude();
+        QVERIFY(claude > 0);
+        daemon->terminate();
+        QVERIFY(daemon->waitForFinished(20'000));
+        QCOMPARE(daemon->exitCode(), 0);
+        QVERIFY(::kill(pid_t(claude), 0) != 0);
+        QVERIFY(QFileInfo::exists(ticket()));
+
+        setResumeDelay(0);
+        daemon = start({u"daemon"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(ticket()), 20'000);
+        daemon->terminate();
+        QVERIFY(daemon->waitForFinished(20'000));
+        QCOMPARE(claudeResumes(), 2);
+    }
+
+    // In print mode Claude Code keeps no session file: only the guard's own
+    // mark on the ticket keeps a resumer off a call it still holds.
+    void aCallTheGuardHoldsIsLeftToIt()
+    {
+        QProcess guard; // stands in for the guard's process, holding
+        guard.start(u"sleep"_qs, {u"30"_qs});
+        QVERIFY(guard.waitForStarted());
+        const QList<QByteArray> stat = readFile(u"/proc/%1/stat"_qs.arg(guard.processId())).split(')').last().split(' ');
+        const QJsonObject held{{u"pid"_qs, guard.processId()}, {u"start_time"_qs, stat.at(20).toLongLong()}};
+        QJsonObject held_ticket = QJsonDocument::fromJson(readFile(ticket())).object();
+        held_ticket.insert(u"held_by"_qs, held);
+        QVERIFY(writeFile(ticket(), QJsonDocument(held_ticket).toJson()));
+
+        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"held by the guard until"_qs));
+        auto daemon = start({u"daemon"_qs});
+        QTest::qWait(3000);
+        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"the guard holds its call"_qs));
+        QCOMPARE(claudeResumes(), 0);
+        guard.kill();
+        guard.waitForFinished();
+        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: continued\n"_qs);
+        daemon->terminate();
+        QVERIFY(daemon->waitForFinished(20'000));
+    }
+
+    // Another local user who can write to the ticket folder (or put a file
+    // of theirs in it) gets nothing run: their tickets are not trusted.
+    void ticketsOfAnotherUserAreNeverRun()
+    {
+        QVERIFY(QFile::remove(ticket()));
+        QVERIFY(::chmod(QFile::encodeName(m_home->path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(home(u".claude"_qs)).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(tickets()).constData(), 01777) == 0);
+        QProcess planter;
+        planter.setStandardInputFile(QProcess::nullDevice());
+        planter.start(u"setpriv"_qs, {u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs, u"sh"_qs, u"-c"_qs,
+                                      uR"(printf '{"session_id":"%1","cwd":"/tmp","resets_at":1,"created_at":1,"permission_mode":"bypassPermissions"}' > %2)"_qs
+                                          .arg(session, ticket())});
+        QVERIFY(planter.waitForFinished(10'000));
+        QCOMPARE(planter.exitCode(), 0);
+
+        const Run list = run({u"resume"_qs, u"list"_qs});
+        QCOMPARE(list.out, u"No stopped sessions.\n"_qs);
+        QVERIFY2(list.err.contains(u"other users can write to"_qs), qPrintable(list.err));
+        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"no stopped session"_qs));
+        // Turning auto-continue on makes the folder ours alone; the planted
+        // file is still not ours.
+        QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
+        QCOMPARE(QFileInfo(tickets()).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFileDevice::Permissions());
+        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No stopped sessions.\n"_qs);
+        QCOMPARE(claudeResumes(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(ResumeProcessesTest)
+#include "tst_resumeprocesses.moc"
