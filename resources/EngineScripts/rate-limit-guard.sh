@@ -12,6 +12,8 @@
 #     by which process, so that nobody resumes the session meanwhile; or
 #   - stops the turn (exit 2, one line on standard error) when the reset is
 #     further away, leaving the ticket for Pacewise's auto-continue.
+# A hold is marked for the session's status line, which shows what it waits
+# for.
 # While holding it looks at the state file again every step: fresh figures
 # that no longer block end the hold, a reset that moved moves it.
 # Any doubt (no jq, no or stale state file, unreadable input, figures of
@@ -123,29 +125,27 @@ if IFS= read -r stat_line </proc/$$/stat 2>/dev/null; then
 fi
 case $process_start in '' | *[!0-9]*) process_start="" ;; esac
 
-# Record the interrupted session, only for session ids that are canonical
-# UUIDs (safe as a file name and a command-line argument, and never taken
-# by claude for a session title), and only inside the ticket directory,
+# The session, only when its id is a canonical UUID (safe as a file name and
+# a command-line argument, and never taken by claude for a session title)
+# and its directory absolute.
+input=$(cat 2>/dev/null)
+session=$(printf '%s' "$input" | jq -r '
+    select(type == "object" and (.session_id | type) == "string" and (.cwd | type) == "string")
+    | select(.session_id | test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"))
+    | select(.cwd | startswith("/"))
+    | .session_id' 2>/dev/null) || session=""
+
+# Tickets record the interrupted session, only inside the ticket directory,
 # which only this user may write.
 ticket=""
 written=""
-input=""
-session=""
 directory=${CC_LIMIT_GUARD_RESUME_DIR:-}
-if [ -n "$directory" ]; then
-    input=$(cat 2>/dev/null)
-    session=$(printf '%s' "$input" | jq -r '
-        select(type == "object" and (.session_id | type) == "string" and (.cwd | type) == "string")
-        | select(.session_id | test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"))
-        | select(.cwd | startswith("/"))
-        | .session_id' 2>/dev/null) || session=""
-    case $directory in /*) ;; *) session="" ;; esac
-fi
+case $directory in /*) ;; *) directory="" ;; esac
 
 # write_ticket HELD: (re)writes the ticket for the limit being waited for;
 # with HELD=1 it names this process as the one holding the call.
 write_ticket() {
-    [ -n "$session" ] || return 0
+    [ -n "$session" ] && [ -n "$directory" ] || return 0
     (umask 077 && mkdir -p -- "$directory") 2>/dev/null && [ -d "$directory" ] || return 0
     temporary=$(mktemp "$directory/.$session.json.tmp-XXXXXXXX" 2>/dev/null) || return 0
     holder=null
@@ -186,7 +186,30 @@ if [ $((resets_at - started)) -gt "$max_wait" ]; then
     write_ticket 0
     stop
 fi
+# write_hold: tells the session's status line what this process waits for
+# ("<pid> <process start> <resets_at> <kind>"), next to the state file.
+hold=""
+write_hold() {
+    [ -n "$session" ] && [ -n "$process_start" ] || return 0
+    holds="${state%/*}/pacewise-holds"
+    (umask 077 && mkdir -p -- "$holds") 2>/dev/null && [ -d "$holds" ] && [ ! -L "$holds" ] || return 0
+    temporary=$(mktemp "$holds/.$session.tmp-XXXXXXXX" 2>/dev/null) || return 0
+    if printf '%s %s %s %s\n' $$ "$process_start" "$resets_at" "$kind" >"$temporary" &&
+        mv -fT -- "$temporary" "$holds/$session" 2>/dev/null; then
+        hold=$holds/$session
+    else
+        rm -f -- "$temporary"
+    fi
+}
+# However the hold ends (the reset, better figures, a signal from Claude
+# Code), its mark goes with it.
+trap '[ -z "$hold" ] || rm -f -- "$hold"' EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 write_ticket 1
+write_hold
 
 # Hold the tool call until just after the reset. Sleeping in short steps
 # against the wall clock keeps a suspend of the machine from stretching the
@@ -222,6 +245,7 @@ while :; do
                 stop
             fi
             write_ticket 1
+            write_hold
         fi
         ;;
     esac

@@ -17,18 +17,37 @@
 # reply just brought them. Pacewise's own writer follows the same rules
 # under the same lock.
 #
+# With "--then COMMAND" this records in front of the user's own status line:
+# after recording, COMMAND runs in this process's place (through /bin/sh, as
+# Claude Code runs a status line) with the same input, so its output, exit
+# status and time-out behaviour are the user's command's own.
+#
+# While the guard holds a tool call of the session, the line says so.
+#
 # Environment: CLAUDE_CONFIG_DIR (Claude Code's configuration directory,
 # default ~/.claude), PACEWISE_STATE_PATH (the engine state file).
 # For tests only: PACEWISE_ENGINE_NOW_FILE (a file holding "now" in epoch
 # seconds).
 
+then_command=""
+[ "${1:-}" = --then ] && [ $# -ge 2 ] && then_command=$2
+
+# run_then_command LINE: hands the input to the user's command, or prints
+# LINE when there is none.
+run_then_command() {
+    if [ -z "$then_command" ]; then
+        printf '%s\n' "$1"
+        exit 0
+    fi
+    exec /bin/sh -c "$then_command" <<INPUT
+$input
+INPUT
+}
+
 # All of the input first: the lock below is never held waiting for Claude
 # Code to finish writing.
 input=$(cat 2>/dev/null)
-if ! command -v jq >/dev/null 2>&1; then
-    echo "Claude"
-    exit 0
-fi
+command -v jq >/dev/null 2>&1 || run_then_command "Claude"
 
 config_dir=${CLAUDE_CONFIG_DIR:-$HOME/.claude}
 state=${PACEWISE_STATE_PATH:-$config_dir/rate-limit-state.json}
@@ -66,8 +85,9 @@ else
     set -- "$@" --arg account ""
 fi
 
-# One jq run prints two lines: the text to show, and the state to record
-# (compact JSON) or an empty line when there is nothing to record.
+# One jq run prints three lines: the text to show, the state to record
+# (compact JSON) or an empty line when there is nothing to record, and the
+# session id when it is a canonical UUID (safe in a file name).
 parsed=$(jq -r "$@" --argjson now "$now" '
     def finite: type == "number" and (isnan | not) and (isinfinite | not);
     def oneline: split("\n") | join(" ") | split("\r") | join(" ");
@@ -123,7 +143,9 @@ parsed=$(jq -r "$@" --argjson now "$now" '
          + (if $account != null then {account_uuid: $account} else {} end)
          # An idle session that re-sends what is recorded changes nothing.
          | if . == $old then "" else tojson end
-       end)
+       end),
+      ($in.session_id | if type == "string" and test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$")
+       then . else "" end)
 ' 2>/dev/null <<INPUT
 $input
 INPUT
@@ -131,7 +153,8 @@ INPUT
 
 text=""
 record=""
-{ IFS= read -r text; IFS= read -r record; } <<EOF
+session=""
+{ IFS= read -r text; IFS= read -r record; IFS= read -r session; } <<EOF
 $parsed
 EOF
 [ -n "$text" ] || text="Claude"
@@ -149,5 +172,27 @@ if [ -n "$record" ]; then
     fi
 fi
 
-printf '%s\n' "$text"
-exit 0
+# A hold of the guard: "<pid> <process start> <resets_at> <kind>", written
+# by the guard process while it waits. One whose process is gone (killed by
+# Claude Code's hook time-out, say) is left over and goes.
+hold="$directory/pacewise-holds/$session"
+if [ -n "$session" ] && [ -z "$then_command" ] && [ -f "$hold" ] &&
+    { IFS=' ' read -r holder holder_start hold_until hold_kind <"$hold"; } 2>/dev/null; then
+    alive=""
+    case $holder$hold_until in '' | *[!0-9]*) holder="" ;; esac
+    if [ -n "$holder" ] && { IFS= read -r stat_line <"/proc/$holder/stat"; } 2>/dev/null; then
+        # shellcheck disable=SC2086 # the fields after the command name split on blanks
+        set -- ${stat_line##*) }
+        [ "${20:-}" = "$holder_start" ] && alive=1
+    fi
+    if [ -n "$alive" ]; then
+        label="5-hour"
+        [ "$hold_kind" = five_hour ] || label="weekly"
+        until=$(date -d "@$hold_until" '+%H:%M' 2>/dev/null) &&
+            text="Pacewise: waiting for the $label reset at $until · $text"
+    else
+        rm -f -- "$hold"
+    fi
+fi
+
+run_then_command "$text"

@@ -40,13 +40,15 @@ run_guard() {
     [ "$(slept_total)" -eq 0 ]
 }
 
-@test "at the 5-hour limit the call is held until just after the reset and its ticket removed" {
+@test "at the 5-hour limit the call is held until just after the reset, visibly, and its ticket removed" {
     write_state 99 7200 17 259200
     export CC_LIMIT_GUARD_RESUME_DIR="$TICKETS"
-    # Look at the ticket while the guard sleeps.
+    # Look at the ticket and the session's status line while the guard sleeps.
     cat >"$BATS_TEST_TMPDIR/peeking-sleep" <<SCRIPT
 #!/bin/sh
 cp "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json" "$BATS_TEST_TMPDIR/ticket-seen" 2>/dev/null
+jq -c '.session_id = "0f76730a-752b-4aa3-865c-aec0624eaedb" | del(.rate_limits)' "$SAMPLES/statusline-stdin.json" |
+    sh "$ENGINE_DIR/rate-limit-statusline.sh" >>"$BATS_TEST_TMPDIR/lines-seen"
 exec "$BATS_TEST_TMPDIR/fake-sleep" "\$@"
 SCRIPT
     chmod +x "$BATS_TEST_TMPDIR/peeking-sleep"
@@ -58,6 +60,13 @@ SCRIPT
     [ "$(jq '.held_by | (.pid | type) + " " + (.start_time | type)' "$BATS_TEST_TMPDIR/ticket-seen")" = '"number number"' ]
     [ "$(stat -c %a "$TICKETS")" = 700 ]
     [ -z "$(ls -A "$TICKETS")" ]
+    [ "$(head -n 1 "$BATS_TEST_TMPDIR/lines-seen")" = "Pacewise: waiting for the 5-hour reset at $(date -d @$((NOW + 7200)) +%H:%M) · Opus 5.5" ]
+    [ -z "$(ls -A "$HOME/.claude/pacewise-holds")" ]
+    # Once the guard is gone, so is the line; a mark left by a killed guard too.
+    echo "$$ 1 $((NOW + 7200)) five_hour" >"$HOME/.claude/pacewise-holds/0f76730a-752b-4aa3-865c-aec0624eaedb"
+    run sh "$ENGINE_DIR/rate-limit-statusline.sh" < <(jq -c '.session_id = "0f76730a-752b-4aa3-865c-aec0624eaedb"' "$SAMPLES/statusline-stdin.json")
+    [ "$output" = "Opus 5.5 · 5h 42% · wk 17%" ]
+    [ -z "$(ls -A "$HOME/.claude/pacewise-holds")" ]
 }
 
 # hold_with CHANGE: holds a 5-hour call and, at the first step, rewrites the

@@ -61,6 +61,18 @@ five_hour() {
     [ "$(jq -r .account_uuid "$STATE")" = acct-2 ]
 }
 
+@test "in front of the user's own line it records, then the user's command answers alone" {
+    user_command='cat >"$HOME/seen-by-user"; echo "user'"'"'s line"; echo to-stderr >&2; exit 3'
+    run sh "$STATUSLINE" --then "$user_command" <"$SAMPLES/statusline-stdin.json"
+    [ "$status" -eq 3 ] && [ "$output" = "user's line
+to-stderr" ]
+    [ "$(jq -c . "$HOME/seen-by-user")" = "$(jq -c . "$SAMPLES/statusline-stdin.json")" ]
+    [ "$(jq '.limits | length' "$STATE")" -eq 2 ]
+    # Without jq, or with nothing to record, the user's line still shows.
+    PATH="$(path_without_jq)" run sh "$STATUSLINE" --then "$user_command" </dev/null
+    [ "$status" -eq 3 ] && [ "${lines[0]}" = "user's line" ]
+}
+
 @test "before the first reply there is nothing to record" {
     run sh "$STATUSLINE" <"$SAMPLES/statusline-stdin-first-call.json"
     [ "$status" -eq 0 ]
