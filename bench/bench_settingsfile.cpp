@@ -8,9 +8,9 @@
 
 using namespace pacewise;
 
-// Every switch of the guard or of auto-continue is a full locked
-// read-modify-write-verify of Claude Code's settings; this one is 1 MiB,
-// far larger than a real one.
+// Every switch of the guard or of auto-continue is a locked in-place edit of
+// Claude Code's settings; this one is 1 MiB, far larger than a real one.
+// Targets: 10 ms to switch, 1 ms to look.
 int main()
 {
     QTemporaryDir dir;
@@ -30,7 +30,7 @@ int main()
     bool on = false;
     measure("enable or disable the guard", 40, [&] {
         on = !on;
-        const auto result = on ? manager.enableGuard(settings, hooks) : manager.disableGuard(settings);
+        const auto result = on ? manager.enableGuard(settings, {.hooksDirectory = hooks}) : manager.disableGuard(settings);
         if (!result)
             std::abort();
     });

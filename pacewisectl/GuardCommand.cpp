@@ -7,6 +7,8 @@
 #include "guard/GuardErrorText.h"
 #include "guard/GuardOperations.h"
 
+#include "app/AppConfiguration.h"
+
 #include <QCommandLineParser>
 #include <QMetaEnum>
 #include <QSettings>
@@ -16,6 +18,8 @@ namespace pacewise::cli {
 namespace {
 
 const char helpText[] = R"(Usage: pacewisectl guard on|off|status|reinstall
+       pacewisectl guard threshold [PERCENT]
+       pacewisectl guard recorder [on|off]
 
 The Endrun guard holds Claude Code back just before a usage limit is
 exhausted and, with auto-continue on, records the interrupted session so
@@ -29,6 +33,11 @@ that it continues after the reset.
              where the guard's figures come from
   reinstall  replace edited engine scripts with Pacewise's and turn the
              guard on
+  threshold  show or set the percentage of a limit at which the guard
+             stops (default 98)
+  recorder   show or switch whether a status line of your own gets
+             Pacewise's recorder in front of it, which records the figures
+             and then shows your line unchanged (default on)
 
 Options:
   --json     with status: print one JSON object (see docs/json.md)
@@ -41,6 +50,8 @@ const char *ownerName(SettingsFileManager::StatusLineOwner owner)
     switch (owner) {
     case SettingsFileManager::StatusLineOwner::pacewise:
         return "pacewise";
+    case SettingsFileManager::StatusLineOwner::recorder:
+        return "recorder";
     case SettingsFileManager::StatusLineOwner::user:
         return "user";
     case SettingsFileManager::StatusLineOwner::none:
@@ -55,8 +66,10 @@ QString figuresSource(SettingsFileManager::StatusLineOwner owner, const QString 
     switch (owner) {
     case SettingsFileManager::StatusLineOwner::pacewise:
         return QStringLiteral("Claude Code's status line writes them to %1").arg(statePath);
+    case SettingsFileManager::StatusLineOwner::recorder:
+        return QStringLiteral("Pacewise's recorder in front of your status line writes them to %1").arg(statePath);
     case SettingsFileManager::StatusLineOwner::user:
-        return QStringLiteral("your own status line is kept, so Pacewise writes them to %1 after each usage poll "
+        return QStringLiteral("your own status line is kept alone, so Pacewise writes them to %1 after each usage poll "
                               "(while the tray app or `pacewisectl daemon` runs)")
             .arg(statePath);
     case SettingsFileManager::StatusLineOwner::none:
@@ -64,6 +77,14 @@ QString figuresSource(SettingsFileManager::StatusLineOwner owner, const QString 
     }
     Q_UNREACHABLE();
     return {};
+}
+
+// The engine scripts are POSIX sh and jq: without jq they let everything
+// through and record nothing, which must not pass for "on".
+void warnWithoutJq(const GuardOperations::Result &result, QTextStream &out)
+{
+    if (result && result->enabled && !result->jqInstalled)
+        out << "Warning: jq is not installed, so the guard and the status line do nothing; install it (the jq package)\n";
 }
 
 int report(const GuardOperations::Result &result, const GuardOperations &operations, QTextStream &out,
@@ -83,34 +104,94 @@ int report(const GuardOperations::Result &result, const GuardOperations &operati
     return success;
 }
 
+QString percentText(double percent)
+{
+    return QString::number(percent) + QStringLiteral(" %");
+}
+
+int threshold(const QString &value, const GuardOperations &operations, QTextStream &out, QTextStream &err)
+{
+    bool isNumber = false;
+    const double percent = value.toDouble(&isNumber);
+    if (!value.isEmpty() && (!isNumber || !(percent >= GuardOperations::minimumThreshold && percent <= 100))) {
+        err << "pacewisectl guard: the threshold is a percentage from 50 to 100, not '" << value << "'\n";
+        return usageError;
+    }
+    const auto result = value.isEmpty() ? operations.current() : operations.setThreshold(percent);
+    if (!result) {
+        err << "pacewisectl guard: " << result.error().message << '\n';
+        return failure;
+    }
+    out << "Guard threshold: " << percentText(result->threshold) << '\n';
+    return success;
+}
+
+int recorder(const QString &value, GuardOperations operations, QTextStream &out, QTextStream &err)
+{
+    if (!value.isEmpty()) {
+        if (value != u"on" && value != u"off") {
+            err << "pacewisectl guard: use 'recorder on' or 'recorder off'\n";
+            return usageError;
+        }
+        QSettings settings;
+        settings.setValue(QLatin1String(recordBeforeUserStatusLineKey), value == u"on");
+        if (!saveSettings(settings, QStringLiteral("guard"), err))
+            return failure;
+        operations.recordBeforeUserStatusLine = value == u"on";
+        if (const auto applied = operations.refresh(); !applied)
+            return report(applied, operations, out, err);
+    }
+    out << "Recorder in front of your own status line: " << (operations.recordBeforeUserStatusLine ? "on" : "off") << '\n';
+    return success;
+}
+
 } // namespace
 
 int runGuard(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    const QStringList actions = switchActions() << QStringLiteral("reinstall");
-    const auto parsed =
-        parseAction(parser, arguments, QStringLiteral("guard"), helpText, actions, out, err, QStringLiteral("status"));
-    if (!parsed)
-        return parsed.error();
-    const QString &action = *parsed;
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status, reinstall, threshold or recorder"));
+    parser.addOption(jsonOption());
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 2))
+        return *done;
+    const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
+    const QString value = parser.positionalArguments().value(1);
     const bool json = parser.isSet(QStringLiteral("json"));
+    const QStringList actions{u"on"_qs, u"off"_qs, u"status"_qs, u"reinstall"_qs, u"threshold"_qs, u"recorder"_qs};
+    if (!actions.contains(action) || (!value.isEmpty() && action != u"threshold" && action != u"recorder")) {
+        err << "pacewisectl guard: unknown action '" << parser.positionalArguments().join(u' ')
+            << "'; use on, off, status, reinstall, threshold or recorder\n";
+        return usageError;
+    }
+    if (json && action != u"status") {
+        err << "pacewisectl guard: --json goes with status only\n";
+        return usageError;
+    }
 
     const GuardOperations operations = AppComposition::guardOperations(context.environment, context.claudePaths, QSettings());
-    if (action == u"on" || action == u"off")
-        return report(operations.setEnabled(action == u"on"), operations, out, err);
-    if (action == u"reinstall")
-        return report(operations.overwrite(), operations, out, err);
+    if (action == u"threshold")
+        return threshold(value, operations, out, err);
+    if (action == u"recorder")
+        return recorder(value, operations, out, err);
+    if (action == u"on" || action == u"off" || action == u"reinstall") {
+        const auto result = action == u"reinstall" ? operations.overwrite() : operations.setEnabled(action == u"on");
+        const int status = report(result, operations, out, err);
+        warnWithoutJq(result, out);
+        return status;
+    }
 
     const auto current = operations.current();
-    const auto owner = operations.settingsManager.statusLineOwner(operations.settingsPath);
+    const auto settings = operations.settingsManager.read(operations.settingsPath);
     const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
-    if (json && current) {
+    if (json && current && settings) {
         printJson(out, QJsonObject{
             {QStringLiteral("enabled"), current->enabled},
             {QStringLiteral("engine_scripts"), QString::fromLatin1(QMetaEnum::fromType<HookInstaller::Status>().valueToKey(int(current->status)))},
             {QStringLiteral("hooks_directory"), operations.installer.hooksDirectory()},
-            {QStringLiteral("status_line"), owner ? QJsonValue(QString::fromLatin1(ownerName(*owner))) : QJsonValue::Null},
+            {QStringLiteral("status_line"), QString::fromLatin1(ownerName(settings->statusLine))},
+            {QStringLiteral("recorder"), operations.recordBeforeUserStatusLine},
+            {QStringLiteral("threshold"), current->threshold},
+            {QStringLiteral("jq_installed"), current->jqInstalled},
             {QStringLiteral("state_file"), context.engineStatePath},
             {QStringLiteral("auto_continue"), tickets ? QJsonValue(QJsonObject{
                                                   {QStringLiteral("enabled"), tickets->has_value()},
@@ -123,14 +204,16 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
     const int status = report(current, operations, out, err);
     if (status != success)
         return status;
-    if (owner)
-        out << "Figures: " << figuresSource(*owner, context.engineStatePath) << '\n';
-    if (const auto told = operations.settingsManager.guardStatePath(operations.settingsPath);
-        current->enabled && told && *told != operations.statePath) {
-        out << "Warning: the guard reads " << told->value_or(context.claudePaths.engineStateFile())
+    if (!settings)
+        return success;
+    out << "Threshold: " << percentText(current->threshold) << '\n';
+    out << "Figures: " << figuresSource(settings->statusLine, context.engineStatePath) << '\n';
+    if (current->enabled && settings->statePath != operations.statePath) {
+        out << "Warning: the guard reads " << settings->statePath.value_or(context.claudePaths.engineStateFile())
             << " but Pacewise records the figures in " << context.engineStatePath
             << "; run 'pacewisectl guard on' to point the guard there\n";
     }
+    warnWithoutJq(current, out);
     if (tickets)
         out << "Auto-continue: " << (*tickets ? QStringLiteral("on (") + **tickets + u')' : QStringLiteral("off"))
             << '\n';

@@ -87,6 +87,8 @@ GuardOperations guardOperations(const QProcessEnvironment &environment, const Cl
         .statePath = QDir::cleanPath(statePath) == QDir::cleanPath(claudePaths.engineStateFile())
                          ? std::nullopt
                          : std::optional(QDir::cleanPath(statePath)),
+        .recordBeforeUserStatusLine = recordsBeforeUserStatusLine(userDefaults),
+        .executableSearchPath = environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts),
     };
 }
 

@@ -14,6 +14,11 @@ QString engineStateLocation(const QProcessEnvironment &environment, const QSetti
     return claudePaths.engineStateFile();
 }
 
+bool recordsBeforeUserStatusLine(const QSettings &settings)
+{
+    return settings.value(QLatin1String(recordBeforeUserStatusLineKey), true).toBool();
+}
+
 QUrl updateFeedUrl(const QSettings &settings)
 {
     const QString configured = settings.value(QStringLiteral("updateFeedURL")).toString();

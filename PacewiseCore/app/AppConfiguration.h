@@ -15,6 +15,12 @@ namespace pacewise {
 QString engineStateLocation(const QProcessEnvironment &environment, const QSettings &settings,
                             const ClaudePaths &claudePaths);
 
+// Whether the guard puts Pacewise's recorder in front of a status line of
+// the user's own: the "recordBeforeUserStatusLine" setting, on unless
+// turned off.
+inline constexpr char recordBeforeUserStatusLineKey[] = "recordBeforeUserStatusLine";
+bool recordsBeforeUserStatusLine(const QSettings &settings);
+
 // The appcast feed to check for updates: the "updateFeedURL" setting, else
 // the one this build was configured with (PACEWISE_UPDATE_FEED_URL), else
 // none: updates come from the package manager.

@@ -1,6 +1,7 @@
 #include "BackgroundServices.h"
 
 #include "AppComposition.h"
+#include "AppConfiguration.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 
@@ -42,6 +43,7 @@ void BackgroundServices::stopServices()
     m_caffeine.reset();
     m_morningStarter.reset();
     m_resumes.reset();
+    m_guard.reset();
     m_appState.reset();
     m_lock.reset();
     m_running = false;
@@ -115,6 +117,12 @@ bool BackgroundServices::tryToRun()
                   qUtf8Printable(registered.error()));
     }
 
+    // An upgrade of Pacewise brings new engine scripts: an enabled guard
+    // gets them (unless the user edited them) as soon as we run.
+    const QSettings fallback;
+    m_guard = std::make_unique<GuardController>(AppComposition::guardOperations(
+        m_dependencies.environment, m_dependencies.claudePaths, defaults ? *defaults : fallback));
+
     QStringList watched{m_dependencies.claudePaths.settingsFile()};
     if (defaults)
         watched << defaults->fileName();
@@ -124,6 +132,9 @@ bool BackgroundServices::tryToRun()
         m_appState->reloadSettings();
         m_resumes->reloadSettings();
         m_morningStarter->reloadSettings();
+        if (m_dependencies.userDefaults) // read anew by the state just above
+            m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.userDefaults));
+        m_guard->refresh();
     });
 
     qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", resumes->autoContinueEnabled() ? "on" : "off",

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CaffeineController.h"
 #include "ControlService.h"
+#include "GuardController.h"
 #include "MorningStarterController.h"
 #include "NotificationController.h"
 #include "ResumeController.h"
@@ -25,8 +26,9 @@
 namespace pacewise {
 
 // Everything that runs while Pacewise runs, with a tray or without: the
-// usage poll with auto-continue, the morning kickstart, keep-awake,
-// notifications, the session-bus service and the settings watch. One process per user runs
+// usage poll with auto-continue, the morning kickstart, keep-awake, the
+// guard kept up to date, notifications, the session-bus service and the
+// settings watch. One process per user runs
 // them; a second one stands by until the first has gone, so two poll loops
 // never run claude side by side.
 class BackgroundServices : public QObject {
@@ -65,6 +67,7 @@ public:
     ResumeController *resumes() const { return m_resumes.get(); }
     MorningStarterController *morningStarter() const { return m_morningStarter.get(); }
     CaffeineController *caffeine() const { return m_caffeine.get(); }
+    GuardController *guard() const { return m_guard.get(); }
 
 signals:
     void running();
@@ -86,6 +89,7 @@ private:
     std::unique_ptr<ControlService> m_control;
     std::unique_ptr<NotificationController> m_notifications;
     std::unique_ptr<FileChangeWatcher> m_settingsWatcher;
+    std::unique_ptr<GuardController> m_guard;
 };
 
 } // namespace pacewise

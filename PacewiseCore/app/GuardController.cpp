@@ -18,7 +18,27 @@ GuardController::GuardController(GuardOperations operations, QObject *parent)
 
 void GuardController::refresh()
 {
+    // Asked while busy (the settings changed during an operation): once
+    // more afterwards, so that the state shown is the disk's.
+    if (m_busy) {
+        m_refreshAgain = true;
+        return;
+    }
     execute([operations = m_operations] { return operations.refresh(); });
+}
+
+void GuardController::setRecordsBeforeUserStatusLine(bool on)
+{
+    if (m_operations.recordBeforeUserStatusLine == on)
+        return;
+    m_operations.recordBeforeUserStatusLine = on;
+    emit recordsBeforeUserStatusLineChanged();
+    refresh();
+}
+
+void GuardController::setThreshold(double percent)
+{
+    execute([operations = m_operations, percent] { return operations.setThreshold(percent); });
 }
 
 void GuardController::setEnabled(bool on)
@@ -56,6 +76,8 @@ QCoro::Task<> GuardController::execute(std::function<GuardOperations::Result()> 
     if (result) {
         update(m_enabled, result->enabled, &GuardController::enabledChanged);
         update(m_engineStatus, result->status, &GuardController::engineStatusChanged);
+        update(m_threshold, result->threshold, &GuardController::thresholdChanged);
+        update(m_jqInstalled, result->jqInstalled, &GuardController::jqInstalledChanged);
         if (result->enabled && result->status == HookInstaller::Status::modifiedByUser)
             update(m_needsForce, true, &GuardController::needsForceChanged);
     } else if (result.error().forceRequired) {
@@ -66,6 +88,8 @@ QCoro::Task<> GuardController::execute(std::function<GuardOperations::Result()> 
         update(m_lastError, result.error().message, &GuardController::lastErrorChanged);
     }
     update(m_busy, false, &GuardController::busyChanged);
+    if (std::exchange(m_refreshAgain, false))
+        refresh();
 }
 
 } // namespace pacewise

@@ -22,6 +22,9 @@ class GuardController : public QObject {
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
     Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
     Q_PROPERTY(bool needsForce READ needsForce NOTIFY needsForceChanged)
+    Q_PROPERTY(double threshold READ threshold NOTIFY thresholdChanged)
+    Q_PROPERTY(bool jqInstalled READ jqInstalled NOTIFY jqInstalledChanged)
+    Q_PROPERTY(bool recordsBeforeUserStatusLine READ recordsBeforeUserStatusLine NOTIFY recordsBeforeUserStatusLineChanged)
 
 public:
     // Starts a refresh at once, so the first published state is the disk's.
@@ -33,13 +36,18 @@ public:
     QString lastError() const { return m_lastError; }
     // The installed scripts were edited; only overwriteChanges() proceeds.
     bool needsForce() const { return m_needsForce; }
+    double threshold() const { return m_threshold; }
+    bool jqInstalled() const { return m_jqInstalled; }
+    bool recordsBeforeUserStatusLine() const { return m_operations.recordBeforeUserStatusLine; }
 
-    // Reads the state; an enabled guard whose scripts are outdated (after an
-    // upgrade of Pacewise) is brought up to date.
+    // Reads the state; an enabled guard is brought up to date (scripts an
+    // older Pacewise installed, entries it wrote, the recorder choice).
     Q_INVOKABLE void refresh();
+    void setRecordsBeforeUserStatusLine(bool on);
     Q_INVOKABLE void setEnabled(bool on);
     // Reinstalls the scripts even if they were edited, then enables.
     Q_INVOKABLE void overwriteChanges();
+    Q_INVOKABLE void setThreshold(double percent);
 
 signals:
     void enabledChanged();
@@ -47,6 +55,9 @@ signals:
     void busyChanged();
     void lastErrorChanged();
     void needsForceChanged();
+    void thresholdChanged();
+    void jqInstalledChanged();
+    void recordsBeforeUserStatusLineChanged();
 
 private:
     QCoro::Task<> execute(std::function<GuardOperations::Result()> body);
@@ -57,6 +68,9 @@ private:
     bool m_busy = false;
     QString m_lastError;
     bool m_needsForce = false;
+    double m_threshold = SettingsFileManager::defaultThreshold;
+    bool m_jqInstalled = true;
+    bool m_refreshAgain = false;
 };
 
 } // namespace pacewise

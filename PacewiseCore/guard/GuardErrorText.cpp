@@ -20,6 +20,9 @@ QString describe(const SettingsError &error, const QString &settingsPath)
     case Kind::wrongType:
         return QStringLiteral("\"%1\" in %2 is not of the type Claude Code expects; it was left alone")
             .arg(error.description, settingsPath);
+    case Kind::readOnly:
+        return QStringLiteral("%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)")
+            .arg(settingsPath);
     case Kind::concurrentModification:
         return QStringLiteral("%1 kept changing while it was being edited; try again").arg(settingsPath);
     case Kind::lockUnavailable:

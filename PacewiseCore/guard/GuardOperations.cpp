@@ -2,6 +2,8 @@
 
 #include "GuardErrorText.h"
 
+#include <QStandardPaths>
+
 namespace pacewise {
 
 namespace {
@@ -18,27 +20,35 @@ std::unexpected<Failure> failed(const QString &message)
 
 GuardOperations::Result GuardOperations::current() const
 {
-    const auto on = settingsManager.isGuardEnabled(settingsPath);
-    if (!on)
-        return failed(describe(on.error(), settingsPath));
-    return Outcome{*on, installer.installedStatus()};
+    const auto settings = settingsManager.read(settingsPath);
+    if (!settings)
+        return failed(describe(settings.error(), settingsPath));
+    return Outcome{
+        .enabled = settings->guardEnabled,
+        .status = installer.installedStatus(),
+        .threshold = settings->threshold,
+        .jqInstalled = !QStandardPaths::findExecutable(QStringLiteral("jq"), executableSearchPath).isEmpty(),
+    };
 }
 
-// Installs when nothing or an older version is installed; edits by the user
-// are never overwritten here.
-std::expected<void, Failure> GuardOperations::installIfNeeded() const
+// Installs when nothing or an older version is installed (true then); edits
+// by the user are never overwritten here.
+std::expected<bool, GuardOperations::Failure> GuardOperations::installIfNeeded() const
 {
     const Status status = installer.installedStatus();
     if (status != Status::notInstalled && status != Status::outdated)
-        return {};
+        return false;
     if (const auto installed = installer.install(); !installed)
         return failed(describe(installed.error(), installer.hooksDirectory()));
-    return {};
+    return true;
 }
 
 std::expected<void, Failure> GuardOperations::enable() const
 {
-    if (const auto enabled = settingsManager.enableGuard(settingsPath, installer.hooksDirectory(), statePath); !enabled)
+    const SettingsFileManager::GuardSetup setup{.hooksDirectory = installer.hooksDirectory(),
+                                                .statePath = statePath,
+                                                .recordBeforeUserStatusLine = recordBeforeUserStatusLine};
+    if (const auto enabled = settingsManager.enableGuard(settingsPath, setup); !enabled)
         return failed(describe(enabled.error(), settingsPath));
     return {};
 }
@@ -48,16 +58,21 @@ GuardOperations::Result GuardOperations::refresh() const
     const auto state = current();
     if (!state || !state->enabled)
         return state;
-    const auto toldStatePath = settingsManager.guardStatePath(settingsPath);
-    const bool toldAnotherFile = toldStatePath && *toldStatePath != statePath;
-    if (state->status != Status::outdated && !toldAnotherFile)
-        return state;
-    // A newer Pacewise brought new scripts, or the state file moved: an
-    // active guard gets both, and the settings point at the current copies.
-    if (const auto installed = installIfNeeded(); !installed)
+    const auto installed = installIfNeeded();
+    if (!installed)
         return std::unexpected(installed.error());
-    if (const auto enabled = enable(); !enabled)
-        return std::unexpected(enabled.error());
+    // The entries are written again (only what differs) when a new version
+    // of ours or another choice asks for it, never merely because the file
+    // changed: what the user edited by hand stays.
+    const auto settings = settingsManager.read(settingsPath);
+    if (!settings)
+        return failed(describe(settings.error(), settingsPath));
+    using Owner = SettingsFileManager::StatusLineOwner;
+    const bool recorderWanted = settings->statusLine == (recordBeforeUserStatusLine ? Owner::user : Owner::recorder);
+    if (*installed || recorderWanted || settings->statePath != statePath) {
+        if (const auto enabled = enable(); !enabled)
+            return std::unexpected(enabled.error());
+    }
     return current();
 }
 
@@ -85,6 +100,13 @@ GuardOperations::Result GuardOperations::overwrite() const
     }
     if (const auto enabled = enable(); !enabled)
         return std::unexpected(enabled.error());
+    return current();
+}
+
+GuardOperations::Result GuardOperations::setThreshold(double percent) const
+{
+    if (const auto set = settingsManager.setThreshold(settingsPath, percent); !set)
+        return failed(describe(set.error(), settingsPath));
     return current();
 }
 

@@ -1,5 +1,6 @@
 #include "StatusLineBackup.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace pacewise {
@@ -16,6 +17,13 @@ std::optional<StatusLineBackup> StatusLineBackup::parse(const QByteArray &json)
         backup.original = object.value(QLatin1String("originalStatusLine"));
     if (const QJsonValue installed = object.value(QLatin1String("installedStatusLine")); installed.isObject())
         backup.installed = installed.toObject();
+    if (const QJsonValue created = object.value(QLatin1String("createdKeys")); created.isArray()) {
+        backup.created.emplace();
+        for (const QJsonValue &key : created.toArray()) {
+            if (key.isString())
+                backup.created->append(key.toString());
+        }
+    }
     return backup;
 }
 
@@ -26,6 +34,8 @@ QByteArray StatusLineBackup::toJson() const
         object.insert(QLatin1String("originalStatusLine"), *original);
     if (installed)
         object.insert(QLatin1String("installedStatusLine"), *installed);
+    if (created)
+        object.insert(QLatin1String("createdKeys"), QJsonArray::fromStringList(*created));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

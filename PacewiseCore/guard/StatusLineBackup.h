@@ -3,18 +3,24 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QStringList>
 
 #include <optional>
 
 namespace pacewise {
 
 // What stood in Claude Code's "statusLine" before the guard put its own
-// there, kept in "." + NAME + ".pacewise-statusline-backup.json" so that
-// turning the guard off can put it back.
+// there, and what else the guard added, kept in "." + NAME +
+// ".pacewise-statusline-backup.json": what turning the guard off, in this
+// version or an older one, undoes.
 struct StatusLineBackup {
     bool hadOriginal = false;
     std::optional<QJsonValue> original = std::nullopt; // the user's status line, verbatim
     std::optional<QJsonObject> installed = std::nullopt; // the one we wrote
+    // The containers the guard's entry was the first thing in ("hooks",
+    // "hooks.PreToolUse"): turning it off removes them again once empty,
+    // and keeps empty ones the user had. Unknown in older backups.
+    std::optional<QStringList> created = std::nullopt;
 
     // Only version 1 backups with a boolean "hadOriginal" are understood.
     static std::optional<StatusLineBackup> parse(const QByteArray &json);

@@ -73,7 +73,7 @@ QString atomicTemporaryPrefix(const QString &path)
 
 std::expected<void, AtomicWriteError>
 writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions, std::optional<FileOwner> owner,
-                    SymlinkPolicy symlinks)
+                    SymlinkPolicy symlinks, const std::function<bool()> &stillWanted)
 {
     const QString target = symlinks == SymlinkPolicy::follow ? resolvedTarget(path) : path;
     const QString directory = QFileInfo(target).absolutePath();
@@ -107,6 +107,10 @@ writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permission
         const int error = errno;
         ::unlink(encodedTemporary.constData());
         return failure(Kind::writeFailed, error);
+    }
+    if (stillWanted && !stillWanted()) {
+        ::unlink(encodedTemporary.constData());
+        return failure(Kind::superseded, 0);
     }
     if (::rename(encodedTemporary.constData(), QFile::encodeName(target).constData()) != 0) {
         const int error = errno;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <expected>
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -18,6 +19,7 @@ struct AtomicWriteError {
         writeFailed,
         syncFailed,
         renameFailed,
+        superseded, // the caller's last look found the target changed
     };
     Kind kind;
     int errorNumber = 0;
@@ -43,9 +45,12 @@ struct FileOwner {
     gid_t group;
 };
 
+// stillWanted, when given, is asked right before the rename, the last moment
+// at which a writer that changed the target meanwhile can still be respected.
 std::expected<void, AtomicWriteError>
 writeFileAtomically(const QString &path, QByteArrayView bytes, mode_t permissions,
-                    std::optional<FileOwner> owner = std::nullopt, SymlinkPolicy symlinks = SymlinkPolicy::follow);
+                    std::optional<FileOwner> owner = std::nullopt, SymlinkPolicy symlinks = SymlinkPolicy::follow,
+                    const std::function<bool()> &stillWanted = {});
 
 // The temporary name used for path; exposed so tests can look for leftovers.
 QString atomicTemporaryPrefix(const QString &path);

@@ -72,9 +72,13 @@ readRegularFileAt(int directory, const char *name, qint64 maxBytes, SymlinkPolic
     FileDescriptor fd(::openat(directory, name, flags));
     if (fd.get() < 0)
         return std::unexpected(errorFromErrno(errno));
+    return readOpenFile(fd.get(), maxBytes);
+}
 
+std::expected<RegularFileContents, FileReadError> readOpenFile(int fd, qint64 maxBytes)
+{
     struct stat status {};
-    if (::fstat(fd.get(), &status) != 0)
+    if (::fstat(fd, &status) != 0)
         return std::unexpected(FileReadError{FileReadError::Kind::readFailed, errno});
     if (!S_ISREG(status.st_mode))
         return std::unexpected(FileReadError{FileReadError::Kind::notRegularFile, 0});
@@ -92,7 +96,7 @@ readRegularFileAt(int directory, const char *name, qint64 maxBytes, SymlinkPolic
                 return std::unexpected(FileReadError{FileReadError::Kind::tooLarge, 0});
             bytes.resize(std::min<qsizetype>(bytes.size() * 2, qsizetype(maxBytes) + 1));
         }
-        const ssize_t count = ::read(fd.get(), bytes.data() + filled, size_t(bytes.size() - filled));
+        const ssize_t count = ::pread(fd, bytes.data() + filled, size_t(bytes.size() - filled), off_t(filled));
         if (count < 0) {
             if (errno == EINTR)
                 continue;

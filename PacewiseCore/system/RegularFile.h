@@ -60,6 +60,10 @@ readRegularFile(const QString &path, qint64 maxBytes, SymlinkPolicy symlinks = S
 std::expected<RegularFileContents, FileReadError>
 readRegularFileAt(int directory, const char *name, qint64 maxBytes, SymlinkPolicy symlinks);
 
+// The same for a file already open, read from its start whatever its offset:
+// for a caller that has to read the very file again, even once replaced.
+std::expected<RegularFileContents, FileReadError> readOpenFile(int fd, qint64 maxBytes);
+
 // Just the bytes, for callers to whom every failure means "not there".
 std::optional<QByteArray> readRegularFileBytes(const QString &path, qint64 maxBytes);
 

@@ -60,8 +60,6 @@ void TrayApplication::start()
 void TrayApplication::buildInterface()
 {
     AppState *state = m_services->appState();
-    m_guardController = std::make_unique<GuardController>(
-        AppComposition::guardOperations(m_dependencies.environment, m_dependencies.claudePaths, *m_dependencies.userDefaults));
     m_updater = std::make_unique<UpdaterController>(UpdaterController::Options{
         .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),
         .runningVersion = QString::fromLatin1(PacewiseCoreInfo::version),
@@ -84,7 +82,7 @@ void TrayApplication::buildInterface()
         PanelModel::Dependencies{.state = state, .resumes = m_services->resumes(), .locale = &m_locale});
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Objects{
         .model = m_model.get(),
-        .guardController = m_guardController.get(),
+        .guardController = m_services->guard(),
         .caffeine = m_services->caffeine(),
         .locale = &m_locale,
         .openSettings = [this] { openSettings(); },
@@ -106,7 +104,7 @@ void TrayApplication::openSettings()
         m_settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
             .state = m_services->appState(),
             .resumes = m_services->resumes(),
-            .guardController = m_guardController.get(),
+            .guardController = m_services->guard(),
             .morningStarter = m_services->morningStarter(),
             .launchAtLogin = m_launchAtLogin.get(),
             .updater = m_updater.get(),
@@ -126,7 +124,7 @@ void TrayApplication::openOnboarding()
                 .defaults = m_dependencies.userDefaults,
                 .state = m_services->appState(),
                 .resumes = m_services->resumes(),
-                .guardController = m_guardController.get(),
+                .guardController = m_services->guard(),
                 .caffeine = m_services->caffeine(),
                 .morningStarter = m_services->morningStarter(),
                 .launchAtLogin = m_launchAtLogin.get(),

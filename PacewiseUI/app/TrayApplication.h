@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/BackgroundServices.h"
-#include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
 #include "app/UpdaterController.h"
 #include "i18n/LocaleManager.h"
@@ -50,7 +49,6 @@ private:
     LocaleManager m_locale;
     LogindSleepWakeSource m_wake;
     std::unique_ptr<BackgroundServices> m_services;
-    std::unique_ptr<GuardController> m_guardController;
     std::unique_ptr<UpdaterController> m_updater;
     QTimer m_updateChecks;
     std::unique_ptr<LaunchAtLoginController> m_launchAtLogin;

@@ -134,6 +134,42 @@ Pane {
 
                 MenuSeparator { Layout.fillWidth: true }
 
+                RowLayout {
+                    Layout.fillWidth: true
+                    Label {
+                        id: thresholdTitle
+                        Layout.fillWidth: true
+                        wrapMode: Text.Wrap
+                        text: root.tr("settings.general.guardThreshold", "Endrun steps in at")
+                    }
+                    SpinBox {
+                        objectName: "guardThreshold"
+                        from: 50
+                        to: 100
+                        value: Math.round(guardController.threshold)
+                        enabled: !guardController.busy
+                        onValueModified: guardController.setThreshold(value)
+                        Accessible.name: thresholdTitle.text
+                    }
+                    Label { text: "%" }
+                }
+                Caption { text: root.tr("settings.general.guardThresholdCaption", "Endrun holds or pauses Claude Code once a usage limit reaches this share.") }
+                SettingSwitch {
+                    toggleName: "recorderSwitch"
+                    text: root.tr("settings.general.recorder", "Read the usage in front of my own status line")
+                    checked: guardController.recordsBeforeUserStatusLine
+                    onToggled: checked => settingsModel.setRecordsBeforeUserStatusLine(checked)
+                }
+                Caption { text: root.tr("settings.general.recorderCaption", "Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.") }
+                Caption {
+                    objectName: "guardNeedsJq"
+                    visible: guardController.enabled && !guardController.jqInstalled
+                    color: root.warningColor
+                    text: root.tr("settings.general.guardNeedsJq", "jq is not installed, so Endrun can't do anything. Install the jq package.")
+                }
+
+                MenuSeparator { Layout.fillWidth: true }
+
                 SettingSwitch {
                     toggleName: "morningSwitch"
                     text: root.tr("settings.general.morningKick", "Start the limit window every morning")

@@ -1,7 +1,9 @@
 #include "SettingsModel.h"
 
 #include "PacewiseCoreInfo.h"
+#include "app/AppConfiguration.h"
 #include "app/AppState.h"
+#include "app/GuardController.h"
 #include "app/ResumeController.h"
 #include "app/MorningStarterController.h"
 #include "app/UpdaterController.h"
@@ -79,6 +81,13 @@ void SettingsModel::runMorningNow()
 void SettingsModel::setAutoContinue(bool on)
 {
     m_objects.resumes->setAutoContinueEnabled(on);
+}
+
+void SettingsModel::setRecordsBeforeUserStatusLine(bool on)
+{
+    if (m_objects.defaults)
+        m_objects.defaults->setValue(QLatin1String(recordBeforeUserStatusLineKey), on);
+    m_objects.guardController->setRecordsBeforeUserStatusLine(on);
 }
 
 void SettingsModel::checkForUpdates()

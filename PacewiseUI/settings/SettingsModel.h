@@ -7,6 +7,7 @@
 namespace pacewise {
 
 class AppState;
+class GuardController;
 class MorningStarterController;
 class ResumeController;
 class UpdaterController;
@@ -30,6 +31,7 @@ public:
     struct Objects {
         AppState *state;
         ResumeController *resumes;
+        GuardController *guardController;
         MorningStarterController *morningStarter;
         UpdaterController *updater;
         QSettings *defaults = nullptr; // not owned
@@ -56,6 +58,8 @@ public:
     Q_INVOKABLE void setChainEndTime(int hour, int minute);
     Q_INVOKABLE void runMorningNow();
     Q_INVOKABLE void setAutoContinue(bool on);
+    // Remembered for the next start too.
+    Q_INVOKABLE void setRecordsBeforeUserStatusLine(bool on);
     Q_INVOKABLE void checkForUpdates();
     // The release notes of the offered version, in the browser.
     Q_INVOKABLE void showFoundUpdate();

@@ -12,7 +12,8 @@ namespace pacewise {
 SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_launchAtLogin(objects.launchAtLogin)
-    , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.morningStarter, objects.updater, objects.defaults}))
+    , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.guardController,
+                                                                      objects.morningStarter, objects.updater, objects.defaults}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,
           QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), objects.state},

@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Automatisch nach Updates suchen</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq ist nicht installiert, daher kann Endrun nichts tun. Installiere das Paket jq.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun greift ein bei</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>Endrun hält Claude Code an oder pausiert es, sobald ein Nutzungslimit diesen Anteil erreicht.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Sprache</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>Pacewise schickt Claude Code zur gewählten Zeit einen kurzen Gruß, damit dein 5-Stunden-Fenster früh am Tag beginnt – und zurückgesetzt wird. Entfällt, wenn das Fenster bereits läuft.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Nutzung vor meiner eigenen Statuszeile mitlesen</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Deine Statuszeile in Claude Code bleibt, wie sie ist; Pacewise liest die Nutzung vorher aus derselben Eingabe, damit Endrun nach aktuellen Zahlen entscheidet.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

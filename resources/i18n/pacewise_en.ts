@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Automatically check for updates</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq is not installed, so Endrun can't do anything. Install the jq package.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun steps in at</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>Endrun holds or pauses Claude Code once a usage limit reaches this share.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Language</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Read the usage in front of my own status line</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

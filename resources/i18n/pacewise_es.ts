@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Buscar actualizaciones automáticamente</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq no está instalado, así que Endrun no puede hacer nada. Instala el paquete jq.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun interviene al</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>Endrun retiene o pausa Claude Code en cuanto un límite de uso alcanza este porcentaje.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Idioma</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu ventana de 5 horas empiece —y se reinicie— temprano. Se omite si la ventana ya está en marcha.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Leer el uso antes de mi propia línea de estado</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Tu línea de estado de Claude Code se queda como está; Pacewise lee antes el uso de la misma entrada, para que Endrun decida con cifras al día.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

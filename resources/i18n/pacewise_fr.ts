@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq n’est pas installé, Endrun ne peut donc rien faire. Installez le paquet jq.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun intervient à</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>Endrun retient ou met en pause Claude Code dès qu’une limite d’utilisation atteint cette part.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Langue</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre fenêtre de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la fenêtre tourne déjà.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Lire l’utilisation avant ma propre ligne d’état</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Votre ligne d’état de Claude Code reste telle quelle ; Pacewise lit d’abord l’utilisation dans la même entrée, pour qu’Endrun décide sur des chiffres à jour.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

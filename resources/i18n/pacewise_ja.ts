@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>アップデートを自動で確認</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq がインストールされていないため、Endrun は何もできません。jq パッケージをインストールしてください。</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun が動作する使用率</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>使用量の上限がこの割合に達すると、Endrun は Claude Code を待機させるか一時停止します。</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>言語</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>選んだ時刻に Pacewise が Claude Code へ短いあいさつを送り、5時間枠を早めに開始（そしてリセット）させます。枠がすでに動いているときは送りません。</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>自分のステータスラインの前で使用量を読み取る</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Claude Code のステータスラインはそのままです。Pacewise が同じ入力から先に使用量を読み取るので、Endrun は最新の数値で判断できます。</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>업데이트 자동 확인</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq가 설치되어 있지 않아 Endrun이 아무것도 할 수 없습니다. jq 패키지를 설치하세요.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun 작동 기준</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>사용 한도가 이 비율에 도달하면 Endrun이 Claude Code를 대기시키거나 일시 중지합니다.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>언어</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 창이 일찍 시작되고 일찍 초기화되게 합니다. 창이 이미 실행 중이면 건너뜁니다.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>내 상태 줄 앞에서 사용량 읽기</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Claude Code 상태 줄은 그대로 둡니다. Pacewise가 같은 입력에서 사용량을 먼저 읽으므로 Endrun이 최신 수치로 판단합니다.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

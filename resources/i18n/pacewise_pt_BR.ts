@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Procurar atualizações automaticamente</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>O jq não está instalado, então o Endrun não consegue fazer nada. Instale o pacote jq.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>O Endrun age em</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>O Endrun segura ou pausa o Claude Code assim que um limite de uso chega a esta porcentagem.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Idioma</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>O Pacewise envia ao Claude Code uma saudação de uma palavra no horário escolhido, para que sua janela de 5 horas comece — e renove — cedo. Ignorado quando a janela já está rodando.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Ler o uso antes da minha própria linha de status</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Sua linha de status do Claude Code continua como está; o Pacewise lê antes o uso da mesma entrada, para que o Endrun decida com números atuais.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

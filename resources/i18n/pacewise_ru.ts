@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>Автоматически проверять обновления</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>jq не установлен, поэтому Endrun ничего не может сделать. Установите пакет jq.</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun вмешивается при</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>Endrun задерживает или приостанавливает Claude Code, как только лимит использования достигает этой доли.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Язык</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>В выбранное время Pacewise отправляет Claude Code короткое приветствие, чтобы пятичасовое окно началось — и сбросилось — пораньше. Пропускается, если окно уже идёт.</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>Считывать использование перед моей строкой состояния</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>Ваша строка состояния Claude Code остаётся как есть; Pacewise сначала считывает использование из тех же входных данных, чтобы Endrun решал по свежим цифрам.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

@@ -487,6 +487,18 @@
       <source>Automatically check for updates</source>
       <translation>自动检查更新</translation>
     </message>
+    <message id="settings.general.guardNeedsJq">
+      <source>jq is not installed, so Endrun can't do anything. Install the jq package.</source>
+      <translation>未安装 jq，Endrun 无法工作。请安装 jq 软件包。</translation>
+    </message>
+    <message id="settings.general.guardThreshold">
+      <source>Endrun steps in at</source>
+      <translation>Endrun 介入的用量</translation>
+    </message>
+    <message id="settings.general.guardThresholdCaption">
+      <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
+      <translation>用量限额达到此比例时，Endrun 会让 Claude Code 等待或暂停。</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>语言</translation>
@@ -558,6 +570,14 @@
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
       <translation>Pacewise 会在选定时间向 Claude Code 发送一句简短问候，让你的 5 小时窗口尽早开始，也尽早重置。窗口已在运行时跳过。</translation>
+    </message>
+    <message id="settings.general.recorder">
+      <source>Read the usage in front of my own status line</source>
+      <translation>在我自己的状态栏之前读取用量</translation>
+    </message>
+    <message id="settings.general.recorderCaption">
+      <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
+      <translation>你的 Claude Code 状态栏保持不变；Pacewise 先从同一输入中读取用量，让 Endrun 依据最新数字做决定。</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>

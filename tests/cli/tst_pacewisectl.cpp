@@ -317,33 +317,64 @@ private slots:
         QVERIFY(result.err.count(u'\n') <= 1); // the reason, and no log noise
     }
 
-    void guardGoesOnAndOff()
+    // The guard as a user with settings of their own meets it: their hook
+    // that calls our script and their status line stay theirs, the status
+    // line gets the recorder in front (or not, as they choose), the
+    // threshold is theirs to set, and turning it all off again gives back
+    // their file byte for byte.
+    void guardKeepsTheUsersSettings()
     {
         const QString settings = m_home.filePath(u".claude/settings.json"_qs);
-        QVERIFY(writeFile(settings, R"({"model":"opus"})"));
+        const QByteArray mine = "{\n  \"model\": \"opus\",\n  \"hooks\": {\n    \"PreToolUse\": [\n      {\"matcher\": \"Bash\", \"hooks\": "
+                                "[{\"type\": \"command\", \"command\": \"~/bin/audit.sh && ~/.claude/hooks/rate-limit-guard.sh\"}]}\n"
+                                "    ]\n  },\n  \"statusLine\": {\"type\": \"command\", \"command\": \"~/bin/line.sh | tr a-z A-Z\"}\n}\n";
+        QVERIFY(writeFile(settings, mine));
         Run result = run({u"guard"_qs, u"on"_qs});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.out, u"Endrun guard: on\nEngine scripts: up to date (%1/.claude/hooks)\n"_qs.arg(m_home.path()));
-        QVERIFY(readFile(settings).contains("/.claude/hooks/rate-limit-guard.sh"));
-        QVERIFY(readFile(settings).contains("\"model\": \"opus\""));
-
+        const QString recorder = u"%1/.claude/hooks/rate-limit-statusline.sh --then '~/bin/line.sh | tr a-z A-Z'"_qs.arg(m_home.path());
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"statusLine"_qs][u"command"_qs].toString(), recorder);
+        QVERIFY(readFile(settings).contains("~/bin/audit.sh && ~/.claude/hooks/rate-limit-guard.sh"));
         result = run({u"guard"_qs, u"status"_qs});
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains(u"Figures: Claude Code's status line writes them to"_qs));
-        QVERIFY(result.out.contains(u"Auto-continue: off\n"_qs));
+        QVERIFY2(result.out.contains(u"Threshold: 98 %\nFigures: Pacewise's recorder in front of your status line writes them to"_qs),
+                 qPrintable(result.out));
 
-        // A state file of the user's choosing reaches the engine scripts.
+        QCOMPARE(run({u"guard"_qs, u"recorder"_qs, u"off"_qs}).out, u"Recorder in front of your own status line: off\n"_qs);
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"statusLine"_qs][u"command"_qs].toString(), u"~/bin/line.sh | tr a-z A-Z"_qs);
+        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"your own status line is kept alone"_qs));
+        QCOMPARE(run({u"guard"_qs, u"recorder"_qs, u"on"_qs}).exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"statusLine"_qs][u"command"_qs].toString(), recorder);
+
+        QCOMPARE(run({u"guard"_qs, u"threshold"_qs, u"90"_qs}).out, u"Guard threshold: 90 %\n"_qs);
+        QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"env"_qs][u"CC_LIMIT_GUARD_THRESHOLD"_qs].toString(), u"90"_qs);
+        QCOMPARE(run({u"guard"_qs, u"threshold"_qs, u"101"_qs}).exitCode, 2);
+        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"Threshold: 90 %\n"_qs));
+        QCOMPARE(run({u"guard"_qs, u"threshold"_qs, u"98"_qs}).exitCode, 0);
+
+        // The engine scripts need jq: without it "on" is said to do nothing.
+        QVERIFY(run({u"guard"_qs, u"on"_qs}, {u"PATH=/nonexistent"_qs}).out.contains(u"Warning: jq is not installed"_qs));
+        QVERIFY(run({u"auto-continue"_qs, u"on"_qs}).out.contains(u"Auto-continue: on"_qs));
+        QCOMPARE(run({u"auto-continue"_qs, u"off"_qs}).exitCode, 0);
+
+        result = run({u"guard"_qs, u"off"_qs});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.startsWith(u"Endrun guard: off\n"_qs));
+        QCOMPARE(readFile(settings), mine);
+        QVERIFY(run({u"auto-continue"_qs, u"on"_qs}).out.contains(u"The Endrun guard is off, so no session is recorded"_qs));
+    }
+
+    // A state file of the user's choosing reaches the engine scripts.
+    void guardFollowsTheStateFile()
+    {
+        const QString settings = m_home.filePath(u".claude/settings.json"_qs);
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"Figures: Claude Code's status line writes them to"_qs));
         const QString mine = u"PACEWISE_STATE_PATH=%1/mine.json"_qs.arg(m_home.path());
         QVERIFY(run({u"guard"_qs, u"status"_qs}, {mine}).out.contains(u"Warning: the guard reads %1"_qs.arg(defaultStatePath())));
         QCOMPARE(run({u"guard"_qs, u"on"_qs}, {mine}).exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"env"_qs][u"PACEWISE_STATE_PATH"_qs].toString(), m_home.filePath(u"mine.json"_qs));
         QVERIFY(!run({u"guard"_qs, u"status"_qs}, {mine}).out.contains(u"Warning"_qs));
         QVERIFY(run({u"guard"_qs, u"status"_qs}).out.contains(u"Warning: the guard reads %1/mine.json"_qs.arg(m_home.path())));
-
-        result = run({u"guard"_qs, u"off"_qs});
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.startsWith(u"Endrun guard: off\n"_qs));
-        QCOMPARE(QJsonDocument::fromJson(readFile(settings)).object(), QJsonObject({{u"model"_qs, u"opus"_qs}}));
     }
 
     void guardRefusesWhatItMustNotTouch_data()
@@ -353,6 +384,7 @@ private slots:
         QTest::newRow("broken settings") << u"broken"_qs << u"is not valid JSON"_qs;
         QTest::newRow("edited engine script") << u"edited"_qs << u"were edited; run 'pacewisectl guard reinstall'"_qs;
         QTest::newRow("settings of another user") << u"foreign-owner"_qs << u"cannot be read (Permission denied)"_qs;
+        QTest::newRow("settings locked read-only") << u"read-only"_qs << u"is read-only; Pacewise leaves it as it is"_qs;
     }
 
     void guardRefusesWhatItMustNotTouch()
@@ -369,6 +401,7 @@ private slots:
             QCOMPARE(run({u"guard"_qs, u"off"_qs}).exitCode, 0);
             QVERIFY(writeFile(m_home.filePath(u".claude/hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
             content = readFile(settings);
+        } else if (setUp == u"read-only") {
         } else {
             // After `sudo claude` the file may belong to root, mode 0600; run
             // as an ordinary user then.
@@ -380,7 +413,7 @@ private slots:
             QVERIFY(::chown(QFile::encodeName(m_home.filePath(u".claude"_qs)).constData(), 65534, 65534) == 0);
         }
         QVERIFY(writeFile(settings, content));
-        QVERIFY(::chmod(QFile::encodeName(settings).constData(), 0600) == 0);
+        QVERIFY(::chmod(QFile::encodeName(settings).constData(), setUp == u"read-only" ? 0444 : 0600) == 0);
 
         const Run result = asNobody ? runAsNobody({u"guard"_qs, u"on"_qs}) : run({u"guard"_qs, u"on"_qs});
         QCOMPARE(result.exitCode, 1);

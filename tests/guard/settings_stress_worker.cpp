@@ -9,7 +9,8 @@
 //   settings_stress_worker foreign SETTINGS PAUSE FINAL
 //       rewrites the key "foreign" in place without any lock, as Claude Code
 //       does, until the file PAUSE appears; then, once FINAL appears, writes
-//       it one last time and prints the value written.
+//       it one last time and prints the value written and how many of its
+//       writes were lost (gone when it next read the file).
 
 #include "guard/SettingsFileManager.h"
 
@@ -45,7 +46,7 @@ int edit(const QStringList &arguments)
         options.postWriteInterceptor = [&](int) { log.write(QByteArray(operation) + '\n'); };
         const SettingsFileManager manager(options);
         const QByteArray name(operation);
-        const auto result = name == "enable"      ? manager.enableGuard(settings, hooks)
+        const auto result = name == "enable"      ? manager.enableGuard(settings, {.hooksDirectory = hooks})
                             : name == "disable"   ? manager.disableGuard(settings)
                             : name == "resume-on" ? manager.setResumeDirectory(settings, QStringLiteral("/tickets"))
                                                   : manager.setResumeDirectory(settings, std::nullopt);
@@ -59,7 +60,8 @@ int edit(const QStringList &arguments)
     return 0;
 }
 
-void rewriteForeignKey(const QString &settings, int value)
+// Returns whether the value written before was still there.
+bool rewriteForeignKey(const QString &settings, int value)
 {
     for (int reading = 0; reading < 100; ++reading) {
         QFile file(settings);
@@ -73,25 +75,28 @@ void rewriteForeignKey(const QString &settings, int value)
             root = document.object();
         }
         file.close();
+        const bool kept = value == 1 || root.value(QStringLiteral("foreign")).toInt() == value - 1;
         root.insert(QStringLiteral("foreign"), value);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write(QJsonDocument(root).toJson());
-        return;
+        return kept;
     }
+    return false;
 }
 
 int foreign(const QStringList &arguments)
 {
     const QString settings = arguments.at(2);
     int value = 0;
+    int lost = 0;
     while (!QFileInfo::exists(arguments.at(3))) {
-        rewriteForeignKey(settings, ++value);
+        lost += rewriteForeignKey(settings, ++value) ? 0 : 1;
         QThread::msleep(3);
     }
     while (!QFileInfo::exists(arguments.at(4)))
         QThread::msleep(5);
-    rewriteForeignKey(settings, ++value);
-    std::printf("%d\n", value);
+    lost += rewriteForeignKey(settings, ++value) ? 0 : 1;
+    std::printf("%d %d\n", value, lost);
     return 0;
 }
 

@@ -215,12 +215,49 @@ private slots:
         const HookInstaller previousRelease(shipped, dir.filePath(u"hooks"_qs), u"0.0.9"_qs);
         QVERIFY(previousRelease.install());
         if (enabled)
-            QVERIFY(SettingsFileManager().enableGuard(settings, previousRelease.hooksDirectory()));
+            QVERIFY(SettingsFileManager().enableGuard(settings, {.hooksDirectory = previousRelease.hooksDirectory()}));
         GuardController controller(GuardOperations{settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1.0.0"_qs),
                                                    SettingsFileManager()});
         QTRY_VERIFY(!controller.busy());
         QCOMPARE(controller.enabled(), enabled);
         QCOMPARE(controller.engineStatus(), status);
+    }
+
+    // The settings file changes under a running Pacewise: what the user did
+    // by hand stays, what a choice of theirs asks for is done.
+    void refreshLeavesHandEditsAlone_data()
+    {
+        QTest::addColumn<bool>("recorderBefore");
+        QTest::addColumn<bool>("recorderAfter");
+        QTest::addColumn<bool>("removeOurStatusLine");
+        QTest::addColumn<QString>("statusLine");
+        const QString user = u"my-line.sh"_qs;
+        QTest::newRow("our status line removed by hand") << true << true << true << QString();
+        QTest::newRow("recorder turned off") << true << false << false << user;
+        QTest::newRow("recorder turned on") << false << true << false << u"--then 'my-line.sh'"_qs;
+    }
+
+    void refreshLeavesHandEditsAlone()
+    {
+        QFETCH(bool, recorderBefore);
+        QFETCH(bool, recorderAfter);
+        QFETCH(bool, removeOurStatusLine);
+        QFETCH(QString, statusLine);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(u"settings.json"_qs);
+        QVERIFY(writeFile(settings, R"({"statusLine": {"type": "command", "command": "my-line.sh"}})"));
+        GuardOperations operations{settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1"_qs), SettingsFileManager()};
+        operations.recordBeforeUserStatusLine = recorderBefore;
+        QVERIFY(operations.setEnabled(true));
+        if (removeOurStatusLine) {
+            QJsonObject root = QJsonDocument::fromJson(readFile(settings)).object();
+            root.remove(u"statusLine"_qs);
+            QVERIFY(writeFile(settings, QJsonDocument(root).toJson()));
+        }
+        operations.recordBeforeUserStatusLine = recorderAfter;
+        QVERIFY(operations.refresh().value().enabled);
+        const QString command = QJsonDocument::fromJson(readFile(settings)).object()[u"statusLine"_qs][u"command"_qs].toString();
+        QVERIFY2(statusLine.isEmpty() ? command.isEmpty() : command.endsWith(statusLine), qPrintable(command));
     }
 
     void controllerReportsABrokenSettingsFile()

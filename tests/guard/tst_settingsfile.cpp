@@ -47,10 +47,7 @@ SettingsFileManager::Options quickOptions()
     return options;
 }
 
-// Values that are not ours and must survive every edit unchanged: odd
-// strings, 64-bit integers, floats, nested arrays, other hooks, elements that
-// are not even matcher groups, and the user's own status line.
-const QByteArray foreignSettings = readFile(QStringLiteral(PACEWISE_TEST_DATA "/settings/foreign.json"));
+const QString claudeHooks = u"/home/ada/.claude/hooks"_qs;
 
 } // namespace
 
@@ -73,13 +70,14 @@ private slots:
 
     void enableOnAMissingFileCreatesAPrivateOne()
     {
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QCOMPARE(modeOf(settings()), mode_t(0600));
         const QJsonObject root = fileObject(settings());
         QCOMPARE(root.keys(), (QStringList{u"hooks"_qs, u"statusLine"_qs}));
         const QJsonArray groups = root[u"hooks"_qs][u"PreToolUse"_qs].toArray();
         QCOMPARE(groups.size(), 1);
-        QCOMPARE(groups[0].toObject(), json(QStringLiteral(R"({"matcher":"*","hooks":[{"type":"command","command":"%1","timeout":25200}]})")
+        QCOMPARE(groups[0].toObject(), json(QStringLiteral(R"({"matcher":"*","hooks":[{"type":"command","command":"%1","timeout":25200,
+                                                              "statusMessage":"Pacewise: waiting for the usage limit to reset"}]})")
                                                 .arg(guardCommand()).toUtf8()));
         QCOMPARE(root[u"statusLine"_qs][u"refreshInterval"_qs].toInt(), 60);
         const auto backup = StatusLineBackup::parse(readFile(SettingsFileManager::backupPath(settings())));
@@ -91,30 +89,37 @@ private slots:
 
     void enableTwiceKeepsOneGroupAndDoesNotRewrite()
     {
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         const auto before = regularFileIdentity(settings());
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QCOMPARE(regularFileIdentity(settings()), before);
         QCOMPARE(fileObject(settings())[u"hooks"_qs][u"PreToolUse"_qs].toArray().size(), 1);
     }
 
-    void foreignValuesSurviveEnableAndDisable()
+    // Settings files as users keep them (Claude Code's own layout; CRLF;
+    // tabs; a byte order mark, inline objects and numbers as written; odd
+    // strings, 64-bit integers and elements that are not even hook groups;
+    // the user's own status line and hooks, some calling our scripts in
+    // their own commands): guard on changes only our entries, laid out like
+    // their neighbours, and guard off gives back the very bytes.
+    void editsKeepTheUsersFile_data()
     {
-        QVERIFY(writeFile(settings(), foreignSettings));
-        QVERIFY(::chmod(QFile::encodeName(settings()).constData(), 0644) == 0);
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"sample", "foreign", "crlf", "tabs", "bom"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
 
-        QJsonObject enabled = fileObject(settings());
-        QCOMPARE(modeOf(settings()), mode_t(0644));
-        QJsonArray groups = enabled[u"hooks"_qs][u"PreToolUse"_qs].toArray();
-        QCOMPARE(groups.size(), 5);
-        QCOMPARE(groups.last()[u"hooks"_qs][0][u"command"_qs].toString(), guardCommand());
-        QCOMPARE(enabled[u"statusLine"_qs], json(foreignSettings)[u"statusLine"_qs]); // the user's stays
-        QVERIFY(readFile(settings()).contains("9007199254740993"));
-        QVERIFY(readFile(settings()).contains("-9223372036854775807"));
-
+    void editsKeepTheUsersFile()
+    {
+        QFETCH(QString, name);
+        const QString data = QStringLiteral(PACEWISE_TEST_DATA "/settings/edits/") + name;
+        const QByteArray original = readFile(data + u".json"_qs);
+        QVERIFY(writeFile(settings(), original));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = claudeHooks}));
+        const QByteArray enabled = readFile(settings());
+        QVERIFY2(enabled == readFile(data + u".on.json"_qs), enabled.constData());
         QVERIFY(manager().disableGuard(settings()));
-        QCOMPARE(fileObject(settings()), json(foreignSettings));
+        QCOMPARE(readFile(settings()), original);
         QVERIFY(!QFileInfo::exists(SettingsFileManager::backupPath(settings())));
     }
 
@@ -128,7 +133,8 @@ private slots:
         QCOMPARE(fileObject(settings()),
                  json(R"({"hooks":{"PreToolUse":[{"matcher":"*","hooks":[{"type":"command","command":"audit.sh"}]}]}})"));
 
-        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"%1"}]}]},"statusLine":{"command":"%2/rate-limit-statusline.sh"}})")
+        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"%1"}]}]},
+                                                        "statusLine":{"type":"command","command":"%2/rate-limit-statusline.sh","refreshInterval":60}})")
                                           .arg(guardCommand(), hooks()).toUtf8()));
         QVERIFY(manager().disableGuard(settings()));
         QCOMPARE(fileObject(settings()), QJsonObject());
@@ -138,7 +144,7 @@ private slots:
 
     void aStatusLineEditedAfterEnableIsKept()
     {
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QJsonObject root = fileObject(settings());
         QJsonObject edited = root[u"statusLine"_qs].toObject();
         edited.insert(u"padding"_qs, 4);
@@ -157,12 +163,17 @@ private slots:
         QTest::newRow("top-level array") << QByteArray("[1]") << u"enable"_qs << K::rootIsNotObject;
         QTest::newRow("truncated") << QByteArray("{\"model\": \"op") << u"enable"_qs << K::invalidJSON;
         QTest::newRow("only white space") << QByteArray(" \n") << u"enable"_qs << K::invalidJSON;
+        // Broken where the edit would not even look.
+        QTest::newRow("bare word") << QByteArray("{\"model\": opus, \"x\": 1}") << u"enable"_qs << K::invalidJSON;
+        QTest::newRow("trailing comma") << QByteArray("{\"a\": [1, 2,], \"b\": {}}") << u"enable"_qs << K::invalidJSON;
+        QTest::newRow("not UTF-8") << QByteArray("{\"a\": \"\xC0\xAF\"}") << u"enable"_qs << K::invalidJSON;
         QTest::newRow("top-level scalar") << QByteArray("42") << u"disable"_qs << K::invalidJSON;
         QTest::newRow("folder in its place") << QByteArray("<dir>") << u"enable"_qs << K::unreadable;
         QTest::newRow("17 MiB") << QByteArray("{\"x\":\"") + QByteArray(17 << 20, 'x') + "\"}" << u"enable"_qs << K::tooLarge;
         QTest::newRow("hooks not an object") << QByteArray(R"({"hooks":"mine"})") << u"enable"_qs << K::wrongType;
         QTest::newRow("PreToolUse not an array") << QByteArray(R"({"hooks":{"PreToolUse":{}}})") << u"enable"_qs << K::wrongType;
         QTest::newRow("env not an object") << QByteArray(R"({"env":["A=1"]})") << u"resume"_qs << K::wrongType;
+        QTest::newRow("read-only") << QByteArray(R"({"model":"opus"})") << u"enable"_qs << K::readOnly;
     }
 
     void badFilesAreRefusedAndLeftAlone()
@@ -174,7 +185,9 @@ private slots:
             QVERIFY(QDir().mkpath(settings() + u"/inside"_qs));
         else
             QVERIFY(writeFile(settings(), content));
-        const auto result = operation == u"enable" ? manager().enableGuard(settings(), hooks())
+        if (kind == SettingsError::Kind::readOnly) // a configuration locked on purpose
+            QVERIFY(QFile::setPermissions(settings(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const auto result = operation == u"enable" ? manager().enableGuard(settings(), {.hooksDirectory = hooks()})
                             : operation == u"disable" ? manager().disableGuard(settings())
                                                         : manager().setResumeDirectory(settings(), u"/t"_qs);
         QVERIFY(!result);
@@ -188,7 +201,7 @@ private slots:
     void emptyFileReadsAsEmptySettings()
     {
         QVERIFY(writeFile(settings(), ""));
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QVERIFY(manager().isGuardEnabled(settings()).value());
     }
 
@@ -203,7 +216,7 @@ private slots:
             std::this_thread::sleep_for(std::chrono::milliseconds(60));
             writeFile(settings(), R"({"model": "opus"})");
         });
-        const auto result = SettingsFileManager(options).enableGuard(settings(), hooks());
+        const auto result = SettingsFileManager(options).enableGuard(settings(), {.hooksDirectory = hooks()});
         writer.join();
         QVERIFY(result);
         QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
@@ -212,7 +225,7 @@ private slots:
     void commandsWithSpacesAreQuotedAndStillRecognised()
     {
         const QString spaced = m_dir.filePath(u"claude/it's hooks"_qs);
-        QVERIFY(manager().enableGuard(settings(), spaced));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = spaced}));
         const QString command = fileObject(settings())[u"hooks"_qs][u"PreToolUse"_qs][0][u"hooks"_qs][0][u"command"_qs].toString();
         QCOMPARE(command, u"'"_qs + m_dir.path() + u"/claude/it'\\''s hooks/rate-limit-guard.sh'"_qs);
         QVERIFY(manager().isGuardEnabled(settings()).value());
@@ -225,7 +238,7 @@ private slots:
         const QString real = m_dir.filePath(u"dotfiles/claude-settings.json"_qs);
         QVERIFY(writeFile(real, R"({"model":"opus"})"));
         QVERIFY(QFile::link(real, settings()));
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QVERIFY(QFileInfo(settings()).isSymLink());
         QVERIFY(fileObject(real).contains(u"hooks"_qs));
         QCOMPARE(fileObject(real)[u"model"_qs].toString(), u"opus"_qs);
@@ -236,7 +249,7 @@ private slots:
         const QByteArray foreignBackup = R"({"version":2,"statusLines":[]})";
         QVERIFY(writeFile(SettingsFileManager::backupPath(settings()), foreignBackup));
         QVERIFY(manager().setResumeDirectory(settings(), u"/tickets"_qs));
-        QVERIFY(manager().enableGuard(settings(), hooks()));
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QVERIFY(manager().disableGuard(settings()));
         QCOMPARE(readFile(SettingsFileManager::backupPath(settings())), foreignBackup);
     }
@@ -271,28 +284,32 @@ private slots:
         QFETCH(bool, succeeds);
         QVERIFY(writeFile(settings(), R"({"edits":0})"));
         SettingsFileManager::Options options = quickOptions();
+        options.editInPlace = false; // in place, under a lease, no write can slip in
         int foreignEdits = 0;
         // Another program writes the file between our read and our write.
         options.preWriteInterceptor = [&](int attempt) {
             if (attempt <= racingAttempts)
                 writeFile(settings(), QStringLiteral(R"({"edits":%1, "padding":"%2"})").arg(++foreignEdits).arg(QString(attempt, u'x')).toUtf8());
         };
-        const auto result = SettingsFileManager(options).enableGuard(settings(), hooks());
+        const auto result = SettingsFileManager(options).enableGuard(settings(), {.hooksDirectory = hooks()});
         QCOMPARE(result.has_value(), succeeds);
         if (!succeeds)
             QCOMPARE(result.error(), (SettingsError{.kind = SettingsError::Kind::concurrentModification, .attempts = 4}));
         QCOMPARE(fileObject(settings())[u"edits"_qs].toInt(), foreignEdits); // the foreign edit is never lost
         QCOMPARE(manager().isGuardEnabled(settings()).value(), succeeds);
+        // A backup claiming our status line was installed only once it was.
+        QCOMPARE(QFileInfo::exists(SettingsFileManager::backupPath(settings())), succeeds);
     }
 
     void aWriteUndoneRightAfterwardsIsWrittenAgain()
     {
         SettingsFileManager::Options options = quickOptions();
+        options.editInPlace = false;
         options.postWriteInterceptor = [&](int attempt) {
             if (attempt == 1)
                 writeFile(settings(), R"({"model":"opus"})");
         };
-        QVERIFY(SettingsFileManager(options).enableGuard(settings(), hooks()));
+        QVERIFY(SettingsFileManager(options).enableGuard(settings(), {.hooksDirectory = hooks()}));
         QVERIFY(manager().isGuardEnabled(settings()).value());
         QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
     }
@@ -321,7 +338,7 @@ private slots:
         }
         const QString lock = SettingsLock::lockPath(settings());
         QVERIFY(writeFile(lock, content, QDateTime::currentDateTimeUtc().addSecs(-ageSeconds)));
-        const auto result = manager().enableGuard(settings(), hooks());
+        const auto result = manager().enableGuard(settings(), {.hooksDirectory = hooks()});
         QCOMPARE(result.has_value(), acquired);
         if (!acquired)
             QCOMPARE(result.error().kind, SettingsError::Kind::lockUnavailable);
@@ -364,7 +381,9 @@ private slots:
         }
         QVERIFY(writeFile(final, ""));
         QVERIFY(foreignWriter.state() == QProcess::NotRunning || foreignWriter.waitForFinished(10'000));
-        const int lastForeignValue = foreignWriter.readAllStandardOutput().trimmed().toInt();
+        const QList<QByteArray> foreignResult = foreignWriter.readAllStandardOutput().trimmed().split(' ');
+        const int lastForeignValue = foreignResult.value(0).toInt();
+        QCOMPARE(foreignResult.value(1), QByteArray("0")); // none of its writes was lost
 
         const QJsonObject root = fileObject(settings());
         QCOMPARE(root[u"model"_qs].toString(), u"opus"_qs);
