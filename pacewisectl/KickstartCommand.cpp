@@ -4,6 +4,7 @@
 #include "ExitCode.h"
 #include "JsonOutput.h"
 #include "app/MorningStarterController.h"
+#include "system/DisplayText.h"
 #include "usage/UsageCLI.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -19,6 +20,7 @@ namespace pacewise::cli {
 namespace {
 
 const char helpText[] = R"(Usage: pacewisectl kickstart at HH:MM | off | chain until HH:MM | chain off | now | status
+                           [--overnight] [--json]
 
 The morning kickstart sends Claude Code "Good morning" at a chosen time each
 day, so that the 5-hour window starts (and resets) early. With the chain on,
@@ -32,8 +34,14 @@ or `pacewisectl daemon` sends the greetings; this command sets them up.
   now                greet once now (unless the window already runs)
   status             show the settings and the last result
 
+A chain that would end at or before the daily time runs past midnight and
+greets all night, spending weekly quota while you sleep: it is refused
+unless --overnight says that is meant.
+
 Options:
-  --json   print the resulting settings as one JSON object (see docs/json.md)
+  --overnight  allow a chain that runs past midnight
+  --json       print the resulting settings as one JSON object (see
+               docs/json.md)
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
@@ -93,6 +101,7 @@ void printJsonStatus(const MorningStarterController &controller, QTextStream &ou
         {QStringLiteral("last_result"), controller.lastResult()
                                             ? QJsonValue(QString::fromLatin1(morningStartResultName(*controller.lastResult())))
                                             : QJsonValue::Null},
+        {QStringLiteral("last_reason"), jsonText(controller.lastReason())},
     });
 }
 
@@ -103,6 +112,8 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("at, off, chain, now or status"));
     parser.addOption(jsonOption());
+    const QCommandLineOption overnight(QStringLiteral("overnight"));
+    parser.addOption(overnight);
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("kickstart"), helpText, out, err, 3))
         return *done;
     const QStringList words = parser.positionalArguments();
@@ -137,10 +148,20 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
         err << "pacewisectl kickstart: use 'at HH:MM', 'off', 'chain until HH:MM', 'chain off', 'now' or 'status'\n";
         return usageError;
     };
+    // A chain from start to end, when it would run through the night unasked.
+    const auto refusedOvernight = [&](MorningStartTime start, MorningStartTime end, bool chainOn) {
+        if (!chainOn || end.toTime() > start.toTime() || parser.isSet(overnight))
+            return false;
+        err << "pacewisectl kickstart: the chain would greet from " << clockText(start) << " past midnight until "
+            << clockText(end) << ", all night; add --overnight if that is meant\n";
+        return true;
+    };
     if (action == u"at") {
         const auto time = parseTime(words.value(1));
         if (!time || words.size() != 2)
             return badUsage();
+        if (refusedOvernight(*time, controller.chainEndTime(), controller.chainEnabled()))
+            return usageError;
         controller.setTime(*time);
         controller.setEnabled(true);
     } else if (action == u"off" && words.size() == 1) {
@@ -149,29 +170,42 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
         const auto end = parseTime(words.value(2));
         if (!end)
             return badUsage();
+        if (refusedOvernight(controller.time(), *end, true))
+            return usageError;
         controller.setChainEndTime(*end);
         controller.setChainEnabled(true);
     } else if (action == u"chain" && words.value(1) == u"off" && words.size() == 2) {
         controller.setChainEnabled(false);
     } else if (action == u"now" && words.size() == 1) {
-        const MorningStartResult result = QCoro::waitFor(controller.runNow());
-        switch (result) {
+        const MorningStartOutcome outcome = QCoro::waitFor(controller.runNow());
+        const bool sent = outcome.result == MorningStartResult::started || outcome.result == MorningStartResult::skippedWindowActive;
+        if (!saveSettings(defaults, QStringLiteral("kickstart"), err))
+            return failure;
+        if (parser.isSet(QStringLiteral("json"))) {
+            printJsonStatus(controller, out);
+            if (outcome.result == MorningStartResult::alreadyRunning)
+                err << "pacewisectl kickstart: a greeting is already being sent\n";
+            return sent ? success : failure;
+        }
+        switch (outcome.result) {
         case MorningStartResult::started:
             out << "Good morning sent; the 5-hour window has started\n";
-            return success;
+            break;
         case MorningStartResult::skippedWindowActive:
             out << "The 5-hour window is already running; nothing was sent\n";
-            return success;
+            break;
         case MorningStartResult::alreadyRunning:
             err << "pacewisectl kickstart: a greeting is already being sent\n";
-            return failure;
+            break;
         case MorningStartResult::cliMissing:
             err << "pacewisectl kickstart: claude was not found on PATH or in the usual install places\n";
-            return failure;
+            break;
         case MorningStartResult::failed:
-            err << "pacewisectl kickstart: claude could not send the greeting (signed out, at the limit or offline)\n";
-            return failure;
+            err << "pacewisectl kickstart: claude could not send the greeting: "
+                << (outcome.reason.isEmpty() ? QStringLiteral("it gave no reason") : terminalText(outcome.reason)) << '\n';
+            break;
         }
+        return sent ? success : failure;
     } else if (action != u"status" || words.size() > 1) {
         return badUsage();
     }

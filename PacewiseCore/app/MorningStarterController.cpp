@@ -43,11 +43,15 @@ MorningStartTime storedTime(const QSettings *defaults, const char *hourKey, cons
     return MorningStartTime::clamped(hour.value_or(fallback.hour), minute.value_or(fallback.minute));
 }
 
+// Times are stored as ISO 8601 text a person can read and edit; what older
+// versions stored as a QDateTime is still read.
 std::optional<QDateTime> storedDate(const QSettings *defaults, const char *key)
 {
     if (!defaults)
         return std::nullopt;
-    const QDateTime value = defaults->value(QLatin1String(key)).toDateTime();
+    const QVariant stored = defaults->value(QLatin1String(key));
+    const QDateTime value = stored.typeId() == QMetaType::QString ? QDateTime::fromString(stored.toString(), Qt::ISODate)
+                                                                  : stored.toDateTime();
     return value.isValid() ? std::optional(value.toUTC()) : std::nullopt;
 }
 
@@ -74,6 +78,9 @@ void MorningStarterController::loadSettings()
     m_chainEndTime = storedTime(defaults, "morningStartChainEndHour", "morningStartChainEndMinute",
                                 MorningStartTime::defaultChainEnd());
     m_lastRunAt = storedDate(defaults, "morningStartLastRunAt");
+    m_lastResult = defaults ? morningStartResultNamed(defaults->value(QStringLiteral("morningStartLastResult")).toString())
+                            : std::nullopt;
+    m_lastReason = defaults ? defaults->value(QStringLiteral("morningStartLastReason")).toString().left(200) : QString();
     m_handledSlot = storedDate(defaults, "morningStartHandledSlot");
     m_chainNextAt = storedDate(defaults, "morningStartChainNextAt");
 }
@@ -96,20 +103,26 @@ void MorningStarterController::reloadSettings()
     const auto settings = [this] {
         return std::tuple(m_enabled, m_time, m_chainEnabled, m_chainEndTime, m_handledSlot, m_chainNextAt);
     };
+    const auto state = [this] { return std::tuple(m_lastRunAt, m_lastResult, m_lastReason); };
     const auto before = settings();
+    const auto stateBefore = state();
     loadSettings();
     applyLoadedSettings();
     if (settings() != before) {
         qCInfo(lcMorning, "morning kickstart settings changed elsewhere; now %s", m_enabled ? "on" : "off");
         emit settingsChanged();
     }
+    if (state() != stateBefore) // a greeting another Pacewise sent
+        emit stateChanged();
 }
 
 void MorningStarterController::store(const char *key, const QVariant &value)
 {
     if (!m_dependencies.defaults)
         return;
-    if (value.isValid())
+    if (value.typeId() == QMetaType::QDateTime)
+        m_dependencies.defaults->setValue(QLatin1String(key), value.toDateTime().toUTC().toString(Qt::ISODate));
+    else if (value.isValid())
         m_dependencies.defaults->setValue(QLatin1String(key), value);
     else
         m_dependencies.defaults->remove(QLatin1String(key));
@@ -205,6 +218,10 @@ QString MorningStarterController::statusText() const
     case MorningStartResult::cliMissing:
         return UIStrings::text("settings.general.morningKick.cliMissing", "Claude Code wasn't found; will retry");
     case MorningStartResult::failed:
+        if (!m_lastReason.isEmpty()) {
+            return UIStrings::format("settings.general.morningKick.failedBecause", "Attempt at %1$@ failed: %2$@; will retry",
+                                     {at, m_lastReason});
+        }
         return UIStrings::format("settings.general.morningKick.failed", "Attempt at %1$@ failed; will retry", {at});
     case MorningStartResult::alreadyRunning:
         return {};
@@ -230,14 +247,14 @@ QCoro::Task<> MorningStarterController::tick()
         co_await fire(false);
 }
 
-QCoro::Task<MorningStartResult> MorningStarterController::runNow()
+QCoro::Task<MorningStartOutcome> MorningStarterController::runNow()
 {
     if (m_isRunning)
-        co_return MorningStartResult::alreadyRunning;
+        co_return MorningStartOutcome{MorningStartResult::alreadyRunning};
     co_return co_await fire(false);
 }
 
-QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
+QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot)
 {
     m_isRunning = true;
     emit stateChanged();
@@ -248,7 +265,7 @@ QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
     if (m_dependencies.refreshUsage)
         co_await m_dependencies.refreshUsage();
     if (!self)
-        co_return MorningStartResult::failed;
+        co_return MorningStartOutcome{};
     const double refreshSeconds = double(refreshing.elapsed()) / 1000.0;
     const Usage usage = m_dependencies.usageProvider ? m_dependencies.usageProvider() : Usage{};
 
@@ -259,17 +276,23 @@ QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
     auto attempt = QtConcurrent::run([starter = m_dependencies.starter, now = m_dependencies.now(), usage] {
         return starter->run(now, usage.snapshot, usage.fetchedAt);
     });
-    const MorningStartResult result = co_await attempt;
+    const MorningStartOutcome outcome = co_await attempt;
     if (!self)
-        co_return result;
+        co_return outcome;
+    const MorningStartResult result = outcome.result;
     qCInfo(lcMorning, "morning kickstart: refresh %.1fs, greeting %.1fs → %s", refreshSeconds,
            double(greeting.elapsed()) / 1000.0, morningStartResultName(result));
 
     const QDateTime now = m_dependencies.now();
-    m_lastResult = result;
-    m_lastRunAt = now;
-    store("morningStartLastRunAt", now);
     m_isRunning = false;
+    if (result != MorningStartResult::alreadyRunning) {
+        m_lastResult = result;
+        m_lastReason = outcome.reason;
+        m_lastRunAt = now;
+        store("morningStartLastRunAt", now);
+        store("morningStartLastResult", QString::fromLatin1(morningStartResultName(result)));
+        store("morningStartLastReason", outcome.reason.isEmpty() ? QVariant() : QVariant(outcome.reason));
+    }
 
     switch (result) {
     case MorningStartResult::started:
@@ -295,14 +318,17 @@ QCoro::Task<MorningStartResult> MorningStarterController::fire(bool consumeSlot)
     case MorningStartResult::failed:
         registerFailure(now);
         m_retryAfter = now.addSecs(m_attemptsToday < failuresBeforeHourlyRetries ? shortRetrySeconds : longRetrySeconds);
-        armChain(now.addSecs(MorningChainPolicy::fallbackIntervalSeconds));
+        // No window started: a chain greeting is tried again with the retry
+        // (a morning one retries by its own slot), not five hours on.
+        if (!consumeSlot)
+            armChain(*m_retryAfter);
         if (m_attemptsToday >= failuresBeforeHourlyRetries)
             qCWarning(lcMorning, "morning kickstart still failing after %d tries; slowing to hourly retries",
                       m_attemptsToday);
         emit stateChanged();
         break;
     }
-    co_return result;
+    co_return outcome;
 }
 
 QCoro::Task<> MorningStarterController::rearmChain()

@@ -19,7 +19,8 @@ namespace pacewise {
 // Runs the morning kickstart by itself: keeps the settings, looks every
 // minute and after every wake whether the day's greeting (or the chain's
 // next one) is due, fetches fresh usage first, and retries failures after
-// 15 minutes, hourly after the third failure of a day. Main thread.
+// 15 minutes, hourly after the third failure of a day. The last result is
+// kept in the settings, so every Pacewise process can tell it. Main thread.
 class MorningStarterController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY settingsChanged)
@@ -53,6 +54,8 @@ public:
     MorningStartTime chainEndTime() const { return m_chainEndTime; }
     std::optional<QDateTime> lastRunAt() const { return m_lastRunAt; }
     std::optional<MorningStartResult> lastResult() const { return m_lastResult; }
+    // claude's own words when the last greeting failed.
+    QString lastReason() const { return m_lastReason; }
     std::optional<QDateTime> chainNextAt() const { return m_chainNextAt; }
     std::optional<QDateTime> retryAfter() const { return m_retryAfter; }
     bool isRunning() const { return m_isRunning; }
@@ -67,7 +70,7 @@ public:
     void setChainEndTime(MorningStartTime time);
 
     // A greeting now, outside the schedule; the day's slot stays.
-    QCoro::Task<MorningStartResult> runNow();
+    QCoro::Task<MorningStartOutcome> runNow();
     // Looks whether a greeting is due and sends it.
     QCoro::Task<> tick();
 
@@ -76,7 +79,7 @@ signals:
     void stateChanged();
 
 private:
-    QCoro::Task<MorningStartResult> fire(bool consumeSlot);
+    QCoro::Task<MorningStartOutcome> fire(bool consumeSlot);
     QCoro::Task<> rearmChain();
     void loadSettings();
     void applyLoadedSettings();
@@ -96,6 +99,7 @@ private:
     MorningStartTime m_chainEndTime = MorningStartTime::defaultChainEnd();
     std::optional<QDateTime> m_lastRunAt;
     std::optional<MorningStartResult> m_lastResult;
+    QString m_lastReason;
     std::optional<QDateTime> m_handledSlot;
     std::optional<QDateTime> m_chainNextAt;
     std::optional<QDateTime> m_retryAfter;

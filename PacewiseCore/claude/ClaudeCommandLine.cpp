@@ -67,7 +67,8 @@ ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironmen
 {
     return ScriptInvocation{
         .executable = claude,
-        .arguments = {QStringLiteral("-p"), QStringLiteral("Good morning")},
+        // Only the window is wanted: no transcript of the greeting.
+        .arguments = {QStringLiteral("-p"), QStringLiteral("Good morning"), QStringLiteral("--no-session-persistence")},
         .timeoutSeconds = morningGreetingTimeoutSeconds,
         .environment = reducedEnvironment(environment),
         .workingDirectory = std::nullopt,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <QTime>
 
 #include <algorithm>
+#include <optional>
 
 namespace pacewise {
 
@@ -26,7 +28,17 @@ struct MorningStartTime {
 
 enum class MorningStartResult { started, skippedWindowActive, cliMissing, failed, alreadyRunning };
 
-// "started", "skippedWindowActive", …: for logs and the command line's JSON.
+// A greeting's result, with claude's own words when it failed ("You've hit
+// your 5-hour limit · resets 11:23pm"); empty when it said nothing.
+struct MorningStartOutcome {
+    MorningStartResult result = MorningStartResult::failed;
+    QString reason = {};
+
+    bool operator==(const MorningStartOutcome &) const = default;
+};
+
+// "started", "skippedWindowActive", …: for logs, the stored settings and the
+// command line's JSON.
 constexpr const char *morningStartResultName(MorningStartResult result)
 {
     switch (result) {
@@ -42,6 +54,16 @@ constexpr const char *morningStartResultName(MorningStartResult result)
         return "alreadyRunning";
     }
     return "?";
+}
+
+inline std::optional<MorningStartResult> morningStartResultNamed(QStringView name)
+{
+    for (const auto result : {MorningStartResult::started, MorningStartResult::skippedWindowActive,
+                              MorningStartResult::cliMissing, MorningStartResult::failed, MorningStartResult::alreadyRunning}) {
+        if (name == QLatin1String(morningStartResultName(result)))
+            return result;
+    }
+    return std::nullopt;
 }
 
 } // namespace pacewise

@@ -2,6 +2,7 @@
 
 #include "MorningStartPolicy.h"
 #include "claude/ClaudeCommandLine.h"
+#include "system/DisplayText.h"
 #include "system/FileLock.h"
 #include "system/Logging.h"
 #include "system/ScriptRunner.h"
@@ -33,20 +34,21 @@ bool MorningStarter::isFiveHourWindowOpen(const std::optional<UsageSnapshot> &sn
     return window && window->utilization > 0 && window->resetsAt > now;
 }
 
-MorningStartResult MorningStarter::run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
-                                       const std::optional<QDateTime> &snapshotFetchedAt) const
+MorningStartOutcome MorningStarter::run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
+                                        const std::optional<QDateTime> &snapshotFetchedAt) const
 {
+    using R = MorningStartResult;
     const auto lock = FileLock::tryLock(m_dependencies.lockFile);
     if (!lock && lock.error() == EWOULDBLOCK)
-        return MorningStartResult::alreadyRunning;
+        return {R::alreadyRunning};
     // Without a usable lock file the greeting still goes out: a second one
     // costs one message, a missing one a whole window.
 
     if (isFiveHourWindowOpen(snapshot, snapshotFetchedAt, now))
-        return MorningStartResult::skippedWindowActive;
+        return {R::skippedWindowActive};
     const auto claude = m_dependencies.resolver->resolve();
     if (!claude)
-        return MorningStartResult::cliMissing;
+        return {R::cliMissing};
 
     ScriptInvocation invocation = ClaudeCommandLine::morningGreeting(*claude, m_dependencies.environment);
     invocation.timeoutSeconds = m_dependencies.timeoutSeconds;
@@ -54,15 +56,20 @@ MorningStartResult MorningStarter::run(const QDateTime &now, const std::optional
     if (!result) {
         if (result.error().kind == ScriptRunnerError::Kind::launchFailed)
             m_dependencies.resolver->invalidate();
-        return MorningStartResult::failed;
+        return {R::failed};
     }
     if (result->exitCode != 0) {
-        const QString reason = result->standardOutput.trimmed().section(u'\n', -1);
-        qCWarning(lcMorningStarter, "greeting exited with status %d: %s", result->exitCode,
-                  qUtf8Printable(privateText(reason.left(200))));
-        return MorningStartResult::failed;
+        // In text mode claude's last line says why ("Not logged in · Please
+        // run /login"); some failures only go to standard error.
+        const auto lastLine = [](const QString &text) { return text.trimmed().section(u'\n', -1).trimmed(); };
+        QString reason = lastLine(result->standardOutput);
+        if (reason.isEmpty())
+            reason = lastLine(result->standardError);
+        reason = displayText(reason.left(200));
+        qCWarning(lcMorningStarter, "greeting exited with status %d: %s", result->exitCode, qUtf8Printable(privateText(reason)));
+        return {R::failed, reason};
     }
-    return MorningStartResult::started;
+    return {R::started};
 }
 
 } // namespace pacewise

@@ -31,8 +31,8 @@ public:
 
     explicit MorningStarter(Dependencies dependencies);
 
-    MorningStartResult run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
-                           const std::optional<QDateTime> &snapshotFetchedAt) const;
+    MorningStartOutcome run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
+                            const std::optional<QDateTime> &snapshotFetchedAt) const;
 
     // Only fresh figures showing some use and a reset ahead mean the window
     // is already running; stale or missing figures never hold the greeting back.

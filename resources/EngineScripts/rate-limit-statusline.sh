@@ -66,9 +66,13 @@ name=${state##*/}
 [ -d "$directory" ] || (umask 077 && mkdir -p -- "$directory") 2>/dev/null
 
 # Readers and writers of the file take this lock around their
-# read-merge-replace; without flock the merge still happens, unguarded.
+# read-merge-replace; without flock the merge still happens, unguarded. A
+# lock not had within 10 s (a busy machine, a stuck writer) means nothing is
+# recorded this time: a merge beside another writer's could lose its figures,
+# and the next refresh records these again.
+unlocked=""
 if command -v flock >/dev/null 2>&1 && { command exec 9>>"$directory/.$name.lock"; } 2>/dev/null; then
-    flock -w 2 9 2>/dev/null || :
+    flock -w 10 9 2>/dev/null || unlocked=1
 fi
 
 # The previous state (never through a link planted at its path), and the
@@ -159,7 +163,7 @@ $parsed
 EOF
 [ -n "$text" ] || text="Claude"
 
-if [ -n "$record" ]; then
+if [ -n "$record" ] && [ -z "$unlocked" ]; then
     # Replaced by rename, so readers never see half a file and a link at the
     # path is replaced rather than followed. The temporary file is created
     # anew (noclobber), never opened through something already there.

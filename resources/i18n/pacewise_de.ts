@@ -539,6 +539,10 @@
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>Versuch um %1$@ fehlgeschlagen; neuer Versuch folgt</translation>
     </message>
+    <message id="settings.general.morningKick.failedBecause">
+      <source>Attempt at %1$@ failed: %2$@; will retry</source>
+      <translation>Versuch um %1$@ fehlgeschlagen: %2$@; neuer Versuch folgt</translation>
+    </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
       <translation>Nächster: %1$@</translation>

@@ -539,6 +539,10 @@
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>Attempt at %1$@ failed; will retry</translation>
     </message>
+    <message id="settings.general.morningKick.failedBecause">
+      <source>Attempt at %1$@ failed: %2$@; will retry</source>
+      <translation>Attempt at %1$@ failed: %2$@; will retry</translation>
+    </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
       <translation>Next: %1$@</translation>

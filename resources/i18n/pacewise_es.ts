@@ -539,6 +539,10 @@
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>Falló el intento de las %1$@; se volverá a intentar</translation>
     </message>
+    <message id="settings.general.morningKick.failedBecause">
+      <source>Attempt at %1$@ failed: %2$@; will retry</source>
+      <translation>Falló el intento de las %1$@: %2$@; se volverá a intentar</translation>
+    </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
       <translation>Próximo: %1$@</translation>

@@ -539,6 +539,10 @@
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>L’essai de %1$@ a échoué ; nouvel essai prévu</translation>
     </message>
+    <message id="settings.general.morningKick.failedBecause">
+      <source>Attempt at %1$@ failed: %2$@; will retry</source>
+      <translation>L’essai de %1$@ a échoué : %2$@ ; nouvel essai prévu</translation>
+    </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
       <translation>Prochain : %1$@</translation>

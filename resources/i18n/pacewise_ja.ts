@@ -539,6 +539,10 @@
       <source>Attempt at %1$@ failed; will retry</source>
       <translation>%1$@ の試行に失敗しました。再試行します</translation>
     </message>
+    <message id="settings.general.morningKick.failedBecause">
+      <source>Attempt at %1$@ failed: %2$@; will retry</source>
+      <translation>%1$@ の試行に失敗しました（%2$@）。再試行します</translation>
+    </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
       <translation>次回: %1$@</translation>

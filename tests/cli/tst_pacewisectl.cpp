@@ -93,7 +93,7 @@ private:
         return environment;
     }
 
-    // With the fake claude first on PATH, unless withClaude is false.
+    // With the fake claude first on PATH when withClaude is true.
     Run run(const QStringList &arguments, const QStringList &extraEnvironment = {}, bool withClaude = false,
             const QString &program = QStringLiteral(PACEWISECTL))
     {
@@ -731,7 +731,14 @@ private slots:
         QVERIFY(first.readAllStandardOutput().startsWith("Good morning sent"));
         const QString log = QString::fromUtf8(readFile(claudeLog()));
         QCOMPARE(log.count(u"--- greeting\n"_qs), 1);
-        QVERIFY(log.section(u"--- greeting\n"_qs, 1).contains(u"arg=-p\narg=Good morning\nenv="_qs));
+        QVERIFY(log.section(u"--- greeting\n"_qs, 1).contains(u"arg=-p\narg=Good morning\narg=--no-session-persistence\nenv="_qs));
+
+        // A failure in claude's own words, kept for every later look.
+        scenario({{u"greeting.exit"_qs, "1"}, {u"greeting.stdout"_qs, "You've hit your 5-hour limit · resets 11:23pm\n"}});
+        const Run failed = run({u"kickstart"_qs, u"now"_qs, u"--json"_qs}, {}, true);
+        QCOMPARE(failed.exitCode, 1);
+        QCOMPARE(QJsonDocument::fromJson(failed.out.toUtf8())[u"last_reason"_qs].toString(), u"You've hit your 5-hour limit · resets 11:23pm"_qs);
+        QVERIFY(run({u"kickstart"_qs, u"status"_qs}).out.contains(u" failed: You've hit your 5-hour limit · resets 11:23pm; will retry"_qs));
     }
 
     void kickstartSettingsAreChecked_data()
@@ -741,6 +748,9 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::newRow("daily time") << QStringList{u"at"_qs, u"07:30"_qs} << 0 << u"Morning kickstart: on at 07:30"_qs;
         QTest::newRow("chain") << QStringList{u"chain"_qs, u"until"_qs, u"22:00"_qs} << 0 << u"Chain: on until 22:00"_qs;
+        QTest::newRow("chain through the night") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs} << 2 << QString();
+        QTest::newRow("chain through the night, meant") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs, u"--overnight"_qs} << 0
+                                                        << u"Chain: on until 06:00"_qs;
         QTest::newRow("hour 25") << QStringList{u"at"_qs, u"25:00"_qs} << 2 << QString();
         QTest::newRow("not a time") << QStringList{u"at"_qs, u"seven"_qs} << 2 << QString();
     }

@@ -224,13 +224,15 @@ private slots:
         environment.insert(u"CLAUDE_CODE_SSE_PORT"_qs, u"9"_qs);
         environment.insert(u"HOME"_qs, u"/home/ada"_qs);
         const QDateTime now = at("2026-12-06T07:00:00Z");
-        QCOMPARE(fixture.starter(environment)->run(now, snapshot, now.addSecs(-fetchedAgo)), result);
+        const MorningStartOutcome outcome = fixture.starter(environment)->run(now, snapshot, now.addSecs(-fetchedAgo));
+        QCOMPARE(outcome.result, result);
+        QCOMPARE(outcome.reason, exitCode > 0 ? u"You've hit your 5-hour limit · resets 11:23am (Europe/Berlin)"_qs : QString());
         if (result == MorningStartResult::skippedWindowActive) {
             QVERIFY(fixture.runner->invocations.isEmpty());
             return;
         }
         const ScriptInvocation &run = fixture.runner->invocations.constFirst();
-        QCOMPARE(run.arguments, (QStringList{u"-p"_qs, u"Good morning"_qs}));
+        QCOMPARE(run.arguments, (QStringList{u"-p"_qs, u"Good morning"_qs, u"--no-session-persistence"_qs}));
         QCOMPARE(run.timeoutSeconds, 90.0);
         QCOMPARE(run.environment->toStringList(), QStringList{u"HOME=/home/ada"_qs});
         QCOMPARE(fixture.resolver->invalidations, exitCode < 0 ? 1 : 0);
@@ -241,11 +243,11 @@ private slots:
         StarterFixture fixture;
         const int held = ::open(QFile::encodeName(fixture.dir.filePath(u"kickstart.lock"_qs)).constData(), O_RDWR | O_CREAT, 0600);
         QCOMPARE(::flock(held, LOCK_EX), 0); // another Pacewise is greeting
-        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt), MorningStartResult::alreadyRunning);
+        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt).result, MorningStartResult::alreadyRunning);
         QVERIFY(fixture.runner->invocations.isEmpty());
         ::close(held);
         fixture.resolver->path.reset();
-        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt), MorningStartResult::cliMissing);
+        QCOMPARE(fixture.starter()->run(at("2026-12-06T07:00:00Z"), std::nullopt, std::nullopt).result, MorningStartResult::cliMissing);
     }
 
     void switchingOnAfterTodaysTimeWaitsForTomorrow()
@@ -320,6 +322,10 @@ private slots:
         fixture.tickAt("2026-12-06T12:01:00Z");
         QCOMPARE(fixture.runner->invocations.size(), 2);
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T17:06:00Z"))); // reset unknown: +5 h 5 min
+        // A failed greeting started no window: the chain tries again with the retry.
+        fixture.runner->answer(1, u"API Error: Can't reach the API server"_qs);
+        fixture.tickAt("2026-12-06T17:06:00Z");
+        QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T17:21:00Z")));
     }
 
     void aWakeGreetsAtOnce()
@@ -344,11 +350,11 @@ private slots:
         auto first = fixture.controller->runNow();
         started.wait();
         QVERIFY(fixture.controller->isRunning());
-        QCOMPARE(QCoro::waitFor(fixture.controller->runNow()), MorningStartResult::alreadyRunning);
+        QCOMPARE(QCoro::waitFor(fixture.controller->runNow()).result, MorningStartResult::alreadyRunning);
         QCOMPARE(fixture.runner->invocations.size(), 1);
         QVERIFY(!fixture.controller->retryAfter()); // no retry armed for it
         release.count_down();
-        QCOMPARE(QCoro::waitFor(first), MorningStartResult::started);
+        QCOMPARE(QCoro::waitFor(first).result, MorningStartResult::started);
     }
 
     void settingsSurviveARestartAndBadValuesAreTamed()
@@ -367,6 +373,18 @@ private slots:
         QVERIFY(fixture.controller->enabled());
         QCOMPARE(fixture.controller->time(), (MorningStartTime{6, 45}));
         QCOMPARE(fixture.controller->chainEndTime(), (MorningStartTime{21, 30}));
+
+        // The last result, as every Pacewise process sees it, in text a
+        // person can read; what an older version stored is still read.
+        fixture.runner->answer(1, u"Not logged in · Please run /login"_qs);
+        QCoro::waitFor(fixture.controller->runNow());
+        fixture.defaults.sync();
+        QCOMPARE(fixture.defaults.value(u"morningStartLastRunAt"_qs).toString(), u"2026-12-06T09:00:00Z"_qs);
+        fixture.defaults.setValue(u"morningStartChainNextAt"_qs, at("2026-12-06T14:00:00Z"));
+        fixture.build();
+        QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::failed));
+        QVERIFY(fixture.controller->statusText().endsWith(u" failed: Not logged in · Please run /login; will retry"_qs));
+        QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T14:00:00Z")));
 
         fixture.defaults.setValue(u"morningStartHour"_qs, 99);
         fixture.defaults.setValue(u"morningStartMinute"_qs, u"half past"_qs);
