@@ -5,6 +5,10 @@
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace pacewise {
@@ -40,6 +44,7 @@ void BackgroundServices::stopServices()
         m_control.release()->deleteLater();
     }
     m_notifications.reset();
+    handOverKeepAwake();
     m_caffeine.reset();
     m_morningStarter.reset();
     m_resumes.reset();
@@ -66,6 +71,41 @@ void BackgroundServices::start()
         return;
     emit standingBy(FileLock::recordedOwner(m_dependencies.lockPath));
     m_standby.start();
+}
+
+// Keep-awake goes on with the Pacewise that runs next: the daemon hands over
+// to a tray app that opens, and takes over again when it quits, and an
+// overnight job must not lose its keep-awake to either. Handed over through
+// a mark beside the lock, taken only within a minute (one standing by looks
+// every 30 s), so a later start still begins with it off.
+QString BackgroundServices::keepAwakeMark() const
+{
+    return QFileInfo(m_dependencies.lockPath).dir().filePath(QStringLiteral("pacewise-keep-awake"));
+}
+
+void BackgroundServices::handOverKeepAwake()
+{
+    if (m_caffeine && m_caffeine->isActive()) {
+        QFile mark(keepAwakeMark());
+        if (!mark.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qCWarning(lcServices, "cannot hand keep-awake over (%s)", qUtf8Printable(mark.errorString()));
+    } else {
+        QFile::remove(keepAwakeMark());
+    }
+}
+
+void BackgroundServices::takeOverKeepAwake()
+{
+    const QFileInfo mark(keepAwakeMark());
+    const QDateTime handedOver = mark.lastModified();
+    if (!mark.isFile() || !handedOver.isValid())
+        return;
+    const qint64 age = handedOver.secsTo(QDateTime::currentDateTimeUtc());
+    if (age >= -5 && age <= keepAwakeHandOverSeconds) {
+        qCInfo(lcServices, "keep-awake handed over by the Pacewise that ran before");
+        m_caffeine->start();
+    }
+    QFile::remove(mark.filePath());
 }
 
 bool BackgroundServices::tryToRun()
@@ -108,6 +148,7 @@ bool BackgroundServices::tryToRun()
         .morningStarter = m_morningStarter.get(),
     });
     m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
+    takeOverKeepAwake();
     ControlService::Actions actions{.showPanel = m_dependencies.showPanel, .standBy = nullptr};
     if (m_dependencies.yieldsToTrayApp)
         actions.standBy = [this] { standBy(); };

@@ -62,6 +62,8 @@ public:
     void standBy();
     bool isRunning() const { return m_running; }
 
+    static constexpr qint64 keepAwakeHandOverSeconds = 60;
+
     // Null until running.
     AppState *appState() const { return m_appState.get(); }
     ResumeController *resumes() const { return m_resumes.get(); }
@@ -75,6 +77,9 @@ signals:
     void standingBy(std::optional<qint64> otherProcess);
 
 private:
+    QString keepAwakeMark() const;
+    void handOverKeepAwake();
+    void takeOverKeepAwake();
     bool tryToRun();
     void stopServices();
 

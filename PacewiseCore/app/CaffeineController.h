@@ -9,7 +9,8 @@
 namespace pacewise {
 
 // Caffeine: keeps the machine from suspending by itself while long Claude
-// Code work runs unattended. Never remembered: every start begins off.
+// Code work runs unattended. Not remembered across starts; a hand-over
+// between Pacewise processes keeps it (BackgroundServices).
 class CaffeineController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isActive READ isActive WRITE setActive NOTIFY isActiveChanged)

@@ -537,13 +537,24 @@ private slots:
         const QJsonObject caffeine =
             QJsonDocument::fromJson(run({u"caffeine"_qs, u"status"_qs, u"--json"_qs}, buses).out.toUtf8()).object();
         QCOMPARE(caffeine.value(u"held_by_pid"_qs).toInteger(), daemon.processId());
-        QCOMPARE(run({u"caffeine"_qs, u"off"_qs}, buses).out, u"Caffeine: off\n"_qs);
-        QTRY_COMPARE(bus.inhibitors(), 0);
+
+        // Whoever runs next keeps the machine awake: a hand-over (the daemon
+        // to the tray app and back) must not end an overnight job's keep-awake.
         for (QProcess *process : {&secondDaemon, &daemon}) {
             process->terminate();
             QVERIFY(process->waitForFinished(10'000));
             QCOMPARE(process->exitCode(), 0);
         }
+        QProcess next;
+        next.setProcessEnvironment(daemon.processEnvironment());
+        next.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QTRY_COMPARE_WITH_TIMEOUT(run({u"caffeine"_qs, u"status"_qs}, buses).out,
+                                  u"Caffeine: on (held by pid %1)\n"_qs.arg(next.processId()), 15'000);
+        QCOMPARE(run({u"caffeine"_qs, u"off"_qs}, buses).out, u"Caffeine: off\n"_qs);
+        QTRY_COMPARE(bus.inhibitors(), 0);
+        next.terminate();
+        QVERIFY(next.waitForFinished(10'000));
+        QCOMPARE(next.exitCode(), 0);
     }
 
     void statusForecastsTheLimitFromThePace()
