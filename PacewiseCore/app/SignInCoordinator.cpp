@@ -88,6 +88,9 @@ void SignInCoordinator::signInWithBrowser()
     m_signInUrl.clear();
     m_awaitingCode = m_cancelled = m_timedOut = false;
     m_output.clear();
+    // Who was signed in before: until another account (or the command
+    // itself) says so, a signed-in status is no success of this sign-in.
+    m_statusBefore = m_status;
 
     const auto claude = m_dependencies.resolver->resolve();
     if (!claude) {
@@ -119,6 +122,8 @@ void SignInCoordinator::signInWithBrowser()
         if (error != QProcess::FailedToStart)
             return;
         qCWarning(lcSignIn, "sign-in launch failed: %s", qUtf8Printable(m_process->errorString()));
+        m_deadline.stop();
+        m_statusPoll.stop();
         m_process.release()->deleteLater();
         conclude(Outcome::failure, UIStrings::text("onboarding.loginLaunchFailed",
                                                    "Couldn't launch the claude command. Check step 2 and try again."));
@@ -126,6 +131,8 @@ void SignInCoordinator::signInWithBrowser()
     m_process->start();
     m_deadline.start(m_dependencies.timeout);
     m_statusPoll.start(m_dependencies.statusPoll);
+    if (!m_statusBefore)
+        pollStatus(); // at once, long before a browser could finish
     emit signInChanged();
 }
 
@@ -247,9 +254,14 @@ QCoro::Task<> SignInCoordinator::pollStatus()
     if (!self)
         co_return;
     m_checkingStatus = false;
-    // Signed in meanwhile (the browser finished the flow): done, and the
-    // waiting command is no longer needed.
-    if (status && status->loggedIn && m_process && m_outcome == Outcome::none) {
+    if (!m_statusBefore) { // not known when the sign-in began: the first answer is the "before"
+        m_statusBefore = status;
+        co_return;
+    }
+    // Signed in meanwhile as someone new (the browser finished the flow):
+    // done, and the waiting command is no longer needed.
+    const bool newlySignedIn = status && status->loggedIn && (!m_statusBefore->loggedIn || status->email != m_statusBefore->email);
+    if (newlySignedIn && m_process && m_outcome == Outcome::none) {
         m_status = status;
         emit detectionChanged();
         m_outcome = Outcome::success;

@@ -97,6 +97,7 @@ private:
     bool m_isDetecting = false;
     QString m_cliPath;
     std::optional<AuthStatus> m_status;
+    std::optional<AuthStatus> m_statusBefore; // when the running sign-in began
 
     std::unique_ptr<QProcess> m_process;
     QByteArray m_output;

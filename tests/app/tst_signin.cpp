@@ -23,6 +23,8 @@ struct SignIn {
     QTemporaryDir dir;
     QList<QUrl> opened;
     bool signedIn = false;
+    QString account = u"ada@example.com"_qs;
+    int statusLooks = 0;
     std::unique_ptr<SignInCoordinator> coordinator;
 
     QString scenario(const QString &file) const { return dir.filePath(u"scenario/"_qs + file); }
@@ -35,7 +37,11 @@ struct SignIn {
         resolver->path = withClaude ? std::optional(QStringLiteral(FAKE_CLAUDE_DIR "/claude")) : std::nullopt;
         coordinator = std::make_unique<SignInCoordinator>(SignInCoordinator::Dependencies{
             .resolver = resolver,
-            .authStatus = [this] { return std::optional(AuthStatus{.loggedIn = signedIn || QFile::exists(scenario(u"auth-status.stdout"_qs))}); },
+            .authStatus = [this] {
+                ++statusLooks;
+                const bool loggedIn = signedIn || QFile::exists(scenario(u"auth-status.stdout"_qs));
+                return std::optional(AuthStatus{.loggedIn = loggedIn, .email = loggedIn ? std::optional(account) : std::nullopt});
+            },
             .openUrl = [this](const QUrl &url) { opened << url; return true; },
             .environment = environment,
             .desktopBundleRoot = dir.filePath(u"Claude/claude-code"_qs),
@@ -125,11 +131,30 @@ private slots:
     void signingInElsewhereEndsTheWait()
     {
         SignIn signIn;
+        QCoro::waitFor(signIn.coordinator->detect());
         QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
         QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.coordinator->awaitingCode());
         signIn.signedIn = true; // the browser finished on another machine
+        signIn.waitUntilDone();
+        QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::success);
+    }
+
+    // Signing in while signed in is for switching accounts: only another
+    // account ends the wait.
+    void signingInAgainWaitsForTheOtherAccount()
+    {
+        SignIn signIn;
+        signIn.signedIn = true;
+        QCoro::waitFor(signIn.coordinator->detect());
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
+        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        signIn.coordinator->signInWithBrowser();
+        QTRY_VERIFY(signIn.statusLooks >= 4);
+        QVERIFY(signIn.coordinator->isSigningIn());
+        QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::none);
+        signIn.account = u"bob@example.com"_qs;
         signIn.waitUntilDone();
         QCOMPARE(signIn.coordinator->outcome(), SignInCoordinator::Outcome::success);
     }
