@@ -3,8 +3,8 @@
 #include "PacewiseCoreInfo.h"
 #include "Logging.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QVariantMap>
 
 namespace pacewise {
@@ -24,12 +24,11 @@ FreedesktopNotifications::FreedesktopNotifications(QDBusConnection bus)
 
 void FreedesktopNotifications::show(const QString &summary, const QString &body, Urgency urgency)
 {
-    if (!m_bus.isConnected() || !m_bus.interface()->isServiceRegistered(service).value()) {
-        if (!std::exchange(m_reportedMissing, true))
-            qCInfo(lcNotifications, "no notification server on the session bus; notifications are not shown");
+    if (!m_bus.isConnected()) {
+        if (!std::exchange(*m_reportedMissing, true))
+            qCInfo(lcNotifications, "no session bus; notifications are not shown");
         return;
     }
-    m_reportedMissing = false;
     const QString applicationId = QString::fromLatin1(PacewiseCoreInfo::applicationId);
     QDBusMessage notify = QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/Notifications"), service,
                                                          QStringLiteral("Notify"));
@@ -39,7 +38,17 @@ void FreedesktopNotifications::show(const QString &summary, const QString &body,
     };
     notify << QStringLiteral("Pacewise") << uint(0) << applicationId << summary << body << QStringList() << hints
            << int(-1);
-    m_bus.asyncCall(notify);
+    // Called without asking first whether a server runs: the bus starts one
+    // that is installed but not running yet, and asking would block.
+    auto *reply = new QDBusPendingCallWatcher(m_bus.asyncCall(notify));
+    QObject::connect(reply, &QDBusPendingCallWatcher::finished, reply, [reply, reported = m_reportedMissing] {
+        reply->deleteLater();
+        if (!reply->isError()) {
+            *reported = false;
+        } else if (!std::exchange(*reported, true)) {
+            qCInfo(lcNotifications, "notifications are not shown: %s", qUtf8Printable(reply->error().message()));
+        }
+    });
 }
 
 } // namespace pacewise

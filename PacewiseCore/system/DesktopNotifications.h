@@ -3,6 +3,8 @@
 #include <QDBusConnection>
 #include <QString>
 
+#include <memory>
+
 namespace pacewise {
 
 // Short messages in the desktop's notification area.
@@ -16,7 +18,7 @@ public:
 
 // org.freedesktop.Notifications on the session bus. Calls do not wait for
 // an answer; without a notification server (over SSH, say) they go nowhere
-// and a single log line says so.
+// and a single log line says so. Main thread.
 class FreedesktopNotifications final : public DesktopNotifications {
 public:
     explicit FreedesktopNotifications(QDBusConnection bus = QDBusConnection::sessionBus());
@@ -24,7 +26,8 @@ public:
 
 private:
     QDBusConnection m_bus;
-    bool m_reportedMissing = false;
+    // Shared with the answers still on their way.
+    std::shared_ptr<bool> m_reportedMissing = std::make_shared<bool>(false);
 };
 
 } // namespace pacewise

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace pacewise::test {
@@ -23,11 +24,28 @@ public:
                QFileInfo::exists(QStringLiteral("/usr/bin/python3"));
     }
 
-    // Call through QVERIFY(bus.start()).
-    bool start()
+    // Call through QVERIFY(bus.start()). With activatableNotifications the
+    // bus starts a notification server on the first call to it, as desktops
+    // install theirs.
+    bool start(bool activatableNotifications = false)
     {
-        m_bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                    QStringLiteral("--print-address=1")});
+        QStringList configuration{QStringLiteral("--session")};
+        if (activatableNotifications) {
+            const QString services = m_files.filePath(QStringLiteral("services"));
+            QDir().mkpath(services);
+            QFile service(services + QStringLiteral("/org.freedesktop.Notifications.service"));
+            QFile config(m_files.filePath(QStringLiteral("session.conf")));
+            if (!service.open(QIODevice::WriteOnly) || !config.open(QIODevice::WriteOnly))
+                return false;
+            service.write("[D-BUS Service]\nName=org.freedesktop.Notifications\n"
+                          "Exec=/bin/sh -c 'DBUS_SESSION_BUS_ADDRESS=\"$DBUS_STARTER_ADDRESS\" exec /usr/bin/python3 -m dbusmock "
+                          "--template notification_daemon'\n");
+            config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><servicedir>" + services.toUtf8() +
+                         "</servicedir><policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                         "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+            configuration = {u"--config-file="_qs + config.fileName()};
+        }
+        m_bus.start(QStringLiteral("dbus-daemon"), configuration + QStringList{QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (!m_bus.waitForReadyRead(10'000))
             return false;
         m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
@@ -165,6 +183,7 @@ private:
         return calls;
     }
 
+    QTemporaryDir m_files;
     QProcess m_bus;
     QProcess m_logind;
     QProcess m_notifications;

@@ -1,4 +1,5 @@
 #include "app/CaffeineController.h"
+#include "system/DesktopNotifications.h"
 #include "system/SleepWakeSource.h"
 
 #include "support/MockDesktopBus.h"
@@ -9,8 +10,8 @@
 using namespace pacewise;
 using namespace pacewise::test;
 
-// Against systemd-logind as python-dbusmock plays it, on a private bus this
-// test starts: never the machine's own system bus.
+// Against systemd-logind and a notification server as python-dbusmock plays
+// them, on a private bus this test starts: never the machine's own buses.
 class LogindTest : public QObject {
     Q_OBJECT
 
@@ -25,7 +26,16 @@ private slots:
     {
         if (!MockDesktopBus::isAvailable())
             QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
-        QVERIFY(m_logind.start());
+        QVERIFY(m_logind.start(true));
+    }
+
+    // A notification server installed but not yet running is started by
+    // the bus on the first notification, not taken for missing.
+    void notificationsReachAServerTheBusStarts()
+    {
+        FreedesktopNotifications notifications(bus());
+        notifications.show(u"Claude Code paused at the usage limit"_qs, u"body"_qs, DesktopNotifications::Urgency::normal);
+        QTRY_COMPARE_WITH_TIMEOUT(m_logind.notificationSummaries(), QStringList{u"Claude Code paused at the usage limit"_qs}, 15'000);
     }
 
     void caffeineHoldsALogindInhibitorUntilSwitchedOff()
