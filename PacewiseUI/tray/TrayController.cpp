@@ -9,8 +9,9 @@
 #include "system/Logging.h"
 
 #include <QCursor>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 
 namespace pacewise {
@@ -24,26 +25,24 @@ TrayController::TrayController(Objects objects, QDBusConnection sessionBus, std:
     , m_bus(sessionBus)
     , m_watcher(QString::fromLatin1(watcherService), sessionBus, QDBusServiceWatcher::WatchForRegistration)
 {
-    if (trayHostIsThere()) {
-        createIcon();
-        return;
-    }
     // Qt asks only once whether a StatusNotifier tray exists and keeps the
-    // answer, so nothing may ask before a tray's host is there. A desktop
-    // with only an old XEmbed tray has no watcher at all: after a while the
-    // icon is made anyway, for that tray.
-    qCInfo(lcTray, "no StatusNotifier tray yet; waiting for one (start Pacewise again for the panel)");
-    m_waitForHost.setInterval(std::chrono::seconds(2));
-    connect(&m_waitForHost, &QTimer::timeout, this, [this] {
-        if (trayHostIsThere())
-            createIcon();
+    // answer, so nothing may ask before a tray's host is there. Nothing is
+    // polled either: the watcher's name appearing, or a host registering
+    // with it, is what wakes us. A desktop with only an old XEmbed tray has
+    // no watcher at all: after a while the icon is made anyway, for that tray.
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_watcherSeen = true;
+        askForHost();
     });
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, &m_waitForHost, [this] { m_waitForHost.start(); });
-    m_waitForHost.start();
+    if (m_bus.isConnected()) {
+        m_bus.connect(QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
+                      QString::fromLatin1(watcherService), QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(askForHost()));
+    }
+    askForHost();
     m_xembedFallback.setSingleShot(true);
     m_xembedFallback.setInterval(xembedFallbackDelay);
     connect(&m_xembedFallback, &QTimer::timeout, this, [this] {
-        if (m_icon || m_bus.interface()->isServiceRegistered(QString::fromLatin1(watcherService)).value())
+        if (m_icon || m_watcherSeen)
             return; // a StatusNotifier tray is on its way
         if (QSystemTrayIcon::isSystemTrayAvailable())
             createIcon();
@@ -53,17 +52,27 @@ TrayController::TrayController(Objects objects, QDBusConnection sessionBus, std:
     m_xembedFallback.start();
 }
 
-// The watcher is there and a host (the tray itself) has registered with it.
-bool TrayController::trayHostIsThere() const
+void TrayController::askForHost()
 {
-    if (!m_bus.isConnected())
-        return false;
-    const QDBusMessage reply = m_bus.call(QDBusMessage::createMethodCall(
-        QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
-        << QString::fromLatin1(watcherService) << QStringLiteral("IsStatusNotifierHostRegistered"), QDBus::Block, 2000);
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    if (m_icon || !m_bus.isConnected())
+        return;
+    const QDBusMessage question =
+        QDBusMessage::createMethodCall(QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
+                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
+        << QString::fromLatin1(watcherService) << QStringLiteral("IsStatusNotifierHostRegistered");
+    auto *answer = new QDBusPendingCallWatcher(m_bus.asyncCall(question), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, answer] {
+        answer->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *answer;
+        if (!reply.isValid()) {
+            if (!m_icon && !m_watcherSeen)
+                qCInfo(lcTray, "no StatusNotifier tray yet; waiting for one (start Pacewise again for the panel)");
+            return;
+        }
+        m_watcherSeen = true;
+        if (reply.value().variant().toBool() && !m_icon)
+            createIcon();
+    });
 }
 
 TrayController::~TrayController() = default;
@@ -97,7 +106,6 @@ void TrayController::createIcon()
     retranslate();
     update();
     m_icon->show();
-    m_waitForHost.stop();
     m_xembedFallback.stop();
     qCInfo(lcTray, "tray icon shown");
 }

@@ -47,8 +47,12 @@ public:
 
     static constexpr char watcherService[] = "org.kde.StatusNotifierWatcher";
 
+private slots:
+    // Asks, without waiting, whether a tray's host has registered with the
+    // watcher; makes the icon when it has.
+    void askForHost();
+
 private:
-    bool trayHostIsThere() const;
     void createIcon();
     void update();
     void retranslate();
@@ -56,8 +60,8 @@ private:
     Objects m_objects;
     QDBusConnection m_bus;
     QDBusServiceWatcher m_watcher;
-    QTimer m_waitForHost;
     QTimer m_xembedFallback;
+    bool m_watcherSeen = false;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };

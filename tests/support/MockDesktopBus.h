@@ -77,8 +77,13 @@ public:
                             {QStringLiteral("ProtocolVersion"), 0},
                             {QStringLiteral("RegisteredStatusNotifierItems"), QStringList()},
                         });
+        // and says so, as a watcher does when its host registers.
+        QDBusMessage registered = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
+                                                                 QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
+        registered << name << QStringLiteral("StatusNotifierHostRegistered") << QString() << QVariantList();
         return connection().call(methods).type() == QDBusMessage::ReplyMessage &&
-               connection().call(host).type() == QDBusMessage::ReplyMessage;
+               connection().call(host).type() == QDBusMessage::ReplyMessage &&
+               connection().call(registered).type() == QDBusMessage::ReplyMessage;
     }
 
     // How many tray icons registered with the watcher.

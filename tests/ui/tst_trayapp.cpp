@@ -74,7 +74,7 @@ private slots:
         app.start(QStringLiteral(PACEWISE), {});
         QByteArray log;
         QVERIFY2(waitForOutput(app, "Pacewise started (tray only)", log).contains("Pacewise started"), log.constData());
-        QVERIFY(log.contains("waiting for one"));
+        QVERIFY2(waitForOutput(app, "waiting for one", log).contains("waiting for one"), log.constData());
         QCOMPARE(bus.trayItems(), 0);
 
         // The tray comes up after Pacewise, as at login.
@@ -116,7 +116,7 @@ private slots:
         for (QProcess *process : {&app, &daemon}) {
             process->terminate();
             QVERIFY(process->waitForFinished(20'000));
-            QCOMPARE(process->exitCode(), 0);
+            QVERIFY2(process->exitCode() == 0, process->readAllStandardError().constData());
         }
     }
 
