@@ -178,8 +178,8 @@ bool BackgroundServices::tryToRun()
         m_guard->refresh();
     });
 
-    qCInfo(lcServices, "running; auto-continue is %s, morning kickstart %s", resumes->autoContinueEnabled() ? "on" : "off",
-           m_morningStarter->enabled() ? "on" : "off");
+    // Auto-continue says its state itself, once its setting is read.
+    qCInfo(lcServices, "running; morning kickstart %s", m_morningStarter->enabled() ? "on" : "off");
     if (m_dependencies.wakeSource)
         connect(m_dependencies.wakeSource, &SleepWakeSource::woke, state, &AppState::pollIfDue);
     state->startPolling();

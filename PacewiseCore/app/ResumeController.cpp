@@ -43,13 +43,18 @@ ResumeController::~ResumeController()
     stop();
 }
 
-void ResumeController::readSetting()
+QCoro::Task<> ResumeController::readSetting()
 {
-    const auto state = m_dependencies.setting.read();
+    const QPointer<ResumeController> self(this);
+    const int reading = ++m_settingReads;
+    auto read = QtConcurrent::run([setting = m_dependencies.setting] { return setting.read(); });
+    const auto state = co_await read;
+    if (!self || reading != m_settingReads)
+        co_return;
     const bool enabled = state && state->enabled;
     const QString error = state ? QString() : describe(state.error(), m_dependencies.setting.settingsPath);
     if (enabled == m_autoContinueEnabled && error == m_autoContinueSettingsError)
-        return;
+        co_return;
     if (enabled != m_autoContinueEnabled)
         qCInfo(lcResumeController, "auto-continue is %s", enabled ? "on" : "off");
     m_autoContinueEnabled = enabled;
@@ -57,11 +62,11 @@ void ResumeController::readSetting()
     emit autoContinueChanged();
 }
 
-void ResumeController::reloadSettings()
+QCoro::Task<> ResumeController::reloadSettings()
 {
     // An edit of our own still on its way would be overtaken by what it replaces.
     if (!m_isUpdatingAutoContinue)
-        readSetting();
+        co_await readSetting();
 }
 
 ResumeStatus ResumeController::status(const ResumeTicket &ticket) const
@@ -178,7 +183,9 @@ QCoro::Task<> ResumeController::setAutoContinueEnabled(bool enabled)
     if (!self)
         co_return;
     m_isUpdatingAutoContinue = false;
-    readSetting();
+    co_await readSetting();
+    if (!self)
+        co_return;
     if (!written) {
         m_autoContinueSettingsError = written.error();
         emit autoContinueChanged();

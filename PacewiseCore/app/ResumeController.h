@@ -70,8 +70,10 @@ public:
     QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
     QCoro::Task<> dismiss(ResumeTicket ticket);
     QCoro::Task<> setAutoContinueEnabled(bool enabled);
-    // Takes in a switch turned by pacewisectl or another window.
-    void reloadSettings();
+    // Takes in a switch turned by pacewisectl or another window. The file
+    // is read on the thread pool: Claude Code may be rewriting it, and a
+    // half-written file is read again a moment later.
+    QCoro::Task<> reloadSettings();
     // Stops the resumes under way; their sessions stay to be tried again.
     void stop() { m_dependencies.coordinator->stop(); }
     // Whether the resumes under way ended within the time given.
@@ -87,7 +89,7 @@ signals:
 private:
     QCoro::Task<ResumeAttemptResult> run(ResumeTicket ticket, bool manual);
     QCoro::Task<> refreshed(bool runReady);
-    void readSetting();
+    QCoro::Task<> readSetting();
 
     struct Known {
         std::optional<ResumeRecord> record;
@@ -104,6 +106,7 @@ private:
     QHash<QString, ResumeAttemptResult> m_results;
     QSet<QString> m_resuming;
     int m_reloads = 0; // only the latest reload publishes
+    int m_settingReads = 0; // only the latest read of the setting publishes
     bool m_autoContinueEnabled = false;
     bool m_isUpdatingAutoContinue = false;
     QString m_autoContinueSettingsError;

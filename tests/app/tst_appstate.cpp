@@ -380,13 +380,13 @@ private slots:
             ClaudePaths(fixture.home.filePath(u".claude"_qs), fixture.home.filePath(u".claude.json"_qs)));
         QVERIFY(setting.set(true));
 
-        fixture.resumes->reloadSettings();
+        QCoro::waitFor(fixture.resumes->reloadSettings());
         QVERIFY(fixture.resumes->autoContinueEnabled());
         QCOMPARE(changed.count(), 1);
-        fixture.resumes->reloadSettings(); // nothing new
+        QCoro::waitFor(fixture.resumes->reloadSettings()); // nothing new
         QCOMPARE(changed.count(), 1);
         QVERIFY(writeFile(fixture.claude(u"settings.json"_qs), "{\"env\": "));
-        fixture.resumes->reloadSettings(); // unreadable: an error, not "off" in silence
+        QCoro::waitFor(fixture.resumes->reloadSettings()); // unreadable: an error, not "off" in silence
         QVERIFY(!fixture.resumes->autoContinueEnabled());
         QVERIFY(!fixture.resumes->autoContinueSettingsError().isEmpty());
     }
