@@ -3,11 +3,12 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
-#include "PacewiseCoreInfo.h"
+#include "app/AppComposition.h"
 #include "app/LaunchAtLoginController.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace pacewise::cli {
 
@@ -16,9 +17,10 @@ namespace {
 const char helpText[] = R"(Usage: pacewisectl autostart on|off|status
 
 Starts Pacewise when you log in to a desktop session, through an XDG
-autostart entry (~/.config/autostart/io.github.pacewise.Pacewise.desktop) that runs
-`pacewisectl daemon`. An entry you edited is kept: switching off then only
-marks it hidden.
+autostart entry (~/.config/autostart/io.github.pacewise.Pacewise.desktop),
+the same one as the tray app's "Launch at login": it starts the tray app,
+which works without a tray too. An entry you edited is kept: switching off
+then only marks it hidden. Without a desktop, use `pacewisectl service on`.
 
 Options:
   --json   print the resulting state as one JSON object (see docs/json.md)
@@ -41,9 +43,7 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
     if (!parsed)
         return parsed.error();
     const QString &action = *parsed;
-    const auto service = std::make_shared<XdgAutostartService>(XdgAutostartService::defaultDirectory(),
-                                                               QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
-                                                               XdgAutostartService::execLine({QCoreApplication::applicationFilePath(), QStringLiteral("daemon")}));
+    const auto service = AppComposition::launchAtLogin(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pacewise")));
     LaunchAtLoginController controller(service);
     if (action != u"status" && !controller.setEnabled(action == u"on")) {
         err << "pacewisectl autostart: " << service->entryPath() << " could not be updated\n";

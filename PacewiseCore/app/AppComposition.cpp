@@ -7,6 +7,7 @@
 #include "usage/UsageCLI.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace pacewise::AppComposition {
 
@@ -73,6 +74,16 @@ ResumeController::Dependencies resumeController(const QProcessEnvironment &envir
         .setting = autoContinueSetting(claudePaths),
         .sessionsDirectory = claudePaths.sessionsDirectory(),
     };
+}
+
+std::shared_ptr<XdgAutostartService> launchAtLogin(const QString &trayApp)
+{
+    // Older versions ran the daemon from pacewisectl's entry.
+    const QString daemon = XdgAutostartService::execLine({QFileInfo(trayApp).dir().filePath(QStringLiteral("pacewisectl")),
+                                                          QStringLiteral("daemon")});
+    return std::make_shared<XdgAutostartService>(XdgAutostartService::defaultDirectory(),
+                                                 QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
+                                                 XdgAutostartService::execLine({trayApp}), QStringList{daemon});
 }
 
 GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,

@@ -5,6 +5,7 @@
 #include "guard/GuardOperations.h"
 #include "morning/MorningStarter.h"
 #include "claude/ClaudePaths.h"
+#include "system/LoginItemService.h"
 
 #include <QProcessEnvironment>
 #include <QSettings>
@@ -25,6 +26,11 @@ ResumeController::Dependencies resumeController(const QProcessEnvironment &envir
 AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths);
 // The guard's operations over the engine scripts shipped in this build,
 // telling the guard which state file Pacewise uses.
+// Start at login: one entry, the same from the tray app and pacewisectl. It
+// starts the tray app, which runs the background services by itself where
+// the desktop has no tray (a machine without a desktop has the systemd
+// service instead).
+std::shared_ptr<XdgAutostartService> launchAtLogin(const QString &trayApp);
 GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 const QSettings &userDefaults);
 

@@ -67,11 +67,13 @@ QByteArray withKey(const QByteArray &entry, const QByteArray &key, const QByteAr
 
 } // namespace
 
-XdgAutostartService::XdgAutostartService(QString autostartDirectory, QString id, QString name, QString command)
+XdgAutostartService::XdgAutostartService(QString autostartDirectory, QString id, QString name, QString command,
+                                         QStringList earlierCommands)
     : m_directory(std::move(autostartDirectory))
     , m_id(std::move(id))
     , m_name(std::move(name))
     , m_command(std::move(command))
+    , m_earlierCommands(std::move(earlierCommands))
 {
 }
 
@@ -116,18 +118,37 @@ QString XdgAutostartService::entryPath() const
     return QDir(m_directory).filePath(m_id + QStringLiteral(".desktop"));
 }
 
-QByteArray XdgAutostartService::entry() const
+namespace {
+
+QByteArray entryText(const QString &name, const QString &command, const QString &icon)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=%1\n"
                           "Comment=Keeps long Claude Code jobs going across usage limits\n"
                           "Exec=%2\n"
-                          "Icon=pacewise\n"
+                          "Icon=%3\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(m_name, m_command)
+        .arg(name, command, icon)
         .toUtf8();
+}
+
+} // namespace
+
+// The icon is the application's own, as installed under its id.
+QByteArray XdgAutostartService::entry() const
+{
+    return entryText(m_name, m_command, m_id);
+}
+
+bool XdgAutostartService::isOurs(const QByteArray &existing) const
+{
+    if (existing == entry())
+        return true;
+    // Older versions named the icon "pacewise", which no package installs.
+    return std::ranges::any_of(m_earlierCommands + QStringList{m_command},
+                               [&](const QString &command) { return existing == entryText(m_name, command, QStringLiteral("pacewise")); });
 }
 
 XdgAutostartService::Status XdgAutostartService::status() const
@@ -141,11 +162,11 @@ XdgAutostartService::Status XdgAutostartService::status() const
 std::expected<void, QString> XdgAutostartService::registerItem()
 {
     const auto existing = readRegularFileBytes(entryPath(), maximumEntrySize);
-    if (existing && !isSwitchedOff(*existing))
+    if (existing && !isSwitchedOff(*existing) && (*existing == entry() || !isOurs(*existing)))
         return {}; // on already, ours or the user's own
     // The user's own version stays; it is only switched back on.
     const QByteArray contents =
-        existing && *existing != entry()
+        existing && !isOurs(*existing)
             ? withKey(withKey(*existing, "Hidden", "false"), "X-GNOME-Autostart-enabled", "true")
             : entry();
     if (const auto written = writeFileAtomically(entryPath(), contents, 0644); !written)
@@ -158,7 +179,7 @@ std::expected<void, QString> XdgAutostartService::unregisterItem()
     const auto existing = readRegularFileBytes(entryPath(), maximumEntrySize);
     if (!existing)
         return {};
-    if (*existing == entry()) {
+    if (isOurs(*existing)) {
         if (!QFile::remove(entryPath()) && QFile::exists(entryPath()))
             return std::unexpected(QStringLiteral("%1 could not be removed").arg(entryPath()));
         return {};

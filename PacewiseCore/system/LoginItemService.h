@@ -24,7 +24,9 @@ public:
 // it, and switching on keeps its contents.
 class XdgAutostartService final : public LoginItemService {
 public:
-    XdgAutostartService(QString autostartDirectory, QString id, QString name, QString command);
+    // earlierCommands: what older versions of ours ran, so that their
+    // entries are still known as ours (not as the user's own).
+    XdgAutostartService(QString autostartDirectory, QString id, QString name, QString command, QStringList earlierCommands = {});
 
     // $XDG_CONFIG_HOME/autostart, else ~/.config/autostart.
     static QString defaultDirectory();
@@ -35,6 +37,8 @@ public:
     QString entryPath() const;
     // The entry exactly as Pacewise writes it.
     QByteArray entry() const;
+    // Written by us, this version or an earlier one.
+    bool isOurs(const QByteArray &existing) const;
 
     Status status() const override;
     std::expected<void, QString> registerItem() override;
@@ -45,6 +49,7 @@ private:
     QString m_id;
     QString m_name;
     QString m_command;
+    QStringList m_earlierCommands;
 };
 
 } // namespace pacewise

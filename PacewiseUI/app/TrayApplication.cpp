@@ -75,9 +75,7 @@ void TrayApplication::buildInterface()
         m_updateChecks.start();
         QTimer::singleShot(std::chrono::minutes(1), this, checkQuietly);
     }
-    m_launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
-        XdgAutostartService::defaultDirectory(), QString::fromLatin1(PacewiseCoreInfo::applicationId), QStringLiteral("Pacewise"),
-        XdgAutostartService::execLine({QCoreApplication::applicationFilePath()})));
+    m_launchAtLogin = std::make_unique<LaunchAtLoginController>(AppComposition::launchAtLogin(QCoreApplication::applicationFilePath()));
     m_model = std::make_unique<PanelModel>(
         PanelModel::Dependencies{.state = state, .resumes = m_services->resumes(), .locale = &m_locale});
     m_panel = std::make_unique<PanelWindow>(PanelWindow::Objects{

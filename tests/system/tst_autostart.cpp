@@ -1,3 +1,4 @@
+#include "app/AppComposition.h"
 #include "app/LaunchAtLoginController.h"
 #include "support/TestFiles.h"
 
@@ -52,6 +53,26 @@ private slots:
         QVERIFY(controller.setEnabled(false));
         QVERIFY(!QFileInfo::exists(autostart->entryPath()));
         QVERIFY(!controller.hasError());
+    }
+
+    // The tray app and pacewisectl share one entry, which starts the tray
+    // app; the one an older pacewisectl wrote is still known as ours.
+    void oneEntryForTrayAppAndCommandLine()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        const auto autostart = AppComposition::launchAtLogin(u"/usr/bin/pacewise"_qs);
+        const QByteArray older = QByteArray(autostart->entry())
+                                     .replace("Exec=/usr/bin/pacewise\n", "Exec=/usr/bin/pacewisectl daemon\n")
+                                     .replace("Icon=io.github.pacewise.Pacewise\n", "Icon=pacewise\n");
+        QVERIFY(older != autostart->entry());
+        QVERIFY(writeFile(autostart->entryPath(), older));
+        QVERIFY(autostart->registerItem());
+        QCOMPARE(readFile(autostart->entryPath()), autostart->entry());
+        QVERIFY(writeFile(autostart->entryPath(), older));
+        QVERIFY(autostart->unregisterItem());
+        QVERIFY(!QFileInfo::exists(autostart->entryPath()));
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void anEntryTheUserEditedIsRespected()
