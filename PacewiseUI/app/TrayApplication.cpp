@@ -115,6 +115,9 @@ void TrayApplication::openSettings()
 
 void TrayApplication::openOnboarding()
 {
+    // Each opening starts afresh; one still open is only raised.
+    if (m_onboarding && !m_onboarding->isVisible())
+        m_onboarding.reset();
     if (!m_onboarding) {
         const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), std::make_shared<ScriptRunner>());
         m_onboarding = std::make_unique<OnboardingWindow>(

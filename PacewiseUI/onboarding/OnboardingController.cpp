@@ -14,9 +14,6 @@ OnboardingController::OnboardingController(Objects objects, QObject *parent)
     : QObject(parent)
     , m_objects(objects)
 {
-    // A later run shows the login item as it is; a first run suggests it.
-    if (isCompleted(*m_objects.defaults))
-        m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
     connect(m_objects.signIn, &SignInCoordinator::detectionChanged, this, &OnboardingController::changed);
     connect(m_objects.signIn, &SignInCoordinator::signInChanged, this, &OnboardingController::changed);
     connect(m_objects.state, &AppState::authStatusChanged, this, &OnboardingController::changed);
@@ -65,6 +62,13 @@ QString OnboardingController::signedInText() const
 void OnboardingController::open()
 {
     m_objects.launchAtLogin->refresh();
+    // A first run starts at the language and suggests starting at login;
+    // a later one (to sign in again) starts at signing in and shows the
+    // login item as it is now.
+    if (isCompleted(*m_objects.defaults)) {
+        m_step = 2;
+        m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
+    }
     const QString stored = m_objects.defaults->value(QLatin1String(flowKey)).toString();
     if (stored == u"cli" || stored == u"desktop")
         m_flow = stored;

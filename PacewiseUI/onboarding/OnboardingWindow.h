@@ -36,6 +36,7 @@ public:
     OnboardingController *controller() const { return m_controller.get(); }
     QmlWindow *window() const { return m_window.get(); }
     void show() { m_window->show(); }
+    bool isVisible() const { return m_window->isVisible(); }
 
 private:
     std::unique_ptr<SignInCoordinator> m_signIn;

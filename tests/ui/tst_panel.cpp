@@ -391,6 +391,14 @@ private slots:
         QVERIFY(scene.defaults.value(u"onboardingCompleted"_qs).toBool());
         QVERIFY(QFileInfo::exists(scene.home.filePath(u"autostart/pacewise.desktop"_qs)));
         QTRY_VERIFY(!scene.onboarding->window()->isVisible());
+
+        // Opened again to sign in: at that step, with starting at login as
+        // it stands now, so that Finish keeps this time's choice.
+        QVERIFY(scene.launchAtLogin->setEnabled(false));
+        scene.buildOnboarding(u"/usr/bin/claude"_qs);
+        scene.onboarding->show();
+        QTRY_COMPARE(scene.onboarding->controller()->step(), 2);
+        QVERIFY(!scene.onboarding->controller()->launchAtLoginSelected());
     }
 
     void closingOnboardingMidSignInEndsIt()
