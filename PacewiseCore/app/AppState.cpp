@@ -228,9 +228,12 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
             qCWarning(lcAppState, "usage state write failed: %s",
                       qUtf8Printable(systemErrorText(written.error().fileSystemError.errorNumber)));
         const UsageSnapshot merged = written ? *written : *fetched;
+        // The history first: the forecast shown with the figures uses it.
+        co_await recordHistory(merged);
+        if (!self)
+            co_return std::nullopt;
         setSnapshot(merged, SnapshotSource::usage, now);
         setIssue(std::nullopt);
-        recordHistory(merged);
         co_return merged;
     }
 
@@ -312,12 +315,19 @@ std::optional<UsageForecast> AppState::forecast(const QDateTime &now) const
     return UsageForecast::from(m_usageSamples, now);
 }
 
-void AppState::recordHistory(const UsageSnapshot &snapshot)
+// Written with an fsync: on the thread pool, not the GUI thread.
+QCoro::Task<> AppState::recordHistory(const UsageSnapshot &snapshot)
 {
     if (!m_dependencies.usageHistory)
-        return;
-    if (const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now()))
-        m_usageSamples = m_dependencies.usageHistory->record(*sample);
+        co_return;
+    const auto sample = UsageSample::fromSnapshot(snapshot, m_dependencies.now());
+    if (!sample)
+        co_return;
+    const QPointer<AppState> self(this);
+    auto recording = QtConcurrent::run([history = *m_dependencies.usageHistory, sample = *sample] { return history.record(sample); });
+    const QList<UsageSample> samples = co_await recording;
+    if (self)
+        m_usageSamples = samples;
 }
 
 void AppState::setShowMenuBarPercentage(bool show)

@@ -121,7 +121,7 @@ private:
     QCoro::Task<std::optional<UsageSnapshot>> performFetch();
     QCoro::Task<bool> isSignedOut();
     void loadEngineFallback(const UsageSnapshot &recorded);
-    void recordHistory(const UsageSnapshot &snapshot);
+    QCoro::Task<> recordHistory(const UsageSnapshot &snapshot);
     void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
                      std::optional<QDateTime> at);
     void setIssue(std::optional<FetchIssue> issue);
