@@ -20,6 +20,11 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
         .environment = environment,
         .sessionsDirectory = claudePaths.sessionsDirectory(),
         .projectsDirectory = claudePaths.projectsDirectory(),
+        .cancellation = nullptr,
+        .guardThreshold = [settings = claudePaths.settingsFile()] {
+            const auto read = SettingsFileManager().read(settings);
+            return read ? read->threshold : ResumePolicy::quotaSafetyThreshold;
+        },
     };
 }
 

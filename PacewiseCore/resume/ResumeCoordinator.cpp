@@ -85,7 +85,8 @@ QString refusedTools(const QJsonArray &denials)
 
 ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateTime &now,
                                         const std::optional<UsageSnapshot> &snapshot,
-                                        const std::optional<QDateTime> &snapshotFetchedAt, bool requireResetTime)
+                                        const std::optional<QDateTime> &snapshotFetchedAt, bool requireResetTime,
+                                        double threshold)
 {
     using R = ResumeReadiness::Kind;
     if (requireResetTime && now < ticket.resetsAt)
@@ -99,7 +100,7 @@ ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateT
         if (limit.kind() == UsageLimitKind::weeklyModel)
             continue;
         anyLimit = true;
-        if (!std::isfinite(limit.utilization()) || limit.utilization() >= quotaSafetyThreshold)
+        if (!std::isfinite(limit.utilization()) || limit.utilization() >= std::min(threshold, quotaSafetyThreshold))
             return {R::quotaUnavailable};
     }
     return {anyLimit ? R::ready : R::quotaUnconfirmed};
@@ -118,7 +119,8 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
 {
     if (!manual && now < ticket.resetsAt)
         return result(Kind::waitingForReset, {}, ticket.resetsAt);
-    switch (ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false).kind) {
+    const double threshold = m_dependencies.guardThreshold ? m_dependencies.guardThreshold() : ResumePolicy::quotaSafetyThreshold;
+    switch (ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false, threshold).kind) {
     case ResumeReadiness::Kind::quotaUnavailable:
         return result(Kind::quotaUnavailable);
     case ResumeReadiness::Kind::quotaUnconfirmed:

@@ -28,9 +28,11 @@ inline constexpr qint64 snapshotMaxAgeSeconds = 300;
 
 // Whether a resume may run now: the reset has come (when asked), and a
 // snapshot at most five minutes old shows the 5-hour and weekly limits
-// below 98 %.
+// below the threshold (98 %, or the guard's when it stops earlier: a
+// session resumed above it would be stopped again at once).
 ResumeReadiness readiness(const ResumeTicket &ticket, const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
-                          const std::optional<QDateTime> &snapshotFetchedAt, bool requireResetTime);
+                          const std::optional<QDateTime> &snapshotFetchedAt, bool requireResetTime,
+                          double threshold = quotaSafetyThreshold);
 
 } // namespace ResumePolicy
 
@@ -84,6 +86,8 @@ public:
         // Stops the runs under way (the daemon stopping, Ctrl-C on `resume
         // now`); made here unless given.
         std::shared_ptr<const Cancellation> cancellation = nullptr;
+        // The guard's threshold as the settings say it now; none: 98 %.
+        std::function<double()> guardThreshold = nullptr;
     };
 
     explicit ResumeCoordinator(Dependencies dependencies);

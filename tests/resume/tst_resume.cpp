@@ -56,6 +56,7 @@ struct ResumeFixture {
     std::shared_ptr<test::FakeScriptRunner> runner = std::make_shared<test::FakeScriptRunner>();
     std::unique_ptr<ResumeCoordinator> coordinator;
     ResumeTicket ticket;
+    std::function<double()> guardThreshold = nullptr;
 
     ResumeFixture()
     {
@@ -78,6 +79,8 @@ struct ResumeFixture {
             .environment = QProcessEnvironment(),
             .sessionsDirectory = home.filePath(u"sessions"_qs),
             .projectsDirectory = home.filePath(u"projects"_qs),
+            .cancellation = nullptr,
+            .guardThreshold = guardThreshold,
         });
     }
 
@@ -417,6 +420,19 @@ private slots:
         QVERIFY(fixture.runner->invocations.isEmpty());
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(resetAt.addSecs(-60), true).kind, Kind::succeeded);
+    }
+
+    // A guard that stops at 90 % would stop a session resumed at 95 % again
+    // at once: no claude is run for that.
+    void aLowerGuardThresholdHoldsResumesBack()
+    {
+        ResumeFixture fixture;
+        fixture.guardThreshold = [] { return 90.0; };
+        fixture.restart();
+        QCOMPARE(fixture.attempt(afterReset, false, usage(95, 20)).kind, Kind::quotaUnavailable);
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        fixture.answerSuccess();
+        QCOMPARE(fixture.attempt(afterReset, false, usage(85, 20)).kind, Kind::succeeded);
     }
 
     void failuresBackOffFrom300sDoublingToAnHour()
