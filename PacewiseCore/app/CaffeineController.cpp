@@ -2,6 +2,11 @@
 
 #include "system/Logging.h"
 
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <qcoro/qcorofuture.h>
+
 namespace pacewise {
 
 Q_LOGGING_CATEGORY(lcCaffeine, "pacewise.caffeine", QtInfoMsg)
@@ -12,29 +17,43 @@ CaffeineController::CaffeineController(std::shared_ptr<PowerAssertions> assertio
 {
 }
 
-void CaffeineController::start()
+QCoro::Task<> CaffeineController::switchTo(bool active)
 {
-    if (m_assertion)
-        return;
-    auto assertion = m_assertions->acquire(QString::fromLatin1(assertionName));
-    if (!assertion) {
-        qCWarning(lcCaffeine, "keep-awake refused: %s", qUtf8Printable(assertion.error()));
-        m_unavailableReason = assertion.error();
-        emit isActiveChanged();
-        return;
+    m_wanted = active;
+    if (!active) {
+        if (m_assertion) {
+            m_assertion.reset();
+            qCInfo(lcCaffeine, "caffeine OFF");
+            emit isActiveChanged();
+        }
+        co_return;
     }
-    m_assertion = std::move(*assertion);
+    if (m_assertion || m_asking)
+        co_return;
+    m_asking = true;
+    const QPointer<CaffeineController> self(this);
+    // Started in a statement of its own: GCC 12 destroys the temporaries of
+    // a co_await full-expression twice.
+    auto asking = QtConcurrent::run([assertions = m_assertions] {
+        auto assertion = assertions->acquire(QString::fromLatin1(assertionName));
+        return assertion ? std::pair(std::shared_ptr<PowerAssertion>(std::move(*assertion)), QString())
+                         : std::pair(std::shared_ptr<PowerAssertion>(), assertion.error());
+    });
+    const auto [assertion, refusal] = co_await asking;
+    if (!self)
+        co_return; // released with the answer
+    m_asking = false;
+    if (!assertion) {
+        qCWarning(lcCaffeine, "keep-awake refused: %s", qUtf8Printable(refusal));
+        m_unavailableReason = refusal;
+        emit isActiveChanged();
+        co_return;
+    }
+    if (!m_wanted)
+        co_return; // switched off meanwhile: released with the answer
+    m_assertion = assertion;
     m_unavailableReason.clear();
     qCInfo(lcCaffeine, "caffeine ON");
-    emit isActiveChanged();
-}
-
-void CaffeineController::stop()
-{
-    if (!m_assertion)
-        return;
-    m_assertion.reset();
-    qCInfo(lcCaffeine, "caffeine OFF");
     emit isActiveChanged();
 }
 

@@ -4,6 +4,9 @@
 #include "system/Logging.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+
+#include <qcoro/qcorotask.h>
 #include <QDBusConnectionInterface>
 
 namespace pacewise {
@@ -64,8 +67,18 @@ QDBusMessage ControlService::callRunning(const QDBusConnection &bus, const QStri
 QVariantMap ControlService::SetCaffeine(bool on)
 {
     qCInfo(lcControl, "keep-awake switched %s over the session bus", on ? "on" : "off");
-    m_caffeine->setActive(on);
-    return Status();
+    if (!calledFromDBus()) {
+        m_caffeine->setActive(on);
+        return Status();
+    }
+    // Answered once the desktop has: the event loop runs on meanwhile.
+    setDelayedReply(true);
+    [](QPointer<ControlService> self, QDBusConnection bus, QDBusMessage request, bool on) -> QCoro::Task<> {
+        co_await self->m_caffeine->switchTo(on);
+        if (self)
+            bus.send(request.createReply(QVariant(self->Status())));
+    }(this, connection(), message(), on);
+    return {};
 }
 
 QVariantMap ControlService::Status() const

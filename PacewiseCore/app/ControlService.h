@@ -3,6 +3,7 @@
 #include "PacewiseCoreInfo.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
 #include <QVariantMap>
@@ -17,7 +18,7 @@ class CaffeineController;
 // What other Pacewise processes may ask of the running instance over the
 // session bus. Only the instance that polls registers it, so the name also
 // tells pacewisectl whether one runs.
-class ControlService : public QObject {
+class ControlService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.pacewise.Pacewise1")
 public:
@@ -47,8 +48,8 @@ public:
                                     const QVariantList &arguments = {});
 
 public slots:
-    // Switches keep-awake; the reply says whether it is held now and, when
-    // it could not be, why.
+    // Switches keep-awake; the reply, once the desktop answered, says
+    // whether it is held now and, when it could not be, why.
     Q_SCRIPTABLE QVariantMap SetCaffeine(bool on);
     // "pid", "version", "hasPanel", "caffeineActive", "caffeineUnavailableReason".
     Q_SCRIPTABLE QVariantMap Status() const;

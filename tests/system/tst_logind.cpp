@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <qcoro/qcorotask.h>
+
 using namespace pacewise;
 using namespace pacewise::test;
 
@@ -43,12 +45,13 @@ private slots:
         const QDBusConnection noSession = QDBusConnection::connectToBus(u"unix:path=/nonexistent"_qs, u"none"_qs);
         CaffeineController caffeine(std::make_shared<LinuxPowerAssertions>(noSession, bus()));
         QSignalSpy changed(&caffeine, &CaffeineController::isActiveChanged);
-        caffeine.start();
-        caffeine.start(); // once is enough
+        auto first = caffeine.switchTo(true);
+        QCoro::waitFor(caffeine.switchTo(true)); // asked already: once is enough
+        QCoro::waitFor(first);
         QVERIFY(caffeine.isActive());
         QCOMPARE(changed.count(), 1);
         QTRY_COMPARE(inhibitors(), 1);
-        caffeine.setActive(false);
+        QCoro::waitFor(caffeine.switchTo(false));
         QVERIFY(!caffeine.isActive());
         QTRY_COMPARE(inhibitors(), 0); // closing the descriptor released it
     }
@@ -57,7 +60,7 @@ private slots:
     {
         const QDBusConnection none = QDBusConnection::connectToBus(u"unix:path=/nonexistent"_qs, u"none"_qs);
         CaffeineController caffeine(std::make_shared<LinuxPowerAssertions>(none, none));
-        caffeine.start();
+        QCoro::waitFor(caffeine.switchTo(true));
         QVERIFY(!caffeine.isActive());
         QVERIFY(!caffeine.unavailableReason().isEmpty());
     }
