@@ -34,7 +34,6 @@ public:
     QCoro::Task<> switchTo(bool active);
     void setActive(bool active) { switchTo(active); }
     void start() { switchTo(true); }
-    void stop() { switchTo(false); }
 
 signals:
     void isActiveChanged();

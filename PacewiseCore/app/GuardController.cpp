@@ -33,7 +33,6 @@ void GuardController::setRecordsBeforeUserStatusLine(bool on)
         return;
     m_operations.recordBeforeUserStatusLine = on;
     emit recordsBeforeUserStatusLineChanged();
-    refresh();
 }
 
 void GuardController::setThreshold(double percent)

@@ -43,6 +43,7 @@ public:
     // Reads the state; an enabled guard is brought up to date (scripts an
     // older Pacewise installed, entries it wrote, the recorder choice).
     Q_INVOKABLE void refresh();
+    // The choice only; refresh() applies it.
     void setRecordsBeforeUserStatusLine(bool on);
     Q_INVOKABLE void setEnabled(bool on);
     // Reinstalls the scripts even if they were edited, then enables.

@@ -23,10 +23,15 @@ GuardOperations::Result GuardOperations::current() const
     const auto settings = settingsManager.read(settingsPath);
     if (!settings)
         return failed(describe(settings.error(), settingsPath));
+    return outcome(*settings);
+}
+
+GuardOperations::Outcome GuardOperations::outcome(const SettingsFileManager::GuardSettings &settings) const
+{
     return Outcome{
-        .enabled = settings->guardEnabled,
+        .enabled = settings.guardEnabled,
         .status = installer.installedStatus(),
-        .threshold = settings->threshold,
+        .threshold = settings.threshold,
         .jqInstalled = !QStandardPaths::findExecutable(QStringLiteral("jq"), executableSearchPath).isEmpty(),
     };
 }
@@ -55,24 +60,23 @@ std::expected<void, Failure> GuardOperations::enable() const
 
 GuardOperations::Result GuardOperations::refresh() const
 {
-    const auto state = current();
-    if (!state || !state->enabled)
-        return state;
+    const auto settings = settingsManager.read(settingsPath);
+    if (!settings)
+        return failed(describe(settings.error(), settingsPath));
+    if (!settings->guardEnabled)
+        return outcome(*settings);
     const auto installed = installIfNeeded();
     if (!installed)
         return std::unexpected(installed.error());
     // The entries are written again (only what differs) when a new version
     // of ours or another choice asks for it, never merely because the file
     // changed: what the user edited by hand stays.
-    const auto settings = settingsManager.read(settingsPath);
-    if (!settings)
-        return failed(describe(settings.error(), settingsPath));
     using Owner = SettingsFileManager::StatusLineOwner;
     const bool recorderWanted = settings->statusLine == (recordBeforeUserStatusLine ? Owner::user : Owner::recorder);
-    if (*installed || recorderWanted || settings->statePath != statePath) {
-        if (const auto enabled = enable(); !enabled)
-            return std::unexpected(enabled.error());
-    }
+    if (!*installed && !recorderWanted && settings->statePath == statePath)
+        return outcome(*settings);
+    if (const auto enabled = enable(); !enabled)
+        return std::unexpected(enabled.error());
     return current();
 }
 

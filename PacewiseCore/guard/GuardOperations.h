@@ -52,6 +52,7 @@ struct GuardOperations {
     static constexpr double minimumThreshold = 50;
 
 private:
+    Outcome outcome(const SettingsFileManager::GuardSettings &settings) const;
     std::expected<bool, Failure> installIfNeeded() const;
     std::expected<void, Failure> enable() const;
 };

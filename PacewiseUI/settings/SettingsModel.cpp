@@ -88,6 +88,7 @@ void SettingsModel::setRecordsBeforeUserStatusLine(bool on)
     if (m_objects.defaults)
         m_objects.defaults->setValue(QLatin1String(recordBeforeUserStatusLineKey), on);
     m_objects.guardController->setRecordsBeforeUserStatusLine(on);
+    m_objects.guardController->refresh();
 }
 
 void SettingsModel::checkForUpdates()
