@@ -5,11 +5,16 @@
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+
+#include <poll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace pacewise {
 
@@ -20,10 +25,7 @@ BackgroundServices::BackgroundServices(Dependencies dependencies, QObject *paren
     , m_dependencies(std::move(dependencies))
 {
     m_standby.setInterval(m_dependencies.standbyRetry);
-    connect(&m_standby, &QTimer::timeout, this, [this] {
-        if (tryToRun())
-            m_standby.stop();
-    });
+    connect(&m_standby, &QTimer::timeout, this, &BackgroundServices::tryAgain);
 }
 
 BackgroundServices::~BackgroundServices()
@@ -60,7 +62,7 @@ void BackgroundServices::standBy()
         return;
     stopServices();
     emit standingBy(std::nullopt);
-    m_standby.start();
+    waitForTheLock();
 }
 
 void BackgroundServices::start()
@@ -70,7 +72,52 @@ void BackgroundServices::start()
     if (tryToRun())
         return;
     emit standingBy(FileLock::recordedOwner(m_dependencies.lockPath));
+    waitForTheLock();
+}
+
+// Tries again every standbyRetry, and at once when the process that holds
+// the lock ends: a daemon standing by for the tray app takes over the
+// moment the tray app quits, not up to half a minute later. The holder's
+// recorded id is only a hint (it may be stale, or from another pid
+// namespace), so the timer stays as the fallback.
+void BackgroundServices::waitForTheLock()
+{
+    watchLockHolder();
     m_standby.start();
+}
+
+void BackgroundServices::tryAgain()
+{
+    if (tryToRun()) {
+        m_standby.stop();
+        m_holderExit.reset();
+        m_holder.reset();
+    } else {
+        watchLockHolder();
+    }
+}
+
+void BackgroundServices::watchLockHolder()
+{
+    m_holderExit.reset();
+    m_holder.reset();
+    const std::optional<qint64> holder = FileLock::recordedOwner(m_dependencies.lockPath);
+    if (!holder || *holder <= 0 || *holder == QCoreApplication::applicationPid())
+        return;
+    FileDescriptor process(static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(*holder), 0)));
+    // One that has already ended (a zombie whose child kept the lock open)
+    // would wake us at once, forever: the timer looks after that one.
+    pollfd ended{.fd = process.get(), .events = POLLIN, .revents = 0};
+    if (!process.isValid() || ::poll(&ended, 1, 0) != 0)
+        return;
+    m_holderExit = std::make_unique<QSocketNotifier>(process.get(), QSocketNotifier::Read);
+    m_holder = std::move(process);
+    connect(m_holderExit.get(), &QSocketNotifier::activated, this, [this] {
+        m_holderExit->setEnabled(false);
+        qCDebug(lcServices, "the Pacewise holding the lock has ended; trying to run");
+        // Not from inside the notifier's own signal: tryAgain replaces it.
+        QMetaObject::invokeMethod(this, &BackgroundServices::tryAgain, Qt::QueuedConnection);
+    });
 }
 
 // Keep-awake goes on with the Pacewise that runs next: the daemon hands over

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <chrono>
@@ -55,10 +56,10 @@ public:
     ~BackgroundServices() override;
 
     // Runs everything once this process is the only one; until then tries
-    // again every standbyRetry.
+    // again every standbyRetry, and when the holder of the lock ends.
     void start();
     // Stops everything and releases the lock and the bus name at once, then
-    // tries again every standbyRetry, as start() does.
+    // waits to run again, as start() does.
     void standBy();
     bool isRunning() const { return m_running; }
 
@@ -81,10 +82,15 @@ private:
     void handOverKeepAwake();
     void takeOverKeepAwake();
     bool tryToRun();
+    void tryAgain();
+    void waitForTheLock();
+    void watchLockHolder();
     void stopServices();
 
     Dependencies m_dependencies;
     QTimer m_standby;
+    FileDescriptor m_holder; // a pidfd of the process that holds the lock
+    std::unique_ptr<QSocketNotifier> m_holderExit;
     std::optional<FileLock> m_lock;
     bool m_running = false;
     std::unique_ptr<AppState> m_appState;

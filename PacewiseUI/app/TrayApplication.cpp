@@ -36,9 +36,13 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
         },
     });
     connect(m_services.get(), &BackgroundServices::running, this, &TrayApplication::buildInterface);
-    connect(m_services.get(), &BackgroundServices::standingBy, this, [](std::optional<qint64> other) {
-        qCInfo(lcLifecycle, "another Pacewise%s polls; the tray icon appears once it stops",
+    // A Pacewise that could be asked over the session bus has opened its
+    // panel or stepped aside by now; one that is still in the way cannot be
+    // reached, so an icon of its own says so until it stops.
+    connect(m_services.get(), &BackgroundServices::standingBy, this, [this](std::optional<qint64> other) {
+        qCInfo(lcLifecycle, "another Pacewise%s polls and cannot be reached over the session bus; standing by until it stops",
                other ? qPrintable(QStringLiteral(" (pid %1)").arg(*other)) : "");
+        m_standbyIcon = std::make_unique<StandbyTrayIcon>(other, &m_locale, m_dependencies.sessionBus);
     });
 }
 
@@ -59,6 +63,7 @@ void TrayApplication::start()
 
 void TrayApplication::buildInterface()
 {
+    m_standbyIcon.reset();
     AppState *state = m_services->appState();
     m_updater = std::make_unique<UpdaterController>(UpdaterController::Options{
         .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),

@@ -10,6 +10,7 @@
 #include "settings/SettingsWindow.h"
 #include "system/PowerAssertions.h"
 #include "system/SleepWakeSource.h"
+#include "tray/StandbyTrayIcon.h"
 #include "tray/TrayController.h"
 
 #include <QObject>
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<PanelModel> m_model;
     std::unique_ptr<PanelWindow> m_panel;
     std::unique_ptr<TrayController> m_tray;
+    std::unique_ptr<StandbyTrayIcon> m_standbyIcon;
 };
 
 } // namespace pacewise

@@ -9,10 +9,6 @@
 #include "system/Logging.h"
 
 #include <QCursor>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 
 namespace pacewise {
 
@@ -22,57 +18,9 @@ TrayController::TrayController(Objects objects, QDBusConnection sessionBus, std:
                                QObject *parent)
     : QObject(parent)
     , m_objects(objects)
-    , m_bus(sessionBus)
-    , m_watcher(QString::fromLatin1(watcherService), sessionBus, QDBusServiceWatcher::WatchForRegistration)
+    , m_host(sessionBus, xembedFallbackDelay)
 {
-    // Qt asks only once whether a StatusNotifier tray exists and keeps the
-    // answer, so nothing may ask before a tray's host is there. Nothing is
-    // polled either: the watcher's name appearing, or a host registering
-    // with it, is what wakes us. A desktop with only an old XEmbed tray has
-    // no watcher at all: after a while the icon is made anyway, for that tray.
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        m_watcherSeen = true;
-        askForHost();
-    });
-    if (m_bus.isConnected()) {
-        m_bus.connect(QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
-                      QString::fromLatin1(watcherService), QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(askForHost()));
-    }
-    askForHost();
-    m_xembedFallback.setSingleShot(true);
-    m_xembedFallback.setInterval(xembedFallbackDelay);
-    connect(&m_xembedFallback, &QTimer::timeout, this, [this] {
-        if (m_icon || m_watcherSeen)
-            return; // a StatusNotifier tray is on its way
-        if (QSystemTrayIcon::isSystemTrayAvailable())
-            createIcon();
-        else
-            qCWarning(lcTray, "no system tray on this desktop; start Pacewise again to open its panel");
-    });
-    m_xembedFallback.start();
-}
-
-void TrayController::askForHost()
-{
-    if (m_icon || !m_bus.isConnected())
-        return;
-    const QDBusMessage question =
-        QDBusMessage::createMethodCall(QString::fromLatin1(watcherService), QStringLiteral("/StatusNotifierWatcher"),
-                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"))
-        << QString::fromLatin1(watcherService) << QStringLiteral("IsStatusNotifierHostRegistered");
-    auto *answer = new QDBusPendingCallWatcher(m_bus.asyncCall(question), this);
-    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, answer] {
-        answer->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *answer;
-        if (!reply.isValid()) {
-            if (!m_icon && !m_watcherSeen)
-                qCInfo(lcTray, "no StatusNotifier tray yet; waiting for one (start Pacewise again for the panel)");
-            return;
-        }
-        m_watcherSeen = true;
-        if (reply.value().variant().toBool() && !m_icon)
-            createIcon();
-    });
+    connect(&m_host, &TrayHostWatcher::trayAvailable, this, &TrayController::createIcon);
 }
 
 TrayController::~TrayController() = default;
@@ -106,7 +54,6 @@ void TrayController::createIcon()
     retranslate();
     update();
     m_icon->show();
-    m_xembedFallback.stop();
     qCInfo(lcTray, "tray icon shown");
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "TrayHostWatcher.h"
+
 #include <QDBusConnection>
-#include <QDBusServiceWatcher>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -21,11 +21,9 @@ class PanelWindow;
 
 // The icon in the system tray: the figure coloured by the worst window, the
 // summary as its tooltip, a click for the panel and a context menu (Open,
-// Settings…, Quit) for trays that keep left clicks to themselves. A tray started at
-// login may come up after Pacewise, and Qt asks only once whether there is
-// one, so the icon is made only once a StatusNotifierWatcher is there (or,
-// failing one, after a while for an XEmbed tray); until then the panel is
-// reached by starting Pacewise again.
+// Settings…, Quit) for trays that keep left clicks to themselves. The icon is
+// made once a tray is there; until then the panel is reached by starting
+// Pacewise again.
 class TrayController : public QObject {
     Q_OBJECT
 public:
@@ -45,23 +43,13 @@ public:
     // The pictures the icon is made of, for every usual tray size.
     QIcon currentIcon() const;
 
-    static constexpr char watcherService[] = "org.kde.StatusNotifierWatcher";
-
-private slots:
-    // Asks, without waiting, whether a tray's host has registered with the
-    // watcher; makes the icon when it has.
-    void askForHost();
-
 private:
     void createIcon();
     void update();
     void retranslate();
 
     Objects m_objects;
-    QDBusConnection m_bus;
-    QDBusServiceWatcher m_watcher;
-    QTimer m_xembedFallback;
-    bool m_watcherSeen = false;
+    TrayHostWatcher m_host;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };

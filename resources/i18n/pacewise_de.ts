@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Einstellungen</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Ein anderes Pacewise prüft die Nutzung, ist aber über den Sitzungsbus nicht erreichbar, daher kann dieses sie nicht anzeigen. Dieses übernimmt, sobald das andere endet.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Ein anderes Pacewise (Prozess %1$@) prüft die Nutzung, ist aber über den Sitzungsbus nicht erreichbar, daher kann dieses sie nicht anzeigen. Dieses übernimmt, sobald das andere endet.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise wartet</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Ausstehende Fortsetzungen: %1$d</translation>

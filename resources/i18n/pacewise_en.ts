@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Settings</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise is waiting</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Pending resumes: %1$d</translation>

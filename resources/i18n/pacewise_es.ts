@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Ajustes</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Otro Pacewise consulta el uso, pero no se puede contactar con él por el bus de sesión, así que este no puede mostrarlo. Este tomará el relevo cuando aquel termine.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Otro Pacewise (proceso %1$@) consulta el uso, pero no se puede contactar con él por el bus de sesión, así que este no puede mostrarlo. Este tomará el relevo cuando aquel termine.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise está esperando</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Reanudaciones pendientes: %1$d</translation>

@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Réglages</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Un autre Pacewise consulte l’utilisation mais reste injoignable par le bus de session, celui-ci ne peut donc pas l’afficher. Celui-ci prendra le relais dès que l’autre s’arrêtera.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Un autre Pacewise (processus %1$@) consulte l’utilisation mais reste injoignable par le bus de session, celui-ci ne peut donc pas l’afficher. Celui-ci prendra le relais dès que l’autre s’arrêtera.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise attend</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Reprises en attente : %1$d</translation>

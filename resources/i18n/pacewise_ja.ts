@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>設定</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>別の Pacewise が使用量を確認していますが、セッションバス経由で接続できないため、こちらでは表示できません。あちらが終了すると、こちらが引き継ぎます。</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>別の Pacewise（プロセス %1$@）が使用量を確認していますが、セッションバス経由で接続できないため、こちらでは表示できません。あちらが終了すると、こちらが引き継ぎます。</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise は待機中です</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>再開待ち: %1$d</translation>

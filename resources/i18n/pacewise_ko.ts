@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>설정</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>다른 Pacewise가 사용량을 확인하고 있지만 세션 버스로 연결할 수 없어 여기에서는 표시할 수 없습니다. 그쪽이 종료되면 이쪽이 이어받습니다.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>다른 Pacewise(프로세스 %1$@)가 사용량을 확인하고 있지만 세션 버스로 연결할 수 없어 여기에서는 표시할 수 없습니다. 그쪽이 종료되면 이쪽이 이어받습니다.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise 대기 중</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>계속 대기 중: %1$d</translation>

@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Configurações</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Outro Pacewise verifica o uso, mas não pode ser contatado pelo barramento de sessão, então este não consegue mostrá-lo. Este assume assim que aquele terminar.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Outro Pacewise (processo %1$@) verifica o uso, mas não pode ser contatado pelo barramento de sessão, então este não consegue mostrá-lo. Este assume assim que aquele terminar.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>O Pacewise está aguardando</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Retomadas pendentes: %1$d</translation>

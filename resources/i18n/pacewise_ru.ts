@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>Настройки</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Другой экземпляр Pacewise проверяет использование, но недоступен через сеансовую шину, поэтому этот не может его показать. Этот продолжит работу, как только тот завершится.</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Другой экземпляр Pacewise (процесс %1$@) проверяет использование, но недоступен через сеансовую шину, поэтому этот не может его показать. Этот продолжит работу, как только тот завершится.</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise ожидает</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>Ожидают продолжения: %1$d</translation>

@@ -603,6 +603,18 @@
       <source>Settings</source>
       <translation>设置</translation>
     </message>
+    <message id="standby.other">
+      <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>另一个 Pacewise 正在查询用量，但无法通过会话总线与其通信，因此这里无法显示。它退出后，这里会接管。</translation>
+    </message>
+    <message id="standby.otherProcess">
+      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>另一个 Pacewise（进程 %1$@）正在查询用量，但无法通过会话总线与其通信，因此这里无法显示。它退出后，这里会接管。</translation>
+    </message>
+    <message id="standby.title">
+      <source>Pacewise is waiting</source>
+      <translation>Pacewise 正在等待</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
       <translation>待继续的会话：%1$d</translation>

@@ -90,6 +90,38 @@ public:
     int trayItems() const { return int(mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
                                                  QStringLiteral("RegisterStatusNotifierItem")).size()); }
 
+    // The tooltip title of the tray icon registered last.
+    QString lastTrayItemToolTip() const
+    {
+        const QList<QVariantList> registered = mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                                         QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("RegisterStatusNotifierItem"));
+        if (registered.isEmpty())
+            return {};
+        QDBusMessage get = QDBusMessage::createMethodCall(registered.constLast().value(0).toString(), QStringLiteral("/StatusNotifierItem"),
+                                                          QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("ToolTip");
+        const QDBusMessage reply = connection().call(get);
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return reply.errorMessage();
+        // (icon name, icon pictures, title, text)
+        const QDBusArgument tip = reply.arguments().constFirst().value<QDBusVariant>().variant().value<QDBusArgument>();
+        QString iconName, title, text;
+        tip.beginStructure();
+        tip >> iconName;
+        tip.beginArray();
+        while (!tip.atEnd()) {
+            int width = 0, height = 0;
+            QByteArray pixels;
+            tip.beginStructure();
+            tip >> width >> height >> pixels;
+            tip.endStructure();
+        }
+        tip.endArray();
+        tip >> title >> text;
+        tip.endStructure();
+        return title;
+    }
+
     // The summaries of the notifications shown so far.
     QStringList notificationSummaries() const
     {

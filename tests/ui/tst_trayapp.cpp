@@ -120,6 +120,41 @@ private slots:
         }
     }
 
+    // A daemon started without a session bus holds the lock and cannot be
+    // asked to step aside: the app says so in a tray icon of its own, and
+    // takes over as soon as the daemon ends.
+    void aPacewiseOutOfReachGetsAnIconThatSaysSoUntilItEnds()
+    {
+        MockDesktopBus bus;
+        QVERIFY(bus.start());
+        QVERIFY(bus.startTrayWatcher());
+        QProcess daemon, app;
+        daemon.setProcessEnvironment(environment(u"unix:path=/nonexistent"_qs));
+        daemon.start(QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QByteArray daemonLog, appLog;
+        QVERIFY2(waitForOutput(daemon, "running;", daemonLog).contains("running;"), daemonLog.constData());
+
+        app.setProcessEnvironment(environment(bus.address()));
+        app.start(QStringLiteral(PACEWISE), {});
+        QVERIFY2(waitForOutput(app, "standing by until it stops", appLog).contains("standing by"), appLog.constData());
+        QTRY_COMPARE_WITH_TIMEOUT(bus.trayItems(), 1, 20'000);
+        const QString tooltip = bus.lastTrayItemToolTip();
+        QVERIFY2(tooltip.startsWith(u"Pacewise is waiting"_qs), qPrintable(tooltip));
+        QVERIFY2(tooltip.contains(u"(process %1)"_qs.arg(daemon.processId())), qPrintable(tooltip));
+
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished(20'000));
+        QVERIFY2(daemon.exitCode() == 0, daemon.readAllStandardError().constData());
+        // At once, not at the next half-minute retry.
+        QVERIFY2(waitForOutput(app, "Pacewise started (tray only)", appLog).contains("Pacewise started"), appLog.constData());
+        QTRY_COMPARE_WITH_TIMEOUT(bus.trayItems(), 2, 20'000);
+        QVERIFY(!bus.lastTrayItemToolTip().startsWith(u"Pacewise is waiting"_qs));
+
+        app.terminate();
+        QVERIFY(app.waitForFinished(20'000));
+        QVERIFY2(app.exitCode() == 0, app.readAllStandardError().constData());
+    }
+
     void withoutADisplayItShowsTheStatusInstead()
     {
         QProcessEnvironment withoutDisplay = environment(u"unix:path=/nonexistent"_qs);
