@@ -90,14 +90,20 @@ public:
     int trayItems() const { return int(mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
                                                  QStringLiteral("RegisterStatusNotifierItem")).size()); }
 
-    // The tooltip title of the tray icon registered last.
+    // The tooltip title of the tray icon registered last with our watcher.
     QString lastTrayItemToolTip() const
     {
         const QList<QVariantList> registered = mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"),
                                                          QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("RegisterStatusNotifierItem"));
-        if (registered.isEmpty())
-            return {};
-        QDBusMessage get = QDBusMessage::createMethodCall(registered.constLast().value(0).toString(), QStringLiteral("/StatusNotifierItem"),
+        return registered.isEmpty() ? QString() : trayItemToolTip(registered.constLast().value(0).toString());
+    }
+
+    // The tooltip title of a tray icon, named as watchers list them: a bus
+    // name, with the object path after it or not.
+    QString trayItemToolTip(const QString &item) const
+    {
+        const qsizetype slash = item.indexOf(u'/');
+        QDBusMessage get = QDBusMessage::createMethodCall(item.left(slash), slash < 0 ? QStringLiteral("/StatusNotifierItem") : item.mid(slash),
                                                           QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         get << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("ToolTip");
         const QDBusMessage reply = connection().call(get);

@@ -1,9 +1,13 @@
 #include "support/MockDesktopBus.h"
 #include "support/TestFiles.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using namespace pacewise::test;
 
@@ -13,17 +17,17 @@ class TrayAppTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
+    std::optional<QTemporaryDir> m_home; // a fresh one for each test
     QProcess m_xvfb;
     QString m_display;
 
     QProcessEnvironment environment(const QString &busAddress) const
     {
         QProcessEnvironment environment;
-        environment.insert(u"HOME"_qs, m_home.path());
-        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home.filePath(u"run"_qs));
+        environment.insert(u"HOME"_qs, m_home->path());
+        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home->filePath(u"run"_qs));
         environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
-        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, m_home.filePath(u"scenario"_qs));
+        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, m_home->filePath(u"scenario"_qs));
         environment.insert(u"DISPLAY"_qs, m_display);
         environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, busAddress);
         environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_qs, busAddress);
@@ -46,6 +50,27 @@ private:
         return seen;
     }
 
+    static QVariant watcherProperty(const MockDesktopBus &bus, const QString &name)
+    {
+        const QString watcher = u"org.kde.StatusNotifierWatcher"_qs;
+        QDBusMessage get = QDBusMessage::createMethodCall(watcher, u"/StatusNotifierWatcher"_qs, u"org.freedesktop.DBus.Properties"_qs, u"Get"_qs);
+        get << watcher << name;
+        const QDBusMessage reply = bus.connection().call(get);
+        return reply.arguments().isEmpty() ? QVariant() : reply.arguments().constFirst().value<QDBusVariant>().variant();
+    }
+
+    // What xdotool prints, run on our display.
+    QByteArray xdotool(const QStringList &arguments) const
+    {
+        QProcess xdotool;
+        QProcessEnvironment onDisplay;
+        onDisplay.insert(u"DISPLAY"_qs, m_display);
+        xdotool.setProcessEnvironment(onDisplay);
+        xdotool.start(u"xdotool"_qs, arguments);
+        xdotool.waitForFinished(10'000);
+        return xdotool.readAllStandardOutput().trimmed();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -55,8 +80,13 @@ private slots:
         m_xvfb.start(u"sh"_qs, {u"-c"_qs, u"exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x800x24"_qs});
         QVERIFY(m_xvfb.waitForReadyRead(20'000));
         m_display = u":"_qs + QString::fromUtf8(m_xvfb.readAllStandardOutput()).trimmed();
-        QDir().mkpath(m_home.filePath(u"run"_qs));
-        QFile::setPermissions(m_home.filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void init()
+    {
+        m_home.emplace();
+        QDir().mkpath(m_home->filePath(u"run"_qs));
+        QFile::setPermissions(m_home->filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void cleanupTestCase()
@@ -153,6 +183,74 @@ private slots:
         app.terminate();
         QVERIFY(app.waitForFinished(20'000));
         QVERIFY2(app.exitCode() == 0, app.readAllStandardError().constData());
+    }
+
+    // In XFCE's own panel, a real StatusNotifier host: the icon registers
+    // with the figure, and a click on it opens the panel.
+    void inARealPanelTheIconShowsTheFigureAndAClickOpensThePanel()
+    {
+        for (const char *tool : {"xfce4-panel", "xdotool"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP(qPrintable(QString::fromLatin1(tool) + u" is missing (scripts/install-deps installs it)"_qs));
+        }
+        const QString xfconfd = u"/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"_qs;
+        if (!QFileInfo(xfconfd).isExecutable())
+            QSKIP("xfconfd is missing (it comes with xfce4-panel)");
+        // One panel along the top, 32 pixels high, holding only the tray.
+        QVERIFY(writeFile(m_home->filePath(u".config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_qs), R"(<?xml version="1.0"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="size" type="uint" value="32"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="plugin-ids" type="array"><value type="int" value="1"/></property>
+    </property>
+  </property>
+  <property name="plugins" type="empty"><property name="plugin-1" type="string" value="systray"/></property>
+</channel>
+)"));
+        QVERIFY(writeFile(m_home->filePath(u".config/Pacewise/Pacewise.conf"_qs), "[General]\nonboardingCompleted=true\n"));
+        const QString reset = QLocale::c().toString(QDateTime::currentDateTimeUtc().addSecs(7200), u"MMM d, yyyy, h:mmap"_qs);
+        QVERIFY(writeFile(m_home->filePath(u"scenario/usage-limits.stdout"_qs),
+                          QJsonDocument(QJsonObject{{u"type"_qs, u"result"_qs},
+                                                    {u"result"_qs, u"Current session: 42% used · resets %1 (UTC)\n"
+                                                                   "Current week (all models): 10% used · resets %1 (UTC)"_qs.arg(reset)}})
+                              .toJson(QJsonDocument::Compact)));
+
+        MockDesktopBus bus;
+        QVERIFY(bus.start());
+        QProcessEnvironment desktop = environment(bus.address());
+        desktop.insert(u"NO_AT_BRIDGE"_qs, u"1"_qs);
+        QProcess settingsDaemon, panel, app;
+        const auto stop = qScopeGuard([&] {
+            for (QProcess *process : {&app, &panel, &settingsDaemon}) {
+                process->terminate();
+                process->waitForFinished(10'000);
+            }
+        });
+        for (QProcess *process : {&settingsDaemon, &panel}) {
+            process->setProcessEnvironment(desktop);
+            process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        }
+        settingsDaemon.start(xfconfd, {});
+        QVERIFY(settingsDaemon.waitForStarted());
+        panel.start(u"xfce4-panel"_qs, {u"--disable-wm-check"_qs, u"--sm-client-disable"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(watcherProperty(bus, u"IsStatusNotifierHostRegistered"_qs).toBool(), 30'000);
+
+        app.setProcessEnvironment(environment(bus.address()));
+        app.start(QStringLiteral(PACEWISE), {});
+        QTRY_COMPARE_WITH_TIMEOUT(watcherProperty(bus, u"RegisteredStatusNotifierItems"_qs).toStringList().size(), 1, 30'000);
+        const QString item = watcherProperty(bus, u"RegisteredStatusNotifierItems"_qs).toStringList().constFirst();
+        QTRY_VERIFY_WITH_TIMEOUT(bus.trayItemToolTip(item).contains(u"42%"_qs), 30'000);
+        QVERIFY(xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"^Pacewise$"_qs}).isEmpty());
+
+        // The tray is the panel's only item, at its left end.
+        xdotool({u"mousemove"_qs, u"--sync"_qs, u"11"_qs, u"16"_qs, u"click"_qs, u"1"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"^Pacewise$"_qs}).isEmpty(), 20'000);
     }
 
     void withoutADisplayItShowsTheStatusInstead()
