@@ -1,6 +1,7 @@
 // Renders the tray icon in every state (and, later, the windows) to PNG
 // files for the README and for looking at: `make screenshots`.
 #include "support/PanelScene.h"
+#include "theme/DesktopColorScheme.h"
 #include "tray/TrayIconRenderer.h"
 
 #include <QApplication>
@@ -55,6 +56,13 @@ QList<std::pair<QString, std::function<void(Scene &)>>> panelStates()
              scene.addPendingResume(session, QStringLiteral("Refactor the billing module and add tests for refunds"),
                                     QStringLiteral("code/shop"), 1200);
          }},
+        {QStringLiteral("panel-dark"),
+         [session](Scene &scene) {
+             QGuiApplication::setPalette(DesktopColorScheme::darkPalette());
+             scene.showUsage(86, 40, 99);
+             scene.addPendingResume(session, QStringLiteral("Refactor the billing module and add tests for refunds"),
+                                    QStringLiteral("code/shop"), 1200);
+         }},
         {QStringLiteral("panel-russian"),
          [session](Scene &scene) {
              scene.locale->setLanguage(QStringLiteral("ru"));
@@ -73,11 +81,13 @@ int main(int argc, char *argv[])
     const QDir folder(application.arguments().value(1, QStringLiteral("screenshots")));
     QDir().mkpath(folder.path());
     bool saved = trayIconSheet().save(folder.filePath(QStringLiteral("tray-icons.png")));
+    const QPalette platformPalette = QGuiApplication::palette();
     for (const auto &[name, setUp] : panelStates()) {
         Scene scene;
         scene.build();
         setUp(scene);
         saved = scene.grab().save(folder.filePath(name + QStringLiteral(".png"))) && saved;
+        QGuiApplication::setPalette(platformPalette);
     }
     for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("ru")}) {
         Scene scene;

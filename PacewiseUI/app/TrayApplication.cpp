@@ -21,6 +21,7 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
     , m_locale(m_dependencies.userDefaults)
+    , m_colorScheme(m_dependencies.sessionBus)
 {
     m_services = std::make_unique<BackgroundServices>(BackgroundServices::Dependencies{
         .environment = m_dependencies.environment,

@@ -10,6 +10,7 @@
 #include "settings/SettingsWindow.h"
 #include "system/PowerAssertions.h"
 #include "system/SleepWakeSource.h"
+#include "theme/DesktopColorScheme.h"
 #include "tray/StandbyTrayIcon.h"
 #include "tray/TrayController.h"
 
@@ -48,6 +49,7 @@ private:
 
     Dependencies m_dependencies;
     LocaleManager m_locale;
+    DesktopColorScheme m_colorScheme;
     LogindSleepWakeSource m_wake;
     std::unique_ptr<BackgroundServices> m_services;
     std::unique_ptr<UpdaterController> m_updater;

@@ -60,13 +60,26 @@ QVariantList PanelModel::limits() const
         const double utilization = row.limit.utilization();
         const double value = std::isfinite(utilization) ? std::clamp(utilization, 0.0, 100.0) : 0.0;
         const char *tint = utilization >= 98 ? "critical" : utilization >= 80 ? "warning" : "accent";
-        const QString detail =
-            row.limit.window().hasStarted()
-                ? UIStrings::format("window.resetSummary", "%1$@ · until %2$@", {UIStrings::percent(utilization), row.resetText})
-                : UIStrings::format("window.notStartedSummary", "%1$@ · not started", {UIStrings::percent(utilization)});
+        const QString figure = UIStrings::percent(utilization);
+        const bool started = row.limit.window().hasStarted();
+        QString detail = started ? UIStrings::format("window.resetSummary", "%1$@ · until %2$@", {figure, row.resetText})
+                                 : UIStrings::format("window.notStartedSummary", "%1$@ · not started", {figure});
+        // What a screen reader says for the row, in one sentence.
+        QString spoken = started ? UIStrings::format("window.spokenSummary", "%1$@, %2$@ used, resets %3$@",
+                                                     {row.label, figure, row.resetText})
+                                 : UIStrings::format("window.spokenNotStarted", "%1$@, %2$@ used, not started", {row.label, figure});
+        // The colour alone would not tell the severity to everyone.
+        const QString severity = utilization >= 98 ? UIStrings::text("window.severityCritical", "nearly used up")
+                               : utilization >= 80 ? UIStrings::text("window.severityWarning", "running low")
+                                                   : QString();
+        if (!severity.isEmpty()) {
+            detail = UIStrings::format("window.detailWithSeverity", "%1$@ · %2$@", {detail, severity});
+            spoken = UIStrings::format("window.spokenWithSeverity", "%1$@, %2$@", {spoken, severity});
+        }
         limits << QVariantMap{
             {QStringLiteral("label"), row.label},
             {QStringLiteral("detail"), detail},
+            {QStringLiteral("spoken"), spoken},
             {QStringLiteral("value"), value},
             {QStringLiteral("tint"), QString::fromLatin1(tint)},
         };

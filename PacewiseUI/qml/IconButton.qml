@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Pacewise
 
 // A flat icon button with a tooltip; while working, a spinner takes the
 // icon's place and the button cannot be pressed. The icon is the desktop
@@ -10,11 +11,16 @@ ToolButton {
     property string iconName
     property string help
     property bool working: false
+    // A picture beside a text that says the same: not a button to anyone.
+    property bool decorative: false
     readonly property bool themed: panel.hasThemeIcon(iconName)
-    readonly property color iconColor: !enabled ? Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.45)
-                                     : hovered ? palette.highlight : palette.placeholderText
+    readonly property color iconColor: decorative ? palette.windowText
+                                     : !enabled ? Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.45)
+                                     : hovered || visualFocus ? palette.highlight : Colors.secondaryText
 
-    enabled: !working
+    enabled: !working && !decorative
+    focusPolicy: decorative ? Qt.NoFocus : Qt.StrongFocus
+    Accessible.ignored: decorative
     flat: true
     icon.name: themed ? iconName : ""
     icon.width: 16
@@ -23,7 +29,7 @@ ToolButton {
     display: themed && !working ? AbstractButton.IconOnly : AbstractButton.TextOnly
     implicitWidth: 28
     implicitHeight: 28
-    ToolTip.visible: hovered && help.length > 0
+    ToolTip.visible: (hovered || visualFocus) && help.length > 0
     ToolTip.text: help
     Accessible.name: help
 
@@ -53,7 +59,7 @@ ToolButton {
             context.lineCap = "round"
             context.lineJoin = "round"
             if (button.iconName === "dialog-warning") {
-                context.fillStyle = "#c8660a"
+                context.fillStyle = Colors.warning
                 context.path = button.drawings["dialog-warning"]
                 context.fill()
                 context.strokeStyle = "#ffffff"

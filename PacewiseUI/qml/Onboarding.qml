@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Pacewise
 
 // The first launch, in four steps: language, how Claude Code is used,
 // signing in, the features. Context: strings, onboarding, signIn, appState, resumes,
@@ -12,8 +13,6 @@ Pane {
     LayoutMirroring.enabled: strings.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    readonly property color okColor: "#2e7d32"
-    readonly property color errorColor: "#d32f2f"
     readonly property int signInSucceeded: 1 // SignInCoordinator.Outcome
     readonly property int signInFailed: 2
 
@@ -24,7 +23,7 @@ Pane {
         Layout.fillWidth: true
         wrapMode: Text.Wrap
         font.pixelSize: 12
-        color: root.palette.placeholderText
+        color: Colors.secondaryText
     }
 
     component FeatureRow: RowLayout {
@@ -36,7 +35,7 @@ Pane {
         spacing: 10
         Label {
             text: on ? "✔" : "○"
-            color: on ? root.okColor : root.palette.placeholderText
+            color: on ? Colors.success : Colors.secondaryText
             font.pixelSize: 18
         }
         ColumnLayout {
@@ -74,7 +73,7 @@ Pane {
             }
             Label {
                 text: root.trf("onboarding.progress", "%1$d/%2$d", [onboarding.step, onboarding.totalSteps])
-                color: root.palette.placeholderText
+                color: Colors.secondaryText
             }
         }
 
@@ -141,7 +140,7 @@ Pane {
                     text: signIn.isSigningIn ? root.tr("onboarding.signingIn", "Waiting for the browser sign-in to finish (up to 3 minutes)…")
                         : onboarding.signedIn ? "✔ " + onboarding.signedInText
                         : "? " + root.tr("auth.notSignedIn", "Not signed in")
-                    color: onboarding.signedIn && !signIn.isSigningIn ? root.okColor : root.palette.windowText
+                    color: onboarding.signedIn && !signIn.isSigningIn ? Colors.success : root.palette.windowText
                 }
 
                 // The browser flow; its link and a pasted code for machines
@@ -221,7 +220,7 @@ Pane {
                     wrapMode: Text.Wrap
                     visible: signIn.outcome !== 0 && !signIn.isSigningIn
                     text: signIn.outcome === root.signInSucceeded ? "✔ " + onboarding.signedInText : "ⓘ " + signIn.outcomeMessage
-                    color: signIn.outcome === root.signInSucceeded ? root.okColor : root.errorColor
+                    color: signIn.outcome === root.signInSucceeded ? Colors.success : Colors.critical
                 }
             }
 
@@ -270,7 +269,7 @@ Pane {
                 Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
                 Caption {
                     visible: launchAtLogin.hasError
-                    color: root.errorColor
+                    color: Colors.critical
                     text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
                 }
             }

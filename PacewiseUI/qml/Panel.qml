@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Pacewise
 
 // The panel that opens from the tray icon: limits, freshness, the fetch
 // issue, sessions waiting to be continued, the Endrun and Caffeine switches,
@@ -12,9 +13,6 @@ Pane {
     LayoutMirroring.enabled: strings.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    readonly property color warningColor: "#c8660a"
-    readonly property color criticalColor: "#d32f2f"
-    readonly property color secondaryColor: palette.placeholderText
 
     function tr(key, english) { return strings.text(key, english, strings.revision) }
     function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
@@ -32,7 +30,7 @@ Pane {
         Layout.fillWidth: true
         wrapMode: Text.Wrap
         font.pixelSize: 11
-        color: root.secondaryColor
+        color: Colors.secondaryText
     }
 
     Timer {
@@ -49,46 +47,72 @@ Pane {
         // Limits
         Repeater {
             model: panelModel.limits
-            delegate: ColumnLayout {
+            // One stop for the keyboard and one sentence for a screen
+            // reader: the name, the figure, the reset and the severity.
+            delegate: Item {
                 objectName: "limitRow"
                 Layout.fillWidth: true
-                spacing: 2
-                Label {
-                    Layout.fillWidth: true
-                    text: modelData.label
-                    font.weight: Font.Medium
-                    elide: Text.ElideRight
+                implicitHeight: limit.implicitHeight
+                activeFocusOnTab: true
+                Accessible.role: Accessible.StaticText
+                Accessible.name: modelData.spoken
+                Accessible.focusable: true
+
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -3
+                    visible: parent.activeFocus
+                    color: "transparent"
+                    border.color: root.palette.highlight
+                    border.width: 2
+                    radius: 3
                 }
-                // A slim bar, as small as the figures beside it.
-                ProgressBar {
-                    id: bar
-                    Layout.fillWidth: true
-                    from: 0
-                    to: 100
-                    value: modelData.value
-                    background: Rectangle {
-                        implicitHeight: 6
-                        radius: 3
-                        color: root.palette.mid
-                        opacity: 0.45
+                ColumnLayout {
+                    id: limit
+                    width: parent.width
+                    spacing: 2
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.label
+                        font.weight: Font.Medium
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
                     }
-                    contentItem: Item {
-                        implicitHeight: 6
-                        Rectangle {
-                            width: bar.visualPosition * parent.width
-                            height: parent.height
+                    // A slim bar, as small as the figures beside it; its
+                    // outline shows the whole of the limit.
+                    ProgressBar {
+                        id: bar
+                        Layout.fillWidth: true
+                        from: 0
+                        to: 100
+                        value: modelData.value
+                        Accessible.ignored: true
+                        background: Rectangle {
+                            implicitHeight: 6
                             radius: 3
-                            color: modelData.tint === "critical" ? root.criticalColor
-                                 : modelData.tint === "warning" ? root.warningColor : root.palette.highlight
+                            color: "transparent"
+                            border.color: Colors.track
+                            border.width: 1
+                        }
+                        contentItem: Item {
+                            implicitHeight: 6
+                            Rectangle {
+                                width: bar.visualPosition * parent.width
+                                height: parent.height
+                                radius: 3
+                                color: modelData.tint === "critical" ? Colors.critical
+                                     : modelData.tint === "warning" ? Colors.warning : Colors.accent
+                            }
                         }
                     }
-                }
-                Label {
-                    Layout.fillWidth: true
-                    text: modelData.detail
-                    font.pixelSize: 12
-                    color: root.secondaryColor
-                    elide: Text.ElideRight
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.detail
+                        font.pixelSize: 12
+                        color: Colors.secondaryText
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
+                    }
                 }
             }
         }
@@ -99,7 +123,7 @@ Pane {
             visible: text.length > 0
             text: panelModel.overage
             font.pixelSize: 12
-            color: root.criticalColor
+            color: Colors.critical
             wrapMode: Text.Wrap
         }
 
@@ -109,7 +133,7 @@ Pane {
             visible: text.length > 0
             text: panelModel.forecast
             font.pixelSize: 12
-            color: root.warningColor
+            color: Colors.warning
             wrapMode: Text.Wrap
         }
 
@@ -121,7 +145,7 @@ Pane {
                 Layout.fillWidth: true
                 text: panelModel.freshness
                 font.pixelSize: 11
-                color: root.secondaryColor
+                color: Colors.secondaryText
             }
             IconButton {
                 objectName: "refreshButton"
@@ -141,7 +165,7 @@ Pane {
                 Layout.fillWidth: true
                 text: panelModel.issueText
                 font.pixelSize: 11
-                color: root.warningColor
+                color: Colors.warning
                 wrapMode: Text.Wrap
             }
             Button {
@@ -159,7 +183,7 @@ Pane {
             spacing: 6
             IconButton {
                 iconName: "view-history"
-                enabled: false
+                decorative: true
                 padding: 0
             }
             Label {
@@ -184,7 +208,7 @@ Pane {
                     text: modelData.projectTitle + " · " + modelData.status
                     font.pixelSize: 11
                     // What waits for the user stands out; the rest goes on by itself.
-                    color: modelData.needsYou ? root.warningColor : root.secondaryColor
+                    color: modelData.needsYou ? Colors.warning : Colors.secondaryText
                     wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
                     elide: Text.ElideMiddle
                 }
@@ -233,7 +257,7 @@ Pane {
             objectName: "guardError"
             visible: guardController.lastError.length > 0
             text: guardController.lastError
-            color: root.criticalColor
+            color: Colors.critical
         }
         ColumnLayout {
             objectName: "scriptsNotice"
@@ -243,7 +267,7 @@ Pane {
                 Layout.fillWidth: true
                 IconButton {
                     iconName: "dialog-warning"
-                    enabled: false
+                    decorative: true
                     padding: 0
                 }
                 Label {
@@ -285,7 +309,7 @@ Pane {
             objectName: "caffeineUnavailable"
             visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
             text: caffeine.unavailableReason
-            color: root.criticalColor
+            color: Colors.critical
         }
 
         // Bottom bar

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Pacewise
 
 // The settings window: General and About. Context: strings, appState, resumes,
 // guardController, morningStarter, launchAtLogin, updater, settingsModel.
@@ -11,8 +12,6 @@ Pane {
     LayoutMirroring.enabled: strings.rightToLeft
     LayoutMirroring.childrenInherit: true
 
-    readonly property color warningColor: "#c8660a"
-    readonly property color errorColor: "#d32f2f"
     // UpdaterController.CheckResult
     readonly property int checkIdle: 0
     readonly property int checkRunning: 1
@@ -27,7 +26,7 @@ Pane {
         Layout.fillWidth: true
         wrapMode: Text.Wrap
         font.pixelSize: 11
-        color: root.palette.placeholderText
+        color: Colors.secondaryText
     }
 
     component SettingSwitch: RowLayout {
@@ -94,7 +93,7 @@ Pane {
                 Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
                 Caption {
                     visible: launchAtLogin.hasError
-                    color: root.errorColor
+                    color: Colors.critical
                     text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
                 }
 
@@ -123,12 +122,12 @@ Pane {
                 Caption {
                     objectName: "autoContinueNeedsEndrun"
                     visible: !guardController.enabled
-                    color: root.warningColor
+                    color: Colors.warning
                     text: root.tr("settings.general.autoContinueRequiresEndrun", "Turn on Endrun for this — it's what records the sessions to continue.")
                 }
                 Caption {
                     visible: resumes.autoContinueSettingsError.length > 0
-                    color: root.errorColor
+                    color: Colors.critical
                     text: resumes.autoContinueSettingsError
                 }
 
@@ -164,7 +163,7 @@ Pane {
                 Caption {
                     objectName: "guardNeedsJq"
                     visible: guardController.enabled && !guardController.jqInstalled
-                    color: root.warningColor
+                    color: Colors.warning
                     text: root.tr("settings.general.guardNeedsJq", "jq is not installed, so Endrun can't do anything. Install the jq package.")
                 }
 

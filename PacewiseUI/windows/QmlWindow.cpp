@@ -1,6 +1,7 @@
 #include "QmlWindow.h"
 
 #include "i18n/LocaleManager.h"
+#include "theme/ReadableColors.h"
 #include "i18n/UIStrings.h"
 
 #include <QQmlContext>
@@ -19,6 +20,7 @@ QmlWindow::QmlWindow(const QUrl &source, Title title, LocaleManager *locale,
     context->setContextProperty(QStringLiteral("dialog"), this);
     for (const auto &[name, object] : contextObjects)
         context->setContextProperty(name, object);
+    ReadableColors::registerWithQml();
     m_view->setSource(source);
     const auto retitle = [this, title] { m_view->setTitle(UIStrings::text(title.key, title.english)); };
     retitle();

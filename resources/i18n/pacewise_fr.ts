@@ -619,6 +619,10 @@
       <source>Pending resumes: %1$d</source>
       <translation>Reprises en attente : %1$d</translation>
     </message>
+    <message id="window.detailWithSeverity">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 heures</translation>
@@ -638,6 +642,26 @@
     <message id="window.sevenDayLabel">
       <source>Week</source>
       <translation>Semaine</translation>
+    </message>
+    <message id="window.severityCritical">
+      <source>nearly used up</source>
+      <translation>presque épuisée</translation>
+    </message>
+    <message id="window.severityWarning">
+      <source>running low</source>
+      <translation>bientôt épuisée</translation>
+    </message>
+    <message id="window.spokenNotStarted">
+      <source>%1$@, %2$@ used, not started</source>
+      <translation>%1$@, %2$@ utilisés, pas commencée</translation>
+    </message>
+    <message id="window.spokenSummary">
+      <source>%1$@, %2$@ used, resets %3$@</source>
+      <translation>%1$@, %2$@ utilisés, réinitialisation à %3$@</translation>
+    </message>
+    <message id="window.spokenWithSeverity">
+      <source>%1$@, %2$@</source>
+      <translation>%1$@, %2$@</translation>
     </message>
     <message id="window.weeklyModelLabel">
       <source>%1$@ · %2$@</source>

@@ -619,6 +619,10 @@
       <source>Pending resumes: %1$d</source>
       <translation>계속 대기 중: %1$d</translation>
     </message>
+    <message id="window.detailWithSeverity">
+      <source>%1$@ · %2$@</source>
+      <translation>%1$@ · %2$@</translation>
+    </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5시간</translation>
@@ -638,6 +642,26 @@
     <message id="window.sevenDayLabel">
       <source>Week</source>
       <translation>주간</translation>
+    </message>
+    <message id="window.severityCritical">
+      <source>nearly used up</source>
+      <translation>거의 소진됨</translation>
+    </message>
+    <message id="window.severityWarning">
+      <source>running low</source>
+      <translation>얼마 남지 않음</translation>
+    </message>
+    <message id="window.spokenNotStarted">
+      <source>%1$@, %2$@ used, not started</source>
+      <translation>%1$@, %2$@ 사용, 시작 전</translation>
+    </message>
+    <message id="window.spokenSummary">
+      <source>%1$@, %2$@ used, resets %3$@</source>
+      <translation>%1$@, %2$@ 사용, %3$@에 초기화</translation>
+    </message>
+    <message id="window.spokenWithSeverity">
+      <source>%1$@, %2$@</source>
+      <translation>%1$@, %2$@</translation>
     </message>
     <message id="window.weeklyModelLabel">
       <source>%1$@ · %2$@</source>

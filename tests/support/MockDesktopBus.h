@@ -86,6 +86,33 @@ public:
                connection().call(registered).type() == QDBusMessage::ReplyMessage;
     }
 
+    // The desktop portal's settings, as GNOME's portal answers for the
+    // colour scheme (0 no preference, 1 dark, 2 light): the value wrapped
+    // in a second variant, as the first version of Read returns it.
+    bool startColorSchemePortal(uint scheme)
+    {
+        const QString name = QStringLiteral("org.freedesktop.portal.Desktop");
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+        if (!startMock(m_portal, name, {QStringLiteral("--session"), name, path, QStringLiteral("org.freedesktop.portal.Settings")}))
+            return false;
+        QDBusMessage read = QDBusMessage::createMethodCall(name, path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
+        read << QStringLiteral("org.freedesktop.portal.Settings") << QStringLiteral("Read") << QStringLiteral("ss") << QStringLiteral("v")
+             << QStringLiteral("ret = dbus.UInt32(%1, variant_level=2)").arg(scheme);
+        return connection().call(read).type() == QDBusMessage::ReplyMessage;
+    }
+
+    // The portal tells that the user chose another colour scheme.
+    bool changeColorScheme(uint scheme) const
+    {
+        QDBusMessage changed = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                                              QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                              QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
+        changed << QStringLiteral("org.freedesktop.portal.Settings") << QStringLiteral("SettingChanged") << QStringLiteral("ssv")
+                << QVariantList{QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
+                                QVariant::fromValue(QDBusVariant(scheme))};
+        return connection().call(changed).type() == QDBusMessage::ReplyMessage;
+    }
+
     // How many tray icons registered with the watcher.
     int trayItems() const { return int(mockCalls(QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
                                                  QStringLiteral("RegisterStatusNotifierItem")).size()); }
@@ -140,7 +167,7 @@ public:
 
     ~MockDesktopBus()
     {
-        for (QProcess *process : {&m_trayWatcher, &m_notifications, &m_logind, &m_bus}) {
+        for (QProcess *process : {&m_portal, &m_trayWatcher, &m_notifications, &m_logind, &m_bus}) {
             process->terminate();
             process->waitForFinished(5000);
         }
@@ -231,6 +258,7 @@ private:
     QProcess m_logind;
     QProcess m_notifications;
     QProcess m_trayWatcher;
+    QProcess m_portal;
     QString m_address;
 };
 

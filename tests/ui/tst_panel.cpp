@@ -1,6 +1,10 @@
+#include "support/MockDesktopBus.h"
 #include "support/PanelScene.h"
+#include "theme/DesktopColorScheme.h"
+#include "theme/ReadableColors.h"
 
 #include <QQuickItem>
+#include <QAccessible>
 #include <QtTest>
 
 using namespace pacewise;
@@ -24,12 +28,20 @@ bool shown(QQuickItem *item)
 
 // Items a Repeater made are the layout's visual children, not its QObject
 // children, so they are looked for along the visual tree.
+// The visible items of that name, in the order they are drawn.
+QList<QQuickItem *> visibleItems(QQuickItem *root, const QString &objectName)
+{
+    QList<QQuickItem *> found;
+    if (root->objectName() == objectName && root->isVisible())
+        found << root;
+    for (QQuickItem *child : root->childItems())
+        found << visibleItems(child, objectName);
+    return found;
+}
+
 int countItems(QQuickItem *root, const QString &objectName)
 {
-    int count = root->objectName() == objectName && root->isVisible() ? 1 : 0;
-    for (QQuickItem *child : root->childItems())
-        count += countItems(child, objectName);
-    return count;
+    return int(visibleItems(root, objectName).size());
 }
 
 } // namespace
@@ -42,6 +54,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // As when a screen reader listens: Qt Quick builds its accessible
+        // objects only then.
+        QAccessible::setActive(true);
     }
 
     // A QML error is a bug even where the picture still looks right.
@@ -50,20 +65,30 @@ private slots:
         QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_qs));
     }
 
+    // What the row shows, and the one sentence a screen reader gets for
+    // it: the severity is told in words, not by the colour alone.
     void limitRowsCarryTheirFiguresAndTints_data()
     {
         QTest::addColumn<double>("fiveHour");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("tint");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 15:20"_qs;
-        QTest::newRow("80 is orange") << 80.0 << 80.0 << u"warning"_qs << u"80% · until 15:20"_qs;
-        QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 15:20"_qs;
-        QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 15:20"_qs;
-        QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 15:20"_qs;
-        QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 15:20"_qs;
-        QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 15:20"_qs;
-        QTest::newRow("NaN is no figure") << qQNaN() << 0.0 << u"accent"_qs << u"—% · until 15:20"_qs;
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 15:20"_qs << u"5 hours, 42% used, resets 15:20"_qs;
+        QTest::newRow("80 is orange") << 80.0 << 80.0 << u"warning"_qs << u"80% · until 15:20 · running low"_qs
+                                      << u"5 hours, 80% used, resets 15:20, running low"_qs;
+        QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 15:20 · running low"_qs
+                                        << u"5 hours, 98% used, resets 15:20, running low"_qs;
+        QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 15:20 · nearly used up"_qs
+                                   << u"5 hours, 98% used, resets 15:20, nearly used up"_qs;
+        QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 15:20 · nearly used up"_qs
+                                           << u"5 hours, 120% used, resets 15:20, nearly used up"_qs;
+        QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 15:20"_qs
+                                             << u"5 hours, -5% used, resets 15:20"_qs;
+        QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 15:20 · nearly used up"_qs
+                                              << u"5 hours, 999% used, resets 15:20, nearly used up"_qs;
+        QTest::newRow("NaN is no figure") << qQNaN() << 0.0 << u"accent"_qs << u"—% · until 15:20"_qs
+                                          << u"5 hours, —% used, resets 15:20"_qs;
     }
 
     void limitRowsCarryTheirFiguresAndTints()
@@ -72,6 +97,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, tint);
         QFETCH(QString, detail);
+        QFETCH(QString, spoken);
         PanelScene scene;
         scene.build();
         scene.showUsage(fiveHour, 10, 3);
@@ -83,6 +109,16 @@ private slots:
         QCOMPARE(first.value(u"tint"_qs).toString(), tint);
         QCOMPARE(first.value(u"detail"_qs).toString(), detail);
         QCOMPARE(rows.at(2).toMap().value(u"label"_qs).toString(), u"Week · Opus"_qs);
+
+        // Through Qt's accessibility interface, as AT-SPI reads it: one
+        // focusable row with one name, and nothing inside it read again.
+        QTRY_COMPARE(countItems(scene.window->view()->rootObject(), u"limitRow"_qs), 3);
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(visibleItems(scene.window->view()->rootObject(), u"limitRow"_qs).constFirst());
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+        QVERIFY(accessible->state().focusable);
+        QCOMPARE(accessible->childCount(), 0);
     }
 
     void freshnessCountsSecondsThenMinutes_data()
@@ -463,6 +499,59 @@ private slots:
         QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), quit);
         QCOMPARE(scene.model->limits().constFirst().toMap().value(u"label"_qs).toString(), fiveHours);
         scene.locale->setLanguage(QString());
+    }
+
+    // Text at 4.5:1 and bars at 3:1 against the window, whatever the
+    // palette: Fusion's light one, our dark one, a user's own.
+    void theAddedColoursReadOnEveryPalette_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("Fusion light") << QPalette(QColor(0xef, 0xef, 0xef));
+        QTest::newRow("dark") << DesktopColorScheme::darkPalette();
+        QTest::newRow("high contrast") << QPalette(QColor(Qt::white), QColor(Qt::black));
+        QTest::newRow("mid grey") << QPalette(QColor(Qt::black), QColor(0x80, 0x80, 0x80));
+        QTest::newRow("pale yellow") << QPalette(QColor(Qt::black), QColor(0xff, 0xf8, 0xc0));
+    }
+
+    void theAddedColoursReadOnEveryPalette()
+    {
+        QFETCH(QPalette, palette);
+        const QColor window = palette.color(QPalette::Window);
+        const std::pair<const char *, QColor> texts[] = {{"warning", ReadableColors::warning(palette)},
+                                                         {"critical", ReadableColors::critical(palette)},
+                                                         {"success", ReadableColors::success(palette)},
+                                                         {"secondary", ReadableColors::secondaryText(palette)}};
+        for (const auto &[name, color] : texts)
+            QVERIFY2(ReadableColors::contrast(color, window) >= ReadableColors::textContrast, name);
+        QVERIFY(ReadableColors::contrast(ReadableColors::track(palette), window) >= ReadableColors::graphicsContrast);
+        QVERIFY(ReadableColors::contrast(ReadableColors::accent(palette), window) >= ReadableColors::graphicsContrast);
+        // Only the lightness moves: orange stays orange, red stays red.
+        QVERIFY(std::abs(ReadableColors::warning(palette).hslHue() - 29) <= 2);
+        QVERIFY(std::abs(ReadableColors::critical(palette).hslHue() - 0) <= 2);
+    }
+
+    // The desktop portal's colour scheme, read at start and followed.
+    void thePanelFollowsTheDesktopsColourScheme()
+    {
+        if (!MockDesktopBus::isAvailable())
+            QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
+        MockDesktopBus bus;
+        QVERIFY(bus.start());
+        QVERIFY(bus.startColorSchemePortal(1));
+        const QPalette platform = QGuiApplication::palette();
+        const auto restore = qScopeGuard([&] { QGuiApplication::setPalette(platform); });
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(42, 10);
+        QVERIFY(scene.grab().pixelColor(2, 2).lightnessF() > 0.5);
+
+        DesktopColorScheme scheme(bus.connection());
+        QTRY_VERIFY(scene.grab().pixelColor(2, 2).lightnessF() < 0.5);
+        // The added colours follow too: a caption stays readable.
+        const QColor caption = scene.find(u"freshness"_qs)->property("color").value<QColor>();
+        QVERIFY(ReadableColors::contrast(caption, QGuiApplication::palette().color(QPalette::Window)) >= ReadableColors::textContrast);
+        QVERIFY(bus.changeColorScheme(0));
+        QTRY_VERIFY(scene.grab().pixelColor(2, 2).lightnessF() > 0.5);
     }
 
     void theScaleDoublesThePicture()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <QPalette>
+
+namespace pacewise {
+
+// Follows the desktop's light or dark preference. GNOME, and any desktop
+// with an XDG desktop portal, says it as org.freedesktop.appearance
+// color-scheme (read at start and watched); Qt's Fusion style has no dark
+// palette of its own and would stay light, so a dark one is set for the
+// whole application. Without a portal, or with no preference, the
+// platform's palette stays (KDE sets a dark one there itself).
+class DesktopColorScheme : public QObject {
+    Q_OBJECT
+public:
+    enum class Preference : uint { none = 0, dark = 1, light = 2 };
+
+    explicit DesktopColorScheme(QDBusConnection sessionBus, QObject *parent = nullptr);
+
+    void apply(Preference preference);
+
+    static QPalette darkPalette();
+
+private slots:
+    void settingChanged(const QDBusMessage &change);
+
+private:
+    QPalette m_platformPalette;
+};
+
+} // namespace pacewise
