@@ -37,6 +37,7 @@ Pane {
             text: on ? "✔" : "○"
             color: on ? Colors.success : Colors.secondaryText
             font.pixelSize: 18
+            Accessible.name: on ? root.tr("onboarding.featureOn", "On") : root.tr("onboarding.featureOff", "Off")
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -47,11 +48,39 @@ Pane {
         Button {
             visible: !on
             text: root.tr("onboarding.enable", "Enable")
+            // Four of them: each says what it enables.
+            Accessible.name: root.trf("onboarding.enableFeature", "Enable %1$@", [title])
             onClicked: parent.enable()
         }
     }
 
-    Component.onCompleted: onboarding.open()
+    // Enter presses the button that has the focus, else Continue or
+    // Finish, as in any dialog; in a text field it is the field's own.
+    function pressDefault() {
+        const focused = Window.activeFocusItem
+        if (focused instanceof TextField)
+            return
+        if (focused instanceof AbstractButton && focused.enabled)
+            focused.clicked()
+        else if (continueButton.visible)
+            continueButton.clicked()
+        else
+            finishButton.clicked()
+    }
+    // The footer's button has the focus at each step, so that the one
+    // that goes away with the last step never keeps it.
+    function focusFooter() {
+        (continueButton.visible ? continueButton : finishButton).forceActiveFocus(Qt.OtherFocusReason)
+    }
+    Keys.onReturnPressed: pressDefault()
+    Keys.onEnterPressed: pressDefault()
+
+    Component.onCompleted: {
+        onboarding.open()
+        focusFooter()
+    }
+    property int shownStep: onboarding.step
+    onShownStepChanged: focusFooter()
 
     ColumnLayout {
         width: root.availableWidth
@@ -107,6 +136,7 @@ Pane {
                     visible: !signIn.isDetecting && signIn.suggestedFlow === 0
                     text: root.tr("onboarding.cliMissing", "The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.")
                 }
+                // Two cards, one choice: radio buttons to a screen reader.
                 RowLayout {
                     spacing: 10
                     Button {
@@ -116,6 +146,8 @@ Pane {
                         checkable: true
                         checked: onboarding.flow === "cli"
                         text: "›_  " + root.tr("onboarding.flow.cli", "CLI (terminal)")
+                        Accessible.role: Accessible.RadioButton
+                        Accessible.name: root.tr("onboarding.flow.cli", "CLI (terminal)")
                         onClicked: onboarding.flow = "cli"
                     }
                     Button {
@@ -125,6 +157,8 @@ Pane {
                         checkable: true
                         checked: onboarding.flow === "desktop"
                         text: "▭  " + root.tr("onboarding.flow.desktop", "Claude Desktop app")
+                        Accessible.role: Accessible.RadioButton
+                        Accessible.name: root.tr("onboarding.flow.desktop", "Claude Desktop app")
                         onClicked: onboarding.flow = "desktop"
                     }
                 }
@@ -137,9 +171,11 @@ Pane {
                     objectName: "signInStatus"
                     Layout.fillWidth: true
                     wrapMode: Text.Wrap
-                    text: signIn.isSigningIn ? root.tr("onboarding.signingIn", "Waiting for the browser sign-in to finish (up to 3 minutes)…")
-                        : onboarding.signedIn ? "✔ " + onboarding.signedInText
-                        : "? " + root.tr("auth.notSignedIn", "Not signed in")
+                    readonly property string plainText: signIn.isSigningIn ? root.tr("onboarding.signingIn", "Waiting for the browser sign-in to finish (up to 3 minutes)…")
+                        : onboarding.signedIn ? onboarding.signedInText
+                        : root.tr("auth.notSignedIn", "Not signed in")
+                    text: signIn.isSigningIn ? plainText : (onboarding.signedIn ? "✔ " : "? ") + plainText
+                    Accessible.name: plainText
                     color: onboarding.signedIn && !signIn.isSigningIn ? Colors.success : root.palette.windowText
                 }
 
@@ -172,6 +208,7 @@ Pane {
                         readOnly: true
                         selectByMouse: true
                         text: signIn.signInUrl
+                        Accessible.name: root.tr("onboarding.signInLink", "If no browser opened, open this link on any device:")
                     }
                     RowLayout {
                         Layout.fillWidth: true
@@ -181,6 +218,7 @@ Pane {
                             objectName: "codeField"
                             Layout.fillWidth: true
                             placeholderText: root.tr("onboarding.codePlaceholder", "Code from the browser")
+                            Accessible.name: placeholderText
                             onAccepted: submit.clicked()
                         }
                         Button {
@@ -202,6 +240,7 @@ Pane {
                         selectByMouse: true
                         font.family: "monospace"
                         text: root.tr("onboarding.cliLoginCommand", "claude auth login")
+                        Accessible.name: root.tr("onboarding.cliLogin", "Sign in from Terminal, then check again:")
                     }
                     Button {
                         text: root.tr("onboarding.checkAgain", "Check again")
@@ -219,7 +258,9 @@ Pane {
                     Layout.fillWidth: true
                     wrapMode: Text.Wrap
                     visible: signIn.outcome !== 0 && !signIn.isSigningIn
-                    text: signIn.outcome === root.signInSucceeded ? "✔ " + onboarding.signedInText : "ⓘ " + signIn.outcomeMessage
+                    readonly property string plainText: signIn.outcome === root.signInSucceeded ? onboarding.signedInText : signIn.outcomeMessage
+                    text: (signIn.outcome === root.signInSucceeded ? "✔ " : "ⓘ ") + plainText
+                    Accessible.name: plainText
                     color: signIn.outcome === root.signInSucceeded ? Colors.success : Colors.critical
                 }
             }
@@ -262,6 +303,7 @@ Pane {
                     }
                     Switch {
                         objectName: "launchAtLoginSwitch"
+                        Accessible.name: root.tr("settings.general.launchAtLogin", "Launch at login")
                         checked: onboarding.launchAtLoginSelected
                         onToggled: onboarding.launchAtLoginSelected = checked
                     }
@@ -280,6 +322,7 @@ Pane {
             Layout.fillWidth: true
             Item { Layout.fillWidth: true }
             Button {
+                id: continueButton
                 objectName: "continueButton"
                 visible: onboarding.step < onboarding.totalSteps
                 text: root.tr("onboarding.continue", "Continue")
@@ -287,9 +330,11 @@ Pane {
                 onClicked: onboarding.next()
             }
             Button {
+                id: finishButton
                 objectName: "finishButton"
                 visible: onboarding.step === onboarding.totalSteps
                 text: "✔ " + root.tr("onboarding.finish", "Finish")
+                Accessible.name: root.tr("onboarding.finish", "Finish")
                 highlighted: true
                 onClicked: onboarding.finish()
             }
@@ -299,5 +344,9 @@ Pane {
     Connections {
         target: onboarding
         function onFinished() { dialog.close() }
+    }
+    Shortcut {
+        sequence: "Escape"
+        onActivated: dialog.close()
     }
 }

@@ -14,6 +14,11 @@ Pane {
     LayoutMirroring.childrenInherit: true
 
 
+    // The first row has the focus whenever the panel opens; its frame shows
+    // once the keyboard is used, as the controls' own focus frames do.
+    property bool keyboardInUse: false
+    Keys.onPressed: event => { root.keyboardInUse = true; event.accepted = false }
+
     function tr(key, english) { return strings.text(key, english, strings.revision) }
     function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
 
@@ -61,7 +66,7 @@ Pane {
                 Rectangle {
                     anchors.fill: parent
                     anchors.margins: -3
-                    visible: parent.activeFocus
+                    visible: parent.activeFocus && root.keyboardInUse
                     color: "transparent"
                     border.color: root.palette.highlight
                     border.width: 2
@@ -329,6 +334,16 @@ Pane {
                 text: root.tr("quit", "Quit")
                 onClicked: panel.quit()
             }
+        }
+    }
+
+    // Each time it opens, the keyboard starts at the first limit.
+    Connections {
+        target: root.Window.window
+        function onVisibleChanged() {
+            root.keyboardInUse = false
+            if (root.Window.window.visible)
+                root.nextItemInFocusChain(true).forceActiveFocus(Qt.PopupFocusReason)
         }
     }
 

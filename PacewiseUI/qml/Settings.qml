@@ -73,7 +73,7 @@ Pane {
                         Layout.fillWidth: true
                         text: root.tr("settings.general.language", "Language")
                     }
-                    LanguagePicker { objectName: "languagePicker" }
+                    LanguagePicker { id: languagePicker; objectName: "languagePicker" }
                 }
 
                 SettingSwitch {
@@ -150,7 +150,7 @@ Pane {
                         onValueModified: guardController.setThreshold(value)
                         Accessible.name: thresholdTitle.text
                     }
-                    Label { text: "%" }
+                    Label { text: "%"; Accessible.ignored: true }
                 }
                 Caption { text: root.tr("settings.general.guardThresholdCaption", "Endrun holds or pauses Claude Code once a usage limit reaches this share.") }
                 SettingSwitch {
@@ -177,9 +177,10 @@ Pane {
                 }
                 Caption { text: root.tr("settings.general.morningKickCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
                 RowLayout {
-                    Label { text: root.tr("settings.general.morningKick.time", "Time") }
+                    Label { id: morningTimeTitle; text: root.tr("settings.general.morningKick.time", "Time") }
                     TimeField {
                         objectName: "morningTime"
+                        label: morningTimeTitle.text
                         hour: settingsModel.morningHour
                         minute: settingsModel.morningMinute
                         onEdited: (hour, minute) => settingsModel.setMorningTime(hour, minute)
@@ -198,8 +199,9 @@ Pane {
                     onToggled: checked => morningStarter.chainEnabled = checked
                 }
                 RowLayout {
-                    Label { text: root.tr("settings.general.morningKick.until", "until") }
+                    Label { id: chainEndTitle; text: root.tr("settings.general.morningKick.until", "until") }
                     TimeField {
+                        label: chainEndTitle.text
                         hour: settingsModel.chainEndHour
                         minute: settingsModel.chainEndMinute
                         onEdited: (hour, minute) => settingsModel.setChainEndTime(hour, minute)
@@ -266,5 +268,12 @@ Pane {
                 }
             }
         }
+    }
+
+    // Where the keyboard starts.
+    Component.onCompleted: languagePicker.forceActiveFocus(Qt.OtherFocusReason)
+    Shortcut {
+        sequence: "Escape"
+        onActivated: dialog.close()
     }
 }

@@ -3,11 +3,15 @@ import QtQuick.Controls
 import QtQuick.Layouts
 
 // Hours and minutes on the 24-hour clock; reports a change as a whole.
+// Context: strings.
 RowLayout {
     id: field
     property int hour
     property int minute
+    // What the time is for ("Time", "until"), for screen readers.
+    property string label
     signal edited(int hour, int minute)
+    function trf(key, english, args) { return strings.format(key, english, args, strings.revision) }
     spacing: 2
 
     SpinBox {
@@ -19,8 +23,9 @@ RowLayout {
         editable: true
         textFromValue: value => String(value).padStart(2, "0")
         onValueModified: field.edited(value, field.minute)
+        Accessible.name: field.trf("time.hourOf", "%1$@, hour", [field.label])
     }
-    Label { text: ":" }
+    Label { text: ":"; Accessible.ignored: true }
     SpinBox {
         objectName: "minute"
         implicitWidth: 76
@@ -30,5 +35,6 @@ RowLayout {
         editable: true
         textFromValue: value => String(value).padStart(2, "0")
         onValueModified: field.edited(field.hour, value)
+        Accessible.name: field.trf("time.minuteOf", "%1$@, minute", [field.label])
     }
 }

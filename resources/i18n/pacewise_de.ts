@@ -283,6 +283,18 @@
       <source>Enable</source>
       <translation>Aktivieren</translation>
     </message>
+    <message id="onboarding.enableFeature">
+      <source>Enable %1$@</source>
+      <translation>%1$@ aktivieren</translation>
+    </message>
+    <message id="onboarding.featureOff">
+      <source>Off</source>
+      <translation>Aus</translation>
+    </message>
+    <message id="onboarding.featureOn">
+      <source>On</source>
+      <translation>Ein</translation>
+    </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
       <translation>Sitzungen am Laufen halten</translation>
@@ -614,6 +626,14 @@
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise wartet</translation>
+    </message>
+    <message id="time.hourOf">
+      <source>%1$@, hour</source>
+      <translation>%1$@, Stunde</translation>
+    </message>
+    <message id="time.minuteOf">
+      <source>%1$@, minute</source>
+      <translation>%1$@, Minute</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

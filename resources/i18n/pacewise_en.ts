@@ -283,6 +283,18 @@
       <source>Enable</source>
       <translation>Enable</translation>
     </message>
+    <message id="onboarding.enableFeature">
+      <source>Enable %1$@</source>
+      <translation>Enable %1$@</translation>
+    </message>
+    <message id="onboarding.featureOff">
+      <source>Off</source>
+      <translation>Off</translation>
+    </message>
+    <message id="onboarding.featureOn">
+      <source>On</source>
+      <translation>On</translation>
+    </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
       <translation>Keep your sessions running</translation>
@@ -614,6 +626,14 @@
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise is waiting</translation>
+    </message>
+    <message id="time.hourOf">
+      <source>%1$@, hour</source>
+      <translation>%1$@, hour</translation>
+    </message>
+    <message id="time.minuteOf">
+      <source>%1$@, minute</source>
+      <translation>%1$@, minute</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

@@ -283,6 +283,18 @@
       <source>Enable</source>
       <translation>Activar</translation>
     </message>
+    <message id="onboarding.enableFeature">
+      <source>Enable %1$@</source>
+      <translation>Activar %1$@</translation>
+    </message>
+    <message id="onboarding.featureOff">
+      <source>Off</source>
+      <translation>Desactivado</translation>
+    </message>
+    <message id="onboarding.featureOn">
+      <source>On</source>
+      <translation>Activado</translation>
+    </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
       <translation>Mantén tus sesiones en marcha</translation>
@@ -614,6 +626,14 @@
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise está esperando</translation>
+    </message>
+    <message id="time.hourOf">
+      <source>%1$@, hour</source>
+      <translation>%1$@, hora</translation>
+    </message>
+    <message id="time.minuteOf">
+      <source>%1$@, minute</source>
+      <translation>%1$@, minuto</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

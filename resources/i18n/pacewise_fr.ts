@@ -283,6 +283,18 @@
       <source>Enable</source>
       <translation>Activer</translation>
     </message>
+    <message id="onboarding.enableFeature">
+      <source>Enable %1$@</source>
+      <translation>Activer %1$@</translation>
+    </message>
+    <message id="onboarding.featureOff">
+      <source>Off</source>
+      <translation>Désactivé</translation>
+    </message>
+    <message id="onboarding.featureOn">
+      <source>On</source>
+      <translation>Activé</translation>
+    </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
       <translation>Gardez vos sessions en marche</translation>
@@ -614,6 +626,14 @@
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise attend</translation>
+    </message>
+    <message id="time.hourOf">
+      <source>%1$@, hour</source>
+      <translation>%1$@, heure</translation>
+    </message>
+    <message id="time.minuteOf">
+      <source>%1$@, minute</source>
+      <translation>%1$@, minute</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

@@ -283,6 +283,18 @@
       <source>Enable</source>
       <translation>有効にする</translation>
     </message>
+    <message id="onboarding.enableFeature">
+      <source>Enable %1$@</source>
+      <translation>%1$@ を有効にする</translation>
+    </message>
+    <message id="onboarding.featureOff">
+      <source>Off</source>
+      <translation>オフ</translation>
+    </message>
+    <message id="onboarding.featureOn">
+      <source>On</source>
+      <translation>オン</translation>
+    </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
       <translation>セッションを止めずに続ける</translation>
@@ -614,6 +626,14 @@
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise は待機中です</translation>
+    </message>
+    <message id="time.hourOf">
+      <source>%1$@, hour</source>
+      <translation>%1$@、時</translation>
+    </message>
+    <message id="time.minuteOf">
+      <source>%1$@, minute</source>
+      <translation>%1$@、分</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

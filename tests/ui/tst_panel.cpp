@@ -411,9 +411,13 @@ private slots:
         scene.locale->setLanguage(u"ru"_qs); // the following steps follow at once
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Выберите язык"_qs);
         scene.locale->setLanguage(QString());
+        // By keyboard: Enter continues, step after step.
+        QQuickWindow *window = scene.onboarding->window()->view();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         for (int step = 1; step < 4; ++step)
-            QMetaObject::invokeMethod(scene.findInOnboarding(u"continueButton"_qs), "clicked");
+            QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(scene.onboarding->controller()->step(), 4);
+        QCOMPARE(window->activeFocusItem(), scene.findInOnboarding(u"finishButton"_qs));
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
         QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
         // The features can be switched on from here, where the daemon reads them.
@@ -422,7 +426,7 @@ private slots:
         QMetaObject::invokeMethod(scene.findInOnboarding(u"autoContinueFeature"_qs), "enable");
         QTRY_VERIFY(scene.resumes->autoContinueEnabled());
         QSignalSpy finished(scene.onboarding->controller(), &OnboardingController::finished);
-        QMetaObject::invokeMethod(scene.findInOnboarding(u"finishButton"_qs), "clicked");
+        QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(finished.count(), 1);
         QVERIFY(scene.defaults.value(u"onboardingCompleted"_qs).toBool());
         QVERIFY(QFileInfo::exists(scene.home.filePath(u"autostart/pacewise.desktop"_qs)));
@@ -499,6 +503,69 @@ private slots:
         QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), quit);
         QCOMPARE(scene.model->limits().constFirst().toMap().value(u"label"_qs).toString(), fiveHours);
         scene.locale->setLanguage(QString());
+    }
+
+    // Every window walked with Tab alone, as a keyboard user and a screen
+    // reader meet it: something has the focus as it opens, each stop has a
+    // name without the glyphs that decorate it, and Escape closes it.
+    void everyStopHasANameForTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("step");
+        QTest::newRow("panel") << u"panel"_qs << 0;
+        QTest::newRow("settings") << u"settings"_qs << 0;
+        for (int step = 1; step <= 4; ++step)
+            QTest::addRow("onboarding step %d", step) << u"onboarding"_qs << step;
+    }
+
+    void everyStopHasANameForTheKeyboard()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, step);
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(85, 40, 10);
+        QQuickWindow *view = scene.window->view();
+        if (window == u"settings") {
+            scene.buildSettings();
+            scene.settings->show();
+            view = scene.settings->window()->view();
+        } else if (window == u"onboarding") {
+            scene.buildSettings();
+            scene.buildOnboarding(u"/usr/bin/claude"_qs);
+            for (int next = 1; next < step; ++next)
+                scene.onboarding->controller()->next();
+            scene.onboarding->show();
+            view = scene.onboarding->window()->view();
+        } else {
+            scene.window->showNear({}, {});
+        }
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        QTRY_VERIFY(view->activeFocusItem() && view->activeFocusItem() != view->contentItem());
+
+        QList<QQuickItem *> visited;
+        while (!visited.contains(view->activeFocusItem()) && visited.size() < 60) {
+            QQuickItem *stop = view->activeFocusItem();
+            visited << stop;
+            // Offscreen no screen reader switches accessibility on, so a
+            // control given no name of its own has no accessible object:
+            // a button is then named by its text, as Qt names it, and the
+            // text field inside a spin box by the spin box.
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(stop);
+            if (!accessible && stop->inherits("QQuickTextInput"))
+                accessible = QAccessible::queryAccessibleInterface(stop->parentItem());
+            QVERIFY2(accessible || stop->inherits("QQuickAbstractButton"), stop->metaObject()->className());
+            const QString name = accessible ? accessible->text(QAccessible::Name) : stop->property("text").toString();
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(u"%1 (%2) has no name"_qs.arg(QString::fromLatin1(stop->metaObject()->className()),
+                                                                                          stop->objectName())));
+            QVERIFY2(!name.contains(QRegularExpression(u"[›▭✔○ⓘ⚠]|^\\? "_qs)), qPrintable(name));
+            QTest::keyClick(view, Qt::Key_Tab);
+        }
+        QVERIFY(visited.size() >= 2);
+        QVERIFY(visited.size() < 60);
+        // And Escape closes it.
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTRY_VERIFY(!view->isVisible());
     }
 
     // Text at 4.5:1 and bars at 3:1 against the window, whatever the
