@@ -68,11 +68,12 @@ void NotificationController::snapshotChanged()
         if (m_warnedWindows.contains(window))
             continue;
         m_warnedWindows.insert(window);
-        const QString percent = QString::number(std::llround(std::min(limit.utilization(), 100.0)));
+        // Written as the panel writes it, in the language's own way.
+        const QString percent = UIStrings::percent(std::min(limit.utilization(), 100.0));
         const QString summary =
             limit.kind() == UsageLimitKind::fiveHour
-                ? UIStrings::format("notification.limitNear.fiveHour", "%1$@%% of the 5-hour limit used", {percent})
-                : UIStrings::format("notification.limitNear.weekly", "%1$@%% of the weekly limit used", {percent});
+                ? UIStrings::format("notification.limitNear.fiveHour", "%1$@ of the 5-hour limit used", {percent})
+                : UIStrings::format("notification.limitNear.weekly", "%1$@ of the weekly limit used", {percent});
         show(Kind::limitNear, summary,
              UIStrings::format("notification.limitNear.body", "It resets at %1$@.",
                                {QLocale().toString(limit.resetsAt().toTimeZone(m_dependencies.zone), QLocale::ShortFormat)}));

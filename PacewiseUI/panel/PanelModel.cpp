@@ -209,8 +209,8 @@ QString PanelModel::tooltip() const
     QStringList lines{QStringLiteral("Pacewise")};
     for (const QVariant &row : limits()) {
         const QVariantMap limit = row.toMap();
-        lines << limit.value(QStringLiteral("label")).toString() + QStringLiteral(": ") +
-                     limit.value(QStringLiteral("detail")).toString();
+        lines << UIStrings::format("tooltip.limitRow", "%1$@: %2$@",
+                                   {limit.value(QStringLiteral("label")).toString(), limit.value(QStringLiteral("detail")).toString()});
     }
     if (const QString issue = issueText(); !issue.isEmpty())
         lines << issue;

@@ -172,12 +172,12 @@
       <translation>Es wird um %1$@ zurückgesetzt.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>%1$@%% des 5-Stunden-Limits verbraucht</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>%1$@ des 5-Stunden-Limits verbraucht</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>%1$@%% des Wochenlimits verbraucht</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>%1$@ des Wochenlimits verbraucht</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -381,7 +381,7 @@
     </message>
     <message id="percent">
       <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <translation>%1$d %%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, Minute</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

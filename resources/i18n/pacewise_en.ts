@@ -172,12 +172,12 @@
       <translation>It resets at %1$@.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>%1$@%% of the 5-hour limit used</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>%1$@ of the 5-hour limit used</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>%1$@%% of the weekly limit used</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>%1$@ of the weekly limit used</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, minute</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

@@ -172,12 +172,12 @@
       <translation>Se reinicia a las %1$@.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>Usado el %1$@%% del límite de 5 horas</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>Usado el %1$@ del límite de 5 horas</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>Usado el %1$@%% del límite semanal</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>Usado el %1$@ del límite semanal</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -381,7 +381,7 @@
     </message>
     <message id="percent">
       <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <translation>%1$d %%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, minuto</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

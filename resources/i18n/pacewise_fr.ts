@@ -13,11 +13,11 @@
     </message>
     <message id="auth.signedIn.email">
       <source>Signed in: %1$@</source>
-      <translation>Connecté : %1$@</translation>
+      <translation>Connecté : %1$@</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
       <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Connecté : %1$@ (%2$@)</translation>
+      <translation>Connecté : %1$@ (%2$@)</translation>
     </message>
     <message id="auth.signedIn.plan">
       <source>Signed in (%1$@)</source>
@@ -45,7 +45,7 @@
     </message>
     <message id="controls.guardScriptsUpdateExplanation">
       <source>This can happen after an update or if the files were edited. Update them to the current version?</source>
-      <translation>Cela peut arriver après une mise à jour ou si les fichiers ont été modifiés. Les mettre à jour vers la version actuelle ?</translation>
+      <translation>Cela peut arriver après une mise à jour ou si les fichiers ont été modifiés. Les mettre à jour vers la version actuelle ?</translation>
     </message>
     <message id="controls.guardUpdateScripts">
       <source>Update scripts</source>
@@ -61,7 +61,7 @@
     </message>
     <message id="forecast.limitAt">
       <source>At this pace: limit at %1$@</source>
-      <translation>À ce rythme : limite à %1$@</translation>
+      <translation>À ce rythme : limite à %1$@</translation>
     </message>
     <message id="freshness.ageMinutes">
       <source>%1$dm</source>
@@ -153,7 +153,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>« %1$@ » reprend d’elle-même après la réinitialisation de %2$@.</translation>
+      <translation>« %1$@ » reprend d’elle-même après la réinitialisation de %2$@.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
@@ -161,7 +161,7 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; poursuivez-la là-bas.</translation>
+      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; poursuivez-la là-bas.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
@@ -172,12 +172,12 @@
       <translation>Réinitialisation à %1$@.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>%1$@ %% de la limite de 5 heures utilisés</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>%1$@ de la limite de 5 heures utilisés</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>%1$@ %% de la limite hebdomadaire utilisés</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>%1$@ de la limite hebdomadaire utilisés</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -193,11 +193,11 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>« %1$@ » reprendra après la réinitialisation de %2$@.</translation>
+      <translation>« %1$@ » reprendra après la réinitialisation de %2$@.</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>« %1$@ » attend la réinitialisation de %2$@.</translation>
+      <translation>« %1$@ » attend la réinitialisation de %2$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -205,11 +205,11 @@
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
-      <translation>« %1$@ » a besoin de vous : %2$@</translation>
+      <translation>« %1$@ » a besoin de vous : %2$@</translation>
     </message>
     <message id="notification.resumeFailed.retry">
       <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>« %1$@ » : %2$@. Pacewise réessaiera plus tard.</translation>
+      <translation>« %1$@ » : %2$@. Pacewise réessaiera plus tard.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -245,7 +245,7 @@
     </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
-      <translation>Connectez-vous depuis le terminal, puis vérifiez à nouveau :</translation>
+      <translation>Connectez-vous depuis le terminal, puis vérifiez à nouveau :</translation>
     </message>
     <message id="onboarding.cliLoginCommand">
       <source>claude auth login</source>
@@ -273,7 +273,7 @@
     </message>
     <message id="onboarding.detected.none">
       <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code n’a pas encore été détecté ; choisissez comment vous comptez l’utiliser.</translation>
+      <translation>Claude Code n’a pas encore été détecté ; choisissez comment vous comptez l’utiliser.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>
@@ -317,7 +317,7 @@
     </message>
     <message id="onboarding.howUse">
       <source>How do you use Claude Code?</source>
-      <translation>Comment utilisez-vous Claude Code ?</translation>
+      <translation>Comment utilisez-vous Claude Code ?</translation>
     </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
@@ -357,7 +357,7 @@
     </message>
     <message id="onboarding.signInLink">
       <source>If no browser opened, open this link on any device:</source>
-      <translation>Si aucun navigateur ne s’est ouvert, ouvrez ce lien sur n’importe quel appareil :</translation>
+      <translation>Si aucun navigateur ne s’est ouvert, ouvrez ce lien sur n’importe quel appareil :</translation>
     </message>
     <message id="onboarding.signingIn">
       <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
@@ -381,7 +381,7 @@
     </message>
     <message id="percent">
       <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <translation>%1$d %%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -397,15 +397,15 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>En attente jusqu’à %1$@ ; reprend ensuite d’elle-même</translation>
+      <translation>En attente jusqu’à %1$@ ; reprend ensuite d’elle-même</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>Inactive dans Claude Code depuis avant la réinitialisation ; poursuivez-la là-bas</translation>
+      <translation>Inactive dans Claude Code depuis avant la réinitialisation ; poursuivez-la là-bas</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
-      <translation>A besoin de vous : %1$@</translation>
+      <translation>A besoin de vous : %1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
@@ -441,7 +441,7 @@
     </message>
     <message id="resume.retrying">
       <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Dernier essai à %1$@ échoué : %2$@ ; prochain essai à %3$@</translation>
+      <translation>Dernier essai à %1$@ échoué : %2$@ ; prochain essai à %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -541,15 +541,15 @@
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Répète le message à chaque réinitialisation de la fenêtre de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
+      <translation>Répète le message à chaque réinitialisation de la fenêtre de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
-      <translation>Claude Code introuvable ; nouvel essai prévu</translation>
+      <translation>Claude Code introuvable ; nouvel essai prévu</translation>
     </message>
     <message id="settings.general.morningKick.failed">
       <source>Attempt at %1$@ failed; will retry</source>
-      <translation>L’essai de %1$@ a échoué ; nouvel essai prévu</translation>
+      <translation>L’essai de %1$@ a échoué ; nouvel essai prévu</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
       <source>Attempt at %1$@ failed: %2$@; will retry</source>
@@ -557,7 +557,7 @@
     </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
-      <translation>Prochain : %1$@</translation>
+      <translation>Prochain : %1$@</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -635,9 +635,13 @@
       <source>%1$@, minute</source>
       <translation>%1$@, minute</translation>
     </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@ : %2$@</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
-      <translation>Reprises en attente : %1$d</translation>
+      <translation>Reprises en attente : %1$d</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1$@ · %2$@</source>

@@ -13,11 +13,11 @@
     </message>
     <message id="auth.signedIn.email">
       <source>Signed in: %1$@</source>
-      <translation>サインイン済み: %1$@</translation>
+      <translation>サインイン済み：%1$@</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
       <source>Signed in: %1$@ (%2$@)</source>
-      <translation>サインイン済み: %1$@（%2$@）</translation>
+      <translation>サインイン済み：%1$@（%2$@）</translation>
     </message>
     <message id="auth.signedIn.plan">
       <source>Signed in (%1$@)</source>
@@ -172,12 +172,12 @@
       <translation>%1$@ にリセットされます。</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>5時間の上限の %1$@%% を使用しました</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>5時間の上限の %1$@ を使用しました</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>週間上限の %1$@%% を使用しました</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>週間上限の %1$@ を使用しました</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -205,11 +205,11 @@
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
-      <translation>「%1$@」の確認が必要です: %2$@</translation>
+      <translation>「%1$@」の確認が必要です：%2$@</translation>
     </message>
     <message id="notification.resumeFailed.retry">
       <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>「%1$@」: %2$@。Pacewise が後でもう一度試します。</translation>
+      <translation>「%1$@」：%2$@。Pacewise が後でもう一度試します。</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -245,7 +245,7 @@
     </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
-      <translation>ターミナルでサインインしてから、もう一度確認してください:</translation>
+      <translation>ターミナルでサインインしてから、もう一度確認してください：</translation>
     </message>
     <message id="onboarding.cliLoginCommand">
       <source>claude auth login</source>
@@ -357,7 +357,7 @@
     </message>
     <message id="onboarding.signInLink">
       <source>If no browser opened, open this link on any device:</source>
-      <translation>ブラウザーが開かない場合は、任意のデバイスでこのリンクを開いてください:</translation>
+      <translation>ブラウザーが開かない場合は、任意のデバイスでこのリンクを開いてください：</translation>
     </message>
     <message id="onboarding.signingIn">
       <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
@@ -405,7 +405,7 @@
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
-      <translation>対応が必要です: %1$@</translation>
+      <translation>対応が必要です：%1$@</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>
@@ -441,7 +441,7 @@
     </message>
     <message id="resume.retrying">
       <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>%1$@ の試行は失敗しました: %2$@。次の試行は %3$@</translation>
+      <translation>%1$@ の試行は失敗しました：%2$@。次の試行は %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -557,7 +557,7 @@
     </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1$@</source>
-      <translation>次回: %1$@</translation>
+      <translation>次回：%1$@</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -635,9 +635,13 @@
       <source>%1$@, minute</source>
       <translation>%1$@、分</translation>
     </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@：%2$@</translation>
+    </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
-      <translation>再開待ち: %1$d</translation>
+      <translation>再開待ち：%1$d</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1$@ · %2$@</source>

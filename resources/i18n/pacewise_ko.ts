@@ -172,12 +172,12 @@
       <translation>%1$@에 초기화됩니다.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>5시간 한도의 %1$@%% 사용</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>5시간 한도의 %1$@ 사용</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>주간 한도의 %1$@%% 사용</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>주간 한도의 %1$@ 사용</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, 분</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

@@ -172,12 +172,12 @@
       <translation>A renovação é às %1$@.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>%1$@%% do limite de 5 horas usado</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>%1$@ do limite de 5 horas usado</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>%1$@%% do limite semanal usado</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>%1$@ do limite semanal usado</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, minuto</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

@@ -172,12 +172,12 @@
       <translation>Сброс в %1$@.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>Использовано %1$@%% пятичасового лимита</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>Использовано %1$@ пятичасового лимита</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>Использовано %1$@%% недельного лимита</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>Использовано %1$@ недельного лимита</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@, минуты</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@: %2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>

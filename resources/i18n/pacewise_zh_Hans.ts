@@ -172,12 +172,12 @@
       <translation>将于 %1$@ 重置。</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@%% of the 5-hour limit used</source>
-      <translation>已用 5 小时额度的 %1$@%%</translation>
+      <source>%1$@ of the 5-hour limit used</source>
+      <translation>已用 5 小时额度的 %1$@</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@%% of the weekly limit used</source>
-      <translation>已用每周额度的 %1$@%%</translation>
+      <source>%1$@ of the weekly limit used</source>
+      <translation>已用每周额度的 %1$@</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -634,6 +634,10 @@
     <message id="time.minuteOf">
       <source>%1$@, minute</source>
       <translation>%1$@，分钟</translation>
+    </message>
+    <message id="tooltip.limitRow">
+      <source>%1$@: %2$@</source>
+      <translation>%1$@：%2$@</translation>
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
