@@ -21,7 +21,7 @@ run: build
 # the Japanese ones need CJK fonts.
 screenshots: build
 	@scripts/install-deps fonts-noto-cjk
-	QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
+	LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
 
 SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_idle.sh \
 	tests/package/check-deb.sh

@@ -74,9 +74,14 @@ void NotificationController::snapshotChanged()
             limit.kind() == UsageLimitKind::fiveHour
                 ? UIStrings::format("notification.limitNear.fiveHour", "%1$@ of the 5-hour limit used", {percent})
                 : UIStrings::format("notification.limitNear.weekly", "%1$@ of the weekly limit used", {percent});
-        show(Kind::limitNear, summary,
-             UIStrings::format("notification.limitNear.body", "It resets at %1$@.",
-                               {QLocale().toString(limit.resetsAt().toTimeZone(m_dependencies.zone), QLocale::ShortFormat)}));
+        // A time where the sentence wants one: the 5-hour window resets
+        // within hours, a weekly one on a named day.
+        const QDateTime reset = limit.resetsAt().toTimeZone(m_dependencies.zone);
+        const QString body = limit.kind() == UsageLimitKind::fiveHour
+                                 ? UIStrings::format("notification.limitNear.body", "It resets at %1$@.", {clock(reset)})
+                                 : UIStrings::format("notification.limitNear.bodyDay", "It resets on %1$@ at %2$@.",
+                                                     {QLocale().dayName(reset.date().dayOfWeek()), clock(reset)});
+        show(Kind::limitNear, summary, body);
     }
 }
 

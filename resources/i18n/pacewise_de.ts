@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>Es wird um %1$@ zurückgesetzt.</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>Es wird am %1$@ um %2$@ zurückgesetzt.</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>%1$@ des 5-Stunden-Limits verbraucht</translation>

@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>It resets at %1$@.</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>It resets on %1$@ at %2$@.</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>%1$@ of the 5-hour limit used</translation>

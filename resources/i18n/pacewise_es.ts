@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>Se reinicia a las %1$@.</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>Se restablece el %1$@ a las %2$@.</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>Usado el %1$@ del límite de 5 horas</translation>

@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>%1$@ にリセットされます。</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>%1$@の %2$@ にリセットされます。</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>5時間の上限の %1$@ を使用しました</translation>

@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>%1$@에 초기화됩니다.</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>%1$@ %2$@에 초기화됩니다.</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>5시간 한도의 %1$@ 사용</translation>

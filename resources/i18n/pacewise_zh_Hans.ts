@@ -171,6 +171,10 @@
       <source>It resets at %1$@.</source>
       <translation>将于 %1$@ 重置。</translation>
     </message>
+    <message id="notification.limitNear.bodyDay">
+      <source>It resets on %1$@ at %2$@.</source>
+      <translation>将于%1$@ %2$@ 重置。</translation>
+    </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
       <translation>已用 5 小时额度的 %1$@</translation>

@@ -74,21 +74,21 @@ private slots:
         QTest::addColumn<QString>("tint");
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 15:20"_qs << u"5 hours, 42% used, resets 15:20"_qs;
-        QTest::newRow("80 is orange") << 80.0 << 80.0 << u"warning"_qs << u"80% · until 15:20 · running low"_qs
-                                      << u"5 hours, 80% used, resets 15:20, running low"_qs;
-        QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 15:20 · running low"_qs
-                                        << u"5 hours, 98% used, resets 15:20, running low"_qs;
-        QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 15:20 · nearly used up"_qs
-                                   << u"5 hours, 98% used, resets 15:20, nearly used up"_qs;
-        QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 15:20 · nearly used up"_qs
-                                           << u"5 hours, 120% used, resets 15:20, nearly used up"_qs;
-        QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 15:20"_qs
-                                             << u"5 hours, -5% used, resets 15:20"_qs;
-        QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 15:20 · nearly used up"_qs
-                                              << u"5 hours, 999% used, resets 15:20, nearly used up"_qs;
-        QTest::newRow("NaN is no figure") << qQNaN() << 0.0 << u"accent"_qs << u"—% · until 15:20"_qs
-                                          << u"5 hours, —% used, resets 15:20"_qs;
+        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 3:20 PM"_qs << u"5 hours, 42% used, resets 3:20 PM"_qs;
+        QTest::newRow("80 is orange") << 80.0 << 80.0 << u"warning"_qs << u"80% · until 3:20 PM · running low"_qs
+                                      << u"5 hours, 80% used, resets 3:20 PM, running low"_qs;
+        QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 3:20 PM · running low"_qs
+                                        << u"5 hours, 98% used, resets 3:20 PM, running low"_qs;
+        QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 3:20 PM · nearly used up"_qs
+                                   << u"5 hours, 98% used, resets 3:20 PM, nearly used up"_qs;
+        QTest::newRow("120 fills the bar") << 120.0 << 100.0 << u"critical"_qs << u"120% · until 3:20 PM · nearly used up"_qs
+                                           << u"5 hours, 120% used, resets 3:20 PM, nearly used up"_qs;
+        QTest::newRow("negative empties it") << -5.0 << 0.0 << u"accent"_qs << u"-5% · until 3:20 PM"_qs
+                                             << u"5 hours, -5% used, resets 3:20 PM"_qs;
+        QTest::newRow("1e308 stays a number") << 1e308 << 100.0 << u"critical"_qs << u"999% · until 3:20 PM · nearly used up"_qs
+                                              << u"5 hours, 999% used, resets 3:20 PM, nearly used up"_qs;
+        QTest::newRow("NaN is no figure") << qQNaN() << 0.0 << u"accent"_qs << u"—% · until 3:20 PM"_qs
+                                          << u"5 hours, —% used, resets 3:20 PM"_qs;
     }
 
     void limitRowsCarryTheirFiguresAndTints()
@@ -323,7 +323,7 @@ private slots:
         hour->setProperty("value", 6);
         QMetaObject::invokeMethod(hour, "valueModified");
         QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
-        QTRY_COMPARE(scene.settings->model()->morningStatus().value(0), u"Next: mon 06:00"_qs);
+        QTRY_COMPARE(scene.settings->model()->morningStatus().value(0), u"Next: Mon 6:00 AM"_qs);
 
         flip(u"launchAtLoginSwitch"_qs);
         QVERIFY(readFile(scene.home.filePath(u"autostart/pacewise.desktop"_qs)).contains("Exec=/usr/bin/pacewise"));

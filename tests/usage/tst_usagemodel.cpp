@@ -212,12 +212,13 @@ private slots:
         QTest::addColumn<bool>("weekday");
         QTest::addColumn<QString>("expected");
         // 2026-12-07 (a Monday) 09:00 UTC
-        QTest::newRow("english weekday lower-cased") << u"en_US"_qs << QByteArray("UTC") << true << u"mon 09:00"_qs;
-        QTest::newRow("five-hour: time only") << u"en_US"_qs << QByteArray("UTC") << false << u"09:00"_qs;
-        QTest::newRow("24-hour clock in the zone") << u"en_US"_qs << QByteArray("America/New_York") << false << u"04:00"_qs;
-        QTest::newRow("zone moves the day") << u"en_US"_qs << QByteArray("Pacific/Auckland") << true << u"mon 22:00"_qs;
-        QTest::newRow("german") << u"de_DE"_qs << QByteArray("Europe/Berlin") << true << u"mo. 10:00"_qs;
-        QTest::newRow("russian") << u"ru_RU"_qs << QByteArray("Europe/Moscow") << true << u"пн 12:00"_qs;
+        QTest::newRow("command line: fixed English") << u"C"_qs << QByteArray("UTC") << true << u"mon 09:00"_qs;
+        QTest::newRow("command line: five-hour") << u"C"_qs << QByteArray("America/New_York") << false << u"04:00"_qs;
+        QTest::newRow("english clock") << u"en_US"_qs << QByteArray("UTC") << true << u"Mon 9:00 AM"_qs;
+        QTest::newRow("five-hour: time only") << u"en_US"_qs << QByteArray("UTC") << false << u"9:00 AM"_qs;
+        QTest::newRow("zone moves the day") << u"en_GB"_qs << QByteArray("Pacific/Auckland") << true << u"Mon 22:00"_qs;
+        QTest::newRow("german") << u"de_DE"_qs << QByteArray("Europe/Berlin") << true << u"Mo. 10:00"_qs;
+        QTest::newRow("japanese") << u"ja_JP"_qs << QByteArray("Asia/Tokyo") << true << u"月 18:00"_qs;
     }
 
     void resetTextUsesZoneLocaleAndWeekday()
@@ -236,7 +237,7 @@ private slots:
         const UsageSnapshot snapshot({limit(weeklyAll, 17), limit(fiveHour, notANumber), limit(weeklyModel, 5, u"Sonnet"_qs)});
         const auto rows = UsageLimitRowBuilder::rows(
             snapshot, u"5 hours"_qs, u"Week"_qs, [](const QString &model) { return u"Week · "_qs + model; },
-            QLocale(u"en_US"_qs), QTimeZone("UTC"));
+            QLocale::c(), QTimeZone("UTC"));
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows.at(0).label, u"Week"_qs);
         QCOMPARE(rows.at(0).resetText, u"sun 17:01"_qs);
