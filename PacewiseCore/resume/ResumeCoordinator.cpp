@@ -3,6 +3,7 @@
 #include "ClaudeSessions.h"
 #include "SessionTranscript.h"
 #include "claude/ClaudeCommandLine.h"
+#include "i18n/UIStrings.h"
 #include "system/ErrorText.h"
 #include "system/FileDescriptor.h"
 #include "system/Logging.h"
@@ -251,7 +252,9 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRec
     if (envelope.value(QLatin1String("is_error")).toBool()) {
         const QString message = firstLine(envelope.value(QLatin1String("result")).toString());
         return recordFailure(ticket, record, now, Outcome::failed,
-                             QStringLiteral("Claude Code reported an error") + (message.isEmpty() ? QString() : u": "_qs + message));
+                             message.isEmpty() ? UIStrings::text("resume.error.reported", "Claude Code reported an error")
+                                               : UIStrings::format("resume.error.reportedWithMessage",
+                                                                   "Claude Code reported an error: %1$@", {message}));
     }
     const QJsonArray denials = envelope.value(QLatin1String("permission_denials")).toArray();
     if (!denials.isEmpty()) {

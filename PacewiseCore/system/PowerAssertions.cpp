@@ -1,5 +1,7 @@
 #include "PowerAssertions.h"
 
+#include "i18n/UIStrings.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -89,7 +91,7 @@ std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::fr
 std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::fromLogind(const QString &reason)
 {
     if (!m_systemBus.isConnected())
-        return std::unexpected(QStringLiteral("no system bus, so no systemd-logind to ask"));
+        return std::unexpected(UIStrings::text("caffeine.error.noSystemBus", "no system bus, so no systemd-logind to ask"));
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));

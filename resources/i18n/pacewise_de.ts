@@ -23,6 +23,10 @@
       <source>Signed in (%1$@)</source>
       <translation>Angemeldet (%1$@)</translation>
     </message>
+    <message id="caffeine.error.noSystemBus">
+      <source>no system bus, so no systemd-logind to ask</source>
+      <translation>kein Systembus, daher kein systemd-logind, der gefragt werden kann</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>Koffein</translation>
@@ -82,6 +86,50 @@
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>warte auf die erste Aktualisierung …</translation>
+    </message>
+    <message id="guard.error.installFailed">
+      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
+      <translation>%1$@ konnte nicht in %2$@ installiert werden (%3$@)</translation>
+    </message>
+    <message id="guard.error.invalidJSON">
+      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
+      <translation>%1$@ ist kein gültiges JSON (%2$@); korrigieren Sie die Datei und versuchen Sie es erneut</translation>
+    </message>
+    <message id="guard.error.keptChanging">
+      <source>%1$@ kept changing while it was being edited; try again</source>
+      <translation>%1$@ hat sich während der Bearbeitung ständig geändert; versuchen Sie es erneut</translation>
+    </message>
+    <message id="guard.error.locked">
+      <source>another Pacewise is editing %1$@; try again in a moment</source>
+      <translation>Ein anderes Pacewise bearbeitet gerade %1$@; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message id="guard.error.notAnObject">
+      <source>%1$@ does not hold a JSON object; fix it and try again</source>
+      <translation>%1$@ enthält kein JSON-Objekt; korrigieren Sie die Datei und versuchen Sie es erneut</translation>
+    </message>
+    <message id="guard.error.readOnly">
+      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1$@ ist schreibgeschützt; Pacewise lässt die Datei unverändert (machen Sie sie beschreibbar, damit Pacewise sie ändern kann)</translation>
+    </message>
+    <message id="guard.error.scriptMissing">
+      <source>the engine script %1$@ is missing from this Pacewise build</source>
+      <translation>Das Hilfsskript %1$@ fehlt in diesem Pacewise-Build</translation>
+    </message>
+    <message id="guard.error.tooLarge">
+      <source>%1$@ is larger than 16 MiB; it was left alone</source>
+      <translation>%1$@ ist größer als 16 MiB; die Datei bleibt unverändert</translation>
+    </message>
+    <message id="guard.error.unreadable">
+      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
+      <translation>%1$@ kann nicht gelesen werden (%2$@); prüfen Sie Eigentümer und Berechtigungen</translation>
+    </message>
+    <message id="guard.error.writeFailed">
+      <source>%1$@ could not be written (%2$@)</source>
+      <translation>%1$@ konnte nicht geschrieben werden (%2$@)</translation>
+    </message>
+    <message id="guard.error.wrongType">
+      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
+      <translation>„%1$@“ in %2$@ hat nicht den Typ, den Claude Code erwartet; die Datei bleibt unverändert</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -398,6 +446,14 @@
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Verwerfen</translation>
+    </message>
+    <message id="resume.error.reported">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code hat einen Fehler gemeldet</translation>
+    </message>
+    <message id="resume.error.reportedWithMessage">
+      <source>Claude Code reported an error: %1$@</source>
+      <translation>Claude Code hat einen Fehler gemeldet: %1$@</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>

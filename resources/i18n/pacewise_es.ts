@@ -23,6 +23,10 @@
       <source>Signed in (%1$@)</source>
       <translation>Sesión iniciada (%1$@)</translation>
     </message>
+    <message id="caffeine.error.noSystemBus">
+      <source>no system bus, so no systemd-logind to ask</source>
+      <translation>no hay bus del sistema, así que no hay systemd-logind al que preguntar</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>Cafeína</translation>
@@ -82,6 +86,50 @@
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>esperando la primera actualización…</translation>
+    </message>
+    <message id="guard.error.installFailed">
+      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
+      <translation>No se pudo instalar %1$@ en %2$@ (%3$@)</translation>
+    </message>
+    <message id="guard.error.invalidJSON">
+      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
+      <translation>%1$@ no es JSON válido (%2$@); corríjalo e inténtelo de nuevo</translation>
+    </message>
+    <message id="guard.error.keptChanging">
+      <source>%1$@ kept changing while it was being edited; try again</source>
+      <translation>%1$@ cambió una y otra vez mientras se editaba; inténtelo de nuevo</translation>
+    </message>
+    <message id="guard.error.locked">
+      <source>another Pacewise is editing %1$@; try again in a moment</source>
+      <translation>Otro Pacewise está editando %1$@; inténtelo de nuevo en un momento</translation>
+    </message>
+    <message id="guard.error.notAnObject">
+      <source>%1$@ does not hold a JSON object; fix it and try again</source>
+      <translation>%1$@ no contiene un objeto JSON; corríjalo e inténtelo de nuevo</translation>
+    </message>
+    <message id="guard.error.readOnly">
+      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1$@ es de solo lectura; Pacewise lo deja como está (permita escribir en él para que Pacewise pueda cambiarlo)</translation>
+    </message>
+    <message id="guard.error.scriptMissing">
+      <source>the engine script %1$@ is missing from this Pacewise build</source>
+      <translation>Falta el script auxiliar %1$@ en esta compilación de Pacewise</translation>
+    </message>
+    <message id="guard.error.tooLarge">
+      <source>%1$@ is larger than 16 MiB; it was left alone</source>
+      <translation>%1$@ ocupa más de 16 MiB; se ha dejado como estaba</translation>
+    </message>
+    <message id="guard.error.unreadable">
+      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
+      <translation>No se puede leer %1$@ (%2$@); revise su propietario y permisos</translation>
+    </message>
+    <message id="guard.error.writeFailed">
+      <source>%1$@ could not be written (%2$@)</source>
+      <translation>No se pudo escribir %1$@ (%2$@)</translation>
+    </message>
+    <message id="guard.error.wrongType">
+      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
+      <translation>«%1$@» en %2$@ no es del tipo que espera Claude Code; se ha dejado como estaba</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -398,6 +446,14 @@
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Descartar</translation>
+    </message>
+    <message id="resume.error.reported">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code informó de un error</translation>
+    </message>
+    <message id="resume.error.reportedWithMessage">
+      <source>Claude Code reported an error: %1$@</source>
+      <translation>Claude Code informó de un error: %1$@</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>

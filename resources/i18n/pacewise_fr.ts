@@ -23,6 +23,10 @@
       <source>Signed in (%1$@)</source>
       <translation>Connecté (%1$@)</translation>
     </message>
+    <message id="caffeine.error.noSystemBus">
+      <source>no system bus, so no systemd-logind to ask</source>
+      <translation>pas de bus système, donc pas de systemd-logind à interroger</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>Caféine</translation>
@@ -82,6 +86,50 @@
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>en attente de la première mise à jour…</translation>
+    </message>
+    <message id="guard.error.installFailed">
+      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
+      <translation>Impossible d’installer %1$@ dans %2$@ (%3$@)</translation>
+    </message>
+    <message id="guard.error.invalidJSON">
+      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
+      <translation>%1$@ n’est pas du JSON valide (%2$@) ; corrigez-le puis réessayez</translation>
+    </message>
+    <message id="guard.error.keptChanging">
+      <source>%1$@ kept changing while it was being edited; try again</source>
+      <translation>%1$@ n’a cessé de changer pendant sa modification ; réessayez</translation>
+    </message>
+    <message id="guard.error.locked">
+      <source>another Pacewise is editing %1$@; try again in a moment</source>
+      <translation>Un autre Pacewise modifie %1$@ ; réessayez dans un instant</translation>
+    </message>
+    <message id="guard.error.notAnObject">
+      <source>%1$@ does not hold a JSON object; fix it and try again</source>
+      <translation>%1$@ ne contient pas d’objet JSON ; corrigez-le puis réessayez</translation>
+    </message>
+    <message id="guard.error.readOnly">
+      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1$@ est en lecture seule ; Pacewise le laisse tel quel (rendez-le modifiable pour que Pacewise puisse le changer)</translation>
+    </message>
+    <message id="guard.error.scriptMissing">
+      <source>the engine script %1$@ is missing from this Pacewise build</source>
+      <translation>Le script auxiliaire %1$@ manque dans cette version de Pacewise</translation>
+    </message>
+    <message id="guard.error.tooLarge">
+      <source>%1$@ is larger than 16 MiB; it was left alone</source>
+      <translation>%1$@ dépasse 16 Mio ; il a été laissé tel quel</translation>
+    </message>
+    <message id="guard.error.unreadable">
+      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
+      <translation>Impossible de lire %1$@ (%2$@) ; vérifiez son propriétaire et ses droits</translation>
+    </message>
+    <message id="guard.error.writeFailed">
+      <source>%1$@ could not be written (%2$@)</source>
+      <translation>Impossible d’écrire %1$@ (%2$@)</translation>
+    </message>
+    <message id="guard.error.wrongType">
+      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
+      <translation>« %1$@ » dans %2$@ n’est pas du type attendu par Claude Code ; il a été laissé tel quel</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -398,6 +446,14 @@
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>Ignorer</translation>
+    </message>
+    <message id="resume.error.reported">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code a signalé une erreur</translation>
+    </message>
+    <message id="resume.error.reportedWithMessage">
+      <source>Claude Code reported an error: %1$@</source>
+      <translation>Claude Code a signalé une erreur : %1$@</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>

@@ -23,6 +23,10 @@
       <source>Signed in (%1$@)</source>
       <translation>サインイン済み（%1$@）</translation>
     </message>
+    <message id="caffeine.error.noSystemBus">
+      <source>no system bus, so no systemd-logind to ask</source>
+      <translation>システムバスがないため、systemd-logind に問い合わせできません</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>カフェイン</translation>
@@ -82,6 +86,50 @@
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>最初の更新を待っています…</translation>
+    </message>
+    <message id="guard.error.installFailed">
+      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
+      <translation>%1$@ を %2$@ にインストールできませんでした（%3$@）</translation>
+    </message>
+    <message id="guard.error.invalidJSON">
+      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
+      <translation>%1$@ は有効な JSON ではありません（%2$@）。修正してからもう一度お試しください</translation>
+    </message>
+    <message id="guard.error.keptChanging">
+      <source>%1$@ kept changing while it was being edited; try again</source>
+      <translation>%1$@ が編集中に何度も変更されました。もう一度お試しください</translation>
+    </message>
+    <message id="guard.error.locked">
+      <source>another Pacewise is editing %1$@; try again in a moment</source>
+      <translation>別の Pacewise が %1$@ を編集中です。少し待ってからもう一度お試しください</translation>
+    </message>
+    <message id="guard.error.notAnObject">
+      <source>%1$@ does not hold a JSON object; fix it and try again</source>
+      <translation>%1$@ に JSON オブジェクトがありません。修正してからもう一度お試しください</translation>
+    </message>
+    <message id="guard.error.readOnly">
+      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1$@ は読み取り専用のため、Pacewise は変更しません（Pacewise に変更させるには書き込み可能にしてください）</translation>
+    </message>
+    <message id="guard.error.scriptMissing">
+      <source>the engine script %1$@ is missing from this Pacewise build</source>
+      <translation>この Pacewise のビルドに補助スクリプト %1$@ がありません</translation>
+    </message>
+    <message id="guard.error.tooLarge">
+      <source>%1$@ is larger than 16 MiB; it was left alone</source>
+      <translation>%1$@ は 16 MiB を超えているため、変更していません</translation>
+    </message>
+    <message id="guard.error.unreadable">
+      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
+      <translation>%1$@ を読み取れません（%2$@）。所有者と権限を確認してください</translation>
+    </message>
+    <message id="guard.error.writeFailed">
+      <source>%1$@ could not be written (%2$@)</source>
+      <translation>%1$@ を書き込めませんでした（%2$@）</translation>
+    </message>
+    <message id="guard.error.wrongType">
+      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
+      <translation>%2$@ の「%1$@」は Claude Code が想定する型ではないため、変更していません</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -398,6 +446,14 @@
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>破棄</translation>
+    </message>
+    <message id="resume.error.reported">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code がエラーを報告しました</translation>
+    </message>
+    <message id="resume.error.reportedWithMessage">
+      <source>Claude Code reported an error: %1$@</source>
+      <translation>Claude Code がエラーを報告しました：%1$@</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>

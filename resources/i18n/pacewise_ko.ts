@@ -23,6 +23,10 @@
       <source>Signed in (%1$@)</source>
       <translation>로그인됨 (%1$@)</translation>
     </message>
+    <message id="caffeine.error.noSystemBus">
+      <source>no system bus, so no systemd-logind to ask</source>
+      <translation>시스템 버스가 없어 systemd-logind에 요청할 수 없습니다</translation>
+    </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
       <translation>카페인</translation>
@@ -82,6 +86,50 @@
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>첫 업데이트를 기다리는 중…</translation>
+    </message>
+    <message id="guard.error.installFailed">
+      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
+      <translation>%1$@을(를) %2$@에 설치할 수 없습니다(%3$@)</translation>
+    </message>
+    <message id="guard.error.invalidJSON">
+      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
+      <translation>%1$@은(는) 올바른 JSON이 아닙니다(%2$@). 고친 뒤 다시 시도하세요</translation>
+    </message>
+    <message id="guard.error.keptChanging">
+      <source>%1$@ kept changing while it was being edited; try again</source>
+      <translation>%1$@이(가) 편집하는 동안 계속 바뀌었습니다. 다시 시도하세요</translation>
+    </message>
+    <message id="guard.error.locked">
+      <source>another Pacewise is editing %1$@; try again in a moment</source>
+      <translation>다른 Pacewise가 %1$@을(를) 편집하고 있습니다. 잠시 후 다시 시도하세요</translation>
+    </message>
+    <message id="guard.error.notAnObject">
+      <source>%1$@ does not hold a JSON object; fix it and try again</source>
+      <translation>%1$@에 JSON 객체가 없습니다. 고친 뒤 다시 시도하세요</translation>
+    </message>
+    <message id="guard.error.readOnly">
+      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1$@은(는) 읽기 전용이라 Pacewise가 그대로 둡니다(Pacewise가 바꿀 수 있게 하려면 쓰기 가능하게 하세요)</translation>
+    </message>
+    <message id="guard.error.scriptMissing">
+      <source>the engine script %1$@ is missing from this Pacewise build</source>
+      <translation>이 Pacewise 빌드에 보조 스크립트 %1$@이(가) 없습니다</translation>
+    </message>
+    <message id="guard.error.tooLarge">
+      <source>%1$@ is larger than 16 MiB; it was left alone</source>
+      <translation>%1$@이(가) 16MiB보다 커서 그대로 두었습니다</translation>
+    </message>
+    <message id="guard.error.unreadable">
+      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
+      <translation>%1$@을(를) 읽을 수 없습니다(%2$@). 소유자와 권한을 확인하세요</translation>
+    </message>
+    <message id="guard.error.writeFailed">
+      <source>%1$@ could not be written (%2$@)</source>
+      <translation>%1$@을(를) 쓸 수 없습니다(%2$@)</translation>
+    </message>
+    <message id="guard.error.wrongType">
+      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
+      <translation>%2$@의 "%1$@"이(가) Claude Code가 기대하는 형식이 아니어서 그대로 두었습니다</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -398,6 +446,14 @@
     <message id="resume.dismiss">
       <source>Dismiss</source>
       <translation>무시</translation>
+    </message>
+    <message id="resume.error.reported">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code가 오류를 보고했습니다</translation>
+    </message>
+    <message id="resume.error.reportedWithMessage">
+      <source>Claude Code reported an error: %1$@</source>
+      <translation>Claude Code가 오류를 보고했습니다: %1$@</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
