@@ -8,7 +8,8 @@ import Pacewise
 // guardController, caffeine, morningStarter, launchAtLogin, dialog.
 Pane {
     id: root
-    width: 520
+    // Wide enough for the texts at the desktop's text size.
+    width: Math.max(520, Math.round(fontMetrics.height * 30))
     padding: 20
     LayoutMirroring.enabled: strings.rightToLeft
     LayoutMirroring.childrenInherit: true
@@ -22,7 +23,6 @@ Pane {
     component Caption: Label {
         Layout.fillWidth: true
         wrapMode: Text.Wrap
-        font.pixelSize: 12
         color: Colors.secondaryText
     }
 
@@ -36,7 +36,7 @@ Pane {
         Label {
             text: on ? "✔" : "○"
             color: on ? Colors.success : Colors.secondaryText
-            font.pixelSize: 18
+            font.pointSize: Qt.application.font.pointSize * 1.5
             Accessible.name: on ? root.tr("onboarding.featureOn", "On") : root.tr("onboarding.featureOff", "Off")
         }
         ColumnLayout {
@@ -92,7 +92,7 @@ Pane {
             Label {
                 objectName: "stepTitle"
                 Layout.fillWidth: true
-                font.pixelSize: 18
+                font.pointSize: Qt.application.font.pointSize * 1.5
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap
                 text: [root.tr("onboarding.language.title", "Choose your language"),
@@ -349,4 +349,6 @@ Pane {
         sequence: "Escape"
         onActivated: dialog.close()
     }
+
+    FontMetrics { id: fontMetrics }
 }

@@ -8,7 +8,9 @@ import Pacewise
 // and Quit. Context: panelModel, guardController, caffeine, strings, panel.
 Pane {
     id: root
-    width: 340
+    // Wide enough for the texts at the desktop's text size.
+    width: Math.max(340, Math.round(fontMetrics.height * 20))
+    height: Math.min(implicitHeight, Screen.desktopAvailableHeight - 32)
     padding: 14
     LayoutMirroring.enabled: strings.rightToLeft
     LayoutMirroring.childrenInherit: true
@@ -34,7 +36,7 @@ Pane {
     component Caption: Label {
         Layout.fillWidth: true
         wrapMode: Text.Wrap
-        font.pixelSize: 11
+        font.pointSize: Qt.application.font.pointSize * 0.92
         color: Colors.secondaryText
     }
 
@@ -45,294 +47,304 @@ Pane {
         onTriggered: panelModel.updateClock()
     }
 
-    ColumnLayout {
-        width: root.availableWidth
-        spacing: 6
+    // Never taller than the screen: what does not fit scrolls, and the
+    // control the keyboard moves to is scrolled into view.
+    Flickable {
+        id: scroller
+        anchors.fill: parent
+        implicitWidth: column.implicitWidth
+        implicitHeight: column.implicitHeight
+        contentHeight: column.implicitHeight
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
 
-        // Limits
-        Repeater {
-            model: panelModel.limits
-            // One stop for the keyboard and one sentence for a screen
-            // reader: the name, the figure, the reset and the severity.
-            delegate: Item {
-                objectName: "limitRow"
-                Layout.fillWidth: true
-                implicitHeight: limit.implicitHeight
-                activeFocusOnTab: true
-                Accessible.role: Accessible.StaticText
-                Accessible.name: modelData.spoken
-                Accessible.focusable: true
+        ColumnLayout {
+            id: column
+            width: scroller.width
+            spacing: 6
 
-                Rectangle {
-                    anchors.fill: parent
-                    anchors.margins: -3
-                    visible: parent.activeFocus && root.keyboardInUse
-                    color: "transparent"
-                    border.color: root.palette.highlight
-                    border.width: 2
-                    radius: 3
-                }
-                ColumnLayout {
-                    id: limit
-                    width: parent.width
-                    spacing: 2
-                    Label {
-                        Layout.fillWidth: true
-                        text: modelData.label
-                        font.weight: Font.Medium
-                        elide: Text.ElideRight
-                        Accessible.ignored: true
+            // Limits
+            Repeater {
+                model: panelModel.limits
+                // One stop for the keyboard and one sentence for a screen
+                // reader: the name, the figure, the reset and the severity.
+                delegate: Item {
+                    objectName: "limitRow"
+                    Layout.fillWidth: true
+                    implicitHeight: limit.implicitHeight
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: modelData.spoken
+                    Accessible.focusable: true
+
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -3
+                        visible: parent.activeFocus && root.keyboardInUse
+                        color: "transparent"
+                        border.color: root.palette.highlight
+                        border.width: 2
+                        radius: 3
                     }
-                    // A slim bar, as small as the figures beside it; its
-                    // outline shows the whole of the limit.
-                    ProgressBar {
-                        id: bar
-                        Layout.fillWidth: true
-                        from: 0
-                        to: 100
-                        value: modelData.value
-                        Accessible.ignored: true
-                        background: Rectangle {
-                            implicitHeight: 6
-                            radius: 3
-                            color: "transparent"
-                            border.color: Colors.track
-                            border.width: 1
+                    ColumnLayout {
+                        id: limit
+                        width: parent.width
+                        spacing: 2
+                        Label {
+                            Layout.fillWidth: true
+                            text: modelData.label
+                            font.weight: Font.Medium
+                            elide: Text.ElideRight
+                            Accessible.ignored: true
                         }
-                        contentItem: Item {
-                            implicitHeight: 6
-                            Rectangle {
-                                width: bar.visualPosition * parent.width
-                                height: parent.height
+                        // A slim bar, as small as the figures beside it; its
+                        // outline shows the whole of the limit.
+                        ProgressBar {
+                            id: bar
+                            Layout.fillWidth: true
+                            from: 0
+                            to: 100
+                            value: modelData.value
+                            Accessible.ignored: true
+                            background: Rectangle {
+                                implicitHeight: 6
                                 radius: 3
-                                color: modelData.tint === "critical" ? Colors.critical
-                                     : modelData.tint === "warning" ? Colors.warning : Colors.accent
+                                color: "transparent"
+                                border.color: Colors.track
+                                border.width: 1
+                            }
+                            contentItem: Item {
+                                implicitHeight: 6
+                                Rectangle {
+                                    width: bar.visualPosition * parent.width
+                                    height: parent.height
+                                    radius: 3
+                                    color: modelData.tint === "critical" ? Colors.critical
+                                         : modelData.tint === "warning" ? Colors.warning : Colors.accent
+                                }
                             }
                         }
-                    }
-                    Label {
-                        Layout.fillWidth: true
-                        text: modelData.detail
-                        font.pixelSize: 12
-                        color: Colors.secondaryText
-                        elide: Text.ElideRight
-                        Accessible.ignored: true
+                        Label {
+                            Layout.fillWidth: true
+                            text: modelData.detail
+                            color: Colors.secondaryText
+                            elide: Text.ElideRight
+                            Accessible.ignored: true
+                        }
                     }
                 }
             }
-        }
 
-        Label {
-            objectName: "overage"
-            Layout.fillWidth: true
-            visible: text.length > 0
-            text: panelModel.overage
-            font.pixelSize: 12
-            color: Colors.critical
-            wrapMode: Text.Wrap
-        }
-
-        Label {
-            objectName: "forecast"
-            Layout.fillWidth: true
-            visible: text.length > 0
-            text: panelModel.forecast
-            font.pixelSize: 12
-            color: Colors.warning
-            wrapMode: Text.Wrap
-        }
-
-        // Freshness
-        RowLayout {
-            Layout.fillWidth: true
             Label {
-                objectName: "freshness"
+                objectName: "overage"
                 Layout.fillWidth: true
-                text: panelModel.freshness
-                font.pixelSize: 11
-                color: Colors.secondaryText
+                visible: text.length > 0
+                text: panelModel.overage
+                color: Colors.critical
+                wrapMode: Text.Wrap
             }
-            IconButton {
-                objectName: "refreshButton"
-                iconName: "view-refresh"
-                help: root.tr("controls.refreshNow", "Refresh now")
-                working: panelModel.isFetching
-                onClicked: panelModel.refreshNow()
-            }
-        }
 
-        // The fetch issue
-        RowLayout {
-            Layout.fillWidth: true
-            visible: panelModel.issueText.length > 0
             Label {
-                objectName: "issue"
+                objectName: "forecast"
                 Layout.fillWidth: true
-                text: panelModel.issueText
-                font.pixelSize: 11
+                visible: text.length > 0
+                text: panelModel.forecast
                 color: Colors.warning
                 wrapMode: Text.Wrap
             }
-            Button {
-                objectName: "signInButton"
-                visible: panelModel.signInRequired && panel.canSignIn
-                text: root.tr("issue.signIn", "Sign in…")
-                onClicked: panel.openOnboarding()
-            }
-        }
 
-        // Sessions waiting to be continued
-        Divider { visible: panelModel.pendingResumes.length > 0 }
-        RowLayout {
-            visible: panelModel.pendingResumes.length > 0
-            spacing: 6
-            IconButton {
-                iconName: "view-history"
-                decorative: true
-                padding: 0
-            }
-            Label {
-                text: root.tr("resume.pending.title", "Pending resumes")
-                font.weight: Font.Medium
-            }
-        }
-        Repeater {
-            model: panelModel.pendingResumes
-            delegate: ColumnLayout {
-                objectName: "resumeRow"
-                Layout.fillWidth: true
-                spacing: 1
-                Label {
-                    Layout.fillWidth: true
-                    text: modelData.title
-                    elide: Text.ElideRight
-                    maximumLineCount: 1
-                }
-                Label {
-                    Layout.fillWidth: true
-                    text: modelData.projectTitle + " · " + modelData.status
-                    font.pixelSize: 11
-                    // What waits for the user stands out; the rest goes on by itself.
-                    color: modelData.needsYou ? Colors.warning : Colors.secondaryText
-                    wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
-                    elide: Text.ElideMiddle
-                }
-                RowLayout {
-                    Button {
-                        text: root.tr("resume.now", "Resume now")
-                        enabled: !modelData.isResuming
-                        onClicked: panelModel.resumeNow(modelData.sessionID)
-                    }
-                    Button {
-                        text: root.tr("resume.dismiss", "Dismiss")
-                        flat: true
-                        enabled: !modelData.isResuming
-                        onClicked: panelModel.dismissResume(modelData.sessionID)
-                    }
-                }
-            }
-        }
-
-        // Endrun
-        Divider {}
-        RowLayout {
-            Layout.fillWidth: true
-            Label {
-                Layout.fillWidth: true
-                text: root.tr("controls.guard", "Endrun")
-                font.weight: Font.Medium
-            }
-            Loader {
-                active: guardController.busy
-                sourceComponent: BusyIndicator {
-                    implicitWidth: 20
-                    implicitHeight: 20
-                }
-            }
-            Switch {
-                objectName: "guardSwitch"
-                checked: guardController.enabled
-                enabled: !guardController.busy
-                onToggled: guardController.setEnabled(checked)
-                Accessible.name: root.tr("controls.guard", "Endrun")
-            }
-        }
-        Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
-        Caption {
-            objectName: "guardError"
-            visible: guardController.lastError.length > 0
-            text: guardController.lastError
-            color: Colors.critical
-        }
-        ColumnLayout {
-            objectName: "scriptsNotice"
-            Layout.fillWidth: true
-            visible: guardController.needsForce
+            // Freshness
             RowLayout {
                 Layout.fillWidth: true
+                Label {
+                    objectName: "freshness"
+                    Layout.fillWidth: true
+                    text: panelModel.freshness
+                    font.pointSize: Qt.application.font.pointSize * 0.92
+                    color: Colors.secondaryText
+                }
                 IconButton {
-                    iconName: "dialog-warning"
+                    objectName: "refreshButton"
+                    iconName: "view-refresh"
+                    help: root.tr("controls.refreshNow", "Refresh now")
+                    working: panelModel.isFetching
+                    onClicked: panelModel.refreshNow()
+                }
+            }
+
+            // The fetch issue
+            RowLayout {
+                Layout.fillWidth: true
+                visible: panelModel.issueText.length > 0
+                Label {
+                    objectName: "issue"
+                    Layout.fillWidth: true
+                    text: panelModel.issueText
+                    font.pointSize: Qt.application.font.pointSize * 0.92
+                    color: Colors.warning
+                    wrapMode: Text.Wrap
+                }
+                Button {
+                    objectName: "signInButton"
+                    visible: panelModel.signInRequired && panel.canSignIn
+                    text: root.tr("issue.signIn", "Sign in…")
+                    onClicked: panel.openOnboarding()
+                }
+            }
+
+            // Sessions waiting to be continued
+            Divider { visible: panelModel.pendingResumes.length > 0 }
+            RowLayout {
+                visible: panelModel.pendingResumes.length > 0
+                spacing: 6
+                IconButton {
+                    iconName: "view-history"
                     decorative: true
                     padding: 0
                 }
                 Label {
-                    Layout.fillWidth: true
-                    text: root.tr("controls.guardScriptsDiffer", "Pacewise's background scripts differ from this version.")
-                    wrapMode: Text.Wrap
-                    font.pixelSize: 12
+                    text: root.tr("resume.pending.title", "Pending resumes")
+                    font.weight: Font.Medium
                 }
             }
-            Caption {
-                text: root.tr("controls.guardScriptsUpdateExplanation",
-                              "This can happen after an update or if the files were edited. Update them to the current version?")
+            Repeater {
+                model: panelModel.pendingResumes
+                delegate: ColumnLayout {
+                    objectName: "resumeRow"
+                    Layout.fillWidth: true
+                    spacing: 1
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.title
+                        elide: Text.ElideRight
+                        maximumLineCount: 1
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.projectTitle + " · " + modelData.status
+                        font.pointSize: Qt.application.font.pointSize * 0.92
+                        // What waits for the user stands out; the rest goes on by itself.
+                        color: modelData.needsYou ? Colors.warning : Colors.secondaryText
+                        wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
+                        elide: Text.ElideMiddle
+                    }
+                    RowLayout {
+                        Button {
+                            text: root.tr("resume.now", "Resume now")
+                            enabled: !modelData.isResuming
+                            onClicked: panelModel.resumeNow(modelData.sessionID)
+                        }
+                        Button {
+                            text: root.tr("resume.dismiss", "Dismiss")
+                            flat: true
+                            enabled: !modelData.isResuming
+                            onClicked: panelModel.dismissResume(modelData.sessionID)
+                        }
+                    }
+                }
             }
-            Button {
-                text: root.tr("controls.guardUpdateScripts", "Update scripts")
-                enabled: !guardController.busy
-                onClicked: guardController.overwriteChanges()
-            }
-        }
 
-        // Caffeine
-        Divider {}
-        RowLayout {
-            Layout.fillWidth: true
-            Label {
+            // Endrun
+            Divider {}
+            RowLayout {
                 Layout.fillWidth: true
-                text: root.tr("controls.caffeine", "Caffeine")
-                font.weight: Font.Medium
+                Label {
+                    Layout.fillWidth: true
+                    text: root.tr("controls.guard", "Endrun")
+                    font.weight: Font.Medium
+                }
+                Loader {
+                    active: guardController.busy
+                    sourceComponent: BusyIndicator {
+                        implicitWidth: 20
+                        implicitHeight: 20
+                    }
+                }
+                Switch {
+                    objectName: "guardSwitch"
+                    checked: guardController.enabled
+                    enabled: !guardController.busy
+                    onToggled: guardController.setEnabled(checked)
+                    Accessible.name: root.tr("controls.guard", "Endrun")
+                }
             }
-            Switch {
-                objectName: "caffeineSwitch"
-                checked: caffeine.isActive
-                onToggled: caffeine.isActive = checked
-                Accessible.name: root.tr("controls.caffeine", "Caffeine")
+            Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
+            Caption {
+                objectName: "guardError"
+                visible: guardController.lastError.length > 0
+                text: guardController.lastError
+                color: Colors.critical
             }
-        }
-        Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
-        Caption {
-            objectName: "caffeineUnavailable"
-            visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
-            text: caffeine.unavailableReason
-            color: Colors.critical
-        }
+            ColumnLayout {
+                objectName: "scriptsNotice"
+                Layout.fillWidth: true
+                visible: guardController.needsForce
+                RowLayout {
+                    Layout.fillWidth: true
+                    IconButton {
+                        iconName: "dialog-warning"
+                        decorative: true
+                        padding: 0
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        text: root.tr("controls.guardScriptsDiffer", "Pacewise's background scripts differ from this version.")
+                        wrapMode: Text.Wrap
+                    }
+                }
+                Caption {
+                    text: root.tr("controls.guardScriptsUpdateExplanation",
+                                  "This can happen after an update or if the files were edited. Update them to the current version?")
+                }
+                Button {
+                    text: root.tr("controls.guardUpdateScripts", "Update scripts")
+                    enabled: !guardController.busy
+                    onClicked: guardController.overwriteChanges()
+                }
+            }
 
-        // Bottom bar
-        Divider {}
-        RowLayout {
-            Layout.fillWidth: true
-            IconButton {
-                objectName: "settingsButton"
-                visible: panel.canOpenSettings
-                iconName: "preferences-system"
-                help: root.tr("controls.settings", "Settings…")
-                onClicked: panel.openSettings()
+            // Caffeine
+            Divider {}
+            RowLayout {
+                Layout.fillWidth: true
+                Label {
+                    Layout.fillWidth: true
+                    text: root.tr("controls.caffeine", "Caffeine")
+                    font.weight: Font.Medium
+                }
+                Switch {
+                    objectName: "caffeineSwitch"
+                    checked: caffeine.isActive
+                    onToggled: caffeine.isActive = checked
+                    Accessible.name: root.tr("controls.caffeine", "Caffeine")
+                }
             }
-            Item { Layout.fillWidth: true }
-            Button {
-                objectName: "quitButton"
-                text: root.tr("quit", "Quit")
-                onClicked: panel.quit()
+            Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
+            Caption {
+                objectName: "caffeineUnavailable"
+                visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
+                text: caffeine.unavailableReason
+                color: Colors.critical
+            }
+
+            // Bottom bar
+            Divider {}
+            RowLayout {
+                Layout.fillWidth: true
+                IconButton {
+                    objectName: "settingsButton"
+                    visible: panel.canOpenSettings
+                    iconName: "preferences-system"
+                    help: root.tr("controls.settings", "Settings…")
+                    onClicked: panel.openSettings()
+                }
+                Item { Layout.fillWidth: true }
+                Button {
+                    objectName: "quitButton"
+                    text: root.tr("quit", "Quit")
+                    onClicked: panel.quit()
+                }
             }
         }
     }
@@ -354,5 +366,24 @@ Pane {
     Shortcut {
         sequence: "Escape"
         onActivated: panel.hide()
+    }
+
+    FontMetrics { id: fontMetrics }
+
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const item = root.Window.window ? root.Window.window.activeFocusItem : null
+            let inside = item
+            while (inside && inside !== scroller.contentItem)
+                inside = inside.parent
+            if (!inside)
+                return
+            const top = item.mapToItem(scroller.contentItem, 0, 0).y
+            if (top < scroller.contentY)
+                scroller.contentY = Math.max(0, top - 8)
+            else if (top + item.height > scroller.contentY + scroller.height)
+                scroller.contentY = Math.min(scroller.contentHeight - scroller.height, top + item.height - scroller.height + 8)
+        }
     }
 }

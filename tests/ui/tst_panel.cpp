@@ -5,6 +5,7 @@
 
 #include <QQuickItem>
 #include <QAccessible>
+#include <QUuid>
 #include <QtTest>
 
 using namespace pacewise;
@@ -566,6 +567,26 @@ private slots:
         // And Escape closes it.
         QTest::keyClick(view, Qt::Key_Escape);
         QTRY_VERIFY(!view->isVisible());
+    }
+
+    // Many sessions waiting: the panel stops at the screen's height and
+    // scrolls, and the keyboard brings Quit into view.
+    void aLongPanelScrollsInsteadOfLeavingTheScreen()
+    {
+        PanelScene scene;
+        scene.build();
+        scene.showUsage(99, 64, 71);
+        for (int session = 0; session < 12; ++session)
+            scene.addPendingResume(QUuid::createUuid().toString(QUuid::WithoutBraces), u"Session %1"_qs.arg(session), u"code/shop"_qs, 1200);
+        scene.window->showNear({}, {});
+        QQuickView *view = scene.window->view();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        QTRY_COMPARE(countItems(view->rootObject(), u"resumeRow"_qs), 12);
+        QVERIFY(view->height() <= view->screen()->availableGeometry().height());
+        QQuickItem *quit = scene.find(u"quitButton"_qs);
+        QVERIFY(quit->mapToScene({0, quit->height()}).y() > view->height());
+        quit->forceActiveFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(quit->mapToScene({0, quit->height()}).y() <= view->height());
     }
 
     // Text at 4.5:1 and bars at 3:1 against the window, whatever the
