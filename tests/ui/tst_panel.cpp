@@ -569,6 +569,56 @@ private slots:
         QTRY_VERIFY(!view->isVisible());
     }
 
+    // In every language, no button, choice or unwrapped text is cut: the
+    // layouts grow with their texts.
+    void noTextIsCutInAnyLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "ru", "de", "es", "fr", "ja", "ko", "pt-BR", "zh-Hans"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void noTextIsCutInAnyLanguage()
+    {
+        QFETCH(QString, language);
+        PanelScene scene;
+        scene.build();
+        scene.locale->setLanguage(language);
+        scene.showUsage(85, 40, 10);
+        scene.addPendingResume(QUuid::createUuid().toString(QUuid::WithoutBraces), u"Refactor"_qs, u"code/shop"_qs, 1200);
+        scene.buildSettings();
+        QList<QQuickWindow *> views{scene.window->view(), scene.settings->window()->view()};
+        scene.window->showNear({}, {});
+        scene.settings->show();
+        QStringList cut;
+        const auto look = [&cut](QQuickWindow *view, const QString &where) {
+            QTest::qWait(50);
+            std::function<void(QQuickItem *)> visit = [&](QQuickItem *item) {
+                if (!item->isVisible() || item->width() <= 0)
+                    return;
+                QQuickItem *text = item->inherits("QQuickAbstractButton") || item->inherits("QQuickComboBox")
+                                       ? item->property("contentItem").value<QQuickItem *>()
+                                       : nullptr;
+                if (!text && item->inherits("QQuickText") && item->property("wrapMode").toInt() == 0 && item->property("elide").toInt() == 0)
+                    text = item;
+                if (text && text->implicitWidth() > text->width() + 1)
+                    cut << u"%1: \"%2\" needs %3 px, has %4"_qs.arg(where, item->property("text").toString()).arg(text->implicitWidth()).arg(text->width());
+                for (QQuickItem *child : item->childItems())
+                    visit(child);
+            };
+            visit(view->contentItem());
+        };
+        look(views.at(0), u"panel"_qs);
+        look(views.at(1), u"settings"_qs);
+        scene.buildOnboarding(u"/usr/bin/claude"_qs);
+        scene.onboarding->show();
+        for (int step = 1; step <= 4; ++step) {
+            look(scene.onboarding->window()->view(), u"onboarding %1"_qs.arg(step));
+            scene.onboarding->controller()->next();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
     // Many sessions waiting: the panel stops at the screen's height and
     // scrolls, and the keyboard brings Quit into view.
     void aLongPanelScrollsInsteadOfLeavingTheScreen()
