@@ -85,7 +85,7 @@
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
-      <translation>warte auf die erste Aktualisierung …</translation>
+      <translation>Warten auf die erste Aktualisierung …</translation>
     </message>
     <message id="guard.error.installFailed">
       <source>%1$@ could not be installed in %2$@ (%3$@)</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>Das 5-Stunden-Fenster hat begonnen.</translation>
+      <translation>Das 5-Stunden-Zeitfenster hat begonnen.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -329,7 +329,7 @@
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>
-      <translation>Suche den Befehl claude …</translation>
+      <translation>Der Befehl claude wird gesucht …</translation>
     </message>
     <message id="onboarding.enable">
       <source>Enable</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Startet das 5-Stunden-Fenster jeden Morgen früh, damit es auch früh zurückgesetzt wird.</translation>
+      <translation>Startet das 5-Stunden-Zeitfenster jeden Morgen früh, damit es auch früh zurückgesetzt wird.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -493,7 +493,7 @@
     </message>
     <message id="resume.resetsAt">
       <source>Resets %1$@</source>
-      <translation>Zurückgesetzt %1$@</translation>
+      <translation>Zurücksetzung %1$@</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Das Limit-Fenster jeden Morgen starten</translation>
+      <translation>Das Zeitfenster des Limits jeden Morgen starten</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>Das Fenster nach jedem Zurücksetzen weiterlaufen lassen</translation>
+      <translation>Das Zeitfenster nach jedem Zurücksetzen weiterlaufen lassen</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Wiederholt den Gruß bei jedem Zurücksetzen des 5-Stunden-Fensters, sodass die nächste Rücksetzung immer weniger als fünf Stunden entfernt ist. Endet zur Endzeit; setze sie auf die Startzeit, um rund um die Uhr zu laufen.</translation>
+      <translation>Wiederholt den Gruß bei jedem Zurücksetzen des 5-Stunden-Zeitfensters, sodass die nächste Rücksetzung immer weniger als fünf Stunden entfernt ist. Endet zur Endzeit; setze sie auf die Startzeit, um rund um die Uhr zu laufen.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>Fenster wird gestartet …</translation>
+      <translation>Zeitfenster wird gestartet …</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>Um %1$@ lief das Fenster bereits – nichts gesendet</translation>
+      <translation>Um %1$@ lief das Zeitfenster bereits – nichts gesendet</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>Fenster um %1$@ gestartet</translation>
+      <translation>Zeitfenster um %1$@ gestartet</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise schickt Claude Code zur gewählten Zeit einen kurzen Gruß, damit dein 5-Stunden-Fenster früh am Tag beginnt – und zurückgesetzt wird. Entfällt, wenn das Fenster bereits läuft.</translation>
+      <translation>Pacewise schickt Claude Code zur gewählten Zeit einen kurzen Gruß, damit dein 5-Stunden-Zeitfenster früh am Tag beginnt – und zurückgesetzt wird. Entfällt, wenn das Zeitfenster bereits läuft.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Aus zeigt nur das Symbol, in der Farbe des am stärksten genutzten Fensters.</translation>
+      <translation>Aus zeigt nur das Symbol, in der Farbe des am stärksten genutzten Zeitfensters.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>Hace una pausa antes de alcanzar el límite y reanuda sola tras el reinicio.</translation>
+      <translation>Hace una pausa antes de alcanzar el límite y reanuda sola tras el restablecimiento.</translation>
     </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
-      <translation>Se reinicia a las %1$@.</translation>
+      <translation>Se restablece a las %1$@.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
       <source>It resets on %1$@ at %2$@.</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>La ventana de 5 horas ha comenzado.</translation>
+      <translation>La franja de 5 horas ha comenzado.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -245,11 +245,11 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>«%1$@» continuará tras el reinicio de las %2$@.</translation>
+      <translation>«%1$@» se reanudará tras el restablecimiento de las %2$@.</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>«%1$@» espera al reinicio de las %2$@.</translation>
+      <translation>«%1$@» espera al restablecimiento de las %2$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -281,7 +281,7 @@
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
-      <translation>Continúa las sesiones que Endrun pausó en cuanto se reinicia el límite, incluso de noche.</translation>
+      <translation>Reanuda las sesiones que Endrun pausó en cuanto se restablece el límite, incluso de noche.</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Inicia la ventana de 5 horas temprano cada mañana, para que también se reinicie temprano.</translation>
+      <translation>Inicia la franja de 5 horas temprano cada mañana, para que también se restablezca temprano.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -493,7 +493,7 @@
     </message>
     <message id="resume.resetsAt">
       <source>Resets %1$@</source>
-      <translation>Se reinicia %1$@</translation>
+      <translation>Se restablece %1$@</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
@@ -541,11 +541,11 @@
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Auto-continue runs after long resets</source>
-      <translation>Continuar tras reinicios largos</translation>
+      <translation>Reanudar tras restablecimientos largos</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
       <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>Pacewise volverá a ejecutar `claude --resume` en segundo plano en cuanto se reinicie tu límite semanal.</translation>
+      <translation>Pacewise volverá a ejecutar `claude --resume` en segundo plano en cuanto se restablezca tu límite semanal.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -585,7 +585,7 @@
     </message>
     <message id="settings.general.launchAtLoginCaption">
       <source>Pacewise needs to be running to watch over overnight resets.</source>
-      <translation>Pacewise tiene que estar en marcha para vigilar los reinicios nocturnos.</translation>
+      <translation>Pacewise tiene que estar en marcha para vigilar los restablecimientos nocturnos.</translation>
     </message>
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Iniciar la ventana del límite cada mañana</translation>
+      <translation>Iniciar la franja del límite cada mañana</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>Mantener la ventana en marcha tras cada reinicio</translation>
+      <translation>Mantener la franja en marcha tras cada restablecimiento</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repite el saludo cada vez que se reinicia la ventana de 5 horas, así el siguiente reinicio siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para funcionar todo el día.</translation>
+      <translation>Repite el saludo cada vez que se restablece la franja de 5 horas, así el siguiente restablecimiento siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para funcionar todo el día.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>Iniciando la ventana…</translation>
+      <translation>Iniciando la franja…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>A las %1$@ la ventana ya estaba en marcha: no se envió nada</translation>
+      <translation>A las %1$@ la franja ya estaba en marcha: no se envió nada</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>Ventana iniciada a las %1$@</translation>
+      <translation>Franja iniciada a las %1$@</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu ventana de 5 horas empiece —y se reinicie— temprano. Se omite si la ventana ya está en marcha.</translation>
+      <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu franja de 5 horas empiece —y se restablezca— temprano. Se omite si la franja ya está en marcha.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Si está desactivado, solo se ve el icono, con el color de la ventana más usada.</translation>
+      <translation>Si está desactivado, solo se ve el icono, con el color de la franja más usada.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

@@ -233,7 +233,7 @@
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
-      <translation>朝の起動に失敗しました</translation>
+      <translation>朝のキックスタートに失敗しました</translation>
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
@@ -241,7 +241,7 @@
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
-      <translation>おはようを送信しました</translation>
+      <translation>朝のあいさつを送信しました</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
@@ -393,7 +393,7 @@
     </message>
     <message id="onboarding.morningKick">
       <source>Morning kickstart</source>
-      <translation>朝の起動</translation>
+      <translation>朝のキックスタート</translation>
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>

@@ -201,7 +201,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@”은(는) %2$@ 초기화 후 저절로 계속됩니다.</translation>
+      <translation>“%1$@”은(는) %2$@ 초기화 후 저절로 재개됩니다.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
@@ -213,7 +213,7 @@
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>초기화 후 세션이 계속되지 않았습니다</translation>
+      <translation>초기화 후 세션이 재개되지 않았습니다</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>5시간 창이 시작되었습니다.</translation>
+      <translation>5시간 구간이 시작되었습니다.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -245,7 +245,7 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@”은(는) %2$@ 초기화 후에 계속됩니다.</translation>
+      <translation>“%1$@”은(는) %2$@ 초기화 후에 재개됩니다.</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
@@ -265,11 +265,11 @@
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
-      <translation>세션을 계속할 수 없습니다</translation>
+      <translation>세션을 재개할 수 없습니다</translation>
     </message>
     <message id="notification.resumed.title">
       <source>Session continued</source>
-      <translation>세션을 계속했습니다</translation>
+      <translation>세션을 재개했습니다</translation>
     </message>
     <message id="onboarding.authCheck">
       <source>Check sign-in status</source>
@@ -277,11 +277,11 @@
     </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
-      <translation>자동 계속</translation>
+      <translation>자동 재개</translation>
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
-      <translation>Endrun이 일시 중지한 세션을 한도가 초기화되면 밤에도 이어서 진행합니다.</translation>
+      <translation>한도가 초기화되면 Endrun이 일시 중지한 세션을 밤에도 재개합니다.</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>매일 아침 5시간 창을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
+      <translation>매일 아침 5시간 구간을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -457,7 +457,7 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>%1$@까지 보류 중, 이후 저절로 계속됩니다</translation>
+      <translation>%1$@까지 보류 중, 이후 저절로 재개됩니다</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
@@ -469,15 +469,15 @@
     </message>
     <message id="resume.now">
       <source>Resume now</source>
-      <translation>지금 계속</translation>
+      <translation>지금 재개</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>Claude Code에서 열려 있어 거기서 계속됩니다</translation>
+      <translation>Claude Code에서 열려 있어 거기서 재개됩니다</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
-      <translation>계속 대기 중</translation>
+      <translation>재개 대기 중</translation>
     </message>
     <message id="resume.quotaUnavailable">
       <source>Quota is still occupied</source>
@@ -497,7 +497,7 @@
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
-      <translation>계속하는 중…</translation>
+      <translation>재개하는 중…</translation>
     </message>
     <message id="resume.retrying">
       <source>Last try %1$@ failed: %2$@; next try %3$@</source>
@@ -541,7 +541,7 @@
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Auto-continue runs after long resets</source>
-      <translation>긴 초기화 후 자동으로 계속</translation>
+      <translation>긴 초기화 후 자동 재개</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
       <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
@@ -549,7 +549,7 @@
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
-      <translation>이 기능을 쓰려면 Endrun을 켜세요. 계속할 세션을 기록하는 것이 Endrun입니다.</translation>
+      <translation>이 기능을 쓰려면 Endrun을 켜세요. 재개할 세션을 기록하는 것이 Endrun입니다.</translation>
     </message>
     <message id="settings.general.automaticUpdateChecksCaption">
       <source>Checks once a day. No other data is sent.</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>매일 아침 한도 창 시작</translation>
+      <translation>매일 아침 한도 구간 시작</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>초기화될 때마다 창을 이어 가기</translation>
+      <translation>초기화될 때마다 구간을 이어 가기</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>5시간 창이 초기화될 때마다 인사를 다시 보내므로 다음 초기화까지 항상 5시간이 채 남지 않습니다. 종료 시각에 멈추며, 시작 시각과 같게 설정하면 하루 종일 실행됩니다.</translation>
+      <translation>5시간 구간이 초기화될 때마다 인사를 다시 보내므로 다음 초기화까지 항상 5시간이 채 남지 않습니다. 종료 시각에 멈추며, 시작 시각과 같게 설정하면 하루 종일 실행됩니다.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>창을 시작하는 중…</translation>
+      <translation>구간을 시작하는 중…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@에 창이 이미 실행 중이어서 보내지 않았습니다</translation>
+      <translation>%1$@에 구간이 이미 진행 중이어서 보내지 않았습니다</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>%1$@에 창 시작됨</translation>
+      <translation>%1$@에 구간 시작됨</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 창이 일찍 시작되고 일찍 초기화되게 합니다. 창이 이미 실행 중이면 건너뜁니다.</translation>
+      <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 구간이 일찍 시작되고 일찍 초기화되게 합니다. 구간이 이미 진행 중이면 건너뜁니다.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>끄면 가장 많이 사용한 창의 색으로 아이콘만 표시합니다.</translation>
+      <translation>끄면 가장 많이 사용한 구간의 색으로 아이콘만 표시합니다.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>
@@ -701,7 +701,7 @@
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
-      <translation>계속 대기 중: %1$d</translation>
+      <translation>재개 대기 중: %1$d</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1$@ · %2$@</source>

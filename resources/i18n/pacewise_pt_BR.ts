@@ -5,23 +5,23 @@
     <name>Pacewise</name>
     <message id="auth.notSignedIn">
       <source>Not signed in</source>
-      <translation>Não conectado</translation>
+      <translation>Sem login</translation>
     </message>
     <message id="auth.signedIn">
       <source>Signed in</source>
-      <translation>Conectado</translation>
+      <translation>Login feito</translation>
     </message>
     <message id="auth.signedIn.email">
       <source>Signed in: %1$@</source>
-      <translation>Conectado: %1$@</translation>
+      <translation>Login feito: %1$@</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
       <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Conectado: %1$@ (%2$@)</translation>
+      <translation>Login feito: %1$@ (%2$@)</translation>
     </message>
     <message id="auth.signedIn.plan">
       <source>Signed in (%1$@)</source>
-      <translation>Conectado (%1$@)</translation>
+      <translation>Login feito (%1$@)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -145,11 +145,11 @@
     </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
-      <translation>Entrar…</translation>
+      <translation>Fazer login…</translation>
     </message>
     <message id="issue.signInRequired">
       <source>Sign in required</source>
-      <translation>É preciso entrar</translation>
+      <translation>É preciso fazer login</translation>
     </message>
     <message id="issue.unexpected">
       <source>Unexpected response, retrying…</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>A janela de 5 horas começou.</translation>
+      <translation>O período de 5 horas começou.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -297,7 +297,7 @@
     </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
-      <translation>Entre pelo terminal e depois verifique de novo:</translation>
+      <translation>Faça login pelo terminal e depois verifique de novo:</translation>
     </message>
     <message id="onboarding.cliLoginCommand">
       <source>claude auth login</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Inicia a janela de 5 horas cedo toda manhã, para que ela também renove cedo.</translation>
+      <translation>Inicia o período de 5 horas cedo toda manhã, para que ele também renove cedo.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -405,7 +405,7 @@
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
-      <translation>Entrar pelo navegador</translation>
+      <translation>Fazer login pelo navegador</translation>
     </message>
     <message id="onboarding.signInLink">
       <source>If no browser opened, open this link on any device:</source>
@@ -417,7 +417,7 @@
     </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
-      <translation>O login terminou, mas a conta ainda parece desconectada. Tente de novo.</translation>
+      <translation>O login terminou, mas a conta ainda aparece sem login. Tente de novo.</translation>
     </message>
     <message id="onboarding.submitCode">
       <source>Submit</source>
@@ -425,7 +425,7 @@
     </message>
     <message id="onboarding.title">
       <source>Sign In to Claude</source>
-      <translation>Entre no Claude</translation>
+      <translation>Faça login no Claude</translation>
     </message>
     <message id="onboarding.windowTitle">
       <source>Welcome to Pacewise</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Iniciar a janela do limite toda manhã</translation>
+      <translation>Iniciar o período do limite toda manhã</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>Manter a janela rodando após cada renovação</translation>
+      <translation>Manter o período rodando após cada renovação</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repete a saudação a cada renovação da janela de 5 horas, para que a próxima renovação esteja sempre a menos de cinco horas. Para no horário final; use o mesmo horário do início para rodar o dia todo.</translation>
+      <translation>Repete a saudação a cada renovação do período de 5 horas, para que a próxima renovação esteja sempre a menos de cinco horas. Para no horário final; use o mesmo horário do início para rodar o dia todo.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>Iniciando a janela…</translation>
+      <translation>Iniciando o período…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>Às %1$@ a janela já estava rodando — nada foi enviado</translation>
+      <translation>Às %1$@ o período já estava rodando — nada foi enviado</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>Janela iniciada às %1$@</translation>
+      <translation>Período iniciado às %1$@</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>O Pacewise envia ao Claude Code uma saudação de uma palavra no horário escolhido, para que sua janela de 5 horas comece — e renove — cedo. Ignorado quando a janela já está rodando.</translation>
+      <translation>O Pacewise envia ao Claude Code uma saudação de uma palavra no horário escolhido, para que seu período de 5 horas comece — e renove — cedo. Ignorado quando o período já está rodando.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Desativado, mostra só o ícone, na cor da janela mais usada.</translation>
+      <translation>Desativado, mostra só o ícone, na cor do período mais usado.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

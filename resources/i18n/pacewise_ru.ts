@@ -253,7 +253,7 @@
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
-      <translation>Claude Code остановлен у лимита</translation>
+      <translation>Claude Code приостановлен у лимита</translation>
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
@@ -281,7 +281,7 @@
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
-      <translation>Продолжает сессии, остановленные Endrun, после сброса лимита — даже ночью.</translation>
+      <translation>Продолжает сессии, приостановленные Endrun, после сброса лимита — даже ночью.</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -629,7 +629,7 @@
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>В %1$@ окно уже шло — ничего не отправлено</translation>
+      <translation>В %1$@ окно уже было открыто — ничего не отправлено</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>

@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>在达到额度前暂停，重置后自动继续。</translation>
+      <translation>在达到额度前暂停，重置后自动恢复。</translation>
     </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
@@ -201,7 +201,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@”将在 %2$@ 重置后自动继续。</translation>
+      <translation>“%1$@”将在 %2$@ 重置后自动恢复。</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
@@ -213,7 +213,7 @@
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>会话在重置后没有继续</translation>
+      <translation>会话在重置后没有恢复</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>5 小时窗口已开始。</translation>
+      <translation>5 小时时段已开始。</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -245,7 +245,7 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@”将在 %2$@ 重置后继续。</translation>
+      <translation>“%1$@”将在 %2$@ 重置后恢复。</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
@@ -265,11 +265,11 @@
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
-      <translation>无法继续会话</translation>
+      <translation>无法恢复会话</translation>
     </message>
     <message id="notification.resumed.title">
       <source>Session continued</source>
-      <translation>会话已继续</translation>
+      <translation>会话已恢复</translation>
     </message>
     <message id="onboarding.authCheck">
       <source>Check sign-in status</source>
@@ -277,11 +277,11 @@
     </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
-      <translation>自动继续</translation>
+      <translation>自动恢复</translation>
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
-      <translation>额度重置后继续 Endrun 暂停的会话，夜间也会进行。</translation>
+      <translation>额度重置后恢复 Endrun 暂停的会话，夜间也会进行。</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>每天早上提前开始 5 小时窗口，让它也提前重置。</translation>
+      <translation>每天早上提前开始 5 小时时段，让它也提前重置。</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -457,7 +457,7 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>暂停至 %1$@，之后自动继续</translation>
+      <translation>暂停至 %1$@，之后自动恢复</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
@@ -469,15 +469,15 @@
     </message>
     <message id="resume.now">
       <source>Resume now</source>
-      <translation>立即继续</translation>
+      <translation>立即恢复</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>已在 Claude Code 中打开，由它继续</translation>
+      <translation>已在 Claude Code 中打开，由它恢复</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
-      <translation>待继续的会话</translation>
+      <translation>待恢复的会话</translation>
     </message>
     <message id="resume.quotaUnavailable">
       <source>Quota is still occupied</source>
@@ -497,7 +497,7 @@
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
-      <translation>正在继续…</translation>
+      <translation>正在恢复…</translation>
     </message>
     <message id="resume.retrying">
       <source>Last try %1$@ failed: %2$@; next try %3$@</source>
@@ -541,7 +541,7 @@
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Auto-continue runs after long resets</source>
-      <translation>长时间重置后自动继续</translation>
+      <translation>长时间重置后自动恢复</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
       <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
@@ -549,7 +549,7 @@
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
-      <translation>请为此打开 Endrun——它负责记录需要继续的会话。</translation>
+      <translation>请为此打开 Endrun——它负责记录需要恢复的会话。</translation>
     </message>
     <message id="settings.general.automaticUpdateChecksCaption">
       <source>Checks once a day. No other data is sent.</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>每天早上开始额度窗口</translation>
+      <translation>每天早上开始额度时段</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>每次重置后让窗口持续滚动</translation>
+      <translation>每次重置后立即开始新的时段</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>每当 5 小时窗口重置时再次发送问候，这样无论何时坐下来，下一次重置都不到五小时。到结束时间停止；把它设为与开始时间相同即可全天运行。</translation>
+      <translation>每当 5 小时时段重置时再次发送问候，这样无论何时坐下来，下一次重置都不到五小时。到结束时间停止；把它设为与开始时间相同即可全天运行。</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>正在开始窗口…</translation>
+      <translation>正在开始时段…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@ 时窗口已在运行——未发送任何内容</translation>
+      <translation>%1$@ 时时段已在进行——未发送任何内容</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>窗口已于 %1$@ 开始</translation>
+      <translation>时段已于 %1$@ 开始</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise 会在选定时间向 Claude Code 发送一句简短问候，让你的 5 小时窗口尽早开始，也尽早重置。窗口已在运行时跳过。</translation>
+      <translation>Pacewise 会在选定时间向 Claude Code 发送一句简短问候，让你的 5 小时时段尽早开始，也尽早重置。时段已在进行时跳过。</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>关闭后只显示图标，颜色取决于用量最高的窗口。</translation>
+      <translation>关闭后只显示图标，颜色取决于用量最高的时段。</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>
@@ -701,7 +701,7 @@
     </message>
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1$d</source>
-      <translation>待继续的会话：%1$d</translation>
+      <translation>待恢复的会话：%1$d</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1$@ · %2$@</source>
@@ -725,7 +725,7 @@
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
-      <translation>本周</translation>
+      <translation>每周</translation>
     </message>
     <message id="window.severityCritical">
       <source>nearly used up</source>
