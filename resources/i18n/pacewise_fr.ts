@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>La fenêtre de 5 heures a commencé.</translation>
+      <translation>La plage de 5 heures a commencé.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Démarre la fenêtre de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
+      <translation>Démarre la plage de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Démarrer la fenêtre de limite chaque matin</translation>
+      <translation>Démarrer la plage de limite chaque matin</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>Relancer la fenêtre après chaque réinitialisation</translation>
+      <translation>Relancer la plage après chaque réinitialisation</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Répète le message à chaque réinitialisation de la fenêtre de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
+      <translation>Répète le message à chaque réinitialisation de la plage de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,15 +625,15 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>Démarrage de la fenêtre…</translation>
+      <translation>Démarrage de la plage…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>À %1$@ la fenêtre tournait déjà — rien n’a été envoyé</translation>
+      <translation>À %1$@ la plage tournait déjà — rien n’a été envoyé</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>Fenêtre démarrée à %1$@</translation>
+      <translation>Plage démarrée à %1$@</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre fenêtre de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la fenêtre tourne déjà.</translation>
+      <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre plage de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la plage tourne déjà.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Désactivé, seule l’icône s’affiche, dans la couleur de la fenêtre la plus utilisée.</translation>
+      <translation>Désactivé, seule l’icône s’affiche, dans la couleur de la plage la plus utilisée.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

@@ -237,7 +237,7 @@
     </message>
     <message id="notification.morning.started.body">
       <source>The 5-hour window has started.</source>
-      <translation>Пятичасовое окно началось.</translation>
+      <translation>Пятичасовой период начался.</translation>
     </message>
     <message id="notification.morning.started.title">
       <source>Good morning sent</source>
@@ -397,7 +397,7 @@
     </message>
     <message id="onboarding.morningKickDetail">
       <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Каждое утро пораньше запускает пятичасовое окно, чтобы оно и сбросилось пораньше.</translation>
+      <translation>Каждое утро пораньше запускает пятичасовой период, чтобы он и сбросился пораньше.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1$d/%2$d</source>
@@ -593,15 +593,15 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Запускать окно лимита каждое утро</translation>
+      <translation>Запускать период лимита каждое утро</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>Продолжать окно после каждого сброса</translation>
+      <translation>Начинать новый период после каждого сброса</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Повторяет приветствие при каждом сбросе пятичасового окна, так что до следующего сброса всегда меньше пяти часов. Останавливается в конечное время; поставьте его равным времени начала, чтобы работать круглосуточно.</translation>
+      <translation>Повторяет приветствие при каждом сбросе пятичасового периода, так что до следующего сброса всегда меньше пяти часов. Останавливается в конечное время; поставьте его равным времени начала, чтобы работать круглосуточно.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -625,11 +625,11 @@
     </message>
     <message id="settings.general.morningKick.running">
       <source>Starting the window…</source>
-      <translation>Запускаем окно…</translation>
+      <translation>Запускаем период…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>В %1$@ окно уже было открыто — ничего не отправлено</translation>
+      <translation>В %1$@ период уже шёл — ничего не отправлено</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>В выбранное время Pacewise отправляет Claude Code короткое приветствие, чтобы пятичасовое окно началось — и сбросилось — пораньше. Пропускается, если окно уже идёт.</translation>
+      <translation>В выбранное время Pacewise отправляет Claude Code короткое приветствие, чтобы пятичасовой период начался — и сбросился — пораньше. Пропускается, если период уже идёт.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Если выключено, виден только значок в цвете самого заполненного окна.</translation>
+      <translation>Если выключено, виден только значок в цвете самого заполненного периода.</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>
