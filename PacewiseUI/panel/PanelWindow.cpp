@@ -4,6 +4,7 @@
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
 #include "i18n/LocaleManager.h"
+#include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
     context->setContextProperty(QStringLiteral("panel"), this);
     ReadableColors::registerWithQml();
     m_view->setSource(QUrl(QStringLiteral("qrc:/qml/Panel.qml")));
+    DesktopColorScheme::adoptApplicationPalette(m_view.get());
     // A click anywhere else closes it, as a tray's menu would.
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
         if (!m_view->isActive())

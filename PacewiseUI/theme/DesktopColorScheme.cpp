@@ -4,6 +4,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QQuickWindow>
 
 namespace pacewise {
 
@@ -70,6 +71,12 @@ void DesktopColorScheme::apply(Preference preference)
         QGuiApplication::setPalette(QPalette(QColor(0xef, 0xef, 0xef)));
     else
         QGuiApplication::setPalette(m_platformPalette);
+}
+
+void DesktopColorScheme::adoptApplicationPalette(QQuickWindow *window)
+{
+    QEvent changed(QEvent::ApplicationPaletteChange);
+    QCoreApplication::sendEvent(window, &changed);
 }
 
 QPalette DesktopColorScheme::darkPalette()

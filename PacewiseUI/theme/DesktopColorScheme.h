@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPalette>
 
+class QQuickWindow;
+
 namespace pacewise {
 
 // Follows the desktop's light or dark preference. GNOME, and any desktop
@@ -23,6 +25,10 @@ public:
     void apply(Preference preference);
 
     static QPalette darkPalette();
+    // Qt Quick gives a new window its style's palette, not the one set for
+    // the application; a window made while the desktop is dark needs
+    // telling, as windows that exist are told when the palette changes.
+    static void adoptApplicationPalette(QQuickWindow *window);
 
 private slots:
     void settingChanged(const QDBusMessage &change);

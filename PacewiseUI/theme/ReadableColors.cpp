@@ -70,16 +70,19 @@ QColor ReadableColors::readableOn(const QColor &wanted, const QColor &background
     const bool darken = relativeLuminance(background) > 0.18;
     float hue = 0, saturation = 0, lightness = 0, alpha = 0;
     wanted.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    // Judged as drawn, in 8 bits a channel: rounding must not take it
+    // back under the line.
+    const auto drawn = [&](float at) { return QColor(QColor::fromHslF(hue, saturation, at, alpha).rgba()); };
     float reads = darken ? 0.0F : 1.0F;
     float fails = lightness;
     for (int step = 0; step < 20; ++step) {
         const float middle = (reads + fails) / 2;
-        if (contrast(QColor::fromHslF(hue, saturation, middle, alpha), background) >= minimumContrast)
+        if (contrast(drawn(middle), background) >= minimumContrast)
             reads = middle;
         else
             fails = middle;
     }
-    return QColor::fromHslF(hue, saturation, reads, alpha).toRgb();
+    return drawn(reads);
 }
 
 QColor ReadableColors::warning(const QPalette &palette)

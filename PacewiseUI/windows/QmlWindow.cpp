@@ -1,6 +1,7 @@
 #include "QmlWindow.h"
 
 #include "i18n/LocaleManager.h"
+#include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
 #include "i18n/UIStrings.h"
 
@@ -22,6 +23,7 @@ QmlWindow::QmlWindow(const QUrl &source, Title title, LocaleManager *locale,
         context->setContextProperty(name, object);
     ReadableColors::registerWithQml();
     m_view->setSource(source);
+    DesktopColorScheme::adoptApplicationPalette(m_view.get());
     const auto retitle = [this, title] { m_view->setTitle(UIStrings::text(title.key, title.english)); };
     retitle();
     connect(locale, &LocaleManager::languageChanged, this, retitle);

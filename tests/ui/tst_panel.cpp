@@ -507,22 +507,32 @@ private slots:
     }
 
     // Every window walked with Tab alone, as a keyboard user and a screen
-    // reader meet it: something has the focus as it opens, each stop has a
-    // name without the glyphs that decorate it, and Escape closes it.
+    // reader meet it, in light and dark: its texts read, something has the
+    // focus as it opens, each stop has a name without the glyphs that
+    // decorate it, and Escape closes it.
     void everyStopHasANameForTheKeyboard_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("step");
-        QTest::newRow("panel") << u"panel"_qs << 0;
-        QTest::newRow("settings") << u"settings"_qs << 0;
-        for (int step = 1; step <= 4; ++step)
-            QTest::addRow("onboarding step %d", step) << u"onboarding"_qs << step;
+        QTest::addColumn<bool>("dark");
+        for (const bool dark : {false, true}) {
+            const char *scheme = dark ? "dark" : "light";
+            QTest::addRow("panel, %s", scheme) << u"panel"_qs << 0 << dark;
+            QTest::addRow("settings, %s", scheme) << u"settings"_qs << 0 << dark;
+            for (int step = 1; step <= 4; ++step)
+                QTest::addRow("onboarding step %d, %s", step, scheme) << u"onboarding"_qs << step << dark;
+        }
     }
 
     void everyStopHasANameForTheKeyboard()
     {
         QFETCH(QString, window);
         QFETCH(int, step);
+        QFETCH(bool, dark);
+        const QPalette platform = QGuiApplication::palette();
+        const auto restore = qScopeGuard([&] { QGuiApplication::setPalette(platform); });
+        if (dark)
+            QGuiApplication::setPalette(DesktopColorScheme::darkPalette());
         PanelScene scene;
         scene.build();
         scene.showUsage(85, 40, 10);
@@ -543,6 +553,21 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowActive(view));
         QTRY_VERIFY(view->activeFocusItem() && view->activeFocusItem() != view->contentItem());
+
+        // Every enabled text reads against the window: 4.5:1.
+        const QColor background = QGuiApplication::palette().color(QPalette::Window);
+        std::function<void(QQuickItem *)> lookAtTexts = [&](QQuickItem *item) {
+            if (!item->isVisible())
+                return;
+            if (item->inherits("QQuickText") && item->isEnabled() && !item->property("text").toString().isEmpty()) {
+                const QColor color = item->property("color").value<QColor>();
+                QVERIFY2(ReadableColors::contrast(color, background) >= ReadableColors::textContrast,
+                         qPrintable(u"\"%1\" in %2"_qs.arg(item->property("text").toString(), color.name())));
+            }
+            for (QQuickItem *child : item->childItems())
+                lookAtTexts(child);
+        };
+        lookAtTexts(view->contentItem());
 
         QList<QQuickItem *> visited;
         while (!visited.contains(view->activeFocusItem()) && visited.size() < 60) {
