@@ -265,7 +265,7 @@
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
-      <translation>No se pudo continuar la sesión</translation>
+      <translation>No se pudo reanudar la sesión</translation>
     </message>
     <message id="notification.resumed.title">
       <source>Session continued</source>
@@ -277,7 +277,7 @@
     </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
-      <translation>Continuar automáticamente</translation>
+      <translation>Reanudación automática</translation>
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>

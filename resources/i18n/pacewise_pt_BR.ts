@@ -213,7 +213,7 @@
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>Uma sessão não continuou após a renovação</translation>
+      <translation>Uma sessão não foi retomada após a renovação</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -245,7 +245,7 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@” continua após a renovação das %2$@.</translation>
+      <translation>“%1$@” será retomada após a renovação das %2$@.</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
@@ -265,7 +265,7 @@
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
-      <translation>Não foi possível continuar a sessão</translation>
+      <translation>Não foi possível retomar a sessão</translation>
     </message>
     <message id="notification.resumed.title">
       <source>Session continued</source>
@@ -277,11 +277,11 @@
     </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
-      <translation>Continuar automaticamente</translation>
+      <translation>Retomada automática</translation>
     </message>
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
-      <translation>Continua as sessões que o Endrun pausou assim que o limite renova, mesmo de madrugada.</translation>
+      <translation>Retoma as sessões que o Endrun pausou assim que o limite renova, mesmo de madrugada.</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -473,7 +473,7 @@
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>Aberta no Claude Code, que a continua</translation>
+      <translation>Aberta no Claude Code, que a retoma</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -541,7 +541,7 @@
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Auto-continue runs after long resets</source>
-      <translation>Continuar após renovações longas</translation>
+      <translation>Retomar após renovações longas</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
       <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
