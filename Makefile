@@ -13,8 +13,11 @@ build: deps
 	cmake --build --preset dev
 
 # The tray application; without a display it shows `pacewisectl status`
-# instead, whose exit status 3 only says there is no usage data yet.
-run: build
+# instead, whose exit status 3 only says there is no usage data yet. Only
+# the two programs are built, not the tests.
+run: deps
+	cmake --preset dev
+	cmake --build --preset dev --target pacewise pacewisectl
 	@build/dev/bin/pacewise || [ $$? -eq 3 ]
 
 # The pictures in docs/screenshots, drawn offscreen from the tests' fakes;

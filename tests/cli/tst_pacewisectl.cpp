@@ -1,3 +1,4 @@
+#include "support/SkipUnlessCI.h"
 #include "support/MockDesktopBus.h"
 #include "support/TestFiles.h"
 
@@ -406,7 +407,7 @@ private slots:
             // After `sudo claude` the file may belong to root, mode 0600; run
             // as an ordinary user then.
             if (::geteuid() != 0)
-                QSKIP("needs root to hand the home to another user");
+                PACEWISE_SKIP_UNLESS_CI("needs root to hand the home to another user");
             asNobody = true;
             QVERIFY(::chown(QFile::encodeName(m_home.path()).constData(), 65534, 65534) == 0);
             QVERIFY(QDir().mkpath(m_home.filePath(u".claude"_qs)));
@@ -486,7 +487,7 @@ private slots:
     void caffeineIsHeldByTheRunningDaemon()
     {
         if (!MockDesktopBus::isAvailable())
-            QSKIP("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
+            PACEWISE_SKIP_UNLESS_CI("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
         const QString noBus = u"DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"_qs;
         Run result = run({u"caffeine"_qs, u"on"_qs}, {noBus});
         QCOMPARE(result.exitCode, 1);
@@ -674,7 +675,7 @@ private slots:
     void settingsInAReadOnlyHomeFailClearly()
     {
         if (::geteuid() != 0)
-            QSKIP("needs root to run as another user");
+            PACEWISE_SKIP_UNLESS_CI("needs root to run as another user");
         QVERIFY(::chmod(QFile::encodeName(m_home.path()).constData(), 0755) == 0); // readable, not writable, by nobody
         for (const QStringList &arguments : {QStringList{u"kickstart"_qs, u"at"_qs, u"07:00"_qs},
                                              QStringList{u"notifications"_qs, u"off"_qs}}) {

@@ -1,3 +1,4 @@
+#include "support/SkipUnlessCI.h"
 #include "support/MockDesktopBus.h"
 #include "support/TestFiles.h"
 
@@ -75,7 +76,7 @@ private slots:
     void initTestCase()
     {
         if (QStandardPaths::findExecutable(u"Xvfb"_qs).isEmpty() || !MockDesktopBus::isAvailable())
-            QSKIP("needs Xvfb, dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
+            PACEWISE_SKIP_UNLESS_CI("needs Xvfb, dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
         // Xvfb picks a free display and writes its number to the given fd.
         m_xvfb.start(u"sh"_qs, {u"-c"_qs, u"exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x800x24"_qs});
         QVERIFY(m_xvfb.waitForReadyRead(20'000));
@@ -191,11 +192,11 @@ private slots:
     {
         for (const char *tool : {"xfce4-panel", "xdotool"}) {
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QSKIP(qPrintable(QString::fromLatin1(tool) + u" is missing (scripts/install-deps installs it)"_qs));
+                PACEWISE_SKIP_UNLESS_CI(qPrintable(QString::fromLatin1(tool) + u" is missing (scripts/install-deps installs it)"_qs));
         }
         const QString xfconfd = u"/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"_qs;
         if (!QFileInfo(xfconfd).isExecutable())
-            QSKIP("xfconfd is missing (it comes with xfce4-panel)");
+            PACEWISE_SKIP_UNLESS_CI("xfconfd is missing (it comes with xfce4-panel)");
         // One panel along the top, 32 pixels high, holding only the tray.
         QVERIFY(writeFile(m_home->filePath(u".config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_qs), R"(<?xml version="1.0"?>
 <channel name="xfce4-panel" version="1.0">
