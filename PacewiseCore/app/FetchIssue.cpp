@@ -35,8 +35,6 @@ QString issueText(FetchIssue issue)
         return UIStrings::text("issue.signInRequired", "Sign in required");
     case FetchIssue::offline:
         return UIStrings::text("issue.offline", "Offline, retrying…");
-    case FetchIssue::rateLimited:
-        return UIStrings::text("issue.rateLimited", "Rate limited, retrying…");
     case FetchIssue::throttled:
         return UIStrings::text("issue.dataWithheld", "Usage data withheld by server");
     case FetchIssue::unknown:

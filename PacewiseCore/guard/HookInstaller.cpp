@@ -137,32 +137,6 @@ HookInstaller::Status HookInstaller::installedStatus() const
     return Status::upToDate;
 }
 
-std::expected<HookInstaller::Status, InstallerError> HookInstaller::update(bool force) const
-{
-    const Status status = installedStatus();
-    if (status == Status::upToDate || (status == Status::modifiedByUser && !force))
-        return status;
-    if (const auto installed = install(); !installed)
-        return std::unexpected(installed.error());
-    return installedStatus();
-}
-
-void HookInstaller::uninstall(bool alsoState) const
-{
-    QDir hooks(m_hooksDirectory);
-    for (const QString &name : scriptNames + QStringList{manifestName})
-        hooks.remove(name);
-    if (hooks.exists() && hooks.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        QDir().rmdir(m_hooksDirectory);
-    if (!alsoState)
-        return;
-    QDir parent(QDir::cleanPath(m_hooksDirectory + QStringLiteral("/..")));
-    const QStringList leftovers =
-        parent.entryList({QStringLiteral("rate-limit-state.json*")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : leftovers)
-        parent.remove(name);
-}
-
 QString statusName(HookInstaller::Status status)
 {
     switch (status) {

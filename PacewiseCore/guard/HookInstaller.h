@@ -46,11 +46,6 @@ public:
     // script; the manifest is then not rewritten.
     std::expected<void, InstallerError> install() const;
     Status installedStatus() const;
-    // Installs unless up to date or, without force, edited by the user.
-    std::expected<Status, InstallerError> update(bool force) const;
-    // Best effort: removes the scripts, the manifest and an empty hooks
-    // directory; with alsoState the engine state files beside it.
-    void uninstall(bool alsoState) const;
 
     static QString sha256Hex(const QByteArray &bytes);
 

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Offline, neuer Versuch …</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Zu viele Anfragen, neuer Versuch …</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Anmelden …</translation>

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Offline, retrying…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Rate limited, retrying…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Sign in…</translation>

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Sin conexión, reintentando…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Demasiadas solicitudes, reintentando…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Iniciar sesión…</translation>

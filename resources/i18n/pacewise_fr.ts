@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Hors ligne, nouvel essai…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Trop de requêtes, nouvel essai…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Se connecter…</translation>

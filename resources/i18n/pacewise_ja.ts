@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>オフラインです。再試行中…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>リクエストが多すぎます。再試行中…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>サインイン…</translation>

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>오프라인 상태, 다시 시도하는 중…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>요청이 너무 많아 다시 시도하는 중…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>로그인…</translation>

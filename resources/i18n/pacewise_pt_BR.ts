@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Sem conexão, tentando de novo…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Muitas solicitações, tentando de novo…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Fazer login…</translation>

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>Нет сети, повторяем…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>Слишком много запросов, повторяем…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>Войти…</translation>

@@ -139,10 +139,6 @@
       <source>Offline, retrying…</source>
       <translation>离线，正在重试…</translation>
     </message>
-    <message id="issue.rateLimited">
-      <source>Rate limited, retrying…</source>
-      <translation>请求过多，正在重试…</translation>
-    </message>
     <message id="issue.signIn">
       <source>Sign in…</source>
       <translation>登录…</translation>

@@ -99,17 +99,6 @@ private slots:
         QCOMPARE(QDir(dir.filePath(u"hooks"_qs)).entryList(QDir::Files | QDir::Hidden).size(), 4); // no temporary files
     }
 
-    void updateRespectsEditsUnlessForced()
-    {
-        QTemporaryDir dir;
-        const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1"_qs);
-        QCOMPARE(installer.update(false).value(), HookInstaller::Status::upToDate);
-        QVERIFY(writeFile(installer.installedPath(u"rate-limit-statusline.sh"_qs), "#!/bin/sh\necho mine\n"));
-        QCOMPARE(installer.update(false).value(), HookInstaller::Status::modifiedByUser);
-        QCOMPARE(readFile(installer.installedPath(u"rate-limit-statusline.sh"_qs)), QByteArray("#!/bin/sh\necho mine\n"));
-        QCOMPARE(installer.update(true).value(), HookInstaller::Status::upToDate);
-    }
-
     void installFailuresNameTheScript()
     {
         QTemporaryDir dir;
@@ -125,25 +114,6 @@ private slots:
         QCOMPARE(installed.error().kind, InstallerError::Kind::renameFailed);
         QCOMPARE(installed.error().name, u"rate-limit-guard.sh"_qs);
         QCOMPARE(QDir(dir.filePath(u"blocked"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
-    void uninstallLeavesForeignFiles()
-    {
-        QTemporaryDir dir;
-        const HookInstaller installer(shipped, dir.filePath(u"claude/hooks"_qs), u"1"_qs);
-        QVERIFY(installer.install());
-        QVERIFY(writeFile(dir.filePath(u"claude/rate-limit-state.json"_qs), "{}"));
-        QVERIFY(writeFile(dir.filePath(u"claude/settings.json"_qs), "{}"));
-        installer.uninstall(false);
-        QVERIFY(!QFileInfo::exists(dir.filePath(u"claude/hooks"_qs)));
-        QVERIFY(QFileInfo::exists(dir.filePath(u"claude/rate-limit-state.json"_qs)));
-
-        QVERIFY(installer.install());
-        QVERIFY(writeFile(dir.filePath(u"claude/hooks/mine.sh"_qs), "keep"));
-        installer.uninstall(true);
-        QCOMPARE(QDir(dir.filePath(u"claude/hooks"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"mine.sh"_qs});
-        QVERIFY(!QFileInfo::exists(dir.filePath(u"claude/rate-limit-state.json"_qs)));
-        QVERIFY(QFileInfo::exists(dir.filePath(u"claude/settings.json"_qs)));
     }
 
     void controllerTurnsTheGuardOnAndOff()
