@@ -2,6 +2,7 @@
 #include "app/AppConfiguration.h"
 #include "app/AppState.h"
 #include "app/NotificationController.h"
+#include "support/FakeResumes.h"
 #include "support/FakeScriptRunner.h"
 #include "support/FakeUsageFetcher.h"
 #include "support/TestFiles.h"
@@ -70,14 +71,7 @@ struct Fixture {
             .now = [this] { return now; },
         });
         const ClaudePaths paths(home.filePath(u".claude"_qs), home.filePath(u".claude.json"_qs));
-        ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);
-        ResumeCoordinator::Dependencies coordinator = AppComposition::resumeCoordinator(QProcessEnvironment(), paths);
-        coordinator.resolver = std::make_shared<FakeResolver>();
-        coordinator.runner = runner;
-        resuming.coordinator = std::make_shared<ResumeCoordinator>(coordinator);
-        resuming.now = [this] { return now; };
-        resumes = std::make_unique<ResumeController>(resuming, state.get());
-        QCoro::waitFor(resumes->reload());
+        resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
     }
 
     bool refresh(bool automatic = true) { return QCoro::waitFor(state->refresh(automatic)); }

@@ -733,7 +733,8 @@ private slots:
         };
         QProcess first, second;
         start(first);
-        QTest::qWait(500);
+        // The second asks while the first one's claude is greeting.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(scenarioPath() + u"/greeting.pid"_qs), 10'000);
         start(second);
         QVERIFY(second.waitForFinished(10'000));
         QCOMPARE(second.exitCode(), 1);

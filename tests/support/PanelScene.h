@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeResumes.h"
 #include "FakeScriptRunner.h"
 #include "FakeUsageFetcher.h"
 #include "TestFiles.h"
@@ -86,14 +87,7 @@ struct PanelScene {
             .now = [this] { return now; },
         });
         const ClaudePaths paths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json")));
-        ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);
-        ResumeCoordinator::Dependencies coordinator = AppComposition::resumeCoordinator(QProcessEnvironment(), paths);
-        coordinator.resolver = std::make_shared<FakeResolver>();
-        coordinator.runner = runner;
-        resuming.coordinator = std::make_shared<ResumeCoordinator>(coordinator);
-        resuming.now = [this] { return now; };
-        resumes = std::make_unique<ResumeController>(resuming, state.get());
-        QCoro::waitFor(resumes->reload());
+        resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
         guardController = std::make_unique<GuardController>(GuardOperations{
             .settingsPath = claude(QStringLiteral("settings.json")),
             .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
