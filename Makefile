@@ -32,14 +32,14 @@ SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/syst
 # The version as CMakeLists.txt names it ("project(" would unbalance make's parentheses).
 open_paren := (
 VERSION := $(shell sed -n 's/^project$(open_paren)Pacewise VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-DEB = build/package/pacewise_$(VERSION)_amd64.deb
+PACKAGE_DIR = build/package
 
 # The engine scripts and the package first, so that CTest's summary closes
 # the output.
 test: deps package
 	shellcheck $(SHELL_SCRIPTS)
 	bats tests/engine
-	tests/package/check-deb.sh $(DEB) $(VERSION)
+	tests/package/check-deb.sh $(PACKAGE_DIR) $(VERSION)
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan

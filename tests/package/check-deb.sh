@@ -1,40 +1,59 @@
 #!/bin/sh
-# Checks the Debian package as a user's machine would meet it: lintian finds
-# no error or warning, the AppStream data validates, and the package unpacked
-# into a scratch root holds every file and runs.
-# Usage: check-deb.sh PACKAGE.deb VERSION
+# Checks the two Debian packages as a user's machine would meet them:
+# lintian finds no error or warning, the AppStream data validates, each
+# package unpacked into a scratch root holds its files, the headless one
+# pulls in no desktop stack, and the command line runs as installed.
+# Usage: check-deb.sh DIRECTORY VERSION
 set -eu
 
-deb=$1
+dir=$1
 version=$2
-
-lintian --fail-on error,warning "$deb"
+ctl_deb=$dir/pacewisectl_${version}_amd64.deb
+tray_deb=$dir/pacewise_${version}_amd64.deb
 
 root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-dpkg-deb -x "$deb" "$root"
+home=$(mktemp -d)
+trap 'rm -rf "$root" "$home"' EXIT
 
-for file in \
+# Usage: expect_files DEB FILE...
+expect_files() {
+    deb=$1
+    shift
+    lintian --fail-on error,warning "$deb"
+    rm -rf "${root:?}"/*
+    dpkg-deb -x "$deb" "$root"
+    for file in "$@"; do
+        [ -f "$root/$file" ] || { echo "check-deb: $deb lacks $file" >&2; exit 1; }
+    done
+}
+
+expect_files "$tray_deb" \
     usr/bin/pacewise \
-    usr/bin/pacewisectl \
-    usr/lib/systemd/user/pacewise.service \
     usr/share/applications/io.github.pacewise.Pacewise.desktop \
     usr/share/metainfo/io.github.pacewise.Pacewise.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/io.github.pacewise.Pacewise.svg \
+    usr/share/man/man1/pacewise.1.gz \
+    usr/share/doc/pacewise/copyright
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pacewise.Pacewise.metainfo.xml" >/dev/null
+dpkg-deb -f "$tray_deb" Depends | grep -q "pacewisectl (= $version)" \
+    || { echo "check-deb: pacewise does not depend on this pacewisectl" >&2; exit 1; }
+
+expect_files "$ctl_deb" \
+    usr/bin/pacewisectl \
+    usr/lib/systemd/user/pacewise.service \
     usr/share/man/man1/pacewisectl.1.gz \
     usr/share/pacewise/engine-scripts/rate-limit-guard.sh \
-    usr/share/doc/pacewise/copyright; do
-    [ -f "$root/$file" ] || { echo "check-deb: $file is missing" >&2; exit 1; }
-done
-
-appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pacewise.Pacewise.metainfo.xml" >/dev/null
+    usr/share/doc/pacewisectl/copyright
+[ ! -e "$root/usr/bin/pacewise" ]
+if dpkg-deb -f "$ctl_deb" Depends | grep -E -q 'qt6gui|qt6widgets|qt6quick|qml6'; then
+    echo "check-deb: pacewisectl depends on a desktop library" >&2
+    exit 1
+fi
 grep -qx 'ExecStart=/usr/bin/pacewisectl daemon' "$root/usr/lib/systemd/user/pacewise.service"
 
-home=$(mktemp -d)
-trap 'rm -rf "$root" "$home"' EXIT
 [ "$(HOME=$home "$root/usr/bin/pacewisectl" --version)" = "pacewisectl $version" ]
 # The unpacked binary works as installed: no data in an empty home is exit 3.
 status=0
 HOME=$home PATH=/usr/bin:/bin "$root/usr/bin/pacewisectl" status --source state >/dev/null || status=$?
 [ "$status" -eq 3 ]
-echo "check-deb: $deb is fine"
+echo "check-deb: $ctl_deb and $tray_deb are fine"
