@@ -187,7 +187,7 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
     const QPointer<AppState> self(this);
     const AccountIdentity &accounts = m_dependencies.engineStateReader.accountIdentity();
     if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), accounts.current())) {
-        setSnapshot(std::nullopt, std::nullopt, std::nullopt);
+        setSnapshot(std::nullopt, std::nullopt);
         qCInfo(lcAppState, "signed-in account changed — dropped the previous usage snapshot");
     }
 
@@ -202,7 +202,7 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
     if (const QDateTime now = m_dependencies.now(); recorded && recorded->isFreshFromStatusLine(now)) {
         m_consecutiveThrottled = 0;
         m_lastFetchWasThrottled = false;
-        setSnapshot(recorded->snapshot, SnapshotSource::engine, std::min(*recorded->statusLineConfirmedAt, now));
+        setSnapshot(recorded->snapshot, std::min(*recorded->statusLineConfirmedAt, now));
         setIssue(std::nullopt);
         qCDebug(lcAppState, "figures confirmed by Claude Code's status line; claude not asked");
         co_return recorded->snapshot;
@@ -232,7 +232,7 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
         co_await recordHistory(merged);
         if (!self)
             co_return std::nullopt;
-        setSnapshot(merged, SnapshotSource::usage, now);
+        setSnapshot(merged, now);
         setIssue(std::nullopt);
         co_return merged;
     }
@@ -306,7 +306,7 @@ void AppState::loadEngineFallback(const UsageSnapshot &recorded)
     // Dated by its own confirmations, so that nothing takes figures from a
     // file written half an hour ago for fresh ones.
     const QDateTime now = m_dependencies.now();
-    setSnapshot(recorded, SnapshotSource::engine, std::min(recorded.latestConfirmation().value_or(now), now));
+    setSnapshot(recorded, std::min(recorded.latestConfirmation().value_or(now), now));
     qCInfo(lcAppState, "using fresh usage snapshot from engine state");
 }
 
@@ -340,11 +340,9 @@ void AppState::setShowMenuBarPercentage(bool show)
     emit showMenuBarPercentageChanged();
 }
 
-void AppState::setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
-                           std::optional<QDateTime> at)
+void AppState::setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<QDateTime> at)
 {
     m_snapshot = std::move(snapshot);
-    m_snapshotSource = source;
     m_lastSuccessAt = at;
     m_nextReset = m_snapshot ? m_snapshot->nextResetAfter(m_dependencies.now()) : std::nullopt;
     emit snapshotChanged();

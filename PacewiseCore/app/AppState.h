@@ -21,8 +21,6 @@
 
 namespace pacewise {
 
-enum class SnapshotSource { usage, engine };
-
 // The application's usage figures: kept current with an adaptive poll,
 // falling back to the engine state file, saying what went wrong. Lives on
 // the main thread; everything slow runs on the thread pool.
@@ -62,7 +60,6 @@ public:
     // The figures as they stand now: a window whose reset has passed shows
     // as not started, without waiting for the next poll.
     std::optional<UsageSnapshot> snapshot() const;
-    std::optional<SnapshotSource> snapshotSource() const { return m_snapshotSource; }
     std::optional<QDateTime> lastSuccessAt() const { return m_lastSuccessAt; }
     std::optional<FetchIssue> issue() const { return m_issue; }
     int consecutiveThrottled() const { return m_consecutiveThrottled; }
@@ -122,8 +119,7 @@ private:
     QCoro::Task<bool> isSignedOut();
     void loadEngineFallback(const UsageSnapshot &recorded);
     QCoro::Task<> recordHistory(const UsageSnapshot &snapshot);
-    void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<SnapshotSource> source,
-                     std::optional<QDateTime> at);
+    void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<QDateTime> at);
     void setIssue(std::optional<FetchIssue> issue);
 
     Dependencies m_dependencies;
@@ -135,7 +131,6 @@ private:
     std::shared_ptr<QPromise<bool>> m_refreshing;
 
     std::optional<UsageSnapshot> m_snapshot;
-    std::optional<SnapshotSource> m_snapshotSource;
     std::optional<QDateTime> m_lastSuccessAt;
     std::optional<FetchIssue> m_issue;
     int m_consecutiveThrottled = 0;

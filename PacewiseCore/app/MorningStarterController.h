@@ -57,7 +57,6 @@ public:
     // claude's own words when the last greeting failed.
     QString lastReason() const { return m_lastReason; }
     std::optional<QDateTime> chainNextAt() const { return m_chainNextAt; }
-    std::optional<QDateTime> retryAfter() const { return m_retryAfter; }
     bool isRunning() const { return m_isRunning; }
     std::optional<QDateTime> nextRunDate() const;
     QString statusText() const;

@@ -164,14 +164,9 @@ private slots:
         using K = EngineStateError::Kind;
         QTest::newRow("empty") << QByteArray() << int(K::malformed);
         QTest::newRow("truncated") << stateJson({limitJson("five_hour", 1)}).chopped(3) << int(K::malformed);
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{\x01", 5) << int(K::malformed);
-        QTest::newRow("deeply nested") << QByteArray(100'000, '[') << int(K::malformed);
-        QTest::newRow("deeply nested objects") << QByteArray(R"({"limits":)").repeated(50'000) << int(K::malformed);
         QTest::newRow("NaN literal") << QByteArray(R"({"limits":[{"kind":"five_hour","used_percentage":NaN,"resets_at":1}]})") << int(K::malformed);
-        QTest::newRow("Infinity literal") << QByteArray(R"({"five_hour":{"used_percentage":1,"resets_at":Infinity}})") << int(K::malformed);
         QTest::newRow("overflowing number") << QByteArray(R"({"five_hour":{"used_percentage":1,"resets_at":1e400}})") << int(K::malformed);
         QTest::newRow("top-level array") << QByteArray("[]") << int(K::malformed);
-        QTest::newRow("top-level string") << QByteArray(R"("limits")") << int(K::malformed);
         QTest::newRow("larger than 1 MiB") << stateJson({limitJson("five_hour", 1)}, ",\"pad\":\"" + QByteArray(1 << 20, 'x') + '"') << int(K::tooLarge);
     }
 
@@ -280,7 +275,6 @@ private slots:
         QTest::newRow("blanks kept") << QByteArray(R"({"oauthAccount":{"accountUuid":" abc\n"}})") << std::optional(u" abc\n"_qs);
         QTest::newRow("only blanks") << QByteArray(R"({"oauthAccount":{"accountUuid":" \t\n"}})") << std::optional<QString>();
         QTest::newRow("no accountUuid") << QByteArray(R"({"oauthAccount":{}})") << std::optional<QString>();
-        QTest::newRow("no oauthAccount") << QByteArray(R"({"projects":{}})") << std::optional<QString>();
         QTest::newRow("number") << QByteArray(R"({"oauthAccount":{"accountUuid":12}})") << std::optional<QString>();
         QTest::newRow("not JSON") << QByteArray("{oauthAccount") << std::optional<QString>();
         QTest::newRow("real file") << readFile(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude.json"))
@@ -293,25 +287,6 @@ private slots:
         QFETCH(std::optional<QString>, identifier);
         QVERIFY(writeFile(accountPath(), json));
         QCOMPARE(AccountIdentity(accountPath()).current(), identifier);
-    }
-
-    void accountMismatchNeedsTwoKnownDifferentIdentifiers_data()
-    {
-        QTest::addColumn<std::optional<QString>>("held");
-        QTest::addColumn<std::optional<QString>>("live");
-        QTest::addColumn<bool>("mismatch");
-        const std::optional<QString> none;
-        QTest::newRow("one unknown") << none << std::optional(u"A"_qs) << false;
-        QTest::newRow("same") << std::optional(u"A"_qs) << std::optional(u"A"_qs) << false;
-        QTest::newRow("case differs") << std::optional(u"a"_qs) << std::optional(u"A"_qs) << true;
-    }
-
-    void accountMismatchNeedsTwoKnownDifferentIdentifiers()
-    {
-        QFETCH(std::optional<QString>, held);
-        QFETCH(std::optional<QString>, live);
-        QFETCH(bool, mismatch);
-        QCOMPARE(AccountIdentity::mismatch(held, live), mismatch);
     }
 
     // The answer is reused while the file is unchanged, but every way Claude

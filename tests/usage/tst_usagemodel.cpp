@@ -61,17 +61,12 @@ private slots:
         QTest::newRow("no five-hour: first finite")
             << Limits{limit(weeklyAll, 42), limit(weeklyModel, 60, u"Sonnet"_qs)} << OptionalDouble(42)
             << OptionalDouble(60) << S::normal;
-        QTest::newRow("two five-hour limits: first wins")
-            << Limits{limit(fiveHour, 30), limit(fiveHour, 70)} << OptionalDouble(30) << OptionalDouble(70) << S::normal;
         QTest::newRow("NaN five-hour skipped")
             << Limits{limit(fiveHour, notANumber), limit(weeklyAll, 20), limit(fiveHour, 5)} << OptionalDouble(5)
             << OptionalDouble(20) << S::normal;
         QTest::newRow("weekly model decides colour")
             << Limits{limit(fiveHour, 1), limit(weeklyModel, 85, u"Opus"_qs)} << OptionalDouble(1) << OptionalDouble(85)
             << S::warning;
-        QTest::newRow("infinity ignored")
-            << Limits{limit(fiveHour, std::numeric_limits<double>::infinity()), limit(weeklyAll, 50)}
-            << OptionalDouble(50) << OptionalDouble(50) << S::normal;
         QTest::newRow("above 100 not clamped") << Limits{limit(fiveHour, 140)} << OptionalDouble(140) << OptionalDouble(140) << S::critical;
     }
 
@@ -106,13 +101,6 @@ private slots:
         QFETCH(double, value);
         QFETCH(MenuBarUsage::Severity, severity);
         QCOMPARE((MenuBarUsage{.utilization = std::nullopt, .severityUtilization = value}.severity()), severity);
-    }
-
-    void noSnapshotMeansNoData()
-    {
-        const MenuBarUsage usage = MenuBarUsage::from(std::nullopt);
-        QCOMPARE(usage, MenuBarUsage{});
-        QCOMPARE(usage.severity(), MenuBarUsage::Severity::noData);
     }
 
     void snapshotDropsWeeklyModelsWithoutName()
@@ -217,8 +205,6 @@ private slots:
         QTest::newRow("english clock") << u"en_US"_qs << QByteArray("UTC") << true << u"Mon 9:00 AM"_qs;
         QTest::newRow("five-hour: time only") << u"en_US"_qs << QByteArray("UTC") << false << u"9:00 AM"_qs;
         QTest::newRow("zone moves the day") << u"en_GB"_qs << QByteArray("Pacific/Auckland") << true << u"Mon 22:00"_qs;
-        QTest::newRow("german") << u"de_DE"_qs << QByteArray("Europe/Berlin") << true << u"Mo. 10:00"_qs;
-        QTest::newRow("japanese") << u"ja_JP"_qs << QByteArray("Asia/Tokyo") << true << u"月 18:00"_qs;
     }
 
     void resetTextUsesZoneLocaleAndWeekday()
@@ -251,9 +237,7 @@ private slots:
     {
         QTest::addColumn<qint64>("milliseconds");
         QTest::addColumn<qint64>("seconds");
-        QTest::newRow("epoch") << qint64(0) << qint64(0);
         QTest::newRow("0.9 s before") << qint64(-900) << qint64(-1);
-        QTest::newRow("1 s before") << qint64(-1000) << qint64(-1);
         QTest::newRow("1.001 s before") << qint64(-1001) << qint64(-2);
         QTest::newRow("fraction dropped") << qint64(1'796'576'519'999) << qint64(1'796'576'519);
     }
@@ -272,8 +256,6 @@ private slots:
         QTest::newRow("typical") << 1'796'576'519.25 << true;
         QTest::newRow("limit") << 1e11 << true;
         QTest::newRow("beyond") << 1.0000001e11 << false;
-        QTest::newRow("1e300") << 1e300 << false;
-        QTest::newRow("-1e300") << -1e300 << false;
         QTest::newRow("NaN") << notANumber << false;
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false;
     }
@@ -299,7 +281,6 @@ private slots:
                                     << OptionalInstant(forecastNow.addSecs(3750)); // 0.64 % a minute
         QTest::newRow("flat") << Samples{sample(30, 60), sample(0, 60)} << OptionalInstant();
         QTest::newRow("the window reset: falling") << Samples{sample(30, 90, 120), sample(0, 5, 120)} << OptionalInstant();
-        QTest::newRow("one sample") << Samples{sample(0, 60)} << OptionalInstant();
         QTest::newRow("under five minutes apart") << Samples{sample(4, 40), sample(0, 60)} << OptionalInstant();
         QTest::newRow("limit only after the reset") << Samples{sample(30, 40), sample(0, 41, 60)} << OptionalInstant();
         QTest::newRow("already exhausted") << Samples{sample(30, 40), sample(0, 100)} << OptionalInstant();
