@@ -48,12 +48,7 @@ private slots:
         const ClaudePaths paths = ClaudePaths::fromEnvironment(::environment(environment), u"/home/ada"_qs);
         QCOMPARE(paths.configDirectory(), configDirectory);
         QCOMPARE(paths.accountFile(), accountFile);
-        QCOMPARE(paths.settingsFile(), configDirectory + u"/settings.json"_qs);
-        QCOMPARE(paths.hooksDirectory(), configDirectory + u"/hooks"_qs);
-        QCOMPARE(paths.sessionsDirectory(), configDirectory + u"/sessions"_qs);
-        QCOMPARE(paths.projectsDirectory(), configDirectory + u"/projects"_qs);
         QCOMPARE(paths.engineStateFile(), configDirectory + u"/rate-limit-state.json"_qs);
-        QCOMPARE(paths.resumeTicketDirectory(), configDirectory + u"/pacewise-resume-tickets"_qs);
     }
 
     void engineStateLocationPrefersEnvironmentThenSetting_data()
@@ -96,17 +91,6 @@ private slots:
             QVERIFY(invocation.environment);
             QCOMPARE(invocation.environment->toStringList(), expected);
         }
-    }
-
-    void resumeKeepsTheSessionIdJoinedAndRunsInItsDirectory()
-    {
-        const ScriptInvocation invocation = ClaudeCommandLine::resume(
-            u"/bin/claude"_qs, u"0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs, u"/home/ada/work"_qs, {});
-        QCOMPARE(invocation.arguments,
-                 (QStringList{u"-p"_qs, u"--resume=0f76730a-5c1e-4b8e-9d3a-2f1c0b9e8d7a"_qs, u"--output-format"_qs,
-                              u"json"_qs, u"Please continue the previous task where you left off."_qs}));
-        QCOMPARE(invocation.workingDirectory, std::optional(u"/home/ada/work"_qs));
-        QCOMPARE(invocation.timeoutSeconds, 1800.0);
     }
 
     void findsClaudeInSearchOrder_data()

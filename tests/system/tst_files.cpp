@@ -38,7 +38,6 @@ private slots:
         QTest::addColumn<uint>("permissions");
         QTest::newRow("0644") << 0644u;
         QTest::newRow("0600") << 0600u;
-        QTest::newRow("0755") << 0755u;
     }
 
     void replacesWithExactPermissionsWhateverTheUmask()
@@ -127,7 +126,6 @@ private slots:
         QTest::newRow("exactly the limit") << u"%1/limit"_qs << follow << -1;
         QTest::newRow("one byte over") << u"%1/over"_qs << follow << int(K::tooLarge);
         QTest::newRow("missing") << u"%1/none"_qs << follow << int(K::missing);
-        QTest::newRow("below a file") << u"%1/file/x"_qs << follow << int(K::missing);
         QTest::newRow("folder") << u"%1"_qs << follow << int(K::notRegularFile);
         QTest::newRow("FIFO") << u"%1/fifo"_qs << follow << int(K::notRegularFile);
         QTest::newRow("character device") << u"/dev/zero"_qs << follow << int(K::notRegularFile);

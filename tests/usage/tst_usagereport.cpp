@@ -76,12 +76,10 @@ private slots:
         row("real form in a DST gap", u"resets Mar 29, 2:30am (Europe/Berlin)"_qs, "2026-03-28T12:00:00Z", "rejected");
         row("real form, Feb 30", u"resets Feb 30, 9am (UTC)"_qs, "2026-02-01T08:00:00Z", "rejected");
         row("unknown zone", u"resets Dec 6, 10am (Mars/Olympus)"_qs, "2026-12-06T08:00:00Z", "rejected");
-        row("hour 13", u"resets Dec 6, 13pm (UTC)"_qs, "2026-12-06T08:00:00Z", "rejected");
         // Older and shorter forms.
         row("relative", u"resets in 3 hr 5 min"_qs, "2026-12-06T08:00:00Z", "2026-12-06T11:05:00Z");
         row("weekday later this week", u"resets Mon 9am (Europe/Berlin)"_qs, "2026-12-05T12:00:00Z", "2026-12-07T08:00:59Z");
         row("same weekday, passed", u"resets Sun 9am (UTC)"_qs, "2026-12-06T10:00:00Z", "2026-12-13T09:00:59Z");
-        row("unknown weekday", u"resets Xyz 9am (UTC)"_qs, "2026-12-06T10:00:00Z", "rejected");
         row("month day at, next year", u"resets Jan 3 at 9am (UTC)"_qs, "2026-12-30T08:00:00Z", "2027-01-03T09:00:59Z");
         row("no known form", u"resets whenever"_qs, "2026-12-06T08:00:00Z", "rejected");
         row("no reset named", QString(), "2026-12-06T08:00:00Z", "not started");
@@ -206,10 +204,7 @@ private slots:
         QTest::addColumn<int>("error"); // -1: the report comes through
         using K = UsageCLIError::Kind;
         QTest::newRow("real envelope") << QString::fromUtf8(readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/usage-limits-envelope.json"))) << -1;
-        QTest::newRow("empty") << QString() << int(K::invalidJSON);
-        QTest::newRow("not JSON") << u"Error: something"_qs << int(K::invalidJSON);
         QTest::newRow("no result") << u"{\"type\":\"result\"}"_qs << int(K::invalidJSON);
-        QTest::newRow("result not text") << u"{\"result\":42}"_qs << int(K::invalidJSON);
         QTest::newRow("is_error not a flag") << u"{\"result\":\"x\",\"is_error\":\"no\"}"_qs << int(K::invalidJSON);
         QTest::newRow("is_error") << envelope(u"Current session: 1% used"_qs, true) << int(K::missingResult);
         QTest::newRow("blank result") << envelope(u" \n "_qs) << int(K::missingResult);
