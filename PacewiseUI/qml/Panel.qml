@@ -47,304 +47,290 @@ Pane {
         onTriggered: panelModel.updateClock()
     }
 
-    // Never taller than the screen: what does not fit scrolls, and the
-    // control the keyboard moves to is scrolled into view.
-    Flickable {
-        id: scroller
+    ScrollingColumn {
         anchors.fill: parent
-        implicitWidth: column.implicitWidth
-        implicitHeight: column.implicitHeight
-        contentHeight: column.implicitHeight
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
+        spacing: 6
 
-        ColumnLayout {
-            id: column
-            width: scroller.width
-            spacing: 6
+        // Limits
+        Repeater {
+            model: panelModel.limits
+            // One stop for the keyboard and one sentence for a screen
+            // reader: the name, the figure, the reset and the severity.
+            delegate: Item {
+                objectName: "limitRow"
+                Layout.fillWidth: true
+                implicitHeight: limit.implicitHeight
+                activeFocusOnTab: true
+                Accessible.role: Accessible.StaticText
+                Accessible.name: modelData.spoken
+                Accessible.focusable: true
 
-            // Limits
-            Repeater {
-                model: panelModel.limits
-                // One stop for the keyboard and one sentence for a screen
-                // reader: the name, the figure, the reset and the severity.
-                delegate: Item {
-                    objectName: "limitRow"
-                    Layout.fillWidth: true
-                    implicitHeight: limit.implicitHeight
-                    activeFocusOnTab: true
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: modelData.spoken
-                    Accessible.focusable: true
-
-                    Rectangle {
-                        anchors.fill: parent
-                        anchors.margins: -3
-                        visible: parent.activeFocus && root.keyboardInUse
-                        color: "transparent"
-                        border.color: root.palette.highlight
-                        border.width: 2
-                        radius: 3
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -3
+                    visible: parent.activeFocus && root.keyboardInUse
+                    color: "transparent"
+                    border.color: root.palette.highlight
+                    border.width: 2
+                    radius: 3
+                }
+                ColumnLayout {
+                    id: limit
+                    width: parent.width
+                    spacing: 2
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.label
+                        font.weight: Font.Medium
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
                     }
-                    ColumnLayout {
-                        id: limit
-                        width: parent.width
-                        spacing: 2
-                        Label {
-                            Layout.fillWidth: true
-                            text: modelData.label
-                            font.weight: Font.Medium
-                            elide: Text.ElideRight
-                            Accessible.ignored: true
+                    // A slim bar, as small as the figures beside it; its
+                    // outline shows the whole of the limit.
+                    ProgressBar {
+                        id: bar
+                        Layout.fillWidth: true
+                        from: 0
+                        to: 100
+                        value: modelData.value
+                        Accessible.ignored: true
+                        background: Rectangle {
+                            implicitHeight: 6
+                            radius: 3
+                            color: "transparent"
+                            border.color: Colors.track
+                            border.width: 1
                         }
-                        // A slim bar, as small as the figures beside it; its
-                        // outline shows the whole of the limit.
-                        ProgressBar {
-                            id: bar
-                            Layout.fillWidth: true
-                            from: 0
-                            to: 100
-                            value: modelData.value
-                            Accessible.ignored: true
-                            background: Rectangle {
-                                implicitHeight: 6
+                        contentItem: Item {
+                            implicitHeight: 6
+                            Rectangle {
+                                width: bar.visualPosition * parent.width
+                                height: parent.height
                                 radius: 3
-                                color: "transparent"
-                                border.color: Colors.track
-                                border.width: 1
-                            }
-                            contentItem: Item {
-                                implicitHeight: 6
-                                Rectangle {
-                                    width: bar.visualPosition * parent.width
-                                    height: parent.height
-                                    radius: 3
-                                    color: modelData.tint === "critical" ? Colors.critical
-                                         : modelData.tint === "warning" ? Colors.warning : Colors.accent
-                                }
+                                color: modelData.tint === "critical" ? Colors.critical
+                                     : modelData.tint === "warning" ? Colors.warning : Colors.accent
                             }
                         }
-                        Label {
-                            Layout.fillWidth: true
-                            text: modelData.detail
-                            color: Colors.secondaryText
-                            elide: Text.ElideRight
-                            Accessible.ignored: true
-                        }
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.detail
+                        color: Colors.secondaryText
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
                     }
                 }
             }
+        }
 
+        Label {
+            objectName: "overage"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: panelModel.overage
+            color: Colors.critical
+            wrapMode: Text.Wrap
+        }
+
+        Label {
+            objectName: "forecast"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: panelModel.forecast
+            color: Colors.warning
+            wrapMode: Text.Wrap
+        }
+
+        // Freshness
+        RowLayout {
+            Layout.fillWidth: true
             Label {
-                objectName: "overage"
+                objectName: "freshness"
                 Layout.fillWidth: true
-                visible: text.length > 0
-                text: panelModel.overage
-                color: Colors.critical
-                wrapMode: Text.Wrap
+                text: panelModel.freshness
+                font.pointSize: Qt.application.font.pointSize * 0.92
+                color: Colors.secondaryText
             }
+            IconButton {
+                objectName: "refreshButton"
+                iconName: "view-refresh"
+                help: root.tr("controls.refreshNow", "Refresh now")
+                working: panelModel.isFetching
+                onClicked: panelModel.refreshNow()
+            }
+        }
 
+        // The fetch issue
+        RowLayout {
+            Layout.fillWidth: true
+            visible: panelModel.issueText.length > 0
             Label {
-                objectName: "forecast"
+                objectName: "issue"
                 Layout.fillWidth: true
-                visible: text.length > 0
-                text: panelModel.forecast
+                text: panelModel.issueText
+                font.pointSize: Qt.application.font.pointSize * 0.92
                 color: Colors.warning
                 wrapMode: Text.Wrap
             }
+            Button {
+                objectName: "signInButton"
+                visible: panelModel.signInRequired && panel.canSignIn
+                text: root.tr("issue.signIn", "Sign in…")
+                onClicked: panel.openOnboarding()
+            }
+        }
 
-            // Freshness
-            RowLayout {
+        // Sessions waiting to be continued
+        Divider { visible: panelModel.pendingResumes.length > 0 }
+        RowLayout {
+            visible: panelModel.pendingResumes.length > 0
+            spacing: 6
+            IconButton {
+                iconName: "view-history"
+                decorative: true
+                padding: 0
+            }
+            Label {
+                text: root.tr("resume.pending.title", "Pending resumes")
+                font.weight: Font.Medium
+            }
+        }
+        Repeater {
+            model: panelModel.pendingResumes
+            delegate: ColumnLayout {
+                objectName: "resumeRow"
                 Layout.fillWidth: true
+                spacing: 1
                 Label {
-                    objectName: "freshness"
                     Layout.fillWidth: true
-                    text: panelModel.freshness
-                    font.pointSize: Qt.application.font.pointSize * 0.92
-                    color: Colors.secondaryText
+                    text: modelData.title
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
                 }
-                IconButton {
-                    objectName: "refreshButton"
-                    iconName: "view-refresh"
-                    help: root.tr("controls.refreshNow", "Refresh now")
-                    working: panelModel.isFetching
-                    onClicked: panelModel.refreshNow()
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.projectTitle + " · " + modelData.status
+                    font.pointSize: Qt.application.font.pointSize * 0.92
+                    // What waits for the user stands out; the rest goes on by itself.
+                    color: modelData.needsYou ? Colors.warning : Colors.secondaryText
+                    wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
+                    elide: Text.ElideMiddle
+                }
+                RowLayout {
+                    Button {
+                        text: root.tr("resume.now", "Resume now")
+                        enabled: !modelData.isResuming
+                        onClicked: panelModel.resumeNow(modelData.sessionID)
+                    }
+                    Button {
+                        text: root.tr("resume.dismiss", "Dismiss")
+                        flat: true
+                        enabled: !modelData.isResuming
+                        onClicked: panelModel.dismissResume(modelData.sessionID)
+                    }
                 }
             }
+        }
 
-            // The fetch issue
-            RowLayout {
+        // Endrun
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
                 Layout.fillWidth: true
-                visible: panelModel.issueText.length > 0
-                Label {
-                    objectName: "issue"
-                    Layout.fillWidth: true
-                    text: panelModel.issueText
-                    font.pointSize: Qt.application.font.pointSize * 0.92
-                    color: Colors.warning
-                    wrapMode: Text.Wrap
-                }
-                Button {
-                    objectName: "signInButton"
-                    visible: panelModel.signInRequired && panel.canSignIn
-                    text: root.tr("issue.signIn", "Sign in…")
-                    onClicked: panel.openOnboarding()
+                text: root.tr("controls.guard", "Endrun")
+                font.weight: Font.Medium
+            }
+            Loader {
+                active: guardController.busy
+                sourceComponent: BusyIndicator {
+                    implicitWidth: 20
+                    implicitHeight: 20
                 }
             }
-
-            // Sessions waiting to be continued
-            Divider { visible: panelModel.pendingResumes.length > 0 }
+            Switch {
+                objectName: "guardSwitch"
+                checked: guardController.enabled
+                enabled: !guardController.busy
+                onToggled: guardController.setEnabled(checked)
+                Accessible.name: root.tr("controls.guard", "Endrun")
+            }
+        }
+        Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
+        Caption {
+            objectName: "guardError"
+            visible: guardController.lastError.length > 0
+            text: guardController.lastError
+            color: Colors.critical
+        }
+        ColumnLayout {
+            objectName: "scriptsNotice"
+            Layout.fillWidth: true
+            visible: guardController.needsForce
             RowLayout {
-                visible: panelModel.pendingResumes.length > 0
-                spacing: 6
+                Layout.fillWidth: true
                 IconButton {
-                    iconName: "view-history"
+                    iconName: "dialog-warning"
                     decorative: true
                     padding: 0
                 }
                 Label {
-                    text: root.tr("resume.pending.title", "Pending resumes")
-                    font.weight: Font.Medium
-                }
-            }
-            Repeater {
-                model: panelModel.pendingResumes
-                delegate: ColumnLayout {
-                    objectName: "resumeRow"
                     Layout.fillWidth: true
-                    spacing: 1
-                    Label {
-                        Layout.fillWidth: true
-                        text: modelData.title
-                        elide: Text.ElideRight
-                        maximumLineCount: 1
-                    }
-                    Label {
-                        Layout.fillWidth: true
-                        text: modelData.projectTitle + " · " + modelData.status
-                        font.pointSize: Qt.application.font.pointSize * 0.92
-                        // What waits for the user stands out; the rest goes on by itself.
-                        color: modelData.needsYou ? Colors.warning : Colors.secondaryText
-                        wrapMode: modelData.needsYou ? Text.Wrap : Text.NoWrap
-                        elide: Text.ElideMiddle
-                    }
-                    RowLayout {
-                        Button {
-                            text: root.tr("resume.now", "Resume now")
-                            enabled: !modelData.isResuming
-                            onClicked: panelModel.resumeNow(modelData.sessionID)
-                        }
-                        Button {
-                            text: root.tr("resume.dismiss", "Dismiss")
-                            flat: true
-                            enabled: !modelData.isResuming
-                            onClicked: panelModel.dismissResume(modelData.sessionID)
-                        }
-                    }
+                    text: root.tr("controls.guardScriptsDiffer", "Pacewise's background scripts differ from this version.")
+                    wrapMode: Text.Wrap
                 }
             }
-
-            // Endrun
-            Divider {}
-            RowLayout {
-                Layout.fillWidth: true
-                Label {
-                    Layout.fillWidth: true
-                    text: root.tr("controls.guard", "Endrun")
-                    font.weight: Font.Medium
-                }
-                Loader {
-                    active: guardController.busy
-                    sourceComponent: BusyIndicator {
-                        implicitWidth: 20
-                        implicitHeight: 20
-                    }
-                }
-                Switch {
-                    objectName: "guardSwitch"
-                    checked: guardController.enabled
-                    enabled: !guardController.busy
-                    onToggled: guardController.setEnabled(checked)
-                    Accessible.name: root.tr("controls.guard", "Endrun")
-                }
-            }
-            Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
             Caption {
-                objectName: "guardError"
-                visible: guardController.lastError.length > 0
-                text: guardController.lastError
-                color: Colors.critical
+                text: root.tr("controls.guardScriptsUpdateExplanation",
+                              "This can happen after an update or if the files were edited. Update them to the current version?")
             }
-            ColumnLayout {
-                objectName: "scriptsNotice"
-                Layout.fillWidth: true
-                visible: guardController.needsForce
-                RowLayout {
-                    Layout.fillWidth: true
-                    IconButton {
-                        iconName: "dialog-warning"
-                        decorative: true
-                        padding: 0
-                    }
-                    Label {
-                        Layout.fillWidth: true
-                        text: root.tr("controls.guardScriptsDiffer", "Pacewise's background scripts differ from this version.")
-                        wrapMode: Text.Wrap
-                    }
-                }
-                Caption {
-                    text: root.tr("controls.guardScriptsUpdateExplanation",
-                                  "This can happen after an update or if the files were edited. Update them to the current version?")
-                }
-                Button {
-                    text: root.tr("controls.guardUpdateScripts", "Update scripts")
-                    enabled: !guardController.busy
-                    onClicked: guardController.overwriteChanges()
-                }
+            Button {
+                text: root.tr("controls.guardUpdateScripts", "Update scripts")
+                enabled: !guardController.busy
+                onClicked: guardController.overwriteChanges()
             }
+        }
 
-            // Caffeine
-            Divider {}
-            RowLayout {
+        // Caffeine
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            Label {
                 Layout.fillWidth: true
-                Label {
-                    Layout.fillWidth: true
-                    text: root.tr("controls.caffeine", "Caffeine")
-                    font.weight: Font.Medium
-                }
-                Switch {
-                    objectName: "caffeineSwitch"
-                    checked: caffeine.isActive
-                    onToggled: caffeine.isActive = checked
-                    Accessible.name: root.tr("controls.caffeine", "Caffeine")
-                }
+                text: root.tr("controls.caffeine", "Caffeine")
+                font.weight: Font.Medium
             }
-            Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
-            Caption {
-                objectName: "caffeineUnavailable"
-                visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
-                text: caffeine.unavailableReason
-                color: Colors.critical
+            Switch {
+                objectName: "caffeineSwitch"
+                checked: caffeine.isActive
+                onToggled: caffeine.isActive = checked
+                Accessible.name: root.tr("controls.caffeine", "Caffeine")
             }
+        }
+        Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
+        Caption {
+            objectName: "caffeineUnavailable"
+            visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
+            text: caffeine.unavailableReason
+            color: Colors.critical
+        }
 
-            // Bottom bar
-            Divider {}
-            RowLayout {
-                Layout.fillWidth: true
-                IconButton {
-                    objectName: "settingsButton"
-                    visible: panel.canOpenSettings
-                    iconName: "preferences-system"
-                    help: root.tr("controls.settings", "Settings…")
-                    onClicked: panel.openSettings()
-                }
-                Item { Layout.fillWidth: true }
-                Button {
-                    objectName: "quitButton"
-                    text: root.tr("quit", "Quit")
-                    onClicked: panel.quit()
-                }
+        // Bottom bar
+        Divider {}
+        RowLayout {
+            Layout.fillWidth: true
+            IconButton {
+                objectName: "settingsButton"
+                visible: panel.canOpenSettings
+                iconName: "preferences-system"
+                help: root.tr("controls.settings", "Settings…")
+                onClicked: panel.openSettings()
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "quitButton"
+                text: root.tr("quit", "Quit")
+                onClicked: panel.quit()
             }
         }
     }
@@ -369,21 +355,4 @@ Pane {
     }
 
     FontMetrics { id: fontMetrics }
-
-    Connections {
-        target: root.Window.window
-        function onActiveFocusItemChanged() {
-            const item = root.Window.window ? root.Window.window.activeFocusItem : null
-            let inside = item
-            while (inside && inside !== scroller.contentItem)
-                inside = inside.parent
-            if (!inside)
-                return
-            const top = item.mapToItem(scroller.contentItem, 0, 0).y
-            if (top < scroller.contentY)
-                scroller.contentY = Math.max(0, top - 8)
-            else if (top + item.height > scroller.contentY + scroller.height)
-                scroller.contentY = Math.min(scroller.contentHeight - scroller.height, top + item.height - scroller.height + 8)
-        }
-    }
 }

@@ -50,235 +50,221 @@ Pane {
         }
     }
 
-    // Never taller than the screen: what does not fit scrolls, and the
-    // control the keyboard moves to is scrolled into view.
-    Flickable {
-        id: scroller
+    ScrollingColumn {
         anchors.fill: parent
-        implicitWidth: column.implicitWidth
-        implicitHeight: column.implicitHeight
-        contentHeight: column.implicitHeight
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
+        spacing: 8
 
-        ColumnLayout {
-            id: column
-            width: scroller.width
-            spacing: 8
+        TabBar {
+            id: tabs
+            Layout.fillWidth: true
+            TabButton { text: root.tr("settings.tab.general", "General") }
+            TabButton { objectName: "aboutTab"; text: root.tr("settings.tab.about", "About") }
+        }
 
-            TabBar {
-                id: tabs
-                Layout.fillWidth: true
-                TabButton { text: root.tr("settings.tab.general", "General") }
-                TabButton { objectName: "aboutTab"; text: root.tr("settings.tab.about", "About") }
-            }
+        StackLayout {
+            Layout.fillWidth: true
+            currentIndex: tabs.currentIndex
 
-            StackLayout {
-                Layout.fillWidth: true
-                currentIndex: tabs.currentIndex
+            // General
+            ColumnLayout {
+                spacing: 6
 
-                // General
-                ColumnLayout {
-                    spacing: 6
-
-                    RowLayout {
+                RowLayout {
+                    Layout.fillWidth: true
+                    Label {
                         Layout.fillWidth: true
-                        Label {
-                            Layout.fillWidth: true
-                            text: root.tr("settings.general.language", "Language")
-                        }
-                        LanguagePicker { id: languagePicker; objectName: "languagePicker" }
+                        text: root.tr("settings.general.language", "Language")
                     }
-
-                    SettingSwitch {
-                        toggleName: "percentageSwitch"
-                        text: root.tr("settings.general.showMenuBarPercentage", "Show the percentage in the tray")
-                        checked: appState.showMenuBarPercentage
-                        onToggled: checked => appState.showMenuBarPercentage = checked
-                    }
-                    Caption { text: root.tr("settings.general.showMenuBarPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
-
-                    SettingSwitch {
-                        toggleName: "launchAtLoginSwitch"
-                        text: root.tr("settings.general.launchAtLogin", "Launch at login")
-                        checked: launchAtLogin.isEnabled
-                        onToggled: checked => launchAtLogin.setEnabled(checked)
-                    }
-                    Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
-                    Caption {
-                        visible: launchAtLogin.hasError
-                        color: Colors.critical
-                        text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
-                    }
-
-                    // Only where a feed is configured: elsewhere the package
-                    // manager brings updates.
-                    SettingSwitch {
-                        toggleName: "automaticUpdatesSwitch"
-                        visible: settingsModel.hasUpdateFeed
-                        text: root.tr("settings.general.automaticallyCheckForUpdates", "Automatically check for updates")
-                        checked: settingsModel.automaticallyChecksForUpdates
-                        onToggled: checked => settingsModel.automaticallyChecksForUpdates = checked
-                    }
-                    Caption {
-                        visible: settingsModel.hasUpdateFeed
-                        text: root.tr("settings.general.automaticUpdateChecksCaption", "Checks once a day. No other data is sent.")
-                    }
-
-                    SettingSwitch {
-                        toggleName: "autoContinueSwitch"
-                        text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")
-                        checked: resumes.autoContinueEnabled
-                        toggleEnabled: !resumes.isUpdatingAutoContinue
-                        onToggled: checked => settingsModel.setAutoContinue(checked)
-                    }
-                    Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Pacewise will re-run `claude --resume` in the background once your weekly limit resets.") }
-                    Caption {
-                        objectName: "autoContinueNeedsEndrun"
-                        visible: !guardController.enabled
-                        color: Colors.warning
-                        text: root.tr("settings.general.autoContinueRequiresEndrun", "Turn on Endrun for this — it's what records the sessions to continue.")
-                    }
-                    Caption {
-                        visible: resumes.autoContinueSettingsError.length > 0
-                        color: Colors.critical
-                        text: resumes.autoContinueSettingsError
-                    }
-
-                    MenuSeparator { Layout.fillWidth: true }
-
-                    RowLayout {
-                        Layout.fillWidth: true
-                        Label {
-                            id: thresholdTitle
-                            Layout.fillWidth: true
-                            wrapMode: Text.Wrap
-                            text: root.tr("settings.general.guardThreshold", "Endrun steps in at")
-                        }
-                        SpinBox {
-                            objectName: "guardThreshold"
-                            from: 50
-                            to: 100
-                            value: Math.round(guardController.threshold)
-                            enabled: !guardController.busy
-                            onValueModified: guardController.setThreshold(value)
-                            Accessible.name: thresholdTitle.text
-                        }
-                        Label { text: "%"; Accessible.ignored: true }
-                    }
-                    Caption { text: root.tr("settings.general.guardThresholdCaption", "Endrun holds or pauses Claude Code once a usage limit reaches this share.") }
-                    SettingSwitch {
-                        toggleName: "recorderSwitch"
-                        text: root.tr("settings.general.recorder", "Read the usage in front of my own status line")
-                        checked: guardController.recordsBeforeUserStatusLine
-                        onToggled: checked => settingsModel.setRecordsBeforeUserStatusLine(checked)
-                    }
-                    Caption { text: root.tr("settings.general.recorderCaption", "Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.") }
-                    Caption {
-                        objectName: "guardNeedsJq"
-                        visible: guardController.enabled && !guardController.jqInstalled
-                        color: Colors.warning
-                        text: root.tr("settings.general.guardNeedsJq", "jq is not installed, so Endrun can't do anything. Install the jq package.")
-                    }
-
-                    MenuSeparator { Layout.fillWidth: true }
-
-                    SettingSwitch {
-                        toggleName: "morningSwitch"
-                        text: root.tr("settings.general.morningKick", "Start the limit window every morning")
-                        checked: morningStarter.enabled
-                        onToggled: checked => morningStarter.enabled = checked
-                    }
-                    Caption { text: root.tr("settings.general.morningKickCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
-                    RowLayout {
-                        Label { id: morningTimeTitle; text: root.tr("settings.general.morningKick.time", "Time") }
-                        TimeField {
-                            objectName: "morningTime"
-                            label: morningTimeTitle.text
-                            hour: settingsModel.morningHour
-                            minute: settingsModel.morningMinute
-                            onEdited: (hour, minute) => settingsModel.setMorningTime(hour, minute)
-                        }
-                        Item { Layout.fillWidth: true }
-                        Button {
-                            text: root.tr("settings.general.morningKick.runNow", "Start now")
-                            enabled: !morningStarter.isRunning
-                            onClicked: settingsModel.runMorningNow()
-                        }
-                    }
-                    SettingSwitch {
-                        toggleName: "chainSwitch"
-                        text: root.tr("settings.general.morningKick.chain", "Keep the window rolling after every reset")
-                        checked: morningStarter.chainEnabled
-                        onToggled: checked => morningStarter.chainEnabled = checked
-                    }
-                    RowLayout {
-                        Label { id: chainEndTitle; text: root.tr("settings.general.morningKick.until", "until") }
-                        TimeField {
-                            label: chainEndTitle.text
-                            hour: settingsModel.chainEndHour
-                            minute: settingsModel.chainEndMinute
-                            onEdited: (hour, minute) => settingsModel.setChainEndTime(hour, minute)
-                        }
-                    }
-                    Caption { text: root.tr("settings.general.morningKick.chainCaption", "Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.") }
-                    Repeater {
-                        model: settingsModel.morningStatus
-                        delegate: Label {
-                            Layout.fillWidth: true
-                            text: modelData
-                            wrapMode: Text.Wrap
-                        }
-                    }
+                    LanguagePicker { id: languagePicker; objectName: "languagePicker" }
                 }
 
-                // About
-                ColumnLayout {
-                    spacing: 8
-                    Label {
-                        text: "Pacewise"
-                        font.pointSize: Qt.application.font.pointSize * 1.67
-                        font.weight: Font.DemiBold
-                    }
-                    Label {
-                        objectName: "version"
-                        text: root.trf("settings.about.version", "Version %1$@", [settingsModel.version])
-                    }
-                    Label { text: root.tr("settings.about.disclaimer", "Not affiliated with Anthropic.") }
+                SettingSwitch {
+                    toggleName: "percentageSwitch"
+                    text: root.tr("settings.general.showMenuBarPercentage", "Show the percentage in the tray")
+                    checked: appState.showMenuBarPercentage
+                    onToggled: checked => appState.showMenuBarPercentage = checked
+                }
+                Caption { text: root.tr("settings.general.showMenuBarPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
 
-                    // The update control
-                    RowLayout {
-                        BusyIndicator {
-                            visible: updater.checkResult === root.checkRunning
-                            running: visible
-                            implicitWidth: 20
-                            implicitHeight: 20
-                        }
-                        Label {
-                            objectName: "updateStatus"
-                            text: updater.checkResult === root.checkRunning ? root.tr("settings.about.updateStatus.checking", "Checking for updates…")
-                                : updater.checkResult === root.upToDate ? "✔ " + root.tr("settings.about.updateStatus.upToDate", "You're on the latest version")
-                                : updater.checkResult === root.checkFailed ? "⚠ " + root.tr("settings.about.updateStatus.failed", "Couldn't check for updates")
-                                : updater.checkResult === root.updateAvailable || updater.checkResult === root.checkIdle ? ""
-                                : root.tr("settings.about.updateStatus.packageManager", "Updates come from your package manager.")
-                            visible: text.length > 0
-                        }
-                        Button {
-                            visible: updater.checkResult === root.checkIdle
-                            text: root.tr("settings.about.checkForUpdates", "Check for Updates…")
-                            onClicked: settingsModel.checkForUpdates()
-                        }
-                        Button {
-                            visible: updater.checkResult === root.upToDate || updater.checkResult === root.checkFailed
-                            text: root.tr("settings.about.updateStatus.checkAgain", "Check again")
-                            onClicked: settingsModel.checkForUpdates()
-                        }
-                        Button {
-                            visible: updater.checkResult === root.updateAvailable
-                            text: root.trf("settings.about.updateStatus.available", "Update to %1$@", [updater.offeredVersion])
-                            onClicked: settingsModel.showFoundUpdate()
-                        }
+                SettingSwitch {
+                    toggleName: "launchAtLoginSwitch"
+                    text: root.tr("settings.general.launchAtLogin", "Launch at login")
+                    checked: launchAtLogin.isEnabled
+                    onToggled: checked => launchAtLogin.setEnabled(checked)
+                }
+                Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
+                Caption {
+                    visible: launchAtLogin.hasError
+                    color: Colors.critical
+                    text: root.tr("settings.general.launchAtLoginError", "Couldn't update the launch-at-login setting.")
+                }
+
+                // Only where a feed is configured: elsewhere the package
+                // manager brings updates.
+                SettingSwitch {
+                    toggleName: "automaticUpdatesSwitch"
+                    visible: settingsModel.hasUpdateFeed
+                    text: root.tr("settings.general.automaticallyCheckForUpdates", "Automatically check for updates")
+                    checked: settingsModel.automaticallyChecksForUpdates
+                    onToggled: checked => settingsModel.automaticallyChecksForUpdates = checked
+                }
+                Caption {
+                    visible: settingsModel.hasUpdateFeed
+                    text: root.tr("settings.general.automaticUpdateChecksCaption", "Checks once a day. No other data is sent.")
+                }
+
+                SettingSwitch {
+                    toggleName: "autoContinueSwitch"
+                    text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")
+                    checked: resumes.autoContinueEnabled
+                    toggleEnabled: !resumes.isUpdatingAutoContinue
+                    onToggled: checked => settingsModel.setAutoContinue(checked)
+                }
+                Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Pacewise will re-run `claude --resume` in the background once your weekly limit resets.") }
+                Caption {
+                    objectName: "autoContinueNeedsEndrun"
+                    visible: !guardController.enabled
+                    color: Colors.warning
+                    text: root.tr("settings.general.autoContinueRequiresEndrun", "Turn on Endrun for this — it's what records the sessions to continue.")
+                }
+                Caption {
+                    visible: resumes.autoContinueSettingsError.length > 0
+                    color: Colors.critical
+                    text: resumes.autoContinueSettingsError
+                }
+
+                MenuSeparator { Layout.fillWidth: true }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Label {
+                        id: thresholdTitle
+                        Layout.fillWidth: true
+                        wrapMode: Text.Wrap
+                        text: root.tr("settings.general.guardThreshold", "Endrun steps in at")
+                    }
+                    SpinBox {
+                        objectName: "guardThreshold"
+                        from: 50
+                        to: 100
+                        value: Math.round(guardController.threshold)
+                        enabled: !guardController.busy
+                        onValueModified: guardController.setThreshold(value)
+                        Accessible.name: thresholdTitle.text
+                    }
+                    Label { text: "%"; Accessible.ignored: true }
+                }
+                Caption { text: root.tr("settings.general.guardThresholdCaption", "Endrun holds or pauses Claude Code once a usage limit reaches this share.") }
+                SettingSwitch {
+                    toggleName: "recorderSwitch"
+                    text: root.tr("settings.general.recorder", "Read the usage in front of my own status line")
+                    checked: guardController.recordsBeforeUserStatusLine
+                    onToggled: checked => settingsModel.setRecordsBeforeUserStatusLine(checked)
+                }
+                Caption { text: root.tr("settings.general.recorderCaption", "Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.") }
+                Caption {
+                    objectName: "guardNeedsJq"
+                    visible: guardController.enabled && !guardController.jqInstalled
+                    color: Colors.warning
+                    text: root.tr("settings.general.guardNeedsJq", "jq is not installed, so Endrun can't do anything. Install the jq package.")
+                }
+
+                MenuSeparator { Layout.fillWidth: true }
+
+                SettingSwitch {
+                    toggleName: "morningSwitch"
+                    text: root.tr("settings.general.morningKick", "Start the limit window every morning")
+                    checked: morningStarter.enabled
+                    onToggled: checked => morningStarter.enabled = checked
+                }
+                Caption { text: root.tr("settings.general.morningKickCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
+                RowLayout {
+                    Label { id: morningTimeTitle; text: root.tr("settings.general.morningKick.time", "Time") }
+                    TimeField {
+                        objectName: "morningTime"
+                        label: morningTimeTitle.text
+                        hour: settingsModel.morningHour
+                        minute: settingsModel.morningMinute
+                        onEdited: (hour, minute) => settingsModel.setMorningTime(hour, minute)
+                    }
+                    Item { Layout.fillWidth: true }
+                    Button {
+                        text: root.tr("settings.general.morningKick.runNow", "Start now")
+                        enabled: !morningStarter.isRunning
+                        onClicked: settingsModel.runMorningNow()
+                    }
+                }
+                SettingSwitch {
+                    toggleName: "chainSwitch"
+                    text: root.tr("settings.general.morningKick.chain", "Keep the window rolling after every reset")
+                    checked: morningStarter.chainEnabled
+                    onToggled: checked => morningStarter.chainEnabled = checked
+                }
+                RowLayout {
+                    Label { id: chainEndTitle; text: root.tr("settings.general.morningKick.until", "until") }
+                    TimeField {
+                        label: chainEndTitle.text
+                        hour: settingsModel.chainEndHour
+                        minute: settingsModel.chainEndMinute
+                        onEdited: (hour, minute) => settingsModel.setChainEndTime(hour, minute)
+                    }
+                }
+                Caption { text: root.tr("settings.general.morningKick.chainCaption", "Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.") }
+                Repeater {
+                    model: settingsModel.morningStatus
+                    delegate: Label {
+                        Layout.fillWidth: true
+                        text: modelData
+                        wrapMode: Text.Wrap
+                    }
+                }
+            }
+
+            // About
+            ColumnLayout {
+                spacing: 8
+                Label {
+                    text: "Pacewise"
+                    font.pointSize: Qt.application.font.pointSize * 1.67
+                    font.weight: Font.DemiBold
+                }
+                Label {
+                    objectName: "version"
+                    text: root.trf("settings.about.version", "Version %1$@", [settingsModel.version])
+                }
+                Label { text: root.tr("settings.about.disclaimer", "Not affiliated with Anthropic.") }
+
+                // The update control
+                RowLayout {
+                    BusyIndicator {
+                        visible: updater.checkResult === root.checkRunning
+                        running: visible
+                        implicitWidth: 20
+                        implicitHeight: 20
+                    }
+                    Label {
+                        objectName: "updateStatus"
+                        text: updater.checkResult === root.checkRunning ? root.tr("settings.about.updateStatus.checking", "Checking for updates…")
+                            : updater.checkResult === root.upToDate ? "✔ " + root.tr("settings.about.updateStatus.upToDate", "You're on the latest version")
+                            : updater.checkResult === root.checkFailed ? "⚠ " + root.tr("settings.about.updateStatus.failed", "Couldn't check for updates")
+                            : updater.checkResult === root.updateAvailable || updater.checkResult === root.checkIdle ? ""
+                            : root.tr("settings.about.updateStatus.packageManager", "Updates come from your package manager.")
+                        visible: text.length > 0
+                    }
+                    Button {
+                        visible: updater.checkResult === root.checkIdle
+                        text: root.tr("settings.about.checkForUpdates", "Check for Updates…")
+                        onClicked: settingsModel.checkForUpdates()
+                    }
+                    Button {
+                        visible: updater.checkResult === root.upToDate || updater.checkResult === root.checkFailed
+                        text: root.tr("settings.about.updateStatus.checkAgain", "Check again")
+                        onClicked: settingsModel.checkForUpdates()
+                    }
+                    Button {
+                        visible: updater.checkResult === root.updateAvailable
+                        text: root.trf("settings.about.updateStatus.available", "Update to %1$@", [updater.offeredVersion])
+                        onClicked: settingsModel.showFoundUpdate()
                     }
                 }
             }
@@ -293,21 +279,4 @@ Pane {
     }
 
     FontMetrics { id: fontMetrics }
-
-    Connections {
-        target: root.Window.window
-        function onActiveFocusItemChanged() {
-            const item = root.Window.window ? root.Window.window.activeFocusItem : null
-            let inside = item
-            while (inside && inside !== scroller.contentItem)
-                inside = inside.parent
-            if (!inside)
-                return
-            const top = item.mapToItem(scroller.contentItem, 0, 0).y
-            if (top < scroller.contentY)
-                scroller.contentY = Math.max(0, top - 8)
-            else if (top + item.height > scroller.contentY + scroller.height)
-                scroller.contentY = Math.min(scroller.contentHeight - scroller.height, top + item.height - scroller.height + 8)
-        }
-    }
 }
