@@ -5,7 +5,6 @@
 #include "app/GuardController.h"
 #include "i18n/LocaleManager.h"
 #include "theme/DesktopColorScheme.h"
-#include "theme/ReadableColors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,9 +30,7 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
     context->setContextProperty(QStringLiteral("caffeine"), objects.caffeine);
     context->setContextProperty(QStringLiteral("strings"), objects.locale);
     context->setContextProperty(QStringLiteral("panel"), this);
-    ReadableColors::registerWithQml();
-    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/Panel.qml")));
-    DesktopColorScheme::adoptApplicationPalette(m_view.get());
+    DesktopColorScheme::loadThemed(m_view.get(), QUrl(QStringLiteral("qrc:/qml/Panel.qml")));
     // A click anywhere else closes it, as a tray's menu would.
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
         if (!m_view->isActive())

@@ -1,10 +1,12 @@
 #include "DesktopColorScheme.h"
 
+#include "theme/ReadableColors.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
-#include <QQuickWindow>
+#include <QQuickView>
 
 namespace pacewise {
 
@@ -65,18 +67,20 @@ void DesktopColorScheme::settingChanged(const QDBusMessage &change)
 void DesktopColorScheme::apply(Preference preference)
 {
     const bool platformIsDark = m_platformPalette.color(QPalette::Window).lightnessF() < 0.5;
-    if (preference == Preference::dark && !platformIsDark)
-        QGuiApplication::setPalette(darkPalette());
-    else if (preference == Preference::light && platformIsDark)
-        QGuiApplication::setPalette(QPalette(QColor(0xef, 0xef, 0xef)));
-    else
-        QGuiApplication::setPalette(m_platformPalette);
+    const QPalette wanted = preference == Preference::dark && !platformIsDark    ? darkPalette()
+                          : preference == Preference::light && platformIsDark ? QPalette(QColor(0xef, 0xef, 0xef))
+                                                                              : m_platformPalette;
+    // Every window redraws on a change: the portal repeating itself is none.
+    if (wanted != QGuiApplication::palette())
+        QGuiApplication::setPalette(wanted);
 }
 
-void DesktopColorScheme::adoptApplicationPalette(QQuickWindow *window)
+void DesktopColorScheme::loadThemed(QQuickView *view, const QUrl &source)
 {
+    ReadableColors::registerWithQml();
+    view->setSource(source);
     QEvent changed(QEvent::ApplicationPaletteChange);
-    QCoreApplication::sendEvent(window, &changed);
+    QCoreApplication::sendEvent(view, &changed);
 }
 
 QPalette DesktopColorScheme::darkPalette()

@@ -5,7 +5,8 @@
 #include <QObject>
 #include <QPalette>
 
-class QQuickWindow;
+class QQuickView;
+class QUrl;
 
 namespace pacewise {
 
@@ -25,10 +26,11 @@ public:
     void apply(Preference preference);
 
     static QPalette darkPalette();
-    // Qt Quick gives a new window its style's palette, not the one set for
-    // the application; a window made while the desktop is dark needs
-    // telling, as windows that exist are told when the palette changes.
-    static void adoptApplicationPalette(QQuickWindow *window);
+    // Loads source into view with the readable colours known to QML and the
+    // application's palette in use: Qt Quick gives a new window its style's
+    // palette, so a window made while the desktop is dark needs telling, as
+    // windows that exist are told when the palette changes.
+    static void loadThemed(QQuickView *view, const QUrl &source);
 
 private slots:
     void settingChanged(const QDBusMessage &change);

@@ -34,11 +34,8 @@ QString StandbyTrayIcon::explanation() const
 
 void StandbyTrayIcon::createIcon()
 {
-    QIcon picture;
-    for (const int size : {16, 22, 24, 32, 48, 64})
-        picture.addPixmap(QPixmap::fromImage(TrayIconRenderer::render(MenuBarUsage::Severity::noData, {}, size)));
     m_menu = std::make_unique<QMenu>();
-    m_icon = std::make_unique<QSystemTrayIcon>(picture);
+    m_icon = std::make_unique<QSystemTrayIcon>(TrayIconRenderer::icon(MenuBarUsage::Severity::noData, {}));
     m_icon->setContextMenu(m_menu.get());
     // Trays that keep the right click to themselves still get the reason.
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

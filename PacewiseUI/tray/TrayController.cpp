@@ -29,12 +29,7 @@ QIcon TrayController::currentIcon() const
 {
     const AppState *state = m_objects.state;
     const QString title = state->showMenuBarPercentage() ? state->menuBarTitle() : QString();
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        for (const qreal scale : {1.0, 2.0})
-            icon.addPixmap(QPixmap::fromImage(TrayIconRenderer::render(state->severity(), title, size, scale)));
-    }
-    return icon;
+    return TrayIconRenderer::icon(state->severity(), title);
 }
 
 void TrayController::createIcon()

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmap>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 
@@ -133,6 +134,16 @@ QImage TrayIconRenderer::render(MenuBarUsage::Severity severity, const QString &
     painter.strokePath(shape, haloPen);
     painter.fillPath(shape, colorFor(severity));
     return image;
+}
+
+QIcon TrayIconRenderer::icon(MenuBarUsage::Severity severity, const QString &title)
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        for (const qreal scale : {1.0, 2.0})
+            icon.addPixmap(QPixmap::fromImage(render(severity, title, size, scale)));
+    }
+    return icon;
 }
 
 } // namespace pacewise

@@ -3,6 +3,7 @@
 #include "usage/MenuBarUsage.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,9 @@ public:
     // mark; otherwise the title ("42%", "—%") is drawn.
     static QImage render(MenuBarUsage::Severity severity, const QString &title, int sizeInPoints,
                          qreal devicePixelRatio = 1.0);
+
+    // The icon at every size a tray asks for, on ordinary and doubled screens.
+    static QIcon icon(MenuBarUsage::Severity severity, const QString &title);
 };
 
 } // namespace pacewise

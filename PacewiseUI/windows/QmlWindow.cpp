@@ -2,7 +2,6 @@
 
 #include "i18n/LocaleManager.h"
 #include "theme/DesktopColorScheme.h"
-#include "theme/ReadableColors.h"
 #include "i18n/UIStrings.h"
 
 #include <QQmlContext>
@@ -21,9 +20,7 @@ QmlWindow::QmlWindow(const QUrl &source, Title title, LocaleManager *locale,
     context->setContextProperty(QStringLiteral("dialog"), this);
     for (const auto &[name, object] : contextObjects)
         context->setContextProperty(name, object);
-    ReadableColors::registerWithQml();
-    m_view->setSource(source);
-    DesktopColorScheme::adoptApplicationPalette(m_view.get());
+    DesktopColorScheme::loadThemed(m_view.get(), source);
     const auto retitle = [this, title] { m_view->setTitle(UIStrings::text(title.key, title.english)); };
     retitle();
     connect(locale, &LocaleManager::languageChanged, this, retitle);
