@@ -716,7 +716,6 @@ private slots:
         QTest::newRow("chain through the night") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs} << 2 << QString();
         QTest::newRow("chain through the night, meant") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs, u"--overnight"_qs} << 0
                                                         << u"Chain: on until 06:00"_qs;
-        QTest::newRow("not a time") << QStringList{u"at"_qs, u"seven"_qs} << 2 << QString();
     }
 
     void kickstartSettingsAreChecked()

@@ -15,6 +15,7 @@ using namespace pacewise;
 using namespace pacewise::test;
 
 Q_DECLARE_METATYPE(pacewise::HookInstaller::Status)
+Q_DECLARE_METATYPE(std::function<void(pacewise::HookInstaller &, const QString &)>)
 
 namespace {
 
@@ -33,52 +34,64 @@ class GuardTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each row leaves the hooks folder as a user or an older release might.
     void installerTellsWhatIsInstalled_data()
     {
-        QTest::addColumn<QString>("setUp");
+        using SetUp = std::function<void(HookInstaller &installer, const QString &scratch)>;
+        QTest::addColumn<SetUp>("setUp");
         QTest::addColumn<HookInstaller::Status>("status");
         using S = HookInstaller::Status;
-        QTest::newRow("nothing") << u"nothing"_qs << S::notInstalled;
-        QTest::newRow("two of three scripts") << u"two-scripts"_qs << S::notInstalled;
-        QTest::newRow("just installed") << u"installed"_qs << S::upToDate;
-        QTest::newRow("a script edited") << u"edited"_qs << S::modifiedByUser;
-        QTest::newRow("manifest lost, scripts ours") << u"no-manifest"_qs << S::outdated;
-        QTest::newRow("manifest lost, script edited") << u"no-manifest-edited"_qs << S::modifiedByUser;
-        QTest::newRow("installed by another version") << u"other-version"_qs << S::outdated;
-        QTest::newRow("this version ships a changed script") << u"new-shipped"_qs << S::outdated;
-        QTest::newRow("manifest garbage, scripts ours") << u"manifest-garbage"_qs << S::outdated;
+        const auto edit = [](HookInstaller &installer) {
+            QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\nexit 0\n"));
+        };
+        const auto loseManifest = [](HookInstaller &installer) {
+            QVERIFY(QFile::remove(installer.installedPath(HookInstaller::manifestName)));
+        };
+        QTest::newRow("nothing") << SetUp([](HookInstaller &, const QString &) {}) << S::notInstalled;
+        QTest::newRow("two of three scripts") << SetUp([](HookInstaller &installer, const QString &) {
+            QVERIFY(installer.install());
+            QVERIFY(QFile::remove(installer.installedPath(u"rate-limit-refresh.sh"_qs)));
+        }) << S::notInstalled;
+        QTest::newRow("just installed") << SetUp([](HookInstaller &installer, const QString &) { QVERIFY(installer.install()); })
+                                        << S::upToDate;
+        QTest::newRow("a script edited") << SetUp([=](HookInstaller &installer, const QString &) {
+            QVERIFY(installer.install());
+            edit(installer);
+        }) << S::modifiedByUser;
+        QTest::newRow("manifest lost, scripts ours") << SetUp([=](HookInstaller &installer, const QString &) {
+            QVERIFY(installer.install());
+            loseManifest(installer);
+        }) << S::outdated;
+        QTest::newRow("manifest lost, script edited") << SetUp([=](HookInstaller &installer, const QString &) {
+            QVERIFY(installer.install());
+            edit(installer);
+            loseManifest(installer);
+        }) << S::modifiedByUser;
+        QTest::newRow("manifest garbage, scripts ours") << SetUp([](HookInstaller &installer, const QString &) {
+            QVERIFY(installer.install());
+            QVERIFY(writeFile(installer.installedPath(HookInstaller::manifestName), "{\"version\":"));
+        }) << S::outdated;
+        QTest::newRow("installed by another version") << SetUp([](HookInstaller &installer, const QString &scratch) {
+            QVERIFY(installer.install());
+            installer = HookInstaller(shipped, scratch + u"/hooks"_qs, u"99.0"_qs);
+        }) << S::outdated;
+        QTest::newRow("this version ships a changed script") << SetUp([](HookInstaller &installer, const QString &scratch) {
+            QVERIFY(installer.install());
+            const QString next = scratch + u"/next-release"_qs;
+            for (const QString &name : HookInstaller::scriptNames)
+                QVERIFY(writeFile(next + u'/' + name, readFile(shipped + u'/' + name)));
+            QVERIFY(writeFile(next + u"/rate-limit-guard.sh"_qs, "#!/bin/sh\n# next release\nexit 0\n"));
+            installer = HookInstaller(next, scratch + u"/hooks"_qs, QString::fromLatin1(PacewiseCoreInfo::version));
+        }) << S::outdated;
     }
 
     void installerTellsWhatIsInstalled()
     {
-        QFETCH(QString, setUp);
+        QFETCH(std::function<void(HookInstaller &, const QString &)>, setUp);
         QFETCH(HookInstaller::Status, status);
         QTemporaryDir dir;
-        const QString hooks = dir.filePath(u"claude/hooks"_qs);
-        QString source = shipped;
-        HookInstaller installer(shipped, hooks, QString::fromLatin1(PacewiseCoreInfo::version));
-        if (setUp != u"nothing" && setUp != u"two-scripts")
-            QVERIFY(installer.install());
-        if (setUp == u"two-scripts") {
-            QVERIFY(installer.install());
-            QVERIFY(QFile::remove(installer.installedPath(u"rate-limit-refresh.sh"_qs)));
-        } else if (setUp == u"edited" || setUp == u"no-manifest-edited") {
-            QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\nexit 0\n"));
-        }
-        if (setUp.startsWith(u"no-manifest"))
-            QVERIFY(QFile::remove(installer.installedPath(HookInstaller::manifestName)));
-        if (setUp == u"manifest-garbage")
-            QVERIFY(writeFile(installer.installedPath(HookInstaller::manifestName), "{\"version\":"));
-        if (setUp == u"other-version")
-            installer = HookInstaller(shipped, hooks, u"99.0"_qs);
-        if (setUp == u"new-shipped") {
-            // The next release ships a different guard script.
-            source = dir.filePath(u"next-release"_qs);
-            for (const QString &name : HookInstaller::scriptNames)
-                QVERIFY(writeFile(source + u'/' + name, readFile(shipped + u'/' + name)));
-            QVERIFY(writeFile(source + u"/rate-limit-guard.sh"_qs, "#!/bin/sh\n# next release\nexit 0\n"));
-            installer = HookInstaller(source, hooks, QString::fromLatin1(PacewiseCoreInfo::version));
-        }
+        HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), QString::fromLatin1(PacewiseCoreInfo::version));
+        setUp(installer, dir.path());
         QCOMPARE(installer.installedStatus(), status);
     }
 
