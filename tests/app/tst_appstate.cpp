@@ -20,8 +20,6 @@
 using namespace pacewise;
 using namespace pacewise::test;
 
-Q_DECLARE_METATYPE(pacewise::UsageCLIError::Kind)
-Q_DECLARE_METATYPE(pacewise::FetchIssue)
 
 namespace {
 

@@ -149,8 +149,6 @@ private slots:
             << u"open in Claude Code, idle since before the reset; continue it there"_qs << 0 << QStringList();
         QTest::newRow("continued in Claude Code after the reset")
             << u"0f76730a: already continued in Claude Code"_qs << left << 0 << QStringList();
-        QTest::newRow("tool calls refused")
-            << u"pacewisectl resume: 0f76730a: Bash was not allowed"_qs << u"needs you: Bash was not allowed"_qs << 1 << QStringList();
         QTest::newRow("claude failed")
             << u"pacewisectl resume: 0f76730a: claude exited with status 1: No conversation found with session ID: 0f76730a-752b-4aa3-865c-aec0624eaedb"_qs
             << u"failed: claude exited with status 1: No conversation found with session ID: 0f76730a-752b-4aa3-865c-aec0624eaedb; next try "_qs
@@ -188,9 +186,6 @@ private slots:
             writeSession(claudeCode.processId(), QString::fromLatin1(stat.at(20)), u"idle"_qs);
         } else if (situation == u"continued in Claude Code after the reset") {
             typeInTranscript(now.addSecs(-600), u"go on with the tests"_qs);
-        } else if (situation == u"tool calls refused") {
-            QVERIFY(writeFile(scenario(u"resume.stdout"_qs),
-                              R"({"type":"result","is_error":false,"result":"I need permission.","permission_denials":[{"tool_name":"Bash"}]})"));
         } else if (situation == u"claude failed") {
             QVERIFY(writeFile(scenario(u"resume.exit"_qs), "1"));
             QVERIFY(writeFile(scenario(u"resume.stderr"_qs), "No conversation found with session ID: " + session.toUtf8() + '\n'));
