@@ -26,12 +26,9 @@ namespace pacewise {
 // the main thread; everything slow runs on the thread pool.
 class AppState : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString menuBarTitle READ menuBarTitle NOTIFY snapshotChanged)
     Q_PROPERTY(pacewise::MenuBarUsage::Severity severity READ severity NOTIFY snapshotChanged)
     Q_PROPERTY(QString issueText READ issueText NOTIFY issueChanged)
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY isFetchingChanged)
-    Q_PROPERTY(int consecutiveThrottled READ consecutiveThrottled NOTIFY issueChanged)
-    Q_PROPERTY(bool isCheckingAuth READ isCheckingAuth NOTIFY authStatusChanged)
     Q_PROPERTY(bool showMenuBarPercentage READ showMenuBarPercentage WRITE setShowMenuBarPercentage NOTIFY
                    showMenuBarPercentageChanged)
 
@@ -62,10 +59,8 @@ public:
     std::optional<UsageSnapshot> snapshot() const;
     std::optional<QDateTime> lastSuccessAt() const { return m_lastSuccessAt; }
     std::optional<FetchIssue> issue() const { return m_issue; }
-    int consecutiveThrottled() const { return m_consecutiveThrottled; }
     bool isFetching() const { return m_isFetching; }
     const std::optional<AuthStatus> &authStatus() const { return m_authStatus; }
-    bool isCheckingAuth() const { return m_isCheckingAuth; }
     bool showMenuBarPercentage() const { return m_showMenuBarPercentage; }
 
     QString menuBarTitle() const;

@@ -18,7 +18,6 @@ namespace pacewise {
 class GuardController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool enabled READ enabled NOTIFY enabledChanged)
-    Q_PROPERTY(pacewise::HookInstaller::Status engineStatus READ engineStatus NOTIFY engineStatusChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
     Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
     Q_PROPERTY(bool needsForce READ needsForce NOTIFY needsForceChanged)

@@ -13,7 +13,6 @@ namespace pacewise {
 class LaunchAtLoginController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isEnabled READ isEnabled NOTIFY changed)
-    Q_PROPERTY(bool requiresApproval READ requiresApproval NOTIFY changed)
     Q_PROPERTY(bool hasError READ hasError NOTIFY changed)
 
 public:
@@ -21,7 +20,6 @@ public:
 
     LoginItemService::Status status() const { return m_status; }
     bool isEnabled() const;
-    bool requiresApproval() const { return m_status == LoginItemService::Status::requiresApproval; }
     bool hasError() const { return m_hasError; }
 
     Q_INVOKABLE void refresh();

@@ -26,7 +26,6 @@ class MorningStarterController : public QObject {
     Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY settingsChanged)
     Q_PROPERTY(bool chainEnabled READ chainEnabled WRITE setChainEnabled NOTIFY settingsChanged)
     Q_PROPERTY(bool isRunning READ isRunning NOTIFY stateChanged)
-    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
 
 public:
     struct Usage {

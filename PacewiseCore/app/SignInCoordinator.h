@@ -28,7 +28,6 @@ namespace pacewise {
 class SignInCoordinator : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isDetecting READ isDetecting NOTIFY detectionChanged)
-    Q_PROPERTY(QString cliPath READ cliPath NOTIFY detectionChanged)
     Q_PROPERTY(bool signedIn READ signedIn NOTIFY detectionChanged)
     Q_PROPERTY(pacewise::SignInCoordinator::Flow suggestedFlow READ suggestedFlow NOTIFY detectionChanged)
     Q_PROPERTY(bool isSigningIn READ isSigningIn NOTIFY signInChanged)
@@ -61,7 +60,6 @@ public:
     ~SignInCoordinator() override;
 
     bool isDetecting() const { return m_isDetecting; }
-    QString cliPath() const { return m_cliPath; }
     bool signedIn() const { return m_status && m_status->loggedIn; }
     const std::optional<AuthStatus> &authStatus() const { return m_status; }
     Flow suggestedFlow() const;

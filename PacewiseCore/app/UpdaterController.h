@@ -20,7 +20,6 @@ class UpdaterController : public QObject {
     Q_OBJECT
     Q_PROPERTY(CheckResult checkResult READ checkResult NOTIFY changed)
     Q_PROPERTY(QString offeredVersion READ offeredVersion NOTIFY changed)
-    Q_PROPERTY(QUrl releasePage READ releasePage NOTIFY changed)
 
 public:
     enum class CheckResult { idle, checking, upToDate, failed, updateAvailable, notConfigured };
