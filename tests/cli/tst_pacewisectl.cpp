@@ -711,8 +711,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("daily time") << QStringList{u"at"_qs, u"07:30"_qs} << 0 << u"Morning kickstart: on at 07:30"_qs;
-        QTest::newRow("chain") << QStringList{u"chain"_qs, u"until"_qs, u"22:00"_qs} << 0 << u"Chain: on until 22:00"_qs;
         QTest::newRow("chain through the night") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs} << 2 << QString();
         QTest::newRow("chain through the night, meant") << QStringList{u"chain"_qs, u"until"_qs, u"06:00"_qs, u"--overnight"_qs} << 0
                                                         << u"Chain: on until 06:00"_qs;
