@@ -24,6 +24,8 @@ using namespace pacewise::test;
 namespace {
 
 const QString session = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
+// How long a claude run takes on the day the polls are driven through.
+constexpr qint64 fetchSeconds = 15;
 
 
 UsageSnapshot usage(double fiveHour, double weekly, const QDateTime &reset, std::optional<QString> account = {})
@@ -46,6 +48,9 @@ struct FakeNotifications final : DesktopNotifications {
 struct Fixture {
     QTemporaryDir home;
     QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+    // Where a test's clock moves on another thread too (a fetch that takes
+    // time), it is this instead of now.
+    std::function<QDateTime()> clock;
     std::shared_ptr<FakeUsageFetcher> fetcher = std::make_shared<FakeUsageFetcher>();
     std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
     std::optional<AuthStatus> auth = AuthStatus{.loggedIn = true};
@@ -66,7 +71,7 @@ struct Fixture {
             .engineStateReader = EngineStateReader(claude(u"rate-limit-state.json"_qs), AccountIdentity(home.filePath(u".claude.json"_qs))),
             .stateWriter = StateWriter(claude(u"rate-limit-state.json"_qs)),
             .userDefaults = &defaults,
-            .now = [this] { return now; },
+            .now = [this] { return clock ? clock() : now; },
         });
         const ClaudePaths paths(home.filePath(u".claude"_qs), home.filePath(u".claude.json"_qs));
         resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
@@ -102,9 +107,12 @@ private slots:
         fixture.build();
         const QDateTime start = fixture.now;
         std::atomic<qint64> clock = start.toSecsSinceEpoch();
+        fixture.clock = [&clock] { return utc(clock); };
         fixture.fetcher->respond = [&clock] {
+            // claude takes a while: the next poll counts from this one's start.
+            const qint64 asked = clock.fetch_add(fetchSeconds);
             // 5-hour windows from the start on; usage climbs 30 % an hour and stops at 100.
-            const qint64 elapsed = clock - 1'796'558'400;
+            const qint64 elapsed = asked - 1'796'558'400;
             const qint64 windowStart = elapsed / 18000 * 18000;
             const double used = std::min(100.0, double(elapsed - windowStart) / 120);
             return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, used, utc(1'796'558'400 + windowStart + 18000)),
@@ -112,7 +120,8 @@ private slots:
         };
         QList<std::pair<qint64, int>> polls; // when, and the interval the figures named
         const auto advanceTo = [&](const QDateTime &at) {
-            fixture.now = at;
+            if (at.toSecsSinceEpoch() <= clock)
+                return;
             clock = at.toSecsSinceEpoch();
             const int before = fixture.fetcher->calls();
             fixture.state->pollIfDue();
@@ -149,9 +158,9 @@ private slots:
         QVERIFY(std::any_of(polls.cbegin(), polls.cend(), [](const auto &poll) { return poll.first == 47200; }));
 
         // The clock set back an hour: the next poll is still one interval away.
-        fixture.now = fixture.now.addSecs(-3600);
+        clock -= 3600;
         fixture.state->pollIfDue();
-        QVERIFY(fixture.state->nextPollAt() <= fixture.now.addSecs(fixture.state->nextPollIntervalSeconds()));
+        QVERIFY(fixture.state->nextPollAt() <= utc(clock).addSecs(fixture.state->nextPollIntervalSeconds()));
         fixture.state->stopPolling();
     }
 
