@@ -79,8 +79,7 @@ UsageFigures UsageFigures::fetch(const CommandContext &context, Ask ask, std::op
         if (snapshot) {
             const auto merged = StateWriter(context.engineStatePath).write(*snapshot, figures.now);
             if (!merged)
-                qCWarning(lcCli, "usage state write failed: %s",
-                          qUtf8Printable(systemErrorText(merged.error().fileSystemError.errorNumber)));
+                qCWarning(lcCli, "usage state not recorded: %s", qUtf8Printable(merged.error().reason()));
             figures.snapshot = merged ? *merged : *snapshot;
             figures.source = Source::claude;
             return figures;

@@ -2,7 +2,6 @@
 
 #include "claude/ClaudeErrorText.h"
 #include "i18n/UIStrings.h"
-#include "system/ErrorText.h"
 #include "system/Logging.h"
 #include "usage/UsagePollPolicy.h"
 
@@ -225,8 +224,7 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
         if (!self)
             co_return std::nullopt;
         if (!written)
-            qCWarning(lcAppState, "usage state write failed: %s",
-                      qUtf8Printable(systemErrorText(written.error().fileSystemError.errorNumber)));
+            qCWarning(lcAppState, "usage state not recorded: %s", qUtf8Printable(written.error().reason()));
         const UsageSnapshot merged = written ? *written : *fetched;
         // The history first: the forecast shown with the figures uses it.
         co_await recordHistory(merged);

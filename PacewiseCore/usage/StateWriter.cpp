@@ -1,7 +1,9 @@
 #include "StateWriter.h"
 
 #include "EngineStateReader.h"
+#include "system/AtomicFileWriter.h"
 #include "system/EpochSeconds.h"
+#include "system/ErrorText.h"
 #include "system/FileLock.h"
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 namespace pacewise {
@@ -26,9 +29,6 @@ const QLatin1String accountKey("account_uuid");
 const QLatin1String checkedKey("checked_at");
 const QLatin1String overageKey("overage");
 const QLatin1String statusLineKey("status_line_confirmed_at");
-
-// Holders read and replace a file of a few hundred bytes.
-constexpr std::chrono::milliseconds lockTimeout{2000};
 
 bool isUsableEntry(const QJsonValue &value)
 {
@@ -77,8 +77,14 @@ QJsonArray encodedLimits(const UsageSnapshot &snapshot, const QDateTime &now)
 
 } // namespace
 
-StateWriter::StateWriter(QString filePath)
+QString StateWriteError::reason() const
+{
+    return errorNumber == EWOULDBLOCK ? QStringLiteral("another writer kept the file locked") : systemErrorText(errorNumber);
+}
+
+StateWriter::StateWriter(QString filePath, std::chrono::milliseconds lockTimeout)
     : m_filePath(std::move(filePath))
+    , m_lockTimeout(lockTimeout)
 {
 }
 
@@ -139,9 +145,11 @@ QJsonObject StateWriter::merge(const QJsonObject &existing, const UsageSnapshot 
 
 std::expected<UsageSnapshot, StateWriteError> StateWriter::write(const UsageSnapshot &snapshot, const QDateTime &now) const
 {
-    // Without the lock the write still goes ahead: losing a concurrent
-    // figure now and then is better than never recording ours.
-    const auto lock = FileLock::lock(lockPath(m_filePath), lockTimeout);
+    // A lock file that cannot be had at all (a folder of someone else's)
+    // leaves the merge unguarded, as in the engine scripts.
+    const auto lock = FileLock::lock(lockPath(m_filePath), m_lockTimeout);
+    if (!lock && lock.error() == EWOULDBLOCK)
+        return std::unexpected(StateWriteError{EWOULDBLOCK});
 
     QJsonObject existing;
     if (const auto contents = readRegularFile(m_filePath, EngineStateReader::maximumFileSize, SymlinkPolicy::refuse))
@@ -150,7 +158,7 @@ std::expected<UsageSnapshot, StateWriteError> StateWriter::write(const UsageSnap
     const QByteArray bytes = QJsonDocument(merged).toJson(QJsonDocument::Compact);
     if (const auto written = writeFileAtomically(m_filePath, bytes, filePermissions, std::nullopt, SymlinkPolicy::refuse);
         !written) {
-        return std::unexpected(StateWriteError{written.error()});
+        return std::unexpected(StateWriteError{written.error().errorNumber});
     }
     // The figures to show: each limit the source gave, as merged. A limit
     // the file cannot hold (a figure that is not a number) stays as given.

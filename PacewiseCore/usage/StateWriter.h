@@ -1,16 +1,21 @@
 #pragma once
 
 #include "UsageSnapshot.h"
-#include "system/AtomicFileWriter.h"
 
 #include <QJsonObject>
 
+#include <chrono>
 #include <expected>
 
 namespace pacewise {
 
+// Why nothing was recorded: the errno of the step that failed, EWOULDBLOCK
+// when another writer kept the lock.
 struct StateWriteError {
-    AtomicWriteError fileSystemError;
+    int errorNumber = 0;
+
+    // For the log: what kept the figures from being recorded.
+    QString reason() const;
 
     bool operator==(const StateWriteError &) const = default;
 };
@@ -27,7 +32,10 @@ class StateWriter {
 public:
     static constexpr mode_t filePermissions = 0644;
 
-    explicit StateWriter(QString filePath);
+    // As long as the engine scripts wait for the lock.
+    static constexpr std::chrono::milliseconds defaultLockTimeout{10'000};
+
+    explicit StateWriter(QString filePath, std::chrono::milliseconds lockTimeout = defaultLockTimeout);
 
     const QString &filePath() const { return m_filePath; }
     // The lock every writer takes around reading and replacing the file.
@@ -40,11 +48,14 @@ public:
 
     // Merges and replaces the file atomically (never through a symbolic link
     // planted at its path); returns the snapshot's limits as merged. A failed
-    // write leaves the previous file as it was.
+    // write leaves the previous file as it was. A lock another writer keeps
+    // beyond the time-out means nothing is recorded this time: a merge beside
+    // theirs could lose their figures, and the next poll records these.
     std::expected<UsageSnapshot, StateWriteError> write(const UsageSnapshot &snapshot, const QDateTime &now) const;
 
 private:
     QString m_filePath;
+    std::chrono::milliseconds m_lockTimeout;
 };
 
 } // namespace pacewise

@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 #include "system/EpochSeconds.h"
+#include "system/FileLock.h"
 #include "usage/AccountIdentity.h"
 #include "usage/EngineStateReader.h"
 #include "usage/StateWriter.h"
@@ -443,6 +444,21 @@ private slots:
         const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(current);
         QVERIFY(read);
         QCOMPARE(read->fiveHour()->utilization, 80.0);
+    }
+
+    // A writer that keeps the lock beyond the time-out: nothing is merged
+    // beside it, so the file stays as that writer leaves it.
+    void aLockKeptByAnotherWriterMeansNothingIsRecorded()
+    {
+        const QByteArray held = stateJson({limitJson("five_hour", 42)});
+        QVERIFY(writeFile(statePath(), held, now));
+        const auto otherWriter = FileLock::lock(StateWriter::lockPath(statePath()), std::chrono::milliseconds(0));
+        QVERIFY(otherWriter);
+        const UsageSnapshot fresh({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 50, utc(resetsAt))});
+        const auto written = StateWriter(statePath(), std::chrono::milliseconds(50)).write(fresh, now);
+        QVERIFY(!written);
+        QCOMPARE(written.error().errorNumber, EWOULDBLOCK);
+        QCOMPARE(readFile(statePath()), held);
     }
 
     // The engine's status-line script and this reader share the file format.
