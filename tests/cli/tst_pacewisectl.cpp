@@ -214,8 +214,8 @@ private slots:
 
     void statusFallsBackAndSaysWhy_data()
     {
-        // The fake claude's answer (no claude at all when empty), and whether
-        // a good state file is there to fall back on.
+        // The fake claude's answer; empty for no claude at all, with a good
+        // state file to fall back on.
         QTest::addColumn<Scenario>("answer");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
