@@ -427,18 +427,6 @@ private slots:
         QCOMPARE(fixture.fetcher->calls(), 1);
     }
 
-    void theMenuBarFigureIsTheRoundedFiveHourPercentage()
-    {
-        Fixture fixture;
-        fixture.build();
-        QCOMPARE(fixture.state->menuBarTitle(), u"—%"_qs);
-        fixture.fetcher->answer(usage(41.5, 99, fixture.now.addSecs(3600)));
-        QVERIFY(fixture.refresh());
-        QCOMPARE(fixture.state->menuBarTitle(), u"42%"_qs);
-        QCOMPARE(fixture.state->severity(), MenuBarUsage::Severity::critical);
-        fixture.state->setShowMenuBarPercentage(false);
-        QCOMPARE(fixture.defaults.value(u"showMenuBarPercentage"_qs).toBool(), false);
-    }
 };
 
 QTEST_GUILESS_MAIN(AppStateTest)

@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<QString>("accountFile");
         QTest::newRow("default") << QStringList{} << u"/home/ada/.claude"_qs << u"/home/ada/.claude.json"_qs;
         QTest::newRow("moved") << QStringList{u"CLAUDE_CONFIG_DIR=/srv/cc/"_qs} << u"/srv/cc"_qs << u"/srv/cc/.claude.json"_qs;
-        QTest::newRow("empty value ignored") << QStringList{u"CLAUDE_CONFIG_DIR="_qs} << u"/home/ada/.claude"_qs << u"/home/ada/.claude.json"_qs;
         QTest::newRow("relative value ignored") << QStringList{u"CLAUDE_CONFIG_DIR=cc"_qs} << u"/home/ada/.claude"_qs << u"/home/ada/.claude.json"_qs;
     }
 
@@ -59,7 +58,6 @@ private slots:
         QTest::newRow("default") << QStringList{} << QString() << u"/home/ada/.claude/rate-limit-state.json"_qs;
         QTest::newRow("setting") << QStringList{} << u"/tmp/s.json"_qs << u"/tmp/s.json"_qs;
         QTest::newRow("environment wins") << QStringList{u"PACEWISE_STATE_PATH=/tmp/e.json"_qs} << u"/tmp/s.json"_qs << u"/tmp/e.json"_qs;
-        QTest::newRow("empty variable ignored") << QStringList{u"PACEWISE_STATE_PATH="_qs} << u"/tmp/s.json"_qs << u"/tmp/s.json"_qs;
     }
 
     void engineStateLocationPrefersEnvironmentThenSetting()
@@ -110,8 +108,6 @@ private slots:
         QTest::newRow("newest desktop copy by time, not name")
             << QString() << QStringList{bundle + u"/2.1.9/claude"_qs, bundle + u"/2.1.10/claude"_qs, bundle + u"/claude-code-vm/claude"_qs}
             << bundle + u"/2.1.9/claude"_qs;
-        QTest::newRow("folder without executable ignored") << QString() << QStringList{bundle + u"/2.1.10/claude"_qs} << bundle + u"/2.1.10/claude"_qs;
-        QTest::newRow("nothing anywhere") << u"/a:/b"_qs << QStringList{} << QString();
     }
 
     void findsClaudeInSearchOrder()
@@ -183,16 +179,12 @@ private slots:
         const QString signedIn = QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json")));
         QTest::newRow("real, signed in") << signedIn
             << u"{\"authMethod\":\"claude.ai\",\"email\":\"standin@example.com\",\"loggedIn\":true,\"subscriptionType\":\"max\"}"_qs;
-        QTest::newRow("real, signed out") << QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-out.json")))
-            << u"{\"authMethod\":\"none\",\"loggedIn\":false}"_qs;
         QTest::newRow("warning line first") << u"Additional CA cert(s): /etc/x.crt\n"_qs + signedIn.left(0) + u"{\"loggedIn\":false}"_qs
             << u"{\"loggedIn\":false}"_qs;
         QTest::newRow("brace and quote inside a string") << u"x {\"email\":\"a}\\\"b\",\"loggedIn\":true} y"_qs
             << u"{\"email\":\"a}\\\"b\",\"loggedIn\":true}"_qs;
         QTest::newRow("first object lacks loggedIn") << u"{\"note\":1} {\"loggedIn\":true}"_qs << u"{\"loggedIn\":true}"_qs;
         QTest::newRow("nested inside another object") << u"{\"status\":{\"loggedIn\":true}}"_qs << u"{\"loggedIn\":true}"_qs;
-        QTest::newRow("wrong type") << u"{\"loggedIn\":\"yes\"}"_qs << QString();
-        QTest::newRow("unclosed") << u"{ nothing else"_qs << QString();
         QTest::newRow("text mode output") << QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.txt"))) << QString();
         QTest::newRow("100,000 opening braces") << QString(100'000, u'{') << QString();
         QTest::newRow("deep nesting around a status") << QString(5'000, u'{') + u"{\"loggedIn\":true}"_qs + QString(5'000, u'}')

@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using namespace pacewise;
 using namespace pacewise::test;
 
@@ -20,13 +18,6 @@ Q_DECLARE_METATYPE(std::function<void(pacewise::HookInstaller &, const QString &
 namespace {
 
 const QString shipped = u":/EngineScripts"_qs;
-
-mode_t modeOf(const QString &path)
-{
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return status.st_mode & 07777;
-}
 
 } // namespace
 
@@ -61,15 +52,6 @@ private slots:
         QTest::newRow("manifest lost, scripts ours") << SetUp([=](HookInstaller &installer, const QString &) {
             QVERIFY(installer.install());
             loseManifest(installer);
-        }) << S::outdated;
-        QTest::newRow("manifest lost, script edited") << SetUp([=](HookInstaller &installer, const QString &) {
-            QVERIFY(installer.install());
-            edit(installer);
-            loseManifest(installer);
-        }) << S::modifiedByUser;
-        QTest::newRow("manifest garbage, scripts ours") << SetUp([](HookInstaller &installer, const QString &) {
-            QVERIFY(installer.install());
-            QVERIFY(writeFile(installer.installedPath(HookInstaller::manifestName), "{\"version\":"));
         }) << S::outdated;
         QTest::newRow("installed by another version") << SetUp([](HookInstaller &installer, const QString &scratch) {
             QVERIFY(installer.install());
@@ -243,23 +225,6 @@ private slots:
         QVERIFY2(statusLine.isEmpty() ? command.isEmpty() : command.endsWith(statusLine), qPrintable(command));
     }
 
-    void controllerReportsABrokenSettingsFile()
-    {
-        QTemporaryDir dir;
-        const QString settings = dir.filePath(u"settings.json"_qs);
-        QVERIFY(writeFile(settings, "{\"hooks\":"));
-        SettingsFileManager::Options quick;
-        quick.parseRetryDelay = std::chrono::milliseconds(1);
-        GuardController controller(GuardOperations{settings, HookInstaller(shipped, dir.filePath(u"hooks"_qs), u"1"_qs),
-                                                   SettingsFileManager(quick)});
-        QTRY_VERIFY(!controller.busy());
-        QVERIFY(controller.lastError().contains(u"is not valid JSON"_qs));
-        controller.setEnabled(true);
-        QTRY_VERIFY(!controller.busy());
-        QVERIFY(!controller.enabled());
-        QVERIFY(controller.lastError().startsWith(settings));
-        QCOMPARE(readFile(settings), QByteArray("{\"hooks\":"));
-    }
 };
 
 QTEST_GUILESS_MAIN(GuardTest)

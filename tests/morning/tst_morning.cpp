@@ -80,12 +80,6 @@ class MorningTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void timesAreClamped()
-    {
-        QCOMPARE(MorningStartTime::clamped(25, -3), (MorningStartTime{23, 0}));
-        QCOMPARE(MorningStartTime::clamped(-1, 99), (MorningStartTime{0, 59}));
-    }
-
     void slotsFollowTheZoneAcrossDaylightSavingChanges_data()
     {
         QTest::addColumn<QByteArray>("zone");
@@ -96,7 +90,6 @@ private slots:
         QTest::newRow("summer") << QByteArray("Europe/Berlin") << MorningStartTime{7, 0} << at("2026-07-06T12:00:00Z") << at("2026-07-06T05:00:00Z");
         QTest::newRow("skipped hour: first time after it") << QByteArray("Europe/Berlin") << MorningStartTime{2, 30} << at("2026-03-29T12:00:00Z") << at("2026-03-29T01:00:00Z");
         QTest::newRow("repeated hour: first occurrence") << QByteArray("Europe/Berlin") << MorningStartTime{2, 30} << at("2026-10-25T12:00:00Z") << at("2026-10-25T00:30:00Z");
-        QTest::newRow("New York gap") << QByteArray("America/New_York") << MorningStartTime{2, 15} << at("2026-03-08T15:00:00Z") << at("2026-03-08T07:00:00Z");
         QTest::newRow("the zone's day, not UTC's") << QByteArray("Pacific/Auckland") << MorningStartTime{7, 0} << at("2026-12-06T20:00:00Z") << at("2026-12-06T18:00:00Z");
     }
 
@@ -136,25 +129,6 @@ private slots:
         QCOMPARE(MorningStartPolicy::nextRun(time, now, handled, utc), std::optional(next));
     }
 
-    void snapshotsAreTrustedForFiveMinutes_data()
-    {
-        QTest::addColumn<qint64>("fetchedAhead");
-        QTest::addColumn<bool>("usable");
-        QTest::newRow("61 s ahead") << qint64(61) << false;
-        QTest::newRow("60 s ahead") << qint64(60) << true;
-        QTest::newRow("300 s ago") << qint64(-300) << true;
-        QTest::newRow("301 s ago") << qint64(-301) << false;
-    }
-
-    void snapshotsAreTrustedForFiveMinutes()
-    {
-        QFETCH(qint64, fetchedAhead);
-        QFETCH(bool, usable);
-        const QDateTime now = at("2026-12-06T07:00:00Z");
-        QCOMPARE(MorningStartPolicy::isSnapshotUsable(now.addSecs(fetchedAhead), now), usable);
-        QVERIFY(!MorningStartPolicy::isSnapshotUsable(std::nullopt, now));
-    }
-
     void theChainRunsWithinItsSpan_data()
     {
         QTest::addColumn<MorningStartTime>("start");
@@ -162,12 +136,10 @@ private slots:
         QTest::addColumn<QString>("clock");
         QTest::addColumn<bool>("within");
         const MorningStartTime nine{9, 0}, five{17, 0}, ten{22, 0}, six{6, 0}, seven{7, 0};
-        QTest::newRow("08:59 before a day span") << nine << five << u"08:59"_qs << false;
         QTest::newRow("09:00 in") << nine << five << u"09:00"_qs << true;
         QTest::newRow("17:00 out") << nine << five << u"17:00"_qs << false;
         QTest::newRow("23:00 in a night span") << ten << six << u"23:00"_qs << true;
         QTest::newRow("06:00 out") << ten << six << u"06:00"_qs << false;
-        QTest::newRow("21:59 out") << ten << six << u"21:59"_qs << false;
         QTest::newRow("start equals end: always") << seven << seven << u"03:00"_qs << true;
     }
 
@@ -264,19 +236,6 @@ private slots:
         fixture.tickAt("2026-12-07T06:59:00Z"); // the clock steps back: no second run
         fixture.tickAt("2026-12-07T07:00:30Z");
         QCOMPARE(fixture.runner->invocations.size(), 1);
-    }
-
-    void movingTheTimeToOneAlreadyPassedWaitsForTomorrow()
-    {
-        ControllerFixture fixture;
-        fixture.now = at("2026-12-06T06:00:00Z");
-        fixture.build();
-        fixture.controller->setEnabled(true);
-        fixture.now = at("2026-12-06T09:00:00Z");
-        fixture.controller->setTime({8, 30});
-        fixture.tickAt("2026-12-06T09:01:00Z");
-        QVERIFY(fixture.runner->invocations.isEmpty());
-        QCOMPARE(fixture.controller->nextRunDate(), std::optional(at("2026-12-07T08:30:00Z")));
     }
 
     void failuresRetryAfterAQuarterThenHourly()

@@ -149,17 +149,13 @@ private slots:
         QTest::newRow("real ticket") << ticketJson(sessionA, 1796567200, 1796560000, ",\"used_percentage\":99") << true;
         QTest::newRow("upper-case UUID") << withId("0F76730A-752B-4AA3-865C-AEC0624EAEDB") << true;
         QTest::newRow("empty id") << withId("") << false;
-        QTest::newRow("leading hyphen") << withId("-rf") << false;
-        QTest::newRow("dot dot") << withId("..") << false;
         QTest::newRow("slash") << withId("0f76730a/752b-4aa3-865c-aec0624eaedb") << false;
         QTest::newRow("safe but not a UUID") << withId("my-session") << false;
         QTest::newRow("Cyrillic look-alike") << withId("0f76730a-752b-4aa3-865c-aec0624eaed\xd0\xac") << false;
         QTest::newRow("relative cwd") << QByteArray("{\"session_id\":\"0f76730a-752b-4aa3-865c-aec0624eaedb\",\"cwd\":\"work\",\"resets_at\":1,\"created_at\":1}") << false;
-        QTest::newRow("numeric id") << QByteArray("{\"session_id\":7,\"cwd\":\"/w\",\"resets_at\":1,\"created_at\":1}") << false;
         QTest::newRow("absurd reset") << ticketJson(sessionA, 1e300, 1) << false;
         QTest::newRow("missing created_at") << QByteArray("{\"session_id\":\"0f76730a-752b-4aa3-865c-aec0624eaedb\",\"cwd\":\"/w\",\"resets_at\":1}") << false;
         QTest::newRow("transcript of wrong type") << ticketJson(sessionA, 1, 1, ",\"transcript_path\":3") << false;
-        QTest::newRow("not JSON") << QByteArray("{\"session_id\":") << false;
     }
 
     void ticketsAreDecodedStrictly()
@@ -507,8 +503,11 @@ private slots:
         QVERIFY(!printed->continuedWithoutPacewiseSince(stoppedAt));
         QVERIFY(printed->pacewiseResumedSince(stoppedAt));
         QVERIFY(printed->continuedWithoutPacewiseSince(stoppedAt.addSecs(-60)));
-        const auto interactive = SessionTranscript::read(projects + u"/-home-ada-work/727bf826-03ae-4fc2-9f71-add1c61a409c.jsonl"_qs);
-        QCOMPARE(interactive->permissionMode(), std::optional(u"auto"_qs));
+        const QString interactivePath = projects + u"/-home-ada-work/727bf826-03ae-4fc2-9f71-add1c61a409c.jsonl"_qs;
+        QCOMPARE(SessionTranscript::read(interactivePath)->permissionMode(), std::optional(u"auto"_qs));
+        // The title is the user's last prompt, never ours.
+        QCOMPARE(LastMessageResolver::lastUserMessage(interactivePath), std::optional(u"please run the tool"_qs));
+        QCOMPARE(LastMessageResolver::lastUserMessage(path), std::optional(u"run the tool"_qs));
     }
 
     void aTranscriptLineBecomesATitleOnlyWhenTheUserTypedIt_data()
@@ -529,12 +528,9 @@ private slots:
         QTest::newRow("several lines") << user(u"\"first\\n\\n  second\\tthird\""_qs) << u"first second third"_qs;
         QTest::newRow("our continuation prompt") << user(u"\"Please continue the previous task where you left off.\""_qs) << QString();
         QTest::newRow("slash-command bookkeeping") << user(u"\"<command-name>/exit</command-name>\""_qs) << QString();
-        QTest::newRow("60 characters kept") << user(u"\"%1\""_qs.arg(QString(60, u'a'))) << QString(60, u'a');
         QTest::newRow("61 characters cut") << user(u"\"%1\""_qs.arg(QString(61, u'a'))) << QString(59, u'a') + u'…';
         const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_qs; // one grapheme, 8 UTF-16 units
         QTest::newRow("cut by grapheme") << user(u"\"%1\""_qs.arg(family.repeated(61))) << family.repeated(59) + u'…';
-        QTest::newRow("assistant line") << u"{\"type\":\"assistant\",\"message\":{\"content\":\"hi\"}}"_qs << QString();
-        QTest::newRow("garbage") << u"{\"type\":\"user\",\"message\":"_qs << QString();
     }
 
     void aTranscriptLineBecomesATitleOnlyWhenTheUserTypedIt()
@@ -544,22 +540,6 @@ private slots:
         const auto found = LastMessageResolver::titleFromTranscriptLine(line.toUtf8());
         QCOMPARE(found.value_or(QString()), title);
         QCOMPARE(found.has_value(), !title.isNull());
-    }
-
-    void realTranscriptsGiveTheUsersLastPrompt_data()
-    {
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("interactive") << u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs << u"please run the tool"_qs;
-        QTest::newRow("resumed by Pacewise") << u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs << u"run the tool"_qs;
-    }
-
-    void realTranscriptsGiveTheUsersLastPrompt()
-    {
-        QFETCH(QString, session);
-        QFETCH(QString, title);
-        const QString path = QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude/projects/-home-ada-work/") + session + u".jsonl"_qs;
-        QCOMPARE(LastMessageResolver::lastUserMessage(path), std::optional(title));
     }
 
     void onlyTheTranscriptsTailIsRead()

@@ -13,8 +13,8 @@
 namespace pacewise::test {
 
 // A private dbus-daemon with the desktop's services as python-dbusmock
-// plays them (systemd-logind; on request a notification server and a tray's
-// StatusNotifierWatcher): tests use it as both the session and the system
+// plays them (systemd-logind; on request a tray's StatusNotifierWatcher and
+// the colour-scheme portal): tests use it as both the session and the system
 // bus, never the machine's.
 class MockDesktopBus {
 public:
@@ -53,37 +53,20 @@ public:
                          {QStringLiteral("--template"), QStringLiteral("logind")});
     }
 
-    // A notification server as well, on the same bus; call after start().
-    bool startNotificationServer()
-    {
-        return startMock(m_notifications, QStringLiteral("org.freedesktop.Notifications"),
-                         {QStringLiteral("--template"), QStringLiteral("notification_daemon")});
-    }
-
     // A tray's StatusNotifierWatcher with a host, as KDE's or GNOME's
-    // AppIndicator extension runs it.
+    // AppIndicator extension runs it, which says so as a watcher does when
+    // its host registers.
     bool startTrayWatcher()
     {
         const QString name = QStringLiteral("org.kde.StatusNotifierWatcher");
-        if (!startMock(m_trayWatcher, name, {QStringLiteral("--session"), name, QStringLiteral("/StatusNotifierWatcher"), name}))
-            return false;
-        QDBusMessage methods = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
-                                                              QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
-        methods << name << QStringLiteral("RegisterStatusNotifierItem") << QStringLiteral("s") << QString() << QString();
-        QDBusMessage host = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
-                                                           QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddProperties"));
-        host << name << QVariant::fromValue(QVariantMap{
-                            {QStringLiteral("IsStatusNotifierHostRegistered"), true},
-                            {QStringLiteral("ProtocolVersion"), 0},
-                            {QStringLiteral("RegisteredStatusNotifierItems"), QStringList()},
-                        });
-        // and says so, as a watcher does when its host registers.
-        QDBusMessage registered = QDBusMessage::createMethodCall(name, QStringLiteral("/StatusNotifierWatcher"),
-                                                                 QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
-        registered << name << QStringLiteral("StatusNotifierHostRegistered") << QString() << QVariantList();
-        return connection().call(methods).type() == QDBusMessage::ReplyMessage &&
-               connection().call(host).type() == QDBusMessage::ReplyMessage &&
-               connection().call(registered).type() == QDBusMessage::ReplyMessage;
+        const QString path = QStringLiteral("/StatusNotifierWatcher");
+        const QVariantMap host{{QStringLiteral("IsStatusNotifierHostRegistered"), true},
+                               {QStringLiteral("ProtocolVersion"), 0},
+                               {QStringLiteral("RegisteredStatusNotifierItems"), QStringList()}};
+        return startMock(m_trayWatcher, name, {QStringLiteral("--session"), name, path, name}) &&
+               mock(name, path, QStringLiteral("AddMethod"), {name, QStringLiteral("RegisterStatusNotifierItem"), QStringLiteral("s"), QString(), QString()}) &&
+               mock(name, path, QStringLiteral("AddProperties"), {name, host}) &&
+               mock(name, path, QStringLiteral("EmitSignal"), {name, QStringLiteral("StatusNotifierHostRegistered"), QString(), QVariantList()});
     }
 
     // The desktop portal's settings, as GNOME's portal answers for the
@@ -91,26 +74,19 @@ public:
     // in a second variant, as the first version of Read returns it.
     bool startColorSchemePortal(uint scheme)
     {
-        const QString name = QStringLiteral("org.freedesktop.portal.Desktop");
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
-        if (!startMock(m_portal, name, {QStringLiteral("--session"), name, path, QStringLiteral("org.freedesktop.portal.Settings")}))
-            return false;
-        QDBusMessage read = QDBusMessage::createMethodCall(name, path, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddMethod"));
-        read << QStringLiteral("org.freedesktop.portal.Settings") << QStringLiteral("Read") << QStringLiteral("ss") << QStringLiteral("v")
-             << QStringLiteral("ret = dbus.UInt32(%1, variant_level=2)").arg(scheme);
-        return connection().call(read).type() == QDBusMessage::ReplyMessage;
+        return startMock(m_portal, portal, {QStringLiteral("--session"), portal, portalPath, portalSettings}) &&
+               mock(portal, portalPath, QStringLiteral("AddMethod"),
+                    {portalSettings, QStringLiteral("Read"), QStringLiteral("ss"), QStringLiteral("v"),
+                     QStringLiteral("ret = dbus.UInt32(%1, variant_level=2)").arg(scheme)});
     }
 
     // The portal tells that the user chose another colour scheme.
     bool changeColorScheme(uint scheme) const
     {
-        QDBusMessage changed = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
-                                                              QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                              QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
-        changed << QStringLiteral("org.freedesktop.portal.Settings") << QStringLiteral("SettingChanged") << QStringLiteral("ssv")
-                << QVariantList{QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
-                                QVariant::fromValue(QDBusVariant(scheme))};
-        return connection().call(changed).type() == QDBusMessage::ReplyMessage;
+        return mock(portal, portalPath, QStringLiteral("EmitSignal"),
+                    {portalSettings, QStringLiteral("SettingChanged"), QStringLiteral("ssv"),
+                     QVariantList{QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
+                                  QVariant::fromValue(QDBusVariant(scheme))}});
     }
 
     // How many tray icons registered with the watcher.
@@ -167,7 +143,7 @@ public:
 
     ~MockDesktopBus()
     {
-        for (QProcess *process : {&m_portal, &m_trayWatcher, &m_notifications, &m_logind, &m_bus}) {
+        for (QProcess *process : {&m_portal, &m_trayWatcher, &m_logind, &m_bus}) {
             process->terminate();
             process->waitForFinished(5000);
         }
@@ -203,15 +179,23 @@ public:
 
     void emitPrepareForSleep(bool start) const
     {
-        QDBusMessage signal = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
-                                                           QStringLiteral("/org/freedesktop/login1"),
-                                                           QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
-        signal << QStringLiteral("org.freedesktop.login1.Manager") << QStringLiteral("PrepareForSleep") << QStringLiteral("b")
-               << QVariant::fromValue(QVariantList{start});
-        connection().call(signal);
+        mock(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"), QStringLiteral("EmitSignal"),
+             {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), QStringLiteral("b"), QVariantList{start}});
     }
 
 private:
+    static inline const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
+    static inline const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+    static inline const QString portalSettings = QStringLiteral("org.freedesktop.portal.Settings");
+
+    // Calls a method of dbusmock's own interface on one of its objects.
+    bool mock(const QString &service, const QString &path, const QString &method, const QVariantList &arguments) const
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method);
+        call.setArguments(arguments);
+        return connection().call(call).type() == QDBusMessage::ReplyMessage;
+    }
+
     // A dbusmock service on this bus, whichever bus (session or system) its
     // template expects.
     bool startMock(QProcess &process, const QString &name, const QStringList &arguments)
@@ -256,7 +240,6 @@ private:
     QTemporaryDir m_files;
     QProcess m_bus;
     QProcess m_logind;
-    QProcess m_notifications;
     QProcess m_trayWatcher;
     QProcess m_portal;
     QString m_address;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,14 @@ inline qint64 deadProcessId()
         ::_exit(0);
     ::waitpid(child, nullptr, 0);
     return child;
+}
+
+// The permission bits of path, as stat sees them.
+inline mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
 }
 
 inline QDateTime utc(qint64 epochSeconds)

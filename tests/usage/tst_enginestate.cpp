@@ -92,7 +92,6 @@ private slots:
 
         row("current format, confirmation from file time", stateJson({five, week}), 600, {}, readable,
             u"five_hour 42 c-600 | weekly_all 17 c-600"_qs);
-        row("1799 s old is fresh", stateJson({five}), 1799, {}, readable, u"five_hour 42 c-1799"_qs);
         row("1800 s old is stale", stateJson({five}), 1800, {}, int(K::stale));
         row("written during a poll a few seconds ahead", stateJson({five}), -30, {}, readable, u"five_hour 42 c30"_qs);
         row("more than a minute in the future", stateJson({five}), -61, {}, int(K::modifiedInFuture));
@@ -106,8 +105,6 @@ private slots:
         row("weekly model confirmed 61 min ago dropped",
             stateJson({five, limitJson("weekly_model", 5, R"(,"model":"Sonnet","confirmed_at":1796556340)")}), 10, {},
             readable, u"five_hour 42 c-10"_qs);
-        row("blank model dropped", stateJson({limitJson("weekly_model", 5, R"(,"model":" \n")"), week}), 10, {},
-            readable, u"weekly_all 17 c-10"_qs);
         row("unknown kind skipped", stateJson({limitJson("monthly", 9), five}), 10, {}, readable,
             u"five_hour 42 c-10"_qs);
         // An old jq writes NaN as null: that entry goes, never the whole file.
@@ -117,14 +114,13 @@ private slots:
                        R"({"kind":"five_hour","used_percentage":1,"resets_at":1e300})",
                        R"({"kind":"weekly_all","used_percentage":1})", week}),
             10, {}, readable, u"weekly_all 17 c-10"_qs);
-        row("limits not an array", R"({"limits":{}})", 10, {}, int(K::malformed));
+        row("NaN literal", R"({"limits":[{"kind":"five_hour","used_percentage":NaN,"resets_at":1}]})", 10, {}, int(K::malformed));
+        row("larger than 1 MiB", stateJson({five}, ",\"pad\":\"" + QByteArray(1 << 20, 'x') + '"'), 10, {}, int(K::tooLarge));
         row("account_uuid not text", stateJson({five}, R"(,"account_uuid":7)"), 10, {}, int(K::malformed));
         row("other account", stateJson({five}, R"(,"account_uuid":"A")"), 10,
             R"({"oauthAccount":{"accountUuid":"B"}})", int(K::otherAccount));
         row("same account", stateJson({five}, R"(,"account_uuid":"A")"), 10, R"({"oauthAccount":{"accountUuid":"A"}})",
             readable, u"five_hour 42 c-10"_qs);
-        row("account file without identifier", stateJson({five}, R"(,"account_uuid":"A")"), 10,
-            R"({"oauthAccount":{"accountUuid":"  "}})", readable, u"five_hour 42 c-10"_qs);
     }
 
     void readsStateFileByItsRules()
@@ -158,29 +154,6 @@ private slots:
         QCOMPARE(reader().read(now)->accountUUID(), std::optional(u"A"_qs));
     }
 
-    void hostileFilesGiveNoSnapshot_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("error");
-        using K = EngineStateError::Kind;
-        QTest::newRow("empty") << QByteArray() << int(K::malformed);
-        QTest::newRow("truncated") << stateJson({limitJson("five_hour", 1)}).chopped(3) << int(K::malformed);
-        QTest::newRow("NaN literal") << QByteArray(R"({"limits":[{"kind":"five_hour","used_percentage":NaN,"resets_at":1}]})") << int(K::malformed);
-        QTest::newRow("overflowing number") << QByteArray(R"({"five_hour":{"used_percentage":1,"resets_at":1e400}})") << int(K::malformed);
-        QTest::newRow("top-level array") << QByteArray("[]") << int(K::malformed);
-        QTest::newRow("larger than 1 MiB") << stateJson({limitJson("five_hour", 1)}, ",\"pad\":\"" + QByteArray(1 << 20, 'x') + '"') << int(K::tooLarge);
-    }
-
-    void hostileFilesGiveNoSnapshot()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, error);
-        QVERIFY(writeFile(statePath(), bytes, now));
-        const auto result = reader().readExplained(now);
-        QVERIFY(!result);
-        QCOMPARE(int(result.error().kind), error);
-    }
-
     void specialFilesAtThePathNeitherBlockNorCrash_data()
     {
         QTest::addColumn<PathSetUp>("plant");
@@ -188,13 +161,8 @@ private slots:
         using K = EngineStateError::Kind;
         QTest::newRow("directory") << PathSetUp([](const QString &path) { return QDir().mkpath(path + u"/inside"_qs); })
                                    << int(K::notRegularFile);
-        QTest::newRow("FIFO without writer")
-            << PathSetUp([](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; })
-            << int(K::notRegularFile);
         QTest::newRow("dangling symlink")
             << PathSetUp([](const QString &path) { return QFile::link(path + u".gone"_qs, path); }) << int(K::missing);
-        QTest::newRow("symlink to a device")
-            << PathSetUp([](const QString &path) { return QFile::link(u"/dev/zero"_qs, path); }) << int(K::notRegularFile);
     }
 
     void specialFilesAtThePathNeitherBlockNorCrash()
@@ -215,17 +183,6 @@ private slots:
             QVERIFY(!QFileInfo(path).isSymLink());
             QVERIFY(EngineStateReader(path, AccountIdentity(accountPath())).readExplained(current));
         }
-    }
-
-    void followsASymlinkToARealStateFile()
-    {
-        QVERIFY(writeFile(m_dir.filePath(u"real.json"_qs), stateJson({limitJson("five_hour", 7)}), now));
-        QDir().mkpath(QFileInfo(statePath()).absolutePath());
-        QVERIFY(QFile::link(m_dir.filePath(u"real.json"_qs), statePath()));
-        const auto snapshot = reader().readExplained(now);
-        if (!snapshot)
-            QFAIL(qPrintable(QString::number(int(snapshot.error().kind))));
-        QCOMPARE(snapshot->snapshot.fiveHour()->utilization, 7.0);
     }
 
     // Mutated copies of a real file: whatever the bytes, the reader returns,
@@ -275,9 +232,6 @@ private slots:
         QTest::newRow("present") << QByteArray(R"({"oauthAccount":{"accountUuid":"abc","emailAddress":"x"}})") << std::optional(u"abc"_qs);
         QTest::newRow("blanks kept") << QByteArray(R"({"oauthAccount":{"accountUuid":" abc\n"}})") << std::optional(u" abc\n"_qs);
         QTest::newRow("only blanks") << QByteArray(R"({"oauthAccount":{"accountUuid":" \t\n"}})") << std::optional<QString>();
-        QTest::newRow("no accountUuid") << QByteArray(R"({"oauthAccount":{}})") << std::optional<QString>();
-        QTest::newRow("number") << QByteArray(R"({"oauthAccount":{"accountUuid":12}})") << std::optional<QString>();
-        QTest::newRow("not JSON") << QByteArray("{oauthAccount") << std::optional<QString>();
         QTest::newRow("real file") << readFile(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude.json"))
                                    << std::optional(u"00000000-0000-4000-8000-00000000acc7"_qs);
     }

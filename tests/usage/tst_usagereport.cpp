@@ -72,15 +72,11 @@ private slots:
         row("real form with a year", u"resets Jan 3, 2027, 9am (UTC)"_qs, "2026-12-30T08:00:00Z", "2027-01-03T09:00:59Z");
         row("real form across the year end", u"resets Jan 3, 9am (UTC)"_qs, "2026-12-30T08:00:00Z", "2027-01-03T09:00:59Z");
         row("real form 12am is midnight", u"resets Dec 6, 12am (America/New_York)"_qs, "2026-12-05T20:00:00Z", "2026-12-06T05:00:59Z");
-        row("real form 12pm is noon", u"resets Dec 6, 12:30pm (Asia/Tokyo)"_qs, "2026-12-05T20:00:00Z", "2026-12-06T03:30:59Z");
         row("real form in a DST gap", u"resets Mar 29, 2:30am (Europe/Berlin)"_qs, "2026-03-28T12:00:00Z", "rejected");
-        row("real form, Feb 30", u"resets Feb 30, 9am (UTC)"_qs, "2026-02-01T08:00:00Z", "rejected");
         row("unknown zone", u"resets Dec 6, 10am (Mars/Olympus)"_qs, "2026-12-06T08:00:00Z", "rejected");
         // Older and shorter forms.
         row("relative", u"resets in 3 hr 5 min"_qs, "2026-12-06T08:00:00Z", "2026-12-06T11:05:00Z");
         row("weekday later this week", u"resets Mon 9am (Europe/Berlin)"_qs, "2026-12-05T12:00:00Z", "2026-12-07T08:00:59Z");
-        row("same weekday, passed", u"resets Sun 9am (UTC)"_qs, "2026-12-06T10:00:00Z", "2026-12-13T09:00:59Z");
-        row("month day at, next year", u"resets Jan 3 at 9am (UTC)"_qs, "2026-12-30T08:00:00Z", "2027-01-03T09:00:59Z");
         row("no known form", u"resets whenever"_qs, "2026-12-06T08:00:00Z", "rejected");
         row("no reset named", QString(), "2026-12-06T08:00:00Z", "not started");
     }
@@ -124,7 +120,6 @@ private slots:
         QTest::newRow("cost summary when signed out") << costSummary << QString() << int(K::throttled);
         QTest::newRow("first line only when offline") << realReport.section(u'\n', 0, 0) << QString() << int(K::throttled);
         QTest::newRow("no week") << u"Current session: 4% used · resets in 2 hr"_qs << QString() << int(K::missingWindow);
-        QTest::newRow("no session") << week.mid(1) << QString() << int(K::missingWindow);
         QTest::newRow("unreadable session reset, the week still counts")
             << u"Current session: 4% used · resets someday"_qs + week << u"weekly_all 17 2026-12-09T08:37:59Z"_qs << none;
         QTest::newRow("unreadable row alone") << u"Current session: 4% used · resets someday"_qs << QString() << int(K::invalidResetDate);
@@ -136,7 +131,6 @@ private slots:
             << u"five_hour 3 2026-12-06T09:00:00Z | weekly_all 17 2026-12-09T08:37:59Z"_qs << none;
         QTest::newRow("1 MiB row is not a row") << u"Current session: "_qs + QString(1 << 20, u'9') + u"% used"_qs + week
             << QString() << int(K::missingWindow);
-        QTest::newRow("1 MiB of digits") << QString(1 << 20, u'7') + u" % used"_qs << QString() << int(K::throttled);
     }
 
     void reportOutcomes()
@@ -204,8 +198,6 @@ private slots:
         QTest::addColumn<int>("error"); // -1: the report comes through
         using K = UsageCLIError::Kind;
         QTest::newRow("real envelope") << QString::fromUtf8(readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/usage-limits-envelope.json"))) << -1;
-        QTest::newRow("no result") << u"{\"type\":\"result\"}"_qs << int(K::invalidJSON);
-        QTest::newRow("is_error not a flag") << u"{\"result\":\"x\",\"is_error\":\"no\"}"_qs << int(K::invalidJSON);
         QTest::newRow("is_error") << envelope(u"Current session: 1% used"_qs, true) << int(K::missingResult);
         QTest::newRow("blank result") << envelope(u" \n "_qs) << int(K::missingResult);
         QTest::newRow("invalid UTF-8 became U+FFFD") << envelope(u"ok \uFFFD"_qs) << -1;
