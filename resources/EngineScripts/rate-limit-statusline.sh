@@ -39,14 +39,17 @@ run_then_command() {
         printf '%s\n' "$1"
         exit 0
     fi
-    exec /bin/sh -c "$then_command" <<INPUT
+    # Without the state lock and the state file: the user's command may run
+    # long, and no other writer may wait for it.
+    exec /bin/sh -c "$then_command" 8<&- 9>&- <<INPUT
 $input
 INPUT
 }
 
-# All of the input first: the lock below is never held waiting for Claude
-# Code to finish writing.
-input=$(cat 2>/dev/null)
+# The user's command gets the input too, so it is kept; otherwise jq reads it
+# straight from Claude Code.
+input=""
+[ -z "$then_command" ] || input=$(cat 2>/dev/null)
 command -v jq >/dev/null 2>&1 || run_then_command "Claude"
 
 config_dir=${CLAUDE_CONFIG_DIR:-$HOME/.claude}
@@ -65,34 +68,29 @@ case $state in */*) directory=${state%/*} ;; *) directory=. ;; esac
 name=${state##*/}
 [ -d "$directory" ] || (umask 077 && mkdir -p -- "$directory") 2>/dev/null
 
-# Readers and writers of the file take this lock around their
-# read-merge-replace; without flock the merge still happens, unguarded. A
-# lock not had within 10 s (a busy machine, a stuck writer) means nothing is
-# recorded this time: a merge beside another writer's could lose its figures,
-# and the next refresh records these again.
-unlocked=""
-if command -v flock >/dev/null 2>&1 && { command exec 9>>"$directory/.$name.lock"; } 2>/dev/null; then
-    flock -w 10 9 2>/dev/null || unlocked=1
-fi
-
-# The previous state (never through a link planted at its path), and the
-# signed-in account only when its file changed since the state was written:
-# ~/.claude.json can be large, and the state file already names the account.
-set -- --arg old ""
-if [ -f "$state" ] && [ ! -L "$state" ]; then
-    set -- --rawfile old "$state"
-fi
-# shellcheck disable=SC3013 # -nt: dash, bash and busybox sh all have it
-if [ -f "$account_file" ] && { [ ! -f "$state" ] || [ "$account_file" -nt "$state" ]; }; then
-    set -- "$@" --rawfile account "$account_file"
-else
-    set -- "$@" --arg account ""
-fi
-
-# One jq run prints three lines: the text to show, the state to record
-# (compact JSON) or an empty line when there is nothing to record, and the
-# session id when it is a canonical UUID (safe in a file name).
-parsed=$(jq -r "$@" --argjson now "$now" '
+# merge: one jq run over the status-line JSON on standard input and the
+# previous state (never read through a link planted at its path). It sets
+# text (what to show), record (the state to write, compact JSON, or empty when
+# nothing changes), session (the session id when it is a canonical UUID, safe
+# in a file name) and input_line (the input as one line, when there is
+# something to record). The state is read through descriptor 8, which stays
+# open: under the lock, a file replaced since by another writer is told from
+# the one read. The signed-in account is read only when its file changed
+# since the state was written: ~/.claude.json can be large, and the state
+# file already names the account.
+merge() {
+    exec 8<&-
+    set -- --arg old ""
+    if [ -f "$state" ] && [ ! -L "$state" ] && { command exec 8<"$state"; } 2>/dev/null; then
+        set -- --rawfile old /dev/fd/8
+    fi
+    # shellcheck disable=SC3013 # -nt: dash, bash and busybox sh all have it
+    if [ -f "$account_file" ] && { [ ! -f "$state" ] || [ "$account_file" -nt "$state" ]; }; then
+        set -- "$@" --rawfile account "$account_file"
+    else
+        set -- "$@" --arg account ""
+    fi
+    parsed=$(jq -r "$@" --argjson now "$now" '
     def finite: type == "number" and (isnan | not) and (isinfinite | not);
     def oneline: split("\n") | join(" ") | split("\r") | join(" ");
     def pct: if finite then (. * 10 | round / 10 | tostring) + "%" else "--" end;
@@ -120,10 +118,7 @@ parsed=$(jq -r "$@" --argjson now "$now" '
       | map(select(usable) | .resets_at |= floor | . + {confirmed_at: $seen}) as $fresh
     | ($in.model | if type == "object" then .display_name else null end
        | if type == "string" and length > 0 then oneline[0:80] else "Claude" end) as $model
-    | (if ($limits | length) > 0
-       then "\($model) · 5h \($limits.five_hour.used_percentage | pct) · wk \($limits.seven_day.used_percentage | pct)"
-       else $model end),
-      (if ($fresh | length) == 0 then ""
+    | (if ($fresh | length) == 0 then ""
        else
          # Figures of another account are not merged with these.
          (if $old.account_uuid != null and $account != null and $old.account_uuid != $account then {} else $old end) as $base
@@ -147,23 +142,62 @@ parsed=$(jq -r "$@" --argjson now "$now" '
          + (if $account != null then {account_uuid: $account} else {} end)
          # An idle session that re-sends what is recorded changes nothing.
          | if . == $old then "" else tojson end
-       end),
+       end) as $record
+    | (if ($limits | length) > 0
+       then "\($model) · 5h \($limits.five_hour.used_percentage | pct) · wk \($limits.seven_day.used_percentage | pct)"
+       else $model end),
+      $record,
       ($in.session_id | if type == "string" and test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$")
-       then . else "" end)
-' 2>/dev/null <<INPUT
+       then . else "" end),
+      (if $record == "" then "" else $in | tojson end)
+' 2>/dev/null) || parsed=""
+    text=""
+    record=""
+    session=""
+    input_line=""
+    { IFS= read -r text; IFS= read -r record; IFS= read -r session; IFS= read -r input_line; } <<PARSED
+$parsed
+PARSED
+}
+
+# The state as merge read it is still the file at its path.
+state_unchanged() {
+    if [ -e /dev/fd/8 ]; then
+        # shellcheck disable=SC3013 # -ef: dash, bash and busybox sh all have it
+        [ -f "$state" ] && [ ! -L "$state" ] && [ "$state" -ef /dev/fd/8 ]
+    else
+        ! { [ -f "$state" ] && [ ! -L "$state" ]; }
+    fi
+}
+
+if [ -n "$then_command" ]; then
+    merge <<INPUT
 $input
 INPUT
-) || parsed=""
-
-text=""
-record=""
-session=""
-{ IFS= read -r text; IFS= read -r record; IFS= read -r session; } <<EOF
-$parsed
-EOF
+else
+    merge
+fi
 [ -n "$text" ] || text="Claude"
 
-if [ -n "$record" ] && [ -z "$unlocked" ]; then
+# Readers and writers of the file take this lock around their
+# read-merge-replace; here only when there is something to record, so an
+# idle session costs no lock. Merged beside a writer that replaced the file
+# meanwhile, the figures are merged again with what it wrote. Without flock
+# the merge still happens, unguarded. A lock not had within 10 s (a busy
+# machine, a stuck writer) means nothing is recorded this time: a merge
+# beside another writer's could lose its figures, and the next refresh
+# records these again.
+if [ -n "$record" ] && command -v flock >/dev/null 2>&1 && { command exec 9>>"$directory/.$name.lock"; } 2>/dev/null; then
+    if ! flock -w 10 9 2>/dev/null; then
+        record=""
+    elif ! state_unchanged; then
+        merge <<INPUT
+$input_line
+INPUT
+    fi
+fi
+
+if [ -n "$record" ]; then
     # Replaced by rename, so readers never see half a file and a link at the
     # path is replaced rather than followed. The temporary file is created
     # anew (noclobber), never opened through something already there.

@@ -62,11 +62,14 @@ five_hour() {
 }
 
 @test "in front of the user's own line it records, then the user's command answers alone" {
-    user_command='cat >"$HOME/seen-by-user"; echo "user'"'"'s line"; echo to-stderr >&2; exit 3'
+    # The user's command, however long it runs, keeps no other writer waiting.
+    lock="$(dirname "$STATE")/.$(basename "$STATE").lock"
+    user_command='cat >"$HOME/seen-by-user"; flock -n "'"$lock"'" touch "$HOME/lock-free" 2>/dev/null; echo "user'"'"'s line"; echo to-stderr >&2; exit 3'
     run sh "$STATUSLINE" --then "$user_command" <"$SAMPLES/statusline-stdin.json"
     [ "$status" -eq 3 ] && [ "$output" = "user's line
 to-stderr" ]
     [ "$(jq -c . "$HOME/seen-by-user")" = "$(jq -c . "$SAMPLES/statusline-stdin.json")" ]
+    [ -e "$HOME/lock-free" ]
     [ "$(jq '.limits | length' "$STATE")" -eq 2 ]
     # Without jq, or with nothing to record, the user's line still shows.
     PATH="$(path_without_jq)" run sh "$STATUSLINE" --then "$user_command" </dev/null
