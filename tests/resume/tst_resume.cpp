@@ -404,16 +404,6 @@ private slots:
         }
     }
 
-    void automaticAttemptsWaitForTheResetManualOnesDoNot()
-    {
-        ResumeFixture fixture;
-        QCOMPARE(fixture.attempt(resetAt.addSecs(-60), false, std::nullopt),
-                 (ResumeAttemptResult{.kind = Kind::waitingForReset, .until = resetAt}));
-        QVERIFY(fixture.runner->invocations.isEmpty());
-        fixture.answerSuccess();
-        QCOMPARE(fixture.attempt(resetAt.addSecs(-60), true).kind, Kind::succeeded);
-    }
-
     // A guard that stops at 90 % would stop a session resumed at 95 % again
     // at once: no claude is run for that.
     void aLowerGuardThresholdHoldsResumesBack()

@@ -148,12 +148,6 @@ private slots:
         }
     }
 
-    void snapshotKeepsTheFilesAccountNotTheLiveOne()
-    {
-        QVERIFY(writeFile(statePath(), stateJson({limitJson("five_hour", 1)}, R"(,"account_uuid":"A")"), now));
-        QCOMPARE(reader().read(now)->accountUUID(), std::optional(u"A"_qs));
-    }
-
     void specialFilesAtThePathNeitherBlockNorCrash_data()
     {
         QTest::addColumn<PathSetUp>("plant");

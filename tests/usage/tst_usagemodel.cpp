@@ -2,7 +2,6 @@
 #include "usage/MenuBarUsage.h"
 #include "support/TestFiles.h"
 #include "usage/UsageHistory.h"
-#include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsagePollPolicy.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -205,22 +204,6 @@ private slots:
         QFETCH(QString, expected);
         const QDateTime instant(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
         QCOMPARE(UsageResetFormatter::string(instant, weekday, QLocale(locale), QTimeZone(zone)), expected);
-    }
-
-    void rowsFollowSnapshotOrderWithLabels()
-    {
-        using enum UsageLimitKind;
-        const UsageSnapshot snapshot({limit(weeklyAll, 17), limit(fiveHour, notANumber), limit(weeklyModel, 5, u"Sonnet"_qs)});
-        const auto rows = UsageLimitRowBuilder::rows(
-            snapshot, u"5 hours"_qs, u"Week"_qs, [](const QString &model) { return u"Week · "_qs + model; },
-            QLocale::c(), QTimeZone("UTC"));
-        QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows.at(0).label, u"Week"_qs);
-        QCOMPARE(rows.at(0).resetText, u"sun 17:01"_qs);
-        QCOMPARE(rows.at(1).label, u"5 hours"_qs);
-        QCOMPARE(rows.at(1).resetText, u"17:01"_qs);
-        QCOMPARE(rows.at(2).label, u"Week · Sonnet"_qs);
-        QVERIFY(UsageLimitRowBuilder::rows(std::nullopt, {}, {}, {}, QLocale(), QTimeZone("UTC")).isEmpty());
     }
 
     void theForecastFollowsTheLastHoursPace_data()
