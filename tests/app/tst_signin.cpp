@@ -51,6 +51,12 @@ struct SignIn {
         });
     }
 
+    // claude auth login prints the link and waits for "the-code".
+    bool promptForCode() const
+    {
+        return writeFile(scenario(u"auth-login.stdout"_qs), loginPrompt) && writeFile(scenario(u"auth-login.code"_qs), "the-code");
+    }
+
     void waitUntilDone() { QTRY_VERIFY_WITH_TIMEOUT(!coordinator->isSigningIn(), 15'000); }
 };
 
@@ -63,8 +69,7 @@ private slots:
     void aPastedCodeSignsIn()
     {
         SignIn signIn;
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(signIn.promptForCode());
         QVERIFY(writeFile(signIn.scenario(u"auth-login.status-after"_qs), "{\"loggedIn\":true}"));
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.coordinator->awaitingCode());
@@ -116,8 +121,7 @@ private slots:
     {
         SignIn signIn;
         QCoro::waitFor(signIn.coordinator->detect());
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(signIn.promptForCode());
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.coordinator->awaitingCode());
         signIn.signedIn = true; // the browser finished on another machine
@@ -132,8 +136,7 @@ private slots:
         SignIn signIn;
         signIn.signedIn = true;
         QCoro::waitFor(signIn.coordinator->detect());
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(signIn.promptForCode());
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.statusLooks >= 4);
         QVERIFY(signIn.coordinator->isSigningIn());
@@ -159,8 +162,7 @@ private slots:
     void closingTheWindowLeavesNothingRunning()
     {
         SignIn signIn;
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), loginPrompt));
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(signIn.promptForCode());
         QVERIFY(writeFile(signIn.scenario(u"auth-login.ignore-term"_qs), ""));
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.coordinator->awaitingCode());
