@@ -63,28 +63,33 @@ constexpr int widePipe = 1024 * 1024;
 void readAvailable(Capture &capture, qsizetype limit)
 {
     constexpr qsizetype chunk = 256 * 1024;
-    char discard[64 * 1024];
+    // Most children print a few lines: those are read through this buffer,
+    // so that no run pays for growing the capture by a whole chunk. Long
+    // output is read straight into the capture, a chunk at a time. Past
+    // the limit, the buffer takes what is thrown away.
+    char buffer[64 * 1024];
     for (;;) {
-        // Read straight into the capture while it has room; past the limit
-        // into a scratch buffer that is thrown away.
         const qsizetype size = capture.bytes.size();
-        const qsizetype room = std::min(chunk, limit - size);
-        char *target = discard;
-        qsizetype wanted = qsizetype(sizeof discard);
-        if (room > 0) {
-            capture.bytes.resize(size + room);
+        const qsizetype room = limit - size;
+        const bool direct = room > 0 && size >= qsizetype(sizeof buffer);
+        char *target = buffer;
+        qsizetype wanted = qsizetype(sizeof buffer);
+        if (direct) {
+            wanted = std::min(chunk, room);
+            capture.bytes.resize(size + wanted);
             target = capture.bytes.data() + size;
-            wanted = room;
         }
         const ssize_t count = ::read(capture.fd.get(), target, size_t(wanted));
-        if (room > 0)
+        if (direct)
             capture.bytes.resize(size + std::max<ssize_t>(count, 0));
+        else if (count > 0 && room > 0)
+            capture.bytes.append(buffer, std::min<qsizetype>(count, room));
         if (count >= narrowPipe && !capture.widened) {
             capture.widened = true;
             ::fcntl(capture.fd.get(), F_SETPIPE_SZ, widePipe); // the narrow pipe stays when refused
         }
         if (count > 0) {
-            if (room <= 0 && !capture.truncated) {
+            if (count > room && !capture.truncated) {
                 capture.truncated = true;
                 qCWarning(lcScriptRunner, "child process output exceeded %lld bytes; the rest was dropped",
                           static_cast<long long>(limit));
