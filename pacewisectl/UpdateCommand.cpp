@@ -4,9 +4,12 @@
 #include "ExitCode.h"
 #include "JsonOutput.h"
 #include "app/AppConfiguration.h"
-#include "app/UpdaterController.h"
+#include "UpdateCheck.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QSettings>
 
 namespace pacewise::cli {
@@ -26,6 +29,23 @@ Exit status: 0 checked (up to date, or a newer version named), 1 the
 check failed (the reason is printed), 2 bad arguments.
 )";
 
+UpdateCheckOutcome checkUpdateFeed(const QUrl &feed)
+{
+    UpdateCheckOutcome outcome;
+    if (feed.isEmpty()) {
+        outcome.state = UpdateCheckOutcome::State::packageManager;
+        return outcome;
+    }
+    // Kept loaded: Qt's network stack may leave threads and objects behind.
+    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PACEWISE_UPDATE_CHECK_MODULE)));
+    const auto check = reinterpret_cast<decltype(&pacewiseCheckUpdateFeed)>(module.resolve(checkUpdateFeedSymbol));
+    if (check)
+        check(feed, QStringLiteral(PACEWISE_VERSION), &outcome);
+    else
+        outcome.failureReason = QStringLiteral("the update check is not installed: ") + module.errorString();
+    return outcome;
+}
+
 } // namespace
 
 int runUpdate(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
@@ -39,42 +59,35 @@ int runUpdate(const QStringList &arguments, const CommandContext &, QTextStream 
         err << "pacewisectl update: the only action is 'check'\n";
         return usageError;
     }
-    const QSettings settings;
-    UpdaterController updater({.feedUrl = updateFeedUrl(settings), .runningVersion = QStringLiteral(PACEWISE_VERSION)});
-    QCoro::waitFor(updater.check());
-    const auto result = updater.checkResult();
-    const bool checked = result == UpdaterController::CheckResult::notConfigured ||
-                         result == UpdaterController::CheckResult::upToDate ||
-                         result == UpdaterController::CheckResult::updateAvailable;
-    if (parser.isSet(QStringLiteral("json")) && checked) {
-        const char *state = result == UpdaterController::CheckResult::notConfigured ? "package_manager"
-                            : result == UpdaterController::CheckResult::upToDate    ? "up_to_date"
-                                                                                    : "available";
+    using State = UpdateCheckOutcome::State;
+    const UpdateCheckOutcome outcome = checkUpdateFeed(updateFeedUrl(QSettings()));
+    if (parser.isSet(QStringLiteral("json")) && outcome.state != State::failed) {
+        const char *state = outcome.state == State::packageManager ? "package_manager"
+                            : outcome.state == State::upToDate     ? "up_to_date"
+                                                                   : "available";
         printJson(out, QJsonObject{
             {QStringLiteral("version"), QStringLiteral(PACEWISE_VERSION)},
             {QStringLiteral("state"), QString::fromLatin1(state)},
-            {QStringLiteral("offered_version"), jsonText(updater.offeredVersion())},
-            {QStringLiteral("release_page"), jsonText(updater.releasePage().toString())},
+            {QStringLiteral("offered_version"), jsonText(outcome.offeredVersion)},
+            {QStringLiteral("release_page"), jsonText(outcome.releasePage.toString())},
         });
         return success;
     }
-    switch (result) {
-    case UpdaterController::CheckResult::notConfigured:
+    switch (outcome.state) {
+    case State::packageManager:
         out << "Pacewise " << PACEWISE_VERSION << "; updates come from your package manager\n";
         return success;
-    case UpdaterController::CheckResult::upToDate:
+    case State::upToDate:
         out << "Pacewise " << PACEWISE_VERSION << " is up to date\n";
         return success;
-    case UpdaterController::CheckResult::updateAvailable:
-        out << "Pacewise " << updater.offeredVersion() << " is available (you have " << PACEWISE_VERSION << ")";
-        if (!updater.releasePage().isEmpty())
-            out << ": " << updater.releasePage().toString();
+    case State::available:
+        out << "Pacewise " << outcome.offeredVersion << " is available (you have " << PACEWISE_VERSION << ")";
+        if (!outcome.releasePage.isEmpty())
+            out << ": " << outcome.releasePage.toString();
         out << '\n';
         return success;
-    case UpdaterController::CheckResult::failed:
-    case UpdaterController::CheckResult::idle:
-    case UpdaterController::CheckResult::checking:
-        err << "pacewisectl update: " << updater.failureReason() << '\n';
+    case State::failed:
+        err << "pacewisectl update: " << outcome.failureReason << '\n';
         return failure;
     }
     return failure;

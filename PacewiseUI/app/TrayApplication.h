@@ -2,7 +2,7 @@
 
 #include "app/BackgroundServices.h"
 #include "app/LaunchAtLoginController.h"
-#include "app/UpdaterController.h"
+#include "updates/UpdaterController.h"
 #include "i18n/LocaleManager.h"
 #include "onboarding/OnboardingWindow.h"
 #include "panel/PanelModel.h"

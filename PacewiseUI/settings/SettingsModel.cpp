@@ -6,7 +6,7 @@
 #include "app/GuardController.h"
 #include "app/ResumeController.h"
 #include "app/MorningStarterController.h"
-#include "app/UpdaterController.h"
+#include "updates/UpdaterController.h"
 #include "i18n/UIStrings.h"
 #include "usage/UsageResetFormatter.h"
 

@@ -5,7 +5,7 @@
 #include "app/LaunchAtLoginController.h"
 #include "app/MorningStarterController.h"
 #include "app/ResumeController.h"
-#include "app/UpdaterController.h"
+#include "updates/UpdaterController.h"
 
 namespace pacewise {
 

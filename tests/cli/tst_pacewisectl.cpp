@@ -497,6 +497,16 @@ private slots:
         }
     }
 
+    // The feed is read by a module loaded only for this; its answer (a
+    // refused connection here) shows that it was found beside the binary.
+    void updateCheckReadsAConfiguredFeed()
+    {
+        QVERIFY(writeFile(m_home.filePath(u".config/Pacewise/Pacewise.conf"_qs), "[General]\nupdateFeedURL=http://127.0.0.1:9/feed\n"));
+        const Run result = run({u"update"_qs, u"check"_qs});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, u"pacewisectl update: Connection refused\n"_qs);
+    }
+
     void serviceIsInstalledThroughSystemd()
     {
         const QString unit = m_home.filePath(u".config/systemd/user/pacewise.service"_qs);

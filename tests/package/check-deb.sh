@@ -40,6 +40,7 @@ dpkg-deb -f "$tray_deb" Depends | grep -q "pacewisectl (= $version)" \
 
 expect_files "$ctl_deb" \
     usr/bin/pacewisectl \
+    usr/lib/x86_64-linux-gnu/pacewise/pacewise-update-check.so \
     usr/lib/systemd/user/pacewise.service \
     usr/share/man/man1/pacewisectl.1.gz \
     usr/share/pacewise/engine-scripts/rate-limit-guard.sh \
@@ -50,10 +51,19 @@ if dpkg-deb -f "$ctl_deb" Depends | grep -E -q 'qt6gui|qt6widgets|qt6quick|qml6'
     exit 1
 fi
 grep -qx 'ExecStart=/usr/bin/pacewisectl daemon' "$root/usr/lib/systemd/user/pacewise.service"
+# The daemon and every status go without Qt's network stack; only the update
+# check loads it, through its module.
+if readelf -d "$root/usr/bin/pacewisectl" | grep -q 'NEEDED.*Network'; then
+    echo "check-deb: pacewisectl loads QtNetwork at start" >&2
+    exit 1
+fi
 
 [ "$(HOME=$home "$root/usr/bin/pacewisectl" --version)" = "pacewisectl $version" ]
 # The unpacked binary works as installed: no data in an empty home is exit 3.
 status=0
 HOME=$home PATH=/usr/bin:/bin "$root/usr/bin/pacewisectl" status --source state >/dev/null || status=$?
 [ "$status" -eq 3 ]
+mkdir -p "$home/.config/Pacewise"
+printf '[General]\nupdateFeedURL=http://127.0.0.1:9/feed\n' >"$home/.config/Pacewise/Pacewise.conf"
+[ "$(HOME=$home "$root/usr/bin/pacewisectl" update check 2>&1)" = "pacewisectl update: Connection refused" ]
 echo "check-deb: $ctl_deb and $tray_deb are fine"

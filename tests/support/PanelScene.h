@@ -12,7 +12,7 @@
 #include "app/LaunchAtLoginController.h"
 #include "app/MorningStarterController.h"
 #include "onboarding/OnboardingWindow.h"
-#include "app/UpdaterController.h"
+#include "updates/UpdaterController.h"
 #include "settings/SettingsWindow.h"
 #include "i18n/LocaleManager.h"
 #include "panel/PanelModel.h"

@@ -1,4 +1,4 @@
-#include "app/UpdaterController.h"
+#include "updates/UpdaterController.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "UpdaterController.h"
 
-#include "system/Logging.h"
+#include <QLoggingCategory>
 
 #include <QHostAddress>
 #include <QNetworkReply>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/Appcast.h"
+#include "updates/Appcast.h"
 
 #include <QNetworkAccessManager>
 #include <QObject>
