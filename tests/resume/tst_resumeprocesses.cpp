@@ -193,11 +193,12 @@ private slots:
     // Two `resume now` at once: one claude, and both say the session went on.
     void twoResumersContinueTheSessionOnce()
     {
-        setResumeDelay(2);
+        QVERIFY(writeFile(scenario(u"resume.hold"_qs), ""));
         const auto first = start({u"resume"_qs, u"now"_qs, session});
         QVERIFY(runningClaude() > 0);
         const Run second = run({u"resume"_qs, u"now"_qs, session});
         QVERIFY2(second.err.contains(u"being continued by another Pacewise right now"_qs), qPrintable(second.err));
+        QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
         QCOMPARE(finish(*first).out, u"0f76730a: continued\n"_qs);
         const Run third = run({u"resume"_qs, u"now"_qs, session});
         QCOMPARE(third.exitCode, 1);
@@ -228,7 +229,7 @@ private slots:
     // second one beside it, and once it has ended nobody runs it again.
     void aKilledResumersClaudeIsNeverDoubled()
     {
-        setResumeDelay(3);
+        QVERIFY(writeFile(scenario(u"resume.hold"_qs), ""));
         const auto resumer = start({u"resume"_qs, u"now"_qs, session});
         const qint64 claude = runningClaude();
         QVERIFY(claude > 0);
@@ -236,6 +237,7 @@ private slots:
         resumer->waitForFinished();
         QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"being continued by another Pacewise right now"_qs));
         QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"being continued now"_qs));
+        QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 60'000);
         QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: already continued by an earlier resume\n"_qs);
         QCOMPARE(claudeResumes(), 1);
