@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "app/BackgroundServices.h"
+#include "i18n/AppLanguage.h"
 #include "system/Logging.h"
 #include "system/TerminationSignals.h"
 
@@ -95,6 +96,9 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     });
 
     QSettings userDefaults;
+    // Its notifications speak the language the tray app would: texts, times
+    // and days alike.
+    AppLanguage::apply(userDefaults.value(QLatin1String(AppLanguage::defaultsKey)).toString());
     LogindSleepWakeSource wake;
     BackgroundServices services(BackgroundServices::Dependencies{
         .environment = context.environment,

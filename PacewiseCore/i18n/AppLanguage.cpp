@@ -57,4 +57,14 @@ bool installCatalogue(const QString &code)
     return true;
 }
 
+void apply(const QString &override)
+{
+    const QLocale system = QLocale::system();
+    // English is a catalogue too: without one, id-based lookups answer with
+    // the id instead of the text.
+    if (!installCatalogue(resolvedLanguageCode(override, system.uiLanguages())))
+        installCatalogue(QStringLiteral("en"));
+    QLocale::setDefault(formattingLocale(override, system, system.uiLanguages()));
+}
+
 } // namespace pacewise::AppLanguage

@@ -27,4 +27,9 @@ QLocale formattingLocale(const QString &override, const QLocale &systemLocale, c
 // ships none for it; lookups then show the English texts.
 bool installCatalogue(const QString &code);
 
+// Makes the language chosen by override (the system's when empty) this
+// process's: its catalogue for the texts (English when none is shipped) and
+// formattingLocale as the default locale for times, days and numbers.
+void apply(const QString &override);
+
 } // namespace pacewise::AppLanguage

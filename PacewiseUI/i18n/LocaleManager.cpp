@@ -77,12 +77,7 @@ void LocaleManager::setLanguage(const QString &code)
 
 void LocaleManager::apply()
 {
-    const QLocale formatting = locale();
-    // English is a catalogue too: without one, id-based lookups answer with
-    // the id instead of the text.
-    if (!AppLanguage::installCatalogue(AppLanguage::resolvedLanguageCode(m_selection, QLocale::system().uiLanguages())))
-        AppLanguage::installCatalogue(QStringLiteral("en"));
-    QLocale::setDefault(formatting);
+    AppLanguage::apply(m_selection);
     ++m_revision;
 }
 

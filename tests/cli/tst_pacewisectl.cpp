@@ -392,7 +392,13 @@ private slots:
         QVERIFY2(result.err.contains(u"no session bus"_qs), qPrintable(result.err));
 
         MockDesktopBus bus;
-        QVERIFY(bus.start());
+        QVERIFY(bus.start(true));
+        // The daemon's first poll finds the 5-hour window nearly used up; it
+        // says so in the language the user chose for Pacewise.
+        scenario({{u"usage-limits.stdout"_qs, usageEnvelope(u"Current session: 93% used · resets %1\n"
+                                                           "Current week (all models): 1% used · resets %1"_qs
+                                                               .arg(resetText(QDateTime::currentDateTimeUtc().addSecs(7200))))}});
+        QVERIFY(writeFile(m_home.filePath(u".config/Pacewise/Pacewise.conf"_qs), "[General]\nappLanguage=de\n"));
         // The one private bus stands in for both the session and the system bus.
         const QStringList buses{u"DBUS_SESSION_BUS_ADDRESS="_qs + bus.address(), u"DBUS_SYSTEM_BUS_ADDRESS="_qs + bus.address()};
         result = run({u"caffeine"_qs, u"status"_qs}, buses);
@@ -419,6 +425,8 @@ private slots:
         QByteArray secondLog;
         QTRY_VERIFY_WITH_TIMEOUT((secondLog += secondDaemon.readAllStandardError()).contains("already polls; standing by"), 15'000);
         QCOMPARE(run({u"caffeine"_qs, u"status"_qs}, buses).out, u"Caffeine: on (held by pid %1)\n"_qs.arg(daemon.processId()));
+
+        QTRY_COMPARE_WITH_TIMEOUT(bus.notificationSummaries(), QStringList{u"93\u00a0% des 5-Stunden-Limits verbraucht"_qs}, 15'000);
 
         const QJsonObject caffeine =
             QJsonDocument::fromJson(run({u"caffeine"_qs, u"status"_qs, u"--json"_qs}, buses).out.toUtf8()).object();
