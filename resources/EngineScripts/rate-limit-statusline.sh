@@ -83,6 +83,9 @@ merge() {
     set -- --arg old ""
     if [ -f "$state" ] && [ ! -L "$state" ] && { command exec 8<"$state"; } 2>/dev/null; then
         set -- --rawfile old /dev/fd/8
+        # Without /proc (a bare chroot) by its path, and merged again under
+        # the lock whenever there is something to record.
+        [ -e /dev/fd/8 ] || set -- --rawfile old "$state"
     fi
     # shellcheck disable=SC3013 # -nt: dash, bash and busybox sh all have it
     if [ -f "$account_file" ] && { [ ! -f "$state" ] || [ "$account_file" -nt "$state" ]; }; then
@@ -160,7 +163,8 @@ $parsed
 PARSED
 }
 
-# The state as merge read it is still the file at its path.
+# The state as merge read it is still the file at its path (not known
+# without /dev/fd).
 state_unchanged() {
     if [ -e /dev/fd/8 ]; then
         # shellcheck disable=SC3013 # -ef: dash, bash and busybox sh all have it
