@@ -68,12 +68,16 @@ case $state in */*) directory=${state%/*} ;; *) directory=. ;; esac
 name=${state##*/}
 [ -d "$directory" ] || (umask 077 && mkdir -p -- "$directory") 2>/dev/null
 
+# A regular file at the state's path, never a link planted there.
+state_readable() {
+    [ -f "$state" ] && [ ! -L "$state" ]
+}
+
 # merge: one jq run over the status-line JSON on standard input and the
-# previous state (never read through a link planted at its path). It sets
-# text (what to show), record (the state to write, compact JSON, or empty when
-# nothing changes), session (the session id when it is a canonical UUID, safe
-# in a file name) and input_line (the input as one line, when there is
-# something to record). The state is read through descriptor 8, which stays
+# previous state, when state_readable. It sets text (what to show), record
+# (the state to write, compact JSON, or empty when nothing changes), session
+# (the session id when it is a canonical UUID, safe in a file name) and
+# input_line (the input as one line, when there is something to record). The state is read through descriptor 8, which stays
 # open: under the lock, a file replaced since by another writer is told from
 # the one read. The signed-in account is read only when its file changed
 # since the state was written: ~/.claude.json can be large, and the state
@@ -81,7 +85,7 @@ name=${state##*/}
 merge() {
     exec 8<&-
     set -- --arg old ""
-    if [ -f "$state" ] && [ ! -L "$state" ] && { command exec 8<"$state"; } 2>/dev/null; then
+    if state_readable && { command exec 8<"$state"; } 2>/dev/null; then
         set -- --rawfile old /dev/fd/8
         # Without /proc (a bare chroot) by its path, and merged again under
         # the lock whenever there is something to record.
@@ -168,9 +172,9 @@ PARSED
 state_unchanged() {
     if [ -e /dev/fd/8 ]; then
         # shellcheck disable=SC3013 # -ef: dash, bash and busybox sh all have it
-        [ -f "$state" ] && [ ! -L "$state" ] && [ "$state" -ef /dev/fd/8 ]
+        state_readable && [ "$state" -ef /dev/fd/8 ]
     else
-        ! { [ -f "$state" ] && [ ! -L "$state" ]; }
+        ! state_readable
     fi
 }
 
