@@ -1,15 +1,10 @@
-#include "support/TestFiles.h"
+#include "support/ScratchHome.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <QRegularExpression>
 
 #include <signal.h>
-#include <sys/stat.h>
 
 using namespace pacewise::test;
 
@@ -17,61 +12,24 @@ namespace {
 
 const QString session = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 } // namespace
 
-// Sessions continued exactly once whatever else runs, as users and another
-// local user meet it: real pacewisectl processes, side by side, with the
-// fake claude and a scratch home.
+// Sessions continued exactly once whatever else runs, as users meet it:
+// real pacewisectl processes, side by side, with the fake claude and a
+// scratch home.
 class ResumeProcessesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    ScratchHome m_home;
 
-    QString home(const QString &path) const { return m_home->filePath(path); }
+    QString home(const QString &path) const { return m_home.filePath(path); }
     QString tickets() const { return home(u".claude/pacewise-resume-tickets"_qs); }
     QString ticket() const { return tickets() + u'/' + session + u".json"_qs; }
-    QString scenario(const QString &file) const { return home(u"scenario/"_qs + file); }
-    int claudeResumes() const { return QString::fromUtf8(readFile(home(u"claude.log"_qs))).count(u"--- resume\n"_qs); }
-
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment environment;
-        environment.insert(u"HOME"_qs, m_home->path());
-        environment.insert(u"TZ"_qs, u"UTC"_qs);
-        environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
-        environment.insert(u"XDG_RUNTIME_DIR"_qs, home(u"run"_qs));
-        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, home(u"scenario"_qs));
-        environment.insert(u"FAKE_CLAUDE_LOG"_qs, home(u"claude.log"_qs));
-        return environment;
-    }
-
-    std::unique_ptr<QProcess> start(const QStringList &arguments) const
-    {
-        auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment());
-        process->start(QStringLiteral(PACEWISECTL), arguments);
-        return process;
-    }
-
-    Run finish(QProcess &process) const
-    {
-        if (!process.waitForFinished(30'000))
-            return {};
-        return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                   QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    Run run(const QStringList &arguments) const
-    {
-        return finish(*start(arguments));
-    }
+    QString scenario(const QString &file) const { return m_home.scenario(file); }
+    qsizetype claudeResumes() const { return m_home.claudeCalls(u"resume"_qs); }
+    std::unique_ptr<QProcess> start(const QStringList &arguments) const { return m_home.start(arguments, {}, true); }
+    ProcessRun run(const QStringList &arguments) const { return m_home.run(arguments, {}, true); }
 
     QString transcript() const
     {
@@ -111,9 +69,8 @@ private slots:
     // and continues sessions successfully, telling their transcripts so.
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(home(u"run"_qs)) && QDir().mkpath(home(u"work"_qs)));
-        QFile::setPermissions(home(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_home.clear();
+        QVERIFY(QDir().mkpath(home(u"work"_qs)));
         QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
         const QDateTime now = QDateTime::currentDateTimeUtc();
         QVERIFY(writeFile(ticket(), QStringLiteral(R"({"session_id":"%1","cwd":"%2","transcript_path":"%3","resets_at":%4,"created_at":%5})")
@@ -121,12 +78,7 @@ private slots:
                                         .arg(now.addSecs(-3600).toSecsSinceEpoch())
                                         .arg(now.addDays(-1).toSecsSinceEpoch())
                                         .toUtf8()));
-        const QString reset = QLocale::c().toString(now.addSecs(7200), u"MMM d, yyyy, h:mmap"_qs) + u" (UTC)"_qs;
-        QVERIFY(writeFile(scenario(u"usage-limits.stdout"_qs),
-                          QJsonDocument(QJsonObject{{u"type"_qs, u"result"_qs},
-                                                    {u"result"_qs, u"Current session: 3% used · resets %1\n"
-                                                                   "Current week (all models): 1% used · resets %1"_qs.arg(reset)}})
-                              .toJson(QJsonDocument::Compact)));
+        QVERIFY(writeFile(scenario(u"usage-limits.stdout"_qs), usageEnvelope(3, 1, now.addSecs(7200))));
         QVERIFY(writeFile(scenario(u"resume.stdout"_qs), R"({"type":"result","is_error":false,"result":"Done."})"));
         QVERIFY(writeFile(scenario(u"resume.transcript"_qs), ""));
     }
@@ -176,7 +128,7 @@ private slots:
             QVERIFY2(list.startsWith(uR"(0f76730a  fix it\e]52;c;cm0gLXJmIH4=\u0007\e[2J forged line)"_qs + u'\n'), qPrintable(list));
         }
 
-        const Run resumed = run({u"resume"_qs, u"now"_qs, session});
+        const ProcessRun resumed = run({u"resume"_qs, u"now"_qs, session});
         QCOMPARE((resumed.exitCode == 0 ? resumed.out : resumed.err).trimmed(), resumeNow);
         const QString list = run({u"resume"_qs, u"list"_qs}).out;
         if (listed.isEmpty()) {
@@ -196,11 +148,11 @@ private slots:
         QVERIFY(writeFile(scenario(u"resume.hold"_qs), ""));
         const auto first = start({u"resume"_qs, u"now"_qs, session});
         QVERIFY(runningClaude() > 0);
-        const Run second = run({u"resume"_qs, u"now"_qs, session});
+        const ProcessRun second = run({u"resume"_qs, u"now"_qs, session});
         QVERIFY2(second.err.contains(u"being continued by another Pacewise right now"_qs), qPrintable(second.err));
         QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
-        QCOMPARE(finish(*first).out, u"0f76730a: continued\n"_qs);
-        const Run third = run({u"resume"_qs, u"now"_qs, session});
+        QCOMPARE(ScratchHome::finish(*first).out, u"0f76730a: continued\n"_qs);
+        const ProcessRun third = run({u"resume"_qs, u"now"_qs, session});
         QCOMPARE(third.exitCode, 1);
         QVERIFY(third.err.contains(u"no stopped session"_qs));
         QCOMPARE(claudeResumes(), 1);
@@ -215,7 +167,7 @@ private slots:
         const qint64 claude = runningClaude();
         QVERIFY(claude > 0);
         ::kill(pid_t(resumer->processId()), SIGINT);
-        const Run stopped = finish(*resumer);
+        const ProcessRun stopped = ScratchHome::finish(*resumer);
         QCOMPARE(stopped.exitCode, 1);
         QVERIFY2(stopped.err.contains(u"stopped; the session stays to be continued"_qs), qPrintable(stopped.err));
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 60'000);
@@ -291,33 +243,6 @@ private slots:
         QVERIFY(daemon->waitForFinished(20'000));
     }
 
-    // Another local user who can write to the ticket folder (or put a file
-    // of theirs in it) gets nothing run: their tickets are not trusted.
-    void ticketsOfAnotherUserAreNeverRun()
-    {
-        QVERIFY(QFile::remove(ticket()));
-        QVERIFY(::chmod(QFile::encodeName(m_home->path()).constData(), 0755) == 0);
-        QVERIFY(::chmod(QFile::encodeName(home(u".claude"_qs)).constData(), 0755) == 0);
-        QVERIFY(::chmod(QFile::encodeName(tickets()).constData(), 01777) == 0);
-        QProcess planter;
-        planter.setStandardInputFile(QProcess::nullDevice());
-        planter.start(u"setpriv"_qs, {u"--reuid=nobody"_qs, u"--regid=nogroup"_qs, u"--clear-groups"_qs, u"--"_qs, u"sh"_qs, u"-c"_qs,
-                                      uR"(printf '{"session_id":"%1","cwd":"/tmp","resets_at":1,"created_at":1,"permission_mode":"bypassPermissions"}' > %2)"_qs
-                                          .arg(session, ticket())});
-        QVERIFY(planter.waitForFinished(10'000));
-        QCOMPARE(planter.exitCode(), 0);
-
-        const Run list = run({u"resume"_qs, u"list"_qs});
-        QCOMPARE(list.out, u"No stopped sessions.\n"_qs);
-        QVERIFY2(list.err.contains(u"other users can write to"_qs), qPrintable(list.err));
-        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"no stopped session"_qs));
-        // Turning auto-continue on makes the folder ours alone; the planted
-        // file is still not ours.
-        QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
-        QCOMPARE(QFileInfo(tickets()).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFileDevice::Permissions());
-        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No stopped sessions.\n"_qs);
-        QCOMPARE(claudeResumes(), 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(ResumeProcessesTest)

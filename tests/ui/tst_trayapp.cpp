@@ -1,14 +1,8 @@
 #include "support/SkipUnlessCI.h"
 #include "support/MockDesktopBus.h"
-#include "support/TestFiles.h"
+#include "support/ScratchHome.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <optional>
 
 using namespace pacewise::test;
 
@@ -18,17 +12,13 @@ class TrayAppTest : public QObject {
     Q_OBJECT
 
 private:
-    std::optional<QTemporaryDir> m_home; // a fresh one for each test
+    ScratchHome m_home;
     QProcess m_xvfb;
     QString m_display;
 
     QProcessEnvironment environment(const QString &busAddress) const
     {
-        QProcessEnvironment environment;
-        environment.insert(u"HOME"_qs, m_home->path());
-        environment.insert(u"XDG_RUNTIME_DIR"_qs, m_home->filePath(u"run"_qs));
-        environment.insert(u"PATH"_qs, QStringLiteral(FAKE_CLAUDE_DIR ":/usr/bin:/bin"));
-        environment.insert(u"FAKE_CLAUDE_SCENARIO"_qs, m_home->filePath(u"scenario"_qs));
+        QProcessEnvironment environment = m_home.environment(true);
         environment.insert(u"DISPLAY"_qs, m_display);
         environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, busAddress);
         environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_qs, busAddress);
@@ -85,9 +75,7 @@ private slots:
 
     void init()
     {
-        m_home.emplace();
-        QDir().mkpath(m_home->filePath(u"run"_qs));
-        QFile::setPermissions(m_home->filePath(u"run"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_home.clear();
     }
 
     void cleanupTestCase()
@@ -198,7 +186,7 @@ private slots:
         if (!QFileInfo(xfconfd).isExecutable())
             PACEWISE_SKIP_UNLESS_CI("xfconfd is missing (it comes with xfce4-panel)");
         // One panel along the top, 32 pixels high, holding only the tray.
-        QVERIFY(writeFile(m_home->filePath(u".config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_qs), R"(<?xml version="1.0"?>
+        QVERIFY(writeFile(m_home.filePath(u".config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"_qs), R"(<?xml version="1.0"?>
 <channel name="xfce4-panel" version="1.0">
   <property name="configver" type="int" value="2"/>
   <property name="panels" type="array">
@@ -214,13 +202,9 @@ private slots:
   <property name="plugins" type="empty"><property name="plugin-1" type="string" value="systray"/></property>
 </channel>
 )"));
-        QVERIFY(writeFile(m_home->filePath(u".config/Pacewise/Pacewise.conf"_qs), "[General]\nonboardingCompleted=true\n"));
-        const QString reset = QLocale::c().toString(QDateTime::currentDateTimeUtc().addSecs(7200), u"MMM d, yyyy, h:mmap"_qs);
-        QVERIFY(writeFile(m_home->filePath(u"scenario/usage-limits.stdout"_qs),
-                          QJsonDocument(QJsonObject{{u"type"_qs, u"result"_qs},
-                                                    {u"result"_qs, u"Current session: 42% used · resets %1 (UTC)\n"
-                                                                   "Current week (all models): 10% used · resets %1 (UTC)"_qs.arg(reset)}})
-                              .toJson(QJsonDocument::Compact)));
+        QVERIFY(writeFile(m_home.filePath(u".config/Pacewise/Pacewise.conf"_qs), "[General]\nonboardingCompleted=true\n"));
+        QVERIFY(writeFile(m_home.scenario(u"usage-limits.stdout"_qs),
+                          usageEnvelope(42, 10, QDateTime::currentDateTimeUtc().addSecs(7200))));
 
         MockDesktopBus bus;
         QVERIFY(bus.start());
@@ -254,18 +238,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"^Pacewise$"_qs}).isEmpty(), 20'000);
     }
 
-    void withoutADisplayItShowsTheStatusInstead()
-    {
-        QProcessEnvironment withoutDisplay = environment(u"unix:path=/nonexistent"_qs);
-        withoutDisplay.remove(u"DISPLAY"_qs);
-        QProcess app;
-        app.setProcessEnvironment(withoutDisplay);
-        app.start(QStringLiteral(PACEWISE), {});
-        QVERIFY(app.waitForFinished(30'000));
-        QCOMPARE(app.exitCode(), 3); // pacewisectl status: no data in an empty home
-        QVERIFY(app.readAllStandardError().startsWith("pacewise: no display to put a tray icon on"));
-        QVERIFY(app.readAllStandardOutput().startsWith("no usage data: "));
-    }
 };
 
 QTEST_GUILESS_MAIN(TrayAppTest)
