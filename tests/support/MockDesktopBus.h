@@ -13,9 +13,8 @@
 namespace pacewise::test {
 
 // A private dbus-daemon with the desktop's services as python-dbusmock
-// plays them (systemd-logind; on request a tray's StatusNotifierWatcher and
-// the colour-scheme portal): tests use it as both the session and the system
-// bus, never the machine's.
+// plays them (systemd-logind; on request a tray's StatusNotifierWatcher):
+// tests use it as both the session and the system bus, never the machine's.
 class MockDesktopBus {
 public:
     static bool isAvailable()
@@ -67,26 +66,6 @@ public:
                mock(name, path, QStringLiteral("AddMethod"), {name, QStringLiteral("RegisterStatusNotifierItem"), QStringLiteral("s"), QString(), QString()}) &&
                mock(name, path, QStringLiteral("AddProperties"), {name, host}) &&
                mock(name, path, QStringLiteral("EmitSignal"), {name, QStringLiteral("StatusNotifierHostRegistered"), QString(), QVariantList()});
-    }
-
-    // The desktop portal's settings, as GNOME's portal answers for the
-    // colour scheme (0 no preference, 1 dark, 2 light): the value wrapped
-    // in a second variant, as the first version of Read returns it.
-    bool startColorSchemePortal(uint scheme)
-    {
-        return startMock(m_portal, portal, {QStringLiteral("--session"), portal, portalPath, portalSettings}) &&
-               mock(portal, portalPath, QStringLiteral("AddMethod"),
-                    {portalSettings, QStringLiteral("Read"), QStringLiteral("ss"), QStringLiteral("v"),
-                     QStringLiteral("ret = dbus.UInt32(%1, variant_level=2)").arg(scheme)});
-    }
-
-    // The portal tells that the user chose another colour scheme.
-    bool changeColorScheme(uint scheme) const
-    {
-        return mock(portal, portalPath, QStringLiteral("EmitSignal"),
-                    {portalSettings, QStringLiteral("SettingChanged"), QStringLiteral("ssv"),
-                     QVariantList{QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
-                                  QVariant::fromValue(QDBusVariant(scheme))}});
     }
 
     // How many tray icons registered with the watcher.
@@ -143,7 +122,7 @@ public:
 
     ~MockDesktopBus()
     {
-        for (QProcess *process : {&m_portal, &m_trayWatcher, &m_logind, &m_bus}) {
+        for (QProcess *process : {&m_trayWatcher, &m_logind, &m_bus}) {
             process->terminate();
             process->waitForFinished(5000);
         }
@@ -184,10 +163,6 @@ public:
     }
 
 private:
-    static inline const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
-    static inline const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-    static inline const QString portalSettings = QStringLiteral("org.freedesktop.portal.Settings");
-
     // Calls a method of dbusmock's own interface on one of its objects.
     bool mock(const QString &service, const QString &path, const QString &method, const QVariantList &arguments) const
     {
@@ -241,7 +216,6 @@ private:
     QProcess m_bus;
     QProcess m_logind;
     QProcess m_trayWatcher;
-    QProcess m_portal;
     QString m_address;
 };
 

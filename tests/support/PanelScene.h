@@ -31,11 +31,8 @@ namespace pacewise::test {
 
 class FakePowerAssertions final : public PowerAssertions {
 public:
-    QString refusal; // when set, acquiring fails with it
     std::expected<std::unique_ptr<PowerAssertion>, QString> acquire(const QString &) override
     {
-        if (!refusal.isEmpty())
-            return std::unexpected(refusal);
         return std::make_unique<PowerAssertion>();
     }
 };

@@ -1,5 +1,3 @@
-#include "support/SkipUnlessCI.h"
-#include "support/MockDesktopBus.h"
 #include "support/PanelScene.h"
 #include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
@@ -76,7 +74,6 @@ private slots:
         QTest::addColumn<QString>("tint");
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("normal") << 42.4 << 42.4 << u"accent"_qs << u"42% · until 3:20 PM"_qs << u"5 hours, 42% used, resets 3:20 PM"_qs;
         QTest::newRow("97.9 is orange") << 97.9 << 97.9 << u"warning"_qs << u"98% · until 3:20 PM · running low"_qs
                                         << u"5 hours, 98% used, resets 3:20 PM, running low"_qs;
         QTest::newRow("98 is red") << 98.0 << 98.0 << u"critical"_qs << u"98% · until 3:20 PM · nearly used up"_qs
@@ -117,25 +114,6 @@ private slots:
         QCOMPARE(accessible->childCount(), 0);
     }
 
-    void freshnessCountsSecondsThenMinutes_data()
-    {
-        QTest::addColumn<int>("secondsAgo");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("59 s") << 59 << u"updated 59s ago"_qs;
-        QTest::newRow("60 s") << 60 << u"updated 1m ago"_qs;
-        QTest::newRow("in the future") << -30 << u"updated 0s ago"_qs;
-    }
-
-    void freshnessCountsSecondsThenMinutes()
-    {
-        QFETCH(int, secondsAgo);
-        QFETCH(QString, text);
-        const QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
-        QCOMPARE(PanelModel::freshnessText(now.addSecs(-secondsAgo), false, now), text);
-        QCOMPARE(PanelModel::freshnessText(std::nullopt, true, now), u"waiting for first update…"_qs);
-        QCOMPARE(PanelModel::freshnessText(now, true, now), u"stale"_qs);
-    }
-
     void sectionsFollowTheState()
     {
         PanelScene scene;
@@ -172,30 +150,6 @@ private slots:
         QTRY_VERIFY(shown(scene.find(u"scriptsNotice"_qs)));
     }
 
-    void eachFetchIssueIsToldInItsWords_data()
-    {
-        QTest::addColumn<UsageCLIError>("error");
-        QTest::addColumn<QString>("text");
-        using Kind = UsageCLIError::Kind;
-        QTest::newRow("timed out: offline")
-            << UsageCLIError{.kind = Kind::processFailed, .runnerError = ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut}}
-            << u"Offline, retrying…"_qs;
-        QTest::newRow("garbage: unexpected") << UsageCLIError{.kind = Kind::invalidJSON} << u"Unexpected response, retrying…"_qs;
-    }
-
-    void eachFetchIssueIsToldInItsWords()
-    {
-        QFETCH(UsageCLIError, error);
-        QFETCH(QString, text);
-        PanelScene scene;
-        scene.build();
-        scene.window->view()->show();
-        scene.failWith(error);
-        QTRY_VERIFY(shown(scene.find(u"issue"_qs)));
-        QCOMPARE(textOf(scene.find(u"issue"_qs)), text);
-        QVERIFY(!shown(scene.find(u"guardError"_qs)));
-    }
-
     void aGuardErrorIsShownUnderItsSwitch()
     {
         PanelScene scene;
@@ -208,83 +162,13 @@ private slots:
         QCOMPARE(scene.find(u"guardSwitch"_qs)->property("checked").toBool(), false);
     }
 
-    void throttlingIsShownOnlyWithoutFigures()
-    {
-        PanelScene scene;
-        scene.build();
-        // Withheld figures are told once they keep being withheld.
-        for (int fetch = 0; fetch <= 10; ++fetch)
-            scene.failWith(UsageCLIError::Kind::throttled);
-        QCOMPARE(scene.model->issueText(), u"Usage data withheld by server"_qs);
-        scene.showUsage(42, 10);
-        for (int fetch = 0; fetch <= 10; ++fetch)
-            scene.failWith(UsageCLIError::Kind::throttled);
-        QCOMPARE(scene.model->issueText(), QString());
-    }
-
-    void caffeineSaysWhenItIsUnavailable()
-    {
-        PanelScene scene;
-        scene.power->refusal = u"no systemd-logind"_qs;
-        scene.build();
-        scene.window->view()->show();
-        QQuickItem *toggle = scene.find(u"caffeineSwitch"_qs);
-        QVERIFY(toggle);
-        toggle->setProperty("checked", true);
-        QMetaObject::invokeMethod(toggle, "toggled");
-        QTRY_VERIFY(shown(scene.find(u"caffeineUnavailable"_qs)));
-        QCOMPARE(textOf(scene.find(u"caffeineUnavailable"_qs)), u"no systemd-logind"_qs);
-        QTRY_COMPARE(toggle->property("checked").toBool(), false); // the switch follows the truth
-    }
-
-    void longAndForeignTitlesKeepThePanelsWidth_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::newRow("500 characters") << QString(500, u'x');
-        QTest::newRow("right to left") << u"\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd, \u05ea\u05e7\u05df \u05d0\u05ea \u05d4\u05d1\u05d3\u05d9\u05e7\u05d5\u05ea"_qs;
-        QTest::newRow("CJK") << QString(80, QChar(0x6F22));
-    }
-
-    void longAndForeignTitlesKeepThePanelsWidth()
-    {
-        QFETCH(QString, title);
-        PanelScene scene;
-        scene.build();
-        scene.addPendingResume(firstSession, title, u"code/"_qs + QString(200, u'y'), 600);
-        scene.showUsage(42, 10, 5);
-        const QImage image = scene.grab();
-        QCOMPARE(image.width(), 340);
-        QVERIFY(image.height() < 1000);
-    }
-
-    void thePanelGoesNextToTheIconAndStaysOnTheScreen_data()
-    {
-        QTest::addColumn<QRect>("icon");
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<QPoint>("expected");
-        const QPoint nowhere;
-        QTest::newRow("below an icon in a top panel") << QRect(1000, 0, 24, 24) << nowhere << QPoint(842, 28);
-        QTest::newRow("above an icon in a bottom panel") << QRect(1000, 776, 24, 24) << nowhere << QPoint(842, 272);
-        QTest::newRow("an icon in the corner: pushed onto the screen") << QRect(1270, 0, 10, 24) << nowhere << QPoint(940, 28);
-        QTest::newRow("no icon place: at the pointer") << QRect() << QPoint(600, 10) << QPoint(430, 18);
-        QTest::newRow("nothing known: the top right corner") << QRect() << nowhere << QPoint(932, 8);
-    }
-
-    void thePanelGoesNextToTheIconAndStaysOnTheScreen()
-    {
-        QFETCH(QRect, icon);
-        QFETCH(QPoint, pointer);
-        QFETCH(QPoint, expected);
-        QCOMPARE(PanelWindow::placement(QSize(340, 500), QRect(0, 0, 1280, 800), icon, pointer), expected);
-    }
-
     // The switches change what the daemon and pacewisectl read: the same
     // settings keys and the same autostart entry.
     void settingsSwitchesChangeTheSharedSettings()
     {
         PanelScene scene;
         scene.build();
-        scene.buildSettings();
+        scene.buildSettings(QUrl(u"https://updates.example/appcast.xml"_qs));
         scene.settings->show();
         const auto flip = [&](const QString &name) {
             QQuickItem *toggle = scene.findInSettings(name);
@@ -304,6 +188,9 @@ private slots:
         QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
         QTRY_COMPARE(scene.settings->model()->morningStatus().value(0), u"Next: Mon 6:00 AM"_qs);
 
+        flip(u"automaticUpdatesSwitch"_qs);
+        QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.defaults));
+
         flip(u"launchAtLoginSwitch"_qs);
         QVERIFY(readFile(scene.home.filePath(u"autostart/pacewise.desktop"_qs)).contains("Exec=/usr/bin/pacewise"));
 
@@ -315,57 +202,6 @@ private slots:
         scene.locale->setLanguage(u"ru"_qs);
         QTRY_COMPARE(scene.settings->window()->view()->title(), u"Настройки"_qs);
         QCOMPARE(scene.defaults.value(u"appLanguage"_qs).toString(), u"ru"_qs);
-    }
-
-    void automaticUpdateChecksCanBeSwitchedOffWhereAFeedIsConfigured()
-    {
-        PanelScene scene;
-        scene.build();
-        scene.buildSettings(QUrl(u"https://updates.example/appcast.xml"_qs));
-        scene.settings->show();
-        QQuickItem *toggle = scene.findInSettings(u"automaticUpdatesSwitch"_qs);
-        QVERIFY(shown(toggle));
-        QCOMPARE(toggle->property("checked").toBool(), true); // on at first
-        toggle->setProperty("checked", false);
-        QMetaObject::invokeMethod(toggle, "toggled");
-        QCOMPARE(scene.defaults.value(u"automaticallyChecksForUpdates"_qs).toBool(), false);
-        QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.defaults));
-    }
-
-    void onboardingPrefersTheStoredFlowToTheDetectedOne_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("claudeAt");
-        QTest::addColumn<QString>("flow");
-        QTest::addColumn<QString>("detection");
-        QTest::newRow("claude on PATH: the terminal") << QString() << u"/usr/bin/claude"_qs << u"cli"_qs
-                                                     << u"Standalone claude found in PATH — CLI suggested."_qs;
-        QTest::newRow("the desktop app's copy") << QString() << u".config/Claude/claude-code/1.0/claude"_qs << u"desktop"_qs
-                                                << u"Claude Desktop's bundled CLI found — Desktop suggested."_qs;
-        QTest::newRow("a stored choice wins") << u"desktop"_qs << u"/usr/bin/claude"_qs << u"desktop"_qs
-                                              << u"Standalone claude found in PATH — CLI suggested."_qs;
-        QTest::newRow("nothing found") << QString() << QString() << QString()
-                                       << u"Claude Code wasn't detected yet; choose how you plan to use it."_qs;
-    }
-
-    void onboardingPrefersTheStoredFlowToTheDetectedOne()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, claudeAt);
-        QFETCH(QString, flow);
-        QFETCH(QString, detection);
-        PanelScene scene;
-        scene.build();
-        scene.buildSettings();
-        if (!stored.isEmpty())
-            scene.defaults.setValue(u"userFlow"_qs, stored);
-        scene.buildOnboarding(claudeAt.isEmpty() || claudeAt.startsWith(u'/') ? claudeAt : scene.home.filePath(claudeAt));
-        scene.onboarding->show();
-        QTRY_VERIFY(!scene.onboarding->signIn()->isDetecting());
-        QTRY_COMPARE(scene.onboarding->controller()->flow(), flow);
-        QCOMPARE(textOf(scene.findInOnboarding(u"detection"_qs)), detection);
-        scene.onboarding->controller()->next(); // to step 2, where this is told
-        QTRY_COMPARE(shown(scene.findInOnboarding(u"installHint"_qs)), claudeAt.isEmpty()); // and how to install it
     }
 
     void onboardingWalksFourStepsAndFinishes()
@@ -407,27 +243,6 @@ private slots:
         scene.onboarding->show();
         QTRY_COMPARE(scene.onboarding->controller()->step(), 2);
         QVERIFY(!scene.onboarding->controller()->launchAtLoginSelected());
-    }
-
-    void closingOnboardingMidSignInEndsIt()
-    {
-        PanelScene scene;
-        const QString scenario = scene.home.filePath(u"scenario"_qs);
-        qputenv("FAKE_CLAUDE_SCENARIO", QFile::encodeName(scenario));
-        QVERIFY(writeFile(scenario + u"/auth-login.stdout"_qs, "visit https://claude.ai/oauth/authorize?x=1\nPaste code here if prompted > "));
-        QVERIFY(writeFile(scenario + u"/auth-login.code"_qs, "the-code"));
-        scene.build();
-        scene.buildSettings();
-        scene.buildOnboarding(QStringLiteral(FAKE_CLAUDE_DIR "/claude"));
-        scene.onboarding->show();
-        SignInCoordinator *signIn = scene.onboarding->signIn();
-        signIn->signInWithBrowser();
-        QTRY_VERIFY(signIn->awaitingCode());
-        QTRY_COMPARE(textOf(scene.findInOnboarding(u"signInLink"_qs)), u"https://claude.ai/oauth/authorize?x=1"_qs);
-        scene.onboarding->window()->close();
-        QTRY_VERIFY(!signIn->isSigningIn());
-        QCOMPARE(signIn->outcome(), SignInCoordinator::Outcome::none);
-        qunsetenv("FAKE_CLAUDE_SCENARIO");
     }
 
     void aLoginItemThatCannotBeSetKeepsOnboardingOpen()
@@ -539,86 +354,6 @@ private slots:
         QTRY_COMPARE(textOf(scene.find(u"quitButton"_qs)), u"Quit"_qs);
     }
 
-    // Many sessions waiting: the panel stops at the screen's height and
-    // scrolls, and the keyboard brings Quit into view.
-    void aLongPanelScrollsInsteadOfLeavingTheScreen()
-    {
-        PanelScene scene;
-        scene.build();
-        scene.showUsage(99, 64, 71);
-        for (int session = 0; session < 12; ++session)
-            scene.addPendingResume(QUuid::createUuid().toString(QUuid::WithoutBraces), u"Session %1"_qs.arg(session), u"code/shop"_qs, 1200);
-        scene.window->showNear({}, {});
-        QQuickView *view = scene.window->view();
-        QVERIFY(QTest::qWaitForWindowActive(view));
-        QTRY_COMPARE(countItems(view->rootObject(), u"resumeRow"_qs), 12);
-        QVERIFY(view->height() <= view->screen()->availableGeometry().height());
-        QQuickItem *quit = scene.find(u"quitButton"_qs);
-        QVERIFY(quit->mapToScene({0, quit->height()}).y() > view->height());
-        quit->forceActiveFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(quit->mapToScene({0, quit->height()}).y() <= view->height());
-    }
-
-    // Text at 4.5:1 and bars at 3:1 against the window, whatever the
-    // palette: Fusion's light one, our dark one, a user's own.
-    void theAddedColoursReadOnEveryPalette_data()
-    {
-        QTest::addColumn<QPalette>("palette");
-        QTest::newRow("Fusion light") << QPalette(QColor(0xef, 0xef, 0xef));
-        QTest::newRow("dark") << DesktopColorScheme::darkPalette();
-        QTest::newRow("mid grey") << QPalette(QColor(Qt::black), QColor(0x80, 0x80, 0x80));
-    }
-
-    void theAddedColoursReadOnEveryPalette()
-    {
-        QFETCH(QPalette, palette);
-        const QColor window = palette.color(QPalette::Window);
-        const std::pair<const char *, QColor> texts[] = {{"warning", ReadableColors::warning(palette)},
-                                                         {"critical", ReadableColors::critical(palette)},
-                                                         {"success", ReadableColors::success(palette)},
-                                                         {"secondary", ReadableColors::secondaryText(palette)}};
-        for (const auto &[name, color] : texts)
-            QVERIFY2(ReadableColors::contrast(color, window) >= ReadableColors::textContrast, name);
-        QVERIFY(ReadableColors::contrast(ReadableColors::track(palette), window) >= ReadableColors::graphicsContrast);
-        QVERIFY(ReadableColors::contrast(ReadableColors::accent(palette), window) >= ReadableColors::graphicsContrast);
-        // Only the lightness moves: orange stays orange, red stays red.
-        QVERIFY(std::abs(ReadableColors::warning(palette).hslHue() - 29) <= 2);
-        QVERIFY(std::abs(ReadableColors::critical(palette).hslHue() - 0) <= 2);
-    }
-
-    // The desktop portal's colour scheme, read at start and followed.
-    void thePanelFollowsTheDesktopsColourScheme()
-    {
-        if (!MockDesktopBus::isAvailable())
-            PACEWISE_SKIP_UNLESS_CI("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
-        MockDesktopBus bus;
-        QVERIFY(bus.start());
-        QVERIFY(bus.startColorSchemePortal(1));
-        const QPalette platform = QGuiApplication::palette();
-        const auto restore = qScopeGuard([&] { QGuiApplication::setPalette(platform); });
-        PanelScene scene;
-        scene.build();
-        scene.showUsage(42, 10);
-        QVERIFY(scene.grab().pixelColor(2, 2).lightnessF() > 0.5);
-
-        DesktopColorScheme scheme(bus.connection());
-        QTRY_VERIFY(scene.grab().pixelColor(2, 2).lightnessF() < 0.5);
-        // The added colours follow too: a caption stays readable.
-        const QColor caption = scene.find(u"freshness"_qs)->property("color").value<QColor>();
-        QVERIFY(ReadableColors::contrast(caption, QGuiApplication::palette().color(QPalette::Window)) >= ReadableColors::textContrast);
-        QVERIFY(bus.changeColorScheme(0));
-        QTRY_VERIFY(scene.grab().pixelColor(2, 2).lightnessF() > 0.5);
-    }
-
-    void theScaleDoublesThePicture()
-    {
-        if (qEnvironmentVariable("QT_SCALE_FACTOR") != u"2")
-            QSKIP("run with QT_SCALE_FACTOR=2 (ctest does, as tst_panel_hidpi)");
-        PanelScene scene;
-        scene.build();
-        scene.showUsage(42, 10);
-        QCOMPARE(scene.grab().width(), 680);
-    }
 };
 
 QTEST_MAIN(PanelTest)

@@ -42,24 +42,6 @@ Tint tintOf(const QColor &color)
     return Tint::other;
 }
 
-// Columns of the image that hold body pixels, as runs: one run per glyph
-// when the glyphs stand apart.
-int inkRuns(const QImage &image)
-{
-    int runs = 0;
-    bool inRun = false;
-    for (int x = 0; x < image.width(); ++x) {
-        bool ink = false;
-        for (int y = 0; y < image.height() && !ink; ++y) {
-            ink = isBody(image.pixelColor(x, y));
-        }
-        if (ink && !inRun)
-            ++runs;
-        inRun = ink;
-    }
-    return runs;
-}
-
 } // namespace
 
 class TrayIconTest : public QObject {
@@ -95,50 +77,6 @@ private slots:
         }
     }
 
-    void aHaloKeepsItVisibleOnLightAndDarkPanels()
-    {
-        const QImage image = TrayIconRenderer::render(MenuBarUsage::Severity::normal, u"42%"_qs, 22);
-        int dark = 0, light = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor color = image.pixelColor(x, y);
-                if (color.alpha() > 150)
-                    (color.lightness() < 60 ? dark : light) += color.lightness() < 60 || color.lightness() > 200;
-            }
-        }
-        QVERIFY2(dark > 20 && light > 20, qPrintable(u"%1 dark, %2 light"_qs.arg(dark).arg(light)));
-    }
-
-    void oneHundredPercentStaysLegibleAt22Pixels()
-    {
-        for (const qreal scale : {1.0, 2.0}) {
-            const QImage image = TrayIconRenderer::render(MenuBarUsage::Severity::critical, u"100%"_qs, 22, scale);
-            QCOMPARE(image.width(), int(22 * scale));
-            // Four glyphs standing apart, "1", "0", "0" and "%".
-            QCOMPARE(inkRuns(image), 4);
-            // The digits are at least 9 pixels (18 at 200 %) tall.
-            int top = image.height(), bottom = -1;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width() / 2; ++x) {
-                    if (isBody(image.pixelColor(x, y))) {
-                        top = std::min(top, y);
-                        bottom = std::max(bottom, y);
-                    }
-                }
-            }
-            QVERIFY2(bottom - top + 1 >= 9 * scale, qPrintable(u"%1 px tall"_qs.arg(bottom - top + 1)));
-        }
-    }
-
-    void hostileTitlesStayInsideTheSquare()
-    {
-        for (const QString &title : {u"999%"_qs, u"—%"_qs, u"漢字"_qs, u"\u05e9\u05dc\u05d5\u05dd"_qs, u"\u200b"_qs}) {
-            const QImage image = TrayIconRenderer::render(MenuBarUsage::Severity::warning, title, 22);
-            QCOMPARE(image.size(), QSize(22, 22));
-            QVERIFY2(!bodyPixels(image).isEmpty(), qPrintable(title)); // the title, or the mark in its stead
-        }
-        QCOMPARE(TrayIconRenderer::render(MenuBarUsage::Severity::normal, QString(), 0).size(), QSize(1, 1));
-    }
 };
 
 QTEST_MAIN(TrayIconTest)
