@@ -241,17 +241,6 @@ private slots:
         QCOMPARE(fixture.fetcher->calls(), 1);
     }
 
-    void stalenessAllowsOneMinuteBeyondTheInterval()
-    {
-        Fixture fixture;
-        fixture.build();
-        QVERIFY(fixture.state->isStale(fixture.now));
-        fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(3600)));
-        QVERIFY(fixture.refresh());
-        QVERIFY(!fixture.state->isStale(fixture.now.addSecs(1200 + 60)));
-        QVERIFY(fixture.state->isStale(fixture.now.addSecs(1200 + 61)));
-    }
-
     void withheldFiguresBecomeAnIssueOnlyAfterTenReports()
     {
         Fixture fixture;
@@ -264,15 +253,6 @@ private slots:
         QCOMPARE(fixture.state->issue(), std::optional(FetchIssue::throttled));
         QCOMPARE(fixture.state->issueText(), u"Usage data withheld by server"_qs);
         QCOMPARE(fixture.authChecks, 1); // sign-in looked at once per five minutes
-    }
-
-    void withheldFiguresWhileSignedOutAskForSignIn()
-    {
-        Fixture fixture;
-        fixture.auth = AuthStatus{.loggedIn = false};
-        fixture.build();
-        QVERIFY(!fixture.refresh());
-        QCOMPARE(fixture.state->issue(), std::optional(FetchIssue::signInRequired));
     }
 
     void aFailedFetchFallsBackToTheEngineStateFileOnlyWithoutASnapshot()

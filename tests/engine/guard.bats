@@ -190,10 +190,3 @@ SCRIPT
     [ "$status" -eq 0 ]
     [ "$(jq -r .cwd "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" = /other ]
 }
-
-@test "a pretty-printed state file is judged like a compact one" {
-    write_state 20 7200 99 259200
-    jq . "$STATE" >"$STATE.pretty" && mv "$STATE.pretty" "$STATE"
-    run_guard
-    [ "$status" -eq 2 ]
-}

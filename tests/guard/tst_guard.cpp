@@ -35,24 +35,13 @@ private slots:
         const auto edit = [](HookInstaller &installer) {
             QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\nexit 0\n"));
         };
-        const auto loseManifest = [](HookInstaller &installer) {
-            QVERIFY(QFile::remove(installer.installedPath(HookInstaller::manifestName)));
-        };
         QTest::newRow("nothing") << SetUp([](HookInstaller &, const QString &) {}) << S::notInstalled;
-        QTest::newRow("two of three scripts") << SetUp([](HookInstaller &installer, const QString &) {
-            QVERIFY(installer.install());
-            QVERIFY(QFile::remove(installer.installedPath(u"rate-limit-refresh.sh"_qs)));
-        }) << S::notInstalled;
         QTest::newRow("just installed") << SetUp([](HookInstaller &installer, const QString &) { QVERIFY(installer.install()); })
                                         << S::upToDate;
         QTest::newRow("a script edited") << SetUp([=](HookInstaller &installer, const QString &) {
             QVERIFY(installer.install());
             edit(installer);
         }) << S::modifiedByUser;
-        QTest::newRow("manifest lost, scripts ours") << SetUp([=](HookInstaller &installer, const QString &) {
-            QVERIFY(installer.install());
-            loseManifest(installer);
-        }) << S::outdated;
         QTest::newRow("installed by another version") << SetUp([](HookInstaller &installer, const QString &scratch) {
             QVERIFY(installer.install());
             installer = HookInstaller(shipped, scratch + u"/hooks"_qs, u"99.0"_qs);
@@ -94,23 +83,6 @@ private slots:
         QCOMPARE(QDir(dir.filePath(u"hooks"_qs)).entryList(QDir::Files | QDir::Hidden).size(), 4); // no temporary files
     }
 
-    void installFailuresNameTheScript()
-    {
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(u"source/rate-limit-guard.sh"_qs), "#!/bin/sh\n"));
-        const HookInstaller incomplete(dir.filePath(u"source"_qs), dir.filePath(u"hooks"_qs), u"1"_qs);
-        QCOMPARE(incomplete.install().error(),
-                 (InstallerError{.kind = InstallerError::Kind::sourceScriptMissing, .name = u"rate-limit-refresh.sh"_qs}));
-
-        QVERIFY(writeFile(dir.filePath(u"blocked/rate-limit-guard.sh/keep"_qs), "a folder in the way"));
-        const HookInstaller blocked(shipped, dir.filePath(u"blocked"_qs), u"1"_qs);
-        const auto installed = blocked.install();
-        QVERIFY(!installed);
-        QCOMPARE(installed.error().kind, InstallerError::Kind::renameFailed);
-        QCOMPARE(installed.error().name, u"rate-limit-guard.sh"_qs);
-        QCOMPARE(QDir(dir.filePath(u"blocked"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
     void controllerTurnsTheGuardOnAndOff()
     {
         QTemporaryDir dir;
@@ -137,30 +109,6 @@ private slots:
         QVERIFY(!controller.enabled());
         QCOMPARE(installer.installedStatus(), HookInstaller::Status::upToDate); // scripts stay
         QVERIFY(controller.lastError().isEmpty());
-    }
-
-    void controllerNeverOverwritesEditedScriptsUnasked()
-    {
-        QTemporaryDir dir;
-        const QString settings = dir.filePath(u"settings.json"_qs);
-        const HookInstaller installer(shipped, dir.filePath(u"hooks"_qs), u"1"_qs);
-        QVERIFY(installer.install());
-        QVERIFY(writeFile(installer.installedPath(u"rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
-        GuardController controller(GuardOperations{settings, installer, SettingsFileManager()});
-        QTRY_VERIFY(!controller.busy());
-        controller.setEnabled(true);
-        QTRY_VERIFY(!controller.busy());
-        QVERIFY(controller.needsForce());
-        QVERIFY(!controller.enabled());
-        QCOMPARE(controller.engineStatus(), HookInstaller::Status::modifiedByUser);
-        QVERIFY(controller.lastError().isEmpty());
-        QVERIFY(!QFileInfo::exists(settings));
-
-        controller.overwriteChanges();
-        QTRY_VERIFY(!controller.busy());
-        QVERIFY(controller.enabled());
-        QVERIFY(!controller.needsForce());
-        QCOMPARE(controller.engineStatus(), HookInstaller::Status::upToDate);
     }
 
     void refreshUpgradesOnlyAnActiveGuard_data()

@@ -1,4 +1,3 @@
-#include "app/AppComposition.h"
 #include "app/LaunchAtLoginController.h"
 #include "support/TestFiles.h"
 
@@ -53,26 +52,6 @@ private slots:
         QVERIFY(!controller.hasError());
     }
 
-    // The tray app and pacewisectl share one entry, which starts the tray
-    // app; the one an older pacewisectl wrote is still known as ours.
-    void oneEntryForTrayAppAndCommandLine()
-    {
-        QTemporaryDir dir;
-        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-        const auto autostart = AppComposition::launchAtLogin(u"/usr/bin/pacewise"_qs);
-        const QByteArray older = QByteArray(autostart->entry())
-                                     .replace("Exec=/usr/bin/pacewise\n", "Exec=/usr/bin/pacewisectl daemon\n")
-                                     .replace("Icon=io.github.pacewise.Pacewise\n", "Icon=pacewise\n");
-        QVERIFY(older != autostart->entry());
-        QVERIFY(writeFile(autostart->entryPath(), older));
-        QVERIFY(autostart->registerItem());
-        QCOMPARE(readFile(autostart->entryPath()), autostart->entry());
-        QVERIFY(writeFile(autostart->entryPath(), older));
-        QVERIFY(autostart->unregisterItem());
-        QVERIFY(!QFileInfo::exists(autostart->entryPath()));
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-
     void anEntryTheUserEditedIsRespected()
     {
         QTemporaryDir dir;
@@ -90,16 +69,6 @@ private slots:
         QVERIFY(controller.setEnabled(true));
         QVERIFY(readFile(autostart->entryPath()).contains("Exec=env QT_SCALE_FACTOR=2 pacewise\nHidden=false\n"));
         QVERIFY(controller.isEnabled());
-    }
-
-    void aDesktopsOwnOffSwitchCounts()
-    {
-        QTemporaryDir dir;
-        const auto autostart = service(dir.filePath(u"autostart"_qs));
-        QVERIFY(writeFile(autostart->entryPath(), autostart->entry().replace("X-GNOME-Autostart-enabled=true", "X-GNOME-Autostart-enabled=false")));
-        QCOMPARE(autostart->status(), LoginItemService::Status::notRegistered);
-        QVERIFY(autostart->registerItem());
-        QCOMPARE(autostart->status(), LoginItemService::Status::enabled);
     }
 
 };

@@ -105,8 +105,6 @@ private slots:
         row("weekly model confirmed 61 min ago dropped",
             stateJson({five, limitJson("weekly_model", 5, R"(,"model":"Sonnet","confirmed_at":1796556340)")}), 10, {},
             readable, u"five_hour 42 c-10"_qs);
-        row("unknown kind skipped", stateJson({limitJson("monthly", 9), five}), 10, {}, readable,
-            u"five_hour 42 c-10"_qs);
         // An old jq writes NaN as null: that entry goes, never the whole file.
         row("unusable entries cost only themselves",
             stateJson({R"({"kind":"five_hour","used_percentage":null,"resets_at":1796570000})",
@@ -114,9 +112,7 @@ private slots:
                        R"({"kind":"five_hour","used_percentage":1,"resets_at":1e300})",
                        R"({"kind":"weekly_all","used_percentage":1})", week}),
             10, {}, readable, u"weekly_all 17 c-10"_qs);
-        row("NaN literal", R"({"limits":[{"kind":"five_hour","used_percentage":NaN,"resets_at":1}]})", 10, {}, int(K::malformed));
         row("larger than 1 MiB", stateJson({five}, ",\"pad\":\"" + QByteArray(1 << 20, 'x') + '"'), 10, {}, int(K::tooLarge));
-        row("account_uuid not text", stateJson({five}, R"(,"account_uuid":7)"), 10, {}, int(K::malformed));
         row("other account", stateJson({five}, R"(,"account_uuid":"A")"), 10,
             R"({"oauthAccount":{"accountUuid":"B"}})", int(K::otherAccount));
         row("same account", stateJson({five}, R"(,"account_uuid":"A")"), 10, R"({"oauthAccount":{"accountUuid":"A"}})",
@@ -190,7 +186,6 @@ private slots:
         QVERIFY(writeFile(accountPath(), R"({"oauthAccount":{"accountUuid":"0b7e"}})"));
         QRandomGenerator random(20261206);
         const QByteArray alphabet = "{}[]\":,.-+eE0123456789 \x00\xff\\ntrufalse";
-        int readableCount = 0;
         for (int round = 0; round < 1000; ++round) {
             QByteArray bytes = seed;
             const int edits = 1 + int(random.bounded(6));
@@ -210,41 +205,24 @@ private slots:
             QVERIFY(writeFile(statePath(), bytes, now.addSecs(-60)));
             QVERIFY(writeFile(accountPath(), bytes)); // the account file gets the same treatment
             if (const auto snapshot = reader().read(now)) {
-                ++readableCount;
                 QVERIFY(!snapshot->limits().isEmpty());
                 for (const UsageLimit &limit : snapshot->limits())
                     QVERIFY(limit.resetsAt().isValid());
             }
         }
-        qDebug() << readableCount << "of 1000 mutated files were still readable";
     }
 
-    void accountIdentifierRules_data()
-    {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<std::optional<QString>>("identifier");
-        QTest::newRow("present") << QByteArray(R"({"oauthAccount":{"accountUuid":"abc","emailAddress":"x"}})") << std::optional(u"abc"_qs);
-        QTest::newRow("blanks kept") << QByteArray(R"({"oauthAccount":{"accountUuid":" abc\n"}})") << std::optional(u" abc\n"_qs);
-        QTest::newRow("only blanks") << QByteArray(R"({"oauthAccount":{"accountUuid":" \t\n"}})") << std::optional<QString>();
-        QTest::newRow("real file") << readFile(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude.json"))
-                                   << std::optional(u"00000000-0000-4000-8000-00000000acc7"_qs);
-    }
-
-    void accountIdentifierRules()
-    {
-        QFETCH(QByteArray, json);
-        QFETCH(std::optional<QString>, identifier);
-        QVERIFY(writeFile(accountPath(), json));
-        QCOMPARE(AccountIdentity(accountPath()).current(), identifier);
-    }
-
-    // The answer is reused while the file is unchanged, but every way Claude
-    // Code can change the file must be noticed.
+    // The account of Claude Code's own file. The answer is reused while the
+    // file is unchanged, but every way Claude Code can change it is noticed.
     void accountIdentityNoticesEveryChange()
     {
         const AccountIdentity identity(accountPath());
         QVERIFY(!identity.current());
 
+        QVERIFY(writeFile(accountPath(), readFile(QStringLiteral(PACEWISE_TEST_DATA "/claude-home/.claude.json"))));
+        QCOMPARE(identity.current(), std::optional(u"00000000-0000-4000-8000-00000000acc7"_qs));
+        QVERIFY(writeFile(accountPath(), R"({"oauthAccount":{"accountUuid":" \t\n"}})"));
+        QVERIFY(!identity.current());
         QVERIFY(writeFile(accountPath(), R"({"oauthAccount":{"accountUuid":"AAAA"}})"));
         QCOMPARE(identity.current(), std::optional(u"AAAA"_qs));
         const AccountIdentity copy = identity;
@@ -409,32 +387,6 @@ private slots:
         QCOMPARE(readFile(statePath()), held);
     }
 
-    // The engine's status-line script and this reader share the file format.
-    void readsWhatTheStatusLineScriptWrites()
-    {
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(u".claude.json"_qs), R"({"oauthAccount":{"accountUuid":"acct-7"}})"));
-        QProcess script;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"HOME"_qs, dir.path());
-        environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
-        environment.remove(u"PACEWISE_STATE_PATH"_qs);
-        script.setProcessEnvironment(environment);
-        script.setStandardInputFile(QStringLiteral(PACEWISE_TEST_DATA "/../engine/samples/statusline-stdin.json"));
-        script.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
-        QVERIFY(script.waitForFinished(10'000));
-        QCOMPARE(script.exitCode(), 0);
-
-        const EngineStateReader reader(dir.filePath(u".claude/rate-limit-state.json"_qs), AccountIdentity(dir.filePath(u".claude.json"_qs)));
-        const QDateTime current = QDateTime::currentDateTimeUtc();
-        const auto state = reader.readExplained(current);
-        if (!state)
-            QFAIL(qPrintable(u"error kind "_qs + QString::number(int(state.error().kind))));
-        QCOMPARE(state->snapshot.accountUUID(), std::optional(u"acct-7"_qs));
-        QCOMPARE(state->snapshot.fiveHour(), std::optional(UsageWindow{42, utc(1796576519)}));
-        QCOMPARE(state->snapshot.weeklyAll(), std::optional(UsageWindow{17, utc(1796869319)}));
-        QVERIFY(state->statusLineConfirmedAt && qAbs(state->statusLineConfirmedAt->secsTo(current)) < 60);
-    }
 };
 
 QTEST_GUILESS_MAIN(EngineStateTest)
