@@ -109,7 +109,6 @@ private slots:
         QTest::newRow("on time, never run") << seven << at("2026-12-06T07:00:00Z") << OptionalInstant() << true << at("2026-12-06T07:00:00Z");
         QTest::newRow("handled today") << seven << at("2026-12-06T09:00:00Z") << OptionalInstant(at("2026-12-06T07:00:00Z")) << false << at("2026-12-07T07:00:00Z");
         QTest::newRow("handled yesterday") << seven << at("2026-12-06T09:00:00Z") << OptionalInstant(at("2026-12-05T07:00:00Z")) << true << at("2026-12-06T07:00:00Z");
-        QTest::newRow("clock stepped back after the run") << seven << at("2026-12-06T06:59:30Z") << OptionalInstant(at("2026-12-06T07:00:00Z")) << false << at("2026-12-06T07:00:00Z");
     }
 
     void aSlotRunsOnceADay()

@@ -56,7 +56,6 @@ private slots:
         using enum MenuBarUsage::Severity;
         for (const QString &title : {QString(), u"42%"_qs}) {
             const char *what = title.isEmpty() ? "mark" : "figure";
-            QTest::addRow("%s, no data", what) << noData << title << TrayIconRenderer::neutralColor();
             QTest::addRow("%s, normal", what) << normal << title << TrayIconRenderer::neutralColor();
             QTest::addRow("%s, warning", what) << warning << title << TrayIconRenderer::warningColor();
             QTest::addRow("%s, critical", what) << critical << title << TrayIconRenderer::criticalColor();

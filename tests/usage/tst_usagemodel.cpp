@@ -150,6 +150,7 @@ private slots:
         QTest::addColumn<OptionalInstant>("limitAt");
         const auto inMinutes = [](int minutes) { return OptionalInstant(forecastNow.addSecs(60 * minutes)); };
         QTest::newRow("40 % an hour, 60 % used") << Samples{sample(30, 40), sample(15, 50), sample(0, 60)} << inMinutes(60);
+        QTest::newRow("flat") << Samples{sample(30, 60), sample(0, 60)} << OptionalInstant();
         QTest::newRow("the window reset: falling") << Samples{sample(30, 90, 120), sample(0, 5, 120)} << OptionalInstant();
         QTest::newRow("limit only after the reset") << Samples{sample(30, 40), sample(0, 41, 60)} << OptionalInstant();
         QTest::newRow("the previous window is left out")
