@@ -84,14 +84,12 @@ int main(int argc, char *argv[])
     const QPalette platformPalette = QGuiApplication::palette();
     for (const auto &[name, setUp] : panelStates()) {
         Scene scene;
-        scene.build();
         setUp(scene);
         saved = scene.grab().save(folder.filePath(name + QStringLiteral(".png"))) && saved;
         QGuiApplication::setPalette(platformPalette);
     }
     for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("ru")}) {
         Scene scene;
-        scene.build();
         scene.locale->setLanguage(language);
         scene.buildSettings();
         scene.morning->setEnabled(true);
@@ -102,7 +100,6 @@ int main(int argc, char *argv[])
     for (const QString &language : {QStringLiteral("en"), QStringLiteral("ja"), QStringLiteral("ru")}) {
         for (const int step : {2, 3}) {
             Scene scene;
-            scene.build();
             scene.locale->setLanguage(language);
             scene.buildSettings();
             scene.buildOnboarding(QStringLiteral("/usr/bin/claude"));

@@ -100,17 +100,6 @@ private slots:
         QCOMPARE(json.value(u"overage"_qs), QJsonValue(false));
     }
 
-    void statusExplainsStaleData()
-    {
-        QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch()),
-                          QDateTime::currentDateTimeUtc().addSecs(-3600)));
-        const ProcessRun result = run({u"status"_qs, u"--source"_qs, u"state"_qs});
-        QCOMPARE(result.exitCode, 3);
-        QVERIFY2(result.out.startsWith(u"no usage data: %1 is stale: last updated 60 min ago, "_qs.arg(defaultStatePath())) &&
-                     result.out.count(u'\n') == 1,
-                 qPrintable(result.out));
-    }
-
     void statusAsksClaudeFirst()
     {
         const QDateTime fiveHourReset = QDateTime::currentDateTimeUtc().addSecs(7200);

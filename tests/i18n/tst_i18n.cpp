@@ -16,7 +16,6 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::newRow("unsupported override: the system's") << u"xx"_qs << QStringList{u"de-AT"_qs} << u"de"_qs;
         QTest::newRow("first supported preference") << QString() << QStringList{u"it-IT"_qs, u"ja-JP"_qs} << u"ja"_qs;
-        QTest::newRow("nothing") << QString() << QStringList{} << u"en"_qs;
     }
 
     void theLanguageIsResolvedAmongTheSupportedOnes()

@@ -60,19 +60,7 @@ struct PanelScene {
     std::unique_ptr<SettingsWindow> settings;
     std::unique_ptr<OnboardingWindow> onboarding;
 
-    // The scene graph hands its textures to deleteLater, which only an
-    // event loop runs: run it, so that nothing is left behind.
-    ~PanelScene()
-    {
-        onboarding.reset();
-        settings.reset();
-        window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
-
-    void build()
+    PanelScene()
     {
         state = std::make_unique<AppState>(AppState::Dependencies{
             .usageFetcher = fetcher,
@@ -100,6 +88,19 @@ struct PanelScene {
             PanelWindow::Objects{model.get(), guardController.get(), caffeine.get(), locale.get()});
         QTRY_VERIFY(!guardController->busy());
     }
+
+    // The scene graph hands its textures to deleteLater, which only an
+    // event loop runs: run it, so that nothing is left behind.
+    ~PanelScene()
+    {
+        onboarding.reset();
+        settings.reset();
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
+
 
     // The settings window over the same state, with the morning kickstart
     // greeting through the fake runner and autostart in the scratch home.

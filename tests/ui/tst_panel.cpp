@@ -92,7 +92,6 @@ private slots:
         QFETCH(QString, detail);
         QFETCH(QString, spoken);
         PanelScene scene;
-        scene.build();
         scene.showUsage(fiveHour, 10, 3);
         const QVariantList rows = scene.model->limits();
         QCOMPARE(rows.size(), 3);
@@ -117,7 +116,6 @@ private slots:
     void sectionsFollowTheState()
     {
         PanelScene scene;
-        scene.build();
         scene.window->view()->show();
         // Nothing yet: no rows, the waiting line, no issue, no resumes.
         QCOMPARE(scene.model->limits().size(), 0);
@@ -153,7 +151,6 @@ private slots:
     void aGuardErrorIsShownUnderItsSwitch()
     {
         PanelScene scene;
-        scene.build();
         scene.window->view()->show();
         QVERIFY(writeFile(scene.claude(u"settings.json"_qs), "{\"model\": "));
         scene.guardController->setEnabled(true);
@@ -167,7 +164,6 @@ private slots:
     void settingsSwitchesChangeTheSharedSettings()
     {
         PanelScene scene;
-        scene.build();
         scene.buildSettings(QUrl(u"https://updates.example/appcast.xml"_qs));
         scene.settings->show();
         const auto flip = [&](const QString &name) {
@@ -207,7 +203,6 @@ private slots:
     void onboardingWalksFourStepsAndFinishes()
     {
         PanelScene scene;
-        scene.build();
         scene.buildSettings();
         scene.buildOnboarding(u"/usr/bin/claude"_qs);
         scene.onboarding->show();
@@ -245,7 +240,6 @@ private slots:
     void aLoginItemThatCannotBeSetKeepsOnboardingOpen()
     {
         PanelScene scene;
-        scene.build();
         QVERIFY(writeFile(scene.home.filePath(u"not-a-folder"_qs), ""));
         scene.buildSettings({}, scene.home.filePath(u"not-a-folder/autostart"_qs));
         scene.buildOnboarding(u"/usr/bin/claude"_qs);
@@ -279,7 +273,6 @@ private slots:
         if (dark)
             QGuiApplication::setPalette(DesktopColorScheme::darkPalette());
         PanelScene scene;
-        scene.build();
         scene.locale->setLanguage(language);
         scene.showUsage(85, 40, 10);
         scene.addPendingResume(QUuid::createUuid().toString(QUuid::WithoutBraces), u"Refactor"_qs, u"code/shop"_qs, 1200);

@@ -1,5 +1,4 @@
 #include "support/TestFiles.h"
-#include "system/EpochSeconds.h"
 #include "system/FileLock.h"
 #include "usage/AccountIdentity.h"
 #include "usage/EngineStateReader.h"
@@ -309,31 +308,6 @@ private slots:
         QList<UsageLimit> recordable = written->limits();
         recordable.removeIf([](const UsageLimit &limit) { return !std::isfinite(limit.utilization()); });
         QCOMPARE(UsageSnapshot(recordable, written->accountUUID()), read->snapshot);
-    }
-
-    void writtenFileReadsBackWithWholeSeconds()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"new/folder/rate-limit-state.json"_qs);
-        const QDateTime reset = utc(resetsAt).addMSecs(640);
-        const QDateTime confirmed = now.addSecs(-20).addMSecs(300);
-        const UsageSnapshot snapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 42, reset, confirmed),
-                                      UsageLimit(UsageLimitKind::weeklyModel, u"Sonnet"_qs, 5, reset, confirmed)},
-                                     u"A"_qs, true);
-        QVERIFY(StateWriter(path).write(snapshot, now));
-        QVERIFY(touchFile(path, now));
-        QCOMPARE(QFileInfo(path).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-        QCOMPARE(QFileInfo(QFileInfo(path).absolutePath()).permissions() & 0x0077, QFileDevice::Permissions());
-
-        const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(now);
-        QVERIFY(read.has_value());
-        QCOMPARE(read->accountUUID(), std::optional(u"A"_qs));
-        QVERIFY(read->usingOverage());
-        QCOMPARE(read->limits().size(), 2);
-        for (const UsageLimit &limit : read->limits()) {
-            QCOMPARE(limit.resetsAt(), utc(resetsAt));
-            QCOMPARE(limit.confirmedAt(), std::optional(utc(epochSecondsTruncated(confirmed))));
-        }
     }
 
     // Every open session's status line and Pacewise write the file at once;
