@@ -2,11 +2,8 @@
 #include "support/FakeScriptRunner.h"
 #include "support/TestFiles.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <qcoro/qcorotask.h>
 
 #include <csignal>
 
