@@ -77,11 +77,12 @@ state_readable() {
 # previous state, when state_readable. It sets text (what to show), record
 # (the state to write, compact JSON, or empty when nothing changes), session
 # (the session id when it is a canonical UUID, safe in a file name) and
-# input_line (the input as one line, when there is something to record). The state is read through descriptor 8, which stays
-# open: under the lock, a file replaced since by another writer is told from
-# the one read. The signed-in account is read only when its file changed
-# since the state was written: ~/.claude.json can be large, and the state
-# file already names the account.
+# input_line (the input as one line, when there is something to record).
+# The state is read through descriptor 8, which stays open: under the lock,
+# a file replaced since by another writer is told from the one read. The
+# signed-in account is read only when its file changed since the state was
+# written: ~/.claude.json can be large, and the state file already names the
+# account.
 merge() {
     exec 8<&-
     set -- --arg old ""
