@@ -18,10 +18,10 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/stat.h>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
 #include <sys/eventfd.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,66 +107,101 @@ void readAvailable(Capture &capture, qsizetype limit)
 
 struct SpawnedChild {
     pid_t pid = -1;
+    // Readable once the child has exited; invalid on kernels without pidfds.
+    FileDescriptor exitNotifier;
     Capture output;
     Capture error;
 };
 
-class SpawnSetup {
-public:
-    SpawnSetup()
-    {
-        posix_spawn_file_actions_init(&actions);
-        posix_spawnattr_init(&attributes);
-    }
-    ~SpawnSetup()
-    {
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-    }
-    SpawnSetup(const SpawnSetup &) = delete;
-    SpawnSetup &operator=(const SpawnSetup &) = delete;
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
+// Everything the child needs between clone and exec, prepared beforehand:
+// the child runs in the parent's memory, where it may only make system calls.
+struct ChildPlan {
+    const char *executable;
+    char *const *argv;
+    char *const *envp;
+    const char *directory;
+    int output;
+    int error;
+    int failure = 0; // the errno of the step that failed, written by the child
 };
 
-std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const QString &workingDirectory)
-{
-    int outputPipe[2];
-    int errorPipe[2];
-    if (::pipe2(outputPipe, O_CLOEXEC) != 0)
-        return std::unexpected(errno);
-    FileDescriptor outputRead(outputPipe[0]), outputWrite(outputPipe[1]);
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
-        return std::unexpected(errno);
-    FileDescriptor errorRead(errorPipe[0]), errorWrite(errorPipe[1]);
+// A handler of ours that ran in the child would run on the parent's memory.
+// All signals stay blocked from before the clone until just before exec, and
+// these are reset first: the signals a terminal, a service manager or a
+// program's own handler deal in, so that none of ours runs in the child, and
+// so that the program does not start with one ignored. The others are the
+// child's own faults and limits, or signals no one can address to a child
+// whose pid is not known yet and which has left our process group.
+constexpr int resetSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM, SIGPIPE, SIGCHLD, SIGALRM,
+                                SIGUSR1, SIGUSR2, SIGTSTP, SIGTTIN, SIGTTOU, SIGCONT, SIGWINCH};
 
-    const QByteArray directory = QFile::encodeName(workingDirectory);
-    SpawnSetup setup;
-    posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&setup.actions, outputWrite.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&setup.actions, errorWrite.get(), STDERR_FILENO);
-    posix_spawn_file_actions_addchdir_np(&setup.actions, directory.constData());
+// The child's side of the start. Not instrumented: the sanitizers' state is
+// the parent's, and the parent is suspended until this execs or exits.
+__attribute__((no_sanitize("address", "undefined"))) int execChild(void *argument)
+{
+    auto *plan = static_cast<ChildPlan *>(argument);
+    struct sigaction defaultAction {};
+    defaultAction.sa_handler = SIG_DFL;
+    for (const int signal : resetSignals)
+        ::sigaction(signal, &defaultAction, nullptr);
+    // Its own process group, so that a time-out reaches its children too.
+    // The pipes are above the standard descriptors (see openPipe), so no
+    // move below overwrites another.
+    const int input = ::open("/dev/null", O_RDONLY);
+    if (::setpgid(0, 0) != 0 || input < 0 || (input != STDIN_FILENO && ::dup2(input, STDIN_FILENO) < 0) ||
+        ::dup2(plan->output, STDOUT_FILENO) < 0 || ::dup2(plan->error, STDERR_FILENO) < 0 ||
+        ::chdir(plan->directory) != 0) {
+        plan->failure = errno;
+        ::_exit(127);
+    }
     // Descriptors other threads opened without close-on-exec must not leak
     // into the child (a leaked pipe end would keep someone else waiting).
-    posix_spawn_file_actions_addclosefrom_np(&setup.actions, STDERR_FILENO + 1);
+    if (::close_range(STDERR_FILENO + 1, ~0U, 0) != 0) {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_NOFILE, &limit);
+        for (rlim_t fd = STDERR_FILENO + 1; fd < std::min<rlim_t>(limit.rlim_cur, 1 << 20); ++fd)
+            ::close(int(fd));
+    }
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::execve(plan->executable, plan->argv, plan->envp);
+    plan->failure = errno;
+    ::_exit(127);
+}
 
-    // Its own process group, so a time-out reaches its children too, and an
-    // empty signal mask. Handlers never survive exec, but ignored signals
-    // would: reset those a program commonly ignores (resetting all 64 costs
-    // a system call each in the child).
-    sigset_t emptyMask, resetSignals;
-    sigemptyset(&emptyMask);
-    sigemptyset(&resetSignals);
-    for (const int signal : {SIGPIPE, SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGCHLD, SIGALRM, SIGUSR1, SIGUSR2, SIGTSTP,
-                             SIGTTIN, SIGTTOU})
-        sigaddset(&resetSignals, signal);
-    posix_spawnattr_setflags(&setup.attributes,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&setup.attributes, 0);
-    posix_spawnattr_setsigmask(&setup.attributes, &emptyMask);
-    posix_spawnattr_setsigdefault(&setup.attributes, &resetSignals);
+// A pipe whose ends are above 0, 1 and 2: opened while one of those was
+// closed, an end would be taken for one of the child's standard streams.
+int openPipe(FileDescriptor &read, FileDescriptor &write)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return errno;
+    read = FileDescriptor(ends[0]);
+    write = FileDescriptor(ends[1]);
+    for (FileDescriptor *end : {&read, &write}) {
+        if (end->get() > STDERR_FILENO)
+            continue;
+        *end = FileDescriptor(::fcntl(end->get(), F_DUPFD_CLOEXEC, STDERR_FILENO + 1));
+        if (!end->isValid())
+            return errno;
+    }
+    return 0;
+}
 
+// Started the way vfork starts a child, as QProcess does: no copy of our
+// page tables, and the child's few system calls are the only ones on the
+// way to exec. posix_spawn would do the same, but it asks the kernel about
+// every one of the 64 signals in the child first.
+std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const QString &workingDirectory)
+{
+    FileDescriptor outputRead, outputWrite, errorRead, errorWrite;
+    if (const int error = openPipe(outputRead, outputWrite))
+        return std::unexpected(error);
+    if (const int error = openPipe(errorRead, errorWrite))
+        return std::unexpected(error);
+
+    const QByteArray directory = QFile::encodeName(workingDirectory);
     const QByteArray executable = QFile::encodeName(invocation.executable);
     std::vector<QByteArray> argumentBytes{executable};
     for (const QString &argument : invocation.arguments)
@@ -185,18 +220,37 @@ std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const
             envp.push_back(assignment.data());
         envp.push_back(nullptr);
     }
+    ChildPlan plan{.executable = executable.constData(),
+                   .argv = argv.data(),
+                   .envp = invocation.environment ? envp.data() : environ,
+                   .directory = directory.constData(),
+                   .output = outputWrite.get(),
+                   .error = errorWrite.get()};
 
-    pid_t pid = -1;
-    const int result = ::posix_spawn(&pid, executable.constData(), &setup.actions, &setup.attributes, argv.data(),
-                                     invocation.environment ? envp.data() : environ);
-    if (result != 0)
-        return std::unexpected(result);
+    alignas(16) char childStack[32 * 1024];
+    sigset_t all, previousMask;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previousMask);
+    int exitNotifier = -1;
+    pid_t pid = ::clone(execChild, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | CLONE_PIDFD | SIGCHLD,
+                        &plan, &exitNotifier);
+    if (pid < 0 && errno == EINVAL) // a kernel older than pidfds
+        pid = ::clone(execChild, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | SIGCHLD, &plan);
+    const int cloneError = errno;
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    if (pid < 0)
+        return std::unexpected(cloneError);
 
+    SpawnedChild child;
+    child.pid = pid;
+    child.exitNotifier = FileDescriptor(exitNotifier);
+    if (plan.failure != 0) {
+        ::waitpid(pid, nullptr, 0);
+        return std::unexpected(plan.failure);
+    }
     // Our ends only: the child writes to blocking pipes, as programs expect.
     for (FileDescriptor *read : {&outputRead, &errorRead})
         ::fcntl(read->get(), F_SETFL, O_NONBLOCK);
-    SpawnedChild child;
-    child.pid = pid;
     child.output.fd = std::move(outputRead);
     child.error.fd = std::move(errorRead);
     return child; // the write ends close here: only the child holds them now
@@ -290,9 +344,9 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
     if (invocation.started)
         invocation.started(child.pid);
 
-    // Exit is noticed through a pidfd where the kernel has them, else by
+    // Exit is noticed through the pidfd where the kernel has them, else by
     // polling waitpid every 20 ms.
-    FileDescriptor exitNotifier(static_cast<int>(::syscall(SYS_pidfd_open, child.pid, 0)));
+    FileDescriptor &exitNotifier = child.exitNotifier;
 
     enum class Phase { running, terminating, killing, draining };
     Phase phase = Phase::running;

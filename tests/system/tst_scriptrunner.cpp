@@ -7,6 +7,8 @@
 #include <QtTest>
 
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -103,6 +105,33 @@ private slots:
         QCOMPARE(result->exitCode, exitCode);
         QCOMPARE(result->standardOutput, out);
         QCOMPARE(result->standardError, err);
+    }
+
+    // However the parent stands: its standard streams closed, a signal
+    // ignored and one handled. The child writes to its pipes, reads
+    // /dev/null, and neither blocks nor ignores a signal.
+    void childStartsCleanWhateverTheParentsState()
+    {
+        struct sigaction ignore {}, handle {}, previous[2];
+        ignore.sa_handler = SIG_IGN;
+        handle.sa_handler = [](int) {};
+        ::sigaction(SIGPIPE, &ignore, &previous[0]);
+        ::sigaction(SIGTERM, &handle, &previous[1]);
+        int saved[3];
+        for (int fd = 0; fd < 3; ++fd) {
+            saved[fd] = ::fcntl(fd, F_DUPFD_CLOEXEC, 10);
+            ::close(fd);
+        }
+        const auto result = runner().run(shell(u"cat; grep -E '^Sig(Blk|Ign)' /proc/self/status; echo err >&2"_qs));
+        for (int fd = 0; fd < 3; ++fd) {
+            ::dup2(saved[fd], fd);
+            ::close(saved[fd]);
+        }
+        ::sigaction(SIGPIPE, &previous[0], nullptr);
+        ::sigaction(SIGTERM, &previous[1], nullptr);
+        QVERIFY(result);
+        QCOMPARE(result->standardOutput, u"SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"_qs);
+        QCOMPARE(result->standardError, u"err\n"_qs);
     }
 
     void largeOutputOnBothPipesIsCappedNotBlocking()
