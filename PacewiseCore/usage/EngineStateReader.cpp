@@ -43,7 +43,9 @@ std::optional<UsageWindow> window(const QJsonObject &entry)
     const auto resetsAt = instant(entry.value(QLatin1String("resets_at")));
     if (!utilization || !resetsAt)
         return std::nullopt;
-    return UsageWindow{.utilization = *utilization, .resetsAt = *resetsAt};
+    return UsageWindow{.utilization = *utilization,
+                       .resetsAt = *resetsAt,
+                       .resetIsApproximate = entry.value(QLatin1String("resets_at_approximate")).toBool()};
 }
 
 // One entry of "limits"; nothing when any of its values is unusable, so that

@@ -24,6 +24,7 @@ const QLatin1String kindKey("kind");
 const QLatin1String modelKey("model");
 const QLatin1String usedKey("used_percentage");
 const QLatin1String resetsKey("resets_at");
+const QLatin1String approximateKey("resets_at_approximate");
 const QLatin1String confirmedKey("confirmed_at");
 const QLatin1String accountKey("account_uuid");
 const QLatin1String checkedKey("checked_at");
@@ -43,15 +44,42 @@ bool sameLimit(const QJsonObject &a, const QJsonObject &b)
     return a.value(kindKey) == b.value(kindKey) && a.value(modelKey) == b.value(modelKey);
 }
 
-qint64 resetMinute(const QJsonObject &entry)
-{
-    return qint64(std::floor(entry.value(resetsKey).toDouble() / 60));
-}
-
 // Confirmation times may be missing from entries older engines wrote.
 double confirmation(const QJsonObject &entry)
 {
     return entry.value(confirmedKey).toDouble(0);
+}
+
+double resetOf(const QJsonObject &entry)
+{
+    return entry.value(resetsKey).toDouble();
+}
+
+bool isApproximate(const QJsonObject &entry)
+{
+    return entry.value(approximateKey).toBool();
+}
+
+bool sameWindow(const QJsonObject &a, const QJsonObject &b)
+{
+    return std::abs(resetOf(a) - resetOf(b)) < double(sameWindowResetToleranceSeconds);
+}
+
+// One window as two sources saw it: the highest figure, the latest
+// confirmation, and the reset to the second where one source knew it (else
+// the later one, so that nothing counts the window as over too early).
+QJsonObject combined(const QJsonObject &held, const QJsonObject &fresh)
+{
+    QJsonObject entry = fresh;
+    entry.insert(usedKey, std::max(held.value(usedKey).toDouble(), fresh.value(usedKey).toDouble()));
+    entry.insert(confirmedKey, std::max(confirmation(held), confirmation(fresh)));
+    if (isApproximate(held) != isApproximate(fresh)) {
+        entry.insert(resetsKey, resetOf(isApproximate(held) ? fresh : held));
+        entry.remove(approximateKey);
+    } else {
+        entry.insert(resetsKey, std::max(resetOf(held), resetOf(fresh)));
+    }
+    return entry;
 }
 
 QJsonArray encodedLimits(const UsageSnapshot &snapshot, const QDateTime &now)
@@ -70,6 +98,8 @@ QJsonArray encodedLimits(const UsageSnapshot &snapshot, const QDateTime &now)
         };
         if (limit.model())
             entry.insert(modelKey, *limit.model());
+        if (limit.window().hasStarted() && limit.window().resetIsApproximate)
+            entry.insert(approximateKey, true);
         limits.append(entry);
     }
     return limits;
@@ -117,15 +147,10 @@ QJsonObject StateWriter::merge(const QJsonObject &existing, const UsageSnapshot 
             continue;
         }
         const QJsonObject held = known->toObject();
-        if (resetMinute(held) == resetMinute(fresh)) {
-            QJsonObject combined = fresh;
-            combined.insert(usedKey, std::max(held.value(usedKey).toDouble(), fresh.value(usedKey).toDouble()));
-            combined.insert(resetsKey, std::max(held.value(resetsKey).toDouble(), fresh.value(resetsKey).toDouble()));
-            combined.insert(confirmedKey, std::max(confirmation(held), confirmation(fresh)));
-            *known = combined;
-        } else if (fresh.value(resetsKey).toDouble() > held.value(resetsKey).toDouble()) {
+        if (sameWindow(held, fresh))
+            *known = combined(held, fresh);
+        else if (resetOf(fresh) > resetOf(held))
             *known = fresh;
-        }
     }
 
     double checkedAt = 0;

@@ -24,10 +24,12 @@ struct StateWriteError {
 // engine scripts share. Several writers feed the file (the status line of
 // every open Claude Code session, and Pacewise after each poll), each with
 // what it saw last, so a write merges rather than replaces: within one
-// window (same kind and model, same reset to the minute) usage never goes
-// down, so the highest figure stands; a window with a later reset replaces
-// an earlier one, and never the other way round. The engine's status-line
-// script applies the same rule under the same lock.
+// window (same kind and model, resets less than two minutes apart, however
+// precisely each source gave it) usage never goes down, so the highest
+// figure stands, and a reset known to the second replaces one known to the
+// minute; a window with a later reset replaces an earlier one, and never the
+// other way round. The engine's status-line script applies the same rule
+// under the same lock.
 class StateWriter {
 public:
     static constexpr mode_t filePermissions = 0644;

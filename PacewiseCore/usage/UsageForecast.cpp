@@ -6,13 +6,6 @@
 
 namespace pacewise {
 
-namespace {
-
-// The usage report gives resets to the minute, the state file to the second.
-constexpr qint64 sameResetToleranceSeconds = 120;
-
-} // namespace
-
 std::optional<UsageSample> UsageSample::fromSnapshot(const UsageSnapshot &snapshot, const QDateTime &at)
 {
     for (const UsageLimit &limit : snapshot.limits()) {
@@ -39,7 +32,7 @@ std::optional<UsageForecast> UsageForecast::from(const QList<UsageSample> &sampl
     for (const UsageSample &sample : samples) {
         const qint64 age = sample.at.secsTo(latest->at);
         if (age < 0 || age > paceWindowSeconds || !std::isfinite(sample.utilization) ||
-            std::abs(sample.resetsAt.secsTo(resetsAt)) > sameResetToleranceSeconds)
+            !isSameWindowReset(sample.resetsAt, resetsAt))
             continue;
         points.append({-double(age), sample.utilization});
     }

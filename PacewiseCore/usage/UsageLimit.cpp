@@ -1,5 +1,7 @@
 #include "UsageLimit.h"
 
+#include <cstdlib>
+
 namespace pacewise {
 
 QString rawValue(UsageLimitKind kind)
@@ -14,6 +16,11 @@ QString rawValue(UsageLimitKind kind)
     }
     Q_UNREACHABLE();
     return {};
+}
+
+bool isSameWindowReset(const QDateTime &a, const QDateTime &b)
+{
+    return std::abs(a.secsTo(b)) < sameWindowResetToleranceSeconds;
 }
 
 std::optional<UsageLimitKind> usageLimitKindFromRaw(QStringView raw)

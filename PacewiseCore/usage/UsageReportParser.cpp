@@ -199,7 +199,7 @@ std::expected<UsageWindow, UsageCLIError> parseWindow(const QString &line, const
     // A window whose reset has already come has not started again.
     if (*reset <= now)
         return UsageWindow{};
-    return UsageWindow{.utilization = utilization, .resetsAt = *reset};
+    return UsageWindow{.utilization = utilization, .resetsAt = *reset, .resetIsApproximate = true};
 }
 
 std::expected<UsageSnapshot, UsageCLIError> parse(const QString &text, const QDateTime &now,

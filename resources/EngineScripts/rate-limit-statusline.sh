@@ -11,11 +11,14 @@
 # Every open session runs this, each with the figures of its own last reply,
 # however long ago that was (an idle session re-sends them every refresh).
 # So the file is merged, never overwritten: within one window (same kind,
-# same reset to the minute) usage never goes down and the highest figure
-# stands; a later reset replaces the window. Figures count as confirmed only
-# when the session's API time moved since its previous call, that is when a
-# reply just brought them. Pacewise's own writer follows the same rules
-# under the same lock.
+# resets less than two minutes apart) usage never goes down and the highest
+# figure stands; the reset to the second given here replaces one that
+# Pacewise's usage poll knew only to the minute ("resets_at_approximate");
+# a later reset replaces the window. Figures count as confirmed only when
+# the session's API time moved since its previous call, that is when a
+# reply just brought them, and only when they were taken: figures of a
+# window older than the one recorded confirm nothing. Pacewise's own writer
+# follows the same rules under the same lock.
 #
 # With "--then COMMAND" this records in front of the user's own status line:
 # after recording, COMMAND runs in this process's place (through /bin/sh, as
@@ -105,7 +108,7 @@ merge() {
     def usable: type == "object"
         and (.kind == "five_hour" or .kind == "weekly_all" or .kind == "weekly_model")
         and (.used_percentage | finite) and (.resets_at | finite) and .resets_at > 0 and .resets_at < 1e11;
-    def minute: .resets_at / 60 | floor;
+    def same_window($other): (.resets_at - $other.resets_at) as $apart | $apart < 120 and $apart > -120;
     (($now // now) | floor) as $now
     | (if type == "object" then . else {} end) as $in
     | ($in.rate_limits | if type == "object" then . else {} end) as $limits
@@ -133,20 +136,24 @@ merge() {
          | (reduce $fresh[] as $entry ([$base.limits[]? | select(usable)];
              (map(.kind == $entry.kind and .model == $entry.model) | index(true)) as $at
              | if $at == null then . + [$entry]
-               elif (.[$at] | minute) == ($entry | minute) then
+               elif (.[$at] | same_window($entry)) then
                  .[$at] = ($entry + {
                      used_percentage: ([.[$at].used_percentage, $entry.used_percentage] | max),
-                     resets_at: ([.[$at].resets_at, $entry.resets_at] | max),
+                     resets_at: (if .[$at].resets_at_approximate == true then $entry.resets_at
+                                 else [.[$at].resets_at, $entry.resets_at] | max end),
                      confirmed_at: ([(.[$at].confirmed_at | numbers), $entry.confirmed_at] | max)})
                elif $entry.resets_at > .[$at].resets_at then .[$at] = $entry
                else . end)) as $merged
+         | (all($fresh[]; . as $entry | any($merged[]; .kind == $entry.kind and .model == $entry.model
+                                                      and same_window($entry)))) as $taken
          | ($base.status_line_sessions | if type == "object" then . else {} end
             | .[$session] = {api_ms: $api, seen_at: $seen}
             | to_entries | map(select(.value.seen_at | finite and . > $now - 86400))
             | sort_by(.value.seen_at) | .[-32:] | from_entries) as $kept
          | $base + {limits: $merged, status_line_sessions: $kept,
-                    checked_at: ([$merged[].confirmed_at | numbers] | max),
-                    status_line_confirmed_at: ([$base.status_line_confirmed_at | numbers] + [$seen] | max)}
+                    checked_at: ([$merged[].confirmed_at | numbers] | max)}
+         + (if $taken then {status_line_confirmed_at: ([$base.status_line_confirmed_at | numbers] + [$seen] | max)}
+            else {} end)
          + (if $account != null then {account_uuid: $account} else {} end)
          # An idle session that re-sends what is recorded changes nothing.
          | if . == $old then "" else tojson end

@@ -102,7 +102,10 @@ private slots:
 
     void statusAsksClaudeFirst()
     {
-        const QDateTime fiveHourReset = QDateTime::currentDateTimeUtc().addSecs(7200);
+        // As in the real samples: a reset at 17:01:59 that the report calls
+        // "5:02pm".
+        const qint64 exactReset = QDateTime::currentSecsSinceEpoch() / 60 * 60 + 7259;
+        const QDateTime fiveHourReset = QDateTime::fromSecsSinceEpoch(exactReset + 1, Qt::UTC);
         const QDateTime weekReset = QDateTime::currentDateTimeUtc().addDays(3);
         scenario({{u"usage-limits.stdout"_qs,
                    usageEnvelope(u"You are currently using your subscription to power your Claude Code usage\n\n"
@@ -122,15 +125,27 @@ private slots:
         QVERIFY(log.contains(u"arg=/usage limits\narg=--output-format\narg=json\narg=--no-session-persistence\n"_qs));
         QVERIFY(!log.contains(u"env=CLAUDECODE="_qs));
 
-        // The figures went to the state file for the guard and status bars,
-        // where a status line that confirms them within the interval
-        // spares the next status a claude run.
+        // The figures went to the state file for the guard and status bars.
+        // Claude Code's status line then records a higher figure of the same
+        // window, to the second: it stands, and confirmed within the
+        // interval it spares the next status a claude run.
         const QJsonObject state = QJsonDocument::fromJson(readFile(defaultStatePath())).object();
         QCOMPARE(state[u"limits"_qs][0][u"used_percentage"_qs].toDouble(), 42.0);
-        QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch() - 30,
-                                                        ",\"status_line_confirmed_at\":" + QByteArray::number(QDateTime::currentSecsSinceEpoch() - 30))));
-        const ProcessRun spared = run({u"status"_qs}, {}, true);
-        QVERIFY2(spared.out.startsWith(u"5 hours         42%"_qs) && spared.out.contains(u"Source: engine state file"_qs), qPrintable(spared.out));
+        QVERIFY(state[u"limits"_qs][0][u"resets_at"_qs].toInteger() > exactReset);
+        QProcess statusLine;
+        statusLine.setProcessEnvironment(m_home.environment(false));
+        statusLine.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+        statusLine.write(R"({"session_id":"727bf826-03ae-4fc2-9f71-add1c61a409c","cost":{"total_api_duration_ms":506},)"
+                         R"("rate_limits":{"five_hour":{"used_percentage":70,"resets_at":)" +
+                         QByteArray::number(exactReset) + "}}}");
+        statusLine.closeWriteChannel();
+        QVERIFY(statusLine.waitForFinished(20'000));
+        const ProcessRun spared = run({u"status"_qs, u"--json"_qs}, {}, true);
+        const QJsonDocument json = QJsonDocument::fromJson(spared.out.toUtf8());
+        QCOMPARE(json[u"source"_qs], QJsonValue(u"state_file"_qs));
+        const QJsonObject fiveHour = json[u"limits"_qs][0].toObject();
+        QCOMPARE(fiveHour[u"used_percent"_qs].toDouble(), 70.0);
+        QCOMPARE(QDateTime::fromString(fiveHour[u"resets_at"_qs].toString(), Qt::ISODate).toSecsSinceEpoch(), exactReset);
         QCOMPARE(m_home.claudeCalls(u"usage-limits"_qs), 1);
     }
 

@@ -41,14 +41,20 @@ five_hour() {
     [ "$(jq .status_line_confirmed_at "$STATE")" -eq $((NOW + 600)) ]
 }
 
-@test "a later reset replaces the window, an earlier one never does" {
-    status_line a 1 97 1796576519
+@test "one window whatever the precision of its reset; a later reset replaces it, an earlier one never does" {
+    # Pacewise's usage poll knew the reset only as "5:02pm".
+    echo '{"limits":[{"kind":"five_hour","used_percentage":61,"resets_at":1796576579,"resets_at_approximate":true}]}' >"$STATE"
+    status_line a 1 70 1796576519
+    [ "$(five_hour)" = "[70,1796576519,$NOW]" ]
+    [ "$(jq '.limits[0] | has("resets_at_approximate")' "$STATE")" = false ]
     status_line b 1 3 1796594519       # the next 5-hour window
     [ "$(five_hour)" = "[3,1796594519,$NOW]" ]
-    status_line c 1 97 1796576519      # an old session still in the last one
+    echo $((NOW + 60)) >"$PACEWISE_ENGINE_NOW_FILE"
+    status_line c 1 97 1796576519      # an old session still in the last one confirms nothing
     [ "$(five_hour)" = "[3,1796594519,$NOW]" ]
+    [ "$(jq .status_line_confirmed_at "$STATE")" -eq "$NOW" ]
     status_line d 1 5 1796594540       # the same window, seconds apart
-    [ "$(five_hour)" = "[5,1796594540,$NOW]" ]
+    [ "$(five_hour)" = "[5,1796594540,$((NOW + 60))]" ]
 }
 
 @test "figures of another account are replaced, not merged" {

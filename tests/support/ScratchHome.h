@@ -4,7 +4,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -92,12 +91,6 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-
-// A reset as claude prints it: "Dec 6, 2026, 5:02pm (UTC)".
-inline QString resetText(const QDateTime &instant)
-{
-    return QLocale::c().toString(instant.toUTC(), QStringLiteral("MMM d, yyyy, h:mmap")) + QStringLiteral(" (UTC)");
-}
 
 // What claude -p "/usage limits" --output-format json prints around a report.
 inline QByteArray usageEnvelope(const QString &report)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QString>
 
 #include <sys/stat.h>
@@ -64,6 +65,12 @@ inline mode_t modeOf(const QString &path)
 inline QDateTime utc(qint64 epochSeconds)
 {
     return QDateTime::fromSecsSinceEpoch(epochSeconds, Qt::UTC);
+}
+
+// A reset as claude's usage report prints it: "Dec 6, 2026, 5:02pm (UTC)".
+inline QString resetText(const QDateTime &instant)
+{
+    return QLocale::c().toString(instant.toUTC(), QStringLiteral("MMM d, yyyy, h:mmap")) + QStringLiteral(" (UTC)");
 }
 
 } // namespace pacewise::test

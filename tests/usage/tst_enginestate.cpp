@@ -3,6 +3,7 @@
 #include "usage/AccountIdentity.h"
 #include "usage/EngineStateReader.h"
 #include "usage/StateWriter.h"
+#include "usage/UsageReportParser.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -242,8 +243,10 @@ private slots:
     }
 
     // What each writer merges into the file: usage within one window never
-    // goes down, a later reset replaces the window, an earlier one never
-    // does, and another account's figures are not merged with these.
+    // goes down, however precisely a source gave its reset (the report's
+    // minute may lie on either side of the status line's second, which
+    // wins); a later reset replaces the window, an earlier one never does,
+    // and another account's figures are not merged with these.
     void writerMergesByTheWindowRule_data()
     {
         QTest::addColumn<QByteArray>("existing");
@@ -252,8 +255,22 @@ private slots:
         const auto five = [](double used, qint64 reset, std::optional<QString> account = std::nullopt) {
             return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, used, utc(reset), now)}, account);
         };
+        // The report's "5:02pm" for a reset at 17:01:20: the end of the
+        // next minute.
+        const qint64 reportedMinute = resetsAt + 99;
+        const auto reported = [](double used, qint64 reset) {
+            return UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, UsageWindow{used, utc(reset), true}, now)});
+        };
         const QByteArray held = stateJson({limitJson("five_hour", 99, R"(,"confirmed_at":1796559000)")},
                                           R"(,"account_uuid":"A","status_line_confirmed_at":1796559000,"x":1)");
+        QTest::newRow("the report's minute is the window of the second")
+            << held << reported(42, reportedMinute) << u"five_hour 99 1796570000 c0 | A 1796559000 x"_qs;
+        QTest::newRow("the second replaces the report's minute")
+            << stateJson({R"({"kind":"five_hour","used_percentage":61,"resets_at":1796570099,"resets_at_approximate":true})"})
+            << five(70, resetsAt) << u"five_hour 70 1796570000 c0 | - - -"_qs;
+        QTest::newRow("two reports keep the later minute")
+            << stateJson({R"({"kind":"five_hour","used_percentage":61,"resets_at":1796570039,"resets_at_approximate":true})"})
+            << reported(60, reportedMinute) << u"five_hour 61 1796570099~ c0 | - - -"_qs;
         QTest::newRow("lower figure, same window") << held << five(42, resetsAt + 30, u"A"_qs)
                                                    << u"five_hour 99 1796570030 c0 | A 1796559000 x"_qs;
         QTest::newRow("higher figure, same window") << held << five(100, resetsAt) << u"five_hour 100 1796570000 c0 | A 1796559000 x"_qs;
@@ -287,10 +304,11 @@ private slots:
         QStringList limits;
         for (const QJsonValue &entry : file.value(u"limits"_qs).toArray()) {
             const QJsonObject limit = entry.toObject();
-            limits << QStringLiteral("%1 %2 %3 c%4")
+            limits << QStringLiteral("%1 %2 %3%4 c%5")
                           .arg(limit.value(u"kind"_qs).toString())
                           .arg(limit.value(u"used_percentage"_qs).toDouble())
                           .arg(qint64(limit.value(u"resets_at"_qs).toDouble()))
+                          .arg(limit.value(u"resets_at_approximate"_qs).toBool() ? u"~"_qs : QString())
                           .arg(qint64(limit.value(u"confirmed_at"_qs).toDouble()) - now.toSecsSinceEpoch());
         }
         const auto keyOrDash = [&](const char *key) {
@@ -344,6 +362,101 @@ private slots:
         const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(current);
         QVERIFY(read);
         QCOMPARE(read->fiveHour()->utilization, 80.0);
+    }
+
+    // A day of work, Claude Code's status line and Pacewise's usage poll
+    // taking turns, with an idle spell across a reset: whichever spoke last,
+    // the file holds the highest figure of the running window (what the
+    // guard judges), the reset to the second once the status line gave it,
+    // and a window is replaced only by the next one. The report names each
+    // reset's minute cut off or rounded to the nearest, as it may.
+    void aDayOfBothSourcesKeepsOneWindowPerReset()
+    {
+        QTemporaryDir home;
+        const QString path = home.filePath(u".claude/rate-limit-state.json"_qs);
+        const QString clock = home.filePath(u"now"_qs);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_qs, home.path());
+        environment.insert(u"PACEWISE_ENGINE_NOW_FILE"_qs, clock);
+        environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
+        environment.remove(u"PACEWISE_STATE_PATH"_qs);
+        QRandomGenerator random(29);
+        const qint64 dayStart = 1'796'515'200; // Sunday 6 December 2026, 00:00 UTC
+        const qint64 weekReset = dayStart + 3 * 86400 + 8537;
+        const auto reportedMinute = [&](qint64 reset) {
+            const qint64 minute = random.bounded(2) ? reset : reset + 30; // cut off, or rounded
+            return resetText(utc(minute - minute % 60));
+        };
+
+        double used = 0;
+        std::optional<qint64> reset; // the running window's, to the second
+        double highest = 0;          // what the sources said of it
+        bool statusLineSpoke = false;
+        int apiMilliseconds = 0;
+        int step = 0;
+        for (qint64 at = dayStart + 300; at < dayStart + 86400; at += 540 + random.bounded(120), ++step) {
+            const bool working = at < dayStart + 10 * 3600 || at >= dayStart + 13 * 3600;
+            if (reset && at >= *reset) {
+                reset.reset();
+                used = highest = 0;
+                statusLineSpoke = false;
+            }
+            if (working && !reset)
+                reset = at + 5 * 3600 + random.bounded(60);
+            if (working)
+                used = std::min(100.0, std::round(used * 10 + random.bounded(45)) / 10); // as the status line gives it
+            const QDateTime current = utc(at);
+            QVERIFY(writeFile(clock, QByteArray::number(at) + '\n'));
+            if (step % 3 == 0) {
+                const QString fiveHour = reset ? u"%1% used · resets %2"_qs.arg(int(used)).arg(reportedMinute(*reset))
+                                               : u"0% used"_qs;
+                const auto report = UsageReportParser::parse(
+                    u"Current session: %1\nCurrent week (all models): 17% used · resets %2"_qs.arg(fiveHour, reportedMinute(weekReset)),
+                    current, QTimeZone::utc());
+                QVERIFY(report);
+                QVERIFY(StateWriter(path).write(*report, current));
+                highest = std::max(highest, std::floor(used));
+            } else {
+                // Idle, the session re-sends what its last reply brought.
+                apiMilliseconds += working ? 1 : 0;
+                const QString input = home.filePath(u"input.json"_qs);
+                QVERIFY(writeFile(input, QStringLiteral(R"({"session_id":"s","cost":{"total_api_duration_ms":%1},)"
+                                                        R"("rate_limits":{"five_hour":{"used_percentage":%2,"resets_at":%3},)"
+                                                        R"("seven_day":{"used_percentage":17,"resets_at":%4}}})")
+                                             .arg(apiMilliseconds)
+                                             .arg(used)
+                                             .arg(reset.value_or(at - 60))
+                                             .arg(weekReset)
+                                             .toUtf8()));
+                QProcess script;
+                script.setProcessEnvironment(environment);
+                script.setStandardInputFile(input);
+                script.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+                QVERIFY(script.waitForFinished(20'000));
+                if (reset) {
+                    highest = std::max(highest, used);
+                    statusLineSpoke = true;
+                }
+            }
+
+            const auto state = EngineStateReader::decode(QJsonDocument::fromJson(readFile(path)).object(), current, current);
+            QVERIFY(state);
+            QCOMPARE(state->snapshot.limits().size(), 2);
+            const UsageWindow recorded = *state->snapshot.asOf(current).fiveHour();
+            const QString when = current.toString(Qt::ISODate);
+            if (!reset) {
+                QVERIFY2(!recorded.hasStarted(), qPrintable(when));
+                continue;
+            }
+            QVERIFY2(recorded.utilization == highest, qPrintable(u"%1: %2 for %3"_qs.arg(when).arg(recorded.utilization).arg(highest)));
+            const qint64 recordedReset = recorded.resetsAt.toSecsSinceEpoch();
+            if (statusLineSpoke)
+                QVERIFY2(recordedReset == *reset && !recorded.resetIsApproximate, qPrintable(when));
+            else
+                QVERIFY2(recordedReset >= *reset && recordedReset < *reset + 120, qPrintable(when));
+            if (working && step % 3 != 0)
+                QCOMPARE(state->statusLineConfirmedAt, current);
+        }
     }
 
     // A writer that keeps the lock beyond the time-out: nothing is merged
