@@ -228,6 +228,7 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRec
     if (!run) {
         switch (run.error().kind) {
         case ScriptRunnerError::Kind::cancelled:
+        case ScriptRunnerError::Kind::detached:
             return recordFailure(ticket, record, now, Outcome::interrupted, QStringLiteral("stopped before it finished"));
         case ScriptRunnerError::Kind::timedOut:
             return recordFailure(ticket, record, now, Outcome::failed,

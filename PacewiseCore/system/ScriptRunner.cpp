@@ -18,10 +18,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
+#include <spawn.h>
 #include <sys/eventfd.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -113,62 +112,24 @@ struct SpawnedChild {
     Capture error;
 };
 
-// Everything the child needs between clone and exec, prepared beforehand:
-// the child runs in the parent's memory, where it may only make system calls.
-struct ChildPlan {
-    const char *executable;
-    char *const *argv;
-    char *const *envp;
-    const char *directory;
-    int output;
-    int error;
-    int failure = 0; // the errno of the step that failed, written by the child
+class SpawnSetup {
+public:
+    SpawnSetup()
+    {
+        posix_spawn_file_actions_init(&actions);
+        posix_spawnattr_init(&attributes);
+    }
+    ~SpawnSetup()
+    {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSetup(const SpawnSetup &) = delete;
+    SpawnSetup &operator=(const SpawnSetup &) = delete;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
 };
-
-// A handler of ours that ran in the child would run on the parent's memory.
-// All signals stay blocked from before the clone until just before exec, and
-// these are reset first: the signals a terminal, a service manager or a
-// program's own handler deal in, so that none of ours runs in the child, and
-// so that the program does not start with one ignored. The others are the
-// child's own faults and limits, or signals no one can address to a child
-// whose pid is not known yet and which has left our process group.
-constexpr int resetSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM, SIGPIPE, SIGCHLD, SIGALRM,
-                                SIGUSR1, SIGUSR2, SIGTSTP, SIGTTIN, SIGTTOU, SIGCONT, SIGWINCH};
-
-// The child's side of the start. Not instrumented: the sanitizers' state is
-// the parent's, and the parent is suspended until this execs or exits.
-__attribute__((no_sanitize("address", "undefined"))) int execChild(void *argument)
-{
-    auto *plan = static_cast<ChildPlan *>(argument);
-    struct sigaction defaultAction {};
-    defaultAction.sa_handler = SIG_DFL;
-    for (const int signal : resetSignals)
-        ::sigaction(signal, &defaultAction, nullptr);
-    // Its own process group, so that a time-out reaches its children too.
-    // The pipes are above the standard descriptors (see openPipe), so no
-    // move below overwrites another.
-    const int input = ::open("/dev/null", O_RDONLY);
-    if (::setpgid(0, 0) != 0 || input < 0 || (input != STDIN_FILENO && ::dup2(input, STDIN_FILENO) < 0) ||
-        ::dup2(plan->output, STDOUT_FILENO) < 0 || ::dup2(plan->error, STDERR_FILENO) < 0 ||
-        ::chdir(plan->directory) != 0) {
-        plan->failure = errno;
-        ::_exit(127);
-    }
-    // Descriptors other threads opened without close-on-exec must not leak
-    // into the child (a leaked pipe end would keep someone else waiting).
-    if (::close_range(STDERR_FILENO + 1, ~0U, 0) != 0) {
-        rlimit limit{};
-        ::getrlimit(RLIMIT_NOFILE, &limit);
-        for (rlim_t fd = STDERR_FILENO + 1; fd < std::min<rlim_t>(limit.rlim_cur, 1 << 20); ++fd)
-            ::close(int(fd));
-    }
-    sigset_t none;
-    sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    ::execve(plan->executable, plan->argv, plan->envp);
-    plan->failure = errno;
-    ::_exit(127);
-}
 
 // A pipe whose ends are above 0, 1 and 2: opened while one of those was
 // closed, an end would be taken for one of the child's standard streams.
@@ -189,10 +150,6 @@ int openPipe(FileDescriptor &read, FileDescriptor &write)
     return 0;
 }
 
-// Started the way vfork starts a child, as QProcess does: no copy of our
-// page tables, and the child's few system calls are the only ones on the
-// way to exec. posix_spawn would do the same, but it asks the kernel about
-// every one of the 64 signals in the child first.
 std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const QString &workingDirectory)
 {
     FileDescriptor outputRead, outputWrite, errorRead, errorWrite;
@@ -202,6 +159,28 @@ std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const
         return std::unexpected(error);
 
     const QByteArray directory = QFile::encodeName(workingDirectory);
+    SpawnSetup setup;
+    posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&setup.actions, outputWrite.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&setup.actions, errorWrite.get(), STDERR_FILENO);
+    posix_spawn_file_actions_addchdir_np(&setup.actions, directory.constData());
+    // Descriptors other threads opened without close-on-exec must not leak
+    // into the child (a leaked pipe end would keep someone else waiting).
+    posix_spawn_file_actions_addclosefrom_np(&setup.actions, STDERR_FILENO + 1);
+
+    // Its own process group (or session), so that a time-out reaches its
+    // children too; no signal blocked, and every one at its default: an
+    // ignored signal would survive exec, whatever a terminal, a service
+    // manager or our own start-up ignored.
+    sigset_t emptyMask, allSignals;
+    sigemptyset(&emptyMask);
+    sigfillset(&allSignals);
+    posix_spawnattr_setflags(&setup.attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
+                                                    (invocation.ownSession ? POSIX_SPAWN_SETSID : POSIX_SPAWN_SETPGROUP));
+    posix_spawnattr_setpgroup(&setup.attributes, 0);
+    posix_spawnattr_setsigmask(&setup.attributes, &emptyMask);
+    posix_spawnattr_setsigdefault(&setup.attributes, &allSignals);
+
     const QByteArray executable = QFile::encodeName(invocation.executable);
     std::vector<QByteArray> argumentBytes{executable};
     for (const QString &argument : invocation.arguments)
@@ -220,34 +199,15 @@ std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const
             envp.push_back(assignment.data());
         envp.push_back(nullptr);
     }
-    ChildPlan plan{.executable = executable.constData(),
-                   .argv = argv.data(),
-                   .envp = invocation.environment ? envp.data() : environ,
-                   .directory = directory.constData(),
-                   .output = outputWrite.get(),
-                   .error = errorWrite.get()};
 
-    alignas(16) char childStack[32 * 1024];
-    sigset_t all, previousMask;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &previousMask);
-    int exitNotifier = -1;
-    pid_t pid = ::clone(execChild, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | CLONE_PIDFD | SIGCHLD,
-                        &plan, &exitNotifier);
-    if (pid < 0 && errno == EINVAL) // a kernel older than pidfds
-        pid = ::clone(execChild, childStack + sizeof childStack, CLONE_VM | CLONE_VFORK | SIGCHLD, &plan);
-    const int cloneError = errno;
-    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
-    if (pid < 0)
-        return std::unexpected(cloneError);
+    pid_t pid = -1;
+    if (const int error = ::posix_spawn(&pid, executable.constData(), &setup.actions, &setup.attributes, argv.data(),
+                                        invocation.environment ? envp.data() : environ))
+        return std::unexpected(error);
 
     SpawnedChild child;
     child.pid = pid;
-    child.exitNotifier = FileDescriptor(exitNotifier);
-    if (plan.failure != 0) {
-        ::waitpid(pid, nullptr, 0);
-        return std::unexpected(plan.failure);
-    }
+    child.exitNotifier = FileDescriptor(int(::syscall(SYS_pidfd_open, pid, 0)));
     // Our ends only: the child writes to blocking pipes, as programs expect.
     for (FileDescriptor *read : {&outputRead, &errorRead})
         ::fcntl(read->get(), F_SETFL, O_NONBLOCK);
@@ -256,8 +216,25 @@ std::expected<SpawnedChild, int> spawn(const ScriptInvocation &invocation, const
     return child; // the write ends close here: only the child holds them now
 }
 
+// A process that ignores SIGCHLD (started so by its parent) has its
+// children reaped by the kernel: their exit status is lost and every wait
+// for them fails. Children are started here only, so it is put right here.
+void restoreChildSignal()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGCHLD, nullptr, &current) != 0 ||
+        (current.sa_handler != SIG_IGN && (current.sa_flags & SA_NOCLDWAIT) == 0))
+        return;
+    struct sigaction defaultAction {};
+    defaultAction.sa_handler = SIG_DFL;
+    ::sigaction(SIGCHLD, &defaultAction, nullptr);
+    qCInfo(lcScriptRunner, "SIGCHLD was ignored; restored its default so that children can be waited for");
+}
+
 int exitCodeFrom(int status)
 {
+    if (status < 0)
+        return status;
     if (WIFEXITED(status))
         return WEXITSTATUS(status);
     if (WIFSIGNALED(status))
@@ -331,6 +308,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         if (const int refused = prepareScratch())
             return launchFailed(refused);
     }
+    restoreChildSignal();
     qCDebug(lcScriptRunner, "child process started");
     auto spawned = spawn(invocation, invocation.workingDirectory.value_or(m_options.scratchDirectory));
     if (!spawned && !invocation.workingDirectory && spawned.error() == ENOENT) {
@@ -353,6 +331,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
     Clock::time_point deadline = Clock::now() + duration(invocation.timeoutSeconds);
     bool timedOut = false;
     bool cancelled = false;
+    bool detached = false;
     // The child is observed exiting without being reaped, so that its pid
     // (and with it the process group id) stays reserved for as long as we
     // may still signal the group. Once reaped or abandoned, never signal it.
@@ -371,7 +350,16 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
     for (;;) {
         if (!exited) {
             siginfo_t info{};
-            exited = ::waitid(P_PID, id_t(child.pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child.pid;
+            const int waited = ::waitid(P_PID, id_t(child.pid), &info, WEXITED | WNOHANG | WNOWAIT);
+            exited = waited == 0 && info.si_pid == child.pid;
+            if (waited != 0 && errno == ECHILD) {
+                // Reaped by someone else: its status is lost, and its id may
+                // already be another process's, so it is never signalled.
+                qCWarning(lcScriptRunner, "child process was reaped elsewhere; its exit status is unknown");
+                exited = true;
+                status = -1;
+                startDraining();
+            }
         }
         // After SIGTERM, members of the group that still hold the pipes get
         // the grace period too; the deadline then kills them with the group.
@@ -382,6 +370,11 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         if (childGone && !pipesOpen())
             break;
 
+        if (!childGone && invocation.detachment && invocation.detachment->isCancelled()) {
+            // Left to run on its own; whoever comes next learns how it ended.
+            detached = true;
+            break;
+        }
         const auto now = Clock::now();
         const bool cancelledNow = phase == Phase::running && !exited && invocation.cancellation &&
                                   invocation.cancellation->isCancelled();
@@ -422,7 +415,7 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
             break;
         }
 
-        pollfd watched[4];
+        pollfd watched[5];
         nfds_t count = 0;
         for (const Capture *capture : {&child.output, &child.error}) {
             if (capture->fd.isValid())
@@ -432,6 +425,8 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
             watched[count++] = pollfd{exitNotifier.get(), POLLIN, 0};
         if (phase == Phase::running && invocation.cancellation)
             watched[count++] = pollfd{invocation.cancellation->descriptor(), POLLIN, 0};
+        if (!childGone && invocation.detachment)
+            watched[count++] = pollfd{invocation.detachment->descriptor(), POLLIN, 0};
 
         auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
         if (!exited && !exitNotifier.isValid())
@@ -444,6 +439,8 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         }
     }
 
+    if (detached)
+        return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::detached});
     if (cancelled)
         return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled});
     if (timedOut) {

@@ -7,10 +7,12 @@
 namespace pacewise {
 
 // The one way child processes are started. The child leads a new process
-// group, reads /dev/null, and inherits no descriptor but its two pipes, which
-// are read together so that neither can fill up. On time-out the group gets
-// SIGTERM, then SIGKILL; a grandchild that keeps the pipes open after the
-// child has gone is given pipeDrainGraceSeconds and then abandoned.
+// group (or session), starts with every signal at its default and none
+// blocked, reads /dev/null, and inherits no descriptor but its two pipes,
+// which are read together so that neither can fill up. On time-out the
+// group gets SIGTERM, then SIGKILL; a grandchild that keeps the pipes open
+// after the child has gone is given pipeDrainGraceSeconds and then
+// abandoned.
 class ScriptRunner final : public ScriptRunning {
 public:
     struct Options {

@@ -13,7 +13,8 @@ namespace pacewise {
 
 struct ScriptResult {
     // The exit status after a normal exit; the signal number when the child
-    // was ended by a signal the runner did not send.
+    // was ended by a signal the runner did not send; -1 when someone else
+    // reaped it and its status is unknown.
     int exitCode = 0;
     // Decoded as UTF-8; invalid sequences become U+FFFD.
     QString standardOutput;
@@ -30,6 +31,7 @@ struct ScriptRunnerError {
         launchFailed, // errorNumber says why
         timedOut,     // timeoutSeconds is the time-out that was given
         cancelled,    // the invocation's Cancellation ended it
+        detached,     // the invocation's detachment let it go on unwatched
     };
     Kind kind;
     int errorNumber = 0;
@@ -38,9 +40,11 @@ struct ScriptRunnerError {
     bool operator==(const ScriptRunnerError &) const = default;
 };
 
-// Ends runs early from another thread, or from a signal handler: a child
-// still running is stopped as on a time-out (its group gets SIGTERM, then
-// SIGKILL), and the run fails as cancelled. Once cancelled, it stays so.
+// A flag raised from another thread, or from a signal handler, that ends
+// runs early; once raised, it stays so. As a run's cancellation it stops a
+// child still running as on a time-out (its group gets SIGTERM, then
+// SIGKILL) and the run fails as cancelled; as its detachment it lets the
+// child go on unwatched.
 class Cancellation {
 public:
     Cancellation();
@@ -67,6 +71,13 @@ struct ScriptInvocation {
     // Nothing means the runner's private scratch directory.
     std::optional<QString> workingDirectory = std::nullopt;
     std::shared_ptr<const Cancellation> cancellation = nullptr;
+    // Once signalled, the run stops waiting and the child goes on, neither
+    // signalled nor reaped (this process quitting while the child's work
+    // must go on).
+    std::shared_ptr<const Cancellation> detachment = nullptr;
+    // Started in a session of its own rather than a process group: no
+    // terminal's hang-up, and no signal to our group, reaches it.
+    bool ownSession = false;
     // Told the child's process id as soon as it runs, on the runner's thread.
     std::function<void(qint64 pid)> started = nullptr;
 };

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -27,6 +29,12 @@ ScriptInvocation shell(const QString &script, double timeoutSeconds = 10)
                             .timeoutSeconds = timeoutSeconds,
                             .environment = std::nullopt,
                             .workingDirectory = std::nullopt};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList openDescriptors()
@@ -106,11 +114,20 @@ private slots:
     }
 
     // However the parent stands: standard streams closed, descriptors open
-    // without close-on-exec, SIGPIPE ignored. The child has its pipes,
-    // /dev/null, no other descriptor, no signal blocked, SIGPIPE back.
+    // without close-on-exec, signals ignored, handled and blocked, SIGCHLD
+    // ignored too. The child has its pipes, /dev/null, no other descriptor,
+    // no signal blocked and none ignored (but the two glibc keeps for
+    // itself), and its exit status is known.
     void childStartsCleanWhateverTheParentsState()
     {
-        const auto previousPipe = ::signal(SIGPIPE, SIG_IGN);
+        const int ignoredSignals[] = {SIGPIPE, SIGURG, SIGXFSZ, SIGHUP, SIGRTMIN + 3, SIGCHLD};
+        for (const int signal : ignoredSignals)
+            ::signal(signal, SIG_IGN);
+        ::signal(SIGUSR1, [](int) {});
+        sigset_t blocked, previousMask;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, SIGUSR2);
+        ::pthread_sigmask(SIG_BLOCK, &blocked, &previousMask);
         int saved[3];
         for (int fd = 0; fd < 3; ++fd) {
             saved[fd] = ::fcntl(fd, F_DUPFD, 10);
@@ -118,16 +135,72 @@ private slots:
         }
         const auto result = runner().run(
             shell(u"cat; grep SigBlk /proc/self/status; ignored=$(grep SigIgn /proc/self/status | cut -f2);"
-                  "echo $((0x$ignored >> (%1 - 1) & 1)); ls /proc/self/fd | wc -l; echo err >&2"_qs.arg(SIGPIPE)));
+                  "echo $((0x$ignored & ~0x180000000)); ls /proc/self/fd | wc -l; echo err >&2; exit 3"_qs));
         for (int fd = 0; fd < 3; ++fd) {
             ::dup2(saved[fd], fd);
             ::close(saved[fd]);
         }
-        ::signal(SIGPIPE, previousPipe);
+        ::pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+        const bool childSignalRestored = ::signal(SIGCHLD, SIG_DFL) == SIG_DFL;
+        for (const int signal : {SIGPIPE, SIGURG, SIGXFSZ, SIGHUP, SIGRTMIN + 3, SIGUSR1})
+            ::signal(signal, SIG_DFL);
         QVERIFY(result);
+        QCOMPARE(result->exitCode, 3);
+        QVERIFY(childSignalRestored);
         // The descriptors: 0, 1, 2 and ls's own.
         QCOMPARE(result->standardOutput, u"SigBlk:\t0000000000000000\n0\n4\n"_qs);
         QCOMPARE(result->standardError, u"err\n"_qs);
+    }
+
+    // Threads of the pool start children at once: each gets its own
+    // arguments, pipes and status.
+    void concurrentStartsKeepTheirOwnStreams()
+    {
+        std::vector<std::thread> threads;
+        std::atomic<int> mixedUp = 0;
+        const ScriptRunner shared = runner();
+        for (int thread = 0; thread < 8; ++thread) {
+            threads.emplace_back([&, thread] {
+                for (int run = 0; run < 20; ++run) {
+                    const QString tag = u"%1-%2"_qs.arg(thread).arg(run);
+                    const auto result = shared.run(shell(u"echo %1; echo %1 >&2; exit %2"_qs.arg(tag).arg(run)));
+                    if (!result || result->standardOutput != tag + u'\n' || result->standardError != tag + u'\n' ||
+                        result->exitCode != run)
+                        ++mixedUp;
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        QCOMPARE(mixedUp.load(), 0);
+    }
+
+    // A child in a session of its own, let go while it runs: the run
+    // returns at once, the child goes on to its end unsignalled.
+    void aDetachedChildGoesOnInItsOwnSession()
+    {
+        QTemporaryDir dir;
+        const QString done = dir.filePath(u"done"_qs);
+        ScriptInvocation invocation = shell(u"sleep 0.3; read -r pid unused session rest < /proc/self/stat;"
+                                            "echo \"$$ $(cut -d' ' -f6 /proc/$$/stat)\" > '%1'"_qs.arg(done), 10);
+        invocation.ownSession = true;
+        const auto detachment = std::make_shared<Cancellation>();
+        invocation.detachment = detachment;
+        pid_t child = -1;
+        invocation.started = [&](qint64 pid) {
+            child = pid_t(pid);
+            detachment->cancel();
+        };
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = runner().run(invocation);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, ScriptRunnerError::Kind::detached);
+        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(QString::fromUtf8(readAll(done)).trimmed(), u"%1 %1"_qs.arg(child));
     }
 
     void largeOutputOnBothPipesIsCappedNotBlocking()
