@@ -3,7 +3,7 @@
 #include "PacewiseCoreInfo.h"
 #include "app/ControlService.h"
 #include "app/TrayApplication.h"
-#include "system/TerminationSignals.h"
+#include "system/ProcessSignals.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -91,8 +91,8 @@ int main(int argc, char *argv[])
     if (handOverToRunning(bus))
         return 0;
 
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &application, &QApplication::quit);
+    ProcessSignals processSignals;
+    QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &application, &QApplication::quit);
     QSettings userDefaults;
     TrayApplication tray({
         .environment = QProcessEnvironment::systemEnvironment(),
@@ -100,6 +100,7 @@ int main(int argc, char *argv[])
         .userDefaults = &userDefaults,
         .sessionBus = bus,
     });
+    QObject::connect(&processSignals, &ProcessSignals::hangUp, &tray, &TrayApplication::reloadSettings);
     tray.start();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 #include "app/BackgroundServices.h"
 #include "i18n/AppLanguage.h"
 #include "system/Logging.h"
-#include "system/TerminationSignals.h"
+#include "system/ProcessSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -32,7 +32,8 @@ Settings changed by pacewisectl or the tray app apply at once.
 
 One Pacewise per user polls: a second daemon, or a daemon started while the
 tray app runs, stands by until the first one stops. Runs in the foreground
-until SIGTERM or SIGINT.
+until SIGTERM or SIGINT; SIGHUP reads the settings again. A resume under
+way goes on when the daemon stops, and the next daemon learns how it ended.
 
 Exit status: 0 stopped by a signal, 1 failed to start, 2 bad arguments.
 )";
@@ -85,12 +86,12 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     if (standardErrorIsTheJournal())
         qInstallMessageHandler(writeToJournal);
 
-    TerminationSignals termination;
-    if (!termination.isWatching()) {
+    ProcessSignals processSignals;
+    if (!processSignals.isWatching()) {
         err << "pacewisectl daemon: cannot watch for signals\n";
         return failure;
     }
-    QObject::connect(&termination, &TerminationSignals::received, qApp, [] {
+    QObject::connect(&processSignals, &ProcessSignals::terminationRequested, qApp, [] {
         qCInfo(lcCli, "stopping");
         QCoreApplication::quit();
     });
@@ -113,17 +114,17 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
         qCInfo(lcCli, "another Pacewise%s already polls; standing by until it stops",
                other ? qPrintable(QStringLiteral(" (pid %1)").arg(*other)) : "");
     });
+    QObject::connect(&processSignals, &ProcessSignals::hangUp, &services, [&services] {
+        qCInfo(lcCli, "SIGHUP: reading the settings again");
+        services.reloadSettings();
+    });
     services.start();
     const int status = QCoreApplication::exec();
     if (AppState *state = services.appState())
         state->stopPolling();
-    // A resume must not outlive the daemon that answers for it: its claude
-    // is stopped (SIGTERM, then SIGKILL) and the session stays to be
-    // continued by whoever runs next, never by two at once.
-    ResumeController *resumes = services.resumes();
-    if (resumes)
-        resumes->stop();
-    if ((resumes && !resumes->waitForRuns(15'000)) || !QThreadPool::globalInstance()->waitForDone(15'000)) {
+    if (ResumeController *resumes = services.resumes())
+        resumes->detach();
+    if (!QThreadPool::globalInstance()->waitForDone(15'000)) {
         qCWarning(lcCli, "a child of ours would not end; leaving it");
         std::quick_exit(status);
     }

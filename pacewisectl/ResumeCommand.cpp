@@ -44,7 +44,8 @@ Sessions the Endrun guard stopped at a usage limit, kept as tickets in
            figures at most five minutes old, asking claude when needed);
            runs `claude -p --resume=<session>` in the session's directory
            and waits for it (up to 30 minutes); Ctrl-C stops claude too,
-           and the session stays to be continued later
+           and the session stays to be continued later; a closed
+           terminal lets claude go on
   dismiss  forget the session without continuing it
 
 <session> is the session id, or any unique start of it.
@@ -98,6 +99,8 @@ QString resultText(const ResumeAttemptResult &result, const CommandContext &cont
                                        : QStringLiteral("still open in Claude Code, ") + result.reason;
     case Kind::interrupted:
         return QStringLiteral("stopped; the session stays to be continued");
+    case Kind::detached:
+        return QStringLiteral("no longer waited for; claude goes on, and 'pacewisectl resume list' tells how it ended");
     case Kind::failed:
     case Kind::needsAttention:
         return terminalText(result.reason);
@@ -208,18 +211,20 @@ int list(const ResumeCoordinator &coordinator, const CommandContext &context, bo
     return success;
 }
 
-// The one Cancellation a signal stops: claude runs in a process group of
-// its own, so Ctrl-C reaches it only through here.
-std::atomic<const Cancellation *> interruptible = nullptr;
+// What a signal does to the run under way. claude runs in a session of its
+// own, so Ctrl-C reaches it only through here and stops it; a closed
+// terminal or a SIGTERM only stops the waiting, and the run goes on.
+std::atomic<ResumeCoordinator *> interruptible = nullptr;
 
-void interrupt(int)
+void interrupt(int signal)
 {
-    if (const Cancellation *cancellation = interruptible.load())
-        cancellation->cancel(); // one write(2) to an eventfd: safe in a handler
+    // Each is one write(2) to an eventfd: safe in a handler.
+    if (ResumeCoordinator *coordinator = interruptible.load())
+        signal == SIGINT ? coordinator->stop() : coordinator->detach();
 }
 
-int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const std::shared_ptr<Cancellation> &cancellation,
-              const CommandContext &context, QTextStream &out, QTextStream &err)
+int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const CommandContext &context, QTextStream &out,
+              QTextStream &err)
 {
     // The quota must be confirmed by figures at most five minutes old.
     const UsageFigures figures = UsageFigures::fetch(context, UsageFigures::Ask::automatic, std::nullopt);
@@ -227,7 +232,7 @@ int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const 
     if (figures.snapshot)
         fetchedAt = figures.source == UsageFigures::Source::claude ? figures.now : figures.snapshot->latestConfirmation();
 
-    interruptible = cancellation.get();
+    interruptible = &coordinator;
     struct sigaction handler {};
     handler.sa_handler = interrupt;
     sigemptyset(&handler.sa_mask);
@@ -261,11 +266,10 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0, QStringLiteral("list"));
     const bool json = parser.isSet(QStringLiteral("json"));
-    const auto cancellation = std::make_shared<Cancellation>();
     ResumeCoordinator::Dependencies dependencies = AppComposition::resumeCoordinator(context.environment, context.claudePaths);
     dependencies.resolver = context.resolver;
     dependencies.runner = context.runner;
-    dependencies.cancellation = cancellation;
+    dependencies.now = context.clock;
     ResumeCoordinator coordinator(dependencies);
     if (action == u"list" && positional.size() <= 1)
         return list(coordinator, context, json, out, err);
@@ -286,7 +290,7 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     if (!ticket)
         return failure;
     if (action == u"now")
-        return resumeNow(*ticket, coordinator, cancellation, context, out, err);
+        return resumeNow(*ticket, coordinator, context, out, err);
     if (const auto removed = coordinator.dismiss(ticket->sessionID); !removed) {
         err << "pacewisectl resume: the ticket could not be deleted (" << systemErrorText(removed.error())
             << ")\n";

@@ -113,7 +113,10 @@ QByteArray unitText(const QString &program)
            "Type=simple\n"
            "ExecStart=" + execStart(program).toUtf8() + "\n"
            "Restart=on-failure\n"
-           "RestartSec=30\n\n"
+           "RestartSec=30\n"
+           "# A session being resumed goes on when the service stops or restarts: only\n"
+           "# the daemon is stopped, and the next one learns how the resume ended.\n"
+           "KillMode=process\n\n"
            "[Install]\n"
            "WantedBy=default.target\n";
 }

@@ -56,6 +56,18 @@ void BackgroundServices::stopServices()
     m_running = false;
 }
 
+void BackgroundServices::reloadSettings()
+{
+    if (!m_running)
+        return;
+    m_appState->reloadSettings();
+    m_resumes->reloadSettings();
+    m_morningStarter->reloadSettings();
+    if (m_dependencies.userDefaults) // read anew by the state just above
+        m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.userDefaults));
+    m_guard->refresh();
+}
+
 void BackgroundServices::standBy()
 {
     if (!m_running)
@@ -217,12 +229,7 @@ bool BackgroundServices::tryToRun()
     m_settingsWatcher = std::make_unique<FileChangeWatcher>(watched);
     connect(m_settingsWatcher.get(), &FileChangeWatcher::changed, this, [this] {
         qCDebug(lcServices, "settings files changed; reloading");
-        m_appState->reloadSettings();
-        m_resumes->reloadSettings();
-        m_morningStarter->reloadSettings();
-        if (m_dependencies.userDefaults) // read anew by the state just above
-            m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.userDefaults));
-        m_guard->refresh();
+        reloadSettings();
     });
 
     // Auto-continue says its state itself, once its setting is read.

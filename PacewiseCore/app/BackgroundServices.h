@@ -62,6 +62,8 @@ public:
     // waits to run again, as start() does.
     void standBy();
     bool isRunning() const { return m_running; }
+    // Takes in the settings files as they are now.
+    void reloadSettings();
 
     static constexpr qint64 keepAwakeHandOverSeconds = 60;
 

@@ -26,6 +26,8 @@ ResumeController::ResumeController(Dependencies dependencies, AppState *state, Q
     m_runs.setMaxThreadCount(maximumConcurrentRuns);
     readSetting();
     connect(state, &AppState::refreshed, this, [this](bool fresh, bool automatic) { refreshed(fresh && automatic); });
+    m_ticketWatcher = std::make_unique<FileChangeWatcher>(QStringList{m_dependencies.coordinator->queue().directory()});
+    connect(m_ticketWatcher.get(), &FileChangeWatcher::changed, this, [this] { refreshed(true); });
 }
 
 QCoro::Task<> ResumeController::refreshed(bool runReady)
@@ -38,9 +40,15 @@ QCoro::Task<> ResumeController::refreshed(bool runReady)
 
 ResumeController::~ResumeController()
 {
-    // A resume must not outlive the process that answers for it: its
-    // session is tried again by whoever runs next.
-    stop();
+    detach();
+}
+
+void ResumeController::detach()
+{
+    // A resume may run half an hour: quitting does not wait for it, nor cut
+    // it off. Whoever runs next finds it at work, or learns how it ended.
+    m_dependencies.coordinator->detach();
+    m_runs.waitForDone();
 }
 
 QCoro::Task<> ResumeController::readSetting()
@@ -113,13 +121,46 @@ void ResumeController::resumeReady()
     const QDateTime now = m_dependencies.now();
     const auto snapshot = m_state->snapshot();
     const auto fetchedAt = m_state->lastSuccessAt();
+    const auto isWaiting = [this](const ResumeTicket &ticket) {
+        return std::any_of(m_waiting.cbegin(), m_waiting.cend(),
+                           [&](const ResumeTicket &waiting) { return waiting.sessionID == ticket.sessionID; });
+    };
     for (const ResumeTicket &ticket : std::as_const(m_pending)) {
-        const auto readiness = ResumePolicy::readiness(ticket, now, snapshot, fetchedAt, true);
-        if (m_resuming.size() >= maximumConcurrentRuns)
-            break;
-        if (readiness.kind == ResumeReadiness::Kind::ready && !m_resuming.contains(ticket.sessionID))
+        if (ResumePolicy::readiness(ticket, now, snapshot, fetchedAt, true).kind == ResumeReadiness::Kind::ready &&
+            !m_resuming.contains(ticket.sessionID) && !isWaiting(ticket))
+            m_waiting.append(ticket);
+    }
+    startWaiting();
+}
+
+// Each session waiting gets the next free run, on figures that still
+// confirm the quota: those of a run that ended half an hour later are asked
+// for again first, and count what the runs before it used.
+QCoro::Task<> ResumeController::startWaiting()
+{
+    if (m_startingWaiting)
+        co_return;
+    m_startingWaiting = true;
+    const QPointer<ResumeController> self(this);
+    while (!m_waiting.isEmpty() && m_resuming.size() < maximumConcurrentRuns && m_autoContinueEnabled) {
+        const auto fetchedAt = m_state->lastSuccessAt();
+        if (!fetchedAt || fetchedAt->secsTo(m_dependencies.now()) > ResumePolicy::snapshotMaxAgeSeconds) {
+            const bool fresh = co_await m_state->refresh(false);
+            if (!self)
+                co_return;
+            if (!fresh)
+                break;
+        }
+        const ResumeTicket ticket = m_waiting.takeFirst();
+        const bool stillPending = std::any_of(m_pending.cbegin(), m_pending.cend(), [&](const ResumeTicket &pending) {
+            return pending.sessionID == ticket.sessionID && pending.createdAt == ticket.createdAt;
+        });
+        if (stillPending && !m_resuming.contains(ticket.sessionID) &&
+            ResumePolicy::readiness(ticket, m_dependencies.now(), m_state->snapshot(), m_state->lastSuccessAt(), true).kind ==
+                ResumeReadiness::Kind::ready)
             run(ticket, false); // not awaited: it may take half an hour
     }
+    m_startingWaiting = false;
 }
 
 QCoro::Task<ResumeAttemptResult> ResumeController::resumeNow(ResumeTicket ticket)
@@ -154,6 +195,8 @@ QCoro::Task<ResumeAttemptResult> ResumeController::run(ResumeTicket ticket, bool
     emit resumesChanged();
     emit resumeFinished(ticket, outcome, manual);
     co_await reload();
+    if (self)
+        startWaiting();
     co_return outcome;
 }
 

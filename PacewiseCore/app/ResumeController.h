@@ -4,6 +4,7 @@
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
 #include "resume/ResumeStatus.h"
+#include "system/FileChangeWatcher.h"
 
 #include <QHash>
 #include <QObject>
@@ -21,11 +22,12 @@ class AppState;
 
 // Auto-continue for the tray app and the daemon: the sessions the guard
 // stopped, their titles and where each stands, the switch, and the resumes
-// themselves, asked for by the user or automatic: after every refresh of
-// the figures the tickets are read again (the guard may have stopped a
-// session), and after the poll loop's own with fresh figures the sessions
-// whose limit has reset are continued. Lives on the main thread; resumes
-// and file work run on the thread pool.
+// themselves, asked for by the user or automatic. The tickets are read
+// again whenever the ticket folder changes (the guard stopped a session, a
+// run ended) and after every refresh of the figures; after the poll loop's
+// own with fresh figures, and after a change in the folder, every session
+// whose limit has reset is continued, a few at a time. Lives on the main
+// thread; resumes and file work run on the thread pool.
 class ResumeController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool autoContinueEnabled READ autoContinueEnabled NOTIFY autoContinueChanged)
@@ -41,8 +43,7 @@ public:
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };
 
-    // Sessions continued at once; the others wait for a later poll, and so
-    // for figures that count what these used.
+    // Sessions continued at once; the others wait their turn.
     static constexpr int maximumConcurrentRuns = 4;
 
     // Decides on state's figures; state must outlive it.
@@ -63,8 +64,9 @@ public:
 
     // Reads the tickets, what was kept about them and their titles again.
     QCoro::Task<> reload();
-    // With auto-continue on, starts the resumes that fresh figures allow
-    // (without waiting for them: a resume may run half an hour).
+    // With auto-continue on, continues every session that fresh figures
+    // allow, a few at once and the others as those end (without waiting for
+    // them: a resume may run half an hour).
     void resumeReady();
     // Fetches fresh figures first when they are too old to confirm the quota.
     QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
@@ -74,10 +76,9 @@ public:
     // is read on the thread pool: Claude Code may be rewriting it, and a
     // half-written file is read again a moment later.
     QCoro::Task<> reloadSettings();
-    // Stops the resumes under way; their sessions stay to be tried again.
-    void stop() { m_dependencies.coordinator->stop(); }
-    // Whether the resumes under way ended within the time given.
-    bool waitForRuns(int milliseconds) { return m_runs.waitForDone(milliseconds); }
+    // Stops waiting for the resumes under way, which go on to their end
+    // (ResumeRun), and waits for the attempts, which then return at once.
+    void detach();
 
 signals:
     void pendingResumesChanged();
@@ -90,6 +91,7 @@ private:
     QCoro::Task<ResumeAttemptResult> run(ResumeTicket ticket, bool manual);
     QCoro::Task<> refreshed(bool runReady);
     QCoro::Task<> readSetting();
+    QCoro::Task<> startWaiting();
 
     struct Known {
         std::optional<ResumeRecord> record;
@@ -102,6 +104,9 @@ private:
     // a two-core machine) two of them would hold up every poll meanwhile.
     QThreadPool m_runs;
     QList<ResumeTicket> m_pending;
+    QList<ResumeTicket> m_waiting; // ready, for a free run
+    bool m_startingWaiting = false;
+    std::unique_ptr<FileChangeWatcher> m_ticketWatcher;
     QHash<QString, Known> m_known;
     QHash<QString, ResumeAttemptResult> m_results;
     QSet<QString> m_resuming;

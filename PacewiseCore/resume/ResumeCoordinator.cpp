@@ -112,6 +112,8 @@ ResumeCoordinator::ResumeCoordinator(Dependencies dependencies)
 {
     if (!m_dependencies.cancellation)
         m_dependencies.cancellation = std::make_shared<Cancellation>();
+    if (!m_dependencies.detachment)
+        m_dependencies.detachment = std::make_shared<Cancellation>();
 }
 
 ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const std::optional<UsageSnapshot> &snapshot,
@@ -163,17 +165,20 @@ ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket,
 
     auto kept = queue.record(session);
     ResumeRecord record = kept && kept->ticketCreatedAt == ticket.createdAt ? *kept : ResumeRecord{.ticketCreatedAt = ticket.createdAt};
-    const std::optional<SessionTranscript> transcript = SessionTranscript::read(
-        SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, session));
-
     if (record.running) {
-        if (record.running->process.isAlive())
+        if (ResumeRun::isGoingOn(record.running->process))
             return result(Kind::alreadyRunning);
-        // Its resumer was killed before it could say how the run ended; the
-        // run got as far as the session, so it did continue it.
-        if (transcript && transcript->pacewiseResumedSince(record.running->startedAt))
-            return finish(ticket, QStringLiteral("continued by an earlier resume"));
+        // The Pacewise that started it quit, or was killed, before the run
+        // ended; the run itself recorded how it did. Only a run that went
+        // well counts as the session continued.
         record.running.reset();
+        const auto earlier = ResumeRun(queue.runFilePrefix(session)).result();
+        const ResumeAttemptResult settled =
+            earlier ? judge(ticket, record, *earlier, QStringLiteral("continued by an earlier resume"))
+                    : recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
+                                    QStringLiteral("its earlier run ended without saying how"));
+        if (!manual || (settled.kind != Kind::failed && settled.kind != Kind::needsAttention))
+            return settled;
     }
     if (!manual) {
         if (record.lastOutcome == Outcome::needsAttention)
@@ -186,7 +191,8 @@ ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket,
                                                   ? QStringLiteral("idle since before the reset; continue it there")
                                                   : QString());
     }
-    if (transcript && now > ticket.resetsAt && transcript->continuedWithoutPacewiseSince(ticket.resetsAt))
+    const QString transcript = SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, session);
+    if (SessionTranscript::wentOnWithoutPacewise(transcript, ticket.createdAt, ticket.resetsAt).value_or(false))
         return finish(ticket, QStringLiteral("continued in Claude Code"));
 
     if (!QFileInfo(ticket.cwd).isDir()) {
@@ -210,49 +216,83 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRec
         qCWarning(lcResume, "session %s: the ticket asks for %s, its transcript does not show it; resuming in the default mode",
                   qUtf8Printable(session), qUtf8Printable(*ticket.permissionMode));
     }
-    ScriptInvocation invocation = ClaudeCommandLine::resume(claude, session, ticket.cwd, m_dependencies.environment, mode);
-    invocation.timeoutSeconds = m_dependencies.timeoutSeconds;
+    const ResumeRun resumeRun(queue.runFilePrefix(session));
+    resumeRun.clear();
+    ScriptInvocation claudeRun = ClaudeCommandLine::resume(claude, session, ticket.cwd, m_dependencies.environment, mode);
+    claudeRun.timeoutSeconds = m_dependencies.timeoutSeconds;
+    ScriptInvocation invocation = resumeRun.wrapping(claudeRun);
     invocation.cancellation = m_dependencies.cancellation;
+    invocation.detachment = m_dependencies.detachment;
     record.attempts += 1;
     record.lastAttemptAt = now;
     invocation.started = [&](qint64 pid) {
-        // Whoever takes the lock after a resumer that died sees this claude
-        // still at work and starts no second one.
+        // Whoever takes the lock after this Pacewise has gone sees the run
+        // still at work, and later how it ended, and starts no second one.
         record.running = ResumeRecord::Running{ProcessIdentity::of(pid).value_or(ProcessIdentity{pid, 0}), now};
         queue.saveRecord(session, record);
     };
     qCInfo(lcResume, "resuming session %s", qUtf8Printable(session));
     const auto run = m_dependencies.runner->run(invocation);
-    record.running.reset();
+    if (!run && run.error().kind == ScriptRunnerError::Kind::detached) {
+        qCInfo(lcResume, "session %s goes on being resumed after this Pacewise", qUtf8Printable(session));
+        return result(Kind::detached);
+    }
+    // Stopped, claude may take a moment to end: until it has, the session
+    // counts as being resumed.
+    if (record.running && !ResumeRun::isGoingOn(record.running->process))
+        record.running.reset();
 
     if (!run) {
         switch (run.error().kind) {
         case ScriptRunnerError::Kind::cancelled:
         case ScriptRunnerError::Kind::detached:
-            return recordFailure(ticket, record, now, Outcome::interrupted, QStringLiteral("stopped before it finished"));
+            return recordFailure(ticket, record, m_dependencies.now(), Outcome::interrupted,
+                                 QStringLiteral("stopped before it finished"));
         case ScriptRunnerError::Kind::timedOut:
-            return recordFailure(ticket, record, now, Outcome::failed,
-                                 QStringLiteral("claude did not finish within %1 minutes").arg(m_dependencies.timeoutSeconds / 60));
+            return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed, timedOutReason());
         case ScriptRunnerError::Kind::launchFailed:
-            m_dependencies.resolver->invalidate();
-            return recordFailure(ticket, record, now, Outcome::failed,
+            return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
                                  QStringLiteral("claude could not be started: %1").arg(systemErrorText(run.error().errorNumber)));
         }
     }
-    if (run->exitCode != 0) {
-        const QString detail = firstLine(run->standardError.isEmpty() ? run->standardOutput : run->standardError);
-        return recordFailure(ticket, record, now, Outcome::failed,
+    const auto ended = resumeRun.result();
+    if (!ended) {
+        return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
+                             QStringLiteral("claude ended without saying how (its run exited with status %1)").arg(run->exitCode));
+    }
+    return judge(ticket, record, *ended, {});
+}
+
+QString ResumeCoordinator::timedOutReason() const
+{
+    return QStringLiteral("claude did not finish within %1 minutes").arg(m_dependencies.timeoutSeconds / 60);
+}
+
+// How a run ended decides: exit 0 alone does not mean the session went on,
+// since claude reports errors in the envelope with exit 0, and refused tool
+// calls leave it idle. Back-off counts from the end of the run.
+ResumeAttemptResult ResumeCoordinator::judge(const ResumeTicket &ticket, const ResumeRecord &record,
+                                             const ResumeRun::Result &ended, const QString &by)
+{
+    const QString &session = ticket.sessionID;
+    if (ended.timedOut)
+        return recordFailure(ticket, record, ended.endedAt, Outcome::failed, timedOutReason());
+    const QJsonObject envelope = QJsonDocument::fromJson(ended.standardOutput.trimmed().toUtf8()).object();
+    const QString message = firstLine(envelope.value(QLatin1String("result")).toString());
+    if (ended.exitCode != 0) {
+        // claude itself could not be run: the resolver looks again.
+        if (ended.exitCode == 126 || ended.exitCode == 127)
+            m_dependencies.resolver->invalidate();
+        QString detail = envelope.value(QLatin1String("is_error")).toBool() ? message : QString();
+        if (detail.isEmpty())
+            detail = firstLine(ended.standardError.isEmpty() ? ended.standardOutput : ended.standardError);
+        return recordFailure(ticket, record, ended.endedAt, Outcome::failed,
                              QStringLiteral("claude exited with status %1%2")
-                                 .arg(run->exitCode)
+                                 .arg(ended.exitCode)
                                  .arg(detail.isEmpty() ? QString() : u": "_qs + detail));
     }
-
-    // Exit 0 alone does not mean the session went on: claude reports errors
-    // in the envelope with exit 0, and refused tool calls leave it idle.
-    const QJsonObject envelope = QJsonDocument::fromJson(run->standardOutput.trimmed().toUtf8()).object();
     if (envelope.value(QLatin1String("is_error")).toBool()) {
-        const QString message = firstLine(envelope.value(QLatin1String("result")).toString());
-        return recordFailure(ticket, record, now, Outcome::failed,
+        return recordFailure(ticket, record, ended.endedAt, Outcome::failed,
                              message.isEmpty() ? UIStrings::text("resume.error.reported", "Claude Code reported an error")
                                                : UIStrings::format("resume.error.reportedWithMessage",
                                                                    "Claude Code reported an error: %1$@", {message}));
@@ -261,15 +301,15 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRec
     if (!denials.isEmpty()) {
         // The guard stopping the resumed turn at a limit records the session
         // again, with the next reset: it waits for that, not for the user.
-        const auto next = queue.ticket(session);
+        const auto next = m_dependencies.queue.ticket(session);
         if (next && next->createdAt > ticket.createdAt) {
-            (void)queue.remove(session, ticket.createdAt);
+            (void)m_dependencies.queue.remove(session, ticket.createdAt);
             qCInfo(lcResume, "session %s stopped by the guard again; it waits for the reset", qUtf8Printable(session));
             return result(Kind::waitingForReset, {}, next->resetsAt);
         }
-        return recordFailure(ticket, record, now, Outcome::needsAttention, refusedTools(denials));
+        return recordFailure(ticket, record, ended.endedAt, Outcome::needsAttention, refusedTools(denials));
     }
-    return finish(ticket, {});
+    return finish(ticket, by);
 }
 
 std::optional<QString> ResumeCoordinator::permissionModeFor(const ResumeTicket &ticket) const
@@ -278,9 +318,9 @@ std::optional<QString> ResumeCoordinator::permissionModeFor(const ResumeTicket &
         return std::nullopt;
     if (*ticket.permissionMode != u"bypassPermissions")
         return ticket.permissionMode;
-    const auto transcript = SessionTranscript::read(
+    const auto recorded = SessionTranscript::lastPermissionMode(
         SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, ticket.sessionID));
-    return transcript && transcript->permissionMode() == ticket.permissionMode ? ticket.permissionMode : std::nullopt;
+    return recorded == ticket.permissionMode ? ticket.permissionMode : std::nullopt;
 }
 
 std::expected<void, int> ResumeCoordinator::dismiss(const QString &sessionID) const
@@ -302,7 +342,7 @@ ResumeAttemptResult ResumeCoordinator::finish(const ResumeTicket &ticket, const 
     if (const auto removed = queue.remove(session, ticket.createdAt); !removed) {
         qCWarning(lcResume, "resume ticket removal failed: %s", qUtf8Printable(systemErrorText(removed.error())));
         return recordFailure(ticket, queue.record(session).value_or(ResumeRecord{.ticketCreatedAt = ticket.createdAt}),
-                             QDateTime::currentDateTimeUtc(), Outcome::failed,
+                             m_dependencies.now(), Outcome::failed,
                              QStringLiteral("its ticket could not be deleted: %1").arg(systemErrorText(removed.error())));
     }
     if (!queue.ticket(session))
@@ -315,7 +355,7 @@ ResumeAttemptResult ResumeCoordinator::finish(const ResumeTicket &ticket, const 
     return result(Kind::alreadyContinued, by);
 }
 
-ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &now,
+ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &at,
                                                      Outcome outcome, const QString &reason)
 {
     record.lastOutcome = outcome;
@@ -326,7 +366,7 @@ ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket,
         // 300 s, doubling with each attempt up to an hour.
         const int failures = std::clamp(record.attempts, 1, 6);
         const double delay = std::min(std::pow(2.0, failures - 1) * m_dependencies.baseBackoffSeconds, maximumBackoffSeconds);
-        record.nextTryAt = now.addMSecs(qint64(delay * 1000));
+        record.nextTryAt = at.addMSecs(qint64(delay * 1000));
         kind = Kind::failed;
     } else if (outcome == Outcome::needsAttention) {
         kind = Kind::needsAttention;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResumeQueue.h"
+#include "ResumeRun.h"
 #include "claude/CLIPathResolver.h"
 #include "system/ScriptRunning.h"
 #include "usage/UsageSnapshot.h"
@@ -50,6 +51,7 @@ struct ResumeAttemptResult {
         sessionStillOpen, // a running Claude Code has it open; reason when it sits idle past the reset
         needsAttention,   // reason; claude ran but the session could not go on by itself
         interrupted,      // its resumer was stopped; tried again
+        detached,         // this process stopped waiting; the run goes on, and the next attempt learns how it ended
     };
     Kind kind;
     QDateTime until = {};
@@ -63,8 +65,10 @@ struct ResumeAttemptResult {
 // processes by a lock beside its ticket, and under that lock the ticket is
 // read again (gone or replaced means another resumer got there first). What
 // happened is kept beside the ticket (ResumeRecord): failures back off from
-// 300 s doubling to an hour, a session that needs the user waits for them,
-// and a claude left running by a killed resumer is not started twice.
+// 300 s doubling to an hour, counted from the end of the run, and a session
+// that needs the user waits for them. A run goes on when this process quits
+// (ResumeRun): the next attempt finds it still at work, or learns how it
+// ended, and never starts a second one.
 //
 // Thread safe and blocking (claude may run half an hour): callers run
 // attempts on the thread pool; attempts for other sessions go on meanwhile.
@@ -83,11 +87,16 @@ public:
         QString projectsDirectory; // ~/.claude/projects, the transcripts
         double timeoutSeconds = defaultTimeoutSeconds;
         double baseBackoffSeconds = defaultBaseBackoffSeconds;
-        // Stops the runs under way (the daemon stopping, Ctrl-C on `resume
-        // now`); made here unless given.
+        // Stops the runs under way (Ctrl-C on `resume now`); made here
+        // unless given.
         std::shared_ptr<const Cancellation> cancellation = nullptr;
+        // Stops waiting for the runs under way and lets them go on (this
+        // process quitting); made here unless given.
+        std::shared_ptr<const Cancellation> detachment = nullptr;
         // The guard's threshold as the settings say it now; none: 98 %.
         std::function<double()> guardThreshold = nullptr;
+        // The clock a run's end is read from, for the back-off after it.
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };
 
     explicit ResumeCoordinator(Dependencies dependencies);
@@ -97,6 +106,9 @@ public:
 
     // Stops every run under way; their sessions stay to be tried again.
     void stop() const { m_dependencies.cancellation->cancel(); }
+    // Stops waiting for the runs under way, which go on to their end; the
+    // attempts return at once.
+    void detach() const { m_dependencies.detachment->cancel(); }
     // Forgets the session without continuing it: its tickets go, and what
     // was kept about them unless a resume of it runs right now.
     std::expected<void, int> dismiss(const QString &sessionID) const;
@@ -111,9 +123,12 @@ public:
 private:
     ResumeAttemptResult attemptLocked(const ResumeTicket &ticket, const QDateTime &now, bool manual);
     ResumeAttemptResult run(const ResumeTicket &ticket, ResumeRecord record, const QString &claude, const QDateTime &now);
+    ResumeAttemptResult judge(const ResumeTicket &ticket, const ResumeRecord &record, const ResumeRun::Result &ended,
+                              const QString &by);
     ResumeAttemptResult finish(const ResumeTicket &ticket, const QString &by);
-    ResumeAttemptResult recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &now,
+    ResumeAttemptResult recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &at,
                                       ResumeRecord::Outcome outcome, const QString &reason);
+    QString timedOutReason() const;
 
     Dependencies m_dependencies;
     mutable QMutex m_mutex;

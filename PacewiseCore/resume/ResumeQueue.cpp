@@ -1,5 +1,7 @@
 #include "ResumeQueue.h"
 
+#include "ResumeRun.h"
+
 #include "system/AtomicFileWriter.h"
 #include "system/PrivateDirectory.h"
 #include "system/RegularFile.h"
@@ -155,8 +157,14 @@ bool ResumeQueue::saveRecord(const QString &sessionID, const ResumeRecord &recor
 
 void ResumeQueue::forget(const QString &sessionID) const
 {
+    ResumeRun(runFilePrefix(sessionID)).clear();
     QFile::remove(recordPath(m_directory, sessionID));
     QFile::remove(lockPath(sessionID));
+}
+
+QString ResumeQueue::runFilePrefix(const QString &sessionID) const
+{
+    return QDir(m_directory).filePath(u'.' + sessionID + u".resume-run"_qs);
 }
 
 QString ResumeQueue::lockPath(const QString &sessionID) const

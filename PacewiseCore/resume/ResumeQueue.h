@@ -43,11 +43,14 @@ public:
     // The record of the session's resumes, when one was kept.
     std::optional<ResumeRecord> record(const QString &sessionID) const;
     bool saveRecord(const QString &sessionID, const ResumeRecord &record) const;
-    // Drops the session's record and lock file, once nothing is left to
-    // resume; only while the lock is held.
+    // Drops the session's record, its last run's files and its lock file,
+    // once nothing is left to resume; only while the lock is held.
     void forget(const QString &sessionID) const;
     // The lock resumers of the session take: ".<session>.resume.lock".
     QString lockPath(const QString &sessionID) const;
+    // Where a resume's run keeps its output and result (ResumeRun):
+    // ".<session>.resume-run.*".
+    QString runFilePrefix(const QString &sessionID) const;
 
 private:
     QString m_directory;

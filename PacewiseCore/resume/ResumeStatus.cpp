@@ -1,5 +1,7 @@
 #include "ResumeStatus.h"
 
+#include "ResumeRun.h"
+
 #include <QFileInfo>
 
 namespace pacewise {
@@ -13,7 +15,7 @@ ResumeStatus ResumeStatus::of(const ResumeTicket &ticket, const std::optional<Re
     const QDateTime lastAttemptAt = record ? record->lastAttemptAt.value_or(QDateTime()) : QDateTime();
     if (ticket.isHeld())
         return {Kind::heldByGuard, ticket.resetsAt, lastAttemptAt, {}, attempts};
-    if (record && record->running && record->running->process.isAlive())
+    if (record && record->running && ResumeRun::isGoingOn(record->running->process))
         return {Kind::running, {}, record->running->startedAt, {}, attempts};
     if (open) {
         return {Kind::openInClaude, {}, lastAttemptAt,

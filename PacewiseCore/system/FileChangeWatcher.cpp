@@ -1,14 +1,23 @@
 #include "FileChangeWatcher.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace pacewise {
 
 namespace {
 
+// A folder's identity changes with each file added, renamed or removed in it.
 std::optional<FileIdentity> identityOf(const QString &path)
 {
+    struct stat status {};
+    if (QFileInfo(path).isDir() && ::stat(QFile::encodeName(path).constData(), &status) == 0)
+        return FileIdentity{.device = status.st_dev,
+                            .inode = status.st_ino,
+                            .modifiedNanoseconds = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
     const auto identity = regularFileIdentity(path);
     return identity ? std::optional(*identity) : std::nullopt;
 }
@@ -41,7 +50,7 @@ void FileChangeWatcher::rewatch()
             folder = QFileInfo(folder).absolutePath();
         if (!paths.contains(folder))
             paths << folder;
-        if (QFileInfo(file).isFile())
+        if (QFileInfo(file).exists())
             paths << file;
     }
     const QStringList watched = m_watcher.files() + m_watcher.directories();

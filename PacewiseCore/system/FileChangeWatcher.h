@@ -13,7 +13,8 @@
 namespace pacewise {
 
 // Says when any of a few files was written, replaced, created or removed by
-// another process. Settings files are replaced by rename, which a watch on
+// another process, or a file was added to, replaced in or removed from a
+// folder among them. Settings files are replaced by rename, which a watch on
 // the file alone loses after the first time, so their folders are watched as
 // well; events are gathered for a moment and reported only when a file's
 // identity really changed (not for lock files coming and going beside it).

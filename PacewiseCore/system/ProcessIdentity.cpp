@@ -3,6 +3,7 @@
 #include "RegularFile.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 
 #include <limits>
@@ -11,20 +12,36 @@
 
 namespace pacewise {
 
-std::optional<ProcessIdentity> ProcessIdentity::of(qint64 pid)
+namespace {
+
+// The fields of /proc/<pid>/stat from the third on ("state ppid pgrp
+// session ..."): the command name before them may hold blanks and
+// parentheses, so they are counted from its last ')'.
+QList<QByteArray> statusFields(qint64 pid)
 {
     if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
-        return std::nullopt;
+        return {};
     const auto stat = readRegularFileBytes(QStringLiteral("/proc/%1/stat").arg(pid), 4096);
-    if (!stat)
-        return std::nullopt;
-    // "pid (command name) state ppid ..."; the name may hold blanks and
-    // parentheses, so the fields are counted from its last ')'.
-    const qsizetype nameEnd = stat->lastIndexOf(')');
+    const qsizetype nameEnd = stat ? stat->lastIndexOf(')') : -1;
     if (nameEnd < 0)
-        return std::nullopt;
-    const QList<QByteArray> fields = stat->mid(nameEnd + 2).split(' ');
-    constexpr qsizetype startTimeField = 22 - 3; // fields 3 onwards follow the name
+        return {};
+    return stat->mid(nameEnd + 2).split(' ');
+}
+
+constexpr qsizetype stateField = 3 - 3;
+constexpr qsizetype sessionField = 6 - 3;
+constexpr qsizetype startTimeField = 22 - 3;
+
+bool hasExited(const QList<QByteArray> &fields)
+{
+    return fields.isEmpty() || fields.at(stateField) == "Z" || fields.at(stateField) == "X";
+}
+
+} // namespace
+
+std::optional<ProcessIdentity> ProcessIdentity::of(qint64 pid)
+{
+    const QList<QByteArray> fields = statusFields(pid);
     if (fields.size() <= startTimeField)
         return std::nullopt;
     bool isNumber = false;
@@ -34,6 +51,23 @@ std::optional<ProcessIdentity> ProcessIdentity::of(qint64 pid)
     return ProcessIdentity{pid, startTime};
 }
 
+bool ProcessIdentity::anyAliveInSession(qint64 sessionID)
+{
+    if (sessionID <= 0)
+        return false;
+    const QByteArray session = QByteArray::number(sessionID);
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isNumber = false;
+        const qint64 pid = entry.toLongLong(&isNumber);
+        if (!isNumber)
+            continue;
+        const QList<QByteArray> fields = statusFields(pid);
+        if (fields.size() > sessionField && fields.at(sessionField) == session && !hasExited(fields))
+            return true;
+    }
+    return false;
+}
+
 ProcessIdentity ProcessIdentity::self()
 {
     return of(::getpid()).value_or(ProcessIdentity{::getpid(), 0});
@@ -41,8 +75,10 @@ ProcessIdentity ProcessIdentity::self()
 
 bool ProcessIdentity::isAlive() const
 {
-    const auto current = of(pid);
-    return current && current->startTime == startTime;
+    const QList<QByteArray> fields = statusFields(pid);
+    bool isNumber = false;
+    return fields.size() > startTimeField && fields.at(startTimeField).toULongLong(&isNumber) == startTime && isNumber &&
+           !hasExited(fields);
 }
 
 } // namespace pacewise

@@ -14,10 +14,16 @@ struct ProcessIdentity {
     qint64 pid = 0;
     quint64 startTime = 0;
 
-    // The identity of the live process with this id, if there is one.
+    // The identity of the process with this id, if there is one.
     static std::optional<ProcessIdentity> of(qint64 pid);
     static ProcessIdentity self();
+    // Whether a process other than a zombie belongs to the session led, or
+    // once led, by sessionID. The kernel gives no other process that id
+    // while the session has members.
+    static bool anyAliveInSession(qint64 sessionID);
 
+    // This very process runs: it has not exited (a zombie waiting to be
+    // reaped does not run, and under an init that never reaps, never will).
     bool isAlive() const;
     bool operator==(const ProcessIdentity &) const = default;
 };

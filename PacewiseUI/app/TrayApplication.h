@@ -43,6 +43,8 @@ public:
 
     void openSettings();
     void openOnboarding();
+    // Takes in the settings files as they are now (SIGHUP).
+    void reloadSettings() { m_services->reloadSettings(); }
 
 private:
     void buildInterface();

@@ -79,11 +79,11 @@ struct Fixture {
 
     bool refresh(bool automatic = true) { return QCoro::waitFor(state->refresh(automatic)); }
 
-    void writeTicket(const QDateTime &resetsAt)
+    void writeTicket(const QDateTime &resetsAt, const QString &id = session)
     {
-        writeFile(claude(u"pacewise-resume-tickets/"_qs + session + u".json"_qs),
+        writeFile(claude(u"pacewise-resume-tickets/"_qs + id + u".json"_qs),
                   QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"%2\",\"resets_at\":%3,\"created_at\":%4}")
-                      .arg(session, home.filePath(u"work"_qs))
+                      .arg(id, home.filePath(u"work"_qs))
                       .arg(resetsAt.toSecsSinceEpoch())
                       .arg(resetsAt.addSecs(-3600).toSecsSinceEpoch())
                       .toUtf8());
@@ -324,6 +324,24 @@ private slots:
                      ResumeAttemptResult::Kind::succeeded);
         QTRY_VERIFY(fixture.resumes->pendingResumes().isEmpty());
         QCOMPARE(fixture.runner->invocations.size(), 1);
+    }
+
+    // Forty sessions stopped at one limit: all go on at its reset, a few at
+    // a time, each once, on the figures of one poll.
+    void everySessionReadyAtAResetIsContinued()
+    {
+        Fixture fixture;
+        for (int index = 0; index < 40; ++index)
+            fixture.writeTicket(fixture.now.addSecs(-60), u"0f76730a-752b-4aa3-865c-%1"_qs.arg(index, 12, 10, QLatin1Char('0')));
+        fixture.build();
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
+        for (int index = 0; index < 40; ++index)
+            fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
+        fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
+        QVERIFY(fixture.refresh());
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.resumes->pendingResumes().isEmpty(), 20'000);
+        QCOMPARE(fixture.runner->invocations.size(), 40);
+        QCOMPARE(fixture.fetcher->calls(), 1);
     }
 
     void autoContinueSwitchedElsewhereIsTakenIn()

@@ -57,6 +57,7 @@ struct ResumeFixture {
     std::unique_ptr<ResumeCoordinator> coordinator;
     ResumeTicket ticket;
     std::function<double()> guardThreshold = nullptr;
+    QDateTime clock = afterReset; // set by attempt(); a run may move it on
 
     ResumeFixture()
     {
@@ -64,6 +65,7 @@ struct ResumeFixture {
             QDir().mkpath(home.filePath(QString::fromLatin1(folder)));
         QDir().mkpath(tickets());
         QFile::setPermissions(tickets(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        runner->clock = [this] { return clock; };
         restart();
         ticket = writeTicket(resetAt, resetAt.addSecs(-3600));
     }
@@ -80,7 +82,9 @@ struct ResumeFixture {
             .sessionsDirectory = home.filePath(u"sessions"_qs),
             .projectsDirectory = home.filePath(u"projects"_qs),
             .cancellation = nullptr,
+            .detachment = nullptr,
             .guardThreshold = guardThreshold,
+            .now = [this] { return clock; },
         });
     }
 
@@ -122,6 +126,7 @@ struct ResumeFixture {
     ResumeAttemptResult attempt(const QDateTime &now, bool manual = false,
                                 const std::optional<UsageSnapshot> &snapshot = usage(10, 20))
     {
+        clock = now;
         return coordinator->attempt(ticket, snapshot, now.addSecs(-30), now, manual);
     }
 
@@ -289,13 +294,15 @@ private slots:
         fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600), ",\"permission_mode\":\"acceptEdits\"");
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
+        // claude runs under the shell that outlives us, in a session of its
+        // own, stopped by that shell after 30 minutes.
         const ScriptInvocation &run = fixture.runner->invocations.constFirst();
-        QCOMPARE(run.arguments, (QStringList{u"-p"_qs, u"--resume="_qs + sessionA, u"--permission-mode=acceptEdits"_qs,
-                                             u"--output-format"_qs, u"json"_qs,
-                                             u"Please continue the previous task where you left off."_qs}));
+        QCOMPARE(run.arguments.mid(4), (QStringList{u"1800.000"_qs, u"/opt/claude/bin/claude"_qs, u"-p"_qs, u"--resume="_qs + sessionA,
+                                                    u"--permission-mode=acceptEdits"_qs, u"--output-format"_qs, u"json"_qs,
+                                                    u"Please continue the previous task where you left off."_qs}));
         QCOMPARE(run.workingDirectory, std::optional(fixture.home.filePath(u"work"_qs)));
-        QCOMPARE(run.timeoutSeconds, 1800.0);
-        QVERIFY(QDir(fixture.tickets()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // record and lock went too
+        QVERIFY(run.ownSession);
+        QVERIFY(QDir(fixture.tickets()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // record, run and lock went too
     }
 
     // Before claude is started, what the session is doing now decides: each
@@ -315,11 +322,17 @@ private slots:
             fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600),
                                                  QStringLiteral(",\"held_by\":{\"pid\":%1,\"start_time\":1}").arg(::getpid()).toUtf8());
         }) << Kind::succeeded << true << false;
-        QTest::newRow("only our own tries since the reset") << SetUp([](ResumeFixture &fixture) {
-            fixture.appendToTranscript(resetAt.addSecs(-600), "user");
+        QTest::newRow("only our own tries since the stop") << SetUp([](ResumeFixture &fixture) {
+            fixture.appendToTranscript(resetAt.addSecs(-4000), "user");
             fixture.appendToTranscript(resetAt.addSecs(60), "ours");
             fixture.appendToTranscript(resetAt.addSecs(61), "reply");
         }) << Kind::succeeded << true << false;
+        // The user went on after the stop (extra usage, say), before the
+        // reset: that work is not done again.
+        QTest::newRow("the user went on before the reset") << SetUp([](ResumeFixture &fixture) {
+            fixture.appendToTranscript(resetAt.addSecs(-600), "user");
+            fixture.appendToTranscript(resetAt.addSecs(-599), "reply");
+        }) << Kind::alreadyContinued << false << false;
     }
 
     void attemptsLookAtTheSessionFirst()
@@ -404,15 +417,19 @@ private slots:
         QCOMPARE(fixture.attempt(afterReset, false, usage(85, 20)).kind, Kind::succeeded);
     }
 
-    void failuresBackOffFrom300sDoublingToAnHour()
+    // claude may take long to fail (retrying an overloaded API): the next
+    // try counts from the end of the run, 300 s doubling to an hour.
+    void failuresBackOffFromTheirEndDoublingToAnHour()
     {
         ResumeFixture fixture;
+        fixture.runner->whileRunning = [&](const ScriptInvocation &) { fixture.clock = fixture.clock.addSecs(310); };
         QDateTime now = afterReset;
         for (const int delay : {300, 600, 1200, 2400, 3600, 3600}) {
             fixture.runner->answer(1, QString(), u"API Error: overloaded"_qs);
             QCOMPARE(fixture.attempt(now).kind, Kind::failed);
-            QCOMPARE(fixture.attempt(now.addSecs(delay - 1)).until, now.addSecs(delay));
-            now = now.addSecs(delay);
+            const QDateTime ended = now.addSecs(310);
+            QCOMPARE(fixture.attempt(ended.addSecs(delay - 1)).until, ended.addSecs(delay));
+            now = ended.addSecs(delay);
         }
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(now.addSecs(-10), true).kind, Kind::succeeded); // manual ignores the back-off
@@ -464,18 +481,100 @@ private slots:
         QCOMPARE(path, projects + u"/-home-ada-work/"_qs + sessionA + u".jsonl"_qs);
         const QString deep = u"/"_qs + QString(300, u'x');
         QVERIFY(SessionTranscript::pathFor(projects, deep, sessionA).section(u'/', -2, -2).size() > 200);
-        // Printed, then resumed by Pacewise at 15:02:26: nothing else went on.
-        const auto printed = SessionTranscript::read(path);
-        QVERIFY(printed);
+        // Printed at 15:02:10, then resumed by Pacewise at 15:02:26: only
+        // a stop before the print finds the session gone on without it.
         const QDateTime stoppedAt = QDateTime::fromString(u"2026-12-06T15:02:20Z"_qs, Qt::ISODate);
-        QVERIFY(!printed->continuedWithoutPacewiseSince(stoppedAt));
-        QVERIFY(printed->pacewiseResumedSince(stoppedAt));
-        QVERIFY(printed->continuedWithoutPacewiseSince(stoppedAt.addSecs(-60)));
+        QCOMPARE(SessionTranscript::wentOnWithoutPacewise(path, stoppedAt, stoppedAt), std::optional(false));
+        QCOMPARE(SessionTranscript::wentOnWithoutPacewise(path, stoppedAt.addSecs(-60), stoppedAt), std::optional(true));
         const QString interactivePath = projects + u"/-home-ada-work/727bf826-03ae-4fc2-9f71-add1c61a409c.jsonl"_qs;
-        QCOMPARE(SessionTranscript::read(interactivePath)->permissionMode(), std::optional(u"auto"_qs));
+        QCOMPARE(SessionTranscript::lastPermissionMode(interactivePath), std::optional(u"auto"_qs));
         // The title is the user's last prompt, never ours.
         QCOMPARE(LastMessageResolver::lastUserMessage(interactivePath), std::optional(u"please run the tool"_qs));
         QCOMPARE(LastMessageResolver::lastUserMessage(path), std::optional(u"run the tool"_qs));
+    }
+
+    // However much work came before the stop, and however long the turn
+    // after it: the user's own "go on" is found, and Pacewise's own long
+    // turn after the reset is no reason to think the session went on.
+    void theStopIsFoundHoweverLongTheTranscript_data()
+    {
+        QTest::addColumn<int>("linesBefore"); // a kilobyte each
+        QTest::addColumn<int>("linesAfter");
+        QTest::addColumn<bool>("ours");
+        QTest::newRow("a short turn of the user's") << 0 << 10 << false;
+        QTest::newRow("2.4 MB after the user's go-on") << 100 << 2400 << false;
+        QTest::newRow("4.8 MB after the user's go-on") << 100 << 4800 << false;
+        QTest::newRow("40 MB before the stop") << 40000 << 4800 << false;
+        QTest::newRow("4.8 MB of Pacewise's own turn") << 40000 << 4800 << true;
+    }
+
+    void theStopIsFoundHoweverLongTheTranscript()
+    {
+        QFETCH(int, linesBefore);
+        QFETCH(int, linesAfter);
+        QFETCH(bool, ours);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"t.jsonl"_qs);
+        const QDateTime stoppedAt = resetAt.addSecs(-3600);
+        const auto line = [](const QDateTime &at, bool prompt, const QByteArray &content) {
+            const QByteArray opening = prompt ? "{\"type\":\"user\",\"promptSource\":\"typed\"" : "{\"type\":\"assistant\"";
+            return opening + ",\"timestamp\":\"" + at.toString(Qt::ISODateWithMs).toUtf8() + "\",\"message\":{\"content\":\"" +
+                   content + "\"}}\n";
+        };
+        QByteArray text;
+        for (int index = 0; index < linesBefore; ++index)
+            text += line(stoppedAt.addSecs(-86400).addMSecs(index), false, QByteArray(1000, 'b'));
+        const QDateTime promptAt = ours ? resetAt.addSecs(60) : stoppedAt.addSecs(60);
+        text += line(promptAt, true, ours ? QByteArray(ClaudeCommandLine::continuePrompt) : QByteArray("go on"));
+        for (int index = 0; index < linesAfter; ++index)
+            text += line(promptAt.addMSecs(index + 1), false, QByteArray(1000, 'a'));
+        QVERIFY(writeFile(path, text));
+        QCOMPARE(SessionTranscript::wentOnWithoutPacewise(path, stoppedAt, resetAt), std::optional(!ours));
+    }
+
+    // The Pacewise that started a run quit, or was killed, before the run
+    // ended: how the run itself ended decides (a Pacewise prompt in the
+    // transcript is no success), and claude is never started beside it.
+    void aRunLeftBehindIsJudgedByHowItEnded_data()
+    {
+        QTest::addColumn<bool>("goingOn");
+        QTest::addColumn<QByteArray>("exit"); // what the run recorded; empty: nothing
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<bool>("ticketLeft");
+        const QByteArray ended = "0 " + QByteArray::number(resetAt.addSecs(90).toSecsSinceEpoch());
+        const QByteArray failedAt = "1 " + QByteArray::number(resetAt.addSecs(90).toSecsSinceEpoch());
+        QTest::newRow("still going on") << true << QByteArray() << QString() << Kind::alreadyRunning << true;
+        QTest::newRow("went well") << false << ended << u"{\"is_error\":false,\"result\":\"done\"}"_qs << Kind::alreadyContinued << false;
+        QTest::newRow("failed after its prompt") << false << failedAt << u"{\"is_error\":true,\"result\":\"API Error: 529 Overloaded\"}"_qs
+                                                 << Kind::failed << true;
+        QTest::newRow("ended without saying how") << false << QByteArray() << QString() << Kind::failed << true;
+    }
+
+    void aRunLeftBehindIsJudgedByHowItEnded()
+    {
+        QFETCH(bool, goingOn);
+        QFETCH(QByteArray, exit);
+        QFETCH(QString, output);
+        QFETCH(Kind, kind);
+        QFETCH(bool, ticketLeft);
+        ResumeFixture fixture;
+        fixture.appendToTranscript(resetAt.addSecs(30), "ours");
+        const ResumeQueue queue(fixture.tickets());
+        ResumeRecord record{.ticketCreatedAt = fixture.ticket.createdAt, .attempts = 1, .lastAttemptAt = resetAt.addSecs(30)};
+        record.running = ResumeRecord::Running{goingOn ? ProcessIdentity::self() : ProcessIdentity{deadProcessId(), 1},
+                                               resetAt.addSecs(30)};
+        QVERIFY(queue.saveRecord(sessionA, record));
+        if (!exit.isEmpty()) {
+            QVERIFY(writeFile(queue.runFilePrefix(sessionA) + u".exit"_qs, exit));
+            QVERIFY(writeFile(queue.runFilePrefix(sessionA) + u".out"_qs, output.toUtf8()));
+        }
+        const auto outcome = fixture.attempt(afterReset.addSecs(600));
+        QCOMPARE(outcome.kind, kind);
+        QVERIFY(fixture.runner->invocations.isEmpty());
+        QCOMPARE(QFileInfo::exists(fixture.ticketFile()), ticketLeft);
+        if (kind == Kind::failed && !exit.isEmpty())
+            QCOMPARE(outcome.until, resetAt.addSecs(90 + 300)); // from the run's end
     }
 
     void onlyTheTranscriptsTailIsRead()

@@ -20,7 +20,9 @@ inline std::unique_ptr<ResumeController> fakeResumes(const ClaudePaths &paths, s
     ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);
     ResumeCoordinator::Dependencies coordinator = AppComposition::resumeCoordinator(QProcessEnvironment(), paths);
     coordinator.resolver = std::make_shared<FakeResolver>();
+    runner->clock = now;
     coordinator.runner = std::move(runner);
+    coordinator.now = now;
     resuming.coordinator = std::make_shared<ResumeCoordinator>(coordinator);
     resuming.now = std::move(now);
     auto resumes = std::make_unique<ResumeController>(resuming, state);

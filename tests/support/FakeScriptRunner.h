@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "claude/CLIPathResolver.h"
 #include "system/ScriptRunning.h"
 
@@ -17,6 +18,8 @@ public:
     mutable QList<ScriptInvocation> invocations;
     // Runs before answering, as the child would: to write files, or to block.
     std::function<void(const ScriptInvocation &)> whileRunning;
+    // The time a resume's run records as its end.
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
 
     void answer(int exitCode, const QString &standardOutput, const QString &standardError = {})
     {
@@ -33,6 +36,15 @@ public:
             return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = ENOENT});
         auto answer = answers.front();
         answers.pop_front();
+        // A resume's run (ResumeRun) is answered as its shell would: claude's
+        // output and how it ended go to the run's files.
+        if (answer && invocation.arguments.value(2) == u"pacewise-resume") {
+            const QString files = invocation.arguments.value(3);
+            writeFile(files + u".out"_qs, answer->standardOutput.toUtf8());
+            writeFile(files + u".err"_qs, answer->standardError.toUtf8());
+            writeFile(files + u".exit"_qs, QByteArray::number(answer->exitCode) + ' ' + QByteArray::number(clock().toSecsSinceEpoch()));
+            return ScriptResult{};
+        }
         return answer;
     }
 };
