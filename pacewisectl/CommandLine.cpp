@@ -72,7 +72,7 @@ bool readTimeout(const QCommandLineParser &parser, const QString &command, std::
     bool isNumber = false;
     const double seconds = parser.value(QStringLiteral("timeout")).toDouble(&isNumber);
     if (!isNumber || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600) {
-        err << "pacewisectl " << command << ": --timeout takes a number of seconds from 0 to 3600, not '"
+        err << "pacewisectl " << command << ": --timeout takes a number of seconds above 0 and up to 3600, not '"
             << parser.value(QStringLiteral("timeout")) << "'\n";
         return false;
     }

@@ -321,14 +321,19 @@ int runAutoContinue(const QStringList &arguments, const CommandContext &context,
         return failure;
     }
     const auto guardOn = setting.settingsManager.isGuardEnabled(setting.settingsPath);
+    // Tickets in a folder someone else could write are never run.
+    const auto untrusted = state->enabled ? ResumeQueue(setting.ticketDirectory).untrustedBecause() : std::nullopt;
     if (parser.isSet(QStringLiteral("json"))) {
         printJson(out, QJsonObject{{QStringLiteral("enabled"), state->enabled},
                                    {QStringLiteral("directory"), jsonText(state->enabled ? setting.ticketDirectory : QString())},
-                                   {QStringLiteral("guard_enabled"), guardOn && *guardOn}});
+                                   {QStringLiteral("guard_enabled"), guardOn && *guardOn},
+                                   {QStringLiteral("untrusted"), jsonText(untrusted.value_or(QString()))}});
         return success;
     }
     out << "Auto-continue: " << (state->enabled ? QStringLiteral("on (") + setting.ticketDirectory + u')' : QStringLiteral("off"))
         << '\n';
+    if (untrusted)
+        out << "No session recorded there is continued: " << *untrusted << '\n';
     if (state->elsewhere) {
         out << "The guard records tickets in " << *state->elsewhere
             << ", which Pacewise does not read; 'pacewisectl auto-continue on' points it at " << setting.ticketDirectory << '\n';

@@ -5,6 +5,7 @@
 #include "ExitCode.h"
 #include "UsageFigures.h"
 #include "JsonOutput.h"
+#include "system/DisplayText.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 #include "usage/EngineStateReader.h"
@@ -123,7 +124,7 @@ QString resetText(const UsageLimitRowModel &row, const StatusReport &report)
 void printText(const StatusReport &report, const CommandContext &context, QTextStream &out)
 {
     if (!report.snapshot) {
-        out << "no usage data: " << report.issues.join(QStringLiteral("; ")) << '\n';
+        out << "no usage data: " << terminalText(report.issues.join(QStringLiteral("; "))) << '\n';
         return;
     }
     const auto rows = limitRows(*report.snapshot, context);
@@ -151,7 +152,7 @@ void printText(const StatusReport &report, const CommandContext &context, QTextS
     } else {
         out << "Source: engine state file " << report.statePath;
         if (!report.issues.isEmpty())
-            out << " (" << report.issues.join(QStringLiteral("; ")) << ')';
+            out << " (" << terminalText(report.issues.join(QStringLiteral("; "))) << ')';
         out << '\n';
     }
 }

@@ -1,5 +1,7 @@
 #include "SettingsFileManager.h"
 
+#include "system/FileLock.h"
+
 #include "system/AtomicFileWriter.h"
 #include "system/FileDescriptor.h"
 #include "system/JsonTextEditor.h"
@@ -43,10 +45,6 @@ const QLatin1String resumeKey(SettingsFileManager::resumeDirectoryEnvKey);
 const QLatin1String statePathKey(SettingsFileManager::statePathEnvKey);
 const QLatin1String thresholdKey(SettingsFileManager::thresholdEnvKey);
 const QStringList managedRootKeys{hooksKey, statusLineKey, envKey};
-// How often, and how far apart, to look again for a moment when nobody has
-// the file open, before it is replaced instead.
-constexpr int leaseWaits = 250;
-constexpr std::chrono::milliseconds leaseWait{2};
 // How long after a replace a write into the replaced file (by a writer that
 // opened it just before) is still looked for.
 constexpr std::chrono::milliseconds lateWriteWindow{2};
@@ -99,10 +97,24 @@ std::optional<QString> ourScriptPath(const QString &command, QLatin1String scrip
     return path;
 }
 
+// The guard's hook as Pacewise writes it.
+QJsonObject guardHookFor(const QString &scriptPath)
+{
+    return QJsonObject{
+        {QLatin1String("type"), QStringLiteral("command")},
+        {commandKey, SettingsFileManager::shellCommand(scriptPath)},
+        {QLatin1String("timeout"), SettingsFileManager::guardHookTimeoutSeconds},
+        {QLatin1String("statusMessage"), QLatin1String(SettingsFileManager::guardStatusMessage)},
+    };
+}
+
+// Only a hook exactly as Pacewise writes it is ours: one of the user's that
+// runs our script (with a time-out or message of their own) is theirs.
 bool isOurGuardHook(const QJsonValue &hook)
 {
     const QJsonValue command = hook.toObject().value(commandKey);
-    return command.isString() && ourScriptPath(command.toString(), guardScript);
+    const auto path = command.isString() ? ourScriptPath(command.toString(), guardScript) : std::nullopt;
+    return path && hook.toObject() == guardHookFor(*path);
 }
 
 // A status line of ours: our script alone, or recording in front of the
@@ -272,12 +284,7 @@ std::expected<void, SettingsError> applyEnable(QJsonObject &root, BackupState &b
     if (created && existingGroups.isUndefined() && !created->contains(u"hooks.PreToolUse"))
         created->append(QStringLiteral("hooks.PreToolUse"));
     QJsonArray groups = existingGroups.toArray();
-    replaceGuardHooks(groups, QJsonObject{
-                                  {QLatin1String("type"), QStringLiteral("command")},
-                                  {commandKey, SettingsFileManager::shellCommand(QDir(setup.hooksDirectory).filePath(guardScript))},
-                                  {QLatin1String("timeout"), SettingsFileManager::guardHookTimeoutSeconds},
-                                  {QLatin1String("statusMessage"), QLatin1String(SettingsFileManager::guardStatusMessage)},
-                              });
+    replaceGuardHooks(groups, guardHookFor(QDir(setup.hooksDirectory).filePath(guardScript)));
     hooks.insert(preToolUseKey, groups);
     root.insert(hooksKey, hooks);
 
@@ -433,6 +440,12 @@ SettingsFileManager::SettingsFileManager()
 SettingsFileManager::SettingsFileManager(Options options)
     : m_options(std::move(options))
 {
+}
+
+QString SettingsFileManager::lockPath(const QString &settingsPath)
+{
+    const QFileInfo info(settingsPath);
+    return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1String(".pacewise.lock"));
 }
 
 QString SettingsFileManager::backupPath(const QString &settingsPath)
@@ -595,32 +608,14 @@ std::expected<QJsonObject, SettingsError> parseSettings(const QByteArray &text)
     return document.object();
 }
 
-// Our keys of the settings: only they are parsed and take part in the edit;
-// the rest of the file (it may be large) is checked and kept as it is. A
-// file that does not pass is parsed in full, for the reason it fails.
-std::expected<QJsonObject, SettingsError> managedMembers(const QByteArray &text)
-{
-    if (JsonTextEditor::isValid(text)) {
-        if (const auto skimmed = JsonTextEditor::rootMembers(text, managedRootKeys))
-            return *skimmed;
-    }
-    const auto parsed = parseSettings(text);
-    if (!parsed)
-        return parsed;
-    QJsonObject managed;
-    for (const QString &key : managedRootKeys) {
-        if (parsed->contains(key))
-            managed.insert(key, parsed->value(key));
-    }
-    return managed;
-}
-
 // forceWrite: the file on disk is not text (a write taken in from the file
 // this edit replaced), so it is written even when the mutation is a no-op.
 std::expected<Edit, SettingsError> prepare(const QByteArray &text, const QJsonObject &before, const QString &backupFile,
                                            const SettingsFileManager::Mutation &mutation, bool forceWrite)
 {
     Edit edit{.text = text, .before = before, .after = before, .backup = readBackup(backupFile), .rewrite = false, .bytes = {}};
+    const bool firstChange = edit.backup.file == BackupState::File::missing;
+    const auto settingsBefore = edit.backup.backup ? edit.backup.backup->settingsBefore : std::nullopt;
     if (const auto applied = mutation(edit.after, edit.backup); !applied)
         return std::unexpected(applied.error());
     edit.rewrite = edit.after != before || forceWrite;
@@ -631,6 +626,14 @@ std::expected<Edit, SettingsError> prepare(const QByteArray &text, const QJsonOb
     if (!edited)
         return failure(Kind::invalidJSON, QStringLiteral("it could not be edited in place"));
     edit.bytes = *edited;
+    if (firstChange && edit.backup.changed && edit.backup.backup)
+        edit.backup.backup->settingsBefore = text;
+    // Turned off with nothing else changed since: the file as it was, to the byte.
+    if (settingsBefore && edit.backup.changed && !edit.backup.backup) {
+        const auto restored = parseSettings(*settingsBefore);
+        if (restored && restored == parseSettings(edit.bytes))
+            edit.bytes = *settingsBefore;
+    }
     return edit;
 }
 
@@ -652,103 +655,7 @@ std::expected<void, SettingsError> writeNewBackup(const Edit &edit, const QStrin
     return {};
 }
 
-bool writeAllAt(int fd, QByteArrayView bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t count = ::pwrite(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
-        if (count < 0 && errno != EINTR)
-            return false;
-        done += std::max<ssize_t>(count, 0);
-    }
-    return true;
-}
-
-// The settings file open with a write lease: while it is held nobody else
-// has the file open, and whoever opens it (Claude Code, an editor) waits
-// until it is released, a millisecond later. So the file can be read,
-// changed and written in place with no other write in between, and none
-// lost: a write that had begun holds the file open and keeps the lease off.
-class LeasedFile {
-public:
-    // ENOENT: no file; EAGAIN: someone has it open; others: no lease here.
-    static std::expected<LeasedFile, int> take(const QString &path)
-    {
-        // O_NONBLOCK: a lease someone else holds fails the open instead of
-        // making it wait.
-        FileDescriptor fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-        if (!fd.isValid())
-            return std::unexpected(errno == EWOULDBLOCK ? EAGAIN : errno);
-        struct stat status {};
-        if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
-            return std::unexpected(EINVAL);
-        // The break of the lease is signalled to its holder, by default with
-        // SIGIO, whose default is to end the process: SIGURG is ignored.
-        if (::fcntl(fd.get(), F_SETSIG, SIGURG) != 0 || ::fcntl(fd.get(), F_SETLEASE, F_WRLCK) != 0)
-            return std::unexpected(errno);
-        return LeasedFile(std::move(fd));
-    }
-
-    LeasedFile(LeasedFile &&) noexcept = default;
-    LeasedFile &operator=(LeasedFile &&) noexcept = default;
-    ~LeasedFile()
-    {
-        if (m_fd.isValid())
-            ::fcntl(m_fd.get(), F_SETLEASE, F_UNLCK);
-    }
-    int fd() const { return m_fd.get(); }
-
-private:
-    explicit LeasedFile(FileDescriptor fd)
-        : m_fd(std::move(fd))
-    {
-    }
-    FileDescriptor m_fd;
-};
-
 } // namespace
-
-std::expected<bool, SettingsError> SettingsFileManager::editUnderLease(const QString &settingsPath, const QString &backupFile,
-                                                                       const Mutation &mutation) const
-{
-    for (int reading = 0;; ++reading) {
-        auto leased = LeasedFile::take(settingsPath);
-        for (int wait = 0; !leased && leased.error() == EAGAIN && wait < leaseWaits; ++wait) {
-            std::this_thread::sleep_for(leaseWait);
-            leased = LeasedFile::take(settingsPath);
-        }
-        if (!leased)
-            return false;
-        const auto contents = readOpenFile(leased->fd(), maximumFileSize);
-        if (!contents) {
-            return failure(contents.error().kind == FileReadError::Kind::tooLarge ? Kind::tooLarge : Kind::unreadable, {},
-                           contents.error().errorNumber);
-        }
-        const auto before = managedMembers(contents->bytes);
-        if (!before && before.error().kind == Kind::invalidJSON && reading < m_options.parseRetries) {
-            // Whoever left it so may be about to write the rest.
-            leased = std::unexpected(0);
-            std::this_thread::sleep_for(m_options.parseRetryDelay);
-            continue;
-        }
-        if (!before)
-            return std::unexpected(before.error());
-        const auto edit = prepare(contents->bytes, *before, backupFile, mutation, false);
-        if (!edit)
-            return std::unexpected(edit.error());
-        if (!edit->rewrite && !edit->backup.changed)
-            return true;
-        dropOldBackup(*edit, backupFile);
-        if (edit->rewrite) {
-            if (!writeAllAt(leased->fd(), edit->bytes) || ::ftruncate(leased->fd(), off_t(edit->bytes.size())) != 0 ||
-                ::fdatasync(leased->fd()) != 0)
-                return failure(Kind::writeFailed, {}, errno);
-        }
-        leased = std::unexpected(0); // others may open it again
-        if (const auto written = writeNewBackup(*edit, settingsPath, backupFile); !written)
-            return std::unexpected(written.error());
-        return true;
-    }
-}
 
 std::expected<void, SettingsError> SettingsFileManager::modify(const QString &settingsPath, const Mutation &mutation) const
 {
@@ -757,24 +664,13 @@ std::expected<void, SettingsError> SettingsFileManager::modify(const QString &se
     // written again under the edit, and what the replace had written.
     std::optional<std::pair<QByteArray, QByteArray>> lateWrite;
     for (int number = 1; number <= attempts; ++number) {
-        const auto lock = SettingsLock::acquire(settingsPath, m_options.lockTiming);
-        if (!lock)
+        const auto lock = FileLock::lock(lockPath(settingsPath), m_options.lockTimeout);
+        if (!lock && lock.error() == EWOULDBLOCK)
             return failure(Kind::lockUnavailable);
+        if (!lock)
+            return failure(Kind::writeFailed, {}, lock.error()); // nothing can be written beside the file
         if (const auto status = regularFileIdentity(settingsPath); status && (status->permissions & S_IWUSR) == 0)
             return failure(Kind::readOnly);
-
-        if (m_options.editInPlace) {
-            const auto edited = editUnderLease(settingsPath, backupFile, mutation);
-            if (!edited)
-                return std::unexpected(edited.error());
-            if (*edited) {
-                if (m_options.postWriteInterceptor)
-                    m_options.postWriteInterceptor(number);
-                return {};
-            }
-            // No file yet, someone keeps it open, or no leases on this file
-            // system: the file is replaced instead, watching for writers.
-        }
 
         auto loaded = load(settingsPath);
         if (!loaded)

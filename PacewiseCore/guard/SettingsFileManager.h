@@ -1,6 +1,5 @@
 #pragma once
 
-#include "SettingsLock.h"
 #include "StatusLineBackup.h"
 #include "system/RegularFile.h"
 
@@ -41,11 +40,12 @@ struct SettingsError {
 // any moment. So every change is made in place in the file's own text (only
 // our entries change; key order, indentation, line ends and the user's
 // numbers stay as written), recognises only entries exactly as Pacewise
-// writes them, and is a guarded read-modify-write: a cross-process lock, a
-// look right before the atomic replace and right after it that nobody wrote
-// the file meanwhile (a write that landed is taken in and the edit made
-// again on top of it), a replace that keeps mode, owner and a symbolic link,
-// and a re-read that verifies our keys. A file that does not need to change
+// writes them, and is a guarded read-modify-write: a lock (flock) that
+// every Pacewise process takes, a look right before the atomic replace and
+// right after it that nobody wrote the file meanwhile (a write that landed
+// is taken in and the edit made again on top of it), a replace that keeps
+// mode, owner and a symbolic link, and a re-read that verifies our keys.
+// Readers take no lock and never wait. A file that does not need to change
 // is not written; a read-only one is refused.
 //
 // Synchronous and blocking (the lock may take seconds): call it from a pool
@@ -69,15 +69,12 @@ public:
         // that tests can slip in a concurrent edit.
         std::function<void(int attempt)> preWriteInterceptor;
         std::function<void(int attempt)> postWriteInterceptor;
-        SettingsLock::Timing lockTiming;
+        // How long an edit waits while another Pacewise edits.
+        std::chrono::milliseconds lockTimeout{5000};
         // Claude Code rewrites the file in place, so a read may catch it
         // half-written: a file that does not parse is read again this often.
         int parseRetries = 5;
         std::chrono::milliseconds parseRetryDelay{60};
-        // Edit the file in place under a lease, which no other writer can
-        // slip into; off, or where leases are not to be had, the file is
-        // replaced by rename, with looks for writers around it.
-        bool editInPlace = true;
     };
 
     // Whose status line Claude Code shows. Only Pacewise's (alone, or
@@ -126,6 +123,8 @@ public:
     std::expected<void, SettingsError> setThreshold(const QString &settingsPath, double percent) const;
 
     static QString backupPath(const QString &settingsPath);
+    // The lock every edit takes: "." + NAME + ".pacewise.lock" beside it.
+    static QString lockPath(const QString &settingsPath);
     // The command Claude Code runs through a shell: the bare path, or the
     // path in single quotes when it holds anything a shell would interpret.
     static QString shellCommand(const QString &scriptPath);
@@ -143,9 +142,6 @@ private:
     struct Loaded;
     std::expected<Loaded, SettingsError> load(const QString &settingsPath) const;
     std::expected<void, SettingsError> modify(const QString &settingsPath, const Mutation &mutation) const;
-    // True when done; false when the file could not be leased.
-    std::expected<bool, SettingsError> editUnderLease(const QString &settingsPath, const QString &backupFile,
-                                                      const Mutation &mutation) const;
 
     Options m_options;
 };

@@ -17,6 +17,8 @@ std::optional<StatusLineBackup> StatusLineBackup::parse(const QByteArray &json)
         backup.original = object.value(QLatin1String("originalStatusLine"));
     if (const QJsonValue installed = object.value(QLatin1String("installedStatusLine")); installed.isObject())
         backup.installed = installed.toObject();
+    if (const QJsonValue before = object.value(QLatin1String("settingsBefore")); before.isString())
+        backup.settingsBefore = QByteArray::fromBase64(before.toString().toLatin1());
     if (const QJsonValue created = object.value(QLatin1String("createdKeys")); created.isArray()) {
         backup.created.emplace();
         for (const QJsonValue &key : created.toArray()) {
@@ -36,6 +38,8 @@ QByteArray StatusLineBackup::toJson() const
         object.insert(QLatin1String("installedStatusLine"), *installed);
     if (created)
         object.insert(QLatin1String("createdKeys"), QJsonArray::fromStringList(*created));
+    if (settingsBefore)
+        object.insert(QLatin1String("settingsBefore"), QString::fromLatin1(settingsBefore->toBase64()));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

@@ -21,6 +21,11 @@ struct StatusLineBackup {
     // "hooks.PreToolUse"): turning it off removes them again once empty,
     // and keeps empty ones the user had. Unknown in older backups.
     std::optional<QStringList> created = std::nullopt;
+    // The settings file as it was before the guard first changed it
+    // (kept in base64, byte for byte): turning the guard off gives back
+    // these very bytes (escapes, spacing) when what they say is what the
+    // file would say again.
+    std::optional<QByteArray> settingsBefore = std::nullopt;
 
     // Only version 1 backups with a boolean "hadOriginal" are understood.
     static std::optional<StatusLineBackup> parse(const QByteArray &json);

@@ -39,23 +39,25 @@ ResumeAttemptResult result(Kind kind, const QString &reason = {}, const QDateTim
 // Held for the whole attempt, so that two Pacewise processes (the tray app
 // and the daemon, two `resume now`) never resume one session at once. The
 // lock file sits hidden beside the ticket and goes with it; a resumer that
-// locked a file someone deleted meanwhile tries the new one.
+// locked a file someone deleted meanwhile tries the new one. Fails with
+// EWOULDBLOCK while another resumer holds it, else with why the lock file
+// cannot be had.
 class SessionLock {
 public:
-    static std::optional<SessionLock> tryAcquire(const QString &path)
+    static std::expected<SessionLock, int> tryAcquire(const QString &path)
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
             const QByteArray encoded = QFile::encodeName(path);
             FileDescriptor fd(::open(encoded.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
             if (!fd.isValid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
-                return std::nullopt;
+                return std::unexpected(errno);
             struct stat locked {};
             struct stat named {};
             if (::fstat(fd.get(), &locked) == 0 && ::lstat(encoded.constData(), &named) == 0 &&
                 locked.st_ino == named.st_ino && locked.st_dev == named.st_dev)
                 return SessionLock(std::move(fd));
         }
-        return std::nullopt;
+        return std::unexpected(EWOULDBLOCK);
     }
 
 private:
@@ -145,8 +147,12 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
         m_inFlight.insert(session);
     }
     ResumeAttemptResult outcome = result(Kind::alreadyRunning);
-    if (const auto sessionLock = SessionLock::tryAcquire(m_dependencies.queue.lockPath(session)))
+    if (const auto sessionLock = SessionLock::tryAcquire(m_dependencies.queue.lockPath(session))) {
         outcome = attemptLocked(ticket, now, manual);
+    } else if (sessionLock.error() != EWOULDBLOCK) {
+        outcome = result(Kind::failed, QStringLiteral("the ticket folder %1 cannot be written: %2")
+                                           .arg(m_dependencies.queue.directory(), systemErrorText(sessionLock.error())));
+    }
     QMutexLocker lock(&m_mutex);
     m_inFlight.remove(session);
     return outcome;

@@ -20,6 +20,17 @@ const QString service = QStringLiteral("org.freedesktop.Notifications");
 FreedesktopNotifications::FreedesktopNotifications(QDBusConnection bus)
     : m_bus(std::move(bus))
 {
+    if (!m_bus.isConnected())
+        return;
+    const QDBusMessage capabilities = QDBusMessage::createMethodCall(
+        service, QStringLiteral("/org/freedesktop/Notifications"), service, QStringLiteral("GetCapabilities"));
+    auto *reply = new QDBusPendingCallWatcher(m_bus.asyncCall(capabilities));
+    QObject::connect(reply, &QDBusPendingCallWatcher::finished, reply, [reply, markup = m_bodyMarkup] {
+        reply->deleteLater();
+        const QDBusMessage answer = reply->reply();
+        if (!reply->isError() && !answer.arguments().isEmpty())
+            *markup = answer.arguments().constFirst().toStringList().contains(QStringLiteral("body-markup"));
+    });
 }
 
 void FreedesktopNotifications::show(const QString &summary, const QString &body, Urgency urgency)
@@ -36,8 +47,8 @@ void FreedesktopNotifications::show(const QString &summary, const QString &body,
         {QStringLiteral("desktop-entry"), applicationId},
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(urgency))},
     };
-    notify << QStringLiteral("Pacewise") << uint(0) << applicationId << summary << body << QStringList() << hints
-           << int(-1);
+    notify << QStringLiteral("Pacewise") << uint(0) << applicationId << summary << (*m_bodyMarkup ? body.toHtmlEscaped() : body)
+           << QStringList() << hints << int(-1);
     // Called without asking first whether a server runs: the bus starts one
     // that is installed but not running yet, and asking would block.
     auto *reply = new QDBusPendingCallWatcher(m_bus.asyncCall(notify));

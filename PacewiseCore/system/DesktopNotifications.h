@@ -18,7 +18,9 @@ public:
 
 // org.freedesktop.Notifications on the session bus. Calls do not wait for
 // an answer; without a notification server (over SSH, say) they go nowhere
-// and a single log line says so. Main thread.
+// and a single log line says so. Bodies are plain text: where the server
+// reads markup in them, the text is escaped, so that a session's title
+// ("<b>", "&") shows as written. Main thread.
 class FreedesktopNotifications final : public DesktopNotifications {
 public:
     explicit FreedesktopNotifications(QDBusConnection bus = QDBusConnection::sessionBus());
@@ -28,6 +30,9 @@ private:
     QDBusConnection m_bus;
     // Shared with the answers still on their way.
     std::shared_ptr<bool> m_reportedMissing = std::make_shared<bool>(false);
+    // Whether the server reads markup in bodies; most do, and until it
+    // answers it is taken to.
+    std::shared_ptr<bool> m_bodyMarkup = std::make_shared<bool>(true);
 };
 
 } // namespace pacewise

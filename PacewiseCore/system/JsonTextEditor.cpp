@@ -221,22 +221,30 @@ QStringList orderedKeys(QStringList keys)
 
 QByteArray encodeString(const QString &text)
 {
+    const auto escaped = [](char16_t code) { return "\\u" + QByteArray::number(code, 16).rightJustified(4, '0'); };
     QByteArray encoded = "\"";
-    for (const char character : text.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(character);
-        switch (character) {
-        case '"': encoded += "\\\""; break;
-        case '\\': encoded += "\\\\"; break;
-        case '\b': encoded += "\\b"; break;
-        case '\f': encoded += "\\f"; break;
-        case '\n': encoded += "\\n"; break;
-        case '\r': encoded += "\\r"; break;
-        case '\t': encoded += "\\t"; break;
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar unit = text.at(index);
+        const char16_t code = unit.unicode();
+        if (unit.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
+            encoded += QStringView(text).sliced(index++, 2).toUtf8();
+            continue;
+        }
+        switch (code) {
+        case u'"': encoded += "\\\""; break;
+        case u'\\': encoded += "\\\\"; break;
+        case u'\b': encoded += "\\b"; break;
+        case u'\f': encoded += "\\f"; break;
+        case u'\n': encoded += "\\n"; break;
+        case u'\r': encoded += "\\r"; break;
+        case u'\t': encoded += "\\t"; break;
         default:
-            if (byte < 0x20)
-                encoded += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
+            // A surrogate without its pair has no UTF-8: only an escape
+            // keeps it what it was.
+            if (code < 0x20 || unit.isSurrogate())
+                encoded += escaped(code);
             else
-                encoded += character;
+                encoded += QStringView(&unit, 1).toUtf8();
         }
     }
     return encoded + '"';

@@ -361,6 +361,15 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
                 startDraining();
             }
         }
+        // What the child left behind holding its pipes (a background
+        // process of its own) ends with it: SIGTERM now, while the child is
+        // not reaped and so its group id cannot be another's yet.
+        if (exited && !childGone && phase == Phase::running && pipesOpen()) {
+            qCInfo(lcScriptRunner, "child process exited and left others holding its output; ending them");
+            ::kill(-child.pid, SIGTERM);
+            phase = Phase::terminating;
+            deadline = Clock::now() + duration(m_options.terminationGraceSeconds);
+        }
         // After SIGTERM, members of the group that still hold the pipes get
         // the grace period too; the deadline then kills them with the group.
         if (exited && !childGone && !(phase == Phase::terminating && pipesOpen())) {

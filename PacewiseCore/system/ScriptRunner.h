@@ -10,8 +10,9 @@ namespace pacewise {
 // group (or session), starts with every signal at its default and none
 // blocked, reads /dev/null, and inherits no descriptor but its two pipes,
 // which are read together so that neither can fill up. On time-out the
-// group gets SIGTERM, then SIGKILL; a grandchild that keeps the pipes open
-// after the child has gone is given pipeDrainGraceSeconds and then
+// group gets SIGTERM, then SIGKILL; so does what the child leaves behind
+// holding its pipes when it exits. A process that still holds them after
+// that (one that left the group) is given pipeDrainGraceSeconds and then
 // abandoned.
 class ScriptRunner final : public ScriptRunning {
 public:

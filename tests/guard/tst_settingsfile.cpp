@@ -1,4 +1,5 @@
 #include "guard/SettingsFileManager.h"
+#include "system/FileLock.h"
 #include "support/TestFiles.h"
 
 #include <QElapsedTimer>
@@ -35,9 +36,7 @@ SettingsFileManager::Options quickOptions()
 {
     SettingsFileManager::Options options;
     options.parseRetryDelay = std::chrono::milliseconds(5);
-    options.lockTiming.attempts = 40;
-    options.lockTiming.retryInterval = std::chrono::milliseconds(5);
-    options.lockTiming.reclaimEvery = 10;
+    options.lockTimeout = std::chrono::milliseconds(200);
     return options;
 }
 
@@ -99,7 +98,7 @@ private slots:
     void editsKeepTheUsersFile_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"sample", "foreign", "crlf", "tabs", "bom"})
+        for (const char *name : {"sample", "foreign", "crlf", "tabs", "bom", "escapes"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
@@ -117,19 +116,24 @@ private slots:
         QVERIFY(!QFileInfo::exists(SettingsFileManager::backupPath(settings())));
     }
 
+    // Only entries exactly as Pacewise writes them go: a hook of the
+    // user's that runs our script with a time-out of its own stays.
     void disableTidiesOnlyWhatIsOurs()
     {
+        const QString ours = QStringLiteral(R"({"type":"command","command":"%1","timeout":25200,)"
+                                            R"("statusMessage":"Pacewise: waiting for the usage limit to reset"})").arg(guardCommand());
         QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[
-            {"matcher":"*","hooks":[{"type":"command","command":"%1"},{"type":"command","command":"audit.sh"}]},
-            {"matcher":"*","hooks":[{"type":"command","command":"%1"}]}]},
-            "env":{"CLAUDE_CODE_RETRY_WATCHDOG":"1","CC_LIMIT_GUARD_REFRESH":"60"}})").arg(guardCommand()).toUtf8()));
+            {"matcher":"*","hooks":[%1,{"type":"command","command":"audit.sh"}]},
+            {"matcher":"*","hooks":[%1]},
+            {"matcher":"Bash","hooks":[{"type":"command","command":"%2","timeout":60}]}]}})").arg(ours, guardCommand()).toUtf8()));
         QVERIFY(manager().disableGuard(settings()));
-        QCOMPARE(fileObject(settings()),
-                 json(R"({"hooks":{"PreToolUse":[{"matcher":"*","hooks":[{"type":"command","command":"audit.sh"}]}]}})"));
+        QCOMPARE(fileObject(settings()), json(QStringLiteral(R"({"hooks":{"PreToolUse":[
+            {"matcher":"*","hooks":[{"type":"command","command":"audit.sh"}]},
+            {"matcher":"Bash","hooks":[{"type":"command","command":"%1","timeout":60}]}]}})").arg(guardCommand()).toUtf8()));
 
-        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[{"hooks":[{"command":"%1"}]}]},
+        QVERIFY(writeFile(settings(), QStringLiteral(R"({"hooks":{"PreToolUse":[{"hooks":[%1]}]},
                                                         "statusLine":{"type":"command","command":"%2/rate-limit-statusline.sh","refreshInterval":60}})")
-                                          .arg(guardCommand(), hooks()).toUtf8()));
+                                          .arg(ours, hooks()).toUtf8()));
         QVERIFY(manager().disableGuard(settings()));
         QCOMPARE(fileObject(settings()), QJsonObject());
         QVERIFY(manager().disableGuard(m_dir.filePath(u"claude/missing.json"_qs)));
@@ -183,8 +187,10 @@ private slots:
         QCOMPARE(result.error().kind, kind);
         if (content != "<dir>")
             QCOMPARE(readFile(settings()), content);
-        QCOMPARE(QDir(m_dir.filePath(u"claude"_qs)).entryList(QDir::Files | QDir::Hidden),
-                 content == "<dir>" ? QStringList() : QStringList{u"settings.json"_qs});
+        // Nothing is left beside it but the (empty) lock every edit takes.
+        QStringList left = QDir(m_dir.filePath(u"claude"_qs)).entryList(QDir::Files | QDir::Hidden);
+        left.removeOne(u".settings.json.pacewise.lock"_qs);
+        QCOMPARE(left, content == "<dir>" ? QStringList() : QStringList{u"settings.json"_qs});
     }
 
     // Claude Code rewrites the file in place: a reader may catch it empty or
@@ -255,7 +261,6 @@ private slots:
         QFETCH(bool, succeeds);
         QVERIFY(writeFile(settings(), R"({"edits":0})"));
         SettingsFileManager::Options options = quickOptions();
-        options.editInPlace = false; // in place, under a lease, no write can slip in
         int foreignEdits = 0;
         // Another program writes the file between our read and our write.
         options.preWriteInterceptor = [&](int attempt) {
@@ -275,7 +280,6 @@ private slots:
     void aWriteUndoneRightAfterwardsIsWrittenAgain()
     {
         SettingsFileManager::Options options = quickOptions();
-        options.editInPlace = false;
         options.postWriteInterceptor = [&](int attempt) {
             if (attempt == 1)
                 writeFile(settings(), R"({"model":"opus"})");
@@ -285,35 +289,17 @@ private slots:
         QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
     }
 
-    void staleLocksAreTakenOverLiveOnesRespected_data()
+    // Another Pacewise editing is waited for, and said so when it takes too
+    // long; its lock ends with it, however it ends.
+    void anotherEditorsLockIsWaitedFor()
     {
-        QTest::addColumn<QString>("owner");
-        QTest::addColumn<int>("ageSeconds");
-        QTest::addColumn<bool>("acquired");
-        QTest::newRow("owner died") << u"dead"_qs << 0 << true;
-        QTest::newRow("older than two minutes") << u"live"_qs << 121 << true;
-        QTest::newRow("young and alive") << u"live"_qs << 0 << false;
-        QTest::newRow("unreadable content, young") << u"garbage"_qs << 0 << false;
-    }
-
-    void staleLocksAreTakenOverLiveOnesRespected()
-    {
-        QFETCH(QString, owner);
-        QFETCH(int, ageSeconds);
-        QFETCH(bool, acquired);
-        QByteArray content = "garbage\n";
-        if (owner == u"live") {
-            content = QByteArray::number(qint64(::getpid())) + '\n';
-        } else if (owner == u"dead") {
-            content = QByteArray::number(deadProcessId()) + '\n';
-        }
-        const QString lock = SettingsLock::lockPath(settings());
-        QVERIFY(writeFile(lock, content, QDateTime::currentDateTimeUtc().addSecs(-ageSeconds)));
-        const auto result = manager().enableGuard(settings(), {.hooksDirectory = hooks()});
-        QCOMPARE(result.has_value(), acquired);
-        if (!acquired)
-            QCOMPARE(result.error().kind, SettingsError::Kind::lockUnavailable);
-        QCOMPARE(QFileInfo::exists(lock), !acquired); // ours is gone, a live one stays
+        auto other = FileLock::tryLock(SettingsFileManager::lockPath(settings()));
+        QVERIFY(other);
+        const auto refused = manager().enableGuard(settings(), {.hooksDirectory = hooks()});
+        QVERIFY(!refused);
+        QCOMPARE(refused.error().kind, SettingsError::Kind::lockUnavailable);
+        other = std::unexpected(0);
+        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
     }
 
     // Eight processes edit at random while a ninth rewrites a foreign key in

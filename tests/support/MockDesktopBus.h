@@ -110,13 +110,14 @@ public:
         return title;
     }
 
-    // The summaries of the notifications shown so far.
-    QStringList notificationSummaries() const
+    // The summaries (or, with field 4, the bodies) of the notifications
+    // shown so far.
+    QStringList notificationSummaries(int field = 3) const
     {
         QStringList summaries;
         for (const QVariantList &arguments : mockCalls(QStringLiteral("org.freedesktop.Notifications"),
                                                        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("Notify")))
-            summaries << arguments.value(3).toString();
+            summaries << arguments.value(field).toString();
         return summaries;
     }
 

@@ -1,5 +1,6 @@
 #include "support/SkipUnlessCI.h"
 #include "app/CaffeineController.h"
+#include "system/DesktopNotifications.h"
 #include "system/SleepWakeSource.h"
 
 #include "support/MockDesktopBus.h"
@@ -25,7 +26,7 @@ private slots:
     {
         if (!MockDesktopBus::isAvailable())
             PACEWISE_SKIP_UNLESS_CI("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
-        QVERIFY(m_logind.start());
+        QVERIFY(m_logind.start(true));
     }
 
     void withoutLogindCaffeineSaysItIsUnavailable()
@@ -35,6 +36,15 @@ private slots:
         QCoro::waitFor(caffeine.switchTo(true));
         QVERIFY(!caffeine.isActive());
         QVERIFY(!caffeine.unavailableReason().isEmpty());
+    }
+
+    // A session's title is shown as written, never read as markup by a
+    // server that reads markup in bodies.
+    void notificationBodiesShowTitlesAsWritten()
+    {
+        FreedesktopNotifications notifications(m_logind.connection());
+        notifications.show(u"Session continued"_qs, u"“<b>Fix</b> A & B”"_qs, DesktopNotifications::Urgency::normal);
+        QTRY_COMPARE(m_logind.notificationSummaries(4), QStringList{u"“&lt;b&gt;Fix&lt;/b&gt; A &amp; B”"_qs});
     }
 
     void wakingUpIsReported()
