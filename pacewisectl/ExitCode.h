@@ -9,6 +9,7 @@ enum ExitCode : int {
     usageError = 2,
     noUsageData = 3,
     notSignedIn = 4,
+    staleUsageData = 5, // shown, but older than the figures' poll interval and a minute
 };
 
 } // namespace pacewise::cli

@@ -57,16 +57,20 @@ Options:
                    HH:MM), {five_hour_reset_in} {week_reset_in} (time left,
                    "2 h 01 min"), {severity}, {source}, {limit_at} (when the
                    5-hour window runs out at the recent pace, if before its
-                   reset); a reset field of a window that has not started
-                   says "not started", "--" stands for a figure that is not
-                   known, '{{' and '}}' for braces.
-                   Example: --format '5h {five_hour}% · week {week}%'
+                   reset), {age} (how long ago the figures were confirmed,
+                   "3 min"), {stale} ("stale" once they are older than they
+                   are good for, else nothing); a reset field of a window
+                   that has not started says "not started", "--" stands for
+                   a figure that is not known, '{{' and '}}' for braces.
+                   Example: --format '5h {five_hour}% · week {week}%{stale}'
 
 Figures from claude's usage report are merged into the engine state file,
-where the Endrun guard and status bars read them.
+where the Endrun guard and status bars read them. Figures are stale once
+they are older than the poll interval they call for (1 min near a limit,
+5 min from 30 %, 20 min below) and a minute more.
 
 Exit status: 0 usage shown, 2 bad arguments, 3 no usage data (the reason is
-printed).
+printed), 5 usage shown but stale (a status bar can grey it).
 )";
 
 const QString notStarted = QStringLiteral("not started");
@@ -107,7 +111,21 @@ struct StatusReport {
     QString statePath = {};
     QStringList issues = {}; // why a source gave nothing
     std::optional<UsageForecast> forecast = std::nullopt;
+
+    // When the figures were confirmed, and whether that is longer ago than
+    // they are good for.
+    std::optional<QDateTime> confirmedAt() const { return snapshot ? snapshot->latestConfirmation() : std::nullopt; }
+    bool isStale() const
+    {
+        const auto confirmed = confirmedAt();
+        return confirmed && UsagePollPolicy::isStale(*snapshot, *confirmed, now);
+    }
 };
+
+QJsonValue ageSeconds(const std::optional<QDateTime> &confirmedAt, const QDateTime &now)
+{
+    return confirmedAt ? QJsonValue(std::max<qint64>(0, confirmedAt->secsTo(now))) : QJsonValue(QJsonValue::Null);
+}
 
 QString clockText(const QDateTime &instant, const CommandContext &context)
 {
@@ -137,8 +155,13 @@ void printText(const StatusReport &report, const CommandContext &context, QTextS
     }
     if (report.snapshot->usingOverage())
         out << "Overage: in use; Claude Code runs on extra usage until the exhausted limit resets\n";
-    if (const auto confirmedAt = report.snapshot->latestConfirmation())
-        out << "Updated: " << durationText(std::max<qint64>(0, confirmedAt->secsTo(report.now))) << " ago\n";
+    if (const auto confirmedAt = report.confirmedAt()) {
+        const QString age = durationText(std::max<qint64>(0, confirmedAt->secsTo(report.now)));
+        out << "Updated: " << age << " ago";
+        if (report.isStale())
+            out << " (" << age << " old: stale, nothing has confirmed these figures since)";
+        out << '\n';
+    }
 
     if (report.forecast) {
         out << "At this pace: limit at " << clockText(report.forecast->limitAt, context) << ", resets "
@@ -165,7 +188,6 @@ QJsonValue jsonPercent(double utilization)
 void printJsonReport(const StatusReport &report, const CommandContext &context, QTextStream &out)
 {
     QJsonArray limits;
-    std::optional<QDateTime> fetchedAt;
     if (report.snapshot) {
         for (const auto &row : limitRows(*report.snapshot, context)) {
             const bool started = row.limit.window().hasStarted();
@@ -178,9 +200,10 @@ void printJsonReport(const StatusReport &report, const CommandContext &context, 
                 {QStringLiteral("resets_at"), started ? jsonTime(row.limit.resetsAt()) : QJsonValue::Null},
                 {QStringLiteral("resets_in_seconds"),
                  started ? QJsonValue(std::max<qint64>(0, report.now.secsTo(row.limit.resetsAt()))) : QJsonValue::Null},
+                {QStringLiteral("confirmed_at"), jsonTime(row.limit.confirmedAt())},
+                {QStringLiteral("age_seconds"), ageSeconds(row.limit.confirmedAt(), report.now)},
             });
         }
-        fetchedAt = report.snapshot->latestConfirmation();
     }
     const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
     QJsonValue source = QJsonValue::Null;
@@ -189,7 +212,9 @@ void printJsonReport(const StatusReport &report, const CommandContext &context, 
     printJson(out, QJsonObject{
         {QStringLiteral("source"), source},
         {QStringLiteral("state_file"), report.statePath},
-        {QStringLiteral("fetched_at"), jsonTime(fetchedAt)},
+        {QStringLiteral("confirmed_at"), jsonTime(report.confirmedAt())},
+        {QStringLiteral("age_seconds"), ageSeconds(report.confirmedAt(), report.now)},
+        {QStringLiteral("stale"), report.isStale()},
         {QStringLiteral("limits"), limits},
         {QStringLiteral("overage"), report.snapshot && report.snapshot->usingOverage()},
         {QStringLiteral("tray"), QJsonObject{
@@ -243,6 +268,9 @@ QHash<QString, QString> formatFields(const StatusReport &report, const CommandCo
         {QStringLiteral("severity"), severityName(menuBar.severity())},
         {QStringLiteral("source"), source},
         {QStringLiteral("limit_at"), report.forecast ? clockText(report.forecast->limitAt, context) : unknown},
+        {QStringLiteral("age"), report.confirmedAt() ? durationText(std::max<qint64>(0, report.confirmedAt()->secsTo(report.now)))
+                                                     : unknown},
+        {QStringLiteral("stale"), report.isStale() ? QStringLiteral("stale") : QString()},
     };
 }
 
@@ -328,7 +356,9 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
         out << *fillTemplate(*format, formatFields(report, context)) << '\n';
     else
         printText(report, context, out);
-    return report.snapshot ? success : noUsageData;
+    if (!report.snapshot)
+        return noUsageData;
+    return report.isStale() ? staleUsageData : success;
 }
 
 } // namespace pacewise::cli

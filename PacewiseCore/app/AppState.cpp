@@ -36,6 +36,9 @@ AppState::AppState(Dependencies dependencies, QObject *parent)
     m_wakeTimer.setSingleShot(true);
     m_wakeTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_wakeTimer, &QTimer::timeout, this, &AppState::pollIfDue);
+    m_stateWatcher = std::make_unique<FileChangeWatcher>(QStringList{m_dependencies.engineStateReader.filePath()},
+                                                         std::chrono::milliseconds(100));
+    connect(m_stateWatcher.get(), &FileChangeWatcher::changed, this, [this] { takeRecordedFigures(); });
 }
 
 AppState::~AppState()
@@ -96,7 +99,7 @@ int AppState::nextPollIntervalSeconds() const
 
 bool AppState::isStale(const QDateTime &now) const
 {
-    return !m_lastSuccessAt || m_lastSuccessAt->msecsTo(now) > (qint64(nextPollIntervalSeconds()) + 60) * 1000;
+    return !m_lastSuccessAt || !m_snapshot || UsagePollPolicy::isStale(*m_snapshot, *m_lastSuccessAt, now);
 }
 
 void AppState::startPolling()
@@ -297,6 +300,24 @@ QCoro::Task<> AppState::checkAuthStatus()
     m_authStatus = status;
     m_isCheckingAuth = false;
     emit authStatusChanged();
+}
+
+QCoro::Task<> AppState::takeRecordedFigures()
+{
+    const QPointer<AppState> self(this);
+    auto reading = QtConcurrent::run([reader = m_dependencies.engineStateReader, now = m_dependencies.now()] {
+        return reader.readExplained(now);
+    });
+    const auto recorded = co_await reading;
+    if (!self || !recorded)
+        co_return;
+    const QDateTime now = m_dependencies.now();
+    const auto confirmedAt = recorded->snapshot.latestConfirmation();
+    if (!confirmedAt || (m_lastSuccessAt && *confirmedAt <= *m_lastSuccessAt))
+        co_return;
+    qCDebug(lcAppState, "figures recorded in the engine state file taken in");
+    setSnapshot(recorded->snapshot, std::min(*confirmedAt, now));
+    setIssue(std::nullopt);
 }
 
 void AppState::loadEngineFallback(const UsageSnapshot &recorded)

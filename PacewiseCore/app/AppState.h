@@ -7,6 +7,7 @@
 #include "usage/StateWriter.h"
 #include "usage/UsageFetching.h"
 #include "usage/UsageHistory.h"
+#include "system/FileChangeWatcher.h"
 
 #include <QObject>
 #include <QPromise>
@@ -21,8 +22,10 @@
 
 namespace pacewise {
 
-// The application's usage figures: kept current with an adaptive poll,
-// falling back to the engine state file, saying what went wrong. Lives on
+// The application's usage figures: kept current with an adaptive poll and
+// by following the engine state file, where Claude Code's status line
+// records the figures of every reply (shown within a second, without a
+// claude run), falling back to that file, saying what went wrong. Lives on
 // the main thread; everything slow runs on the thread pool.
 class AppState : public QObject {
     Q_OBJECT
@@ -114,11 +117,14 @@ private:
     QCoro::Task<bool> isSignedOut();
     void loadEngineFallback(const UsageSnapshot &recorded);
     QCoro::Task<> recordHistory(const UsageSnapshot &snapshot);
+    // Takes in figures another writer recorded, when newer than those shown.
+    QCoro::Task<> takeRecordedFigures();
     void setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<QDateTime> at);
     void setIssue(std::optional<FetchIssue> issue);
 
     Dependencies m_dependencies;
     QTimer m_wakeTimer;
+    std::unique_ptr<FileChangeWatcher> m_stateWatcher;
     QDateTime m_nextPollAt;
     // The reset after which the figures shown change by themselves.
     std::optional<QDateTime> m_nextReset;

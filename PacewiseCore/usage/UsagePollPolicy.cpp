@@ -15,4 +15,9 @@ int intervalSeconds(const std::optional<UsageSnapshot> &snapshot, bool lastFetch
     return worst && *worst >= 30 ? 300 : 1200;
 }
 
+bool isStale(const UsageSnapshot &snapshot, const QDateTime &confirmedAt, const QDateTime &now)
+{
+    return confirmedAt.msecsTo(now) > (qint64(intervalSeconds(snapshot.asOf(now), false)) + 60) * 1000;
+}
+
 } // namespace pacewise::UsagePollPolicy

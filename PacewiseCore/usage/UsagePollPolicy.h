@@ -12,4 +12,9 @@ namespace pacewise::UsagePollPolicy {
 // worst window, twenty below. Without figures, a minute.
 int intervalSeconds(const std::optional<UsageSnapshot> &snapshot, bool lastFetchWasThrottled);
 
+// Figures confirmed at confirmedAt are stale at now once they are older
+// than the interval they call for and a minute more: the next poll should
+// have confirmed them by then. The tray, the panel and `status` say so.
+bool isStale(const UsageSnapshot &snapshot, const QDateTime &confirmedAt, const QDateTime &now);
+
 } // namespace pacewise::UsagePollPolicy

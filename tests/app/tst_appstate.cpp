@@ -7,6 +7,7 @@
 #include "support/FakeUsageFetcher.h"
 #include "support/TestFiles.h"
 
+#include <QProcess>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -193,7 +194,8 @@ private slots:
     {
         Fixture fixture;
         fixture.build();
-        fixture.now = QDateTime::currentDateTimeUtc();
+        // A little in the past: the status line below records at the real time.
+        fixture.now = QDateTime::currentDateTimeUtc().addSecs(-10);
         const auto state = [&](qint64 confirmedAgo) {
             return QStringLiteral(R"({"limits":[{"kind":"five_hour","used_percentage":55,"resets_at":%1,"confirmed_at":%2}],)"
                                   R"("status_line_confirmed_at":%2})")
@@ -215,6 +217,28 @@ private slots:
         QCOMPARE(fixture.fetcher->calls(), 1);
         QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
         QVERIFY(readFile(fixture.claude(u"rate-limit-state.json"_qs)).contains("\"weekly_all\""));
+
+        // A reply in a Claude Code session: its status line records 86 %,
+        // and the figure shows within a second, dated by that reply,
+        // without a poll.
+        const QDateTime polledAt = *fixture.state->lastSuccessAt();
+        fixture.now = QDateTime::currentDateTimeUtc().addSecs(30);
+        QProcess statusLine;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_qs, fixture.home.path());
+        environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
+        environment.remove(u"PACEWISE_STATE_PATH"_qs);
+        statusLine.setProcessEnvironment(environment);
+        statusLine.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+        statusLine.write(QStringLiteral(R"({"session_id":"s","cost":{"total_api_duration_ms":9},"rate_limits":)"
+                                        R"({"five_hour":{"used_percentage":86,"resets_at":%1}}})")
+                             .arg(fixture.now.addSecs(3600).toSecsSinceEpoch())
+                             .toUtf8());
+        statusLine.closeWriteChannel();
+        QVERIFY(statusLine.waitForFinished(10'000));
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.state->menuBarTitle(), u"86%"_qs, 1000);
+        QCOMPARE(fixture.fetcher->calls(), 1);
+        QVERIFY(*fixture.state->lastSuccessAt() > polledAt);
     }
 
     // Resume-now and the morning greeting decide on the figures a refresh

@@ -72,6 +72,8 @@ private slots:
     // A minute after the 5-hour reset: the window shows as not started,
     // the tray figure stays the 5-hour one, weekly resets carry their day
     // and every reset how long until then, in English whatever the locale.
+    // Figures near a limit confirmed five minutes ago are stale, and say so
+    // in every form, with an exit status of their own.
     void statusShowsEveryLimitAsItStandsNow()
     {
         const qint64 fiveMinutesAgo = QDateTime::currentSecsSinceEpoch() - 300;
@@ -79,18 +81,18 @@ private slots:
         const QString week = QDateTime::fromSecsSinceEpoch(fiveMinutesAgo + 2 * 86400 + 3 * 3600 + 600, Qt::UTC)
                                  .toString(u"ddd HH:mm"_qs).toLower();
         const ProcessRun result = run({u"status"_qs, u"--source"_qs, u"state"_qs}, {u"LC_ALL=de_DE.UTF-8"_qs});
-        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.exitCode, 5);
         QCOMPARE(result.out, u"5 hours          0%  not started\n"
                              "Week            17%  resets %2, in 2 d 3 h\n"
                              "Week (Sonnet)   99%  resets %2, in 2 d 3 h\n"
-                             "Updated: 5 min ago\n"
+                             "Updated: 5 min ago (5 min old: stale, nothing has confirmed these figures since)\n"
                              "Tray: 0% (critical)\n"
                              "Source: engine state file %1\n"_qs.arg(defaultStatePath(), week));
         QCOMPARE(result.err, QString());
 
         const ProcessRun format = run({u"status"_qs, u"--source=state"_qs,
-                                       u"--format={five_hour}|{five_hour_reset}|{five_hour_reset_in}|{week_reset}|{week_reset_in}"_qs});
-        QCOMPARE(format.out, u"0|not started|not started|%1|2 d 3 h\n"_qs.arg(week));
+                                       u"--format={five_hour}|{five_hour_reset}|{five_hour_reset_in}|{week_reset}|{week_reset_in}|{age}|{stale}"_qs});
+        QCOMPARE(format.out, u"0|not started|not started|%1|2 d 3 h|5 min|stale\n"_qs.arg(week));
         const QJsonObject json = QJsonDocument::fromJson(run({u"status"_qs, u"--source=state"_qs, u"--json"_qs}).out.toUtf8()).object();
         const QJsonArray limits = json.value(u"limits"_qs).toArray();
         QCOMPARE(limits.at(0).toObject().value(u"started"_qs), QJsonValue(false));
@@ -377,8 +379,8 @@ private slots:
         QTest::addColumn<QString>("definition");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected"); // one field, as "key=value" of the top level
-        QTest::newRow("status") << QStringList{u"status"_qs, u"--source=state"_qs, u"--json"_qs} << u"status"_qs << 0 << u"source=state_file"_qs;
-        QTest::newRow("status without data") << QStringList{u"status"_qs, u"--json"_qs} << u"status"_qs << 3 << u"fetched_at=null"_qs;
+        QTest::newRow("status") << QStringList{u"status"_qs, u"--source=state"_qs, u"--json"_qs} << u"status"_qs << 5 << u"stale=true"_qs;
+        QTest::newRow("status without data") << QStringList{u"status"_qs, u"--json"_qs} << u"status"_qs << 3 << u"confirmed_at=null"_qs;
         QTest::newRow("auth signed in") << QStringList{u"auth"_qs, u"--json"_qs} << u"auth"_qs << 0 << u"email=standin@example.com"_qs;
         QTest::newRow("guard") << QStringList{u"guard"_qs, u"status"_qs, u"--json"_qs} << u"guard"_qs << 0 << u"engine_scripts=upToDate"_qs;
         QTest::newRow("auto-continue") << QStringList{u"auto-continue"_qs, u"--json"_qs} << u"autoContinue"_qs << 0 << u"enabled=false"_qs;
