@@ -1,5 +1,7 @@
 #include "ResumeCommand.h"
 
+#include "ResumeText.h"
+
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
@@ -67,75 +69,6 @@ Options:
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
-
-QString clock(const QDateTime &instant, const CommandContext &context)
-{
-    return instant.toTimeZone(context.timeZone).toString(QStringLiteral("HH:mm"));
-}
-
-QString resultText(const ResumeAttemptResult &result, const CommandContext &context)
-{
-    using Kind = ResumeAttemptResult::Kind;
-    const auto when = [&](const QDateTime &at) { return UsageResetFormatter::string(at, true, context.locale, context.timeZone); };
-    switch (result.kind) {
-    case Kind::succeeded:
-        return QStringLiteral("continued");
-    case Kind::waitingForReset:
-        return QStringLiteral("waiting for the reset at %1").arg(when(result.until));
-    case Kind::backingOff:
-        return QStringLiteral("waiting until %1 before another try").arg(when(result.until));
-    case Kind::quotaUnavailable:
-        return QStringLiteral("the quota is still occupied");
-    case Kind::quotaUnconfirmed:
-        return QStringLiteral("the available quota could not be confirmed");
-    case Kind::alreadyRunning:
-        return QStringLiteral("being continued by another Pacewise right now");
-    case Kind::alreadyContinued:
-        return QStringLiteral("already %1").arg(result.reason);
-    case Kind::heldByGuard:
-        return QStringLiteral("the guard holds its call until %1; it goes on by itself").arg(when(result.until));
-    case Kind::sessionStillOpen:
-        return result.reason.isEmpty() ? QStringLiteral("still open in Claude Code, which continues it by itself")
-                                       : QStringLiteral("still open in Claude Code, ") + result.reason;
-    case Kind::interrupted:
-        return QStringLiteral("stopped; the session stays to be continued");
-    case Kind::detached:
-        return QStringLiteral("no longer waited for; claude goes on, and 'pacewisectl resume list' tells how it ended");
-    case Kind::failed:
-    case Kind::needsAttention:
-        return terminalText(result.reason);
-    }
-    Q_UNREACHABLE();
-    return {};
-}
-
-// Where a stopped session stands, in words.
-QString statusText(const ResumeStatus &status, const CommandContext &context)
-{
-    using Kind = ResumeStatus::Kind;
-    switch (status.kind) {
-    case Kind::heldByGuard:
-        return QStringLiteral("held by the guard until %1; goes on by itself").arg(clock(status.until, context));
-    case Kind::openInClaude:
-        return status.reason.isEmpty() ? QStringLiteral("open in Claude Code, which continues it")
-                                       : QStringLiteral("open in Claude Code, ") + status.reason;
-    case Kind::running:
-        return QStringLiteral("being continued now (since %1)").arg(clock(status.lastAttemptAt, context));
-    case Kind::needsAttention:
-        return QStringLiteral("needs you: ") + terminalText(status.reason);
-    case Kind::retrying:
-        return QStringLiteral("last try %1 failed: %2; next try %3")
-            .arg(clock(status.lastAttemptAt, context), terminalText(status.reason), clock(status.until, context));
-    case Kind::waitingForReset:
-        return QStringLiteral("waits for the reset");
-    case Kind::directoryMissing:
-        return QStringLiteral("its directory no longer exists");
-    case Kind::ready:
-        return QStringLiteral("ready");
-    }
-    Q_UNREACHABLE();
-    return {};
-}
 
 std::optional<ResumeTicket> findTicket(const QList<ResumeTicket> &tickets, const QString &wanted, QTextStream &err)
 {
@@ -205,7 +138,7 @@ int list(const ResumeCoordinator &coordinator, const CommandContext &context, bo
         out << ticket.sessionID.left(8) << "  " << terminalText(titles.title(ticket)) << '\n'
             << "          " << terminalText(ticket.cwd) << " · resets "
             << UsageResetFormatter::string(ticket.resetsAt, true, context.locale, context.timeZone) << " · "
-            << statusText(statusOf(ticket), context) << (mode ? QStringLiteral(" · runs in %1 mode").arg(*mode) : QString())
+            << resumeStatusText(statusOf(ticket), context) << (mode ? QStringLiteral(" · runs in %1 mode").arg(*mode) : QString())
             << '\n';
     }
     return success;
@@ -245,7 +178,7 @@ int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const 
         ::sigaction(stopSignals[index], &previous[index], nullptr);
     interruptible = nullptr;
 
-    const QString text = resultText(result, context);
+    const QString text = resumeResultText(result, context);
     if (result.kind == ResumeAttemptResult::Kind::succeeded || result.kind == ResumeAttemptResult::Kind::alreadyContinued) {
         out << ticket.sessionID.left(8) << ": " << text << '\n';
         return success;

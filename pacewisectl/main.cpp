@@ -56,6 +56,7 @@ Exit status:
   2  bad arguments (nothing was changed)
   3  no usage data (status; the reason is printed)
   4  not signed in (auth)
+  5  usage shown, but stale (status)
 
 Environment:
   PATH                 where claude is looked for first

@@ -151,6 +151,29 @@ private slots:
         QCOMPARE(m_home.claudeCalls(u"usage-limits"_qs), 1);
     }
 
+    // status --watch follows what Claude Code's status line records, at
+    // once and without asking claude, until q.
+    void statusWatchFollowsTheStatusLine()
+    {
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(writeFile(defaultStatePath(), stateFile(now, ",\"status_line_confirmed_at\":" + QByteArray::number(now))));
+        const auto watch = m_home.start({u"status"_qs, u"--watch"_qs}, {}, true);
+        QByteArray shown;
+        const auto shows = [&](const QByteArray &figure) { return (shown += watch->readAllStandardOutput()).contains(figure); };
+        QTRY_VERIFY_WITH_TIMEOUT(shows("42%"), 10'000);
+        QProcess statusLine;
+        statusLine.setProcessEnvironment(m_home.environment(false));
+        statusLine.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+        statusLine.write(R"({"session_id":"s","cost":{"total_api_duration_ms":1},"rate_limits":{"five_hour":)"
+                         R"({"used_percentage":77,"resets_at":)" + QByteArray::number(now + 7200) + "}}}");
+        statusLine.closeWriteChannel();
+        QVERIFY(statusLine.waitForFinished(10'000));
+        QTRY_VERIFY_WITH_TIMEOUT(shows("77%"), 2000);
+        watch->write("q");
+        QCOMPARE(ScratchHome::finish(*watch).exitCode, 0);
+        QCOMPARE(m_home.claudeCalls(u"usage-limits"_qs), 0);
+    }
+
     void statusFallsBackAndSaysWhy_data()
     {
         // The fake claude's answer; empty for no claude at all, with a good
