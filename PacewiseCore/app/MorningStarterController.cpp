@@ -62,7 +62,8 @@ MorningStarterController::MorningStarterController(Dependencies dependencies, QO
     , m_dependencies(std::move(dependencies))
 {
     loadSettings();
-    m_ticker.setInterval(m_dependencies.tickInterval);
+    m_ticker.setSingleShot(true);
+    m_ticker.setTimerType(Qt::PreciseTimer);
     connect(&m_ticker, &QTimer::timeout, this, [this] { tick(); });
     if (m_dependencies.wakeSource)
         connect(m_dependencies.wakeSource, &SleepWakeSource::woke, this, [this] { tick(); });
@@ -128,10 +129,21 @@ void MorningStarterController::store(const char *key, const QVariant &value)
         m_dependencies.defaults->remove(QLatin1String(key));
 }
 
+// Wakes at the next moment a greeting may be due (the day's slot, the
+// chain's next greeting, a retry), or after tickInterval at the latest:
+// timers stop while the machine sleeps, so the wall clock is looked at
+// again regularly.
 void MorningStarterController::startTicking()
 {
-    if (m_dependencies.autostart && !m_ticker.isActive())
-        m_ticker.start();
+    if (!m_dependencies.autostart || !m_enabled)
+        return;
+    const QDateTime now = m_dependencies.now();
+    qint64 delay = m_dependencies.tickInterval.count();
+    for (const std::optional<QDateTime> &due : {nextRunDate(), m_chainNextAt, m_retryAfter}) {
+        if (due && *due > now)
+            delay = std::min(delay, now.msecsTo(*due));
+    }
+    m_ticker.start(std::chrono::milliseconds(delay));
 }
 
 void MorningStarterController::stopTicking()
@@ -243,8 +255,11 @@ QCoro::Task<> MorningStarterController::tick()
         co_return;
     }
     if (m_enabled && m_chainEnabled && m_chainNextAt && *m_chainNextAt <= now &&
-        MorningChainPolicy::isWithinSpan(now, m_time, m_chainEndTime, zone) && !(m_retryAfter && *m_retryAfter > now))
+        MorningChainPolicy::isWithinSpan(now, m_time, m_chainEndTime, zone) && !(m_retryAfter && *m_retryAfter > now)) {
         co_await fire(false);
+        co_return;
+    }
+    startTicking();
 }
 
 QCoro::Task<MorningStartOutcome> MorningStarterController::runNow()
@@ -328,6 +343,7 @@ QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot
         emit stateChanged();
         break;
     }
+    startTicking();
     co_return outcome;
 }
 
@@ -348,6 +364,7 @@ void MorningStarterController::armChain(const QDateTime &at)
         return;
     m_chainNextAt = at;
     store("morningStartChainNextAt", at);
+    startTicking();
     emit stateChanged();
 }
 

@@ -16,10 +16,11 @@
 
 namespace pacewise {
 
-// Runs the morning kickstart by itself: keeps the settings, looks every
-// minute and after every wake whether the day's greeting (or the chain's
-// next one) is due, fetches fresh usage first, and retries failures after
-// 15 minutes, hourly after the third failure of a day. The last result is
+// Runs the morning kickstart by itself: keeps the settings, greets at the
+// day's time and for the chain a minute after each reset, to the second
+// (and looks again every minute and after every wake, as timers stop in a
+// suspend), fetches fresh usage first, and retries failures after 15
+// minutes, hourly after the third failure of a day. The last result is
 // kept in the settings, so every Pacewise process can tell it. Main thread.
 class MorningStarterController : public QObject {
     Q_OBJECT

@@ -28,6 +28,39 @@ ResumeController::ResumeController(Dependencies dependencies, AppState *state, Q
     connect(state, &AppState::refreshed, this, [this](bool fresh, bool automatic) { refreshed(fresh && automatic); });
     m_ticketWatcher = std::make_unique<FileChangeWatcher>(QStringList{m_dependencies.coordinator->queue().directory()});
     connect(m_ticketWatcher.get(), &FileChangeWatcher::changed, this, [this] { refreshed(true); });
+    m_resetTimer.setSingleShot(true);
+    m_resetTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_resetTimer, &QTimer::timeout, this, [this] {
+        const QDateTime now = m_dependencies.now();
+        for (const ResumeTicket &ticket : std::as_const(m_pending)) {
+            if (ticket.resetsAt.addSecs(ResumePolicy::resetMarginSeconds) <= now)
+                m_resetsReached.insert(ticket.sessionID + u'@' + QString::number(ticket.resetsAt.toSecsSinceEpoch()));
+        }
+        resumeReady();
+        armResetTimer();
+    });
+    connect(this, &ResumeController::pendingResumesChanged, this, &ResumeController::armResetTimer);
+    connect(state, &AppState::snapshotChanged, this, &ResumeController::armResetTimer);
+}
+
+// At the earliest reset of a session still waiting for one, plus the
+// guard's margin; at once for a reset that passed unseen (the machine slept
+// through it: timers stop meanwhile); after a minute at the latest.
+void ResumeController::armResetTimer()
+{
+    const QDateTime now = m_dependencies.now();
+    qint64 delay = AppState::longestSleep.count();
+    for (const ResumeTicket &ticket : std::as_const(m_pending)) {
+        const QDateTime due = ticket.resetsAt.addSecs(ResumePolicy::resetMarginSeconds);
+        if (due > now)
+            delay = std::min(delay, now.msecsTo(due));
+        else if (!m_resetsReached.contains(ticket.sessionID + u'@' + QString::number(ticket.resetsAt.toSecsSinceEpoch())))
+            delay = 0;
+    }
+    if (m_autoContinueEnabled && !m_pending.isEmpty())
+        m_resetTimer.start(std::chrono::milliseconds(delay));
+    else
+        m_resetTimer.stop();
 }
 
 QCoro::Task<> ResumeController::refreshed(bool runReady)
@@ -67,6 +100,7 @@ QCoro::Task<> ResumeController::readSetting()
         qCInfo(lcResumeController, "auto-continue is %s", enabled ? "on" : "off");
     m_autoContinueEnabled = enabled;
     m_autoContinueSettingsError = error;
+    armResetTimer();
     emit autoContinueChanged();
 }
 
@@ -125,8 +159,11 @@ void ResumeController::resumeReady()
         return std::any_of(m_waiting.cbegin(), m_waiting.cend(),
                            [&](const ResumeTicket &waiting) { return waiting.sessionID == ticket.sessionID; });
     };
+    // Figures too old to confirm the quota are asked for again before the
+    // run (startWaiting); figures that show the quota taken hold it back.
     for (const ResumeTicket &ticket : std::as_const(m_pending)) {
-        if (ResumePolicy::readiness(ticket, now, snapshot, fetchedAt, true).kind == ResumeReadiness::Kind::ready &&
+        const auto readiness = ResumePolicy::readiness(ticket, now, snapshot, fetchedAt, true).kind;
+        if ((readiness == ResumeReadiness::Kind::ready || readiness == ResumeReadiness::Kind::quotaUnconfirmed) &&
             !m_resuming.contains(ticket.sessionID) && !isWaiting(ticket))
             m_waiting.append(ticket);
     }

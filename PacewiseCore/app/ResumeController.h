@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSet>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <qcoro/qcorotask.h>
 
@@ -27,7 +28,9 @@ class AppState;
 // run ended) and after every refresh of the figures; after the poll loop's
 // own with fresh figures, and after a change in the folder, every session
 // whose limit has reset is continued, a few at a time. Lives on the main
-// thread; resumes and file work run on the thread pool.
+// thread; resumes and file work run on the thread pool. A session waiting
+// for its reset is continued at the reset itself (and the guard's margin),
+// not at the next poll.
 class ResumeController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool autoContinueEnabled READ autoContinueEnabled NOTIFY autoContinueChanged)
@@ -92,6 +95,7 @@ private:
     QCoro::Task<> refreshed(bool runReady);
     QCoro::Task<> readSetting();
     QCoro::Task<> startWaiting();
+    void armResetTimer();
 
     struct Known {
         std::optional<ResumeRecord> record;
@@ -107,6 +111,8 @@ private:
     QList<ResumeTicket> m_waiting; // ready, for a free run
     bool m_startingWaiting = false;
     std::unique_ptr<FileChangeWatcher> m_ticketWatcher;
+    QTimer m_resetTimer;
+    QSet<QString> m_resetsReached; // "<session>@<reset>" the timer has acted on
     QHash<QString, Known> m_known;
     QHash<QString, ResumeAttemptResult> m_results;
     QSet<QString> m_resuming;

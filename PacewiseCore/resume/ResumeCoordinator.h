@@ -26,6 +26,9 @@ namespace ResumePolicy {
 
 inline constexpr double quotaSafetyThreshold = 98.0;
 inline constexpr qint64 snapshotMaxAgeSeconds = 300;
+// The guard lets a held call go this long after the reset; auto-continue
+// starts as it does.
+inline constexpr qint64 resetMarginSeconds = 5;
 
 // Whether a resume may run now: the reset has come (when asked), and a
 // snapshot at most five minutes old shows the 5-hour and weekly limits

@@ -350,22 +350,43 @@ private slots:
         QCOMPARE(fixture.runner->invocations.size(), 1);
     }
 
-    // Forty sessions stopped at one limit: all go on at its reset, a few at
-    // a time, each once, on the figures of one poll.
+    // Forty sessions stopped at one limit: all go on at its reset, without
+    // waiting for a poll, a few at a time, each once, on the figures of one
+    // fetch.
     void everySessionReadyAtAResetIsContinued()
     {
         Fixture fixture;
         for (int index = 0; index < 40; ++index)
             fixture.writeTicket(fixture.now.addSecs(-60), u"0f76730a-752b-4aa3-865c-%1"_qs.arg(index, 12, 10, QLatin1Char('0')));
         fixture.build();
-        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
         for (int index = 0; index < 40; ++index)
             fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
         fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
-        QVERIFY(fixture.refresh());
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
         QTRY_VERIFY_WITH_TIMEOUT(fixture.resumes->pendingResumes().isEmpty(), 20'000);
         QCOMPARE(fixture.runner->invocations.size(), 40);
         QCOMPARE(fixture.fetcher->calls(), 1);
+    }
+
+    // The machine sleeps through the reset (timers stop meanwhile): on
+    // waking, the session goes on at once, on figures asked for anew, not
+    // at the next poll.
+    void aResetPassedInASuspendIsActedOnAtWaking()
+    {
+        Fixture fixture;
+        const QDateTime reset = fixture.now.addSecs(3600);
+        fixture.writeTicket(reset);
+        fixture.build();
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
+        fixture.fetcher->answer(usage(100, 10, reset));
+        QVERIFY(fixture.refresh());
+        fixture.now = reset.addSecs(1800);
+        fixture.fetcher->answer(usage(0, 10, reset.addSecs(18000)));
+        fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
+        fixture.state->pollIfDue(); // as the wake source does
+        QTRY_VERIFY(fixture.resumes->pendingResumes().isEmpty());
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.fetcher->calls(), 2);
     }
 
     void autoContinueSwitchedElsewhereIsTakenIn()

@@ -235,6 +235,23 @@ private slots:
         QCOMPARE(claudeResumes(), 1);
     }
 
+    // A reset a few seconds away: the daemon continues the session within
+    // seconds of it, not at its next poll twenty minutes on.
+    void aSessionGoesOnAtItsReset()
+    {
+        const QDateTime reset = QDateTime::currentDateTimeUtc().addSecs(3);
+        QJsonObject waiting = QJsonDocument::fromJson(readFile(ticket())).object();
+        waiting.insert(u"resets_at"_qs, reset.toSecsSinceEpoch());
+        QVERIFY(writeFile(ticket(), QJsonDocument(waiting).toJson()));
+        auto daemon = start({u"daemon"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(scenario(u"resume.pid"_qs)), 20'000);
+        QVERIFY2(QDateTime::currentDateTimeUtc() < reset.addSecs(10), "resumed more than 10 s after the reset");
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(ticket()), 20'000);
+        daemon->terminate();
+        QVERIFY(daemon->waitForFinished(20'000));
+        QCOMPARE(claudeResumes(), 1);
+    }
+
     // In print mode Claude Code keeps no session file: only the guard's own
     // mark on the ticket keeps a resumer off a call it still holds.
     void aCallTheGuardHoldsIsLeftToIt()
