@@ -5,7 +5,12 @@
 #include "JsonOutput.h"
 #include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
+#include "guard/GuardHolds.h"
 #include "guard/GuardOperations.h"
+#include "system/ErrorText.h"
+#include "usage/AccountIdentity.h"
+#include "usage/EngineStateReader.h"
+#include "usage/UsageResetFormatter.h"
 
 #include "app/AppConfiguration.h"
 
@@ -20,6 +25,7 @@ namespace {
 const char helpText[] = R"(Usage: pacewisectl guard on|off|status|reinstall
        pacewisectl guard threshold [PERCENT]
        pacewisectl guard recorder [on|off]
+       pacewisectl guard release SESSION...|--all
 
 The Endrun guard holds Claude Code back just before a usage limit is
 exhausted and, with auto-continue on, records the interrupted session so
@@ -28,7 +34,7 @@ that it continues after the reset.
   on         install the engine scripts into Claude Code's hooks directory
              and register the guard and the status line in its settings
   off        remove the guard and Pacewise's status line from the settings
-             (the scripts stay installed)
+             (the scripts stay installed); calls it holds go on at once
   status     show whether the guard is on, the state of the scripts and
              where the guard's figures come from
   reinstall  replace edited engine scripts with Pacewise's and turn the
@@ -38,8 +44,14 @@ that it continues after the reset.
   recorder   show or switch whether a status line of your own gets
              Pacewise's recorder in front of it, which records the figures
              and then shows your line unchanged (default on)
+  release    let the tool calls the guard holds for these sessions (ids,
+             or unique starts of them) go on at once, to use extra usage,
+             say; with --all every session's, also those the same limits
+             would hold later. A released session is not held again until
+             that limit resets.
 
 Options:
+  --all      with release: every session
   --json     with status: print one JSON object (see docs/json.md)
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
@@ -145,22 +157,110 @@ int recorder(const QString &value, GuardOperations operations, QTextStream &out,
     return success;
 }
 
+QString limitName(UsageLimitKind kind)
+{
+    return kind == UsageLimitKind::fiveHour ? QStringLiteral("5-hour limit") : QStringLiteral("weekly limit");
+}
+
+QString whenText(const QDateTime &instant, const CommandContext &context)
+{
+    return UsageResetFormatter::string(instant, true, context.locale, context.timeZone);
+}
+
+// The limits that hold Claude Code back now: those of the calls held, and
+// those the state file shows at the guard's threshold with their reset ahead.
+QList<std::pair<QDateTime, UsageLimitKind>> blockingLimits(const GuardHolds &holds, double threshold,
+                                                            const CommandContext &context)
+{
+    QList<std::pair<QDateTime, UsageLimitKind>> limits;
+    for (const GuardHold &hold : holds.current())
+        limits.append({hold.resetsAt, hold.kind});
+    const QDateTime now = context.clock();
+    const auto recorded = EngineStateReader(context.engineStatePath, AccountIdentity(context.claudePaths.accountFile())).read(now);
+    for (const UsageLimit &limit : recorded ? recorded->asOf(now).limits() : QList<UsageLimit>()) {
+        if (limit.kind() != UsageLimitKind::weeklyModel && limit.window().hasStarted() && limit.utilization() >= threshold &&
+            !limits.contains(std::pair{limit.resetsAt(), limit.kind()}))
+            limits.append({limit.resetsAt(), limit.kind()});
+    }
+    return limits;
+}
+
+int release(const QStringList &sessions, bool all, const GuardOperations &operations, const CommandContext &context,
+            QTextStream &out, QTextStream &err)
+{
+    const GuardHolds holds(GuardHolds::directoryFor(context.engineStatePath));
+    if (all) {
+        const auto current = operations.current();
+        const auto limits = blockingLimits(holds, current ? current->threshold : SettingsFileManager::defaultThreshold, context);
+        if (limits.isEmpty()) {
+            out << "No limit holds Claude Code back now; nothing to release\n";
+            return success;
+        }
+        if (const auto released = holds.releaseAll(limits); !released) {
+            err << "pacewisectl guard: the release could not be recorded in " << GuardHolds::directoryFor(context.engineStatePath)
+                << ": " << systemErrorText(released.error()) << '\n';
+            return failure;
+        }
+        for (const auto &[resetsAt, kind] : limits)
+            out << "Released: every session goes on past the " << limitName(kind) << " until it resets "
+                << whenText(resetsAt, context) << '\n';
+        return success;
+    }
+    // Ids or unique starts of them, among the calls held now.
+    const QList<GuardHold> held = holds.current();
+    QStringList wanted;
+    int status = success;
+    for (const QString &given : sessions) {
+        QStringList matches;
+        for (const GuardHold &hold : held) {
+            if (hold.sessionID.startsWith(given, Qt::CaseInsensitive) && !matches.contains(hold.sessionID))
+                matches << hold.sessionID;
+        }
+        if (matches.size() == 1) {
+            wanted << matches;
+            continue;
+        }
+        if (matches.isEmpty())
+            err << "pacewisectl guard: no call of session '" << given << "' is held\n";
+        else
+            err << "pacewisectl guard: '" << given << "' matches " << matches.size() << " held sessions; give more of the id\n";
+        status = failure;
+    }
+    const auto released = holds.release(wanted);
+    if (!released) {
+        err << "pacewisectl guard: the release could not be recorded: " << systemErrorText(released.error()) << '\n';
+        return failure;
+    }
+    for (const GuardHold &hold : *released) {
+        out << hold.sessionID.left(8) << ": goes on now; not held again until the " << limitName(hold.kind) << " resets "
+            << whenText(hold.resetsAt, context) << '\n';
+    }
+    return status;
+}
+
 } // namespace
 
 int runGuard(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status, reinstall, threshold or recorder"));
+    parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off, status, reinstall, threshold, recorder or release"));
     parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 2))
+    parser.addOption(QCommandLineOption(QStringLiteral("all"), QStringLiteral("With release: every session.")));
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("guard"), helpText, out, err, 64))
         return *done;
     const QString action = parser.positionalArguments().value(0, QStringLiteral("status"));
-    const QString value = parser.positionalArguments().value(1);
+    const QStringList values = parser.positionalArguments().mid(1);
+    const QString value = values.value(0);
     const bool json = parser.isSet(QStringLiteral("json"));
-    const QStringList actions{u"on"_qs, u"off"_qs, u"status"_qs, u"reinstall"_qs, u"threshold"_qs, u"recorder"_qs};
-    if (!actions.contains(action) || (!value.isEmpty() && action != u"threshold" && action != u"recorder")) {
+    const bool all = parser.isSet(QStringLiteral("all"));
+    const QStringList actions{u"on"_qs, u"off"_qs, u"status"_qs, u"reinstall"_qs, u"threshold"_qs, u"recorder"_qs, u"release"_qs};
+    // release takes sessions or --all; threshold and recorder one value.
+    const bool valuesFit = action == u"release"                               ? values.isEmpty() == all
+                           : action == u"threshold" || action == u"recorder" ? values.size() <= 1
+                                                                              : values.isEmpty();
+    if (!actions.contains(action) || !valuesFit || (all && action != u"release")) {
         err << "pacewisectl guard: unknown action '" << parser.positionalArguments().join(u' ')
-            << "'; use on, off, status, reinstall, threshold or recorder\n";
+            << "'; use on, off, status, reinstall, threshold, recorder or release SESSION...|--all\n";
         return usageError;
     }
     if (json && action != u"status") {
@@ -173,10 +273,21 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
         return threshold(value, operations, out, err);
     if (action == u"recorder")
         return recorder(value, operations, out, err);
+    if (action == u"release")
+        return release(values, all, operations, context, out, err);
     if (action == u"on" || action == u"off" || action == u"reinstall") {
         const auto result = action == u"reinstall" ? operations.overwrite() : operations.setEnabled(action == u"on");
         const int status = report(result, operations, out, err);
         warnWithoutJq(result, out);
+        // Off, the guard is asked no more: the calls it holds go on now.
+        if (status == success && action == u"off") {
+            const GuardHolds holds(GuardHolds::directoryFor(context.engineStatePath));
+            QStringList sessions;
+            for (const GuardHold &hold : holds.current())
+                sessions << hold.sessionID;
+            if (const auto released = holds.release(sessions); released && !released->isEmpty())
+                out << "Released the held calls of " << released->size() << (released->size() == 1 ? " session\n" : " sessions\n");
+        }
         return status;
     }
 

@@ -8,6 +8,7 @@
 #include "UsageFigures.h"
 #include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
+#include "guard/GuardHolds.h"
 #include "resume/ClaudeSessions.h"
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
@@ -30,7 +31,7 @@ namespace pacewise::cli {
 namespace {
 
 const char resumeHelp[] = R"(Usage: pacewisectl resume list
-       pacewisectl resume now <session>
+       pacewisectl resume now [--force] <session>
        pacewisectl resume dismiss <session>
 
 Sessions the Endrun guard stopped at a usage limit, kept as tickets in
@@ -47,13 +48,16 @@ Sessions the Endrun guard stopped at a usage limit, kept as tickets in
            runs `claude -p --resume=<session>` in the session's directory
            and waits for it (up to 30 minutes); Ctrl-C stops claude too,
            and the session stays to be continued later; a closed
-           terminal lets claude go on
-  dismiss  forget the session without continuing it
+           terminal lets claude go on. With --force it runs even while a
+           limit is exhausted (Claude Code will likely stop again at it).
+  dismiss  forget the session without continuing it; a call the guard
+           holds for it goes on at once
 
 <session> is the session id, or any unique start of it.
 
 Options:
   --json   with list: print one JSON object (see docs/json.md)
+  --force  with now: do not wait for the quota
 
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
@@ -156,8 +160,8 @@ void interrupt(int signal)
         signal == SIGINT ? coordinator->stop() : coordinator->detach();
 }
 
-int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const CommandContext &context, QTextStream &out,
-              QTextStream &err)
+int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, bool force, const CommandContext &context,
+              QTextStream &out, QTextStream &err)
 {
     // The quota must be confirmed by figures at most five minutes old.
     const UsageFigures figures = UsageFigures::fetch(context, UsageFigures::Ask::automatic, std::nullopt);
@@ -173,7 +177,7 @@ int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, const 
     const int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
     for (int index = 0; index < 3; ++index)
         ::sigaction(stopSignals[index], &handler, &previous[index]);
-    const auto result = coordinator.attempt(ticket, figures.snapshot, fetchedAt, context.clock(), true);
+    const auto result = coordinator.attempt(ticket, figures.snapshot, fetchedAt, context.clock(), true, force);
     for (int index = 0; index < 3; ++index)
         ::sigaction(stopSignals[index], &previous[index], nullptr);
     interruptible = nullptr;
@@ -194,8 +198,13 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("list, now or dismiss"));
     parser.addOption(jsonOption());
+    parser.addOption(QCommandLineOption(QStringLiteral("force"), QStringLiteral("With now: do not wait for the quota.")));
     if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("resume"), resumeHelp, out, err, 2))
         return *done;
+    if (parser.isSet(QStringLiteral("force")) && parser.positionalArguments().value(0) != u"now") {
+        err << "pacewisectl resume: --force goes with now only\n";
+        return usageError;
+    }
     const QStringList positional = parser.positionalArguments();
     const QString action = positional.value(0, QStringLiteral("list"));
     const bool json = parser.isSet(QStringLiteral("json"));
@@ -223,13 +232,16 @@ int runResume(const QStringList &arguments, const CommandContext &context, QText
     if (!ticket)
         return failure;
     if (action == u"now")
-        return resumeNow(*ticket, coordinator, context, out, err);
+        return resumeNow(*ticket, coordinator, parser.isSet(QStringLiteral("force")), context, out, err);
+    // A call the guard holds for it goes on now: nothing will continue it later.
+    const auto released = GuardHolds(GuardHolds::directoryFor(context.engineStatePath)).release({ticket->sessionID});
     if (const auto removed = coordinator.dismiss(ticket->sessionID); !removed) {
         err << "pacewisectl resume: the ticket could not be deleted (" << systemErrorText(removed.error())
             << ")\n";
         return failure;
     }
-    out << ticket->sessionID.left(8) << ": dismissed\n";
+    out << ticket->sessionID.left(8) << ": dismissed"
+        << (released && !released->isEmpty() ? "; the call the guard held goes on now" : "") << '\n';
     return success;
 }
 

@@ -3,6 +3,8 @@
 #include "system/DisplayText.h"
 #include "usage/UsageResetFormatter.h"
 
+#include <cmath>
+
 namespace pacewise::cli {
 
 namespace {
@@ -26,7 +28,12 @@ QString resumeResultText(const ResumeAttemptResult &result, const CommandContext
     case Kind::backingOff:
         return QStringLiteral("waiting until %1 before another try").arg(when(result.until));
     case Kind::quotaUnavailable:
-        return QStringLiteral("the quota is still occupied");
+        if (!result.limit)
+            return QStringLiteral("the quota is still occupied");
+        return QStringLiteral("the %1 is at %2 % until %3; with --force it runs anyway, and Claude Code will likely stop again at the limit")
+            .arg(result.limit->kind() == UsageLimitKind::fiveHour ? QStringLiteral("5-hour limit") : QStringLiteral("weekly limit"))
+            .arg(std::round(result.limit->utilization()))
+            .arg(when(result.until));
     case Kind::quotaUnconfirmed:
         return QStringLiteral("the available quota could not be confirmed");
     case Kind::alreadyRunning:

@@ -2,6 +2,7 @@
 
 #include "AppConfiguration.h"
 #include "PacewiseCoreInfo.h"
+#include "guard/GuardHolds.h"
 #include "claude/AuthService.h"
 #include "system/ScriptRunner.h"
 #include "usage/UsageCLI.h"
@@ -78,6 +79,7 @@ ResumeController::Dependencies resumeController(const QProcessEnvironment &envir
         .titles = std::make_shared<LastMessageResolver>(claudePaths.sessionsDirectory()),
         .setting = autoContinueSetting(claudePaths),
         .sessionsDirectory = claudePaths.sessionsDirectory(),
+        .holdsDirectory = GuardHolds::directoryFor(engineStateLocation(environment, QSettings(), claudePaths)),
     };
 }
 

@@ -3,6 +3,7 @@
 #include "AppState.h"
 
 #include "guard/GuardErrorText.h"
+#include "guard/GuardHolds.h"
 #include "system/ErrorText.h"
 #include "system/Logging.h"
 
@@ -26,7 +27,8 @@ ResumeController::ResumeController(Dependencies dependencies, AppState *state, Q
     m_runs.setMaxThreadCount(maximumConcurrentRuns);
     readSetting();
     connect(state, &AppState::refreshed, this, [this](bool fresh, bool automatic) { refreshed(fresh && automatic); });
-    m_ticketWatcher = std::make_unique<FileChangeWatcher>(QStringList{m_dependencies.coordinator->queue().directory()});
+    m_ticketWatcher = std::make_unique<FileChangeWatcher>(
+        QStringList{m_dependencies.coordinator->queue().directory(), m_dependencies.holdsDirectory});
     connect(m_ticketWatcher.get(), &FileChangeWatcher::changed, this, [this] { refreshed(true); });
     m_resetTimer.setSingleShot(true);
     m_resetTimer.setTimerType(Qt::PreciseTimer);
@@ -127,23 +129,36 @@ QCoro::Task<> ResumeController::reload()
 {
     const QPointer<ResumeController> self(this);
     const int reload = ++m_reloads;
+    struct Found {
+        QList<ResumeTicket> tickets;
+        QHash<QString, Known> known;
+        QList<GuardHold> heldCalls;
+    };
     auto reading = QtConcurrent::run([queue = m_dependencies.coordinator->queue(), titles = m_dependencies.titles,
-                                      sessions = m_dependencies.sessionsDirectory] {
-        std::pair<QList<ResumeTicket>, QHash<QString, Known>> found{queue.tickets(), {}};
-        for (const ResumeTicket &ticket : std::as_const(found.first))
-            found.second.insert(ticket.sessionID, Known{queue.record(ticket.sessionID),
-                                                        ClaudeSessions::openSession(sessions, ticket.sessionID)});
-        titles->reload(found.first);
+                                      sessions = m_dependencies.sessionsDirectory, holds = GuardHolds(m_dependencies.holdsDirectory)] {
+        Found found{.tickets = queue.tickets(), .known = {}, .heldCalls = {}};
+        QList<ResumeTicket> titled = found.tickets;
+        for (const ResumeTicket &ticket : std::as_const(found.tickets))
+            found.known.insert(ticket.sessionID, Known{queue.record(ticket.sessionID),
+                                                       ClaudeSessions::openSession(sessions, ticket.sessionID)});
+        for (const GuardHold &hold : holds.current()) {
+            if (!found.known.contains(hold.sessionID)) {
+                found.heldCalls.append(hold);
+                titled.append(ticketFor(hold));
+            }
+        }
+        titles->reload(titled);
         return found;
     });
     auto found = co_await reading;
     if (!self || reload != m_reloads)
         co_return;
-    if (found.first != m_pending) {
-        m_pending = std::move(found.first);
+    if (found.tickets != m_pending) {
+        m_pending = std::move(found.tickets);
         emit pendingResumesChanged();
     }
-    m_known = std::move(found.second);
+    m_heldCalls = std::move(found.heldCalls);
+    m_known = std::move(found.known);
     emit resumesChanged();
     emit titlesChanged();
 }
@@ -200,7 +215,7 @@ QCoro::Task<> ResumeController::startWaiting()
     m_startingWaiting = false;
 }
 
-QCoro::Task<ResumeAttemptResult> ResumeController::resumeNow(ResumeTicket ticket)
+QCoro::Task<ResumeAttemptResult> ResumeController::resumeNow(ResumeTicket ticket, bool force)
 {
     const QPointer<ResumeController> self(this);
     // Figures too old to confirm the quota would only answer "could not be
@@ -211,18 +226,18 @@ QCoro::Task<ResumeAttemptResult> ResumeController::resumeNow(ResumeTicket ticket
         if (!self)
             co_return ResumeAttemptResult{.kind = ResumeAttemptResult::Kind::interrupted};
     }
-    co_return co_await run(std::move(ticket), true);
+    co_return co_await run(std::move(ticket), true, force);
 }
 
-QCoro::Task<ResumeAttemptResult> ResumeController::run(ResumeTicket ticket, bool manual)
+QCoro::Task<ResumeAttemptResult> ResumeController::run(ResumeTicket ticket, bool manual, bool force)
 {
     const QPointer<ResumeController> self(this);
     const QString session = ticket.sessionID;
     m_resuming.insert(session);
     emit resumesChanged();
     auto attempt = QtConcurrent::run(&m_runs, [coordinator = m_dependencies.coordinator, ticket, snapshot = m_state->snapshot(),
-                                      fetchedAt = m_state->lastSuccessAt(), now = m_dependencies.now(), manual] {
-        return coordinator->attempt(ticket, snapshot, fetchedAt, now, manual);
+                                      fetchedAt = m_state->lastSuccessAt(), now = m_dependencies.now(), manual, force] {
+        return coordinator->attempt(ticket, snapshot, fetchedAt, now, manual, force);
     });
     const ResumeAttemptResult outcome = co_await attempt;
     if (!self)
@@ -237,11 +252,27 @@ QCoro::Task<ResumeAttemptResult> ResumeController::run(ResumeTicket ticket, bool
     co_return outcome;
 }
 
+QCoro::Task<bool> ResumeController::releaseHold(QString sessionID)
+{
+    const QPointer<ResumeController> self(this);
+    auto releasing = QtConcurrent::run([holds = GuardHolds(m_dependencies.holdsDirectory), sessionID] {
+        const auto released = holds.release({sessionID});
+        return released && !released->isEmpty();
+    });
+    const bool released = co_await releasing;
+    if (self)
+        co_await reload();
+    co_return released;
+}
+
 QCoro::Task<> ResumeController::dismiss(ResumeTicket ticket)
 {
     const QPointer<ResumeController> self(this);
-    auto removal = QtConcurrent::run(
-        [coordinator = m_dependencies.coordinator, ticket] { return coordinator->dismiss(ticket.sessionID); });
+    auto removal = QtConcurrent::run([coordinator = m_dependencies.coordinator, holds = GuardHolds(m_dependencies.holdsDirectory),
+                                      ticket] {
+        (void)holds.release({ticket.sessionID});
+        return coordinator->dismiss(ticket.sessionID);
+    });
     const auto removed = co_await removal;
     if (!self)
         co_return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "guard/AutoContinueSetting.h"
+#include "guard/GuardHolds.h"
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeCoordinator.h"
 #include "resume/ResumeStatus.h"
@@ -43,6 +44,7 @@ public:
         std::shared_ptr<LastMessageResolver> titles;
         AutoContinueSetting setting;
         QString sessionsDirectory;
+        QString holdsDirectory; // the guard's (GuardHolds)
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };
 
@@ -54,7 +56,11 @@ public:
     ~ResumeController() override;
 
     const QList<ResumeTicket> &pendingResumes() const { return m_pending; }
+    // Calls the guard holds for sessions without a ticket (auto-continue
+    // off): they go on by themselves at the reset, or when released.
+    const QList<GuardHold> &heldCalls() const { return m_heldCalls; }
     QString title(const ResumeTicket &ticket) const { return m_dependencies.titles->title(ticket); }
+    QString title(const GuardHold &hold) const { return m_dependencies.titles->title(ticketFor(hold)); }
     // Where the session stands, as of the last reload.
     ResumeStatus status(const ResumeTicket &ticket) const;
     // What the last attempt from here answered, until the next reload.
@@ -72,8 +78,13 @@ public:
     // them: a resume may run half an hour).
     void resumeReady();
     // Fetches fresh figures first when they are too old to confirm the quota.
-    QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket);
+    // force: whatever the quota says (Claude Code will likely stop again).
+    QCoro::Task<ResumeAttemptResult> resumeNow(ResumeTicket ticket, bool force = false);
+    // Forgets the session; a call the guard holds for it goes on now.
     QCoro::Task<> dismiss(ResumeTicket ticket);
+    // Lets the call the guard holds for the session go on now, past the
+    // limit (the user chose extra usage, say); true when one was held.
+    QCoro::Task<bool> releaseHold(QString sessionID);
     QCoro::Task<> setAutoContinueEnabled(bool enabled);
     // Takes in a switch turned by pacewisectl or another window. The file
     // is read on the thread pool: Claude Code may be rewriting it, and a
@@ -91,7 +102,12 @@ signals:
     void autoContinueChanged();
 
 private:
-    QCoro::Task<ResumeAttemptResult> run(ResumeTicket ticket, bool manual);
+    // What the title resolver needs of a held call without a ticket.
+    static ResumeTicket ticketFor(const GuardHold &hold)
+    {
+        return ResumeTicket{.sessionID = hold.sessionID, .cwd = {}, .resetsAt = hold.resetsAt, .createdAt = {}};
+    }
+    QCoro::Task<ResumeAttemptResult> run(ResumeTicket ticket, bool manual, bool force = false);
     QCoro::Task<> refreshed(bool runReady);
     QCoro::Task<> readSetting();
     QCoro::Task<> startWaiting();
@@ -108,6 +124,7 @@ private:
     // a two-core machine) two of them would hold up every poll meanwhile.
     QThreadPool m_runs;
     QList<ResumeTicket> m_pending;
+    QList<GuardHold> m_heldCalls;
     QList<ResumeTicket> m_waiting; // ready, for a free run
     bool m_startingWaiting = false;
     std::unique_ptr<FileChangeWatcher> m_ticketWatcher;

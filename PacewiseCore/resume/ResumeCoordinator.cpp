@@ -98,14 +98,18 @@ ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateT
         snapshotFetchedAt->msecsTo(now) > snapshotMaxAgeSeconds * 1000)
         return {R::quotaUnconfirmed};
     bool anyLimit = false;
+    std::optional<UsageLimit> blocking;
     const UsageSnapshot current = snapshot->asOf(now);
     for (const UsageLimit &limit : current.limits()) {
         if (limit.kind() == UsageLimitKind::weeklyModel)
             continue;
         anyLimit = true;
-        if (!std::isfinite(limit.utilization()) || limit.utilization() >= std::min(threshold, quotaSafetyThreshold))
-            return {R::quotaUnavailable};
+        if ((!std::isfinite(limit.utilization()) || limit.utilization() >= std::min(threshold, quotaSafetyThreshold)) &&
+            (!blocking || limit.resetsAt() > blocking->resetsAt()))
+            blocking = limit;
     }
+    if (blocking)
+        return {R::quotaUnavailable, blocking->resetsAt(), blocking};
     return {anyLimit ? R::ready : R::quotaUnconfirmed};
 }
 
@@ -120,14 +124,15 @@ ResumeCoordinator::ResumeCoordinator(Dependencies dependencies)
 
 ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const std::optional<UsageSnapshot> &snapshot,
                                                const std::optional<QDateTime> &snapshotFetchedAt, const QDateTime &now,
-                                               bool manual)
+                                               bool manual, bool force)
 {
     if (!manual && now < ticket.resetsAt)
         return result(Kind::waitingForReset, {}, ticket.resetsAt);
     const double threshold = m_dependencies.guardThreshold ? m_dependencies.guardThreshold() : ResumePolicy::quotaSafetyThreshold;
-    switch (ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false, threshold).kind) {
+    const ResumeReadiness readiness = ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false, threshold);
+    switch (force ? ResumeReadiness::Kind::ready : readiness.kind) {
     case ResumeReadiness::Kind::quotaUnavailable:
-        return result(Kind::quotaUnavailable);
+        return ResumeAttemptResult{.kind = Kind::quotaUnavailable, .until = readiness.resetsAt, .limit = readiness.limit};
     case ResumeReadiness::Kind::quotaUnconfirmed:
         return result(Kind::quotaUnconfirmed);
     case ResumeReadiness::Kind::waitingForReset:

@@ -17,7 +17,8 @@ namespace pacewise {
 struct ResumeReadiness {
     enum class Kind { waitingForReset, ready, quotaUnavailable, quotaUnconfirmed };
     Kind kind;
-    QDateTime resetsAt = {}; // with waitingForReset
+    QDateTime resetsAt = {}; // with waitingForReset, and quotaUnavailable: when the limit below resets
+    std::optional<UsageLimit> limit = std::nullopt; // with quotaUnavailable: the one that keeps it waiting longest
 
     bool operator==(const ResumeReadiness &) const = default;
 };
@@ -45,7 +46,7 @@ struct ResumeAttemptResult {
         waitingForReset,  // until
         backingOff,       // until; reason: the last failure
         succeeded,
-        quotaUnavailable,
+        quotaUnavailable, // limit, until its reset
         quotaUnconfirmed,
         alreadyRunning,   // here or in another Pacewise process
         alreadyContinued, // reason: by whom; its ticket is gone
@@ -59,6 +60,7 @@ struct ResumeAttemptResult {
     Kind kind;
     QDateTime until = {};
     QString reason = {};
+    std::optional<UsageLimit> limit = std::nullopt;
 
     bool operator==(const ResumeAttemptResult &) const = default;
 };
@@ -104,8 +106,12 @@ public:
 
     explicit ResumeCoordinator(Dependencies dependencies);
 
+    // manual: the user asked (no reset, back-off or earlier outcome waited
+    // for); force: and the quota is not looked at either (Claude Code will
+    // likely stop again at the limit).
     ResumeAttemptResult attempt(const ResumeTicket &ticket, const std::optional<UsageSnapshot> &snapshot,
-                                const std::optional<QDateTime> &snapshotFetchedAt, const QDateTime &now, bool manual);
+                                const std::optional<QDateTime> &snapshotFetchedAt, const QDateTime &now, bool manual,
+                                bool force = false);
 
     // Stops every run under way; their sessions stay to be tried again.
     void stop() const { m_dependencies.cancellation->cancel(); }

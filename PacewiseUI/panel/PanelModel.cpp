@@ -9,6 +9,7 @@
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsageResetFormatter.h"
 
+#include <QPointer>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -139,9 +140,6 @@ QString PanelModel::overage() const
 QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &now) const
 {
     const ResumeController *resumes = m_dependencies.resumes;
-    const auto clock = [&](const QDateTime &at) {
-        return locale().toString(at.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
-    };
     const auto resetsAt = [&](const QDateTime &at) {
         return UIStrings::format("resume.resetsAt", "Resets %1$@",
                                  {UsageResetFormatter::string(at, true, locale(), m_dependencies.zone)});
@@ -181,12 +179,22 @@ QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &no
     return UIStrings::text("resume.ready", "Ready");
 }
 
+QString PanelModel::clock(const QDateTime &instant) const
+{
+    return locale().toString(instant.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
+}
+
 QVariantList PanelModel::pendingResumes() const
 {
     const QDateTime now = m_dependencies.now();
     const ResumeController *resumes = m_dependencies.resumes;
     QVariantList list;
     for (const ResumeTicket &ticket : resumes->pendingResumes()) {
+        const auto result = resumes->lastResult(ticket.sessionID);
+        const bool quotaTaken =
+            (result && result->kind == ResumeAttemptResult::Kind::quotaUnavailable) ||
+            ResumePolicy::readiness(ticket, now, m_dependencies.state->snapshot(), m_dependencies.state->lastSuccessAt(), false)
+                    .kind == ResumeReadiness::Kind::quotaUnavailable;
         list << QVariantMap{
             {QStringLiteral("sessionID"), ticket.sessionID},
             {QStringLiteral("title"), displayText(resumes->title(ticket))},
@@ -194,9 +202,80 @@ QVariantList PanelModel::pendingResumes() const
             {QStringLiteral("status"), resumeStatus(ticket, now)},
             {QStringLiteral("isResuming"), resumes->isResuming(ticket.sessionID)},
             {QStringLiteral("needsYou"), resumes->status(ticket).kind == ResumeStatus::Kind::needsAttention},
+            {QStringLiteral("held"), resumes->status(ticket).kind == ResumeStatus::Kind::heldByGuard},
+            {QStringLiteral("quotaTaken"), quotaTaken},
         };
     }
     return list;
+}
+
+QVariantList PanelModel::heldCalls() const
+{
+    QVariantList list;
+    for (const GuardHold &hold : m_dependencies.resumes->heldCalls()) {
+        list << QVariantMap{
+            {QStringLiteral("sessionID"), hold.sessionID},
+            {QStringLiteral("title"), displayText(m_dependencies.resumes->title(hold))},
+            {QStringLiteral("status"), UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(hold.resetsAt)})},
+        };
+    }
+    return list;
+}
+
+void PanelModel::setNotice(const QString &notice)
+{
+    m_notice = notice;
+    emit noticeChanged();
+}
+
+// How a "Resume now" came out, so that every press ends in words.
+QString PanelModel::resultNotice(const QString &title, const ResumeAttemptResult &result) const
+{
+    using Kind = ResumeAttemptResult::Kind;
+    switch (result.kind) {
+    case Kind::succeeded:
+        return UIStrings::format("resume.notice.continued", "“%1$@” continued.", {title});
+    case Kind::quotaUnavailable: {
+        if (!result.limit)
+            return UIStrings::text("resume.quotaUnavailable", "Quota is still occupied");
+        const QString percent = UIStrings::percent(std::min(result.limit->utilization(), 100.0));
+        const QString until = UsageResetFormatter::string(result.until, result.limit->kind() != UsageLimitKind::fiveHour, locale(),
+                                                          m_dependencies.zone);
+        const QString limit = result.limit->kind() == UsageLimitKind::fiveHour
+                                  ? UIStrings::format("resume.notice.limitFiveHour", "The 5-hour limit is at %1$@ until %2$@.",
+                                                      {percent, until})
+                                  : UIStrings::format("resume.notice.limitWeekly", "The weekly limit is at %1$@ until %2$@.",
+                                                      {percent, until});
+        return limit + u' ' +
+               UIStrings::text("resume.notice.anyway",
+                               "“Resume anyway” continues it now; Claude Code will likely stop again at the limit.");
+    }
+    case Kind::quotaUnconfirmed:
+        return UIStrings::text("resume.quotaUnconfirmed", "Available quota could not be confirmed");
+    case Kind::alreadyRunning:
+        return UIStrings::text("resume.resuming", "Resuming…");
+    case Kind::alreadyContinued:
+        return UIStrings::format("resume.notice.alreadyContinued", "“%1$@” was already continued.", {title});
+    case Kind::heldByGuard:
+        return UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(result.until)});
+    case Kind::sessionStillOpen:
+        return UIStrings::text("resume.openInClaude", "Open in Claude Code, which continues it");
+    case Kind::waitingForReset:
+    case Kind::backingOff:
+        return UIStrings::format("resume.resetsAt", "Resets %1$@",
+                                 {UsageResetFormatter::string(result.until, true, locale(), m_dependencies.zone)});
+    case Kind::failed:
+        return UIStrings::format("notification.resumeFailed.retry", "“%1$@”: %2$@. Pacewise tries again later.",
+                                 {title, displayText(result.reason)});
+    case Kind::needsAttention:
+        return UIStrings::format("notification.resumeFailed.attention", "“%1$@” needs you: %2$@",
+                                 {title, displayText(result.reason)});
+    case Kind::interrupted:
+    case Kind::detached:
+        return UIStrings::text("resume.notice.stopped", "Stopped; the session stays to be continued.");
+    }
+    Q_UNREACHABLE();
+    return {};
 }
 
 bool PanelModel::isFetching() const
@@ -232,16 +311,44 @@ void PanelModel::refreshNow()
     m_dependencies.state->refresh(true);
 }
 
-void PanelModel::resumeNow(const QString &sessionID)
+void PanelModel::resumeNow(const QString &sessionID, bool force)
 {
-    if (const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID))
-        m_dependencies.resumes->resumeNow(*ticket);
+    const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID);
+    if (!ticket)
+        return;
+    const QString title = displayText(m_dependencies.resumes->title(*ticket));
+    setNotice(UIStrings::text("resume.resuming", "Resuming…"));
+    m_dependencies.resumes->resumeNow(*ticket, force).then([self = QPointer<PanelModel>(this), title](const ResumeAttemptResult &result) {
+        if (self)
+            self->setNotice(self->resultNotice(title, result));
+    });
 }
 
 void PanelModel::dismissResume(const QString &sessionID)
 {
+    const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID);
+    if (!ticket)
+        return;
+    setNotice(UIStrings::format("resume.notice.dismissed", "“%1$@” dismissed.", {displayText(m_dependencies.resumes->title(*ticket))}));
+    m_dependencies.resumes->dismiss(*ticket);
+}
+
+void PanelModel::releaseHold(const QString &sessionID)
+{
+    QString title = sessionID.left(8);
     if (const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID))
-        m_dependencies.resumes->dismiss(*ticket);
+        title = m_dependencies.resumes->title(*ticket);
+    for (const GuardHold &hold : m_dependencies.resumes->heldCalls()) {
+        if (hold.sessionID == sessionID)
+            title = m_dependencies.resumes->title(hold);
+    }
+    m_dependencies.resumes->releaseHold(sessionID).then([self = QPointer<PanelModel>(this), title = displayText(title)](bool released) {
+        if (!self)
+            return;
+        self->setNotice(released ? UIStrings::format("resume.notice.released",
+                                                     "“%1$@” goes on now; it is not held again before the limit resets.", {title})
+                                 : UIStrings::format("resume.notice.notHeld", "“%1$@” is no longer held.", {title}));
+    });
 }
 
 } // namespace pacewise

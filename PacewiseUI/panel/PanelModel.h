@@ -12,6 +12,7 @@ namespace pacewise {
 class AppState;
 class LocaleManager;
 class ResumeController;
+struct ResumeAttemptResult;
 struct ResumeTicket;
 
 // What the panel shows, worked out from AppState in the user's language:
@@ -26,6 +27,8 @@ class PanelModel : public QObject {
     Q_PROPERTY(QString forecast READ forecast NOTIFY changed)
     Q_PROPERTY(QString overage READ overage NOTIFY changed)
     Q_PROPERTY(QVariantList pendingResumes READ pendingResumes NOTIFY changed)
+    Q_PROPERTY(QVariantList heldCalls READ heldCalls NOTIFY changed)
+    Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY changed)
     Q_PROPERTY(QString tooltip READ tooltip NOTIFY changed)
 
@@ -51,8 +54,15 @@ public:
     QString forecast() const;
     // Says so while the account runs on extra usage; else empty.
     QString overage() const;
-    // Each: sessionID, title, projectTitle, status, isResuming, needsYou.
+    // Each: sessionID, title, projectTitle, status, isResuming, needsYou,
+    // held (the guard holds its call: it may go on now), quotaTaken (a
+    // limit is exhausted: it may be resumed anyway).
     QVariantList pendingResumes() const;
+    // Calls the guard holds for sessions without a ticket. Each: sessionID,
+    // title, status.
+    QVariantList heldCalls() const;
+    // What the last button pressed here came to, in words; empty before.
+    QString notice() const { return m_notice; }
     bool isFetching() const;
     // Everything in a few lines, for the tray icon's tooltip.
     QString tooltip() const;
@@ -61,20 +71,28 @@ public:
     static QString freshnessText(const std::optional<QDateTime> &lastSuccessAt, bool isStale, const QDateTime &now);
 
     Q_INVOKABLE void refreshNow();
-    Q_INVOKABLE void resumeNow(const QString &sessionID);
+    // force: whatever the quota ("Resume anyway").
+    Q_INVOKABLE void resumeNow(const QString &sessionID, bool force = false);
     Q_INVOKABLE void dismissResume(const QString &sessionID);
+    // "Go on now": the guard lets the session's held call go on.
+    Q_INVOKABLE void releaseHold(const QString &sessionID);
     // Called every second while the panel is open.
     Q_INVOKABLE void updateClock() { emit freshnessChanged(); }
 
 signals:
     void changed();
     void freshnessChanged();
+    void noticeChanged();
 
 private:
     QString resumeStatus(const ResumeTicket &ticket, const QDateTime &now) const;
+    QString resultNotice(const QString &title, const ResumeAttemptResult &result) const;
+    QString clock(const QDateTime &instant) const;
+    void setNotice(const QString &notice);
     QLocale locale() const;
 
     Dependencies m_dependencies;
+    QString m_notice;
 };
 
 } // namespace pacewise

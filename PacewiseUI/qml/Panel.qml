@@ -183,7 +183,7 @@ Pane {
         // Sessions waiting to be continued
         Divider { visible: panelModel.pendingResumes.length > 0 }
         RowLayout {
-            visible: panelModel.pendingResumes.length > 0
+            visible: panelModel.pendingResumes.length + panelModel.heldCalls.length > 0
             spacing: 6
             IconButton {
                 iconName: "view-history"
@@ -217,10 +217,20 @@ Pane {
                     elide: Text.ElideMiddle
                 }
                 RowLayout {
+                    // A held call goes on by itself at the reset, or now
+                    // when the user lets it.
                     Button {
-                        text: root.tr("resume.now", "Resume now")
+                        text: modelData.held ? root.tr("resume.goOnNow", "Go on now") : root.tr("resume.now", "Resume now")
                         enabled: !modelData.isResuming
-                        onClicked: panelModel.resumeNow(modelData.sessionID)
+                        onClicked: modelData.held ? panelModel.releaseHold(modelData.sessionID)
+                                                  : panelModel.resumeNow(modelData.sessionID)
+                    }
+                    Button {
+                        visible: modelData.quotaTaken && !modelData.held
+                        text: root.tr("resume.anyway", "Resume anyway")
+                        flat: true
+                        enabled: !modelData.isResuming
+                        onClicked: panelModel.resumeNow(modelData.sessionID, true)
                     }
                     Button {
                         text: root.tr("resume.dismiss", "Dismiss")
@@ -230,6 +240,41 @@ Pane {
                     }
                 }
             }
+        }
+        Repeater {
+            model: panelModel.heldCalls
+            delegate: ColumnLayout {
+                objectName: "heldCallRow"
+                Layout.fillWidth: true
+                spacing: 1
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.title
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.status
+                    font.pointSize: Qt.application.font.pointSize * 0.92
+                    color: Colors.secondaryText
+                    elide: Text.ElideRight
+                }
+                Button {
+                    text: root.tr("resume.goOnNow", "Go on now")
+                    onClicked: panelModel.releaseHold(modelData.sessionID)
+                }
+            }
+        }
+        // What the last press came to.
+        Label {
+            objectName: "notice"
+            Layout.fillWidth: true
+            visible: panelModel.notice.length > 0
+            text: panelModel.notice
+            wrapMode: Text.Wrap
+            color: Colors.secondaryText
+            Accessible.role: Accessible.AlertMessage
         }
 
         // Endrun

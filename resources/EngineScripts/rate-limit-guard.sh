@@ -16,6 +16,11 @@
 # for.
 # While holding it looks at the state file again every step: fresh figures
 # that no longer block end the hold, a reset that moved moves it.
+# The user may let the session go on past the limit (`pacewisectl guard
+# release`, the panel's "Go on now", turning the guard off): a release mark
+# beside the hold names the limit, the held call goes on at once (the
+# releaser sends SIGUSR1), and the session is not held again until that
+# limit resets.
 # Any doubt (no jq, no or stale state file, unreadable input, figures of
 # another account) lets the tool call proceed at once: the guard fails open.
 #
@@ -114,6 +119,7 @@ used=${rest%% *}
 kind=${rest#* }
 started=$(now)
 case $started in '' | *[!0-9]*) exit 0 ;; esac
+holds="${state%/*}/pacewise-holds"
 
 # This process, as resumers can tell it from a later one with the same pid:
 # its start time in clock ticks since boot (field 22 of /proc/<pid>/stat).
@@ -134,6 +140,23 @@ session=$(printf '%s' "$input" | jq -r '
     | select(.session_id | test("^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}$"))
     | select(.cwd | startswith("/"))
     | .session_id' 2>/dev/null) || session=""
+
+# released: the user let this session, or every session, go on past the
+# limit waited for: a line "<resets_at> <kind>" of that limit (resets less
+# than two minutes apart are one window) in "<session>.release" or
+# "all.release" beside the holds.
+released() {
+    for mark in "$holds/${session:-.}.release" "$holds/all.release"; do
+        [ -f "$mark" ] || continue
+        while IFS=' ' read -r mark_reset mark_kind; do
+            case $mark_reset in '' | *[!0-9]*) continue ;; esac
+            apart=$((mark_reset - resets_at))
+            [ "$mark_kind" = "$kind" ] && [ "$apart" -lt 120 ] && [ "$apart" -gt -120 ] && return 0
+        done <"$mark"
+    done 2>/dev/null
+    return 1
+}
+released && exit 0
 
 # Tickets record the interrupted session, only inside the ticket directory,
 # which only this user may write.
@@ -191,7 +214,6 @@ fi
 hold=""
 write_hold() {
     [ -n "$session" ] && [ -n "$process_start" ] || return 0
-    holds="${state%/*}/pacewise-holds"
     (umask 077 && mkdir -p -- "$holds") 2>/dev/null && [ -d "$holds" ] && [ ! -L "$holds" ] || return 0
     temporary=$(mktemp "$holds/.$session.tmp-XXXXXXXX" 2>/dev/null) || return 0
     if printf '%s %s %s %s\n' $$ "$process_start" "$resets_at" "$kind" >"$temporary" &&
@@ -207,23 +229,38 @@ trap '[ -z "$hold" ] || rm -f -- "$hold"' EXIT
 trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# A release wakes the wait below at once.
+trap ':' USR1
 
 write_ticket 1
 write_hold
 
 # Hold the tool call until just after the reset. Sleeping in short steps
 # against the wall clock keeps a suspend of the machine from stretching the
-# wait.
+# wait; the sleep runs in the background, so that a release's signal ends
+# the wait at once.
 sleeper=${PACEWISE_ENGINE_SLEEP:-sleep}
 seen=$(cat -- "$state" 2>/dev/null)
 while :; do
+    released && break
     current=$(now)
     case $current in '' | *[!0-9]*) break ;; esac
     target=$((resets_at + 5))
     [ "$current" -lt "$target" ] || break
     step=$((target - current))
     [ "$step" -gt 60 ] && step=60
-    $sleeper "$step" || break
+    $sleeper "$step" &
+    sleeping=$!
+    if wait "$sleeping"; then
+        :
+    elif kill -0 "$sleeping" 2>/dev/null; then
+        # Woken by a signal (a release): the sleep goes, the loop looks again.
+        kill "$sleeping" 2>/dev/null
+        wait "$sleeping" 2>/dev/null
+        continue
+    else
+        break
+    fi
     # Only figures written since the last look can change the verdict; a
     # state file gone stale during a long hold changes nothing.
     latest=$(cat -- "$state" 2>/dev/null)

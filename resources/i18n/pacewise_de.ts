@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>Beenden</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>Trotzdem fortsetzen</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Ihr Ordner existiert nicht mehr</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code hat einen Fehler gemeldet: %1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>Jetzt weitermachen</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>Bis %1$@ angehalten; geht danach von selbst weiter</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>Braucht dich: %1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>„%1$@“ wurde schon fortgesetzt.</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>„Trotzdem fortsetzen“ setzt die Sitzung jetzt fort; Claude Code hält dann wahrscheinlich gleich wieder am Limit an.</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>„%1$@“ wurde fortgesetzt.</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>„%1$@“ verworfen.</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>Das 5-Stunden-Limit steht bis %2$@ bei %1$@.</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>Das Wochenlimit steht bis %2$@ bei %1$@.</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>„%1$@“ wird nicht mehr angehalten.</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>„%1$@“ macht jetzt weiter und wird bis zum Zurücksetzen des Limits nicht mehr angehalten.</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>Abgebrochen; die Sitzung wird später fortgesetzt.</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>Quit</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>Resume anyway</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Its folder no longer exists</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code reported an error: %1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>Go on now</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>Held until %1$@; goes on by itself</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>Needs you: %1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>“%1$@” was already continued.</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>“%1$@” continued.</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>“%1$@” dismissed.</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>The 5-hour limit is at %1$@ until %2$@.</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>The weekly limit is at %1$@ until %2$@.</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>“%1$@” is no longer held.</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1$@” goes on now; it is not held again before the limit resets.</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>Stopped; the session stays to be continued.</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>Salir</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>Reanudar de todos modos</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Su carpeta ya no existe</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code informó de un error: %1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>Seguir ahora</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>En espera hasta las %1$@; luego sigue sola</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>Te necesita: %1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>«%1$@» ya se había reanudado.</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>«Reanudar de todos modos» la reanuda ahora; lo más probable es que Claude Code vuelva a detenerse en el límite.</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>«%1$@» se ha reanudado.</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>«%1$@» descartada.</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>El límite de 5 horas está al %1$@ hasta %2$@.</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>El límite semanal está al %1$@ hasta %2$@.</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>«%1$@» ya no está retenida.</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>«%1$@» sigue ahora y no se volverá a retener hasta que se restablezca el límite.</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>Detenido; la sesión queda pendiente para reanudarla más tarde.</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

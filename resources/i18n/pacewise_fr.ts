@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>Quitter</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>Reprendre quand même</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Son dossier n’existe plus</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code a signalé une erreur : %1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>Continuer maintenant</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>En attente jusqu’à %1$@ ; reprend ensuite d’elle-même</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>A besoin de vous : %1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>« %1$@ » avait déjà repris.</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>« Reprendre quand même » la reprend tout de suite ; Claude Code s’arrêtera sans doute de nouveau à la limite.</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>« %1$@ » a repris.</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>« %1$@ » ignorée.</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>La limite de 5 heures est à %1$@ jusqu’à %2$@.</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>La limite hebdomadaire est à %1$@ jusqu’à %2$@.</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>« %1$@ » n’est plus en attente.</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>« %1$@ » continue maintenant ; elle ne sera plus mise en attente avant la réinitialisation de la limite.</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>Arrêtée ; la session reste à reprendre.</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>終了</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>それでも再開</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>フォルダーがもうありません</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code がエラーを報告しました：%1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>今すぐ続ける</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>%1$@ まで保留中。その後は自動で続行します</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>対応が必要です：%1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>「%1$@」はすでに再開されています。</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>「それでも再開」を押すと今すぐ再開しますが、Claude Code はおそらくすぐにまた上限で止まります。</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>「%1$@」を再開しました。</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>「%1$@」を破棄しました。</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>5時間の上限は %2$@ まで %1$@ です。</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>週間の上限は %2$@ まで %1$@ です。</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>「%1$@」はもう保留されていません。</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>「%1$@」は今すぐ続行します。上限がリセットされるまで再び保留されることはありません。</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>中止しました。セッションは後で再開できます。</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

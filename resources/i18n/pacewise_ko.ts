@@ -435,6 +435,10 @@
       <source>Quit</source>
       <translation>종료</translation>
     </message>
+    <message id="resume.anyway">
+      <source>Resume anyway</source>
+      <translation>그래도 재개</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>폴더가 더 이상 없습니다</translation>
@@ -451,6 +455,10 @@
       <source>Claude Code reported an error: %1$@</source>
       <translation>Claude Code가 오류를 보고했습니다: %1$@</translation>
     </message>
+    <message id="resume.goOnNow">
+      <source>Go on now</source>
+      <translation>지금 계속</translation>
+    </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
       <translation>%1$@까지 보류 중, 이후 저절로 재개됩니다</translation>
@@ -462,6 +470,42 @@
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
       <translation>확인 필요: %1$@</translation>
+    </message>
+    <message id="resume.notice.alreadyContinued">
+      <source>“%1$@” was already continued.</source>
+      <translation>“%1$@”은(는) 이미 재개되었습니다.</translation>
+    </message>
+    <message id="resume.notice.anyway">
+      <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
+      <translation>“그래도 재개”를 누르면 지금 재개하지만, Claude Code는 한도에서 곧 다시 멈출 가능성이 큽니다.</translation>
+    </message>
+    <message id="resume.notice.continued">
+      <source>“%1$@” continued.</source>
+      <translation>“%1$@”을(를) 재개했습니다.</translation>
+    </message>
+    <message id="resume.notice.dismissed">
+      <source>“%1$@” dismissed.</source>
+      <translation>“%1$@”을(를) 무시했습니다.</translation>
+    </message>
+    <message id="resume.notice.limitFiveHour">
+      <source>The 5-hour limit is at %1$@ until %2$@.</source>
+      <translation>5시간 한도는 %2$@까지 %1$@입니다.</translation>
+    </message>
+    <message id="resume.notice.limitWeekly">
+      <source>The weekly limit is at %1$@ until %2$@.</source>
+      <translation>주간 한도는 %2$@까지 %1$@입니다.</translation>
+    </message>
+    <message id="resume.notice.notHeld">
+      <source>“%1$@” is no longer held.</source>
+      <translation>“%1$@”은(는) 더 이상 보류되지 않습니다.</translation>
+    </message>
+    <message id="resume.notice.released">
+      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1$@”은(는) 지금 진행되며, 한도가 초기화될 때까지 다시 보류되지 않습니다.</translation>
+    </message>
+    <message id="resume.notice.stopped">
+      <source>Stopped; the session stays to be continued.</source>
+      <translation>중단했습니다. 세션은 나중에 재개할 수 있습니다.</translation>
     </message>
     <message id="resume.now">
       <source>Resume now</source>

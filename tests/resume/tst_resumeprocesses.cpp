@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <signal.h>
@@ -250,6 +251,37 @@ private slots:
         daemon->terminate();
         QVERIFY(daemon->waitForFinished(20'000));
         QCOMPARE(claudeResumes(), 1);
+    }
+
+    // The guard holds a call at the 5-hour limit; the user, from another
+    // terminal, lets it go: it goes on within a second, its ticket goes,
+    // and the session is held no more.
+    void aHeldCallIsLetGoFromAnotherProcess()
+    {
+        QVERIFY(QFile::remove(ticket()));
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        QVERIFY(writeFile(home(u".claude/rate-limit-state.json"_qs),
+                          QStringLiteral(R"({"limits":[{"kind":"five_hour","used_percentage":100,"resets_at":%1,"confirmed_at":%2}]})")
+                              .arg(now + 3600)
+                              .arg(now)
+                              .toUtf8()));
+        QProcess guard;
+        QProcessEnvironment environment = m_home.environment(true);
+        environment.insert(u"CC_LIMIT_GUARD_RESUME_DIR"_qs, tickets());
+        guard.setProcessEnvironment(environment);
+        guard.setStandardInputFile(QStringLiteral(PACEWISE_SOURCE_DIR "/tests/engine/samples/pretooluse-stdin.json"));
+        guard.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-guard.sh")});
+        QTRY_VERIFY_WITH_TIMEOUT(run({u"resume"_qs, u"list"_qs}).out.contains(u"held by the guard until"_qs), 20'000);
+
+        QElapsedTimer released;
+        released.start();
+        const ProcessRun release = run({u"guard"_qs, u"release"_qs, u"0f76"_qs});
+        QVERIFY2(release.out.startsWith(u"0f76730a: goes on now; not held again until the 5-hour limit resets"_qs), qPrintable(release.out));
+        QVERIFY(guard.waitForFinished(20'000));
+        QVERIFY2(released.elapsed() < 2000 + 1000, qPrintable(QString::number(released.elapsed()))); // the release command's own start included
+        QCOMPARE(guard.exitCode(), 0);
+        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No stopped sessions.\n"_qs);
+        QVERIFY(run({u"guard"_qs, u"release"_qs, u"0f76"_qs}).err.contains(u"no call of session '0f76' is held"_qs));
     }
 
     // In print mode Claude Code keeps no session file: only the guard's own
