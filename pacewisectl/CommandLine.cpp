@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "app/BackgroundServices.h"
+
 #include "ExitCode.h"
 #include "JsonOutput.h"
 
@@ -89,6 +91,14 @@ bool saveSettings(QSettings &settings, const QString &command, QTextStream &err)
         << (settings.status() == QSettings::AccessError ? QStringLiteral(" (not writable)") : QStringLiteral(" (unreadable format)"))
         << '\n';
     return false;
+}
+
+void warnWhenNothingRuns(QTextStream &out)
+{
+    if (!BackgroundServices::runningProcess()) {
+        out << "Note: neither the tray app nor the daemon runs, so nothing acts on this yet; start the tray app with "
+               "'pacewise', or the daemon with 'pacewisectl service install'\n";
+    }
 }
 
 } // namespace pacewise::cli

@@ -41,4 +41,8 @@ bool readTimeout(const QCommandLineParser &parser, const QString &command, std::
 // could not be (a read-only home, say).
 bool saveSettings(QSettings &settings, const QString &command, QTextStream &err);
 
+// A setting only the tray app or the daemon acts on: when neither runs,
+// says so on out, and how to start one.
+void warnWhenNothingRuns(QTextStream &out);
+
 } // namespace pacewise::cli

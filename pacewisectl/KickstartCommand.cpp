@@ -211,10 +211,13 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     }
     if (action != u"status" && !saveSettings(defaults, QStringLiteral("kickstart"), err))
         return failure;
-    if (parser.isSet(QStringLiteral("json")))
+    if (parser.isSet(QStringLiteral("json"))) {
         printJsonStatus(controller, out);
-    else
-        printStatus(controller, context, out);
+        return success;
+    }
+    printStatus(controller, context, out);
+    if (action != u"status" && controller.enabled())
+        warnWhenNothingRuns(out);
     return success;
 }
 

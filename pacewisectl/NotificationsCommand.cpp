@@ -12,18 +12,20 @@ namespace pacewise::cli {
 
 namespace {
 
-const char helpText[] = R"(Usage: pacewisectl notifications on|off [KIND] | status
+const char helpText[] = R"(Usage: pacewisectl notifications on|off [KIND] | threshold [5h|week PERCENT] | status
 
 The daemon or the tray app shows desktop notifications (when the session
 has a notification server) when
 
-  limit-near         a window is 90 % used (once per window)
+  limit-near         a window is 90 % used, or the share 'threshold' sets
+                     for the 5-hour or the weekly windows (once per window)
   session-paused     the Endrun guard paused a Claude Code session
   session-resumed    a paused session was continued, or could not be
   morning-kickstart  the morning greeting was sent, or failed
 
 All are on at first. 'on' and 'off' switch one KIND, or all without one;
-the running Pacewise takes the change in at once.
+'threshold 5h 95' sets the 5-hour share (50 to 100); the running Pacewise
+takes the change in at once.
 
 Options:
   --json   print the resulting state as one JSON object (see docs/json.md)
@@ -47,13 +49,14 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("on, off or status"));
     parser.addOption(jsonOption());
-    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("notifications"), helpText, out, err, 2))
+    if (const auto done = parseCommandLine(parser, arguments, QStringLiteral("notifications"), helpText, out, err, 3))
         return *done;
     const QStringList words = parser.positionalArguments();
     const QString action = words.value(0, QStringLiteral("status"));
     const bool switching = action == u"on" || action == u"off";
-    if (!switching && (action != u"status" || words.size() > 1)) {
-        err << "pacewisectl notifications: use 'on [KIND]', 'off [KIND]' or 'status'\n";
+    const bool threshold = action == u"threshold";
+    if ((!switching && !threshold && (action != u"status" || words.size() > 1)) || (threshold && words.size() == 2)) {
+        err << "pacewisectl notifications: use 'on [KIND]', 'off [KIND]', 'threshold [5h|week PERCENT]' or 'status'\n";
         return usageError;
     }
     QList<Kind> chosen;
@@ -61,7 +64,7 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
         if (words.size() < 2 || words.at(1) == QLatin1String(name))
             chosen << kind;
     }
-    if (chosen.isEmpty()) {
+    if (switching && chosen.isEmpty()) {
         err << "pacewisectl notifications: unknown kind '" << words.at(1)
             << "'; use limit-near, session-paused, session-resumed or morning-kickstart\n";
         return usageError;
@@ -71,18 +74,36 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
     if (switching) {
         for (const Kind kind : chosen)
             defaults.setValue(NotificationController::settingsKey(kind), action == u"on");
-        if (!saveSettings(defaults, QStringLiteral("notifications"), err))
-            return failure;
     }
-    QJsonObject json;
+    if (threshold && words.size() == 3) {
+        bool isNumber = false;
+        const double percent = words.at(2).toDouble(&isNumber);
+        if ((words.at(1) != u"5h" && words.at(1) != u"week") || !isNumber || percent < 50 || percent > 100) {
+            err << "pacewisectl notifications: use 'threshold 5h PERCENT' or 'threshold week PERCENT', from 50 to 100\n";
+            return usageError;
+        }
+        defaults.setValue(NotificationController::limitNearKey(words.at(1) == u"5h" ? UsageLimitKind::fiveHour : UsageLimitKind::weeklyAll),
+                          percent);
+    }
+    if ((switching || threshold) && !saveSettings(defaults, QStringLiteral("notifications"), err))
+        return failure;
+    const double fiveHourPercent = NotificationController::limitNearPercent(&defaults, UsageLimitKind::fiveHour);
+    const double weeklyPercent = NotificationController::limitNearPercent(&defaults, UsageLimitKind::weeklyAll);
+    QJsonObject json{{QStringLiteral("limit_near_percent"),
+                      QJsonObject{{QStringLiteral("five_hour"), fiveHourPercent}, {QStringLiteral("weekly"), weeklyPercent}}}};
     for (const auto &[name, kind] : kinds) {
         const bool enabled = NotificationController::isEnabled(&defaults, kind);
         json.insert(QString::fromLatin1(name).replace(u'-', u'_'), enabled);
         if (!parser.isSet(QStringLiteral("json")))
             out << QString::fromLatin1(name).leftJustified(19) << (enabled ? "on" : "off") << '\n';
     }
-    if (parser.isSet(QStringLiteral("json")))
+    if (parser.isSet(QStringLiteral("json"))) {
         printJson(out, json);
+        return success;
+    }
+    out << "limit-near at      " << fiveHourPercent << " % of the 5-hour window, " << weeklyPercent << " % of a weekly one\n";
+    if (switching || threshold)
+        warnWhenNothingRuns(out);
     return success;
 }
 

@@ -279,6 +279,8 @@ int runAutoContinue(const QStringList &arguments, const CommandContext &context,
         << '\n';
     if (untrusted)
         out << "No session recorded there is continued: " << *untrusted << '\n';
+    if (action == u"on")
+        warnWhenNothingRuns(out);
     if (state->elsewhere) {
         out << "The guard records tickets in " << *state->elsewhere
             << ", which Pacewise does not read; 'pacewisectl auto-continue on' points it at " << setting.ticketDirectory << '\n';

@@ -1,13 +1,11 @@
 #include "StatusWatch.h"
 
 #include "ResumeText.h"
+#include "app/BackgroundServices.h"
 #include "resume/ClaudeSessions.h"
 #include "resume/LastMessageResolver.h"
 #include "resume/ResumeQueue.h"
 #include "system/DisplayText.h"
-#include "system/FileLock.h"
-#include "system/ProcessIdentity.h"
-#include "system/RegularFile.h"
 #include "usage/UsagePollPolicy.h"
 
 #include <QCoreApplication>
@@ -188,15 +186,9 @@ void StatusWatch::keysArrived()
     }
 }
 
-// The tray app or the daemon that holds the poll lock records its id
-// there; a process of that id that is not Pacewise took the id over.
 bool StatusWatch::anotherPacewisePolls() const
 {
-    const auto owner = FileLock::recordedOwner(FileLock::runtimeLocation(QStringLiteral("pacewise.lock")));
-    if (!owner || !ProcessIdentity::of(*owner))
-        return false;
-    const auto name = readRegularFileBytes(QStringLiteral("/proc/%1/comm").arg(*owner), 64);
-    return name && name->trimmed().startsWith("pacewise");
+    return BackgroundServices::runningProcess().has_value();
 }
 
 } // namespace pacewise::cli

@@ -3,6 +3,8 @@
 #include "AppComposition.h"
 #include "AppConfiguration.h"
 #include "system/ErrorText.h"
+#include "system/ProcessIdentity.h"
+#include "system/RegularFile.h"
 #include "system/Logging.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,15 @@
 namespace pacewise {
 
 Q_LOGGING_CATEGORY(lcServices, "pacewise.services", QtInfoMsg)
+
+std::optional<qint64> BackgroundServices::runningProcess(const QString &lockPath)
+{
+    const auto owner = FileLock::recordedOwner(lockPath);
+    if (!owner || !ProcessIdentity::of(*owner))
+        return std::nullopt;
+    const auto name = readRegularFileBytes(QStringLiteral("/proc/%1/comm").arg(*owner), 64);
+    return name && name->trimmed().startsWith("pacewise") ? owner : std::nullopt;
+}
 
 BackgroundServices::BackgroundServices(Dependencies dependencies, QObject *parent)
     : QObject(parent)

@@ -67,6 +67,11 @@ public:
 
     static constexpr qint64 keepAwakeHandOverSeconds = 60;
 
+    // The process that runs the services for this user now (the tray app
+    // or the daemon), as the lock it holds records it; nothing when none
+    // does, or the recorded process is no Pacewise (its id was reused).
+    static std::optional<qint64> runningProcess(const QString &lockPath = FileLock::runtimeLocation(QStringLiteral("pacewise.lock")));
+
     // Null until running.
     AppState *appState() const { return m_appState.get(); }
     ResumeController *resumes() const { return m_resumes.get(); }

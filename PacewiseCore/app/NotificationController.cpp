@@ -43,6 +43,24 @@ bool NotificationController::isEnabled(const QSettings *defaults, Kind kind)
     return !value.isValid() || value.toString() != u"false";
 }
 
+QString NotificationController::limitNearKey(UsageLimitKind kind)
+{
+    return kind == UsageLimitKind::fiveHour ? QStringLiteral("notifyLimitNearFiveHourPercent")
+                                            : QStringLiteral("notifyLimitNearWeeklyPercent");
+}
+
+double NotificationController::limitNearPercent(const QSettings *defaults, UsageLimitKind kind)
+{
+    bool isNumber = false;
+    const double percent = defaults ? defaults->value(limitNearKey(kind)).toDouble(&isNumber) : 0;
+    return isNumber && percent >= 50 && percent <= 100 ? percent : defaultLimitNearPercent;
+}
+
+bool NotificationController::isToday(const QDateTime &instant) const
+{
+    return instant.toTimeZone(m_dependencies.zone).date() == m_dependencies.now().toTimeZone(m_dependencies.zone).date();
+}
+
 QString NotificationController::clock(const QDateTime &instant) const
 {
     return QLocale().toString(instant.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
@@ -61,7 +79,8 @@ void NotificationController::snapshotChanged()
     if (!snapshot)
         return;
     for (const UsageLimit &limit : snapshot->limits()) {
-        if (!std::isfinite(limit.utilization()) || limit.utilization() < limitNearThreshold || !limit.window().hasStarted())
+        if (!std::isfinite(limit.utilization()) || !limit.window().hasStarted() ||
+            limit.utilization() < limitNearPercent(m_dependencies.defaults, limit.kind()))
             continue;
         const QString window = rawValue(limit.kind()) + u'/' + limit.model().value_or(QString()) + u'/' +
                                QString::number(epochSecondsTruncated(limit.resetsAt()));
@@ -110,19 +129,30 @@ void NotificationController::resumesChanged()
         m_knownSessions.insert(ticket.sessionID);
         // A call the guard holds goes on by itself at the reset; a turn it
         // stopped waits for auto-continue, or for the user.
+        // A reset on another day (a weekly one) names the day.
+        const QString day = QLocale().dayName(ticket.resetsAt.toTimeZone(m_dependencies.zone).date().dayOfWeek());
+        const bool today = isToday(ticket.resetsAt);
         if (status.kind == ResumeStatus::Kind::heldByGuard) {
             show(Kind::sessionPaused, UIStrings::text("notification.held.title", "Claude Code is holding at the usage limit"),
-                 UIStrings::format("notification.held.body", "“%1$@” goes on by itself after the reset at %2$@.",
-                                   {title, clock(ticket.resetsAt)}),
+                 today ? UIStrings::format("notification.held.body", "“%1$@” goes on by itself after the reset at %2$@.",
+                                           {title, clock(ticket.resetsAt)})
+                       : UIStrings::format("notification.held.bodyDay", "“%1$@” goes on by itself after the reset on %2$@ at %3$@.",
+                                           {title, day, clock(ticket.resetsAt)}),
                  DesktopNotifications::Urgency::low);
             continue;
         }
-        const QString body =
-            resumes->autoContinueEnabled()
-                ? UIStrings::format("notification.paused.autoContinue", "“%1$@” continues after the reset at %2$@.",
-                                    {title, clock(ticket.resetsAt)})
-                : UIStrings::format("notification.paused.manual", "“%1$@” waits for the reset at %2$@.",
-                                    {title, clock(ticket.resetsAt)});
+        QString body;
+        if (resumes->autoContinueEnabled()) {
+            body = today ? UIStrings::format("notification.paused.autoContinue", "“%1$@” continues after the reset at %2$@.",
+                                             {title, clock(ticket.resetsAt)})
+                         : UIStrings::format("notification.paused.autoContinueDay",
+                                             "“%1$@” continues after the reset on %2$@ at %3$@.", {title, day, clock(ticket.resetsAt)});
+        } else {
+            body = today ? UIStrings::format("notification.paused.manual", "“%1$@” waits for the reset at %2$@.",
+                                             {title, clock(ticket.resetsAt)})
+                         : UIStrings::format("notification.paused.manualDay", "“%1$@” waits for the reset on %2$@ at %3$@.",
+                                             {title, day, clock(ticket.resetsAt)});
+        }
         show(Kind::sessionPaused, UIStrings::text("notification.paused.title", "Claude Code paused at the usage limit"), body);
     }
     m_knownSessions.intersect(current);

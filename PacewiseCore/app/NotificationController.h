@@ -1,6 +1,7 @@
 #pragma once
 
 #include "system/DesktopNotifications.h"
+#include "usage/UsageLimit.h"
 
 #include <QObject>
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <QSettings>
 #include <QTimeZone>
 
+#include <functional>
 #include <memory>
 
 namespace pacewise {
@@ -28,8 +30,9 @@ public:
     enum class Kind { limitNear, sessionPaused, sessionResumed, morningKickstart };
     Q_ENUM(Kind)
 
-    // A window this full (in percent) is near its limit.
-    static constexpr double limitNearThreshold = 90.0;
+    // A window this full (in percent) is near its limit, unless the user
+    // chose another share for its kind (5-hour, weekly) from 50 to 100.
+    static constexpr double defaultLimitNearPercent = 90.0;
 
     struct Dependencies {
         std::shared_ptr<DesktopNotifications> notifications;
@@ -38,6 +41,7 @@ public:
         ResumeController *resumes = nullptr; // not owned
         MorningStarterController *morningStarter = nullptr; // not owned; may be null
         QTimeZone zone = QTimeZone::systemTimeZone();
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };
 
     explicit NotificationController(Dependencies dependencies, QObject *parent = nullptr);
@@ -46,6 +50,10 @@ public:
     // "notifyMorningKickstart"; on unless set to false.
     static QString settingsKey(Kind kind);
     static bool isEnabled(const QSettings *defaults, Kind kind);
+    // "notifyLimitNearFiveHourPercent", "notifyLimitNearWeeklyPercent"
+    // (every weekly limit).
+    static QString limitNearKey(UsageLimitKind kind);
+    static double limitNearPercent(const QSettings *defaults, UsageLimitKind kind);
 
 private:
     void snapshotChanged();
@@ -55,6 +63,8 @@ private:
     void show(Kind kind, const QString &summary, const QString &body,
               DesktopNotifications::Urgency urgency = DesktopNotifications::Urgency::normal);
     QString clock(const QDateTime &instant) const;
+    // A reset later than today names its day.
+    bool isToday(const QDateTime &instant) const;
 
     Dependencies m_dependencies;
     QSet<QString> m_warnedWindows;   // kind, model and reset of each window already warned about

@@ -209,6 +209,11 @@ QVariantList PanelModel::pendingResumes() const
     return list;
 }
 
+bool PanelModel::autoContinueEnabled() const
+{
+    return m_dependencies.resumes->autoContinueEnabled();
+}
+
 QVariantList PanelModel::heldCalls() const
 {
     QVariantList list;

@@ -29,6 +29,7 @@ class PanelModel : public QObject {
     Q_PROPERTY(QVariantList pendingResumes READ pendingResumes NOTIFY changed)
     Q_PROPERTY(QVariantList heldCalls READ heldCalls NOTIFY changed)
     Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
+    Q_PROPERTY(bool autoContinueEnabled READ autoContinueEnabled NOTIFY changed)
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY changed)
     Q_PROPERTY(QString tooltip READ tooltip NOTIFY changed)
 
@@ -63,6 +64,7 @@ public:
     QVariantList heldCalls() const;
     // What the last button pressed here came to, in words; empty before.
     QString notice() const { return m_notice; }
+    bool autoContinueEnabled() const;
     bool isFetching() const;
     // Everything in a few lines, for the tray icon's tooltip.
     QString tooltip() const;

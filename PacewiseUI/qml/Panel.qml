@@ -301,7 +301,11 @@ Pane {
                 Accessible.name: root.tr("controls.guard", "Endrun")
             }
         }
-        Caption { text: root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.") }
+        // What it does depends on auto-continue: say only what is true.
+        Caption {
+            text: panelModel.autoContinueEnabled ? root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.")
+                                              : root.tr("controls.guardCaptionManual", "Pauses before you hit the limit; you continue the session after the reset.")
+        }
         Caption {
             objectName: "guardError"
             visible: guardController.lastError.length > 0

@@ -115,12 +115,12 @@ Pane {
 
                 SettingSwitch {
                     toggleName: "autoContinueSwitch"
-                    text: root.tr("settings.general.autoContinueLongResets", "Auto-continue runs after long resets")
+                    text: root.tr("settings.general.autoContinueLongResets", "Continue paused sessions after the reset")
                     checked: resumes.autoContinueEnabled
                     toggleEnabled: !resumes.isUpdatingAutoContinue
                     onToggled: checked => settingsModel.setAutoContinue(checked)
                 }
-                Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Pacewise will re-run `claude --resume` in the background once your weekly limit resets.") }
+                Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.") }
                 Caption {
                     objectName: "autoContinueNeedsEndrun"
                     visible: !guardController.enabled
@@ -217,6 +217,61 @@ Pane {
                         text: modelData
                         wrapMode: Text.Wrap
                     }
+                }
+
+                MenuSeparator { Layout.fillWidth: true }
+
+                // NotificationController.Kind
+                Label {
+                    text: root.tr("settings.notifications.title", "Notifications")
+                    font.weight: Font.Medium
+                }
+                SettingSwitch {
+                    toggleName: "notifyLimitNearSwitch"
+                    text: root.tr("settings.notifications.limitNear", "When a limit is nearly used up")
+                    checked: settingsModel.notificationsRevision >= 0 && settingsModel.notifies(0)
+                    onToggled: checked => settingsModel.setNotifies(0, checked)
+                }
+                Repeater {
+                    model: [{ weekly: false, title: root.tr("settings.notifications.fiveHourAt", "5-hour limit at"), value: settingsModel.limitNearFiveHourPercent },
+                            { weekly: true, title: root.tr("settings.notifications.weeklyAt", "Weekly limit at"), value: settingsModel.limitNearWeeklyPercent }]
+                    delegate: RowLayout {
+                        Layout.fillWidth: true
+                        Label {
+                            id: shareTitle
+                            Layout.fillWidth: true
+                            leftPadding: 12
+                            text: modelData.title
+                        }
+                        SpinBox {
+                            objectName: modelData.weekly ? "weeklyShare" : "fiveHourShare"
+                            from: 50
+                            to: 100
+                            value: modelData.value
+                            onValueModified: settingsModel.setLimitNearPercent(modelData.weekly, value)
+                            Accessible.name: shareTitle.text
+                            Accessible.description: value + " %"
+                        }
+                        Label { text: "%"; Accessible.ignored: true }
+                    }
+                }
+                SettingSwitch {
+                    toggleName: "notifySessionPausedSwitch"
+                    text: root.tr("settings.notifications.sessionPaused", "When Endrun pauses a session")
+                    checked: settingsModel.notificationsRevision >= 0 && settingsModel.notifies(1)
+                    onToggled: checked => settingsModel.setNotifies(1, checked)
+                }
+                SettingSwitch {
+                    toggleName: "notifySessionResumedSwitch"
+                    text: root.tr("settings.notifications.sessionResumed", "When a paused session is continued, or cannot be")
+                    checked: settingsModel.notificationsRevision >= 0 && settingsModel.notifies(2)
+                    onToggled: checked => settingsModel.setNotifies(2, checked)
+                }
+                SettingSwitch {
+                    toggleName: "notifyMorningSwitch"
+                    text: root.tr("settings.notifications.morningKickstart", "When the morning greeting is sent, or fails")
+                    checked: settingsModel.notificationsRevision >= 0 && settingsModel.notifies(3)
+                    onToggled: checked => settingsModel.setNotifies(3, checked)
                 }
             }
 

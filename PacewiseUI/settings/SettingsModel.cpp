@@ -6,11 +6,15 @@
 #include "app/GuardController.h"
 #include "app/ResumeController.h"
 #include "app/MorningStarterController.h"
+#include "app/NotificationController.h"
 #include "updates/UpdaterController.h"
 #include "i18n/UIStrings.h"
 #include "usage/UsageResetFormatter.h"
 
 #include <QDesktopServices>
+
+#include <algorithm>
+#include <cmath>
 
 namespace pacewise {
 
@@ -89,6 +93,40 @@ void SettingsModel::setRecordsBeforeUserStatusLine(bool on)
         m_objects.defaults->setValue(QLatin1String(recordBeforeUserStatusLineKey), on);
     m_objects.guardController->setRecordsBeforeUserStatusLine(on);
     m_objects.guardController->refresh();
+}
+
+bool SettingsModel::notifies(int kind) const
+{
+    return NotificationController::isEnabled(m_objects.defaults, NotificationController::Kind(kind));
+}
+
+void SettingsModel::setNotifies(int kind, bool on)
+{
+    if (!m_objects.defaults)
+        return;
+    m_objects.defaults->setValue(NotificationController::settingsKey(NotificationController::Kind(kind)), on);
+    ++m_notificationsRevision;
+    emit notificationsChanged();
+}
+
+int SettingsModel::limitNearFiveHourPercent() const
+{
+    return int(std::lround(NotificationController::limitNearPercent(m_objects.defaults, UsageLimitKind::fiveHour)));
+}
+
+int SettingsModel::limitNearWeeklyPercent() const
+{
+    return int(std::lround(NotificationController::limitNearPercent(m_objects.defaults, UsageLimitKind::weeklyAll)));
+}
+
+void SettingsModel::setLimitNearPercent(bool weekly, int percent)
+{
+    if (!m_objects.defaults)
+        return;
+    m_objects.defaults->setValue(NotificationController::limitNearKey(weekly ? UsageLimitKind::weeklyAll : UsageLimitKind::fiveHour),
+                                 std::clamp(percent, 50, 100));
+    ++m_notificationsRevision;
+    emit notificationsChanged();
 }
 
 void SettingsModel::checkForUpdates()

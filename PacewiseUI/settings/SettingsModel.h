@@ -26,6 +26,10 @@ class SettingsModel : public QObject {
     Q_PROPERTY(bool hasUpdateFeed READ hasUpdateFeed CONSTANT)
     Q_PROPERTY(bool automaticallyChecksForUpdates READ automaticallyChecksForUpdates WRITE setAutomaticallyChecksForUpdates
                    NOTIFY automaticChecksChanged)
+    // Bumped when a notification switch changes, so that bindings read them again.
+    Q_PROPERTY(int notificationsRevision READ notificationsRevision NOTIFY notificationsChanged)
+    Q_PROPERTY(int limitNearFiveHourPercent READ limitNearFiveHourPercent NOTIFY notificationsChanged)
+    Q_PROPERTY(int limitNearWeeklyPercent READ limitNearWeeklyPercent NOTIFY notificationsChanged)
 
 public:
     struct Objects {
@@ -61,15 +65,25 @@ public:
     // Remembered for the next start too.
     Q_INVOKABLE void setRecordsBeforeUserStatusLine(bool on);
     Q_INVOKABLE void checkForUpdates();
+    // The notifications: kind is NotificationController::Kind's value.
+    Q_INVOKABLE bool notifies(int kind) const;
+    Q_INVOKABLE void setNotifies(int kind, bool on);
+    int notificationsRevision() const { return m_notificationsRevision; }
+    int limitNearFiveHourPercent() const;
+    int limitNearWeeklyPercent() const;
+    // weekly: every weekly window, else the 5-hour one.
+    Q_INVOKABLE void setLimitNearPercent(bool weekly, int percent);
     // The release notes of the offered version, in the browser.
     Q_INVOKABLE void showFoundUpdate();
 
 signals:
     void morningChanged();
     void automaticChecksChanged();
+    void notificationsChanged();
 
 private:
     Objects m_objects;
+    int m_notificationsRevision = 0;
 };
 
 } // namespace pacewise

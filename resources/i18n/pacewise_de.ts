@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>Pausiert, bevor das Limit erreicht ist, und setzt nach dem Zurücksetzen automatisch fort.</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>Pausiert kurz vor dem Limit; nach dem Zurücksetzen setzt du die Sitzung selbst fort.</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Die Hintergrundskripte von Pacewise weichen von dieser Version ab.</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>„%1$@“ geht nach dem Zurücksetzen um %2$@ von selbst weiter.</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>„%1$@“ geht nach dem Zurücksetzen am %2$@ um %3$@ von selbst weiter.</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code wartet am Nutzungslimit</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>„%1$@“ wird nach dem Zurücksetzen um %2$@ fortgesetzt.</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>„%1$@“ wird nach dem Zurücksetzen am %2$@ um %3$@ fortgesetzt.</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>„%1$@“ wartet auf das Zurücksetzen um %2$@.</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>„%1$@“ wartet auf das Zurücksetzen am %2$@ um %3$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>Version %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>Nach langen Rücksetzungen automatisch fortsetzen</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>Pausierte Sitzungen nach dem Zurücksetzen fortsetzen</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>Pacewise führt `claude --resume` im Hintergrund erneut aus, sobald dein Wochenlimit zurückgesetzt ist.</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>Sobald das Limit, an dem eine Sitzung pausiert hat, zurückgesetzt ist – das 5-Stunden- oder das Wochenlimit –, setzt Pacewise die Sitzung im Hintergrund fort.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Aus zeigt nur das Symbol, in der Farbe des am stärksten genutzten Zeitfensters.</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>5-Stunden-Limit bei</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>Wenn ein Limit fast aufgebraucht ist</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>Wenn der Morgengruß gesendet wird – oder fehlschlägt</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>Wenn Endrun eine Sitzung pausiert</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>Wenn eine pausierte Sitzung fortgesetzt wird – oder nicht fortgesetzt werden kann</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>Benachrichtigungen</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>Wochenlimit bei</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

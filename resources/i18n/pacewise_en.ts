@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>Pauses before you hit the limit, auto-resumes after reset.</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>Pauses before you hit the limit; you continue the session after the reset.</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Pacewise's background scripts differ from this version.</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>“%1$@” goes on by itself after the reset at %2$@.</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code is holding at the usage limit</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>“%1$@” continues after the reset at %2$@.</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@” continues after the reset on %2$@ at %3$@.</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>“%1$@” waits for the reset at %2$@.</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@” waits for the reset on %2$@ at %3$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>Version %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>Auto-continue runs after long resets</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>Continue paused sessions after the reset</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Off shows just the icon, in the colour of the most used window.</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>5-hour limit at</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>When a limit is nearly used up</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>When the morning greeting is sent, or fails</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>When Endrun pauses a session</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>When a paused session is continued, or cannot be</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>Notifications</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>Weekly limit at</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

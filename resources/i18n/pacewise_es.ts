@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>Hace una pausa antes de alcanzar el límite y reanuda sola tras el restablecimiento.</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>Pausa antes de llegar al límite; tras el restablecimiento, tú reanudas la sesión.</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Los scripts en segundo plano de Pacewise no coinciden con esta versión.</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>«%1$@» sigue sola tras el restablecimiento de las %2$@.</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>«%1$@» se reanudará sola tras el restablecimiento del %2$@ a las %3$@.</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code espera en el límite de uso</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>«%1$@» se reanudará tras el restablecimiento de las %2$@.</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>«%1$@» se reanudará tras el restablecimiento del %2$@ a las %3$@.</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>«%1$@» espera al restablecimiento de las %2$@.</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>«%1$@» espera al restablecimiento del %2$@ a las %3$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>Versión %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>Reanudar tras restablecimientos largos</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>Reanudar las sesiones pausadas tras el restablecimiento</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>Pacewise volverá a ejecutar `claude --resume` en segundo plano en cuanto se restablezca tu límite semanal.</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>En cuanto se restablece el límite que pausó una sesión, el de 5 horas o el semanal, Pacewise reanuda la sesión en segundo plano.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Si está desactivado, solo se ve el icono, con el color de la franja más usada.</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>Límite de 5 horas al</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>Cuando un límite está casi agotado</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>Cuando se envía el saludo matutino, o falla</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>Cuando Endrun pausa una sesión</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>Cuando se reanuda una sesión pausada, o no se puede</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>Notificaciones</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>Límite semanal al</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>Fait une pause avant la limite et reprend tout seul après la réinitialisation.</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>Fait une pause avant la limite ; après la réinitialisation, c’est vous qui reprenez la session.</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Les scripts d’arrière-plan de Pacewise ne correspondent pas à cette version.</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>« %1$@ » reprend d’elle-même après la réinitialisation de %2$@.</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>« %1$@ » reprendra d’elle-même après la réinitialisation de %2$@ à %3$@.</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code attend à la limite d’utilisation</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>« %1$@ » reprendra après la réinitialisation de %2$@.</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>« %1$@ » reprendra après la réinitialisation de %2$@ à %3$@.</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>« %1$@ » attend la réinitialisation de %2$@.</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>« %1$@ » attend la réinitialisation de %2$@ à %3$@.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>Version %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>Reprendre après les longues réinitialisations</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>Reprendre les sessions en pause après la réinitialisation</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>Pacewise relancera `claude --resume` en arrière-plan dès que votre limite hebdomadaire sera réinitialisée.</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>Dès que la limite qui a mis une session en pause est réinitialisée, celle de 5 heures ou l’hebdomadaire, Pacewise reprend la session en arrière-plan.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Désactivé, seule l’icône s’affiche, dans la couleur de la plage la plus utilisée.</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>Limite de 5 heures à</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>Quand une limite est presque atteinte</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>Quand le bonjour du matin est envoyé, ou échoue</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>Quand Endrun met une session en pause</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>Quand une session en pause reprend, ou ne peut pas reprendre</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>Notifications</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>Limite hebdomadaire à</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

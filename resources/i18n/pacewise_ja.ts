@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>上限に達する前に一時停止し、リセット後に自動で再開します。</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>上限に達する前に一時停止します。リセット後はご自身でセッションを再開してください。</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Pacewise のバックグラウンドスクリプトがこのバージョンと異なります。</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>「%1$@」は %2$@ のリセット後に自動で続行します。</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>「%1$@」は %2$@の %3$@ のリセット後に自動で再開します。</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code が使用量の上限で保留中です</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>「%1$@」は %2$@ のリセット後に再開します。</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>「%1$@」は %2$@の %3$@ のリセット後に再開します。</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>「%1$@」は %2$@ のリセットを待っています。</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>「%1$@」は %2$@の %3$@ のリセットを待っています。</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>バージョン %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>長いリセットの後に自動で再開</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>一時停止したセッションをリセット後に再開</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>週間上限がリセットされると、Pacewise がバックグラウンドで `claude --resume` を再実行します。</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>セッションを一時停止させた上限（5時間または週間）がリセットされると、Pacewise がバックグラウンドでセッションを再開します。</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>オフにすると、最も使われている枠の色のアイコンだけを表示します。</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>5時間の上限が次に達したとき</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>上限がもうすぐ使い切られるとき</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>朝のあいさつを送ったとき、または失敗したとき</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>Endrun がセッションを一時停止したとき</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>一時停止したセッションを再開したとき、または再開できなかったとき</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>通知</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>週間の上限が次に達したとき</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

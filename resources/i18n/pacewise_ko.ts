@@ -43,6 +43,10 @@
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
       <translation>한도에 닿기 전에 일시 중지하고, 초기화 후 자동으로 다시 시작합니다.</translation>
     </message>
+    <message id="controls.guardCaptionManual">
+      <source>Pauses before you hit the limit; you continue the session after the reset.</source>
+      <translation>한도에 닿기 전에 일시 중지합니다. 초기화 후 세션은 직접 재개하세요.</translation>
+    </message>
     <message id="controls.guardScriptsDiffer">
       <source>Pacewise's background scripts differ from this version.</source>
       <translation>Pacewise의 백그라운드 스크립트가 이 버전과 다릅니다.</translation>
@@ -199,6 +203,10 @@
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
       <translation>“%1$@”은(는) %2$@ 초기화 후 저절로 재개됩니다.</translation>
     </message>
+    <message id="notification.held.bodyDay">
+      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@”은(는) %2$@ %3$@ 초기화 후 저절로 재개됩니다.</translation>
+    </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code가 사용 한도에서 보류 중입니다</translation>
@@ -243,9 +251,17 @@
       <source>“%1$@” continues after the reset at %2$@.</source>
       <translation>“%1$@”은(는) %2$@ 초기화 후에 재개됩니다.</translation>
     </message>
+    <message id="notification.paused.autoContinueDay">
+      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@”은(는) %2$@ %3$@ 초기화 후에 재개됩니다.</translation>
+    </message>
     <message id="notification.paused.manual">
       <source>“%1$@” waits for the reset at %2$@.</source>
       <translation>“%1$@”은(는) %2$@ 초기화를 기다립니다.</translation>
+    </message>
+    <message id="notification.paused.manualDay">
+      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
+      <translation>“%1$@”은(는) %2$@ %3$@ 초기화를 기다립니다.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -580,12 +596,12 @@
       <translation>버전 %1$@</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
-      <source>Auto-continue runs after long resets</source>
-      <translation>긴 초기화 후 자동 재개</translation>
+      <source>Continue paused sessions after the reset</source>
+      <translation>일시 중지된 세션을 초기화 후 재개</translation>
     </message>
     <message id="settings.general.autoContinueLongResetsCaption">
-      <source>Pacewise will re-run `claude --resume` in the background once your weekly limit resets.</source>
-      <translation>주간 한도가 초기화되면 Pacewise가 백그라운드에서 `claude --resume`을 다시 실행합니다.</translation>
+      <source>Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.</source>
+      <translation>세션을 일시 중지시킨 한도(5시간 또는 주간)가 초기화되면 Pacewise가 백그라운드에서 세션을 재개합니다.</translation>
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
@@ -702,6 +718,34 @@
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>끄면 가장 많이 사용한 구간의 색으로 아이콘만 표시합니다.</translation>
+    </message>
+    <message id="settings.notifications.fiveHourAt">
+      <source>5-hour limit at</source>
+      <translation>5시간 한도 기준</translation>
+    </message>
+    <message id="settings.notifications.limitNear">
+      <source>When a limit is nearly used up</source>
+      <translation>한도를 거의 다 썼을 때</translation>
+    </message>
+    <message id="settings.notifications.morningKickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>아침 인사를 보냈거나 보내지 못했을 때</translation>
+    </message>
+    <message id="settings.notifications.sessionPaused">
+      <source>When Endrun pauses a session</source>
+      <translation>Endrun이 세션을 일시 중지했을 때</translation>
+    </message>
+    <message id="settings.notifications.sessionResumed">
+      <source>When a paused session is continued, or cannot be</source>
+      <translation>일시 중지된 세션을 재개했거나 재개하지 못했을 때</translation>
+    </message>
+    <message id="settings.notifications.title">
+      <source>Notifications</source>
+      <translation>알림</translation>
+    </message>
+    <message id="settings.notifications.weeklyAt">
+      <source>Weekly limit at</source>
+      <translation>주간 한도 기준</translation>
     </message>
     <message id="settings.tab.about">
       <source>About</source>

@@ -416,7 +416,7 @@ private slots:
         const auto notifications = std::make_shared<FakeNotifications>();
         NotificationController controller({.notifications = notifications, .defaults = &fixture.defaults,
                                            .state = fixture.state.get(), .resumes = fixture.resumes.get(),
-                                           .zone = QTimeZone::utc()});
+                                           .zone = QTimeZone::utc(), .now = [&fixture] { return fixture.now; }});
         QCoro::waitFor(fixture.resumes->reload());
         const QDateTime reset = fixture.now.addSecs(3600);
 
@@ -447,11 +447,25 @@ private slots:
         QCOMPARE(notifications->shown.size(), 3);
         QVERIFY2(notifications->shown.at(2).startsWith(u"Session could not be continued | "_qs), qPrintable(notifications->shown.at(2)));
 
+        // A weekly stop two days away names the day.
+        QVERIFY(QFile::remove(fixture.claude(u"pacewise-resume-tickets/"_qs + session + u".json"_qs)));
+        QCoro::waitFor(fixture.resumes->reload());
+        fixture.writeTicket(fixture.now.addDays(2), u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs);
+        QCoro::waitFor(fixture.resumes->reload());
+        QCOMPARE(notifications->shown.size(), 4);
+        const QString day = QLocale().dayName(fixture.now.addDays(2).date().dayOfWeek());
+        QVERIFY2(notifications->shown.at(3).contains(u"continues after the reset on %1 at "_qs.arg(day)), qPrintable(notifications->shown.at(3)));
+
+        // The user's own share for the 5-hour window: 93 % is not near yet.
+        fixture.defaults.setValue(NotificationController::limitNearKey(UsageLimitKind::fiveHour), 95);
+        fixture.fetcher->answer(usage(93, 10, reset.addSecs(18000)));
+        fixture.refresh();
+        QCOMPARE(notifications->shown.size(), 4);
         // Switched off: a new window near its limit goes untold.
         fixture.defaults.setValue(NotificationController::settingsKey(NotificationController::Kind::limitNear), false);
         fixture.fetcher->answer(usage(99, 10, reset.addSecs(18000)));
         fixture.refresh();
-        QCOMPARE(notifications->shown.size(), 3);
+        QCOMPARE(notifications->shown.size(), 4);
     }
 
     void resumeNowFetchesFreshFiguresFirst()

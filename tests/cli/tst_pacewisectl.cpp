@@ -362,9 +362,15 @@ private slots:
         result = run({u"caffeine"_qs, u"status"_qs}, buses);
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(u"no Pacewise is running"_qs), qPrintable(result.err));
+        // Settings only a running Pacewise acts on say when none does.
+        const QString nothingRuns = u"Note: neither the tray app nor the daemon runs"_qs;
+        result = run({u"notifications"_qs, u"threshold"_qs, u"5h"_qs, u"92"_qs});
+        QVERIFY2(result.out.contains(u"limit-near at      92 % of the 5-hour window"_qs) && result.out.contains(nothingRuns),
+                 qPrintable(result.out));
 
         const auto daemon = m_home.start({u"daemon"_qs}, buses, true);
         QTRY_COMPARE_WITH_TIMEOUT(run({u"caffeine"_qs, u"status"_qs}, buses).out, u"Caffeine: off\n"_qs, 15'000);
+        QVERIFY(!run({u"notifications"_qs, u"on"_qs, u"limit-near"_qs}).out.contains(nothingRuns));
 
         result = run({u"caffeine"_qs, u"on"_qs}, buses);
         QCOMPARE(result.exitCode, 0);
