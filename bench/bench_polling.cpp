@@ -60,18 +60,12 @@ double claudeStartsPerHour(double fiveHour, bool statusLine, int hours)
     const QDateTime reset = start.addSecs(hours * 3600 + 3600);
     const auto fetcher = std::make_shared<CountingFetcher>(
         UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, fiveHour, reset)}));
-    const ResumeQueue queue(home.filePath(QStringLiteral("tickets")));
     AppState state(AppState::Dependencies{
         .usageFetcher = fetcher,
         .authStatus = nullptr,
         .engineStateReader = EngineStateReader(statePath, AccountIdentity(home.filePath(QStringLiteral("claude.json")))),
         .stateWriter = StateWriter(statePath),
-        .resumeQueue = queue,
-        .titles = std::make_shared<LastMessageResolver>(home.filePath(QStringLiteral("sessions"))),
-        .resumeCoordinator = std::make_shared<ResumeCoordinator>(ResumeCoordinator::Dependencies{
-            .queue = queue, .resolver = nullptr, .runner = nullptr, .environment = {}, .sessionsDirectory = {}}),
-        .settingsManager = SettingsFileManager(),
-        .claudeSettingsPath = home.filePath(QStringLiteral("settings.json")),
+        .userDefaults = nullptr,
         .now = [&now] { return now; },
     });
     if (statusLine)
