@@ -23,6 +23,8 @@ QString describe(const SettingsError &error, const QString &settingsPath)
     case Kind::unreadable:
         return UIStrings::format("guard.error.unreadable", "%1$@ cannot be read (%2$@); check its owner and permissions",
                                  {settingsPath, systemErrorText(error.errorNumber)});
+    case Kind::notRegularFile:
+        return UIStrings::format("guard.error.notRegularFile", "%1$@ is not a regular file; it was left alone", {settingsPath});
     case Kind::tooLarge:
         return UIStrings::format("guard.error.tooLarge", "%1$@ is larger than 16 MiB; it was left alone", {settingsPath});
     case Kind::wrongType:

@@ -475,7 +475,7 @@ std::expected<SettingsFileManager::Loaded, SettingsError> SettingsFileManager::l
             case FileReadError::Kind::tooLarge:
                 return failure(Kind::tooLarge);
             case FileReadError::Kind::notRegularFile:
-                return failure(Kind::unreadable, {}, EISDIR);
+                return failure(Kind::notRegularFile);
             case FileReadError::Kind::missing:
             case FileReadError::Kind::readFailed:
                 return failure(Kind::unreadable, {}, contents.error().errorNumber);

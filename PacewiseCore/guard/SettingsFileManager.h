@@ -18,6 +18,7 @@ struct SettingsError {
         invalidJSON,            // description: the parser's complaint
         rootIsNotObject,
         unreadable,             // errorNumber; the file exists but cannot be read
+        notRegularFile,         // a folder, a FIFO or a device at its path
         tooLarge,
         wrongType,              // description: the key whose value is of another type than Claude Code uses
         readOnly,               // the user took write permission away; the file is theirs to unlock

@@ -111,6 +111,10 @@
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
       <translation>%1$@ enthält kein JSON-Objekt; korrigieren Sie die Datei und versuchen Sie es erneut</translation>
     </message>
+    <message id="guard.error.notRegularFile">
+      <source>%1$@ is not a regular file; it was left alone</source>
+      <translation>%1$@ ist keine gewöhnliche Datei; sie wurde nicht angetastet</translation>
+    </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
       <translation>%1$@ ist schreibgeschützt; Pacewise lässt die Datei unverändert (machen Sie sie beschreibbar, damit Pacewise sie ändern kann)</translation>

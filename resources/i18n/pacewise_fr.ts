@@ -111,6 +111,10 @@
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
       <translation>%1$@ ne contient pas d’objet JSON ; corrigez-le puis réessayez</translation>
     </message>
+    <message id="guard.error.notRegularFile">
+      <source>%1$@ is not a regular file; it was left alone</source>
+      <translation>%1$@ n’est pas un fichier ordinaire ; il n’a pas été modifié</translation>
+    </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
       <translation>%1$@ est en lecture seule ; Pacewise le laisse tel quel (rendez-le modifiable pour que Pacewise puisse le changer)</translation>

@@ -111,6 +111,10 @@
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
       <translation>%1$@ に JSON オブジェクトがありません。修正してからもう一度お試しください</translation>
     </message>
+    <message id="guard.error.notRegularFile">
+      <source>%1$@ is not a regular file; it was left alone</source>
+      <translation>%1$@ は通常のファイルではありません。変更していません</translation>
+    </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
       <translation>%1$@ は読み取り専用のため、Pacewise は変更しません（Pacewise に変更させるには書き込み可能にしてください）</translation>

@@ -111,6 +111,10 @@
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
       <translation>%1$@에 JSON 객체가 없습니다. 고친 뒤 다시 시도하세요</translation>
     </message>
+    <message id="guard.error.notRegularFile">
+      <source>%1$@ is not a regular file; it was left alone</source>
+      <translation>%1$@은(는) 일반 파일이 아닙니다. 그대로 두었습니다</translation>
+    </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
       <translation>%1$@은(는) 읽기 전용이라 Pacewise가 그대로 둡니다(Pacewise가 바꿀 수 있게 하려면 쓰기 가능하게 하세요)</translation>

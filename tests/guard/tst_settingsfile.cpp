@@ -162,7 +162,7 @@ private slots:
         QTest::newRow("truncated") << QByteArray("{\"model\": \"op") << u"enable"_qs << K::invalidJSON;
         // Broken where the edit would not even look.
         QTest::newRow("bare word") << QByteArray("{\"model\": opus, \"x\": 1}") << u"enable"_qs << K::invalidJSON;
-        QTest::newRow("folder in its place") << QByteArray("<dir>") << u"enable"_qs << K::unreadable;
+        QTest::newRow("folder in its place") << QByteArray("<dir>") << u"enable"_qs << K::notRegularFile;
         QTest::newRow("17 MiB") << QByteArray("{\"x\":\"") + QByteArray(17 << 20, 'x') + "\"}" << u"enable"_qs << K::tooLarge;
         QTest::newRow("hooks not an object") << QByteArray(R"({"hooks":"mine"})") << u"enable"_qs << K::wrongType;
         QTest::newRow("env not an object") << QByteArray(R"({"env":["A=1"]})") << u"resume"_qs << K::wrongType;
