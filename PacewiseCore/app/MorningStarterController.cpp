@@ -176,10 +176,9 @@ void MorningStarterController::setTime(MorningStartTime time)
     m_time = time;
     store("morningStartHour", time.hour);
     store("morningStartMinute", time.minute);
-    // A time already passed today waits for tomorrow, as switching on does,
-    // instead of greeting within the minute.
-    if (m_enabled)
-        markSlotHandledIfPassed(m_dependencies.now());
+    // A time already passed today whose greeting was not sent yet is due:
+    // the window starts now (or the greeting is skipped, should it run).
+    startTicking();
     emit settingsChanged();
 }
 

@@ -176,6 +176,9 @@ private slots:
         QCOMPARE(fixture.resolver->invalidations, exitCode < 0 ? 1 : 0);
     }
 
+    // Switched on after today's time, the first greeting is tomorrow's; a
+    // time moved to one already past today whose greeting was not sent is
+    // due at once.
     void switchingOnAfterTodaysTimeWaitsForTomorrow()
     {
         ControllerFixture fixture;
@@ -184,10 +187,16 @@ private slots:
         fixture.tickAt("2026-12-06T09:01:00Z");
         QVERIFY(fixture.runner->invocations.isEmpty());
         fixture.runner->answer(0, QString());
+        fixture.controller->setTime({8, 30});
+        fixture.tickAt("2026-12-06T09:02:00Z");
+        QCOMPARE(fixture.runner->invocations.size(), 1);
+        fixture.runner->invocations.clear();
+        fixture.controller->setTime({7, 0}); // passed today, and sent: tomorrow's
+        fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-07T07:00:00Z");
         QCOMPARE(fixture.runner->invocations.size(), 1);
         QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::started));
-        QCOMPARE(fixture.refreshes, 1); // fresh usage first
+        QCOMPARE(fixture.refreshes, 2); // fresh usage before each greeting
         fixture.tickAt("2026-12-07T07:01:00Z");
         fixture.tickAt("2026-12-07T06:59:00Z"); // the clock steps back: no second run
         fixture.tickAt("2026-12-07T07:00:30Z");
