@@ -25,7 +25,7 @@
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
-      <translation>kein Systembus, daher kein systemd-logind, der gefragt werden kann</translation>
+      <translation>kein Systembus, daher ist systemd-logind nicht erreichbar</translation>
     </message>
     <message id="controls.caffeine">
       <source>Caffeine</source>
@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>Pausiert, bevor das Limit erreicht ist, und setzt nach dem Zurücksetzen automatisch fort.</translation>
+      <translation>Pausiert kurz vor dem Limit und setzt die Sitzung nach dem Zurücksetzen automatisch fort.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -69,7 +69,7 @@
     </message>
     <message id="forecast.limitAt">
       <source>At this pace: limit at %1$@</source>
-      <translation>In diesem Tempo: Limit um %1$@</translation>
+      <translation>Bei diesem Tempo: Limit um %1$@ erreicht</translation>
     </message>
     <message id="freshness.ageMinutes">
       <source>%1$dm</source>
@@ -97,19 +97,19 @@
     </message>
     <message id="guard.error.invalidJSON">
       <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ ist kein gültiges JSON (%2$@); korrigieren Sie die Datei und versuchen Sie es erneut</translation>
+      <translation>%1$@ ist kein gültiges JSON (%2$@); korrigiere die Datei und versuche es erneut</translation>
     </message>
     <message id="guard.error.keptChanging">
       <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ hat sich während der Bearbeitung ständig geändert; versuchen Sie es erneut</translation>
+      <translation>%1$@ hat sich während der Bearbeitung ständig geändert; versuche es erneut</translation>
     </message>
     <message id="guard.error.locked">
       <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Ein anderes Pacewise bearbeitet gerade %1$@; versuchen Sie es gleich noch einmal</translation>
+      <translation>Ein anderes Pacewise bearbeitet gerade %1$@; versuche es gleich noch einmal</translation>
     </message>
     <message id="guard.error.notAnObject">
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ enthält kein JSON-Objekt; korrigieren Sie die Datei und versuchen Sie es erneut</translation>
+      <translation>%1$@ enthält kein JSON-Objekt; korrigiere die Datei und versuche es erneut</translation>
     </message>
     <message id="guard.error.notRegularFile">
       <source>%1$@ is not a regular file; it was left alone</source>
@@ -117,7 +117,7 @@
     </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ ist schreibgeschützt; Pacewise lässt die Datei unverändert (machen Sie sie beschreibbar, damit Pacewise sie ändern kann)</translation>
+      <translation>%1$@ ist schreibgeschützt; Pacewise lässt die Datei unverändert (mach sie beschreibbar, damit Pacewise sie ändern kann)</translation>
     </message>
     <message id="guard.error.scriptMissing">
       <source>the engine script %1$@ is missing from this Pacewise build</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="guard.error.unreadable">
       <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>%1$@ kann nicht gelesen werden (%2$@); prüfen Sie Eigentümer und Berechtigungen</translation>
+      <translation>%1$@ kann nicht gelesen werden (%2$@); prüfe Eigentümer und Berechtigungen</translation>
     </message>
     <message id="guard.error.writeFailed">
       <source>%1$@ could not be written (%2$@)</source>
@@ -205,11 +205,11 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>„%1$@“ geht nach dem Zurücksetzen um %2$@ von selbst weiter.</translation>
+      <translation>„%1$@“ wird nach dem Zurücksetzen um %2$@ von selbst fortgesetzt.</translation>
     </message>
     <message id="notification.held.bodyDay">
       <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>„%1$@“ geht nach dem Zurücksetzen am %2$@ um %3$@ von selbst weiter.</translation>
+      <translation>„%1$@“ wird nach dem Zurücksetzen am %2$@ um %3$@ von selbst fortgesetzt.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
@@ -217,11 +217,11 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>„%1$@“ ist in Claude Code geöffnet, aber untätig; setze sie dort fort.</translation>
+      <translation>„%1$@“ ist in Claude Code geöffnet, aber inaktiv; setze die Sitzung dort fort.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>Eine Sitzung ging nach dem Zurücksetzen nicht weiter</translation>
+      <translation>Eine Sitzung wurde nach dem Zurücksetzen nicht fortgesetzt</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -269,7 +269,7 @@
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
-      <translation>Claude Code am Nutzungslimit angehalten</translation>
+      <translation>Claude Code am Nutzungslimit pausiert</translation>
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
@@ -429,7 +429,7 @@
     </message>
     <message id="onboarding.signingIn">
       <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
-      <translation>Warte auf den Abschluss der Anmeldung im Browser (bis zu 3 Minuten) …</translation>
+      <translation>Warten auf den Abschluss der Anmeldung im Browser (bis zu 3 Minuten) …</translation>
     </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
@@ -461,7 +461,7 @@
     </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
-      <translation>Ihr Ordner existiert nicht mehr</translation>
+      <translation>Der Ordner der Sitzung existiert nicht mehr</translation>
     </message>
     <message id="resume.dismiss">
       <source>Dismiss</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>Bis %1$@ angehalten; geht danach von selbst weiter</translation>
+      <translation>Bis %1$@ angehalten; wird danach von selbst fortgesetzt</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>In Claude Code seit vor dem Zurücksetzen untätig; dort fortsetzen</translation>
+      <translation>Schon vor dem Zurücksetzen in Claude Code inaktiv; dort fortsetzen</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -497,7 +497,7 @@
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
-      <translation>„Trotzdem fortsetzen“ setzt die Sitzung jetzt fort; Claude Code hält dann wahrscheinlich gleich wieder am Limit an.</translation>
+      <translation>„Trotzdem fortsetzen“ setzt die Sitzung jetzt fort; Claude Code stoppt dann wahrscheinlich gleich wieder am Limit.</translation>
     </message>
     <message id="resume.notice.continued">
       <source>“%1$@” continued.</source>
@@ -553,7 +553,7 @@
     </message>
     <message id="resume.resetsAt">
       <source>Resets %1$@</source>
-      <translation>Zurücksetzung %1$@</translation>
+      <translation>Zurücksetzen: %1$@</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.launchAtLoginCaption">
       <source>Pacewise needs to be running to watch over overnight resets.</source>
-      <translation>Pacewise muss laufen, um nächtliche Rücksetzungen zu überwachen.</translation>
+      <translation>Pacewise muss laufen, um das Zurücksetzen über Nacht im Blick zu behalten.</translation>
     </message>
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Wiederholt den Gruß bei jedem Zurücksetzen des 5-Stunden-Zeitfensters, sodass die nächste Rücksetzung immer weniger als fünf Stunden entfernt ist. Endet zur Endzeit; setze sie auf die Startzeit, um rund um die Uhr zu laufen.</translation>
+      <translation>Wiederholt den Gruß bei jedem Zurücksetzen des 5-Stunden-Zeitfensters, sodass das nächste Zurücksetzen immer weniger als fünf Stunden entfernt ist. Endet zur Endzeit; setze sie auf die Startzeit, um rund um die Uhr zu laufen.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -721,7 +721,7 @@
     </message>
     <message id="settings.general.showMenuBarPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
-      <translation>Aus zeigt nur das Symbol, in der Farbe des am stärksten genutzten Zeitfensters.</translation>
+      <translation>Wenn ausgeschaltet, wird nur das Symbol angezeigt – in der Farbe des am stärksten genutzten Zeitfensters.</translation>
     </message>
     <message id="settings.notifications.fiveHourAt">
       <source>5-hour limit at</source>
@@ -805,7 +805,7 @@
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
-      <translation>Läuft bis zum Zurücksetzen des Limits über zusätzliche Nutzung</translation>
+      <translation>Bis zum Zurücksetzen des Limits wird zusätzliche Nutzung verbraucht</translation>
     </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
@@ -829,7 +829,7 @@
     </message>
     <message id="window.spokenSummary">
       <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ verbraucht, wird um %3$@ zurückgesetzt</translation>
+      <translation>%1$@, %2$@ verbraucht, Zurücksetzen: %3$@</translation>
     </message>
     <message id="window.spokenWithSeverity">
       <source>%1$@, %2$@</source>

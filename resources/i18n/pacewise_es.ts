@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>Hace una pausa antes de alcanzar el límite y reanuda sola tras el restablecimiento.</translation>
+      <translation>Pausa antes de llegar al límite y reanuda automáticamente tras el restablecimiento.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -97,19 +97,19 @@
     </message>
     <message id="guard.error.invalidJSON">
       <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ no es JSON válido (%2$@); corríjalo e inténtelo de nuevo</translation>
+      <translation>%1$@ no es JSON válido (%2$@); corrígelo e inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.keptChanging">
       <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ cambió una y otra vez mientras se editaba; inténtelo de nuevo</translation>
+      <translation>%1$@ cambió una y otra vez mientras se editaba; inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.locked">
       <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Otro Pacewise está editando %1$@; inténtelo de nuevo en un momento</translation>
+      <translation>Otro Pacewise está editando %1$@; inténtalo de nuevo en un momento</translation>
     </message>
     <message id="guard.error.notAnObject">
       <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ no contiene un objeto JSON; corríjalo e inténtelo de nuevo</translation>
+      <translation>%1$@ no contiene un objeto JSON; corrígelo e inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.notRegularFile">
       <source>%1$@ is not a regular file; it was left alone</source>
@@ -117,7 +117,7 @@
     </message>
     <message id="guard.error.readOnly">
       <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ es de solo lectura; Pacewise lo deja como está (permita escribir en él para que Pacewise pueda cambiarlo)</translation>
+      <translation>%1$@ es de solo lectura; Pacewise lo deja como está (permite escribir en él para que Pacewise pueda cambiarlo)</translation>
     </message>
     <message id="guard.error.scriptMissing">
       <source>the engine script %1$@ is missing from this Pacewise build</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="guard.error.unreadable">
       <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>No se puede leer %1$@ (%2$@); revise su propietario y permisos</translation>
+      <translation>No se puede leer %1$@ (%2$@); revisa su propietario y sus permisos</translation>
     </message>
     <message id="guard.error.writeFailed">
       <source>%1$@ could not be written (%2$@)</source>
@@ -205,7 +205,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>«%1$@» sigue sola tras el restablecimiento de las %2$@.</translation>
+      <translation>«%1$@» se reanudará sola tras el restablecimiento de las %2$@.</translation>
     </message>
     <message id="notification.held.bodyDay">
       <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
@@ -217,11 +217,11 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>«%1$@» está abierta en Claude Code pero inactiva; continúala allí.</translation>
+      <translation>«%1$@» está abierta en Claude Code pero inactiva; reanúdala allí.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>Una sesión no siguió tras el restablecimiento</translation>
+      <translation>Una sesión no se reanudó tras el restablecimiento</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -233,11 +233,11 @@
     </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
-      <translation>Usado el %1$@ del límite de 5 horas</translation>
+      <translation>Has usado el %1$@ del límite de 5 horas</translation>
     </message>
     <message id="notification.limitNear.weekly">
       <source>%1$@ of the weekly limit used</source>
-      <translation>Usado el %1$@ del límite semanal</translation>
+      <translation>Has usado el %1$@ del límite semanal</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -269,7 +269,7 @@
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
-      <translation>Claude Code se detuvo en el límite de uso</translation>
+      <translation>Claude Code, en pausa en el límite de uso</translation>
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>En espera hasta las %1$@; luego sigue sola</translation>
+      <translation>En espera hasta las %1$@; luego se reanuda sola</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>Inactiva en Claude Code desde antes del restablecimiento; continúala allí</translation>
+      <translation>Inactiva en Claude Code desde antes del restablecimiento; reanúdala allí</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -533,7 +533,7 @@
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>Abierta en Claude Code, que la continúa</translation>
+      <translation>Abierta en Claude Code, que la reanuda</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -553,7 +553,7 @@
     </message>
     <message id="resume.resetsAt">
       <source>Resets %1$@</source>
-      <translation>Se restablece %1$@</translation>
+      <translation>Restablecimiento: %1$@</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
@@ -609,7 +609,7 @@
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
-      <translation>Activa Endrun para esto: es lo que registra las sesiones que hay que continuar.</translation>
+      <translation>Activa Endrun para esto: es lo que registra las sesiones que hay que reanudar.</translation>
     </message>
     <message id="settings.general.automaticUpdateChecksCaption">
       <source>Checks once a day. No other data is sent.</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repite el saludo cada vez que se restablece la franja de 5 horas, así el siguiente restablecimiento siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para funcionar todo el día.</translation>
+      <translation>Repite el saludo cada vez que se restablece la franja de 5 horas, así el siguiente restablecimiento siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para que funcione las 24 horas.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -805,7 +805,7 @@
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
-      <translation>Usando uso adicional hasta que se restablezca el límite</translation>
+      <translation>Consumiendo uso adicional hasta que se restablezca el límite</translation>
     </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
@@ -829,7 +829,7 @@
     </message>
     <message id="window.spokenSummary">
       <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ usado, se restablece a las %3$@</translation>
+      <translation>%1$@, %2$@ usado, restablecimiento: %3$@</translation>
     </message>
     <message id="window.spokenWithSeverity">
       <source>%1$@, %2$@</source>

@@ -65,7 +65,7 @@
     </message>
     <message id="controls.settings">
       <source>Settings…</source>
-      <translation>Réglages…</translation>
+      <translation>Paramètres…</translation>
     </message>
     <message id="forecast.limitAt">
       <source>At this pace: limit at %1$@</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; poursuivez-la là-bas.</translation>
+      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; reprenez-la là-bas.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
@@ -233,11 +233,11 @@
     </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
-      <translation>%1$@ de la limite de 5 heures utilisés</translation>
+      <translation>Limite de 5 heures utilisée à %1$@</translation>
     </message>
     <message id="notification.limitNear.weekly">
       <source>%1$@ of the weekly limit used</source>
-      <translation>%1$@ de la limite hebdomadaire utilisés</translation>
+      <translation>Limite hebdomadaire utilisée à %1$@</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -389,7 +389,7 @@
     </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
-      <translation>Vous pourrez changer cela plus tard dans Réglages → Général.</translation>
+      <translation>Vous pourrez changer cela plus tard dans Paramètres → Général.</translation>
     </message>
     <message id="onboarding.language.title">
       <source>Choose your language</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>Inactive dans Claude Code depuis avant la réinitialisation ; poursuivez-la là-bas</translation>
+      <translation>Inactive dans Claude Code depuis avant la réinitialisation ; reprenez-la là-bas</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -533,7 +533,7 @@
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>Ouverte dans Claude Code, qui la poursuit</translation>
+      <translation>Ouverte dans Claude Code, qui la reprend</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -561,7 +561,7 @@
     </message>
     <message id="resume.retrying">
       <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Dernier essai à %1$@ échoué : %2$@ ; prochain essai à %3$@</translation>
+      <translation>Échec du dernier essai à %1$@ : %2$@ ; prochain essai à %3$@</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -653,7 +653,7 @@
     </message>
     <message id="settings.general.morningKick">
       <source>Start the limit window every morning</source>
-      <translation>Démarrer la plage de limite chaque matin</translation>
+      <translation>Démarrer la plage d’utilisation chaque matin</translation>
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
@@ -689,7 +689,7 @@
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>À %1$@ la plage tournait déjà — rien n’a été envoyé</translation>
+      <translation>À %1$@, la plage tournait déjà — rien n’a été envoyé</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
@@ -713,7 +713,7 @@
     </message>
     <message id="settings.general.recorderCaption">
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
-      <translation>Votre ligne d’état de Claude Code reste telle quelle ; Pacewise lit d’abord l’utilisation dans la même entrée, pour qu’Endrun décide sur des chiffres à jour.</translation>
+      <translation>Votre ligne d’état de Claude Code reste telle quelle ; Pacewise lit d’abord l’utilisation dans la même entrée, pour qu’Endrun décide d’après des chiffres à jour.</translation>
     </message>
     <message id="settings.general.showMenuBarPercentage">
       <source>Show the percentage in the tray</source>
@@ -761,7 +761,7 @@
     </message>
     <message id="settings.title">
       <source>Settings</source>
-      <translation>Réglages</translation>
+      <translation>Paramètres</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
@@ -801,7 +801,7 @@
     </message>
     <message id="window.notStartedSummary">
       <source>%1$@ · not started</source>
-      <translation>%1$@ · pas commencée</translation>
+      <translation>%1$@ · non commencée</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
@@ -825,11 +825,11 @@
     </message>
     <message id="window.spokenNotStarted">
       <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ utilisés, pas commencée</translation>
+      <translation>%1$@, %2$@ utilisés, non commencée</translation>
     </message>
     <message id="window.spokenSummary">
       <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ utilisés, réinitialisation à %3$@</translation>
+      <translation>%1$@, %2$@ utilisés, réinitialisation %3$@</translation>
     </message>
     <message id="window.spokenWithSeverity">
       <source>%1$@, %2$@</source>

@@ -205,7 +205,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>「%1$@」は %2$@ のリセット後に自動で続行します。</translation>
+      <translation>「%1$@」は %2$@ のリセット後に自動で再開します。</translation>
     </message>
     <message id="notification.held.bodyDay">
       <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
@@ -217,11 +217,11 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>「%1$@」は Claude Code で開いていますが待機中です。そちらで続けてください。</translation>
+      <translation>「%1$@」は Claude Code で開いていますが待機中です。そちらで再開してください。</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
-      <translation>リセット後にセッションが続行されませんでした</translation>
+      <translation>リセット後にセッションが再開されませんでした</translation>
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1$@.</source>
@@ -333,11 +333,11 @@
     </message>
     <message id="onboarding.detected.cli">
       <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>PATH に単体の claude が見つかりました — CLI をおすすめします。</translation>
+      <translation>PATH に単体の claude が見つかりました。CLI をおすすめします。</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
-      <translation>Claude Desktop 同梱の CLI が見つかりました — Desktop をおすすめします。</translation>
+      <translation>Claude Desktop 同梱の CLI が見つかりました。Desktop をおすすめします。</translation>
     </message>
     <message id="onboarding.detected.none">
       <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
@@ -401,11 +401,11 @@
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
-      <translation>claude コマンドを起動できませんでした。手順 2 を確認して、もう一度お試しください。</translation>
+      <translation>claude コマンドを起動できませんでした。手順2を確認して、もう一度お試しください。</translation>
     </message>
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
-      <translation>3 分が経過したためサインインがタイムアウトしました。残っているブラウザーのタブを閉じて、もう一度お試しください。</translation>
+      <translation>3分が経過したためサインインがタイムアウトしました。残っているブラウザーのタブを閉じて、もう一度お試しください。</translation>
     </message>
     <message id="onboarding.morningKick">
       <source>Morning kickstart</source>
@@ -429,7 +429,7 @@
     </message>
     <message id="onboarding.signingIn">
       <source>Waiting for the browser sign-in to finish (up to 3 minutes)…</source>
-      <translation>ブラウザーでのサインインが終わるのを待っています（最大 3 分）…</translation>
+      <translation>ブラウザーでのサインインが終わるのを待っています（最大3分）…</translation>
     </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>%1$@ まで保留中。その後は自動で続行します</translation>
+      <translation>%1$@ まで保留中。その後は自動で再開します</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>リセット前から Claude Code で待機中。そちらで続けてください</translation>
+      <translation>リセット前から Claude Code で待機中。そちらで再開してください</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -533,7 +533,7 @@
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>
-      <translation>Claude Code で開いていて、そちらで続行されます</translation>
+      <translation>Claude Code で開いていて、そちらで再開されます</translation>
     </message>
     <message id="resume.pending.title">
       <source>Pending resumes</source>
@@ -657,7 +657,7 @@
     </message>
     <message id="settings.general.morningKick.chain">
       <source>Keep the window rolling after every reset</source>
-      <translation>リセットのたびに枠を続ける</translation>
+      <translation>リセットのたびに次の枠を開始する</translation>
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
@@ -709,7 +709,7 @@
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
-      <translation>自分のステータスラインの前で使用量を読み取る</translation>
+      <translation>自分のステータスラインより先に使用量を読み取る</translation>
     </message>
     <message id="settings.general.recorderCaption">
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
@@ -813,7 +813,7 @@
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
-      <translation>週間</translation>
+      <translation>1週間</translation>
     </message>
     <message id="window.severityCritical">
       <source>nearly used up</source>

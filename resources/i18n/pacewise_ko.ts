@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>한도에 닿기 전에 일시 중지하고, 초기화 후 자동으로 다시 시작합니다.</translation>
+      <translation>한도에 닿기 전에 일시 중지하고, 초기화 후 자동으로 재개합니다.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -137,7 +137,7 @@
     </message>
     <message id="guard.error.wrongType">
       <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>%2$@의 "%1$@"이(가) Claude Code가 기대하는 형식이 아니어서 그대로 두었습니다</translation>
+      <translation>%2$@의 “%1$@”이(가) Claude Code가 기대하는 형식이 아니어서 그대로 두었습니다</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@”이(가) Claude Code에 열려 있지만 대기 중입니다. 거기서 계속하세요.</translation>
+      <translation>“%1$@”이(가) Claude Code에 열려 있지만 대기 중입니다. 거기서 재개하세요.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
@@ -269,7 +269,7 @@
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
-      <translation>Claude Code가 사용 한도에서 일시 중지됨</translation>
+      <translation>Claude Code가 사용 한도에서 일시 중지되었습니다</translation>
     </message>
     <message id="notification.resumeFailed.attention">
       <source>“%1$@” needs you: %2$@</source>
@@ -365,7 +365,7 @@
     </message>
     <message id="onboarding.features">
       <source>Keep your sessions running</source>
-      <translation>세션이 계속 실행되도록</translation>
+      <translation>세션을 멈추지 않고 계속 실행하기</translation>
     </message>
     <message id="onboarding.finish">
       <source>Finish</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>초기화 전부터 Claude Code에서 대기 중입니다. 거기서 계속하세요</translation>
+      <translation>초기화 전부터 Claude Code에서 대기 중입니다. 거기서 재개하세요</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -709,7 +709,7 @@
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
-      <translation>내 상태 줄 앞에서 사용량 읽기</translation>
+      <translation>내 상태 줄보다 먼저 사용량 읽기</translation>
     </message>
     <message id="settings.general.recorderCaption">
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>

@@ -5,23 +5,23 @@
     <name>Pacewise</name>
     <message id="auth.notSignedIn">
       <source>Not signed in</source>
-      <translation>Sem login</translation>
+      <translation>Login não efetuado</translation>
     </message>
     <message id="auth.signedIn">
       <source>Signed in</source>
-      <translation>Login feito</translation>
+      <translation>Login efetuado</translation>
     </message>
     <message id="auth.signedIn.email">
       <source>Signed in: %1$@</source>
-      <translation>Login feito: %1$@</translation>
+      <translation>Login efetuado: %1$@</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
       <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Login feito: %1$@ (%2$@)</translation>
+      <translation>Login efetuado: %1$@ (%2$@)</translation>
     </message>
     <message id="auth.signedIn.plan">
       <source>Signed in (%1$@)</source>
-      <translation>Login feito (%1$@)</translation>
+      <translation>Login efetuado (%1$@)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -137,7 +137,7 @@
     </message>
     <message id="guard.error.wrongType">
       <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>"%1$@" em %2$@ não é do tipo que o Claude Code espera; ficou como estava</translation>
+      <translation>“%1$@” em %2$@ não é do tipo que o Claude Code espera; ficou como estava</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -205,7 +205,7 @@
     </message>
     <message id="notification.held.body">
       <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@” segue sozinha após a renovação às %2$@.</translation>
+      <translation>“%1$@” será retomada sozinha após a renovação das %2$@.</translation>
     </message>
     <message id="notification.held.bodyDay">
       <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@” está aberta no Claude Code, mas parada; continue-a lá.</translation>
+      <translation>“%1$@” está aberta no Claude Code, mas parada; retome-a lá.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
@@ -233,11 +233,11 @@
     </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1$@ of the 5-hour limit used</source>
-      <translation>%1$@ do limite de 5 horas usado</translation>
+      <translation>Você usou %1$@ do limite de 5 horas</translation>
     </message>
     <message id="notification.limitNear.weekly">
       <source>%1$@ of the weekly limit used</source>
-      <translation>%1$@ do limite semanal usado</translation>
+      <translation>Você usou %1$@ do limite semanal</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>Em espera até %1$@; depois segue sozinha</translation>
+      <translation>Em espera até %1$@; depois é retomada sozinha</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>Parada no Claude Code desde antes da renovação; continue-a lá</translation>
+      <translation>Parada no Claude Code desde antes da renovação; retome-a lá</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -609,7 +609,7 @@
     </message>
     <message id="settings.general.autoContinueRequiresEndrun">
       <source>Turn on Endrun for this — it's what records the sessions to continue.</source>
-      <translation>Ative o Endrun para isso — é ele que registra as sessões a continuar.</translation>
+      <translation>Ative o Endrun para isso — é ele que registra as sessões a retomar.</translation>
     </message>
     <message id="settings.general.automaticUpdateChecksCaption">
       <source>Checks once a day. No other data is sent.</source>
@@ -625,7 +625,7 @@
     </message>
     <message id="settings.general.guardThreshold">
       <source>Endrun steps in at</source>
-      <translation>O Endrun age em</translation>
+      <translation>O Endrun entra em ação em</translation>
     </message>
     <message id="settings.general.guardThresholdCaption">
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
@@ -661,7 +661,7 @@
     </message>
     <message id="settings.general.morningKick.chainCaption">
       <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repete a saudação a cada renovação do período de 5 horas, para que a próxima renovação esteja sempre a menos de cinco horas. Para no horário final; use o mesmo horário do início para rodar o dia todo.</translation>
+      <translation>Repete a saudação a cada renovação do período de 5 horas, para que a próxima renovação esteja sempre a menos de cinco horas. Para no horário final; use o mesmo horário do início para rodar 24 horas por dia.</translation>
     </message>
     <message id="settings.general.morningKick.cliMissing">
       <source>Claude Code wasn't found; will retry</source>
@@ -801,11 +801,11 @@
     </message>
     <message id="window.notStartedSummary">
       <source>%1$@ · not started</source>
-      <translation>%1$@ · não iniciada</translation>
+      <translation>%1$@ · não iniciado</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
-      <translation>Usando uso extra até o limite ser renovado</translation>
+      <translation>Consumindo uso extra até a renovação do limite</translation>
     </message>
     <message id="window.resetSummary">
       <source>%1$@ · until %2$@</source>
@@ -825,11 +825,11 @@
     </message>
     <message id="window.spokenNotStarted">
       <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ usado, não iniciada</translation>
+      <translation>%1$@, %2$@ usado, não iniciado</translation>
     </message>
     <message id="window.spokenSummary">
       <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ usado, renova às %3$@</translation>
+      <translation>%1$@, %2$@ usado, renova %3$@</translation>
     </message>
     <message id="window.spokenWithSeverity">
       <source>%1$@, %2$@</source>

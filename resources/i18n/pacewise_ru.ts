@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>Останавливает работу перед лимитом и продолжает её после сброса.</translation>
+      <translation>Приостанавливает работу перед лимитом и автоматически продолжает её после сброса.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -329,7 +329,7 @@
     </message>
     <message id="onboarding.continue">
       <source>Continue</source>
-      <translation>Продолжить</translation>
+      <translation>Далее</translation>
     </message>
     <message id="onboarding.detected.cli">
       <source>Standalone claude found in PATH — CLI suggested.</source>
@@ -433,7 +433,7 @@
     </message>
     <message id="onboarding.stillSignedOut">
       <source>Sign-in finished, but the account still looks signed out. Please try again.</source>
-      <translation>Вход завершён, но аккаунт всё ещё выглядит неавторизованным. Попробуйте ещё раз.</translation>
+      <translation>Вход завершён, но аккаунт по-прежнему не авторизован. Попробуйте ещё раз.</translation>
     </message>
     <message id="onboarding.submitCode">
       <source>Submit</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>Простаивает в Claude Code с момента до сброса; продолжите её там</translation>
+      <translation>Не продолжилась в Claude Code после сброса; продолжите её там</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -693,7 +693,7 @@
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
-      <translation>Окно запущено в %1$@</translation>
+      <translation>Период запущен в %1$@</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>

@@ -69,7 +69,7 @@
     </message>
     <message id="forecast.limitAt">
       <source>At this pace: limit at %1$@</source>
-      <translation>按此速度：%1$@ 达到额度</translation>
+      <translation>按此速度，将于 %1$@ 用尽额度</translation>
     </message>
     <message id="freshness.ageMinutes">
       <source>%1$dm</source>
@@ -213,11 +213,11 @@
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
-      <translation>Claude Code 在用量限额处暂停</translation>
+      <translation>Claude Code 正在用量额度处等待</translation>
     </message>
     <message id="notification.idle.body">
       <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@”已在 Claude Code 中打开但处于空闲；请在那里继续。</translation>
+      <translation>“%1$@”已在 Claude Code 中打开但处于空闲；请在那里恢复。</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
@@ -333,11 +333,11 @@
     </message>
     <message id="onboarding.detected.cli">
       <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>在 PATH 中找到独立的 claude — 建议使用 CLI。</translation>
+      <translation>在 PATH 中找到独立的 claude，建议使用 CLI。</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
-      <translation>找到 Claude Desktop 自带的 CLI — 建议使用 Desktop。</translation>
+      <translation>找到 Claude Desktop 自带的 CLI，建议使用 Desktop。</translation>
     </message>
     <message id="onboarding.detected.none">
       <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="onboarding.enableFeature">
       <source>Enable %1$@</source>
-      <translation>启用%1$@</translation>
+      <translation>启用 %1$@</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -481,11 +481,11 @@
     </message>
     <message id="resume.held">
       <source>Held until %1$@; goes on by itself</source>
-      <translation>暂停至 %1$@，之后自动恢复</translation>
+      <translation>暂留至 %1$@，之后自动恢复</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
-      <translation>自重置前起在 Claude Code 中空闲；请在那里继续</translation>
+      <translation>自重置前起在 Claude Code 中空闲；请在那里恢复</translation>
     </message>
     <message id="resume.needsYou">
       <source>Needs you: %1$@</source>
@@ -629,7 +629,7 @@
     </message>
     <message id="settings.general.guardThresholdCaption">
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
-      <translation>用量限额达到此比例时，Endrun 会让 Claude Code 等待或暂停。</translation>
+      <translation>用量额度达到此比例时，Endrun 会让 Claude Code 等待或暂停。</translation>
     </message>
     <message id="settings.general.language">
       <source>Language</source>
@@ -645,7 +645,7 @@
     </message>
     <message id="settings.general.launchAtLoginCaption">
       <source>Pacewise needs to be running to watch over overnight resets.</source>
-      <translation>Pacewise 需要保持运行，才能照看夜间的重置。</translation>
+      <translation>Pacewise 需要保持运行，才能处理夜间的重置。</translation>
     </message>
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
@@ -689,7 +689,7 @@
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@ 时时段已在进行——未发送任何内容</translation>
+      <translation>%1$@ 时，时段已在进行中——未发送任何内容</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1$@</source>
@@ -701,7 +701,7 @@
     </message>
     <message id="settings.general.morningKick.until">
       <source>until</source>
-      <translation>直到</translation>
+      <translation>至</translation>
     </message>
     <message id="settings.general.morningKickCaption">
       <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
