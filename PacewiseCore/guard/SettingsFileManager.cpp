@@ -663,12 +663,15 @@ std::expected<void, SettingsError> SettingsFileManager::modify(const QString &se
     // A write that went into the file a replace took away, taken in to be
     // written again under the edit, and what the replace had written.
     std::optional<std::pair<QByteArray, QByteArray>> lateWrite;
+    // Held across the attempts: a late write taken in lives only here until
+    // it is written again, and another editor that came in between would
+    // replace the file without it.
+    const auto lock = FileLock::lock(lockPath(settingsPath), m_options.lockTimeout);
+    if (!lock && lock.error() == EWOULDBLOCK)
+        return failure(Kind::lockUnavailable);
+    if (!lock)
+        return failure(Kind::writeFailed, {}, lock.error()); // nothing can be written beside the file
     for (int number = 1; number <= attempts; ++number) {
-        const auto lock = FileLock::lock(lockPath(settingsPath), m_options.lockTimeout);
-        if (!lock && lock.error() == EWOULDBLOCK)
-            return failure(Kind::lockUnavailable);
-        if (!lock)
-            return failure(Kind::writeFailed, {}, lock.error()); // nothing can be written beside the file
         if (const auto status = regularFileIdentity(settingsPath); status && (status->permissions & S_IWUSR) == 0)
             return failure(Kind::readOnly);
 

@@ -325,9 +325,6 @@ private slots:
         fixture.build();
         QCOMPARE(fixture.resumes->pendingResumes().size(), 1);
         QVERIFY(!fixture.resumes->autoContinueEnabled());
-        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
-        QVERIFY(fixture.resumes->autoContinueEnabled());
-        QVERIFY(readFile(fixture.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
 
         // The resume runs long, and on a one-thread shared pool: the polls
         // meanwhile must still bring figures.
@@ -336,7 +333,11 @@ private slots:
         fixture.runner->whileRunning = [&](const ScriptInvocation &) { resumeMayEnd.tryAcquire(1, 30'000); };
         fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
         fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
-        QVERIFY(fixture.refresh());
+        // Switched on after its reset, the session goes on at once, on the
+        // figures it asks for itself.
+        QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
+        QVERIFY(fixture.resumes->autoContinueEnabled());
+        QVERIFY(readFile(fixture.claude(u"settings.json"_qs)).contains("pacewise-resume-tickets"));
         QTRY_VERIFY(fixture.resumes->isResuming(session));
         fixture.fetcher->answer(usage(6, 10, fixture.now.addSecs(18000)));
         bool polled = false;
@@ -347,7 +348,7 @@ private slots:
         QTRY_COMPARE(fixture.resumes->lastResult(session).value_or(ResumeAttemptResult{.kind = ResumeAttemptResult::Kind::failed}).kind,
                      ResumeAttemptResult::Kind::succeeded);
         QTRY_VERIFY(fixture.resumes->pendingResumes().isEmpty());
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
     }
 
     // Forty sessions stopped at one limit: all go on at its reset, without
@@ -364,7 +365,7 @@ private slots:
         fixture.fetcher->answer(usage(5, 10, fixture.now.addSecs(18000)));
         QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
         QTRY_VERIFY_WITH_TIMEOUT(fixture.resumes->pendingResumes().isEmpty(), 20'000);
-        QCOMPARE(fixture.runner->invocations.size(), 40);
+        QCOMPARE(fixture.runner->invocations().size(), 40);
         QCOMPARE(fixture.fetcher->calls(), 1);
     }
 
@@ -385,7 +386,7 @@ private slots:
         fixture.runner->answer(0, u"{\"is_error\":false}"_qs);
         fixture.state->pollIfDue(); // as the wake source does
         QTRY_VERIFY(fixture.resumes->pendingResumes().isEmpty());
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
         QCOMPARE(fixture.fetcher->calls(), 2);
     }
 
@@ -443,7 +444,7 @@ private slots:
             QTRY_COMPARE(finished.count(), attempt + 1);
             fixture.now = fixture.now.addSecs(7200); // past any back-off
         }
-        QCOMPARE(fixture.runner->invocations.size(), 2);
+        QCOMPARE(fixture.runner->invocations().size(), 2);
         QCOMPARE(notifications->shown.size(), 3);
         QVERIFY2(notifications->shown.at(2).startsWith(u"Session could not be continued | "_qs), qPrintable(notifications->shown.at(2)));
 

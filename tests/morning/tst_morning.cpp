@@ -172,7 +172,7 @@ private slots:
         const MorningStartOutcome outcome = fixture.starter()->run(now, snapshot, now.addSecs(-fetchedAgo));
         QCOMPARE(outcome.result, result);
         QCOMPARE(outcome.reason, exitCode > 0 ? u"You've hit your 5-hour limit · resets 11:23am (Europe/Berlin)"_qs : QString());
-        QCOMPARE(fixture.runner->invocations.size(), result == MorningStartResult::skippedWindowActive ? 0 : 1);
+        QCOMPARE(fixture.runner->invocations().size(), result == MorningStartResult::skippedWindowActive ? 0 : 1);
         QCOMPARE(fixture.resolver->invalidations, exitCode < 0 ? 1 : 0);
     }
 
@@ -185,22 +185,22 @@ private slots:
         fixture.build();
         fixture.controller->setEnabled(true); // at 09:00, time 07:00
         fixture.tickAt("2026-12-06T09:01:00Z");
-        QVERIFY(fixture.runner->invocations.isEmpty());
+        QVERIFY(fixture.runner->invocations().isEmpty());
         fixture.runner->answer(0, QString());
         fixture.controller->setTime({8, 30});
         fixture.tickAt("2026-12-06T09:02:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
-        fixture.runner->invocations.clear();
+        QCOMPARE(fixture.runner->invocations().size(), 1);
+        fixture.runner->forgetInvocations();
         fixture.controller->setTime({7, 0}); // passed today, and sent: tomorrow's
         fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-07T07:00:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
         QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::started));
         QCOMPARE(fixture.refreshes, 2); // fresh usage before each greeting
         fixture.tickAt("2026-12-07T07:01:00Z");
         fixture.tickAt("2026-12-07T06:59:00Z"); // the clock steps back: no second run
         fixture.tickAt("2026-12-07T07:00:30Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
     }
 
     void failuresRetryAfterAQuarterThenHourly()
@@ -213,18 +213,18 @@ private slots:
             fixture.runner->answer(1, u"Not logged in · Please run /login"_qs);
             fixture.tickAt(attemptAt);
         }
-        QCOMPARE(fixture.runner->invocations.size(), 3);
+        QCOMPARE(fixture.runner->invocations().size(), 3);
         fixture.tickAt("2026-12-06T08:29:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 3);
+        QCOMPARE(fixture.runner->invocations().size(), 3);
         fixture.runner->answer(1, QString());
         fixture.tickAt("2026-12-06T08:30:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 4);
+        QCOMPARE(fixture.runner->invocations().size(), 4);
         // A new day counts afresh.
         fixture.runner->answer(1, QString());
         fixture.tickAt("2026-12-07T07:00:00Z");
         fixture.runner->answer(1, QString());
         fixture.tickAt("2026-12-07T07:15:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 6);
+        QCOMPARE(fixture.runner->invocations().size(), 6);
     }
 
     void theChainFiresAMinuteAfterTheReset()
@@ -239,11 +239,11 @@ private slots:
         fixture.tickAt("2026-12-06T07:00:00Z");
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T12:01:00Z")));
         fixture.tickAt("2026-12-06T12:00:30Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
         fixture.usage = {fiveHour(0, at("2026-12-06T12:00:00Z")), at("2026-12-06T12:01:00Z")};
         fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-06T12:01:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 2);
+        QCOMPARE(fixture.runner->invocations().size(), 2);
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T17:06:00Z"))); // reset unknown: +5 h 5 min
         // A failed greeting started no window: the chain tries again with the retry.
         fixture.runner->answer(1, u"API Error: Can't reach the API server"_qs);
@@ -260,7 +260,7 @@ private slots:
         fixture.runner->answer(0, QString());
         fixture.now = at("2026-12-06T07:40:00Z"); // slept through 07:00
         emit fixture.wake.woke();
-        QTRY_COMPARE(fixture.runner->invocations.size(), 1);
+        QTRY_COMPARE(fixture.runner->invocations().size(), 1);
     }
 
     void nothingStartsWhileAGreetingRuns()
@@ -274,7 +274,7 @@ private slots:
         started.wait();
         QVERIFY(fixture.controller->isRunning());
         QCOMPARE(QCoro::waitFor(fixture.controller->runNow()).result, MorningStartResult::alreadyRunning);
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
         release.count_down();
         QCOMPARE(QCoro::waitFor(first).result, MorningStartResult::started);
     }
@@ -336,13 +336,13 @@ private slots:
         QCOMPARE(fixture.controller->time(), (MorningStartTime{10, 15}));
         fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-06T10:15:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
 
         QSettings(fixture.defaults.fileName(), QSettings::IniFormat).setValue(u"morningStartEnabled"_qs, false);
         fixture.controller->reloadSettings();
         QVERIFY(!fixture.controller->enabled());
         fixture.tickAt("2026-12-07T10:15:00Z");
-        QCOMPARE(fixture.runner->invocations.size(), 1);
+        QCOMPARE(fixture.runner->invocations().size(), 1);
     }
 };
 

@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(fixture.attempt(afterReset).kind, Kind::succeeded);
         // claude runs under the shell that outlives us, in a session of its
         // own, stopped by that shell after 30 minutes.
-        const ScriptInvocation &run = fixture.runner->invocations.constFirst();
+        const ScriptInvocation &run = fixture.runner->invocations().constFirst();
         QCOMPARE(run.arguments.mid(4), (QStringList{u"1800.000"_qs, u"/opt/claude/bin/claude"_qs, u"-p"_qs, u"--resume="_qs + sessionA,
                                                     u"--permission-mode=acceptEdits"_qs, u"--output-format"_qs, u"json"_qs,
                                                     u"Please continue the previous task where you left off."_qs}));
@@ -345,7 +345,7 @@ private slots:
         setUp(fixture);
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(afterReset, true).kind, kind);
-        QCOMPARE(fixture.runner->invocations.size(), ran ? 1 : 0);
+        QCOMPARE(fixture.runner->invocations().size(), ran ? 1 : 0);
         QCOMPARE(!ResumeQueue(fixture.tickets()).tickets().isEmpty(), ticketLeft);
     }
 
@@ -377,7 +377,7 @@ private slots:
             };
         }) << Kind::waitingForReset << QString() << Kind::waitingForReset;
         QTest::newRow("its resumer stopped") << Answer([](ResumeFixture &fixture) {
-            fixture.runner->answers.push_back(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled}));
+            fixture.runner->answer(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled}));
         }) << Kind::interrupted << u"stopped before it finished"_qs << Kind::succeeded;
     }
 
@@ -412,7 +412,7 @@ private slots:
         fixture.guardThreshold = [] { return 90.0; };
         fixture.restart();
         QCOMPARE(fixture.attempt(afterReset, false, usage(95, 20)).kind, Kind::quotaUnavailable);
-        QVERIFY(fixture.runner->invocations.isEmpty());
+        QVERIFY(fixture.runner->invocations().isEmpty());
         fixture.answerSuccess();
         QCOMPARE(fixture.attempt(afterReset, false, usage(85, 20)).kind, Kind::succeeded);
     }
@@ -442,7 +442,7 @@ private slots:
         const auto outcome = fixture.attempt(afterReset);
         QCOMPARE(outcome.kind, Kind::failed);
         QVERIFY(outcome.reason.contains(u"no longer exists"_qs));
-        QVERIFY(fixture.runner->invocations.isEmpty());
+        QVERIFY(fixture.runner->invocations().isEmpty());
         QVERIFY(QFileInfo::exists(fixture.ticketFile()));
     }
 
@@ -571,7 +571,7 @@ private slots:
         }
         const auto outcome = fixture.attempt(afterReset.addSecs(600));
         QCOMPARE(outcome.kind, kind);
-        QVERIFY(fixture.runner->invocations.isEmpty());
+        QVERIFY(fixture.runner->invocations().isEmpty());
         QCOMPARE(QFileInfo::exists(fixture.ticketFile()), ticketLeft);
         if (kind == Kind::failed && !exit.isEmpty())
             QCOMPARE(outcome.until, resetAt.addSecs(90 + 300)); // from the run's end

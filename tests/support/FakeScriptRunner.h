@@ -8,14 +8,14 @@
 
 #include <deque>
 #include <functional>
+#include <mutex>
 
 namespace pacewise::test {
 
-// Answers runs from a queue and remembers what it was asked to run.
+// Answers runs from a queue and remembers what it was asked to run. Runs
+// come from several pool threads at once, as resumes do.
 class FakeScriptRunner final : public ScriptRunning {
 public:
-    mutable std::deque<std::expected<ScriptResult, ScriptRunnerError>> answers;
-    mutable QList<ScriptInvocation> invocations;
     // Runs before answering, as the child would: to write files, or to block.
     std::function<void(const ScriptInvocation &)> whileRunning;
     // The time a resume's run records as its end.
@@ -23,19 +23,38 @@ public:
 
     void answer(int exitCode, const QString &standardOutput, const QString &standardError = {})
     {
-        answers.push_back(ScriptResult{.exitCode = exitCode, .standardOutput = standardOutput,
-                                       .standardError = standardError});
+        answer(ScriptResult{.exitCode = exitCode, .standardOutput = standardOutput, .standardError = standardError});
+    }
+    void answer(std::expected<ScriptResult, ScriptRunnerError> result)
+    {
+        std::lock_guard lock(m_mutex);
+        m_answers.push_back(std::move(result));
+    }
+    QList<ScriptInvocation> invocations() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_invocations;
+    }
+    void forgetInvocations()
+    {
+        std::lock_guard lock(m_mutex);
+        m_invocations.clear();
     }
 
     std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const override
     {
-        invocations.append(invocation);
+        {
+            std::lock_guard lock(m_mutex);
+            m_invocations.append(invocation);
+        }
         if (whileRunning)
             whileRunning(invocation);
-        if (answers.empty())
+        std::unique_lock lock(m_mutex);
+        if (m_answers.empty())
             return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = ENOENT});
-        auto answer = answers.front();
-        answers.pop_front();
+        auto answer = m_answers.front();
+        m_answers.pop_front();
+        lock.unlock();
         // A resume's run (ResumeRun) is answered as its shell would: claude's
         // output and how it ended go to the run's files.
         if (answer && invocation.arguments.value(2) == u"pacewise-resume") {
@@ -47,6 +66,11 @@ public:
         }
         return answer;
     }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::deque<std::expected<ScriptResult, ScriptRunnerError>> m_answers;
+    mutable QList<ScriptInvocation> m_invocations;
 };
 
 class FakeResolver final : public CLIPathResolving {

@@ -187,7 +187,7 @@ private slots:
         QVERIFY(snapshot);
         QCOMPARE(snapshot->accountUUID(), std::optional(u"acct-1"_qs));
         QCOMPARE(snapshot->limits().size(), 3);
-        QCOMPARE(runner->invocations.size(), 1);
+        QCOMPARE(runner->invocations().size(), 1);
     }
 
     void fetchFailuresAreTyped_data()
@@ -201,7 +201,7 @@ private slots:
                                           << K::cliNotFound << 0;
         QTest::newRow("launch failure forgets the path") << SetUp([](FakeResolver &, FakeScriptRunner &) {}) << K::processFailed << 1;
         QTest::newRow("time-out keeps the path") << SetUp([](FakeResolver &, FakeScriptRunner &runner) {
-            runner.answers.push_back(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut, .timeoutSeconds = 30}));
+            runner.answer(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::timedOut, .timeoutSeconds = 30}));
         }) << K::processFailed << 0;
         QTest::newRow("non-zero exit") << SetUp([](FakeResolver &, FakeScriptRunner &runner) { runner.answer(1, QString(), u"boom"_qs); })
                                        << K::commandFailed << 0;
@@ -223,7 +223,7 @@ private slots:
         QVERIFY(!snapshot);
         QCOMPARE(snapshot.error().kind, kind);
         QCOMPARE(resolver->invalidations, invalidations);
-        QVERIFY(runner->invocations.size() <= 1);
+        QVERIFY(runner->invocations().size() <= 1);
     }
 };
 
