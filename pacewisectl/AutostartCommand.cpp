@@ -44,16 +44,16 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
         return parsed.error();
     const QString &action = *parsed;
     const auto service = AppComposition::launchAtLogin(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pacewise")));
-    LaunchAtLoginController controller(service);
-    if (action != u"status" && !controller.setEnabled(action == u"on")) {
+    if (action != u"status" && !(action == u"on" ? service->registerItem() : service->unregisterItem())) {
         err << "pacewisectl autostart: " << service->entryPath() << " could not be updated\n";
         return failure;
     }
+    const bool enabled = service->status() != LoginItemService::Status::notRegistered;
     if (parser.isSet(QStringLiteral("json"))) {
-        printJsonStatus(controller.isEnabled(), service->entryPath(), out);
+        printJsonStatus(enabled, service->entryPath(), out);
         return success;
     }
-    out << "Start at login: " << (controller.isEnabled() ? "on" : "off") << " (" << service->entryPath() << ")\n";
+    out << "Start at login: " << (enabled ? "on" : "off") << " (" << service->entryPath() << ")\n";
     return success;
 }
 

@@ -1,5 +1,8 @@
 #include "LaunchAtLoginController.h"
 
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+
 namespace pacewise {
 
 LaunchAtLoginController::LaunchAtLoginController(std::shared_ptr<LoginItemService> service, QObject *parent)
@@ -20,20 +23,27 @@ void LaunchAtLoginController::refresh()
     emit changed();
 }
 
-bool LaunchAtLoginController::setEnabled(bool on)
+void LaunchAtLoginController::setEnabled(bool on)
 {
+    if (m_isUpdating)
+        return;
     m_hasError = false;
-    if (on != isEnabled()) {
-        const auto changedItem = on ? m_service->registerItem() : m_service->unregisterItem();
-        if (!changedItem) {
-            m_status = m_service->status();
-            m_hasError = true;
-            emit changed();
-            return false;
-        }
+    if (on == isEnabled()) {
+        refresh();
+        return;
     }
-    refresh();
-    return true;
+    m_isUpdating = true;
+    emit changed();
+    auto *writing = new QFutureWatcher<bool>(this);
+    connect(writing, &QFutureWatcher<bool>::finished, this, [this, writing] {
+        writing->deleteLater();
+        m_isUpdating = false;
+        m_hasError = !writing->result();
+        refresh();
+    });
+    writing->setFuture(QtConcurrent::run([service = m_service, on] {
+        return (on ? service->registerItem() : service->unregisterItem()).has_value();
+    }));
 }
 
 } // namespace pacewise

@@ -110,14 +110,28 @@ void OnboardingController::enableAutoContinue()
     m_objects.resumes->setAutoContinueEnabled(true);
 }
 
-bool OnboardingController::finish()
+void OnboardingController::finish()
 {
-    if (!m_objects.launchAtLogin->setEnabled(m_launchAtLoginSelected))
-        return false;
-    m_objects.defaults->setValue(QLatin1String(completedKey), true);
-    m_objects.defaults->sync();
-    emit finished();
-    return true;
+    LaunchAtLoginController *launch = m_objects.launchAtLogin;
+    const auto complete = [this, launch] {
+        if (launch->hasError())
+            return;
+        m_objects.defaults->setValue(QLatin1String(completedKey), true);
+        m_objects.defaults->sync();
+        emit finished();
+    };
+    launch->setEnabled(m_launchAtLoginSelected);
+    if (!launch->isUpdating()) {
+        complete();
+        return;
+    }
+    auto *waiting = new QObject(this);
+    connect(launch, &LaunchAtLoginController::changed, waiting, [launch, waiting, complete] {
+        if (launch->isUpdating())
+            return;
+        delete waiting;
+        complete();
+    });
 }
 
 } // namespace pacewise

@@ -55,8 +55,9 @@ public:
     // Finds claude again and asks whether it is signed in now.
     Q_INVOKABLE void checkAgain();
     Q_INVOKABLE void enableAutoContinue();
-    // False when launch at login could not be set; the window then stays.
-    Q_INVOKABLE bool finish();
+    // Sets launch at login as chosen, in the background, and then emits
+    // finished(); when it could not be set the window stays, saying so.
+    Q_INVOKABLE void finish();
 
 signals:
     void changed();

@@ -336,6 +336,7 @@ Pane {
                 text: "✔ " + root.tr("onboarding.finish", "Finish")
                 Accessible.name: root.tr("onboarding.finish", "Finish")
                 highlighted: true
+                enabled: !launchAtLogin.isUpdating
                 onClicked: onboarding.finish()
             }
         }

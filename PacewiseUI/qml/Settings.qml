@@ -90,6 +90,7 @@ Pane {
                     toggleName: "launchAtLoginSwitch"
                     text: root.tr("settings.general.launchAtLogin", "Launch at login")
                     checked: launchAtLogin.isEnabled
+                    enabled: !launchAtLogin.isUpdating
                     onToggled: checked => launchAtLogin.setEnabled(checked)
                 }
                 Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }

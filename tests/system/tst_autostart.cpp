@@ -7,6 +7,20 @@
 using namespace pacewise;
 using namespace pacewise::test;
 
+namespace {
+
+// Switches on the pool, as the settings window does, and waits for it.
+bool switchTo(LaunchAtLoginController &controller, bool on)
+{
+    controller.setEnabled(on);
+    QDeadlineTimer deadline(10'000);
+    while (controller.isUpdating() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return !controller.isUpdating() && !controller.hasError();
+}
+
+} // namespace
+
 class AutostartTest : public QObject {
     Q_OBJECT
 
@@ -39,15 +53,16 @@ private slots:
         QTemporaryDir dir;
         const auto autostart = service(dir.filePath(u"autostart"_qs));
         LaunchAtLoginController controller(autostart);
+        const auto set = [&](bool on) { return switchTo(controller, on); };
         QVERIFY(!controller.isEnabled());
-        QVERIFY(controller.setEnabled(true));
+        QVERIFY(set(true));
         QVERIFY(controller.isEnabled());
         const QByteArray entry = readFile(autostart->entryPath());
         QVERIFY(entry.startsWith("[Desktop Entry]\nType=Application\nName=Pacewise\n"));
         QVERIFY(entry.contains("\nExec=/usr/bin/pacewise\n"));
         QCOMPARE(QFileInfo(autostart->entryPath()).permissions() & QFile::WriteOther, QFile::Permissions());
-        QVERIFY(controller.setEnabled(true)); // nothing to change
-        QVERIFY(controller.setEnabled(false));
+        QVERIFY(set(true)); // nothing to change
+        QVERIFY(set(false));
         QVERIFY(!QFileInfo::exists(autostart->entryPath()));
         QVERIFY(!controller.hasError());
     }
@@ -60,13 +75,14 @@ private slots:
                                   "\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n";
         QVERIFY(writeFile(autostart->entryPath(), edited));
         LaunchAtLoginController controller(autostart);
+        const auto set = [&](bool on) { return switchTo(controller, on); };
         QVERIFY(controller.isEnabled());
-        QVERIFY(controller.setEnabled(false));
+        QVERIFY(set(false));
         QCOMPARE(readFile(autostart->entryPath()),
                  QByteArray("[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
                             "Hidden=true\n\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n"));
         QVERIFY(!controller.isEnabled());
-        QVERIFY(controller.setEnabled(true));
+        QVERIFY(set(true));
         QVERIFY(readFile(autostart->entryPath()).contains("Exec=env QT_SCALE_FACTOR=2 pacewise\nHidden=false\n"));
         QVERIFY(controller.isEnabled());
     }
