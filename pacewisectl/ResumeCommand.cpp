@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
-#include "UsageFigures.h"
+#include "CommandUsage.h"
 #include "app/AppComposition.h"
 #include "guard/GuardErrorText.h"
 #include "guard/GuardHolds.h"
@@ -164,10 +164,10 @@ int resumeNow(const ResumeTicket &ticket, ResumeCoordinator &coordinator, bool f
               QTextStream &out, QTextStream &err)
 {
     // The quota must be confirmed by figures at most five minutes old.
-    const UsageFigures figures = UsageFigures::fetch(context, UsageFigures::Ask::automatic, std::nullopt);
+    const UsageFigures figures = fetchUsageFigures(context, UsageFigures::Ask::automatic, std::nullopt);
     std::optional<QDateTime> fetchedAt;
     if (figures.snapshot)
-        fetchedAt = figures.source == UsageFigures::Source::claude ? figures.now : figures.snapshot->latestConfirmation();
+        fetchedAt = figures.source == UsageFigures::Source::claude ? figures.takenAt : figures.snapshot->latestConfirmation();
 
     interruptible = &coordinator;
     struct sigaction handler {};

@@ -106,7 +106,7 @@ int runStatus(const QStringList &arguments, const CommandContext &context, QText
         }
     }
 
-    const UsageFigures figures = UsageFigures::fetch(context,
+    const UsageFigures figures = fetchUsageFigures(context,
                                                      source == u"cli"     ? UsageFigures::Ask::claudeOnly
                                                      : source == u"state" ? UsageFigures::Ask::stateFileOnly
                                                                           : UsageFigures::Ask::automatic,

@@ -70,8 +70,8 @@ QJsonValue jsonPercent(double utilization)
 
 StatusReport StatusReport::from(const UsageFigures &figures, const CommandContext &context)
 {
-    StatusReport report{.now = figures.now, .snapshot = figures.snapshot, .source = figures.source,
-                        .statePath = context.engineStatePath, .issues = figures.issues};
+    StatusReport report{.now = figures.takenAt, .snapshot = figures.snapshot, .source = figures.source,
+                        .statePath = context.engineStatePath, .issues = usageIssueTexts(figures, context.engineStatePath)};
     if (report.snapshot) {
         const UsageHistory history(context.usageHistoryPath);
         const auto sample = UsageSample::fromSnapshot(*report.snapshot, report.now);

@@ -2,7 +2,7 @@
 
 #include "CommandContext.h"
 #include "ExitCode.h"
-#include "UsageFigures.h"
+#include "CommandUsage.h"
 #include "usage/UsageForecast.h"
 
 #include <QHash>

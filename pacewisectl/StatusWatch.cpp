@@ -106,7 +106,7 @@ void StatusWatch::read(bool mayAskClaude)
         draw();
     });
     reading->setFuture(QtConcurrent::run([context = m_context, timeout = m_timeoutSeconds, mayAskClaude] {
-        return UsageFigures::fetch(context, mayAskClaude ? UsageFigures::Ask::automatic : UsageFigures::Ask::stateFileOnly,
+        return fetchUsageFigures(context, mayAskClaude ? UsageFigures::Ask::automatic : UsageFigures::Ask::stateFileOnly,
                                    timeout);
     }));
 }

@@ -3,6 +3,7 @@
 #include "claude/ClaudeErrorText.h"
 #include "i18n/UIStrings.h"
 #include "system/Logging.h"
+#include "usage/UsageFigures.h"
 #include "usage/UsagePollPolicy.h"
 
 #include <algorithm>
@@ -187,58 +188,44 @@ QCoro::Task<bool> AppState::refresh(bool automatic)
 QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
 {
     const QPointer<AppState> self(this);
-    const AccountIdentity &accounts = m_dependencies.engineStateReader.accountIdentity();
-    if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), accounts.current())) {
+    // Claude Code's account file reaches tens of MiB: read on the pool.
+    auto readingAccount = QtConcurrent::run([accounts = m_dependencies.engineStateReader.accountIdentity()] {
+        return accounts.current();
+    });
+    const std::optional<QString> account = co_await readingAccount;
+    if (!self)
+        co_return std::nullopt;
+    if (m_snapshot && AccountIdentity::mismatch(m_snapshot->accountUUID(), account)) {
         setSnapshot(std::nullopt, std::nullopt);
         qCInfo(lcAppState, "signed-in account changed — dropped the previous usage snapshot");
     }
 
-    // While Claude Code runs, its status line confirms the figures with
-    // every reply: those are as fresh as a poll, without starting claude.
-    auto reading = QtConcurrent::run([reader = m_dependencies.engineStateReader, now = m_dependencies.now()] {
-        return reader.readExplained(now);
+    auto fetching = QtConcurrent::run([sources = UsageSources{.claude = m_dependencies.usageFetcher,
+                                                              .stateFile = m_dependencies.engineStateReader,
+                                                              .stateWriter = m_dependencies.stateWriter,
+                                                              .now = m_dependencies.now}] {
+        return UsageFigures::fetch(sources, UsageFigures::Ask::automatic);
     });
-    const auto recorded = co_await reading;
+    const UsageFigures figures = co_await fetching;
     if (!self)
         co_return std::nullopt;
-    if (const QDateTime now = m_dependencies.now(); recorded && recorded->isFreshFromStatusLine(now)) {
+    if (figures.source == UsageFigures::Source::statusLine || figures.source == UsageFigures::Source::claude) {
         m_consecutiveThrottled = 0;
         m_lastFetchWasThrottled = false;
-        setSnapshot(recorded->snapshot, std::min(*recorded->statusLineConfirmedAt, now));
+        if (figures.source == UsageFigures::Source::claude) {
+            // The history first: the forecast shown with the figures uses it.
+            co_await recordHistory(*figures.snapshot);
+            if (!self)
+                co_return std::nullopt;
+        } else {
+            qCDebug(lcAppState, "figures confirmed by Claude Code's status line; claude not asked");
+        }
+        setSnapshot(figures.snapshot, figures.confirmedAt.value_or(figures.takenAt));
         setIssue(std::nullopt);
-        qCDebug(lcAppState, "figures confirmed by Claude Code's status line; claude not asked");
-        co_return recorded->snapshot;
+        co_return figures.snapshot;
     }
 
-    auto fetching = QtConcurrent::run([fetcher = m_dependencies.usageFetcher] { return fetcher->fetch(); });
-    const auto fetched = co_await fetching;
-    if (!self)
-        co_return std::nullopt;
-    if (fetched) {
-        m_consecutiveThrottled = 0;
-        m_lastFetchWasThrottled = false;
-        const QDateTime now = m_dependencies.now();
-        // Merged with what the status lines recorded, and recorded for the
-        // guard and for status bars that read the file.
-        auto writing = QtConcurrent::run([writer = m_dependencies.stateWriter, snapshot = *fetched, now] {
-            return writer.write(snapshot, now);
-        });
-        const auto written = co_await writing;
-        if (!self)
-            co_return std::nullopt;
-        if (!written)
-            qCWarning(lcAppState, "usage state not recorded: %s", qUtf8Printable(written.error().reason()));
-        const UsageSnapshot merged = written ? *written : *fetched;
-        // The history first: the forecast shown with the figures uses it.
-        co_await recordHistory(merged);
-        if (!self)
-            co_return std::nullopt;
-        setSnapshot(merged, now);
-        setIssue(std::nullopt);
-        co_return merged;
-    }
-
-    const UsageCLIError &error = fetched.error();
+    const UsageCLIError &error = *figures.claudeError;
     if (error.kind == UsageCLIError::Kind::throttled) {
         ++m_consecutiveThrottled;
         m_lastFetchWasThrottled = true;
@@ -268,8 +255,8 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
         setIssue(issue);
         qCWarning(lcAppState, "usage fetch failed: %s", qUtf8Printable(usageErrorLogText(error)));
     }
-    if (!m_snapshot && recorded)
-        loadEngineFallback(recorded->snapshot);
+    if (!m_snapshot && figures.snapshot)
+        loadEngineFallback(*figures.snapshot);
     co_return std::nullopt;
 }
 

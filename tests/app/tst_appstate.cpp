@@ -313,7 +313,22 @@ private slots:
         QVERIFY(fixture.refresh());
         QVERIFY(writeFile(fixture.home.filePath(u".claude.json"_qs), R"({"oauthAccount":{"accountUuid":"B"}})"));
         fixture.fetcher->answer(failure(UsageCLIError::Kind::commandFailed));
-        QVERIFY(!fixture.refresh());
+        // The account file (tens of MiB for heavy users) is read on the
+        // pool, never on the GUI thread: while the pool is busy, nothing
+        // of the poll has happened yet.
+        QThreadPool::globalInstance()->setMaxThreadCount(1);
+        QSemaphore poolMayGoOn;
+        QThreadPool::globalInstance()->start([&] { poolMayGoOn.acquire(); });
+        const auto restorePool = qScopeGuard([&] {
+            poolMayGoOn.release();
+            QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+        });
+        bool refreshed = false;
+        fixture.state->refresh(true).then([&](bool) { refreshed = true; });
+        QCoreApplication::processEvents();
+        QVERIFY(fixture.state->snapshot());
+        poolMayGoOn.release();
+        QTRY_VERIFY(refreshed);
         QVERIFY(!fixture.state->snapshot());
         QCOMPARE(fixture.state->menuBarTitle(), u"—%"_qs);
     }
