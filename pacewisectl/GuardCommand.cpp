@@ -191,7 +191,7 @@ int release(const QStringList &sessions, bool all, const GuardOperations &operat
     const GuardHolds holds(GuardHolds::directoryFor(context.engineStatePath));
     if (all) {
         const auto current = operations.current();
-        const auto limits = blockingLimits(holds, current ? current->threshold : SettingsFileManager::defaultThreshold, context);
+        const auto limits = blockingLimits(holds, current ? current->threshold : UsageThresholds::critical, context);
         if (limits.isEmpty()) {
             out << "No limit holds Claude Code back now; nothing to release\n";
             return success;

@@ -24,24 +24,25 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
         .cancellation = nullptr,
         .guardThreshold = [settings = claudePaths.settingsFile()] {
             const auto read = SettingsFileManager().read(settings);
-            return read ? read->threshold : ResumePolicy::quotaSafetyThreshold;
+            return read ? read->threshold : UsageThresholds::critical;
         },
     };
 }
 
-MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment)
+MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment,
+                                            std::shared_ptr<const Cancellation> quitting)
 {
     return MorningStarter::Dependencies{
         .resolver = std::make_shared<CLIPathResolver>(),
-        .runner = std::make_shared<ScriptRunner>(),
+        .runner = std::make_shared<ScriptRunner>(ScriptRunner::Options{.cancellation = std::move(quitting)}),
         .environment = environment,
     };
 }
 
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                QSettings *userDefaults)
+                                QSettings *userDefaults, std::shared_ptr<const Cancellation> quitting)
 {
-    const auto runner = std::make_shared<ScriptRunner>();
+    const auto runner = std::make_shared<ScriptRunner>(ScriptRunner::Options{.cancellation = std::move(quitting)});
     const AccountIdentity accountIdentity(claudePaths.accountFile());
     const QSettings fallback;
     const QSettings &settings = userDefaults ? *userDefaults : fallback;

@@ -18,9 +18,11 @@ namespace pacewise::AppComposition {
 // service that runs claude gets its own path resolver, the engine state
 // file's location is worked out once for the reader and the writer alike.
 ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
-MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment);
+// The claude runs of these two end when quitting is raised.
+MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment,
+                                            std::shared_ptr<const Cancellation> quitting);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                QSettings *userDefaults);
+                                QSettings *userDefaults, std::shared_ptr<const Cancellation> quitting);
 // Auto-continue over the ticket directory.
 ResumeController::Dependencies resumeController(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
 AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths);

@@ -47,6 +47,11 @@ BackgroundServices::~BackgroundServices()
 
 void BackgroundServices::stopServices()
 {
+    // A usage fetch or a kickstart under way ends now rather than holding
+    // up the quit; resumes are let go on, unwatched.
+    if (m_quitting)
+        m_quitting->cancel();
+    m_quitting.reset();
     if (m_appState)
         m_appState->stopPolling();
     m_settingsWatcher.reset();
@@ -196,8 +201,9 @@ bool BackgroundServices::tryToRun()
     m_running = true;
 
     QSettings *defaults = m_dependencies.userDefaults;
+    m_quitting = std::make_shared<Cancellation>();
     m_appState = std::make_unique<AppState>(
-        AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, defaults));
+        AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, defaults, m_quitting));
     AppState *state = m_appState.get();
     m_resumes = std::make_unique<ResumeController>(
         AppComposition::resumeController(m_dependencies.environment, m_dependencies.claudePaths), state);
@@ -205,7 +211,7 @@ bool BackgroundServices::tryToRun()
     resumes->reload();
     m_morningStarter = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
         .defaults = defaults,
-        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(m_dependencies.environment)),
+        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(m_dependencies.environment, m_quitting)),
         .usageProvider = [state] { return MorningStarterController::Usage{state->snapshot(), state->lastSuccessAt()}; },
         .refreshUsage = [state]() -> QCoro::Task<> { co_await state->refresh(false); },
         .wakeSource = m_dependencies.wakeSource,

@@ -100,6 +100,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_holderExit;
     std::optional<FileLock> m_lock;
     bool m_running = false;
+    std::shared_ptr<Cancellation> m_quitting;
     std::unique_ptr<AppState> m_appState;
     std::unique_ptr<ResumeController> m_resumes;
     std::unique_ptr<MorningStarterController> m_morningStarter;

@@ -68,7 +68,7 @@ private:
     bool m_busy = false;
     QString m_lastError;
     bool m_needsForce = false;
-    double m_threshold = SettingsFileManager::defaultThreshold;
+    double m_threshold = UsageThresholds::critical;
     bool m_jqInstalled = true;
     bool m_refreshAgain = false;
 };

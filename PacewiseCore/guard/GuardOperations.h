@@ -28,7 +28,7 @@ struct GuardOperations {
     struct Outcome {
         bool enabled;
         HookInstaller::Status status;
-        double threshold = SettingsFileManager::defaultThreshold;
+        double threshold = UsageThresholds::critical;
         // Without jq the engine scripts let everything through.
         bool jqInstalled = true;
     };

@@ -578,7 +578,7 @@ SettingsFileManager::setResumeDirectory(const QString &settingsPath, const std::
 std::expected<void, SettingsError> SettingsFileManager::setThreshold(const QString &settingsPath, double percent) const
 {
     // Claude Code hands env values to hooks as they are: a string.
-    const QJsonValue value = percent == defaultThreshold ? QJsonValue(QJsonValue::Undefined) : QJsonValue(QString::number(percent));
+    const QJsonValue value = percent == UsageThresholds::critical ? QJsonValue(QJsonValue::Undefined) : QJsonValue(QString::number(percent));
     return modify(settingsPath, [&](QJsonObject &root, BackupState &) { return editEnv(root, {{thresholdKey, value}}); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "StatusLineBackup.h"
 #include "system/RegularFile.h"
+#include "usage/UsageThresholds.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -56,7 +57,6 @@ public:
     static constexpr char resumeDirectoryEnvKey[] = "CC_LIMIT_GUARD_RESUME_DIR";
     static constexpr char statePathEnvKey[] = "PACEWISE_STATE_PATH";
     static constexpr char thresholdEnvKey[] = "CC_LIMIT_GUARD_THRESHOLD";
-    static constexpr double defaultThreshold = 98;
     static constexpr qint64 maximumFileSize = qint64(16) * 1024 * 1024;
     static constexpr int guardHookTimeoutSeconds = 25200;
     static constexpr int statusLineRefreshSeconds = 60;
@@ -89,7 +89,7 @@ public:
         StatusLineOwner statusLine = StatusLineOwner::none;
         std::optional<QString> resumeDirectory = std::nullopt; // as written, a leading ~ unexpanded
         std::optional<QString> statePath = std::nullopt;
-        double threshold = defaultThreshold;
+        double threshold = UsageThresholds::critical;
     };
 
     struct GuardSetup {

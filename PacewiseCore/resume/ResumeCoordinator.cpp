@@ -104,7 +104,7 @@ ResumeReadiness ResumePolicy::readiness(const ResumeTicket &ticket, const QDateT
         if (limit.kind() == UsageLimitKind::weeklyModel)
             continue;
         anyLimit = true;
-        if ((!std::isfinite(limit.utilization()) || limit.utilization() >= std::min(threshold, quotaSafetyThreshold)) &&
+        if ((!std::isfinite(limit.utilization()) || limit.utilization() >= std::min(threshold, UsageThresholds::critical)) &&
             (!blocking || limit.resetsAt() > blocking->resetsAt()))
             blocking = limit;
     }
@@ -128,7 +128,7 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
 {
     if (!manual && now < ticket.resetsAt)
         return result(Kind::waitingForReset, {}, ticket.resetsAt);
-    const double threshold = m_dependencies.guardThreshold ? m_dependencies.guardThreshold() : ResumePolicy::quotaSafetyThreshold;
+    const double threshold = m_dependencies.guardThreshold ? m_dependencies.guardThreshold() : UsageThresholds::critical;
     const ResumeReadiness readiness = ResumePolicy::readiness(ticket, now, snapshot, snapshotFetchedAt, false, threshold);
     switch (force ? ResumeReadiness::Kind::ready : readiness.kind) {
     case ResumeReadiness::Kind::quotaUnavailable:

@@ -5,6 +5,7 @@
 #include "claude/CLIPathResolver.h"
 #include "system/ScriptRunning.h"
 #include "usage/UsageSnapshot.h"
+#include "usage/UsageThresholds.h"
 
 #include <QMutex>
 #include <QProcessEnvironment>
@@ -25,7 +26,6 @@ struct ResumeReadiness {
 
 namespace ResumePolicy {
 
-inline constexpr double quotaSafetyThreshold = 98.0;
 inline constexpr qint64 snapshotMaxAgeSeconds = 300;
 // The guard lets a held call go this long after the reset; auto-continue
 // starts as it does.
@@ -37,7 +37,7 @@ inline constexpr qint64 resetMarginSeconds = 5;
 // session resumed above it would be stopped again at once).
 ResumeReadiness readiness(const ResumeTicket &ticket, const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
                           const std::optional<QDateTime> &snapshotFetchedAt, bool requireResetTime,
-                          double threshold = quotaSafetyThreshold);
+                          double threshold = UsageThresholds::critical);
 
 } // namespace ResumePolicy
 

@@ -297,6 +297,14 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
         return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = error});
     };
 
+    if (!invocation.cancellation && m_options.cancellation) {
+        ScriptInvocation ended = invocation;
+        ended.cancellation = m_options.cancellation;
+        return run(ended);
+    }
+    if (invocation.cancellation && invocation.cancellation->isCancelled())
+        return std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled});
+
     // The scratch folder is checked once; should it vanish later (a cleaner
     // in ~/.cache), the failed start makes it checked and created again.
     const auto prepareScratch = [this] {

@@ -21,7 +21,10 @@ public:
         double terminationGraceSeconds = 2.0;
         qsizetype outputLimitBytes = 16 * 1024 * 1024;
         // Where children run unless told otherwise; see defaultScratchDirectory().
-        QString scratchDirectory;
+        QString scratchDirectory = {};
+        // Ends the runs that bring no cancellation of their own: raised as
+        // this process quits, so that quitting never waits for claude.
+        std::shared_ptr<const Cancellation> cancellation = nullptr;
     };
 
     ScriptRunner();

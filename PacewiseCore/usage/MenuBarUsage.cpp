@@ -1,5 +1,7 @@
 #include "MenuBarUsage.h"
 
+#include "UsageThresholds.h"
+
 #include <cmath>
 
 namespace pacewise {
@@ -29,11 +31,14 @@ MenuBarUsage MenuBarUsage::from(const std::optional<UsageSnapshot> &snapshot)
 
 MenuBarUsage::Severity MenuBarUsage::severity() const
 {
-    if (!severityUtilization)
-        return Severity::noData;
-    if (*severityUtilization >= criticalThreshold)
+    return severityUtilization ? severityOf(*severityUtilization) : Severity::noData;
+}
+
+MenuBarUsage::Severity MenuBarUsage::severityOf(double utilization)
+{
+    if (utilization >= UsageThresholds::critical)
         return Severity::critical;
-    if (*severityUtilization >= warningThreshold)
+    if (utilization >= UsageThresholds::warning)
         return Severity::warning;
     return Severity::normal;
 }

@@ -17,15 +17,13 @@ public:
     enum class Severity { noData, normal, warning, critical };
     Q_ENUM(Severity)
 
-    static constexpr double warningThreshold = 80.0;
-    static constexpr double criticalThreshold = 98.0;
-
     std::optional<double> utilization;
     std::optional<double> severityUtilization;
 
     static MenuBarUsage from(const std::optional<UsageSnapshot> &snapshot);
 
     Severity severity() const;
+    static Severity severityOf(double utilization);
 
     bool operator==(const MenuBarUsage &) const = default;
 };

@@ -6,6 +6,7 @@
 #include "i18n/UIStrings.h"
 #include "resume/LastMessageResolver.h"
 #include "system/DisplayText.h"
+#include "usage/MenuBarUsage.h"
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -60,7 +61,10 @@ QVariantList PanelModel::limits() const
     for (const UsageLimitRowModel &row : rows) {
         const double utilization = row.limit.utilization();
         const double value = std::isfinite(utilization) ? std::clamp(utilization, 0.0, 100.0) : 0.0;
-        const char *tint = utilization >= 98 ? "critical" : utilization >= 80 ? "warning" : "accent";
+        const MenuBarUsage::Severity level = MenuBarUsage::severityOf(utilization);
+        const char *tint = level == MenuBarUsage::Severity::critical  ? "critical"
+                           : level == MenuBarUsage::Severity::warning ? "warning"
+                                                                       : "accent";
         const QString figure = UIStrings::percent(utilization);
         const bool started = row.limit.window().hasStarted();
         QString detail = started ? UIStrings::format("window.resetSummary", "%1$@ · until %2$@", {figure, row.resetText})
@@ -70,9 +74,9 @@ QVariantList PanelModel::limits() const
                                                      {row.label, figure, row.resetText})
                                  : UIStrings::format("window.spokenNotStarted", "%1$@, %2$@ used, not started", {row.label, figure});
         // The colour alone would not tell the severity to everyone.
-        const QString severity = utilization >= 98 ? UIStrings::text("window.severityCritical", "nearly used up")
-                               : utilization >= 80 ? UIStrings::text("window.severityWarning", "running low")
-                                                   : QString();
+        const QString severity = level == MenuBarUsage::Severity::critical ? UIStrings::text("window.severityCritical", "nearly used up")
+                                 : level == MenuBarUsage::Severity::warning ? UIStrings::text("window.severityWarning", "running low")
+                                                                            : QString();
         if (!severity.isEmpty()) {
             detail = UIStrings::format("window.detailWithSeverity", "%1$@ · %2$@", {detail, severity});
             spoken = UIStrings::format("window.spokenWithSeverity", "%1$@, %2$@", {spoken, severity});

@@ -45,7 +45,7 @@ public:
     explicit PanelModel(Dependencies dependencies, QObject *parent = nullptr);
 
     // Each: label, detail ("42% · until 17:01", "0% · not started"), value
-    // (0–100) and tint ("accent", "warning" from 80 %, "critical" from 98 %).
+    // (0–100) and tint ("accent", "warning" or "critical", as the tray colours it).
     QVariantList limits() const;
     QString freshness() const;
     QString issueText() const;

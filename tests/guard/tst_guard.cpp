@@ -5,6 +5,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -81,6 +82,16 @@ private slots:
         QCOMPARE(manifest.value(u"sha256"_qs).toObject().value(u"rate-limit-guard.sh"_qs).toString(),
                  HookInstaller::sha256Hex(readFile(shipped + u"/rate-limit-guard.sh"_qs)));
         QCOMPARE(QDir(dir.filePath(u"hooks"_qs)).entryList(QDir::Files | QDir::Hidden).size(), 4); // no temporary files
+    }
+
+    // Pacewise writes the guard's threshold into the settings only when the
+    // user chose another one: the script's own default must be the same.
+    void theScriptStopsWhereTheTrayTurnsRedByDefault()
+    {
+        const QString script = QString::fromUtf8(readFile(shipped + u"/rate-limit-guard.sh"_qs));
+        const auto found = QRegularExpression(u"threshold=\\$\\{CC_LIMIT_GUARD_THRESHOLD:-([0-9.]+)\\}"_qs).match(script);
+        QVERIFY(found.hasMatch());
+        QCOMPARE(found.captured(1).toDouble(), UsageThresholds::critical);
     }
 
     void controllerTurnsTheGuardOnAndOff()

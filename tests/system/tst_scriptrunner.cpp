@@ -203,6 +203,34 @@ private slots:
         QCOMPARE(QString::fromUtf8(readAll(done)).trimmed(), u"%1 %1"_qs.arg(child));
     }
 
+    // The process quitting ends the run under way, its child with it, and
+    // starts no other.
+    void quittingEndsRunsAndStartsNone()
+    {
+        const auto quitting = std::make_shared<Cancellation>();
+        ScriptRunner::Options options = runner().options();
+        options.cancellation = quitting;
+        const ScriptRunner ending(options);
+        ScriptInvocation invocation = shell(u"sleep 30"_qs, 60);
+        pid_t child = -1;
+        invocation.started = [&](qint64 pid) {
+            child = pid_t(pid);
+            quitting->cancel();
+        };
+        const auto result = ending.run(invocation);
+        QVERIFY(!result);
+        QCOMPARE(result.error().kind, ScriptRunnerError::Kind::cancelled);
+        QVERIFY(child > 0);
+        QCOMPARE(::kill(child, 0), -1); // reaped, not left running
+
+        bool started = false;
+        invocation.started = [&](qint64) { started = true; };
+        const auto next = ending.run(invocation);
+        QVERIFY(!next);
+        QCOMPARE(next.error().kind, ScriptRunnerError::Kind::cancelled);
+        QVERIFY(!started);
+    }
+
     void largeOutputOnBothPipesIsCappedNotBlocking()
     {
         const auto result = runner().run(
