@@ -14,9 +14,11 @@ namespace {
 // SIGTERM at once (a shell waiting for a foreground command defers its
 // traps); timeout gives it back default dispositions for the signals a
 // background command starts with ignored. The result is written by rename,
-// so a reader sees all of it or nothing.
+// so a reader sees all of it or nothing. The files are made private first,
+// like the tickets beside them; claude itself keeps the user's umask.
 constexpr char runScript[] = R"sh(result=$1 limit=$2
 shift 2
+(umask 077 && : >"$result.out" && : >"$result.err" && : >"$result.exit.tmp") || exit 1
 exec </dev/null >"$result.out" 2>"$result.err"
 timeout -k 10 "$limit" "$@" &
 run=$!

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <signal.h>
+#include <sys/stat.h>
 
 using namespace pacewise::test;
 
@@ -188,6 +189,14 @@ private slots:
         const auto resumer = start({u"resume"_qs, u"now"_qs, session});
         const qint64 claude = runningClaude();
         QVERIFY(claude > 0);
+        // What claude prints is the user's alone; claude itself works with
+        // the user's own umask.
+        const QString runFiles = QFileInfo(ticket()).dir().filePath(u"."_qs + session + u".resume-run"_qs);
+        for (const QString &suffix : {u".out"_qs, u".err"_qs})
+            QCOMPARE(QFileInfo(runFiles + suffix).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        const mode_t umask = ::umask(0);
+        ::umask(umask);
+        QVERIFY(readFile(m_home.claudeLog()).contains(u"umask=%1\n"_qs.arg(umask, 4, 8, QLatin1Char('0')).toUtf8()));
         resumer->kill();
         resumer->waitForFinished();
         QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"being continued by another Pacewise right now"_qs));
