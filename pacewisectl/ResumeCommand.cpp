@@ -126,7 +126,9 @@ int list(const ResumeCoordinator &coordinator, const CommandContext &context, bo
                 {QStringLiteral("last_attempt_at"), jsonTime(current ? record->lastAttemptAt : std::nullopt)},
                 {QStringLiteral("last_result"), current && record->lastOutcome ? QJsonValue(outcomeName(*record->lastOutcome))
                                                                                : QJsonValue::Null},
-                {QStringLiteral("last_reason"), jsonText(current ? record->lastReason : QString())},
+                {QStringLiteral("last_reason"), jsonText(current && record->lastReason ? record->lastReason->text() : QString())},
+                {QStringLiteral("last_reason_code"), current && record->lastReason ? QJsonValue(record->lastReason->token())
+                                                                                  : QJsonValue::Null},
                 {QStringLiteral("next_try_at"), jsonTime(current ? record->nextTryAt : std::nullopt)},
             });
         }

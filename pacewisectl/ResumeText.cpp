@@ -16,6 +16,11 @@ QString clock(const QDateTime &instant, const CommandContext &context)
 
 } // namespace
 
+QString reasonText(const std::optional<ResumeReason> &reason)
+{
+    return reason ? terminalText(reason->text()) : QStringLiteral("no reason given");
+}
+
 QString resumeResultText(const ResumeAttemptResult &result, const CommandContext &context)
 {
     using Kind = ResumeAttemptResult::Kind;
@@ -39,19 +44,19 @@ QString resumeResultText(const ResumeAttemptResult &result, const CommandContext
     case Kind::alreadyRunning:
         return QStringLiteral("being continued by another Pacewise right now");
     case Kind::alreadyContinued:
-        return QStringLiteral("already %1").arg(result.reason);
+        return QStringLiteral("already %1").arg(reasonText(result.reason));
     case Kind::heldByGuard:
         return QStringLiteral("the guard holds its call until %1; it goes on by itself").arg(when(result.until));
     case Kind::sessionStillOpen:
-        return result.reason.isEmpty() ? QStringLiteral("still open in Claude Code, which continues it by itself")
-                                       : QStringLiteral("still open in Claude Code, ") + result.reason;
+        return result.reason ? QStringLiteral("still open in Claude Code, ") + reasonText(result.reason)
+                             : QStringLiteral("still open in Claude Code, which continues it by itself");
     case Kind::interrupted:
         return QStringLiteral("stopped; the session stays to be continued");
     case Kind::detached:
         return QStringLiteral("no longer waited for; claude goes on, and 'pacewisectl resume list' tells how it ended");
     case Kind::failed:
     case Kind::needsAttention:
-        return terminalText(result.reason);
+        return reasonText(result.reason);
     }
     Q_UNREACHABLE();
     return {};
@@ -64,15 +69,15 @@ QString resumeStatusText(const ResumeStatus &status, const CommandContext &conte
     case Kind::heldByGuard:
         return QStringLiteral("held by the guard until %1; goes on by itself").arg(clock(status.until, context));
     case Kind::openInClaude:
-        return status.reason.isEmpty() ? QStringLiteral("open in Claude Code, which continues it")
-                                       : QStringLiteral("open in Claude Code, ") + status.reason;
+        return status.reason ? QStringLiteral("open in Claude Code, ") + reasonText(status.reason)
+                             : QStringLiteral("open in Claude Code, which continues it");
     case Kind::running:
         return QStringLiteral("being continued now (since %1)").arg(clock(status.lastAttemptAt, context));
     case Kind::needsAttention:
-        return QStringLiteral("needs you: ") + terminalText(status.reason);
+        return QStringLiteral("needs you: ") + reasonText(status.reason);
     case Kind::retrying:
         return QStringLiteral("last try %1 failed: %2; next try %3")
-            .arg(clock(status.lastAttemptAt, context), terminalText(status.reason), clock(status.until, context));
+            .arg(clock(status.lastAttemptAt, context), reasonText(status.reason), clock(status.until, context));
     case Kind::waitingForReset:
         return QStringLiteral("waits for the reset");
     case Kind::directoryMissing:

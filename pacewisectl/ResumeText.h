@@ -11,5 +11,7 @@ namespace pacewise::cli {
 // --watch`), in English.
 QString resumeResultText(const ResumeAttemptResult &result, const CommandContext &context);
 QString resumeStatusText(const ResumeStatus &status, const CommandContext &context);
+// Why, in English, made safe for a terminal.
+QString reasonText(const std::optional<ResumeReason> &reason);
 
 } // namespace pacewise::cli

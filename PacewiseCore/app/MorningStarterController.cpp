@@ -222,18 +222,18 @@ QString MorningStarterController::statusText() const
     const QString at = QLocale().toString(m_lastRunAt->toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
     switch (*m_lastResult) {
     case MorningStartResult::started:
-        return UIStrings::format("settings.general.morningKick.started", "Window started at %1$@", {at});
+        return UIStrings::format("settings.general.morningKick.started", "Window started at %1", {at});
     case MorningStartResult::skippedWindowActive:
         return UIStrings::format("settings.general.morningKick.skipped",
-                                 "At %1$@ the window was already running — nothing sent", {at});
+                                 "At %1 the window was already running — nothing sent", {at});
     case MorningStartResult::cliMissing:
         return UIStrings::text("settings.general.morningKick.cliMissing", "Claude Code wasn't found; will retry");
     case MorningStartResult::failed:
         if (!m_lastReason.isEmpty()) {
-            return UIStrings::format("settings.general.morningKick.failedBecause", "Attempt at %1$@ failed: %2$@; will retry",
+            return UIStrings::format("settings.general.morningKick.failedBecause", "Attempt at %1 failed: %2; will retry",
                                      {at, m_lastReason});
         }
-        return UIStrings::format("settings.general.morningKick.failed", "Attempt at %1$@ failed; will retry", {at});
+        return UIStrings::format("settings.general.morningKick.failed", "Attempt at %1 failed; will retry", {at});
     case MorningStartResult::alreadyRunning:
         return {};
     }

@@ -91,14 +91,14 @@ void NotificationController::snapshotChanged()
         const QString percent = UIStrings::percent(std::min(limit.utilization(), 100.0));
         const QString summary =
             limit.kind() == UsageLimitKind::fiveHour
-                ? UIStrings::format("notification.limitNear.fiveHour", "%1$@ of the 5-hour limit used", {percent})
-                : UIStrings::format("notification.limitNear.weekly", "%1$@ of the weekly limit used", {percent});
+                ? UIStrings::format("notification.limitNear.fiveHour", "%1 of the 5-hour limit used", {percent})
+                : UIStrings::format("notification.limitNear.weekly", "%1 of the weekly limit used", {percent});
         // A time where the sentence wants one: the 5-hour window resets
         // within hours, a weekly one on a named day.
         const QDateTime reset = limit.resetsAt().toTimeZone(m_dependencies.zone);
         const QString body = limit.kind() == UsageLimitKind::fiveHour
-                                 ? UIStrings::format("notification.limitNear.body", "It resets at %1$@.", {clock(reset)})
-                                 : UIStrings::format("notification.limitNear.bodyDay", "It resets on %1$@ at %2$@.",
+                                 ? UIStrings::format("notification.limitNear.body", "It resets at %1.", {clock(reset)})
+                                 : UIStrings::format("notification.limitNear.bodyDay", "It resets on %1 at %2.",
                                                      {QLocale().dayName(reset.date().dayOfWeek()), clock(reset)});
         show(Kind::limitNear, summary, body);
     }
@@ -119,10 +119,10 @@ void NotificationController::resumesChanged()
         const QString title = displayText(resumes->title(ticket));
         const ResumeStatus status = resumes->status(ticket);
         // Claude Code still has it open but did not go on after the reset.
-        if (status.kind == ResumeStatus::Kind::openInClaude && !status.reason.isEmpty() &&
+        if (status.kind == ResumeStatus::Kind::openInClaude && status.reason &&
             !std::exchange(m_idleTold[ticket.sessionID], true)) {
             show(Kind::sessionPaused, UIStrings::text("notification.idle.title", "A session did not go on after the reset"),
-                 UIStrings::format("notification.idle.body", "“%1$@” is open in Claude Code but idle; continue it there.", {title}));
+                 UIStrings::format("notification.idle.body", "“%1” is open in Claude Code but idle; continue it there.", {title}));
         }
         if (m_knownSessions.contains(ticket.sessionID))
             continue;
@@ -134,23 +134,23 @@ void NotificationController::resumesChanged()
         const bool today = isToday(ticket.resetsAt);
         if (status.kind == ResumeStatus::Kind::heldByGuard) {
             show(Kind::sessionPaused, UIStrings::text("notification.held.title", "Claude Code is holding at the usage limit"),
-                 today ? UIStrings::format("notification.held.body", "“%1$@” goes on by itself after the reset at %2$@.",
+                 today ? UIStrings::format("notification.held.body", "“%1” goes on by itself after the reset at %2.",
                                            {title, clock(ticket.resetsAt)})
-                       : UIStrings::format("notification.held.bodyDay", "“%1$@” goes on by itself after the reset on %2$@ at %3$@.",
+                       : UIStrings::format("notification.held.bodyDay", "“%1” goes on by itself after the reset on %2 at %3.",
                                            {title, day, clock(ticket.resetsAt)}),
                  DesktopNotifications::Urgency::low);
             continue;
         }
         QString body;
         if (resumes->autoContinueEnabled()) {
-            body = today ? UIStrings::format("notification.paused.autoContinue", "“%1$@” continues after the reset at %2$@.",
+            body = today ? UIStrings::format("notification.paused.autoContinue", "“%1” continues after the reset at %2.",
                                              {title, clock(ticket.resetsAt)})
                          : UIStrings::format("notification.paused.autoContinueDay",
-                                             "“%1$@” continues after the reset on %2$@ at %3$@.", {title, day, clock(ticket.resetsAt)});
+                                             "“%1” continues after the reset on %2 at %3.", {title, day, clock(ticket.resetsAt)});
         } else {
-            body = today ? UIStrings::format("notification.paused.manual", "“%1$@” waits for the reset at %2$@.",
+            body = today ? UIStrings::format("notification.paused.manual", "“%1” waits for the reset at %2.",
                                              {title, clock(ticket.resetsAt)})
-                         : UIStrings::format("notification.paused.manualDay", "“%1$@” waits for the reset on %2$@ at %3$@.",
+                         : UIStrings::format("notification.paused.manualDay", "“%1” waits for the reset on %2 at %3.",
                                              {title, day, clock(ticket.resetsAt)});
         }
         show(Kind::sessionPaused, UIStrings::text("notification.paused.title", "Claude Code paused at the usage limit"), body);
@@ -178,10 +178,10 @@ void NotificationController::resumeFinished(const ResumeTicket &ticket, const Re
         return;
     m_failedSessions.insert(ticket.sessionID);
     const QString body = outcome.kind == ResultKind::needsAttention
-                             ? UIStrings::format("notification.resumeFailed.attention", "“%1$@” needs you: %2$@",
-                                                 {title, displayText(outcome.reason)})
-                             : UIStrings::format("notification.resumeFailed.retry", "“%1$@”: %2$@. Pacewise tries again later.",
-                                                 {title, displayText(outcome.reason)});
+                             ? UIStrings::format("notification.resumeFailed.attention", "“%1” needs you: %2",
+                                                 {title, displayText(outcome.reason ? outcome.reason->text() : QString())})
+                             : UIStrings::format("notification.resumeFailed.retry", "“%1”: %2. Pacewise tries again later.",
+                                                 {title, displayText(outcome.reason ? outcome.reason->text() : QString())});
     show(Kind::sessionResumed, UIStrings::text("notification.resumeFailed.title", "Session could not be continued"), body,
          DesktopNotifications::Urgency::critical);
 }

@@ -220,7 +220,7 @@ void SignInCoordinator::finished(int exitCode, QProcess::ExitStatus status)
         return conclude(Outcome::none);
     if (status != QProcess::NormalExit || exitCode != 0) {
         qCWarning(lcSignIn, "sign-in exited with %d", exitCode);
-        return conclude(Outcome::failure, UIStrings::format("onboarding.loginExit", "Sign-in exited with code %1$d. Please try again.",
+        return conclude(Outcome::failure, UIStrings::format("onboarding.loginExit", "Sign-in exited with code %1. Please try again.",
                                                             {QString::number(exitCode)}));
     }
     confirmSignedIn();

@@ -1,7 +1,6 @@
 #include "UIStrings.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -19,23 +18,32 @@ QString text(const char *key, const char *english)
 
 QString format(const char *key, const char *english, const QStringList &arguments)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%(?:(\\d{1,2})\\$[@ds]|%)"));
-    const QString tableFormat = text(key, english);
-    QString result;
-    qsizetype copied = 0;
-    for (auto matches = placeholder.globalMatch(tableFormat); matches.hasNext();) {
-        const auto found = matches.next();
-        result += QStringView(tableFormat).mid(copied, found.capturedStart() - copied);
-        if (found.captured(1).isEmpty()) {
-            result += u'%';
-        } else {
-            const qsizetype index = found.captured(1).toInt() - 1;
-            result += index >= 0 && index < arguments.size() ? arguments.at(index) : found.captured(0);
-        }
-        copied = found.capturedEnd();
+    const QString pattern = text(key, english);
+    const auto argument = [&](qsizetype index) { return arguments.value(index); };
+    // The multi-argument arg() fills every placeholder in one pass.
+    switch (arguments.size()) {
+    case 0:
+        return pattern;
+    case 1:
+        return pattern.arg(argument(0));
+    case 2:
+        return pattern.arg(argument(0), argument(1));
+    case 3:
+        return pattern.arg(argument(0), argument(1), argument(2));
+    case 4:
+        return pattern.arg(argument(0), argument(1), argument(2), argument(3));
+    default:
+        Q_ASSERT_X(false, "UIStrings::format", "no text takes more than four arguments");
+        return pattern.arg(argument(0), argument(1), argument(2), argument(3), argument(4));
     }
-    result += QStringView(tableFormat).mid(copied);
-    return result;
+}
+
+QString count(const char *key, const char *englishOne, const char *englishOther, int n)
+{
+    const QString translated = qtTrId(key, n);
+    if (!translated.isEmpty() && translated != QLatin1String(key))
+        return translated;
+    return QString::fromUtf8(n == 1 ? englishOne : englishOther).replace(QLatin1String("%n"), QString::number(n));
 }
 
 QString percent(double utilization)
@@ -43,7 +51,7 @@ QString percent(double utilization)
     if (std::isnan(utilization))
         return UIStrings::text("menubar.placeholder", "—%");
     const double shown = std::clamp(utilization, -999.0, 999.0);
-    return UIStrings::format("percent", "%1$d%%", {QString::number(std::llround(shown))});
+    return UIStrings::format("percent", "%1%", {QString::number(std::llround(shown))});
 }
 
 } // namespace pacewise::UIStrings

@@ -10,11 +10,14 @@ namespace pacewise::UIStrings {
 // the English text, never the key.
 QString text(const char *key, const char *english);
 
-// The same for a format with positional placeholders as the string tables
-// write them: "%1$@" and "%1$d" take the first argument, "%%" is a percent
-// sign. Filled in one pass, so an argument's own text is never taken for a
-// placeholder; a placeholder without an argument stays as written.
+// The same for a format with Qt's placeholders, "%1" to "%9", filled with
+// QString::arg in one pass, so an argument's own text is never taken for a
+// placeholder. A "%" not followed by a digit is a percent sign.
 QString format(const char *key, const char *english, const QStringList &arguments);
+
+// A text about a count: "%n" is the count, and the table gives each of the
+// language's plural forms; without a table, the English one or other.
+QString count(const char *key, const char *englishOne, const char *englishOther, int n);
 
 // A whole percentage as the tables write it ("42%"), rounded half away from
 // zero. A figure beyond any real one (1e308 from a damaged file) would

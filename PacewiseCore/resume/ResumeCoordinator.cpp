@@ -31,9 +31,11 @@ namespace {
 using Kind = ResumeAttemptResult::Kind;
 using Outcome = ResumeRecord::Outcome;
 
-ResumeAttemptResult result(Kind kind, const QString &reason = {}, const QDateTime &until = {})
+using Code = ResumeReason::Code;
+
+ResumeAttemptResult result(Kind kind, std::optional<ResumeReason> reason = std::nullopt, const QDateTime &until = {})
 {
-    return ResumeAttemptResult{.kind = kind, .until = until, .reason = reason};
+    return ResumeAttemptResult{.kind = kind, .until = until, .reason = std::move(reason)};
 }
 
 // Held for the whole attempt, so that two Pacewise processes (the tray app
@@ -68,8 +70,8 @@ private:
     FileDescriptor m_fd; // closing releases the lock
 };
 
-// "Bash was not allowed", "Bash and Edit were not allowed".
-QString refusedTools(const QJsonArray &denials)
+// The tools whose calls were refused, each once.
+ResumeReason refusedTools(const QJsonArray &denials)
 {
     QStringList tools;
     for (const QJsonValue &denial : denials) {
@@ -77,11 +79,7 @@ QString refusedTools(const QJsonArray &denials)
         if (!tool.isEmpty() && !tools.contains(tool))
             tools << tool;
     }
-    if (tools.isEmpty())
-        return QStringLiteral("a tool call was not allowed");
-    const QString last = tools.takeLast();
-    return (tools.isEmpty() ? last : tools.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
-           (tools.isEmpty() ? QStringLiteral(" was not allowed") : QStringLiteral(" were not allowed"));
+    return ResumeReason{Code::toolsRefused, tools};
 }
 
 } // namespace
@@ -155,8 +153,8 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
     if (const auto sessionLock = SessionLock::tryAcquire(m_dependencies.queue.lockPath(session))) {
         outcome = attemptLocked(ticket, now, manual);
     } else if (sessionLock.error() != EWOULDBLOCK) {
-        outcome = result(Kind::failed, QStringLiteral("the ticket folder %1 cannot be written: %2")
-                                           .arg(m_dependencies.queue.directory(), systemErrorText(sessionLock.error())));
+        outcome = result(Kind::failed, ResumeReason{Code::ticketFolderUnwritable,
+                                                    {m_dependencies.queue.directory(), QString::number(sessionLock.error())}});
     }
     QMutexLocker lock(&m_mutex);
     m_inFlight.remove(session);
@@ -172,7 +170,7 @@ ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket,
     // continued the session meanwhile, and deleted or replaced its ticket.
     const auto current = queue.ticket(session);
     if (!current || current->createdAt != ticket.createdAt)
-        return result(Kind::alreadyContinued, QStringLiteral("continued by another Pacewise"));
+        return result(Kind::alreadyContinued, ResumeReason{Code::continuedByAnotherPacewise});
 
     auto kept = queue.record(session);
     ResumeRecord record = kept && kept->ticketCreatedAt == ticket.createdAt ? *kept : ResumeRecord{.ticketCreatedAt = ticket.createdAt};
@@ -185,9 +183,8 @@ ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket,
         record.running.reset();
         const auto earlier = ResumeRun(queue.runFilePrefix(session)).result();
         const ResumeAttemptResult settled =
-            earlier ? judge(ticket, record, *earlier, QStringLiteral("continued by an earlier resume"))
-                    : recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
-                                    QStringLiteral("its earlier run ended without saying how"));
+            earlier ? judge(ticket, record, *earlier, ResumeReason{Code::continuedByAnEarlierResume})
+                    : recordFailure(ticket, record, m_dependencies.now(), Outcome::failed, {Code::earlierRunUnexplained});
         if (!manual || (settled.kind != Kind::failed && settled.kind != Kind::needsAttention))
             return settled;
     }
@@ -199,21 +196,20 @@ ResumeAttemptResult ResumeCoordinator::attemptLocked(const ResumeTicket &ticket,
     }
     if (const auto open = ClaudeSessions::openSession(m_dependencies.sessionsDirectory, session)) {
         return result(Kind::sessionStillOpen, open->sitsIdlePast(ticket.resetsAt, now)
-                                                  ? QStringLiteral("idle since before the reset; continue it there")
-                                                  : QString());
+                                                  ? std::optional(ResumeReason{Code::idleSinceTheReset})
+                                                  : std::nullopt);
     }
     const QString transcript = SessionTranscript::pathFor(m_dependencies.projectsDirectory, ticket.cwd, session);
     if (SessionTranscript::wentOnWithoutPacewise(transcript, ticket.createdAt, ticket.resetsAt).value_or(false))
-        return finish(ticket, QStringLiteral("continued in Claude Code"));
+        return finish(ticket, ResumeReason{Code::continuedInClaudeCode});
 
     if (!QFileInfo(ticket.cwd).isDir()) {
         // Running it anywhere else would continue the work in the wrong place.
-        return recordFailure(ticket, record, now, Outcome::failed,
-                             QStringLiteral("the session's directory %1 no longer exists").arg(ticket.cwd));
+        return recordFailure(ticket, record, now, Outcome::failed, {Code::directoryMissing, {ticket.cwd}});
     }
     const auto claude = m_dependencies.resolver->resolve();
     if (!claude)
-        return recordFailure(ticket, record, now, Outcome::failed, QStringLiteral("claude was not found"));
+        return recordFailure(ticket, record, now, Outcome::failed, {Code::claudeNotFound});
     return run(ticket, record, *claude, now);
 }
 
@@ -257,33 +253,32 @@ ResumeAttemptResult ResumeCoordinator::run(const ResumeTicket &ticket, ResumeRec
         switch (run.error().kind) {
         case ScriptRunnerError::Kind::cancelled:
         case ScriptRunnerError::Kind::detached:
-            return recordFailure(ticket, record, m_dependencies.now(), Outcome::interrupted,
-                                 QStringLiteral("stopped before it finished"));
+            return recordFailure(ticket, record, m_dependencies.now(), Outcome::interrupted, {Code::stoppedBeforeItFinished});
         case ScriptRunnerError::Kind::timedOut:
             return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed, timedOutReason());
         case ScriptRunnerError::Kind::launchFailed:
             return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
-                                 QStringLiteral("claude could not be started: %1").arg(systemErrorText(run.error().errorNumber)));
+                                 {Code::claudeNotStarted, {QString::number(run.error().errorNumber)}});
         }
     }
     const auto ended = resumeRun.result();
     if (!ended) {
         return recordFailure(ticket, record, m_dependencies.now(), Outcome::failed,
-                             QStringLiteral("claude ended without saying how (its run exited with status %1)").arg(run->exitCode));
+                             {Code::runUnexplained, {QString::number(run->exitCode)}});
     }
-    return judge(ticket, record, *ended, {});
+    return judge(ticket, record, *ended, std::nullopt);
 }
 
-QString ResumeCoordinator::timedOutReason() const
+ResumeReason ResumeCoordinator::timedOutReason() const
 {
-    return QStringLiteral("claude did not finish within %1 minutes").arg(m_dependencies.timeoutSeconds / 60);
+    return {Code::timedOut, {QString::number(m_dependencies.timeoutSeconds / 60)}};
 }
 
 // How a run ended decides: exit 0 alone does not mean the session went on,
 // since claude reports errors in the envelope with exit 0, and refused tool
 // calls leave it idle. Back-off counts from the end of the run.
 ResumeAttemptResult ResumeCoordinator::judge(const ResumeTicket &ticket, const ResumeRecord &record,
-                                             const ResumeRun::Result &ended, const QString &by)
+                                             const ResumeRun::Result &ended, std::optional<ResumeReason> by)
 {
     const QString &session = ticket.sessionID;
     if (ended.timedOut)
@@ -298,16 +293,10 @@ ResumeAttemptResult ResumeCoordinator::judge(const ResumeTicket &ticket, const R
         if (detail.isEmpty())
             detail = firstLine(ended.standardError.isEmpty() ? ended.standardOutput : ended.standardError);
         return recordFailure(ticket, record, ended.endedAt, Outcome::failed,
-                             QStringLiteral("claude exited with status %1%2")
-                                 .arg(ended.exitCode)
-                                 .arg(detail.isEmpty() ? QString() : u": "_qs + detail));
+                             {Code::claudeExited, {QString::number(ended.exitCode), detail}});
     }
-    if (envelope.value(QLatin1String("is_error")).toBool()) {
-        return recordFailure(ticket, record, ended.endedAt, Outcome::failed,
-                             message.isEmpty() ? UIStrings::text("resume.error.reported", "Claude Code reported an error")
-                                               : UIStrings::format("resume.error.reportedWithMessage",
-                                                                   "Claude Code reported an error: %1$@", {message}));
-    }
+    if (envelope.value(QLatin1String("is_error")).toBool())
+        return recordFailure(ticket, record, ended.endedAt, Outcome::failed, {Code::claudeReportedError, {message}});
     const QJsonArray denials = envelope.value(QLatin1String("permission_denials")).toArray();
     if (!denials.isEmpty()) {
         // The guard stopping the resumed turn at a limit records the session
@@ -320,7 +309,7 @@ ResumeAttemptResult ResumeCoordinator::judge(const ResumeTicket &ticket, const R
         }
         return recordFailure(ticket, record, ended.endedAt, Outcome::needsAttention, refusedTools(denials));
     }
-    return finish(ticket, by);
+    return finish(ticket, std::move(by));
 }
 
 std::optional<QString> ResumeCoordinator::permissionModeFor(const ResumeTicket &ticket) const
@@ -346,28 +335,27 @@ std::expected<void, int> ResumeCoordinator::dismiss(const QString &sessionID) co
 
 // The session went on: its tickets up to this one go, and with the last of
 // them what was kept about its resumes.
-ResumeAttemptResult ResumeCoordinator::finish(const ResumeTicket &ticket, const QString &by)
+ResumeAttemptResult ResumeCoordinator::finish(const ResumeTicket &ticket, std::optional<ResumeReason> by)
 {
     const QString &session = ticket.sessionID;
     const ResumeQueue &queue = m_dependencies.queue;
     if (const auto removed = queue.remove(session, ticket.createdAt); !removed) {
         qCWarning(lcResume, "resume ticket removal failed: %s", qUtf8Printable(systemErrorText(removed.error())));
         return recordFailure(ticket, queue.record(session).value_or(ResumeRecord{.ticketCreatedAt = ticket.createdAt}),
-                             m_dependencies.now(), Outcome::failed,
-                             QStringLiteral("its ticket could not be deleted: %1").arg(systemErrorText(removed.error())));
+                             m_dependencies.now(), Outcome::failed, {Code::ticketNotDeleted, {QString::number(removed.error())}});
     }
     if (!queue.ticket(session))
         queue.forget(session);
-    if (by.isEmpty()) {
+    if (!by) {
         qCInfo(lcResume, "session %s continued", qUtf8Printable(session));
         return result(Kind::succeeded);
     }
-    qCInfo(lcResume, "session %s %s", qUtf8Printable(session), qUtf8Printable(by));
-    return result(Kind::alreadyContinued, by);
+    qCInfo(lcResume, "session %s: %s", qUtf8Printable(session), qUtf8Printable(by->token()));
+    return result(Kind::alreadyContinued, std::move(by));
 }
 
 ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &at,
-                                                     Outcome outcome, const QString &reason)
+                                                     Outcome outcome, const ResumeReason &reason)
 {
     record.lastOutcome = outcome;
     record.lastReason = reason;
@@ -384,9 +372,9 @@ ResumeAttemptResult ResumeCoordinator::recordFailure(const ResumeTicket &ticket,
     }
     if (!m_dependencies.queue.saveRecord(ticket.sessionID, record))
         qCWarning(lcResume, "the record of session %s could not be saved", qUtf8Printable(ticket.sessionID));
-    qCWarning(lcResume, "resume of %s %s: %s", qUtf8Printable(ticket.sessionID),
+    qCWarning(lcResume, "resume of %s %s: %s %s", qUtf8Printable(ticket.sessionID),
               kind == Kind::needsAttention ? "needs the user" : kind == Kind::interrupted ? "was interrupted" : "failed",
-              qUtf8Printable(scrubbedText(reason)));
+              qUtf8Printable(reason.token()), qUtf8Printable(scrubbedText(reason.arguments.join(u" | "_qs))));
     return result(kind, reason, record.nextTryAt.value_or(QDateTime()));
 }
 

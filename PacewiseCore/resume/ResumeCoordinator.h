@@ -59,7 +59,7 @@ struct ResumeAttemptResult {
     };
     Kind kind;
     QDateTime until = {};
-    QString reason = {};
+    std::optional<ResumeReason> reason = std::nullopt;
     std::optional<UsageLimit> limit = std::nullopt;
 
     bool operator==(const ResumeAttemptResult &) const = default;
@@ -133,11 +133,12 @@ private:
     ResumeAttemptResult attemptLocked(const ResumeTicket &ticket, const QDateTime &now, bool manual);
     ResumeAttemptResult run(const ResumeTicket &ticket, ResumeRecord record, const QString &claude, const QDateTime &now);
     ResumeAttemptResult judge(const ResumeTicket &ticket, const ResumeRecord &record, const ResumeRun::Result &ended,
-                              const QString &by);
-    ResumeAttemptResult finish(const ResumeTicket &ticket, const QString &by);
+                              std::optional<ResumeReason> by);
+    // by: who continued it when not this resume.
+    ResumeAttemptResult finish(const ResumeTicket &ticket, std::optional<ResumeReason> by);
     ResumeAttemptResult recordFailure(const ResumeTicket &ticket, ResumeRecord record, const QDateTime &at,
-                                      ResumeRecord::Outcome outcome, const QString &reason);
-    QString timedOutReason() const;
+                                      ResumeRecord::Outcome outcome, const ResumeReason &reason);
+    ResumeReason timedOutReason() const;
 
     Dependencies m_dependencies;
     mutable QMutex m_mutex;

@@ -53,7 +53,7 @@ std::optional<ResumeRecord> ResumeRecord::decode(const QByteArray &json)
         if (outcome == outcomeName(known))
             record.lastOutcome = known;
     }
-    record.lastReason = object.value(QLatin1String("last_reason")).toString().left(500);
+    record.lastReason = ResumeReason::decode(object.value(QLatin1String("last_reason")));
     record.nextTryAt = instant(object.value(QLatin1String("next_try_at")));
     const QJsonObject running = object.value(QLatin1String("running")).toObject();
     const auto startedAt = instant(running.value(QLatin1String("started_at")));
@@ -73,7 +73,7 @@ QByteArray ResumeRecord::encode() const
         {QLatin1String("attempts"), attempts},
         {QLatin1String("last_attempt_at"), seconds(lastAttemptAt)},
         {QLatin1String("last_outcome"), lastOutcome ? QJsonValue(outcomeName(*lastOutcome)) : QJsonValue(QJsonValue::Null)},
-        {QLatin1String("last_reason"), lastReason},
+        {QLatin1String("last_reason"), lastReason ? lastReason->encode() : QJsonValue(QJsonValue::Null)},
         {QLatin1String("next_try_at"), seconds(nextTryAt)},
     };
     if (running) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResumeReason.h"
 #include "system/ProcessIdentity.h"
 
 #include <QByteArray>
@@ -26,7 +27,7 @@ struct ResumeRecord {
     int attempts = 0;
     std::optional<QDateTime> lastAttemptAt = std::nullopt;
     std::optional<Outcome> lastOutcome = std::nullopt;
-    QString lastReason = {};
+    std::optional<ResumeReason> lastReason = std::nullopt;
     std::optional<QDateTime> nextTryAt = std::nullopt;
     // The claude continuing the session now, and since when: a resumer that
     // was killed leaves it running, and nobody may start a second one.

@@ -19,8 +19,8 @@ ResumeStatus ResumeStatus::of(const ResumeTicket &ticket, const std::optional<Re
         return {Kind::running, {}, record->running->startedAt, {}, attempts};
     if (open) {
         return {Kind::openInClaude, {}, lastAttemptAt,
-                open->sitsIdlePast(ticket.resetsAt, now) ? QStringLiteral("idle since before the reset; continue it there")
-                                                         : QString(),
+                open->sitsIdlePast(ticket.resetsAt, now) ? std::optional(ResumeReason{ResumeReason::Code::idleSinceTheReset})
+                                                         : std::nullopt,
                 attempts};
     }
     if (record && record->lastOutcome == ResumeRecord::Outcome::needsAttention)

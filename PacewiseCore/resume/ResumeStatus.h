@@ -28,7 +28,7 @@ struct ResumeStatus {
     Kind kind;
     QDateTime until = {};
     QDateTime lastAttemptAt = {};
-    QString reason = {};
+    std::optional<ResumeReason> reason = std::nullopt;
     int attempts = 0;
 
     static ResumeStatus of(const ResumeTicket &ticket, const std::optional<ResumeRecord> &record,

@@ -51,11 +51,11 @@ QString OnboardingController::signedInText() const
     const QString email = status.email.value_or(QString());
     const QString plan = status.subscriptionType.value_or(QString());
     if (!email.isEmpty() && !plan.isEmpty())
-        return UIStrings::format("auth.signedIn.emailPlan", "Signed in: %1$@ (%2$@)", {email, plan});
+        return UIStrings::format("auth.signedIn.emailPlan", "Signed in: %1 (%2)", {email, plan});
     if (!email.isEmpty())
-        return UIStrings::format("auth.signedIn.email", "Signed in: %1$@", {email});
+        return UIStrings::format("auth.signedIn.email", "Signed in: %1", {email});
     if (!plan.isEmpty())
-        return UIStrings::format("auth.signedIn.plan", "Signed in (%1$@)", {plan});
+        return UIStrings::format("auth.signedIn.plan", "Signed in (%1)", {plan});
     return UIStrings::text("auth.signedIn", "Signed in");
 }
 

@@ -55,7 +55,7 @@ QVariantList PanelModel::limits() const
     const QString week = UIStrings::text("window.sevenDayLabel", "Week");
     const auto rows = UsageLimitRowBuilder::rows(
         m_dependencies.state->snapshot(), UIStrings::text("window.fiveHourLabel", "5 hours"), week,
-        [&week](const QString &model) { return UIStrings::format("window.weeklyModelLabel", "%1$@ · %2$@", {week, model}); },
+        [&week](const QString &model) { return UIStrings::format("window.weeklyModelLabel", "%1 · %2", {week, model}); },
         locale(), m_dependencies.zone);
     QVariantList limits;
     for (const UsageLimitRowModel &row : rows) {
@@ -67,19 +67,19 @@ QVariantList PanelModel::limits() const
                                                                        : "accent";
         const QString figure = UIStrings::percent(utilization);
         const bool started = row.limit.window().hasStarted();
-        QString detail = started ? UIStrings::format("window.resetSummary", "%1$@ · until %2$@", {figure, row.resetText})
-                                 : UIStrings::format("window.notStartedSummary", "%1$@ · not started", {figure});
+        QString detail = started ? UIStrings::format("window.resetSummary", "%1 · until %2", {figure, row.resetText})
+                                 : UIStrings::format("window.notStartedSummary", "%1 · not started", {figure});
         // What a screen reader says for the row, in one sentence.
-        QString spoken = started ? UIStrings::format("window.spokenSummary", "%1$@, %2$@ used, resets %3$@",
+        QString spoken = started ? UIStrings::format("window.spokenSummary", "%1, %2 used, resets %3",
                                                      {row.label, figure, row.resetText})
-                                 : UIStrings::format("window.spokenNotStarted", "%1$@, %2$@ used, not started", {row.label, figure});
+                                 : UIStrings::format("window.spokenNotStarted", "%1, %2 used, not started", {row.label, figure});
         // The colour alone would not tell the severity to everyone.
         const QString severity = level == MenuBarUsage::Severity::critical ? UIStrings::text("window.severityCritical", "nearly used up")
                                  : level == MenuBarUsage::Severity::warning ? UIStrings::text("window.severityWarning", "running low")
                                                                             : QString();
         if (!severity.isEmpty()) {
-            detail = UIStrings::format("window.detailWithSeverity", "%1$@ · %2$@", {detail, severity});
-            spoken = UIStrings::format("window.spokenWithSeverity", "%1$@, %2$@", {spoken, severity});
+            detail = UIStrings::format("window.detailWithSeverity", "%1 · %2", {detail, severity});
+            spoken = UIStrings::format("window.spokenWithSeverity", "%1, %2", {spoken, severity});
         }
         limits << QVariantMap{
             {QStringLiteral("label"), row.label},
@@ -99,9 +99,9 @@ QString PanelModel::freshnessText(const std::optional<QDateTime> &lastSuccessAt,
     if (isStale)
         return UIStrings::text("freshness.stale", "stale");
     const qint64 seconds = std::max<qint64>(0, lastSuccessAt->msecsTo(now) / 1000);
-    const QString age = seconds < 60 ? UIStrings::format("freshness.ageSeconds", "%1$ds", {QString::number(seconds)})
-                                     : UIStrings::format("freshness.ageMinutes", "%1$dm", {QString::number(seconds / 60)});
-    return UIStrings::format("freshness.updatedAgo", "updated %1$@ ago", {age});
+    const QString age = seconds < 60 ? UIStrings::format("freshness.ageSeconds", "%1s", {QString::number(seconds)})
+                                     : UIStrings::format("freshness.ageMinutes", "%1m", {QString::number(seconds / 60)});
+    return UIStrings::format("freshness.updatedAgo", "updated %1 ago", {age});
 }
 
 QString PanelModel::freshness() const
@@ -130,7 +130,7 @@ QString PanelModel::forecast() const
     if (!forecast)
         return {};
     const QString at = locale().toString(forecast->limitAt.toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
-    return UIStrings::format("forecast.limitAt", "At this pace: limit at %1$@", {at});
+    return UIStrings::format("forecast.limitAt", "At this pace: limit at %1", {at});
 }
 
 QString PanelModel::overage() const
@@ -145,7 +145,7 @@ QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &no
 {
     const ResumeController *resumes = m_dependencies.resumes;
     const auto resetsAt = [&](const QDateTime &at) {
-        return UIStrings::format("resume.resetsAt", "Resets %1$@",
+        return UIStrings::format("resume.resetsAt", "Resets %1",
                                  {UsageResetFormatter::string(at, true, locale(), m_dependencies.zone)});
     };
     if (resumes->isResuming(ticket.sessionID))
@@ -153,18 +153,17 @@ QString PanelModel::resumeStatus(const ResumeTicket &ticket, const QDateTime &no
     const ResumeStatus status = resumes->status(ticket);
     switch (status.kind) {
     case ResumeStatus::Kind::heldByGuard:
-        return UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(status.until)});
+        return UIStrings::format("resume.held", "Held until %1; goes on by itself", {clock(status.until)});
     case ResumeStatus::Kind::openInClaude:
-        return status.reason.isEmpty()
-                   ? UIStrings::text("resume.openInClaude", "Open in Claude Code, which continues it")
-                   : UIStrings::text("resume.idleInClaude", "Idle in Claude Code since before the reset; continue it there");
+        return status.reason ? UIStrings::text("resume.idleInClaude", "Idle in Claude Code since before the reset; continue it there")
+                             : UIStrings::text("resume.openInClaude", "Open in Claude Code, which continues it");
     case ResumeStatus::Kind::running:
         return UIStrings::text("resume.resuming", "Resuming…");
     case ResumeStatus::Kind::needsAttention:
-        return UIStrings::format("resume.needsYou", "Needs you: %1$@", {displayText(status.reason)});
+        return UIStrings::format("resume.needsYou", "Needs you: %1", {displayText(status.reason ? status.reason->text() : QString())});
     case ResumeStatus::Kind::retrying:
-        return UIStrings::format("resume.retrying", "Last try %1$@ failed: %2$@; next try %3$@",
-                                 {clock(status.lastAttemptAt), displayText(status.reason), clock(status.until)});
+        return UIStrings::format("resume.retrying", "Last try %1 failed: %2; next try %3",
+                                 {clock(status.lastAttemptAt), displayText(status.reason ? status.reason->text() : QString()), clock(status.until)});
     case ResumeStatus::Kind::directoryMissing:
         return UIStrings::text("resume.directoryMissing", "Its folder no longer exists");
     case ResumeStatus::Kind::waitingForReset:
@@ -225,7 +224,7 @@ QVariantList PanelModel::heldCalls() const
         list << QVariantMap{
             {QStringLiteral("sessionID"), hold.sessionID},
             {QStringLiteral("title"), displayText(m_dependencies.resumes->title(hold))},
-            {QStringLiteral("status"), UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(hold.resetsAt)})},
+            {QStringLiteral("status"), UIStrings::format("resume.held", "Held until %1; goes on by itself", {clock(hold.resetsAt)})},
         };
     }
     return list;
@@ -243,7 +242,7 @@ QString PanelModel::resultNotice(const QString &title, const ResumeAttemptResult
     using Kind = ResumeAttemptResult::Kind;
     switch (result.kind) {
     case Kind::succeeded:
-        return UIStrings::format("resume.notice.continued", "“%1$@” continued.", {title});
+        return UIStrings::format("resume.notice.continued", "“%1” continued.", {title});
     case Kind::quotaUnavailable: {
         if (!result.limit)
             return UIStrings::text("resume.quotaUnavailable", "Quota is still occupied");
@@ -251,9 +250,9 @@ QString PanelModel::resultNotice(const QString &title, const ResumeAttemptResult
         const QString until = UsageResetFormatter::string(result.until, result.limit->kind() != UsageLimitKind::fiveHour, locale(),
                                                           m_dependencies.zone);
         const QString limit = result.limit->kind() == UsageLimitKind::fiveHour
-                                  ? UIStrings::format("resume.notice.limitFiveHour", "The 5-hour limit is at %1$@ until %2$@.",
+                                  ? UIStrings::format("resume.notice.limitFiveHour", "The 5-hour limit is at %1 until %2.",
                                                       {percent, until})
-                                  : UIStrings::format("resume.notice.limitWeekly", "The weekly limit is at %1$@ until %2$@.",
+                                  : UIStrings::format("resume.notice.limitWeekly", "The weekly limit is at %1 until %2.",
                                                       {percent, until});
         return limit + u' ' +
                UIStrings::text("resume.notice.anyway",
@@ -264,21 +263,21 @@ QString PanelModel::resultNotice(const QString &title, const ResumeAttemptResult
     case Kind::alreadyRunning:
         return UIStrings::text("resume.resuming", "Resuming…");
     case Kind::alreadyContinued:
-        return UIStrings::format("resume.notice.alreadyContinued", "“%1$@” was already continued.", {title});
+        return UIStrings::format("resume.notice.alreadyContinued", "“%1” was already continued.", {title});
     case Kind::heldByGuard:
-        return UIStrings::format("resume.held", "Held until %1$@; goes on by itself", {clock(result.until)});
+        return UIStrings::format("resume.held", "Held until %1; goes on by itself", {clock(result.until)});
     case Kind::sessionStillOpen:
         return UIStrings::text("resume.openInClaude", "Open in Claude Code, which continues it");
     case Kind::waitingForReset:
     case Kind::backingOff:
-        return UIStrings::format("resume.resetsAt", "Resets %1$@",
+        return UIStrings::format("resume.resetsAt", "Resets %1",
                                  {UsageResetFormatter::string(result.until, true, locale(), m_dependencies.zone)});
     case Kind::failed:
-        return UIStrings::format("notification.resumeFailed.retry", "“%1$@”: %2$@. Pacewise tries again later.",
-                                 {title, displayText(result.reason)});
+        return UIStrings::format("notification.resumeFailed.retry", "“%1”: %2. Pacewise tries again later.",
+                                 {title, displayText(result.reason ? result.reason->text() : QString())});
     case Kind::needsAttention:
-        return UIStrings::format("notification.resumeFailed.attention", "“%1$@” needs you: %2$@",
-                                 {title, displayText(result.reason)});
+        return UIStrings::format("notification.resumeFailed.attention", "“%1” needs you: %2",
+                                 {title, displayText(result.reason ? result.reason->text() : QString())});
     case Kind::interrupted:
     case Kind::detached:
         return UIStrings::text("resume.notice.stopped", "Stopped; the session stays to be continued.");
@@ -297,7 +296,7 @@ QString PanelModel::tooltip() const
     QStringList lines{QStringLiteral("Pacewise")};
     for (const QVariant &row : limits()) {
         const QVariantMap limit = row.toMap();
-        lines << UIStrings::format("tooltip.limitRow", "%1$@: %2$@",
+        lines << UIStrings::format("tooltip.limitRow", "%1: %2",
                                    {limit.value(QStringLiteral("label")).toString(), limit.value(QStringLiteral("detail")).toString()});
     }
     if (const QString issue = issueText(); !issue.isEmpty())
@@ -307,7 +306,7 @@ QString PanelModel::tooltip() const
     if (const QString extra = overage(); !extra.isEmpty())
         lines << extra;
     if (const qsizetype pending = m_dependencies.resumes->pendingResumes().size()) {
-        lines << UIStrings::format("tooltip.pendingResumes", "Pending resumes: %1$d", {QString::number(pending)});
+        lines << UIStrings::format("tooltip.pendingResumes", "Pending resumes: %1", {QString::number(pending)});
     }
     lines << freshness();
     return lines.join(u'\n');
@@ -338,7 +337,7 @@ void PanelModel::dismissResume(const QString &sessionID)
     const ResumeTicket *ticket = findTicket(m_dependencies.resumes->pendingResumes(), sessionID);
     if (!ticket)
         return;
-    setNotice(UIStrings::format("resume.notice.dismissed", "“%1$@” dismissed.", {displayText(m_dependencies.resumes->title(*ticket))}));
+    setNotice(UIStrings::format("resume.notice.dismissed", "“%1” dismissed.", {displayText(m_dependencies.resumes->title(*ticket))}));
     m_dependencies.resumes->dismiss(*ticket);
 }
 
@@ -355,8 +354,8 @@ void PanelModel::releaseHold(const QString &sessionID)
         if (!self)
             return;
         self->setNotice(released ? UIStrings::format("resume.notice.released",
-                                                     "“%1$@” goes on now; it is not held again before the limit resets.", {title})
-                                 : UIStrings::format("resume.notice.notHeld", "“%1$@” is no longer held.", {title}));
+                                                     "“%1” goes on now; it is not held again before the limit resets.", {title})
+                                 : UIStrings::format("resume.notice.notHeld", "“%1” is no longer held.", {title}));
     });
 }
 

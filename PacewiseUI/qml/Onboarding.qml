@@ -49,7 +49,7 @@ Pane {
             visible: !on
             text: root.tr("onboarding.enable", "Enable")
             // Four of them: each says what it enables.
-            Accessible.name: root.trf("onboarding.enableFeature", "Enable %1$@", [title])
+            Accessible.name: root.trf("onboarding.enableFeature", "Enable %1", [title])
             onClicked: parent.enable()
         }
     }
@@ -101,7 +101,7 @@ Pane {
                        root.tr("onboarding.features", "Keep your sessions running")][onboarding.step - 1]
             }
             Label {
-                text: root.trf("onboarding.progress", "%1$d/%2$d", [onboarding.step, onboarding.totalSteps])
+                text: root.trf("onboarding.progress", "%1/%2", [onboarding.step, onboarding.totalSteps])
                 color: Colors.secondaryText
             }
         }

@@ -286,7 +286,7 @@ Pane {
                 }
                 Label {
                     objectName: "version"
-                    text: root.trf("settings.about.version", "Version %1$@", [settingsModel.version])
+                    text: root.trf("settings.about.version", "Version %1", [settingsModel.version])
                 }
                 Label { text: root.tr("settings.about.disclaimer", "Not affiliated with Anthropic.") }
 
@@ -319,7 +319,7 @@ Pane {
                     }
                     Button {
                         visible: updater.checkResult === root.updateAvailable
-                        text: root.trf("settings.about.updateStatus.available", "Update to %1$@", [updater.offeredVersion])
+                        text: root.trf("settings.about.updateStatus.available", "Update to %1", [updater.offeredVersion])
                         onClicked: settingsModel.showFoundUpdate()
                     }
                 }

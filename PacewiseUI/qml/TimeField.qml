@@ -23,7 +23,7 @@ RowLayout {
         editable: true
         textFromValue: value => String(value).padStart(2, "0")
         onValueModified: field.edited(value, field.minute)
-        Accessible.name: field.trf("time.hourOf", "%1$@, hour", [field.label])
+        Accessible.name: field.trf("time.hourOf", "%1, hour", [field.label])
     }
     Label { text: ":"; Accessible.ignored: true }
     SpinBox {
@@ -35,6 +35,6 @@ RowLayout {
         editable: true
         textFromValue: value => String(value).padStart(2, "0")
         onValueModified: field.edited(field.hour, value)
-        Accessible.name: field.trf("time.minuteOf", "%1$@, minute", [field.label])
+        Accessible.name: field.trf("time.minuteOf", "%1, minute", [field.label])
     }
 }

@@ -38,7 +38,7 @@ QStringList SettingsModel::morningStatus() const
     if (const QString status = morning->statusText(); !status.isEmpty())
         lines << status;
     if (const auto next = morning->nextRunDate(); next && !morning->isRunning()) {
-        lines << UIStrings::format("settings.general.morningKick.next", "Next: %1$@",
+        lines << UIStrings::format("settings.general.morningKick.next", "Next: %1",
                                    {UsageResetFormatter::string(*next, true, QLocale(), QTimeZone::systemTimeZone())});
     }
     return lines;

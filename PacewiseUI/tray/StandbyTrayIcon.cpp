@@ -24,7 +24,7 @@ QString StandbyTrayIcon::explanation() const
 {
     if (m_otherProcess) {
         return UIStrings::format("standby.otherProcess",
-                                 "Another Pacewise (process %1$@) checks the usage but cannot be reached over the "
+                                 "Another Pacewise (process %1) checks the usage but cannot be reached over the "
                                  "session bus, so this one cannot show it. This one takes over when that one stops.",
                                  {QString::number(*m_otherProcess)});
     }

@@ -12,16 +12,16 @@
       <translation>Angemeldet</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Angemeldet: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Angemeldet: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Angemeldet: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Angemeldet: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Angemeldet (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Angemeldet (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Einstellungen …</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>Bei diesem Tempo: Limit um %1$@ erreicht</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>Bei diesem Tempo: Limit um %1 erreicht</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d Min.</translation>
+      <source>%1m</source>
+      <translation>%1 Min.</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d s</translation>
+      <source>%1s</source>
+      <translation>%1 s</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>veraltet</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>vor %1$@ aktualisiert</translation>
+      <source>updated %1 ago</source>
+      <translation>vor %1 aktualisiert</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>Warten auf die erste Aktualisierung …</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>%1$@ konnte nicht in %2$@ installiert werden (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>%1 konnte nicht in %2 installiert werden (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ ist kein gültiges JSON (%2$@); korrigiere die Datei und versuche es erneut</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 ist kein gültiges JSON (%2); korrigiere die Datei und versuche es erneut</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ hat sich während der Bearbeitung ständig geändert; versuche es erneut</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 hat sich während der Bearbeitung ständig geändert; versuche es erneut</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Ein anderes Pacewise bearbeitet gerade %1$@; versuche es gleich noch einmal</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>Ein anderes Pacewise bearbeitet gerade %1; versuche es gleich noch einmal</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ enthält kein JSON-Objekt; korrigiere die Datei und versuche es erneut</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 enthält kein JSON-Objekt; korrigiere die Datei und versuche es erneut</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ ist keine gewöhnliche Datei; sie wurde nicht angetastet</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 ist keine gewöhnliche Datei; sie wurde nicht angetastet</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ ist schreibgeschützt; Pacewise lässt die Datei unverändert (mach sie beschreibbar, damit Pacewise sie ändern kann)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 ist schreibgeschützt; Pacewise lässt die Datei unverändert (mach sie beschreibbar, damit Pacewise sie ändern kann)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>Das Hilfsskript %1$@ fehlt in diesem Pacewise-Build</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>Das Hilfsskript %1 fehlt in diesem Pacewise-Build</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ ist größer als 16 MiB; die Datei bleibt unverändert</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 ist größer als 16 MiB; die Datei bleibt unverändert</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>%1$@ kann nicht gelesen werden (%2$@); prüfe Eigentümer und Berechtigungen</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>%1 kann nicht gelesen werden (%2); prüfe Eigentümer und Berechtigungen</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>%1$@ konnte nicht geschrieben werden (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>%1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>„%1$@“ in %2$@ hat nicht den Typ, den Claude Code erwartet; die Datei bleibt unverändert</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>„%1“ in %2 hat nicht den Typ, den Claude Code erwartet; die Datei bleibt unverändert</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -201,43 +201,43 @@
     </message>
     <message id="menubar.placeholder">
       <source>—%</source>
-      <translation>—%</translation>
+      <translation>— %</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>„%1$@“ wird nach dem Zurücksetzen um %2$@ von selbst fortgesetzt.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>„%1“ wird nach dem Zurücksetzen um %2 von selbst fortgesetzt.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>„%1$@“ wird nach dem Zurücksetzen am %2$@ um %3$@ von selbst fortgesetzt.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>„%1“ wird nach dem Zurücksetzen am %2 um %3 von selbst fortgesetzt.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code wartet am Nutzungslimit</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>„%1$@“ ist in Claude Code geöffnet, aber inaktiv; setze die Sitzung dort fort.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>„%1“ ist in Claude Code geöffnet, aber inaktiv; setze die Sitzung dort fort.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>Eine Sitzung wurde nach dem Zurücksetzen nicht fortgesetzt</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>Es wird um %1$@ zurückgesetzt.</translation>
+      <source>It resets at %1.</source>
+      <translation>Es wird um %1 zurückgesetzt.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>Es wird am %1$@ um %2$@ zurückgesetzt.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>Es wird am %1 um %2 zurückgesetzt.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>%1$@ des 5-Stunden-Limits verbraucht</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>%1 des 5-Stunden-Limits verbraucht</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>%1$@ des Wochenlimits verbraucht</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>%1 des Wochenlimits verbraucht</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Guten-Morgen-Gruß gesendet</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>„%1$@“ wird nach dem Zurücksetzen um %2$@ fortgesetzt.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>„%1“ wird nach dem Zurücksetzen um %2 fortgesetzt.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>„%1$@“ wird nach dem Zurücksetzen am %2$@ um %3$@ fortgesetzt.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>„%1“ wird nach dem Zurücksetzen am %2 um %3 fortgesetzt.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>„%1$@“ wartet auf das Zurücksetzen um %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>„%1“ wartet auf das Zurücksetzen um %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>„%1$@“ wartet auf das Zurücksetzen am %2$@ um %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>„%1“ wartet auf das Zurücksetzen am %2 um %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code am Nutzungslimit pausiert</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>„%1$@“ braucht dich: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>„%1“ braucht dich: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>„%1$@“: %2$@. Pacewise versucht es später erneut.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>„%1“: %2. Pacewise versucht es später erneut.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Aktivieren</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>%1$@ aktivieren</translation>
+      <source>Enable %1</source>
+      <translation>%1 aktivieren</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Sprache wählen</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>Die Anmeldung wurde mit Code %1$d beendet. Bitte versuche es erneut.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>Die Anmeldung wurde mit Code %1 beendet. Bitte versuche es erneut.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Startet das 5-Stunden-Zeitfenster jeden Morgen früh, damit es auch früh zurückgesetzt wird.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Willkommen bei Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <source>%1%</source>
+      <translation>%1 %</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Verwerfen</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code hat einen Fehler gemeldet</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code hat einen Fehler gemeldet: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Jetzt weitermachen</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>Bis %1$@ angehalten; wird danach von selbst fortgesetzt</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>Bis %1 angehalten; wird danach von selbst fortgesetzt</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Schon vor dem Zurücksetzen in Claude Code inaktiv; dort fortsetzen</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>Braucht dich: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>Braucht dich: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>„%1$@“ wurde schon fortgesetzt.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>„%1“ wurde schon fortgesetzt.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>„Trotzdem fortsetzen“ setzt die Sitzung jetzt fort; Claude Code stoppt dann wahrscheinlich gleich wieder am Limit.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>„%1$@“ wurde fortgesetzt.</translation>
+      <source>“%1” continued.</source>
+      <translation>„%1“ wurde fortgesetzt.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>„%1$@“ verworfen.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>„%1“ verworfen.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>Das 5-Stunden-Limit steht bis %2$@ bei %1$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>Das 5-Stunden-Limit steht bis %2 bei %1.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>Das Wochenlimit steht bis %2$@ bei %1$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>Das Wochenlimit steht bis %2 bei %1.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>„%1$@“ wird nicht mehr angehalten.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>„%1“ wird nicht mehr angehalten.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>„%1$@“ macht jetzt weiter und wird bis zum Zurücksetzen des Limits nicht mehr angehalten.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>„%1“ macht jetzt weiter und wird bis zum Zurücksetzen des Limits nicht mehr angehalten.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,100 @@
       <source>Ready</source>
       <translation>Bereit</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>ein Tool-Aufruf wurde nicht erlaubt</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude wurde mit Status %1 beendet</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude wurde mit Status %1 beendet: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude wurde nicht gefunden</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>claude konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code hat einen Fehler gemeldet</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code hat einen Fehler gemeldet: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>durch einen früheren Versuch fortgesetzt</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>von einem anderen Pacewise fortgesetzt</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>in Claude Code fortgesetzt</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>der Ordner %1 existiert nicht mehr</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>der vorige Lauf endete, ohne zu sagen, wie</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>schon vor dem Zurücksetzen inaktiv; dort fortsetzen</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude endete, ohne zu sagen, wie (Exit-Status %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>vor dem Ende gestoppt</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>der Ordner der gestoppten Sitzungen, %1, ist nicht beschreibbar: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>das Ticket konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude wurde nicht innerhalb von %n Minute fertig</numerusform>
+        <numerusform>claude wurde nicht innerhalb von %n Minuten fertig</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 wurde nicht erlaubt</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 wurden nicht erlaubt</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Zurücksetzen: %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Zurücksetzen: %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Wird fortgesetzt …</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Letzter Versuch um %1$@ fehlgeschlagen: %2$@; nächster Versuch um %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>Letzter Versuch um %1 fehlgeschlagen: %2; nächster Versuch um %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +647,8 @@
       <translation>Nicht mit Anthropic verbunden.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Auf %1$@ aktualisieren</translation>
+      <source>Update to %1</source>
+      <translation>Auf %1 aktualisieren</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +671,8 @@
       <translation>Du hast die neueste Version</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Version %1$@</translation>
+      <source>Version %1</source>
+      <translation>Version %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +743,16 @@
       <translation>Claude Code wurde nicht gefunden; neuer Versuch folgt</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>Versuch um %1$@ fehlgeschlagen; neuer Versuch folgt</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Versuch um %1 fehlgeschlagen; neuer Versuch folgt</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>Versuch um %1$@ fehlgeschlagen: %2$@; neuer Versuch folgt</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Versuch um %1 fehlgeschlagen: %2; neuer Versuch folgt</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Nächster: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Nächster: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +763,12 @@
       <translation>Zeitfenster wird gestartet …</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>Um %1$@ lief das Zeitfenster bereits – nichts gesendet</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>Um %1 lief das Zeitfenster bereits – nichts gesendet</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Zeitfenster um %1$@ gestartet</translation>
+      <source>Window started at %1</source>
+      <translation>Zeitfenster um %1 gestartet</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +843,48 @@
       <translation>Ein anderes Pacewise prüft die Nutzung, ist aber über den Sitzungsbus nicht erreichbar, daher kann dieses sie nicht anzeigen. Dieses übernimmt, sobald das andere endet.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Ein anderes Pacewise (Prozess %1$@) prüft die Nutzung, ist aber über den Sitzungsbus nicht erreichbar, daher kann dieses sie nicht anzeigen. Dieses übernimmt, sobald das andere endet.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Ein anderes Pacewise (Prozess %1) prüft die Nutzung, ist aber über den Sitzungsbus nicht erreichbar, daher kann dieses sie nicht anzeigen. Dieses übernimmt, sobald das andere endet.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise wartet</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, Stunde</translation>
+      <source>%1, hour</source>
+      <translation>%1, Stunde</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, Minute</translation>
+      <source>%1, minute</source>
+      <translation>%1, Minute</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Ausstehende Fortsetzungen: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Ausstehende Fortsetzungen: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 Stunden</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · nicht begonnen</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · nicht begonnen</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>Bis zum Zurücksetzen des Limits wird zusätzliche Nutzung verbraucht</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · bis %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · bis %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +899,20 @@
       <translation>wird knapp</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ verbraucht, nicht begonnen</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 verbraucht, nicht begonnen</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ verbraucht, Zurücksetzen: %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 verbraucht, Zurücksetzen: %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

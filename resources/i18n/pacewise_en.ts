@@ -12,16 +12,16 @@
       <translation>Signed in</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Signed in: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Signed in: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Signed in: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Signed in: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Signed in (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Signed in (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Settings…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>At this pace: limit at %1$@</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>At this pace: limit at %1</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$dm</translation>
+      <source>%1m</source>
+      <translation>%1m</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$ds</translation>
+      <source>%1s</source>
+      <translation>%1s</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>stale</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>updated %1$@ ago</translation>
+      <source>updated %1 ago</source>
+      <translation>updated %1 ago</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>waiting for first update…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>%1$@ could not be installed in %2$@ (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>%1 could not be installed in %2 (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ is not valid JSON (%2$@); fix it and try again</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 is not valid JSON (%2); fix it and try again</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ kept changing while it was being edited; try again</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 kept changing while it was being edited; try again</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>another Pacewise is editing %1$@; try again in a moment</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>another Pacewise is editing %1; try again in a moment</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ does not hold a JSON object; fix it and try again</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 does not hold a JSON object; fix it and try again</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ is not a regular file; it was left alone</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 is not a regular file; it was left alone</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>the engine script %1$@ is missing from this Pacewise build</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>the engine script %1 is missing from this Pacewise build</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ is larger than 16 MiB; it was left alone</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 is larger than 16 MiB; it was left alone</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>%1$@ cannot be read (%2$@); check its owner and permissions</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>%1 cannot be read (%2); check its owner and permissions</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>%1$@ could not be written (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>%1 could not be written (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>"%1" in %2 is not of the type Claude Code expects; it was left alone</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@” goes on by itself after the reset at %2$@.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>“%1” goes on by itself after the reset at %2.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>“%1” goes on by itself after the reset on %2 at %3.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code is holding at the usage limit</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@” is open in Claude Code but idle; continue it there.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1” is open in Claude Code but idle; continue it there.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>A session did not go on after the reset</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>It resets at %1$@.</translation>
+      <source>It resets at %1.</source>
+      <translation>It resets at %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>It resets on %1$@ at %2$@.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>It resets on %1 at %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>%1$@ of the 5-hour limit used</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>%1 of the 5-hour limit used</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>%1$@ of the weekly limit used</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>%1 of the weekly limit used</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Good morning sent</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@” continues after the reset at %2$@.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>“%1” continues after the reset at %2.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” continues after the reset on %2$@ at %3$@.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>“%1” continues after the reset on %2 at %3.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>“%1$@” waits for the reset at %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>“%1” waits for the reset at %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” waits for the reset on %2$@ at %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>“%1” waits for the reset on %2 at %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code paused at the usage limit</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>“%1$@” needs you: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>“%1” needs you: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>“%1$@”: %2$@. Pacewise tries again later.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>“%1”: %2. Pacewise tries again later.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Enable</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>Enable %1$@</translation>
+      <source>Enable %1</source>
+      <translation>Enable %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Choose your language</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>Sign-in exited with code %1$d. Please try again.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>Sign-in exited with code %1. Please try again.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Starts the 5-hour window early each morning, so that it also resets early.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Welcome to Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Dismiss</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code reported an error</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code reported an error: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Go on now</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>Held until %1$@; goes on by itself</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>Held until %1; goes on by itself</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Idle in Claude Code since before the reset; continue it there</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>Needs you: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>Needs you: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>“%1$@” was already continued.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>“%1” was already continued.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>“%1$@” continued.</translation>
+      <source>“%1” continued.</source>
+      <translation>“%1” continued.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>“%1$@” dismissed.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>“%1” dismissed.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>The 5-hour limit is at %1$@ until %2$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>The 5-hour limit is at %1 until %2.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>The weekly limit is at %1$@ until %2$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>The weekly limit is at %1 until %2.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>“%1$@” is no longer held.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>“%1” is no longer held.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>“%1$@” goes on now; it is not held again before the limit resets.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1” goes on now; it is not held again before the limit resets.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,100 @@
       <source>Ready</source>
       <translation>Ready</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>a tool call was not allowed</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude exited with status %1</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude exited with status %1: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude was not found</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>claude could not be started: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code reported an error</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code reported an error: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>continued by an earlier resume</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>continued by another Pacewise</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>continued in Claude Code</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>its folder %1 no longer exists</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>its earlier run ended without saying how</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>idle since before the reset; continue it there</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude ended without saying how (exit status %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>stopped before it finished</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>the folder of stopped sessions, %1, cannot be written: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>its ticket could not be deleted: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude did not finish within %n minute</numerusform>
+        <numerusform>claude did not finish within %n minutes</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 was not allowed</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 were not allowed</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Resets %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Resets %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Resuming…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Last try %1$@ failed: %2$@; next try %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>Last try %1 failed: %2; next try %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +647,8 @@
       <translation>Not affiliated with Anthropic.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Update to %1$@</translation>
+      <source>Update to %1</source>
+      <translation>Update to %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +671,8 @@
       <translation>You're on the latest version</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Version %1$@</translation>
+      <source>Version %1</source>
+      <translation>Version %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +743,16 @@
       <translation>Claude Code wasn't found; will retry</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>Attempt at %1$@ failed; will retry</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Attempt at %1 failed; will retry</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>Attempt at %1$@ failed: %2$@; will retry</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Attempt at %1 failed: %2; will retry</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Next: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Next: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +763,12 @@
       <translation>Starting the window…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>At %1$@ the window was already running — nothing sent</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>At %1 the window was already running — nothing sent</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Window started at %1$@</translation>
+      <source>Window started at %1</source>
+      <translation>Window started at %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +843,48 @@
       <translation>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise is waiting</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, hour</translation>
+      <source>%1, hour</source>
+      <translation>%1, hour</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, minute</translation>
+      <source>%1, minute</source>
+      <translation>%1, minute</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Pending resumes: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Pending resumes: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 hours</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · not started</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · not started</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>Running on extra usage until the limit resets</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · until %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · until %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +899,20 @@
       <translation>running low</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ used, not started</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 used, not started</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ used, resets %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 used, resets %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

@@ -12,16 +12,16 @@
       <translation>Sesión iniciada</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Sesión iniciada: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Sesión iniciada: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Sesión iniciada: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Sesión iniciada: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Sesión iniciada (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Sesión iniciada (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Ajustes…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>A este ritmo: límite a las %1$@</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>A este ritmo: límite a las %1</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d min</translation>
+      <source>%1m</source>
+      <translation>%1 min</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d s</translation>
+      <source>%1s</source>
+      <translation>%1 s</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>desactualizado</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>actualizado hace %1$@</translation>
+      <source>updated %1 ago</source>
+      <translation>actualizado hace %1</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>esperando la primera actualización…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>No se pudo instalar %1$@ en %2$@ (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>No se pudo instalar %1 en %2 (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ no es JSON válido (%2$@); corrígelo e inténtalo de nuevo</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 no es JSON válido (%2); corrígelo e inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ cambió una y otra vez mientras se editaba; inténtalo de nuevo</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 cambió una y otra vez mientras se editaba; inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Otro Pacewise está editando %1$@; inténtalo de nuevo en un momento</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>Otro Pacewise está editando %1; inténtalo de nuevo en un momento</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ no contiene un objeto JSON; corrígelo e inténtalo de nuevo</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 no contiene un objeto JSON; corrígelo e inténtalo de nuevo</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ no es un archivo normal; no se ha tocado</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 no es un archivo normal; no se ha tocado</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ es de solo lectura; Pacewise lo deja como está (permite escribir en él para que Pacewise pueda cambiarlo)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 es de solo lectura; Pacewise lo deja como está (permite escribir en él para que Pacewise pueda cambiarlo)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>Falta el script auxiliar %1$@ en esta compilación de Pacewise</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>Falta el script auxiliar %1 en esta compilación de Pacewise</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ ocupa más de 16 MiB; se ha dejado como estaba</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 ocupa más de 16 MiB; se ha dejado como estaba</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>No se puede leer %1$@ (%2$@); revisa su propietario y sus permisos</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>No se puede leer %1 (%2); revisa su propietario y sus permisos</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>No se pudo escribir %1$@ (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>No se pudo escribir %1 (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>«%1$@» en %2$@ no es del tipo que espera Claude Code; se ha dejado como estaba</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>«%1» en %2 no es del tipo que espera Claude Code; se ha dejado como estaba</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -201,43 +201,43 @@
     </message>
     <message id="menubar.placeholder">
       <source>—%</source>
-      <translation>—%</translation>
+      <translation>— %</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>«%1$@» se reanudará sola tras el restablecimiento de las %2$@.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>«%1» se reanudará sola tras el restablecimiento de las %2.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» se reanudará sola tras el restablecimiento del %2$@ a las %3$@.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>«%1» se reanudará sola tras el restablecimiento del %2 a las %3.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code espera en el límite de uso</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>«%1$@» está abierta en Claude Code pero inactiva; reanúdala allí.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>«%1» está abierta en Claude Code pero inactiva; reanúdala allí.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>Una sesión no se reanudó tras el restablecimiento</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>Se restablece a las %1$@.</translation>
+      <source>It resets at %1.</source>
+      <translation>Se restablece a las %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>Se restablece el %1$@ a las %2$@.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>Se restablece el %1 a las %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>Has usado el %1$@ del límite de 5 horas</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>Has usado el %1 del límite de 5 horas</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>Has usado el %1$@ del límite semanal</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>Has usado el %1 del límite semanal</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Saludo matutino enviado</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>«%1$@» se reanudará tras el restablecimiento de las %2$@.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>«%1» se reanudará tras el restablecimiento de las %2.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» se reanudará tras el restablecimiento del %2$@ a las %3$@.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>«%1» se reanudará tras el restablecimiento del %2 a las %3.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>«%1$@» espera al restablecimiento de las %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>«%1» espera al restablecimiento de las %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» espera al restablecimiento del %2$@ a las %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>«%1» espera al restablecimiento del %2 a las %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code, en pausa en el límite de uso</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>«%1$@» te necesita: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>«%1» te necesita: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>«%1$@»: %2$@. Pacewise lo volverá a intentar más tarde.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>«%1»: %2. Pacewise lo volverá a intentar más tarde.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Activar</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>Activar %1$@</translation>
+      <source>Enable %1</source>
+      <translation>Activar %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Elige tu idioma</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>El inicio de sesión terminó con el código %1$d. Inténtalo de nuevo.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>El inicio de sesión terminó con el código %1. Inténtalo de nuevo.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Inicia la franja de 5 horas temprano cada mañana, para que también se restablezca temprano.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Te damos la bienvenida a Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <source>%1%</source>
+      <translation>%1 %</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Descartar</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code informó de un error</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code informó de un error: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Seguir ahora</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>En espera hasta las %1$@; luego se reanuda sola</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>En espera hasta las %1; luego se reanuda sola</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Inactiva en Claude Code desde antes del restablecimiento; reanúdala allí</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>Te necesita: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>Te necesita: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>«%1$@» ya se había reanudado.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>«%1» ya se había reanudado.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>«Reanudar de todos modos» la reanuda ahora; lo más probable es que Claude Code vuelva a detenerse en el límite.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>«%1$@» se ha reanudado.</translation>
+      <source>“%1” continued.</source>
+      <translation>«%1» se ha reanudado.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>«%1$@» descartada.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>«%1» descartada.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>El límite de 5 horas está al %1$@ hasta %2$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>El límite de 5 horas está al %1 hasta %2.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>El límite semanal está al %1$@ hasta %2$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>El límite semanal está al %1 hasta %2.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>«%1$@» ya no está retenida.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>«%1» ya no está retenida.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>«%1$@» sigue ahora y no se volverá a retener hasta que se restablezca el límite.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>«%1» sigue ahora y no se volverá a retener hasta que se restablezca el límite.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,100 @@
       <source>Ready</source>
       <translation>Lista</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>no se permitió una llamada a una herramienta</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude terminó con el estado %1</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude terminó con el estado %1: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>no se encontró claude</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>no se pudo iniciar claude: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code informó de un error</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code informó de un error: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>reanudada por un intento anterior</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>reanudada por otro Pacewise</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>reanudada en Claude Code</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>su carpeta %1 ya no existe</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>su ejecución anterior terminó sin decir cómo</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>inactiva desde antes del restablecimiento; reanúdala allí</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude terminó sin decir cómo (estado de salida %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>detenida antes de terminar</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>no se puede escribir en la carpeta de sesiones detenidas, %1: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>no se pudo borrar su ticket: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude no terminó en %n minuto</numerusform>
+        <numerusform>claude no terminó en %n minutos</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>no se permitió %1</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>no se permitieron %1</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Restablecimiento: %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Restablecimiento: %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Reanudando…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>El último intento a las %1$@ falló: %2$@; próximo intento a las %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>El último intento a las %1 falló: %2; próximo intento a las %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +647,8 @@
       <translation>Sin relación con Anthropic.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Actualizar a %1$@</translation>
+      <source>Update to %1</source>
+      <translation>Actualizar a %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +671,8 @@
       <translation>Tienes la última versión</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Versión %1$@</translation>
+      <source>Version %1</source>
+      <translation>Versión %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +743,16 @@
       <translation>No se encontró Claude Code; se volverá a intentar</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>Falló el intento de las %1$@; se volverá a intentar</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Falló el intento de las %1; se volverá a intentar</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>Falló el intento de las %1$@: %2$@; se volverá a intentar</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Falló el intento de las %1: %2; se volverá a intentar</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Próximo: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Próximo: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +763,12 @@
       <translation>Iniciando la franja…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>A las %1$@ la franja ya estaba en marcha: no se envió nada</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>A las %1 la franja ya estaba en marcha: no se envió nada</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Franja iniciada a las %1$@</translation>
+      <source>Window started at %1</source>
+      <translation>Franja iniciada a las %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +843,48 @@
       <translation>Otro Pacewise consulta el uso, pero no se puede contactar con él por el bus de sesión, así que este no puede mostrarlo. Este tomará el relevo cuando aquel termine.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Otro Pacewise (proceso %1$@) consulta el uso, pero no se puede contactar con él por el bus de sesión, así que este no puede mostrarlo. Este tomará el relevo cuando aquel termine.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Otro Pacewise (proceso %1) consulta el uso, pero no se puede contactar con él por el bus de sesión, así que este no puede mostrarlo. Este tomará el relevo cuando aquel termine.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise está esperando</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, hora</translation>
+      <source>%1, hour</source>
+      <translation>%1, hora</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, minuto</translation>
+      <source>%1, minute</source>
+      <translation>%1, minuto</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Reanudaciones pendientes: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Reanudaciones pendientes: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 horas</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · sin empezar</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · sin empezar</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>Consumiendo uso adicional hasta que se restablezca el límite</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · hasta %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · hasta %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +899,20 @@
       <translation>queda poco</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ usado, sin empezar</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 usado, sin empezar</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ usado, restablecimiento: %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 usado, restablecimiento: %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

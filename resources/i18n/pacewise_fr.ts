@@ -12,16 +12,16 @@
       <translation>Connecté</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Connecté : %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Connecté : %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Connecté : %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Connecté : %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Connecté (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Connecté (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Paramètres…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>À ce rythme : limite à %1$@</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>À ce rythme : limite à %1</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d min</translation>
+      <source>%1m</source>
+      <translation>%1 min</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d s</translation>
+      <source>%1s</source>
+      <translation>%1 s</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>obsolète</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>mis à jour il y a %1$@</translation>
+      <source>updated %1 ago</source>
+      <translation>mis à jour il y a %1</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>en attente de la première mise à jour…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>Impossible d’installer %1$@ dans %2$@ (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>Impossible d’installer %1 dans %2 (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ n’est pas du JSON valide (%2$@) ; corrigez-le puis réessayez</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 n’est pas du JSON valide (%2) ; corrigez-le puis réessayez</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ n’a cessé de changer pendant sa modification ; réessayez</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 n’a cessé de changer pendant sa modification ; réessayez</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Un autre Pacewise modifie %1$@ ; réessayez dans un instant</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>Un autre Pacewise modifie %1 ; réessayez dans un instant</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ ne contient pas d’objet JSON ; corrigez-le puis réessayez</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 ne contient pas d’objet JSON ; corrigez-le puis réessayez</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ n’est pas un fichier ordinaire ; il n’a pas été modifié</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 n’est pas un fichier ordinaire ; il n’a pas été modifié</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ est en lecture seule ; Pacewise le laisse tel quel (rendez-le modifiable pour que Pacewise puisse le changer)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 est en lecture seule ; Pacewise le laisse tel quel (rendez-le modifiable pour que Pacewise puisse le changer)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>Le script auxiliaire %1$@ manque dans cette version de Pacewise</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>Le script auxiliaire %1 manque dans cette version de Pacewise</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ dépasse 16 Mio ; il a été laissé tel quel</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 dépasse 16 Mio ; il a été laissé tel quel</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>Impossible de lire %1$@ (%2$@) ; vérifiez son propriétaire et ses droits</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>Impossible de lire %1 (%2) ; vérifiez son propriétaire et ses droits</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>Impossible d’écrire %1$@ (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>Impossible d’écrire %1 (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>« %1$@ » dans %2$@ n’est pas du type attendu par Claude Code ; il a été laissé tel quel</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>« %1 » dans %2 n’est pas du type attendu par Claude Code ; il a été laissé tel quel</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -201,43 +201,43 @@
     </message>
     <message id="menubar.placeholder">
       <source>—%</source>
-      <translation>—%</translation>
+      <translation>— %</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>« %1$@ » reprend d’elle-même après la réinitialisation de %2$@.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>« %1 » reprend d’elle-même après la réinitialisation de %2.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>« %1$@ » reprendra d’elle-même après la réinitialisation de %2$@ à %3$@.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>« %1 » reprendra d’elle-même après la réinitialisation de %2 à %3.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code attend à la limite d’utilisation</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>« %1$@ » est ouverte dans Claude Code mais inactive ; reprenez-la là-bas.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>« %1 » est ouverte dans Claude Code mais inactive ; reprenez-la là-bas.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>Une session n’a pas repris après la réinitialisation</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>Réinitialisation à %1$@.</translation>
+      <source>It resets at %1.</source>
+      <translation>Réinitialisation à %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>Réinitialisation %1$@ à %2$@.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>Réinitialisation %1 à %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>Limite de 5 heures utilisée à %1$@</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>Limite de 5 heures utilisée à %1</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>Limite hebdomadaire utilisée à %1$@</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>Limite hebdomadaire utilisée à %1</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Bonjour envoyé</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>« %1$@ » reprendra après la réinitialisation de %2$@.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>« %1 » reprendra après la réinitialisation de %2.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>« %1$@ » reprendra après la réinitialisation de %2$@ à %3$@.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>« %1 » reprendra après la réinitialisation de %2 à %3.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>« %1$@ » attend la réinitialisation de %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>« %1 » attend la réinitialisation de %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>« %1$@ » attend la réinitialisation de %2$@ à %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>« %1 » attend la réinitialisation de %2 à %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code mis en pause à la limite d’utilisation</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>« %1$@ » a besoin de vous : %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>« %1 » a besoin de vous : %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>« %1$@ » : %2$@. Pacewise réessaiera plus tard.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>« %1 » : %2. Pacewise réessaiera plus tard.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Activer</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>Activer %1$@</translation>
+      <source>Enable %1</source>
+      <translation>Activer %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Choisissez votre langue</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>La connexion s’est terminée avec le code %1$d. Veuillez réessayer.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>La connexion s’est terminée avec le code %1. Veuillez réessayer.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Démarre la plage de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Bienvenue dans Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d %%</translation>
+      <source>%1%</source>
+      <translation>%1 %</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Ignorer</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code a signalé une erreur</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code a signalé une erreur : %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Continuer maintenant</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>En attente jusqu’à %1$@ ; reprend ensuite d’elle-même</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>En attente jusqu’à %1 ; reprend ensuite d’elle-même</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Inactive dans Claude Code depuis avant la réinitialisation ; reprenez-la là-bas</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>A besoin de vous : %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>A besoin de vous : %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>« %1$@ » avait déjà repris.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>« %1 » avait déjà repris.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>« Reprendre quand même » la reprend tout de suite ; Claude Code s’arrêtera sans doute de nouveau à la limite.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>« %1$@ » a repris.</translation>
+      <source>“%1” continued.</source>
+      <translation>« %1 » a repris.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>« %1$@ » ignorée.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>« %1 » ignorée.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>La limite de 5 heures est à %1$@ jusqu’à %2$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>La limite de 5 heures est à %1 jusqu’à %2.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>La limite hebdomadaire est à %1$@ jusqu’à %2$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>La limite hebdomadaire est à %1 jusqu’à %2.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>« %1$@ » n’est plus en attente.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>« %1 » n’est plus en attente.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>« %1$@ » continue maintenant ; elle ne sera plus mise en attente avant la réinitialisation de la limite.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>« %1 » continue maintenant ; elle ne sera plus mise en attente avant la réinitialisation de la limite.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,100 @@
       <source>Ready</source>
       <translation>Prête</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>un appel d’outil n’a pas été autorisé</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude s’est terminé avec le statut %1</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude s’est terminé avec le statut %1 : %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude est introuvable</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>impossible de lancer claude : %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code a signalé une erreur</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code a signalé une erreur : %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>reprise lors d’un essai précédent</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>reprise par un autre Pacewise</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>reprise dans Claude Code</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>son dossier %1 n’existe plus</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>son exécution précédente s’est terminée sans dire comment</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>inactive depuis avant la réinitialisation ; reprenez-la là-bas</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude s’est terminé sans dire comment (code de sortie %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>arrêtée avant la fin</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>le dossier des sessions arrêtées, %1, n’est pas accessible en écriture : %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>son ticket n’a pas pu être supprimé : %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude n’a pas terminé en %n minute</numerusform>
+        <numerusform>claude n’a pas terminé en %n minutes</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 n’a pas été autorisé</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 n’ont pas été autorisés</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Réinitialisation %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Réinitialisation %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Reprise en cours…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Échec du dernier essai à %1$@ : %2$@ ; prochain essai à %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>Échec du dernier essai à %1 : %2 ; prochain essai à %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +647,8 @@
       <translation>Sans lien avec Anthropic.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Mettre à jour vers %1$@</translation>
+      <source>Update to %1</source>
+      <translation>Mettre à jour vers %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +671,8 @@
       <translation>Vous avez la dernière version</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Version %1$@</translation>
+      <source>Version %1</source>
+      <translation>Version %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +743,16 @@
       <translation>Claude Code introuvable ; nouvel essai prévu</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>L’essai de %1$@ a échoué ; nouvel essai prévu</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>L’essai de %1 a échoué ; nouvel essai prévu</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>L’essai de %1$@ a échoué : %2$@ ; nouvel essai prévu</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>L’essai de %1 a échoué : %2 ; nouvel essai prévu</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Prochain : %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Prochain : %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +763,12 @@
       <translation>Démarrage de la plage…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>À %1$@, la plage tournait déjà — rien n’a été envoyé</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>À %1, la plage tournait déjà — rien n’a été envoyé</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Plage démarrée à %1$@</translation>
+      <source>Window started at %1</source>
+      <translation>Plage démarrée à %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +843,48 @@
       <translation>Un autre Pacewise consulte l’utilisation mais reste injoignable par le bus de session, celui-ci ne peut donc pas l’afficher. Celui-ci prendra le relais dès que l’autre s’arrêtera.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Un autre Pacewise (processus %1$@) consulte l’utilisation mais reste injoignable par le bus de session, celui-ci ne peut donc pas l’afficher. Celui-ci prendra le relais dès que l’autre s’arrêtera.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Un autre Pacewise (processus %1) consulte l’utilisation mais reste injoignable par le bus de session, celui-ci ne peut donc pas l’afficher. Celui-ci prendra le relais dès que l’autre s’arrêtera.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise attend</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, heure</translation>
+      <source>%1, hour</source>
+      <translation>%1, heure</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, minute</translation>
+      <source>%1, minute</source>
+      <translation>%1, minute</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@ : %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Reprises en attente : %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Reprises en attente : %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 heures</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · non commencée</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · non commencée</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>Utilisation supplémentaire en cours jusqu’à la réinitialisation de la limite</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · jusqu’à %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · jusqu’à %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +899,20 @@
       <translation>bientôt épuisée</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ utilisés, non commencée</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 utilisés, non commencée</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ utilisés, réinitialisation %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 utilisés, réinitialisation %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

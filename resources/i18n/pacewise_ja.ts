@@ -12,16 +12,16 @@
       <translation>サインイン済み</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>サインイン済み：%1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>サインイン済み：%1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>サインイン済み：%1$@（%2$@）</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>サインイン済み：%1（%2）</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>サインイン済み（%1$@）</translation>
+      <source>Signed in (%1)</source>
+      <translation>サインイン済み（%1）</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>設定…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>このペースだと %1$@ に上限到達</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>このペースだと %1 に上限到達</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d分</translation>
+      <source>%1m</source>
+      <translation>%1分</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d秒</translation>
+      <source>%1s</source>
+      <translation>%1秒</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>古いデータ</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>%1$@前に更新</translation>
+      <source>updated %1 ago</source>
+      <translation>%1前に更新</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>最初の更新を待っています…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>%1$@ を %2$@ にインストールできませんでした（%3$@）</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>%1 を %2 にインストールできませんでした（%3）</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ は有効な JSON ではありません（%2$@）。修正してからもう一度お試しください</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 は有効な JSON ではありません（%2）。修正してからもう一度お試しください</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ が編集中に何度も変更されました。もう一度お試しください</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 が編集中に何度も変更されました。もう一度お試しください</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>別の Pacewise が %1$@ を編集中です。少し待ってからもう一度お試しください</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>別の Pacewise が %1 を編集中です。少し待ってからもう一度お試しください</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ に JSON オブジェクトがありません。修正してからもう一度お試しください</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 に JSON オブジェクトがありません。修正してからもう一度お試しください</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ は通常のファイルではありません。変更していません</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 は通常のファイルではありません。変更していません</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ は読み取り専用のため、Pacewise は変更しません（Pacewise に変更させるには書き込み可能にしてください）</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 は読み取り専用のため、Pacewise は変更しません（Pacewise に変更させるには書き込み可能にしてください）</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>この Pacewise のビルドに補助スクリプト %1$@ がありません</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>この Pacewise のビルドに補助スクリプト %1 がありません</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ は 16 MiB を超えているため、変更していません</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 は 16 MiB を超えているため、変更していません</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>%1$@ を読み取れません（%2$@）。所有者と権限を確認してください</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>%1 を読み取れません（%2）。所有者と権限を確認してください</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>%1$@ を書き込めませんでした（%2$@）</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>%1 を書き込めませんでした（%2）</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>%2$@ の「%1$@」は Claude Code が想定する型ではないため、変更していません</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>%2 の「%1」は Claude Code が想定する型ではないため、変更していません</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>「%1$@」は %2$@ のリセット後に自動で再開します。</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>「%1」は %2 のリセット後に自動で再開します。</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>「%1$@」は %2$@の %3$@ のリセット後に自動で再開します。</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>「%1」は %2の %3 のリセット後に自動で再開します。</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code が使用量の上限で保留中です</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>「%1$@」は Claude Code で開いていますが待機中です。そちらで再開してください。</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>「%1」は Claude Code で開いていますが待機中です。そちらで再開してください。</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>リセット後にセッションが再開されませんでした</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>%1$@ にリセットされます。</translation>
+      <source>It resets at %1.</source>
+      <translation>%1 にリセットされます。</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>%1$@の %2$@ にリセットされます。</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>%1の %2 にリセットされます。</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>5時間の上限の %1$@ を使用しました</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>5時間の上限の %1 を使用しました</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>週間上限の %1$@ を使用しました</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>週間上限の %1 を使用しました</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>朝のあいさつを送信しました</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>「%1$@」は %2$@ のリセット後に再開します。</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>「%1」は %2 のリセット後に再開します。</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>「%1$@」は %2$@の %3$@ のリセット後に再開します。</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>「%1」は %2の %3 のリセット後に再開します。</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>「%1$@」は %2$@ のリセットを待っています。</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>「%1」は %2 のリセットを待っています。</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>「%1$@」は %2$@の %3$@ のリセットを待っています。</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>「%1」は %2の %3 のリセットを待っています。</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code が使用量の上限で一時停止しました</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>「%1$@」の確認が必要です：%2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>「%1」の確認が必要です：%2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>「%1$@」：%2$@。Pacewise が後でもう一度試します。</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>「%1」：%2。Pacewise が後でもう一度試します。</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>有効にする</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>%1$@ を有効にする</translation>
+      <source>Enable %1</source>
+      <translation>%1 を有効にする</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>言語を選択</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>サインインがコード %1$d で終了しました。もう一度お試しください。</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>サインインがコード %1 で終了しました。もう一度お試しください。</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>毎朝早めに5時間枠を開始し、リセットも早めにします。</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Pacewise へようこそ</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>破棄</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code がエラーを報告しました</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code がエラーを報告しました：%1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>今すぐ続ける</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>%1$@ まで保留中。その後は自動で再開します</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>%1 まで保留中。その後は自動で再開します</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>リセット前から Claude Code で待機中。そちらで再開してください</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>対応が必要です：%1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>対応が必要です：%1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>「%1$@」はすでに再開されています。</translation>
+      <source>“%1” was already continued.</source>
+      <translation>「%1」はすでに再開されています。</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>「それでも再開」を押すと今すぐ再開しますが、Claude Code はおそらくすぐにまた上限で止まります。</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>「%1$@」を再開しました。</translation>
+      <source>“%1” continued.</source>
+      <translation>「%1」を再開しました。</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>「%1$@」を破棄しました。</translation>
+      <source>“%1” dismissed.</source>
+      <translation>「%1」を破棄しました。</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>5時間の上限は %2$@ まで %1$@ です。</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>5時間の上限は %2 まで %1 です。</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>週間の上限は %2$@ まで %1$@ です。</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>週間の上限は %2 まで %1 です。</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>「%1$@」はもう保留されていません。</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>「%1」はもう保留されていません。</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>「%1$@」は今すぐ続行します。上限がリセットされるまで再び保留されることはありません。</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>「%1」は今すぐ続行します。上限がリセットされるまで再び保留されることはありません。</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,99 @@
       <source>Ready</source>
       <translation>準備完了</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>ツールの呼び出しが許可されませんでした</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude がステータス %1 で終了しました</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude がステータス %1 で終了しました：%2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude が見つかりません</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>claude を起動できませんでした：%1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code がエラーを報告しました</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code がエラーを報告しました：%1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>以前の試行で再開されました</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>別の Pacewise が再開しました</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>Claude Code で再開されました</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>フォルダー %1 がもうありません</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>以前の実行は結果を残さずに終了しました</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>リセット前から待機中。そちらで再開してください</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude が結果を残さずに終了しました（終了ステータス %1）</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>完了前に停止しました</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>停止したセッションのフォルダー %1 に書き込めません：%2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>チケットを削除できませんでした：%1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude が %n 分以内に完了しませんでした</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 が許可されませんでした</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 が許可されませんでした</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>リセット %1$@</translation>
+      <source>Resets %1</source>
+      <translation>リセット %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>再開中…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>%1$@ の試行は失敗しました：%2$@。次の試行は %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>%1 の試行は失敗しました：%2。次の試行は %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +646,8 @@
       <translation>Anthropic とは関係ありません。</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>%1$@ にアップデート</translation>
+      <source>Update to %1</source>
+      <translation>%1 にアップデート</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +670,8 @@
       <translation>最新バージョンです</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>バージョン %1$@</translation>
+      <source>Version %1</source>
+      <translation>バージョン %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +742,16 @@
       <translation>Claude Code が見つかりません。再試行します</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>%1$@ の試行に失敗しました。再試行します</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>%1 の試行に失敗しました。再試行します</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>%1$@ の試行に失敗しました（%2$@）。再試行します</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>%1 の試行に失敗しました（%2）。再試行します</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>次回：%1$@</translation>
+      <source>Next: %1</source>
+      <translation>次回：%1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +762,12 @@
       <translation>枠を開始しています…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@ には枠がすでに動いていたため、何も送信しませんでした</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>%1 には枠がすでに動いていたため、何も送信しませんでした</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>%1$@ に枠を開始しました</translation>
+      <source>Window started at %1</source>
+      <translation>%1 に枠を開始しました</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +842,48 @@
       <translation>別の Pacewise が使用量を確認していますが、セッションバス経由で接続できないため、こちらでは表示できません。あちらが終了すると、こちらが引き継ぎます。</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>別の Pacewise（プロセス %1$@）が使用量を確認していますが、セッションバス経由で接続できないため、こちらでは表示できません。あちらが終了すると、こちらが引き継ぎます。</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>別の Pacewise（プロセス %1）が使用量を確認していますが、セッションバス経由で接続できないため、こちらでは表示できません。あちらが終了すると、こちらが引き継ぎます。</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise は待機中です</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@、時</translation>
+      <source>%1, hour</source>
+      <translation>%1、時</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@、分</translation>
+      <source>%1, minute</source>
+      <translation>%1、分</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@：%2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1：%2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>再開待ち：%1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>再開待ち：%1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5時間</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · 未開始</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · 未開始</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>上限がリセットされるまで追加使用量で動作中</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · %2$@ まで</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · %2 まで</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +898,20 @@
       <translation>残りわずか</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@、%2$@ 使用、未開始</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1、%2 使用、未開始</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@、%2$@ 使用、%3$@ にリセット</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1、%2 使用、%3 にリセット</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@、%2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1、%2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

@@ -12,16 +12,16 @@
       <translation>로그인됨</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>로그인됨: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>로그인됨: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>로그인됨: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>로그인됨: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>로그인됨 (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>로그인됨 (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>설정…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>이 속도라면 %1$@에 한도 도달</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>이 속도라면 %1에 한도 도달</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d분</translation>
+      <source>%1m</source>
+      <translation>%1분</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d초</translation>
+      <source>%1s</source>
+      <translation>%1초</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>오래된 데이터</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>%1$@ 전에 업데이트됨</translation>
+      <source>updated %1 ago</source>
+      <translation>%1 전에 업데이트됨</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>첫 업데이트를 기다리는 중…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>%1$@을(를) %2$@에 설치할 수 없습니다(%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>%1을(를) %2에 설치할 수 없습니다(%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@은(는) 올바른 JSON이 아닙니다(%2$@). 고친 뒤 다시 시도하세요</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1은(는) 올바른 JSON이 아닙니다(%2). 고친 뒤 다시 시도하세요</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@이(가) 편집하는 동안 계속 바뀌었습니다. 다시 시도하세요</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1이(가) 편집하는 동안 계속 바뀌었습니다. 다시 시도하세요</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>다른 Pacewise가 %1$@을(를) 편집하고 있습니다. 잠시 후 다시 시도하세요</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>다른 Pacewise가 %1을(를) 편집하고 있습니다. 잠시 후 다시 시도하세요</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@에 JSON 객체가 없습니다. 고친 뒤 다시 시도하세요</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1에 JSON 객체가 없습니다. 고친 뒤 다시 시도하세요</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@은(는) 일반 파일이 아닙니다. 그대로 두었습니다</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1은(는) 일반 파일이 아닙니다. 그대로 두었습니다</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@은(는) 읽기 전용이라 Pacewise가 그대로 둡니다(Pacewise가 바꿀 수 있게 하려면 쓰기 가능하게 하세요)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1은(는) 읽기 전용이라 Pacewise가 그대로 둡니다(Pacewise가 바꿀 수 있게 하려면 쓰기 가능하게 하세요)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>이 Pacewise 빌드에 보조 스크립트 %1$@이(가) 없습니다</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>이 Pacewise 빌드에 보조 스크립트 %1이(가) 없습니다</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@이(가) 16MiB보다 커서 그대로 두었습니다</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1이(가) 16MiB보다 커서 그대로 두었습니다</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>%1$@을(를) 읽을 수 없습니다(%2$@). 소유자와 권한을 확인하세요</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>%1을(를) 읽을 수 없습니다(%2). 소유자와 권한을 확인하세요</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>%1$@을(를) 쓸 수 없습니다(%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>%1을(를) 쓸 수 없습니다(%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>%2$@의 “%1$@”이(가) Claude Code가 기대하는 형식이 아니어서 그대로 두었습니다</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>%2의 “%1”이(가) Claude Code가 기대하는 형식이 아니어서 그대로 두었습니다</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@”은(는) %2$@ 초기화 후 저절로 재개됩니다.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>“%1”은(는) %2 초기화 후 저절로 재개됩니다.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”은(는) %2$@ %3$@ 초기화 후 저절로 재개됩니다.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>“%1”은(는) %2 %3 초기화 후 저절로 재개됩니다.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code가 사용 한도에서 보류 중입니다</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@”이(가) Claude Code에 열려 있지만 대기 중입니다. 거기서 재개하세요.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1”이(가) Claude Code에 열려 있지만 대기 중입니다. 거기서 재개하세요.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>초기화 후 세션이 재개되지 않았습니다</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>%1$@에 초기화됩니다.</translation>
+      <source>It resets at %1.</source>
+      <translation>%1에 초기화됩니다.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>%1$@ %2$@에 초기화됩니다.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>%1 %2에 초기화됩니다.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>5시간 한도의 %1$@ 사용</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>5시간 한도의 %1 사용</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>주간 한도의 %1$@ 사용</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>주간 한도의 %1 사용</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>아침 인사를 보냈습니다</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@”은(는) %2$@ 초기화 후에 재개됩니다.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>“%1”은(는) %2 초기화 후에 재개됩니다.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”은(는) %2$@ %3$@ 초기화 후에 재개됩니다.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>“%1”은(는) %2 %3 초기화 후에 재개됩니다.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>“%1$@”은(는) %2$@ 초기화를 기다립니다.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>“%1”은(는) %2 초기화를 기다립니다.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”은(는) %2$@ %3$@ 초기화를 기다립니다.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>“%1”은(는) %2 %3 초기화를 기다립니다.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code가 사용 한도에서 일시 중지되었습니다</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>“%1$@”에 확인이 필요합니다: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>“%1”에 확인이 필요합니다: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>“%1$@”: %2$@. Pacewise가 나중에 다시 시도합니다.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>“%1”: %2. Pacewise가 나중에 다시 시도합니다.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>켜기</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>%1$@ 켜기</translation>
+      <source>Enable %1</source>
+      <translation>%1 켜기</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>언어 선택</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>로그인이 코드 %1$d(으)로 종료되었습니다. 다시 시도하세요.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>로그인이 코드 %1(으)로 종료되었습니다. 다시 시도하세요.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>매일 아침 5시간 구간을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Pacewise에 오신 것을 환영합니다</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>무시</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code가 오류를 보고했습니다</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code가 오류를 보고했습니다: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>지금 계속</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>%1$@까지 보류 중, 이후 저절로 재개됩니다</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>%1까지 보류 중, 이후 저절로 재개됩니다</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>초기화 전부터 Claude Code에서 대기 중입니다. 거기서 재개하세요</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>확인 필요: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>확인 필요: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>“%1$@”은(는) 이미 재개되었습니다.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>“%1”은(는) 이미 재개되었습니다.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>“그래도 재개”를 누르면 지금 재개하지만, Claude Code는 한도에서 곧 다시 멈출 가능성이 큽니다.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>“%1$@”을(를) 재개했습니다.</translation>
+      <source>“%1” continued.</source>
+      <translation>“%1”을(를) 재개했습니다.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>“%1$@”을(를) 무시했습니다.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>“%1”을(를) 무시했습니다.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>5시간 한도는 %2$@까지 %1$@입니다.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>5시간 한도는 %2까지 %1입니다.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>주간 한도는 %2$@까지 %1$@입니다.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>주간 한도는 %2까지 %1입니다.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>“%1$@”은(는) 더 이상 보류되지 않습니다.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>“%1”은(는) 더 이상 보류되지 않습니다.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>“%1$@”은(는) 지금 진행되며, 한도가 초기화될 때까지 다시 보류되지 않습니다.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1”은(는) 지금 진행되며, 한도가 초기화될 때까지 다시 보류되지 않습니다.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,99 @@
       <source>Ready</source>
       <translation>준비됨</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>도구 호출이 허용되지 않았습니다</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude가 상태 %1(으)로 종료되었습니다</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude가 상태 %1(으)로 종료되었습니다: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude를 찾을 수 없습니다</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>claude를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code가 오류를 보고했습니다</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code가 오류를 보고했습니다: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>이전 시도에서 재개되었습니다</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>다른 Pacewise가 재개했습니다</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>Claude Code에서 재개되었습니다</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>폴더 %1이(가) 더 이상 없습니다</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>이전 실행이 결과를 남기지 않고 끝났습니다</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>초기화 전부터 대기 중입니다. 거기서 재개하세요</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude가 결과를 남기지 않고 끝났습니다(종료 상태 %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>끝나기 전에 중지되었습니다</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>중지된 세션 폴더 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>티켓을 삭제할 수 없습니다: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude가 %n분 안에 끝나지 않았습니다</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1이(가) 허용되지 않았습니다</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1이(가) 허용되지 않았습니다</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>초기화 %1$@</translation>
+      <source>Resets %1</source>
+      <translation>초기화 %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>재개하는 중…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>%1$@ 시도 실패: %2$@. 다음 시도 %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>%1 시도 실패: %2. 다음 시도 %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +646,8 @@
       <translation>Anthropic과 관련이 없습니다.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>%1$@(으)로 업데이트</translation>
+      <source>Update to %1</source>
+      <translation>%1(으)로 업데이트</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +670,8 @@
       <translation>최신 버전입니다</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>버전 %1$@</translation>
+      <source>Version %1</source>
+      <translation>버전 %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +742,16 @@
       <translation>Claude Code를 찾을 수 없습니다. 다시 시도합니다</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>%1$@ 시도가 실패했습니다. 다시 시도합니다</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>%1 시도가 실패했습니다. 다시 시도합니다</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>%1$@ 시도가 실패했습니다(%2$@). 다시 시도합니다</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>%1 시도가 실패했습니다(%2). 다시 시도합니다</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>다음: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>다음: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +762,12 @@
       <translation>구간을 시작하는 중…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@에 구간이 이미 진행 중이어서 보내지 않았습니다</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>%1에 구간이 이미 진행 중이어서 보내지 않았습니다</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>%1$@에 구간 시작됨</translation>
+      <source>Window started at %1</source>
+      <translation>%1에 구간 시작됨</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +842,48 @@
       <translation>다른 Pacewise가 사용량을 확인하고 있지만 세션 버스로 연결할 수 없어 여기에서는 표시할 수 없습니다. 그쪽이 종료되면 이쪽이 이어받습니다.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>다른 Pacewise(프로세스 %1$@)가 사용량을 확인하고 있지만 세션 버스로 연결할 수 없어 여기에서는 표시할 수 없습니다. 그쪽이 종료되면 이쪽이 이어받습니다.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>다른 Pacewise(프로세스 %1)가 사용량을 확인하고 있지만 세션 버스로 연결할 수 없어 여기에서는 표시할 수 없습니다. 그쪽이 종료되면 이쪽이 이어받습니다.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise 대기 중</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, 시</translation>
+      <source>%1, hour</source>
+      <translation>%1, 시</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, 분</translation>
+      <source>%1, minute</source>
+      <translation>%1, 분</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>재개 대기 중: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>재개 대기 중: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5시간</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · 시작 전</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · 시작 전</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>한도가 초기화될 때까지 추가 사용량으로 실행 중</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · %2$@까지</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · %2까지</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +898,20 @@
       <translation>얼마 남지 않음</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ 사용, 시작 전</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 사용, 시작 전</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ 사용, %3$@에 초기화</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 사용, %3에 초기화</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

@@ -12,16 +12,16 @@
       <translation>Login efetuado</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Login efetuado: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Login efetuado: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Login efetuado: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Login efetuado: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Login efetuado (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Login efetuado (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Configurações…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>Neste ritmo: limite às %1$@</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>Neste ritmo: limite às %1</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d min</translation>
+      <source>%1m</source>
+      <translation>%1 min</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d s</translation>
+      <source>%1s</source>
+      <translation>%1 s</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>desatualizado</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>atualizado há %1$@</translation>
+      <source>updated %1 ago</source>
+      <translation>atualizado há %1</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>aguardando a primeira atualização…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>Não foi possível instalar %1$@ em %2$@ (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>Não foi possível instalar %1 em %2 (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ não é um JSON válido (%2$@); corrija e tente de novo</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 não é um JSON válido (%2); corrija e tente de novo</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ mudou várias vezes durante a edição; tente de novo</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 mudou várias vezes durante a edição; tente de novo</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Outro Pacewise está editando %1$@; tente de novo em instantes</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>Outro Pacewise está editando %1; tente de novo em instantes</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ não contém um objeto JSON; corrija e tente de novo</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 não contém um objeto JSON; corrija e tente de novo</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ não é um arquivo comum; ele foi deixado como está</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 não é um arquivo comum; ele foi deixado como está</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ é somente leitura; o Pacewise o deixa como está (torne-o gravável para que o Pacewise possa alterá-lo)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 é somente leitura; o Pacewise o deixa como está (torne-o gravável para que o Pacewise possa alterá-lo)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>O script auxiliar %1$@ está faltando nesta compilação do Pacewise</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>O script auxiliar %1 está faltando nesta compilação do Pacewise</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ tem mais de 16 MiB; ficou como estava</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 tem mais de 16 MiB; ficou como estava</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>Não é possível ler %1$@ (%2$@); verifique o dono e as permissões</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>Não é possível ler %1 (%2); verifique o dono e as permissões</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>Não foi possível gravar %1$@ (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>Não foi possível gravar %1 (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>“%1$@” em %2$@ não é do tipo que o Claude Code espera; ficou como estava</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>“%1” em %2 não é do tipo que o Claude Code espera; ficou como estava</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@” será retomada sozinha após a renovação das %2$@.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>“%1” será retomada sozinha após a renovação das %2.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” será retomada sozinha após a renovação de %2$@ às %3$@.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>“%1” será retomada sozinha após a renovação de %2 às %3.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>O Claude Code está em espera no limite de uso</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@” está aberta no Claude Code, mas parada; retome-a lá.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1” está aberta no Claude Code, mas parada; retome-a lá.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>Uma sessão não foi retomada após a renovação</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>A renovação é às %1$@.</translation>
+      <source>It resets at %1.</source>
+      <translation>A renovação é às %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>A renovação é %1$@ às %2$@.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>A renovação é %1 às %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>Você usou %1$@ do limite de 5 horas</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>Você usou %1 do limite de 5 horas</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>Você usou %1$@ do limite semanal</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>Você usou %1 do limite semanal</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Bom dia enviado</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@” será retomada após a renovação das %2$@.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>“%1” será retomada após a renovação das %2.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” será retomada após a renovação de %2$@ às %3$@.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>“%1” será retomada após a renovação de %2 às %3.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>“%1$@” aguarda a renovação das %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>“%1” aguarda a renovação das %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@” aguarda a renovação de %2$@ às %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>“%1” aguarda a renovação de %2 às %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code pausado no limite de uso</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>“%1$@” precisa de você: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>“%1” precisa de você: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>“%1$@”: %2$@. O Pacewise tentará de novo mais tarde.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>“%1”: %2. O Pacewise tentará de novo mais tarde.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Ativar</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>Ativar %1$@</translation>
+      <source>Enable %1</source>
+      <translation>Ativar %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Escolha seu idioma</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>O login terminou com o código %1$d. Tente de novo.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>O login terminou com o código %1. Tente de novo.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Inicia o período de 5 horas cedo toda manhã, para que ele também renove cedo.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Boas-vindas ao Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Descartar</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>O Claude Code informou um erro</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>O Claude Code informou um erro: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Seguir agora</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>Em espera até %1$@; depois é retomada sozinha</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>Em espera até %1; depois é retomada sozinha</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Parada no Claude Code desde antes da renovação; retome-a lá</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>Precisa de você: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>Precisa de você: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>“%1$@” já tinha sido retomada.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>“%1” já tinha sido retomada.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>“Retomar mesmo assim” retoma a sessão agora; o Claude Code provavelmente vai parar de novo no limite.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>“%1$@” foi retomada.</translation>
+      <source>“%1” continued.</source>
+      <translation>“%1” foi retomada.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>“%1$@” descartada.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>“%1” descartada.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>O limite de 5 horas está em %1$@ até %2$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>O limite de 5 horas está em %1 até %2.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>O limite semanal está em %1$@ até %2$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>O limite semanal está em %1 até %2.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>“%1$@” não está mais retida.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>“%1” não está mais retida.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>“%1$@” segue agora e não será retida de novo antes da renovação do limite.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1” segue agora e não será retida de novo antes da renovação do limite.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,100 @@
       <source>Ready</source>
       <translation>Pronta</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>uma chamada de ferramenta não foi permitida</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>o claude terminou com o status %1</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>o claude terminou com o status %1: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>o claude não foi encontrado</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>não foi possível iniciar o claude: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>O Claude Code informou um erro</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>O Claude Code informou um erro: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>retomada por uma tentativa anterior</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>retomada por outro Pacewise</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>retomada no Claude Code</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>a pasta dela, %1, não existe mais</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>a execução anterior terminou sem dizer como</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>parada desde antes da renovação; retome-a lá</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>o claude terminou sem dizer como (status de saída %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>interrompida antes de terminar</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>não é possível gravar na pasta das sessões interrompidas, %1: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>o ticket dela não pôde ser excluído: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>o claude não terminou em %n minuto</numerusform>
+        <numerusform>o claude não terminou em %n minutos</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 não foi permitido</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 não foram permitidos</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Renova %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Renova %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Retomando…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Última tentativa às %1$@ falhou: %2$@; próxima tentativa às %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>Última tentativa às %1 falhou: %2; próxima tentativa às %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +647,8 @@
       <translation>Sem vínculo com a Anthropic.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Atualizar para %1$@</translation>
+      <source>Update to %1</source>
+      <translation>Atualizar para %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +671,8 @@
       <translation>Você está na versão mais recente</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Versão %1$@</translation>
+      <source>Version %1</source>
+      <translation>Versão %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +743,16 @@
       <translation>O Claude Code não foi encontrado; nova tentativa em breve</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>A tentativa das %1$@ falhou; nova tentativa em breve</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>A tentativa das %1 falhou; nova tentativa em breve</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>A tentativa das %1$@ falhou: %2$@; nova tentativa em breve</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>A tentativa das %1 falhou: %2; nova tentativa em breve</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Próximo: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Próximo: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +763,12 @@
       <translation>Iniciando o período…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>Às %1$@ o período já estava rodando — nada foi enviado</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>Às %1 o período já estava rodando — nada foi enviado</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Período iniciado às %1$@</translation>
+      <source>Window started at %1</source>
+      <translation>Período iniciado às %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +843,48 @@
       <translation>Outro Pacewise verifica o uso, mas não pode ser contatado pelo barramento de sessão, então este não consegue mostrá-lo. Este assume assim que aquele terminar.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Outro Pacewise (processo %1$@) verifica o uso, mas não pode ser contatado pelo barramento de sessão, então este não consegue mostrá-lo. Este assume assim que aquele terminar.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Outro Pacewise (processo %1) verifica o uso, mas não pode ser contatado pelo barramento de sessão, então este não consegue mostrá-lo. Este assume assim que aquele terminar.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>O Pacewise está aguardando</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, hora</translation>
+      <source>%1, hour</source>
+      <translation>%1, hora</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, minuto</translation>
+      <source>%1, minute</source>
+      <translation>%1, minuto</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Retomadas pendentes: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Retomadas pendentes: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 horas</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · não iniciado</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · não iniciado</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>Consumindo uso extra até a renovação do limite</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · até %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · até %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +899,20 @@
       <translation>acabando</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, %2$@ usado, não iniciado</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, %2 usado, não iniciado</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, %2$@ usado, renova %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, %2 usado, renova %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

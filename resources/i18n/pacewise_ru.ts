@@ -12,16 +12,16 @@
       <translation>Вход выполнен</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>Вход выполнен: %1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>Вход выполнен: %1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>Вход выполнен: %1$@ (%2$@)</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>Вход выполнен: %1 (%2)</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>Вход выполнен (%1$@)</translation>
+      <source>Signed in (%1)</source>
+      <translation>Вход выполнен (%1)</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>Настройки…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>В этом темпе лимит наступит в %1$@</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>В этом темпе лимит наступит в %1</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d мин</translation>
+      <source>%1m</source>
+      <translation>%1 мин</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d с</translation>
+      <source>%1s</source>
+      <translation>%1 с</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>данные устарели</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>обновлено %1$@ назад</translation>
+      <source>updated %1 ago</source>
+      <translation>обновлено %1 назад</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>ожидание первого обновления…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>Не удалось установить %1$@ в %2$@ (%3$@)</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>Не удалось установить %1 в %2 (%3)</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ — некорректный JSON (%2$@); исправьте файл и повторите попытку</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 — некорректный JSON (%2); исправьте файл и повторите попытку</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ постоянно менялся во время правки; повторите попытку</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 постоянно менялся во время правки; повторите попытку</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>Другой экземпляр Pacewise правит %1$@; повторите попытку чуть позже</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>Другой экземпляр Pacewise правит %1; повторите попытку чуть позже</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>В %1$@ нет JSON-объекта; исправьте файл и повторите попытку</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>В %1 нет JSON-объекта; исправьте файл и повторите попытку</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ — не обычный файл; он оставлен как есть</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 — не обычный файл; он оставлен как есть</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ доступен только для чтения; Pacewise оставляет его как есть (разрешите запись, чтобы Pacewise мог его изменить)</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 доступен только для чтения; Pacewise оставляет его как есть (разрешите запись, чтобы Pacewise мог его изменить)</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>В этой сборке Pacewise нет вспомогательного скрипта %1$@</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>В этой сборке Pacewise нет вспомогательного скрипта %1</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ больше 16 МиБ; файл оставлен без изменений</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 больше 16 МиБ; файл оставлен без изменений</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>Не удаётся прочитать %1$@ (%2$@); проверьте владельца и права доступа</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>Не удаётся прочитать %1 (%2); проверьте владельца и права доступа</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>Не удалось записать %1$@ (%2$@)</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>Не удалось записать %1 (%2)</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>«%1$@» в %2$@ имеет не тот тип, который ожидает Claude Code; файл оставлен без изменений</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>«%1» в %2 имеет не тот тип, который ожидает Claude Code; файл оставлен без изменений</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>«%1$@» продолжится сама после сброса в %2$@.</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>«%1» продолжится сама после сброса в %2.</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» продолжится сама после сброса: %2$@, %3$@.</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>«%1» продолжится сама после сброса: %2, %3.</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code ожидает у лимита</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>«%1$@» открыта в Claude Code, но простаивает; продолжите её там.</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>«%1» открыта в Claude Code, но простаивает; продолжите её там.</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>Сессия не продолжилась после сброса</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>Сброс в %1$@.</translation>
+      <source>It resets at %1.</source>
+      <translation>Сброс в %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>Сброс: %1$@, %2$@.</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>Сброс: %1, %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>Использовано %1$@ пятичасового лимита</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>Использовано %1 пятичасового лимита</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>Использовано %1$@ недельного лимита</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>Использовано %1 недельного лимита</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>Утреннее приветствие отправлено</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>«%1$@» продолжится после сброса в %2$@.</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>«%1» продолжится после сброса в %2.</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» продолжится после сброса: %2$@, %3$@.</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>«%1» продолжится после сброса: %2, %3.</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>«%1$@» ждёт сброса в %2$@.</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>«%1» ждёт сброса в %2.</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>«%1$@» ждёт сброса: %2$@, %3$@.</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>«%1» ждёт сброса: %2, %3.</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code приостановлен у лимита</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>«%1$@» требует вашего внимания: %2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>«%1» требует вашего внимания: %2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>«%1$@»: %2$@. Pacewise попробует ещё раз позже.</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>«%1»: %2. Pacewise попробует ещё раз позже.</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>Включить</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>Включить: %1$@</translation>
+      <source>Enable %1</source>
+      <translation>Включить: %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>Выберите язык</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>Вход завершился с кодом %1$d. Попробуйте ещё раз.</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>Вход завершился с кодом %1. Попробуйте ещё раз.</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>Каждое утро пораньше запускает пятичасовой период, чтобы он и сбросился пораньше.</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>Добро пожаловать в Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>Убрать</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code сообщил об ошибке</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code сообщил об ошибке: %1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Продолжить сейчас</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>Ожидает до %1$@, затем продолжится сама</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>Ожидает до %1, затем продолжится сама</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>Не продолжилась в Claude Code после сброса; продолжите её там</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>Нужно ваше участие: %1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>Нужно ваше участие: %1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>«%1$@» уже продолжена.</translation>
+      <source>“%1” was already continued.</source>
+      <translation>«%1» уже продолжена.</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>«Всё равно продолжить» продолжит сессию сейчас, но Claude Code, скорее всего, снова остановится на лимите.</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>«%1$@» продолжена.</translation>
+      <source>“%1” continued.</source>
+      <translation>«%1» продолжена.</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>«%1$@» убрана.</translation>
+      <source>“%1” dismissed.</source>
+      <translation>«%1» убрана.</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>Пятичасовой лимит использован на %1$@ до %2$@.</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>Пятичасовой лимит использован на %1 до %2.</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>Недельный лимит использован на %1$@ до %2$@.</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>Недельный лимит использован на %1 до %2.</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>«%1$@» больше не удерживается.</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>«%1» больше не удерживается.</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>«%1$@» продолжается сейчас и не будет снова удерживаться до сброса лимита.</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>«%1» продолжается сейчас и не будет снова удерживаться до сброса лимита.</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,101 @@
       <source>Ready</source>
       <translation>Готово к продолжению</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>вызов инструмента не был разрешён</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude завершился с кодом %1</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude завершился с кодом %1: %2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>claude не найден</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>не удалось запустить claude: %1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code сообщил об ошибке</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code сообщил об ошибке: %1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>продолжена одной из прежних попыток</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>продолжена другим экземпляром Pacewise</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>продолжена в Claude Code</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>её папки %1 больше нет</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>прежний запуск завершился, не сообщив как</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>не продолжилась после сброса; продолжите её там</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude завершился, не сообщив как (код выхода %1)</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>остановлена до завершения</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>в папку остановленных сессий, %1, нельзя записать: %2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>её тикет не удалось удалить: %1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude не завершился за %n минуту</numerusform>
+        <numerusform>claude не завершился за %n минуты</numerusform>
+        <numerusform>claude не завершился за %n минут</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 не был разрешён</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 не были разрешены</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>Сброс %1$@</translation>
+      <source>Resets %1</source>
+      <translation>Сброс %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>Продолжаем…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>Попытка в %1$@ не удалась: %2$@; следующая в %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>Попытка в %1 не удалась: %2; следующая в %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +648,8 @@
       <translation>Не связано с Anthropic.</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>Обновить до %1$@</translation>
+      <source>Update to %1</source>
+      <translation>Обновить до %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +672,8 @@
       <translation>У вас последняя версия</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>Версия %1$@</translation>
+      <source>Version %1</source>
+      <translation>Версия %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +744,16 @@
       <translation>Claude Code не найден; попробуем ещё раз</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>Попытка в %1$@ не удалась; попробуем ещё раз</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Попытка в %1 не удалась; попробуем ещё раз</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>Попытка в %1$@ не удалась: %2$@; попробуем ещё раз</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Попытка в %1 не удалась: %2; попробуем ещё раз</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>Следующий: %1$@</translation>
+      <source>Next: %1</source>
+      <translation>Следующий: %1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +764,12 @@
       <translation>Запускаем период…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>В %1$@ период уже шёл — ничего не отправлено</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>В %1 период уже шёл — ничего не отправлено</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>Период запущен в %1$@</translation>
+      <source>Window started at %1</source>
+      <translation>Период запущен в %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +844,48 @@
       <translation>Другой экземпляр Pacewise проверяет использование, но недоступен через сеансовую шину, поэтому этот не может его показать. Этот продолжит работу, как только тот завершится.</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>Другой экземпляр Pacewise (процесс %1$@) проверяет использование, но недоступен через сеансовую шину, поэтому этот не может его показать. Этот продолжит работу, как только тот завершится.</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>Другой экземпляр Pacewise (процесс %1) проверяет использование, но недоступен через сеансовую шину, поэтому этот не может его показать. Этот продолжит работу, как только тот завершится.</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise ожидает</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@, часы</translation>
+      <source>%1, hour</source>
+      <translation>%1, часы</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@, минуты</translation>
+      <source>%1, minute</source>
+      <translation>%1, минуты</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@: %2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>Ожидают продолжения: %1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>Ожидают продолжения: %1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 часов</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · не начат</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · не начат</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>До сброса лимита используется дополнительный объём</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · до %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · до %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +900,20 @@
       <translation>заканчивается</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@, использовано %2$@, не начат</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1, использовано %2, не начат</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@, использовано %2$@, сброс в %3$@</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1, использовано %2, сброс в %3</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@, %2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1, %2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>

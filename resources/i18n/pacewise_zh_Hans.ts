@@ -12,16 +12,16 @@
       <translation>已登录</translation>
     </message>
     <message id="auth.signedIn.email">
-      <source>Signed in: %1$@</source>
-      <translation>已登录：%1$@</translation>
+      <source>Signed in: %1</source>
+      <translation>已登录：%1</translation>
     </message>
     <message id="auth.signedIn.emailPlan">
-      <source>Signed in: %1$@ (%2$@)</source>
-      <translation>已登录：%1$@（%2$@）</translation>
+      <source>Signed in: %1 (%2)</source>
+      <translation>已登录：%1（%2）</translation>
     </message>
     <message id="auth.signedIn.plan">
-      <source>Signed in (%1$@)</source>
-      <translation>已登录（%1$@）</translation>
+      <source>Signed in (%1)</source>
+      <translation>已登录（%1）</translation>
     </message>
     <message id="caffeine.error.noSystemBus">
       <source>no system bus, so no systemd-logind to ask</source>
@@ -68,76 +68,76 @@
       <translation>设置…</translation>
     </message>
     <message id="forecast.limitAt">
-      <source>At this pace: limit at %1$@</source>
-      <translation>按此速度，将于 %1$@ 用尽额度</translation>
+      <source>At this pace: limit at %1</source>
+      <translation>按此速度，将于 %1 用尽额度</translation>
     </message>
     <message id="freshness.ageMinutes">
-      <source>%1$dm</source>
-      <translation>%1$d 分钟</translation>
+      <source>%1m</source>
+      <translation>%1 分钟</translation>
     </message>
     <message id="freshness.ageSeconds">
-      <source>%1$ds</source>
-      <translation>%1$d 秒</translation>
+      <source>%1s</source>
+      <translation>%1 秒</translation>
     </message>
     <message id="freshness.stale">
       <source>stale</source>
       <translation>数据已过时</translation>
     </message>
     <message id="freshness.updatedAgo">
-      <source>updated %1$@ ago</source>
-      <translation>%1$@前更新</translation>
+      <source>updated %1 ago</source>
+      <translation>%1前更新</translation>
     </message>
     <message id="freshness.waiting">
       <source>waiting for first update…</source>
       <translation>正在等待首次更新…</translation>
     </message>
     <message id="guard.error.installFailed">
-      <source>%1$@ could not be installed in %2$@ (%3$@)</source>
-      <translation>无法将 %1$@ 安装到 %2$@（%3$@）</translation>
+      <source>%1 could not be installed in %2 (%3)</source>
+      <translation>无法将 %1 安装到 %2（%3）</translation>
     </message>
     <message id="guard.error.invalidJSON">
-      <source>%1$@ is not valid JSON (%2$@); fix it and try again</source>
-      <translation>%1$@ 不是有效的 JSON（%2$@）；请修正后重试</translation>
+      <source>%1 is not valid JSON (%2); fix it and try again</source>
+      <translation>%1 不是有效的 JSON（%2）；请修正后重试</translation>
     </message>
     <message id="guard.error.keptChanging">
-      <source>%1$@ kept changing while it was being edited; try again</source>
-      <translation>%1$@ 在编辑期间不断变化；请重试</translation>
+      <source>%1 kept changing while it was being edited; try again</source>
+      <translation>%1 在编辑期间不断变化；请重试</translation>
     </message>
     <message id="guard.error.locked">
-      <source>another Pacewise is editing %1$@; try again in a moment</source>
-      <translation>另一个 Pacewise 正在编辑 %1$@；请稍后重试</translation>
+      <source>another Pacewise is editing %1; try again in a moment</source>
+      <translation>另一个 Pacewise 正在编辑 %1；请稍后重试</translation>
     </message>
     <message id="guard.error.notAnObject">
-      <source>%1$@ does not hold a JSON object; fix it and try again</source>
-      <translation>%1$@ 中没有 JSON 对象；请修正后重试</translation>
+      <source>%1 does not hold a JSON object; fix it and try again</source>
+      <translation>%1 中没有 JSON 对象；请修正后重试</translation>
     </message>
     <message id="guard.error.notRegularFile">
-      <source>%1$@ is not a regular file; it was left alone</source>
-      <translation>%1$@ 不是普通文件；未做任何改动</translation>
+      <source>%1 is not a regular file; it was left alone</source>
+      <translation>%1 不是普通文件；未做任何改动</translation>
     </message>
     <message id="guard.error.readOnly">
-      <source>%1$@ is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
-      <translation>%1$@ 为只读，Pacewise 不会修改它（如需 Pacewise 修改，请将其设为可写）</translation>
+      <source>%1 is read-only; Pacewise leaves it as it is (make it writable to let Pacewise change it)</source>
+      <translation>%1 为只读，Pacewise 不会修改它（如需 Pacewise 修改，请将其设为可写）</translation>
     </message>
     <message id="guard.error.scriptMissing">
-      <source>the engine script %1$@ is missing from this Pacewise build</source>
-      <translation>此 Pacewise 版本缺少辅助脚本 %1$@</translation>
+      <source>the engine script %1 is missing from this Pacewise build</source>
+      <translation>此 Pacewise 版本缺少辅助脚本 %1</translation>
     </message>
     <message id="guard.error.tooLarge">
-      <source>%1$@ is larger than 16 MiB; it was left alone</source>
-      <translation>%1$@ 大于 16 MiB，已保持原样</translation>
+      <source>%1 is larger than 16 MiB; it was left alone</source>
+      <translation>%1 大于 16 MiB，已保持原样</translation>
     </message>
     <message id="guard.error.unreadable">
-      <source>%1$@ cannot be read (%2$@); check its owner and permissions</source>
-      <translation>无法读取 %1$@（%2$@）；请检查其所有者和权限</translation>
+      <source>%1 cannot be read (%2); check its owner and permissions</source>
+      <translation>无法读取 %1（%2）；请检查其所有者和权限</translation>
     </message>
     <message id="guard.error.writeFailed">
-      <source>%1$@ could not be written (%2$@)</source>
-      <translation>无法写入 %1$@（%2$@）</translation>
+      <source>%1 could not be written (%2)</source>
+      <translation>无法写入 %1（%2）</translation>
     </message>
     <message id="guard.error.wrongType">
-      <source>"%1$@" in %2$@ is not of the type Claude Code expects; it was left alone</source>
-      <translation>%2$@ 中的“%1$@”不是 Claude Code 期望的类型，已保持原样</translation>
+      <source>"%1" in %2 is not of the type Claude Code expects; it was left alone</source>
+      <translation>%2 中的“%1”不是 Claude Code 期望的类型，已保持原样</translation>
     </message>
     <message id="issue.dataWithheld">
       <source>Usage data withheld by server</source>
@@ -204,40 +204,40 @@
       <translation>—%</translation>
     </message>
     <message id="notification.held.body">
-      <source>“%1$@” goes on by itself after the reset at %2$@.</source>
-      <translation>“%1$@”将在 %2$@ 重置后自动恢复。</translation>
+      <source>“%1” goes on by itself after the reset at %2.</source>
+      <translation>“%1”将在 %2 重置后自动恢复。</translation>
     </message>
     <message id="notification.held.bodyDay">
-      <source>“%1$@” goes on by itself after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”将在%2$@ %3$@ 重置后自动恢复。</translation>
+      <source>“%1” goes on by itself after the reset on %2 at %3.</source>
+      <translation>“%1”将在%2 %3 重置后自动恢复。</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
       <translation>Claude Code 正在用量额度处等待</translation>
     </message>
     <message id="notification.idle.body">
-      <source>“%1$@” is open in Claude Code but idle; continue it there.</source>
-      <translation>“%1$@”已在 Claude Code 中打开但处于空闲；请在那里恢复。</translation>
+      <source>“%1” is open in Claude Code but idle; continue it there.</source>
+      <translation>“%1”已在 Claude Code 中打开但处于空闲；请在那里恢复。</translation>
     </message>
     <message id="notification.idle.title">
       <source>A session did not go on after the reset</source>
       <translation>会话在重置后没有恢复</translation>
     </message>
     <message id="notification.limitNear.body">
-      <source>It resets at %1$@.</source>
-      <translation>将于 %1$@ 重置。</translation>
+      <source>It resets at %1.</source>
+      <translation>将于 %1 重置。</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
-      <source>It resets on %1$@ at %2$@.</source>
-      <translation>将于%1$@ %2$@ 重置。</translation>
+      <source>It resets on %1 at %2.</source>
+      <translation>将于%1 %2 重置。</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
-      <source>%1$@ of the 5-hour limit used</source>
-      <translation>已用 5 小时额度的 %1$@</translation>
+      <source>%1 of the 5-hour limit used</source>
+      <translation>已用 5 小时额度的 %1</translation>
     </message>
     <message id="notification.limitNear.weekly">
-      <source>%1$@ of the weekly limit used</source>
-      <translation>已用每周额度的 %1$@</translation>
+      <source>%1 of the weekly limit used</source>
+      <translation>已用每周额度的 %1</translation>
     </message>
     <message id="notification.morning.failed.title">
       <source>Morning kickstart failed</source>
@@ -252,32 +252,32 @@
       <translation>已发送早安问候</translation>
     </message>
     <message id="notification.paused.autoContinue">
-      <source>“%1$@” continues after the reset at %2$@.</source>
-      <translation>“%1$@”将在 %2$@ 重置后恢复。</translation>
+      <source>“%1” continues after the reset at %2.</source>
+      <translation>“%1”将在 %2 重置后恢复。</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
-      <source>“%1$@” continues after the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”将在%2$@ %3$@ 重置后恢复。</translation>
+      <source>“%1” continues after the reset on %2 at %3.</source>
+      <translation>“%1”将在%2 %3 重置后恢复。</translation>
     </message>
     <message id="notification.paused.manual">
-      <source>“%1$@” waits for the reset at %2$@.</source>
-      <translation>“%1$@”正在等待 %2$@ 的重置。</translation>
+      <source>“%1” waits for the reset at %2.</source>
+      <translation>“%1”正在等待 %2 的重置。</translation>
     </message>
     <message id="notification.paused.manualDay">
-      <source>“%1$@” waits for the reset on %2$@ at %3$@.</source>
-      <translation>“%1$@”正在等待%2$@ %3$@ 的重置。</translation>
+      <source>“%1” waits for the reset on %2 at %3.</source>
+      <translation>“%1”正在等待%2 %3 的重置。</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
       <translation>Claude Code 已在用量额度处暂停</translation>
     </message>
     <message id="notification.resumeFailed.attention">
-      <source>“%1$@” needs you: %2$@</source>
-      <translation>“%1$@”需要你处理：%2$@</translation>
+      <source>“%1” needs you: %2</source>
+      <translation>“%1”需要你处理：%2</translation>
     </message>
     <message id="notification.resumeFailed.retry">
-      <source>“%1$@”: %2$@. Pacewise tries again later.</source>
-      <translation>“%1$@”：%2$@。Pacewise 稍后会再试。</translation>
+      <source>“%1”: %2. Pacewise tries again later.</source>
+      <translation>“%1”：%2。Pacewise 稍后会再试。</translation>
     </message>
     <message id="notification.resumeFailed.title">
       <source>Session could not be continued</source>
@@ -352,8 +352,8 @@
       <translation>启用</translation>
     </message>
     <message id="onboarding.enableFeature">
-      <source>Enable %1$@</source>
-      <translation>启用 %1$@</translation>
+      <source>Enable %1</source>
+      <translation>启用 %1</translation>
     </message>
     <message id="onboarding.featureOff">
       <source>Off</source>
@@ -396,8 +396,8 @@
       <translation>选择语言</translation>
     </message>
     <message id="onboarding.loginExit">
-      <source>Sign-in exited with code %1$d. Please try again.</source>
-      <translation>登录以代码 %1$d 结束。请重试。</translation>
+      <source>Sign-in exited with code %1. Please try again.</source>
+      <translation>登录以代码 %1 结束。请重试。</translation>
     </message>
     <message id="onboarding.loginLaunchFailed">
       <source>Couldn't launch the claude command. Check step 2 and try again.</source>
@@ -416,8 +416,8 @@
       <translation>每天早上提前开始 5 小时时段，让它也提前重置。</translation>
     </message>
     <message id="onboarding.progress">
-      <source>%1$d/%2$d</source>
-      <translation>%1$d/%2$d</translation>
+      <source>%1/%2</source>
+      <translation>%1/%2</translation>
     </message>
     <message id="onboarding.signInButton">
       <source>Sign in with browser</source>
@@ -448,8 +448,8 @@
       <translation>欢迎使用 Pacewise</translation>
     </message>
     <message id="percent">
-      <source>%1$d%%</source>
-      <translation>%1$d%%</translation>
+      <source>%1%</source>
+      <translation>%1%</translation>
     </message>
     <message id="quit">
       <source>Quit</source>
@@ -467,61 +467,53 @@
       <source>Dismiss</source>
       <translation>忽略</translation>
     </message>
-    <message id="resume.error.reported">
-      <source>Claude Code reported an error</source>
-      <translation>Claude Code 报告了错误</translation>
-    </message>
-    <message id="resume.error.reportedWithMessage">
-      <source>Claude Code reported an error: %1$@</source>
-      <translation>Claude Code 报告了错误：%1$@</translation>
-    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>现在继续</translation>
     </message>
     <message id="resume.held">
-      <source>Held until %1$@; goes on by itself</source>
-      <translation>暂留至 %1$@，之后自动恢复</translation>
+      <source>Held until %1; goes on by itself</source>
+      <translation>暂留至 %1，之后自动恢复</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
       <translation>自重置前起在 Claude Code 中空闲；请在那里恢复</translation>
     </message>
     <message id="resume.needsYou">
-      <source>Needs you: %1$@</source>
-      <translation>需要你处理：%1$@</translation>
+      <source>Needs you: %1</source>
+      <translation>需要你处理：%1</translation>
     </message>
     <message id="resume.notice.alreadyContinued">
-      <source>“%1$@” was already continued.</source>
-      <translation>“%1$@”已经恢复过了。</translation>
+      <source>“%1” was already continued.</source>
+      <translation>“%1”已经恢复过了。</translation>
     </message>
     <message id="resume.notice.anyway">
       <source>“Resume anyway” continues it now; Claude Code will likely stop again at the limit.</source>
       <translation>“仍然恢复”会立即恢复会话，但 Claude Code 很可能会再次在额度处停下。</translation>
     </message>
     <message id="resume.notice.continued">
-      <source>“%1$@” continued.</source>
-      <translation>“%1$@”已恢复。</translation>
+      <source>“%1” continued.</source>
+      <translation>“%1”已恢复。</translation>
     </message>
     <message id="resume.notice.dismissed">
-      <source>“%1$@” dismissed.</source>
-      <translation>已忽略“%1$@”。</translation>
+      <source>“%1” dismissed.</source>
+      <translation>已忽略“%1”。</translation>
     </message>
     <message id="resume.notice.limitFiveHour">
-      <source>The 5-hour limit is at %1$@ until %2$@.</source>
-      <translation>5 小时额度已用 %1$@，直到 %2$@。</translation>
+      <source>The 5-hour limit is at %1 until %2.</source>
+      <translation>5 小时额度已用 %1，直到 %2。</translation>
     </message>
     <message id="resume.notice.limitWeekly">
-      <source>The weekly limit is at %1$@ until %2$@.</source>
-      <translation>每周额度已用 %1$@，直到 %2$@。</translation>
+      <source>The weekly limit is at %1 until %2.</source>
+      <translation>每周额度已用 %1，直到 %2。</translation>
     </message>
     <message id="resume.notice.notHeld">
-      <source>“%1$@” is no longer held.</source>
-      <translation>“%1$@”已不再被暂留。</translation>
+      <source>“%1” is no longer held.</source>
+      <translation>“%1”已不再被暂留。</translation>
     </message>
     <message id="resume.notice.released">
-      <source>“%1$@” goes on now; it is not held again before the limit resets.</source>
-      <translation>“%1$@”现在接着运行，在额度重置前不会再被暂留。</translation>
+      <source>“%1” goes on now; it is not held again before the limit resets.</source>
+      <translation>“%1”现在接着运行，在额度重置前不会再被暂留。</translation>
     </message>
     <message id="resume.notice.stopped">
       <source>Stopped; the session stays to be continued.</source>
@@ -551,17 +543,99 @@
       <source>Ready</source>
       <translation>已就绪</translation>
     </message>
+    <message id="resume.reason.aToolRefused">
+      <source>a tool call was not allowed</source>
+      <translation>有一个工具调用未被允许</translation>
+    </message>
+    <message id="resume.reason.claudeExited">
+      <source>claude exited with status %1</source>
+      <translation>claude 以状态 %1 退出</translation>
+    </message>
+    <message id="resume.reason.claudeExitedSaying">
+      <source>claude exited with status %1: %2</source>
+      <translation>claude 以状态 %1 退出：%2</translation>
+    </message>
+    <message id="resume.reason.claudeNotFound">
+      <source>claude was not found</source>
+      <translation>未找到 claude</translation>
+    </message>
+    <message id="resume.reason.claudeNotStarted">
+      <source>claude could not be started: %1</source>
+      <translation>无法启动 claude：%1</translation>
+    </message>
+    <message id="resume.reason.claudeReportedError">
+      <source>Claude Code reported an error</source>
+      <translation>Claude Code 报告了错误</translation>
+    </message>
+    <message id="resume.reason.claudeReportedErrorSaying">
+      <source>Claude Code reported an error: %1</source>
+      <translation>Claude Code 报告了错误：%1</translation>
+    </message>
+    <message id="resume.reason.continuedByAnEarlierResume">
+      <source>continued by an earlier resume</source>
+      <translation>已由之前的一次尝试恢复</translation>
+    </message>
+    <message id="resume.reason.continuedByAnotherPacewise">
+      <source>continued by another Pacewise</source>
+      <translation>已由另一个 Pacewise 恢复</translation>
+    </message>
+    <message id="resume.reason.continuedInClaudeCode">
+      <source>continued in Claude Code</source>
+      <translation>已在 Claude Code 中恢复</translation>
+    </message>
+    <message id="resume.reason.directoryMissing">
+      <source>its folder %1 no longer exists</source>
+      <translation>其文件夹 %1 已不存在</translation>
+    </message>
+    <message id="resume.reason.earlierRunUnexplained">
+      <source>its earlier run ended without saying how</source>
+      <translation>之前的运行结束时未说明结果</translation>
+    </message>
+    <message id="resume.reason.idleSinceTheReset">
+      <source>idle since before the reset; continue it there</source>
+      <translation>自重置前起空闲；请在那里恢复</translation>
+    </message>
+    <message id="resume.reason.runUnexplained">
+      <source>claude ended without saying how (exit status %1)</source>
+      <translation>claude 结束时未说明结果（退出状态 %1）</translation>
+    </message>
+    <message id="resume.reason.stoppedBeforeItFinished">
+      <source>stopped before it finished</source>
+      <translation>在完成前被停止</translation>
+    </message>
+    <message id="resume.reason.ticketFolderUnwritable">
+      <source>the folder of stopped sessions, %1, cannot be written: %2</source>
+      <translation>无法写入已停止会话的文件夹 %1：%2</translation>
+    </message>
+    <message id="resume.reason.ticketNotDeleted">
+      <source>its ticket could not be deleted: %1</source>
+      <translation>无法删除其票据：%1</translation>
+    </message>
+    <message id="resume.reason.timedOut" numerus="yes">
+      <source>claude did not finish within %n minutes</source>
+      <translation>
+        <numerusform>claude 未在 %n 分钟内完成</numerusform>
+      </translation>
+    </message>
+    <message id="resume.reason.toolRefused">
+      <source>%1 was not allowed</source>
+      <translation>%1 未被允许</translation>
+    </message>
+    <message id="resume.reason.toolsRefused">
+      <source>%1 were not allowed</source>
+      <translation>%1 未被允许</translation>
+    </message>
     <message id="resume.resetsAt">
-      <source>Resets %1$@</source>
-      <translation>重置于 %1$@</translation>
+      <source>Resets %1</source>
+      <translation>重置于 %1</translation>
     </message>
     <message id="resume.resuming">
       <source>Resuming…</source>
       <translation>正在恢复…</translation>
     </message>
     <message id="resume.retrying">
-      <source>Last try %1$@ failed: %2$@; next try %3$@</source>
-      <translation>%1$@ 的尝试失败：%2$@；下次尝试 %3$@</translation>
+      <source>Last try %1 failed: %2; next try %3</source>
+      <translation>%1 的尝试失败：%2；下次尝试 %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -572,8 +646,8 @@
       <translation>与 Anthropic 无关。</translation>
     </message>
     <message id="settings.about.updateStatus.available">
-      <source>Update to %1$@</source>
-      <translation>更新到 %1$@</translation>
+      <source>Update to %1</source>
+      <translation>更新到 %1</translation>
     </message>
     <message id="settings.about.updateStatus.checkAgain">
       <source>Check again</source>
@@ -596,8 +670,8 @@
       <translation>已是最新版本</translation>
     </message>
     <message id="settings.about.version">
-      <source>Version %1$@</source>
-      <translation>版本 %1$@</translation>
+      <source>Version %1</source>
+      <translation>版本 %1</translation>
     </message>
     <message id="settings.general.autoContinueLongResets">
       <source>Continue paused sessions after the reset</source>
@@ -668,16 +742,16 @@
       <translation>未找到 Claude Code；稍后重试</translation>
     </message>
     <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1$@ failed; will retry</source>
-      <translation>%1$@ 的尝试失败；稍后重试</translation>
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>%1 的尝试失败；稍后重试</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1$@ failed: %2$@; will retry</source>
-      <translation>%1$@ 的尝试失败：%2$@；稍后重试</translation>
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>%1 的尝试失败：%2；稍后重试</translation>
     </message>
     <message id="settings.general.morningKick.next">
-      <source>Next: %1$@</source>
-      <translation>下次：%1$@</translation>
+      <source>Next: %1</source>
+      <translation>下次：%1</translation>
     </message>
     <message id="settings.general.morningKick.runNow">
       <source>Start now</source>
@@ -688,12 +762,12 @@
       <translation>正在开始时段…</translation>
     </message>
     <message id="settings.general.morningKick.skipped">
-      <source>At %1$@ the window was already running — nothing sent</source>
-      <translation>%1$@ 时，时段已在进行中——未发送任何内容</translation>
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>%1 时，时段已在进行中——未发送任何内容</translation>
     </message>
     <message id="settings.general.morningKick.started">
-      <source>Window started at %1$@</source>
-      <translation>时段已于 %1$@ 开始</translation>
+      <source>Window started at %1</source>
+      <translation>时段已于 %1 开始</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>
@@ -768,48 +842,48 @@
       <translation>另一个 Pacewise 正在查询用量，但无法通过会话总线与其通信，因此这里无法显示。它退出后，这里会接管。</translation>
     </message>
     <message id="standby.otherProcess">
-      <source>Another Pacewise (process %1$@) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
-      <translation>另一个 Pacewise（进程 %1$@）正在查询用量，但无法通过会话总线与其通信，因此这里无法显示。它退出后，这里会接管。</translation>
+      <source>Another Pacewise (process %1) checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>
+      <translation>另一个 Pacewise（进程 %1）正在查询用量，但无法通过会话总线与其通信，因此这里无法显示。它退出后，这里会接管。</translation>
     </message>
     <message id="standby.title">
       <source>Pacewise is waiting</source>
       <translation>Pacewise 正在等待</translation>
     </message>
     <message id="time.hourOf">
-      <source>%1$@, hour</source>
-      <translation>%1$@，小时</translation>
+      <source>%1, hour</source>
+      <translation>%1，小时</translation>
     </message>
     <message id="time.minuteOf">
-      <source>%1$@, minute</source>
-      <translation>%1$@，分钟</translation>
+      <source>%1, minute</source>
+      <translation>%1，分钟</translation>
     </message>
     <message id="tooltip.limitRow">
-      <source>%1$@: %2$@</source>
-      <translation>%1$@：%2$@</translation>
+      <source>%1: %2</source>
+      <translation>%1：%2</translation>
     </message>
     <message id="tooltip.pendingResumes">
-      <source>Pending resumes: %1$d</source>
-      <translation>待恢复的会话：%1$d</translation>
+      <source>Pending resumes: %1</source>
+      <translation>待恢复的会话：%1</translation>
     </message>
     <message id="window.detailWithSeverity">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
     <message id="window.fiveHourLabel">
       <source>5 hours</source>
       <translation>5 小时</translation>
     </message>
     <message id="window.notStartedSummary">
-      <source>%1$@ · not started</source>
-      <translation>%1$@ · 未开始</translation>
+      <source>%1 · not started</source>
+      <translation>%1 · 未开始</translation>
     </message>
     <message id="window.overage">
       <source>Running on extra usage until the limit resets</source>
       <translation>额度重置前正在使用额外用量</translation>
     </message>
     <message id="window.resetSummary">
-      <source>%1$@ · until %2$@</source>
-      <translation>%1$@ · 至 %2$@</translation>
+      <source>%1 · until %2</source>
+      <translation>%1 · 至 %2</translation>
     </message>
     <message id="window.sevenDayLabel">
       <source>Week</source>
@@ -824,20 +898,20 @@
       <translation>即将用完</translation>
     </message>
     <message id="window.spokenNotStarted">
-      <source>%1$@, %2$@ used, not started</source>
-      <translation>%1$@，已用 %2$@，未开始</translation>
+      <source>%1, %2 used, not started</source>
+      <translation>%1，已用 %2，未开始</translation>
     </message>
     <message id="window.spokenSummary">
-      <source>%1$@, %2$@ used, resets %3$@</source>
-      <translation>%1$@，已用 %2$@，%3$@ 重置</translation>
+      <source>%1, %2 used, resets %3</source>
+      <translation>%1，已用 %2，%3 重置</translation>
     </message>
     <message id="window.spokenWithSeverity">
-      <source>%1$@, %2$@</source>
-      <translation>%1$@，%2$@</translation>
+      <source>%1, %2</source>
+      <translation>%1，%2</translation>
     </message>
     <message id="window.weeklyModelLabel">
-      <source>%1$@ · %2$@</source>
-      <translation>%1$@ · %2$@</translation>
+      <source>%1 · %2</source>
+      <translation>%1 · %2</translation>
     </message>
   </context>
 </TS>
