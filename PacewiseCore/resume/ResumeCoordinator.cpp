@@ -139,8 +139,10 @@ ResumeAttemptResult ResumeCoordinator::attempt(const ResumeTicket &ticket, const
     }
     // In print mode Claude Code writes no session file: only the guard's
     // own mark says that it still holds the session's call.
-    if (ticket.isHeld())
+    if (ticket.isHeld()) {
+        qCInfo(lcResume, "session %s: the guard still holds its call; left to it", qUtf8Printable(ticket.sessionID));
         return result(Kind::heldByGuard, {}, ticket.resetsAt);
+    }
 
     const QString &session = ticket.sessionID;
     {

@@ -257,7 +257,7 @@ private slots:
         std::optional<bool> second;
         refresh(fixture.state.get(), true, &first);
         refresh(fixture.state.get(), false, &second);
-        QTest::qWait(50);
+        QTRY_COMPARE(fixture.fetcher->calls(), 1); // under way, held
         QVERIFY(!first && !second);
         fixture.fetcher->release();
         QTRY_VERIFY(first && second);

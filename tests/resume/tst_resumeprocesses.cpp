@@ -308,7 +308,9 @@ private slots:
 
         QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"held by the guard until"_qs));
         auto daemon = start({u"daemon"_qs});
-        QTest::qWait(3000);
+        QByteArray daemonLog;
+        QTRY_VERIFY_WITH_TIMEOUT((daemonLog += daemon->readAllStandardError()).contains("the guard still holds its call; left to it"),
+                                 30'000);
         QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"the guard holds its call"_qs));
         QCOMPARE(claudeResumes(), 0);
         guard.kill();

@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQuickItem>
+#include <QtQuickTest/quicktest.h>
 #include <QQuickView>
 #include <QtTest>
 #include <QTemporaryDir>
@@ -206,7 +207,8 @@ struct PanelScene {
     QImage grab()
     {
         window->view()->show();
-        QTest::qWait(50);
+        (void)QTest::qWaitForWindowExposed(window->view());
+        (void)QQuickTest::qWaitForPolish(window->view());
         return window->view()->grabWindow();
     }
 };

@@ -314,7 +314,7 @@ private slots:
             const QString where = window < 2 ? QString::fromLatin1(window ? "settings" : "panel") : u"onboarding %1"_qs.arg(window - 1);
             QVERIFY2(QTest::qWaitForWindowActive(view), qPrintable(where));
             QTRY_VERIFY(view->activeFocusItem() && view->activeFocusItem() != view->contentItem());
-            QTest::qWait(50); // the layouts settle
+            QVERIFY(QQuickTest::qWaitForPolish(view)); // the layouts settle
             lookAt(view->contentItem(), where);
 
             QList<QQuickItem *> visited;

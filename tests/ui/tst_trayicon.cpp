@@ -44,6 +44,8 @@ Tint tintOf(const QColor &color)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Tint)
+
 class TrayIconTest : public QObject {
     Q_OBJECT
 
@@ -52,13 +54,13 @@ private slots:
     {
         QTest::addColumn<MenuBarUsage::Severity>("severity");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QColor>("expected");
+        QTest::addColumn<Tint>("expected");
         using enum MenuBarUsage::Severity;
         for (const QString &title : {QString(), u"42%"_qs}) {
             const char *what = title.isEmpty() ? "mark" : "figure";
-            QTest::addRow("%s, normal", what) << normal << title << TrayIconRenderer::neutralColor();
-            QTest::addRow("%s, warning", what) << warning << title << TrayIconRenderer::warningColor();
-            QTest::addRow("%s, critical", what) << critical << title << TrayIconRenderer::criticalColor();
+            QTest::addRow("%s, normal", what) << normal << title << Tint::grey;
+            QTest::addRow("%s, warning", what) << warning << title << Tint::orange;
+            QTest::addRow("%s, critical", what) << critical << title << Tint::red;
         }
     }
 
@@ -66,12 +68,12 @@ private slots:
     {
         QFETCH(MenuBarUsage::Severity, severity);
         QFETCH(QString, title);
-        QFETCH(QColor, expected);
+        QFETCH(Tint, expected);
         for (const int size : {16, 22, 24, 32}) {
             const QList<QColor> body = bodyPixels(TrayIconRenderer::render(severity, title, size));
             QVERIFY2(body.size() >= size / 2, qPrintable(u"%1 px: %2 body pixels"_qs.arg(size).arg(body.size())));
             const qsizetype matching =
-                std::ranges::count_if(body, [&](const QColor &color) { return tintOf(color) == tintOf(expected); });
+                std::ranges::count_if(body, [&](const QColor &color) { return tintOf(color) == expected; });
             QVERIFY2(matching * 2 > body.size(), qPrintable(u"%1 px: %2 of %3"_qs.arg(size).arg(matching).arg(body.size())));
         }
     }
