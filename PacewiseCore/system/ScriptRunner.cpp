@@ -369,6 +369,15 @@ std::expected<ScriptResult, ScriptRunnerError> ScriptRunner::run(const ScriptInv
                 startDraining();
             }
         }
+        // What the child wrote last may still wait in the pipes, their end
+        // not yet read: only pipes still open once read dry are held by
+        // someone else.
+        if (exited && !childGone && phase == Phase::running) {
+            for (Capture *capture : {&child.output, &child.error}) {
+                if (capture->fd.isValid())
+                    readAvailable(*capture, m_options.outputLimitBytes);
+            }
+        }
         // What the child left behind holding its pipes (a background
         // process of its own) ends with it: SIGTERM now, while the child is
         // not reaped and so its group id cannot be another's yet.
