@@ -10,6 +10,7 @@
 #include <QDBusMetaType>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTextStream>
@@ -76,7 +77,11 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Pacewise"));
     QApplication::setApplicationName(QStringLiteral("Pacewise"));
     QApplication::setApplicationVersion(QString::fromLatin1(PacewiseCoreInfo::version));
-    QApplication::setDesktopFileName(QString::fromLatin1(PacewiseCoreInfo::applicationId));
+    const QString applicationId = QString::fromLatin1(PacewiseCoreInfo::applicationId);
+    // Shells find the name and icon through the desktop file; title bars
+    // (KDE's, XFCE's) take the window icon.
+    QApplication::setDesktopFileName(applicationId);
+    QApplication::setWindowIcon(QIcon::fromTheme(applicationId, QIcon(u":/icons/"_qs + applicationId + u".svg"_qs)));
     // Only a tray icon and a panel that comes and goes: closing the panel
     // must not end the application.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -93,7 +93,7 @@ void TrayApplication::buildInterface()
         .openOnboarding = [this] { openOnboarding(); },
     });
     m_tray = std::make_unique<TrayController>(
-        TrayController::Objects{state, m_model.get(), m_panel.get(), &m_locale, [this] { openSettings(); }},
+        TrayController::Objects{state, m_model.get(), m_panel.get(), [this] { openSettings(); }},
         m_dependencies.sessionBus);
     qCInfo(lcLifecycle, "Pacewise started (tray only)");
     // At start-up, not when the icon first shows: without a tray the icon

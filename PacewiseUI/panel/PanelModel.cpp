@@ -43,6 +43,26 @@ PanelModel::PanelModel(Dependencies dependencies, QObject *parent)
         connect(m_dependencies.locale, &LocaleManager::languageChanged, this, &PanelModel::changed);
         connect(m_dependencies.locale, &LocaleManager::languageChanged, this, &PanelModel::freshnessChanged);
     }
+    m_wasStale = state->isStale(m_dependencies.now());
+    connect(state, &AppState::snapshotChanged, this, [this] { m_wasStale = m_dependencies.state->isStale(m_dependencies.now()); });
+    connect(&m_clock, &QTimer::timeout, this, &PanelModel::tick);
+    setPanelOpen(false);
+}
+
+void PanelModel::setPanelOpen(bool open)
+{
+    m_clock.start(open ? std::chrono::seconds(1) : std::chrono::seconds(30));
+    if (open)
+        tick();
+}
+
+void PanelModel::tick()
+{
+    if (const bool stale = m_dependencies.state->isStale(m_dependencies.now()); stale != m_wasStale) {
+        m_wasStale = stale;
+        emit changed();
+    }
+    emit freshnessChanged();
 }
 
 QLocale PanelModel::locale() const

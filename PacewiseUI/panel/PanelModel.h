@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QTimer>
 #include <QTimeZone>
 #include <QVariantList>
 
@@ -78,8 +79,10 @@ public:
     Q_INVOKABLE void dismissResume(const QString &sessionID);
     // "Go on now": the guard lets the session's held call go on.
     Q_INVOKABLE void releaseHold(const QString &sessionID);
-    // Called every second while the panel is open.
-    Q_INVOKABLE void updateClock() { emit freshnessChanged(); }
+    // The age of the figures moves every second while the panel is open,
+    // and every half minute for the tooltip otherwise; figures that grow
+    // stale are told as stale then, not only when new ones come.
+    void setPanelOpen(bool open);
 
 signals:
     void changed();
@@ -93,8 +96,12 @@ private:
     void setNotice(const QString &notice);
     QLocale locale() const;
 
+    void tick();
+
     Dependencies m_dependencies;
     QString m_notice;
+    QTimer m_clock;
+    bool m_wasStale = false;
 };
 
 } // namespace pacewise

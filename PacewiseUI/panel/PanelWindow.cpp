@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QScreen>
@@ -31,6 +30,15 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
     context->setContextProperty(QStringLiteral("strings"), objects.locale);
     context->setContextProperty(QStringLiteral("panel"), this);
     DesktopColorScheme::loadThemed(m_view.get(), QUrl(QStringLiteral("qrc:/qml/Panel.qml")));
+    // Wayland lets no client place its windows: the panel is an ordinary
+    // window there. Of a fixed size, sway floats it instead of tiling it
+    // among the user's windows, and no shell offers to resize it.
+    if (QGuiApplication::platformName() == u"wayland") {
+        connect(m_view.get(), &QWindow::widthChanged, this, &PanelWindow::holdSize);
+        connect(m_view.get(), &QWindow::heightChanged, this, &PanelWindow::holdSize);
+        holdSize();
+    }
+    connect(m_view.get(), &QWindow::visibleChanged, objects.model, &PanelModel::setPanelOpen);
     // A click anywhere else closes it, as a tray's menu would.
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
         if (!m_view->isActive())
@@ -40,31 +48,59 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
 
 PanelWindow::~PanelWindow() = default;
 
+void PanelWindow::holdSize()
+{
+    if (m_holdingSize)
+        return;
+    m_holdingSize = true;
+    // Loosened first, so that no bound in between resizes it for good.
+    const QSize size = m_view->size();
+    m_view->setMinimumSize(QSize(0, 0));
+    constexpr int unbounded = (1 << 24) - 1; // Qt's own largest window size
+    m_view->setMaximumSize(QSize(unbounded, unbounded));
+    m_view->setMinimumSize(size);
+    m_view->setMaximumSize(size);
+    m_holdingSize = false;
+}
+
 bool PanelWindow::isVisible() const
 {
     return m_view->isVisible();
 }
 
-QPoint PanelWindow::placement(const QSize &panel, const QRect &screen, const QRect &trayIcon, const QPoint &pointer)
+QPoint PanelWindow::placement(const QSize &panel, const QRect &screen, const QRect &available, const QRect &trayIcon,
+                              const QPoint &pointer)
 {
+    // The icon's place, else the pointer's: a click on the icon is in the
+    // desktop's panel, outside the available area but on the screen.
+    const QRect anchor = trayIcon.isValid()                            ? trayIcon
+                       : screen.contains(pointer) && pointer != QPoint() ? QRect(pointer, QSize(1, 1))
+                                                                        : QRect();
     // In edges, not QRect's inclusive right() and bottom().
-    const int screenRight = screen.x() + screen.width();
-    const int screenBottom = screen.y() + screen.height();
-    const int screenMiddle = screen.y() + screen.height() / 2;
-    QPoint at;
-    if (trayIcon.isValid()) {
-        // Below an icon in a top panel, above one in a bottom panel.
-        const int iconMiddle = trayIcon.y() + trayIcon.height() / 2;
-        at = QPoint(trayIcon.x() + trayIcon.width() / 2 - panel.width() / 2,
-                    iconMiddle < screenMiddle ? trayIcon.y() + trayIcon.height() + 4 : trayIcon.y() - panel.height() - 4);
-    } else if (screen.contains(pointer) && pointer != QPoint()) {
-        at = QPoint(pointer.x() - panel.width() / 2,
-                    pointer.y() < screenMiddle ? pointer.y() + 8 : pointer.y() - panel.height() - 8);
-    } else {
-        at = QPoint(screenRight - panel.width() - 8, screen.y() + 8);
+    const int right = available.x() + available.width();
+    const int bottom = available.y() + available.height();
+    constexpr int gap = 4;
+    QPoint at(right - panel.width() - 8, available.y() + 8); // nothing known: the top right corner
+    if (anchor.isValid()) {
+        const QPoint middle(anchor.x() + anchor.width() / 2, anchor.y() + anchor.height() / 2);
+        // Beside the desktop's panel that holds the icon, on whichever edge
+        // it is; where the available area does not leave it out (a panel
+        // that floats or hides), by the half of the screen the icon is in.
+        const bool onLeft = middle.x() < available.x();
+        const bool onRight = middle.x() >= right;
+        const bool onTop = middle.y() < available.y();
+        const bool onBottom = middle.y() >= bottom;
+        if (onLeft || onRight) {
+            at = QPoint(onLeft ? available.x() + gap : right - panel.width() - gap, middle.y() - panel.height() / 2);
+        } else {
+            const bool below = onTop || (!onBottom && middle.y() < screen.y() + screen.height() / 2);
+            at = QPoint(middle.x() - panel.width() / 2,
+                        below ? std::max(anchor.y() + anchor.height(), available.y()) + gap
+                              : std::min(anchor.y(), bottom) - panel.height() - gap);
+        }
     }
-    at.setX(std::clamp(at.x(), screen.x(), std::max(screen.x(), screenRight - panel.width())));
-    at.setY(std::clamp(at.y(), screen.y(), std::max(screen.y(), screenBottom - panel.height())));
+    at.setX(std::clamp(at.x(), available.x(), std::max(available.x(), right - panel.width())));
+    at.setY(std::clamp(at.y(), available.y(), std::max(available.y(), bottom - panel.height())));
     return at;
 }
 
@@ -74,7 +110,7 @@ void PanelWindow::showNear(const QRect &trayIcon, const QPoint &pointer)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (screen)
-        m_view->setPosition(placement(m_view->size(), screen->availableGeometry(), trayIcon, pointer));
+        m_view->setPosition(placement(m_view->size(), screen->geometry(), screen->availableGeometry(), trayIcon, pointer));
     m_view->show();
     m_view->raise();
     m_view->requestActivate();
@@ -100,11 +136,6 @@ void PanelWindow::openOnboarding()
     hide();
     if (m_openOnboarding)
         m_openOnboarding();
-}
-
-bool PanelWindow::hasThemeIcon(const QString &name) const
-{
-    return QIcon::hasThemeIcon(name);
 }
 
 void PanelWindow::hide()

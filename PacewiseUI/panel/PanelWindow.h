@@ -52,14 +52,17 @@ public:
     Q_INVOKABLE void quit();
     Q_INVOKABLE void openSettings();
     Q_INVOKABLE void openOnboarding();
-    // Whether the desktop's icon theme draws this freedesktop icon name.
-    Q_INVOKABLE bool hasThemeIcon(const QString &name) const;
 
-    // Where the panel goes: the pure rule behind showNear.
-    static QPoint placement(const QSize &panel, const QRect &screen, const QRect &trayIcon, const QPoint &pointer);
+    // Where the panel goes: the pure rule behind showNear. screen is the
+    // whole screen, available what the desktop's panels leave of it.
+    static QPoint placement(const QSize &panel, const QRect &screen, const QRect &available, const QRect &trayIcon,
+                            const QPoint &pointer);
 
 private:
+    void holdSize();
+
     std::unique_ptr<QQuickView> m_view;
+    bool m_holdingSize = false;
     std::function<void()> m_openSettings;
     std::function<void()> m_openOnboarding;
 };

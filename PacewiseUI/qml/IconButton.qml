@@ -3,9 +3,10 @@ import QtQuick.Controls
 import Pacewise
 
 // A flat icon button with a tooltip; while working, a spinner takes the
-// icon's place and the button cannot be pressed. The icon is the desktop
-// theme's; where the theme has none, Pacewise draws its own, so no button
-// is ever blank.
+// icon's place and the button cannot be pressed. The icon is a line drawing
+// of Pacewise's own, tinted like text: themes' icons of these names are
+// full-colour on some desktops (Breeze), and a coloured icon tinted whole
+// is a blot, while Qt cannot tell whether a theme has a symbolic one.
 ToolButton {
     id: button
     property string iconName
@@ -13,7 +14,6 @@ ToolButton {
     property bool working: false
     // A picture beside a text that says the same: not a button to anyone.
     property bool decorative: false
-    readonly property bool themed: panel.hasThemeIcon(iconName)
     readonly property color iconColor: decorative ? palette.windowText
                                      : !enabled ? Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b, 0.45)
                                      : hovered || visualFocus ? palette.highlight : Colors.secondaryText
@@ -22,11 +22,6 @@ ToolButton {
     focusPolicy: decorative ? Qt.NoFocus : Qt.StrongFocus
     Accessible.ignored: decorative
     flat: true
-    icon.name: themed ? iconName : ""
-    icon.width: 16
-    icon.height: 16
-    icon.color: iconColor
-    display: themed && !working ? AbstractButton.IconOnly : AbstractButton.TextOnly
     implicitWidth: 28
     implicitHeight: 28
     ToolTip.visible: (hovered || visualFocus) && help.length > 0
@@ -46,7 +41,7 @@ ToolButton {
         anchors.centerIn: parent
         width: 16
         height: 16
-        visible: !button.themed && !button.working
+        visible: !button.working
         onVisibleChanged: requestPaint()
         Connections {
             target: button

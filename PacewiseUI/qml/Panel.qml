@@ -40,13 +40,6 @@ Pane {
         color: Colors.secondaryText
     }
 
-    Timer {
-        interval: 1000
-        repeat: true
-        running: root.visible && Window.window !== null && Window.window.visible
-        onTriggered: panelModel.updateClock()
-    }
-
     ScrollingColumn {
         anchors.fill: parent
         spacing: 6

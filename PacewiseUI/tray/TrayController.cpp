@@ -2,8 +2,6 @@
 
 #include "TrayIconRenderer.h"
 #include "app/AppState.h"
-#include "i18n/LocaleManager.h"
-#include "i18n/UIStrings.h"
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
 #include "system/Logging.h"
@@ -34,19 +32,26 @@ QIcon TrayController::currentIcon() const
 
 void TrayController::createIcon()
 {
-    m_menu = std::make_unique<QMenu>();
     m_icon = std::make_unique<QSystemTrayIcon>();
-    m_icon->setContextMenu(m_menu.get());
+    m_menu = std::make_unique<TrayMenu>(m_objects.model, TrayMenu::Actions{
+        .openPanel = [this] { m_objects.panel->showNear(m_icon->geometry(), QCursor::pos()); },
+        .openSettings = m_objects.openSettings,
+        .quit = [this] { m_objects.panel->quit(); },
+    });
+    m_icon->setContextMenu(m_menu->menu());
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             m_objects.panel->toggleNear(m_icon->geometry(), QCursor::pos());
     });
-    // The model changes with the figures and the language; only the
-    // percentage switch is AppState's own.
+    // The model changes with the figures and the language (the menu
+    // follows it by itself); only the percentage switch is AppState's own.
     connect(m_objects.model, &PanelModel::changed, this, &TrayController::update);
+    // The age in the tooltip moves with the clock.
+    connect(m_objects.model, &PanelModel::freshnessChanged, this, [this] {
+        if (const QString tip = m_objects.model->tooltip(); tip != m_icon->toolTip())
+            m_icon->setToolTip(tip);
+    });
     connect(m_objects.state, &AppState::showMenuBarPercentageChanged, this, &TrayController::update);
-    connect(m_objects.locale, &LocaleManager::languageChanged, this, &TrayController::retranslate);
-    retranslate();
     update();
     m_icon->show();
     qCInfo(lcTray, "tray icon shown");
@@ -58,17 +63,6 @@ void TrayController::update()
         return;
     m_icon->setIcon(currentIcon());
     m_icon->setToolTip(m_objects.model->tooltip());
-}
-
-void TrayController::retranslate()
-{
-    m_menu->clear();
-    connect(m_menu->addAction(UIStrings::text("menu.open", "Open Pacewise")), &QAction::triggered, this,
-            [this] { m_objects.panel->showNear(m_icon->geometry(), QCursor::pos()); });
-    if (m_objects.openSettings)
-        connect(m_menu->addAction(UIStrings::text("controls.settings", "Settings…")), &QAction::triggered, this, m_objects.openSettings);
-    m_menu->addSeparator();
-    connect(m_menu->addAction(UIStrings::text("quit", "Quit")), &QAction::triggered, m_objects.panel, &PanelWindow::quit);
 }
 
 } // namespace pacewise

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "TrayHostWatcher.h"
+#include "TrayMenu.h"
 
 #include <QDBusConnection>
-#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -15,13 +15,12 @@
 namespace pacewise {
 
 class AppState;
-class LocaleManager;
 class PanelModel;
 class PanelWindow;
 
 // The icon in the system tray: the figure coloured by the worst window, the
-// summary as its tooltip, a click for the panel and a context menu (Open,
-// Settings…, Quit) for trays that keep left clicks to themselves. The icon is
+// summary as its tooltip, a click for the panel and a menu (TrayMenu) for
+// trays that keep left clicks to themselves. The icon is
 // made once a tray is there; until then the panel is reached by starting
 // Pacewise again.
 class TrayController : public QObject {
@@ -31,7 +30,6 @@ public:
         AppState *state;
         PanelModel *model;
         PanelWindow *panel;
-        LocaleManager *locale;
         std::function<void()> openSettings = nullptr;
     };
 
@@ -46,11 +44,10 @@ public:
 private:
     void createIcon();
     void update();
-    void retranslate();
 
     Objects m_objects;
     TrayHostWatcher m_host;
-    std::unique_ptr<QMenu> m_menu;
+    std::unique_ptr<TrayMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 

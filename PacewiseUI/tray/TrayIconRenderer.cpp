@@ -113,8 +113,13 @@ QImage TrayIconRenderer::render(MenuBarUsage::Severity severity, const QString &
     // The halo takes about a pixel on each side at any size.
     const qreal halo = std::max(0.8, pixels / 18.0);
     const qreal inner = pixels - 2 * halo;
+    // In a small square the percent sign cannot be read and only shrinks
+    // the digits: the figure alone is drawn.
+    QString shown = title;
+    if (pixels < smallestWithPercentSign && shown.size() > 1 && shown.endsWith(u'%'))
+        shown.chop(1);
     // A title no font can draw leaves the mark.
-    QPainterPath shape = title.isEmpty() ? QPainterPath() : titleShape(title, inner).translated(halo, halo);
+    QPainterPath shape = shown.isEmpty() ? QPainterPath() : titleShape(shown, inner).translated(halo, halo);
     if (shape.isEmpty()) {
         const QPainterPath mark = markShape();
         const QRectF bounds = mark.boundingRect();

@@ -21,6 +21,8 @@ public:
     static QColor criticalColor() { return QColor(0xE5, 0x39, 0x35); }
     static QColor neutralColor() { return QColor(0xF5, 0xF5, 0xF5); }
     static QColor haloColor() { return QColor(0x1E, 0x1E, 0x1E, 0xD0); }
+    // Below this many device pixels "42%" is drawn as "42".
+    static constexpr int smallestWithPercentSign = 22;
 
     static QColor colorFor(MenuBarUsage::Severity severity);
 

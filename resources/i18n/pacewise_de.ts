@@ -199,6 +199,10 @@
       <source>Open Pacewise</source>
       <translation>Pacewise öffnen</translation>
     </message>
+    <message id="menu.session">
+      <source>“%1”: %2</source>
+      <translation>„%1“: %2</translation>
+    </message>
     <message id="menubar.placeholder">
       <source>—%</source>
       <translation>— %</translation>

@@ -37,6 +37,10 @@ expect_files "$tray_deb" \
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pacewise.Pacewise.metainfo.xml" >/dev/null
 dpkg-deb -f "$tray_deb" Depends | grep -q "pacewisectl (= $version)" \
     || { echo "check-deb: pacewise does not depend on this pacewisectl" >&2; exit 1; }
+for recommended in qt6-wayland fonts-noto-cjk; do
+    dpkg-deb -f "$tray_deb" Recommends | grep -q "$recommended" \
+        || { echo "check-deb: pacewise does not recommend $recommended" >&2; exit 1; }
+done
 
 expect_files "$ctl_deb" \
     usr/bin/pacewisectl \

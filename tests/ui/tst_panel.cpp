@@ -1,6 +1,7 @@
 #include "support/PanelScene.h"
 #include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
+#include "tray/TrayMenu.h"
 
 #include <QQuickItem>
 #include <QAccessible>
@@ -63,6 +64,44 @@ private slots:
     void init()
     {
         QTest::failOnWarning(QRegularExpression(u"qrc:/qml/"_qs));
+    }
+
+    // Beside the icon whichever edge the desktop's panel is on, found by the
+    // icon's place or, where the tray does not tell it (KDE, GNOME), by the
+    // click's; always inside what the desktop's panels leave free.
+    void thePanelOpensBesideTheIcon_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("icon");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("expected");
+        const QSize panel(340, 400);
+        QTest::newRow("bottom panel (KDE), pointer only")
+            << QRect(0, 0, 1920, 1036) << QRect() << QPoint(1800, 1060) << QPoint(1920 - 340, 1036 - 400 - 4);
+        QTest::newRow("bottom panel, icon in the middle")
+            << QRect(0, 0, 1920, 1036) << QRect(950, 1044, 24, 24) << QPoint() << QPoint(962 - 170, 1036 - 400 - 4);
+        QTest::newRow("top panel (GNOME), pointer only")
+            << QRect(0, 28, 1920, 1052) << QRect() << QPoint(1000, 14) << QPoint(1000 - 170, 28 + 4);
+        QTest::newRow("top panel (XFCE), icon known")
+            << QRect(0, 28, 1920, 1052) << QRect(600, 2, 24, 24) << QPoint(1, 1) << QPoint(612 - 170, 28 + 4);
+        QTest::newRow("left panel") << QRect(48, 0, 1872, 1080) << QRect() << QPoint(24, 900) << QPoint(48 + 4, 1080 - 400);
+        QTest::newRow("right panel") << QRect(0, 0, 1872, 1080) << QRect() << QPoint(1896, 500) << QPoint(1872 - 340 - 4, 300);
+        QTest::newRow("a panel that hides, at the bottom")
+            << QRect(0, 0, 1920, 1080) << QRect() << QPoint(500, 1070) << QPoint(330, 1070 - 400 - 4);
+        QTest::newRow("nothing known") << QRect(0, 28, 1920, 1052) << QRect() << QPoint() << QPoint(1920 - 340 - 8, 28 + 8);
+        QTest::newRow("a pointer on another screen")
+            << QRect(0, 28, 1920, 1052) << QRect() << QPoint(2500, 14) << QPoint(1920 - 340 - 8, 28 + 8);
+        QTest::newRow("a small screen") << QRect(0, 0, 300, 350) << QRect() << QPoint(290, 340) << QPoint(0, 0);
+    }
+
+    void thePanelOpensBesideTheIcon()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, icon);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, expected);
+        const QRect screen = available.width() < 1000 ? QRect(0, 0, 300, 350) : QRect(0, 0, 1920, 1080);
+        QCOMPARE(PanelWindow::placement(QSize(340, 400), screen, available, icon, pointer), expected);
     }
 
     // What the row shows, and the one sentence a screen reader gets for
@@ -133,6 +172,16 @@ private slots:
         QTRY_VERIFY(!shown(scene.find(u"issue"_qs)));
         QTRY_COMPARE(countItems(scene.window->view()->rootObject(), u"limitRow"_qs), 2);
         QCOMPARE(textOf(scene.find(u"freshness"_qs)), u"updated 0s ago"_qs);
+        // The age moves with the clock while the panel is open, and figures
+        // that grow old are told as stale, in the tooltip too.
+        scene.now = scene.now.addSecs(75);
+        QTRY_COMPARE(textOf(scene.find(u"freshness"_qs)), u"updated 1m ago"_qs);
+        QSignalSpy changed(scene.model.get(), &PanelModel::changed);
+        scene.now = scene.now.addSecs(3 * 3600);
+        QTRY_COMPARE(textOf(scene.find(u"freshness"_qs)), u"stale"_qs);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(scene.model->tooltip().endsWith(u"\nstale"_qs));
+        scene.showUsage(42, 10);
 
         scene.addPendingResume(firstSession, u"Refactor the billing module"_qs, u"code/shop"_qs, 600);
         QTRY_COMPARE(countItems(scene.window->view()->rootObject(), u"resumeRow"_qs), 1);
@@ -146,6 +195,34 @@ private slots:
         QVERIFY(writeFile(scene.claude(u"hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
         scene.guardController->refresh();
         QTRY_VERIFY(shown(scene.find(u"scriptsNotice"_qs)));
+    }
+
+    // Where the shell opens the menu on a click (GNOME), it says first what
+    // the panel says first, and follows the figures.
+    void theTrayMenuLeadsWithTheFigures()
+    {
+        PanelScene scene;
+        int panelsOpened = 0;
+        int quits = 0;
+        TrayMenu tray(scene.model.get(), {.openPanel = [&] { ++panelsOpened; }, .openSettings = [] {}, .quit = [&] { ++quits; }});
+        const auto lines = [&] {
+            QStringList texts;
+            for (const QAction *action : tray.menu()->actions())
+                texts << (action->isSeparator() ? u"--"_qs : action->text() + (action->isEnabled() ? u""_qs : u" (info)"_qs));
+            return texts;
+        };
+        QCOMPARE(lines(), (QStringList{u"--"_qs, u"Open Pacewise"_qs, u"Settings…"_qs, u"--"_qs, u"Quit"_qs}));
+
+        scene.showUsage(42, 10);
+        scene.addPendingResume(firstSession, u"Refactor the billing module"_qs, u"code/shop"_qs, 600);
+        const QStringList shown = lines();
+        QCOMPARE(shown.mid(0, 2), (QStringList{u"5 hours: 42% · until 3:20 PM (info)"_qs, u"Week: 10% · until Wed 12:00 PM (info)"_qs}));
+        QVERIFY2(shown.at(3).startsWith(u"“Refactor the billing module”: Resets "_qs), qPrintable(shown.join(u" | "_qs)));
+        QCOMPARE(shown.mid(4), (QStringList{u"--"_qs, u"Open Pacewise"_qs, u"Settings…"_qs, u"--"_qs, u"Quit"_qs}));
+        tray.menu()->actions().at(3)->trigger();
+        tray.menu()->actions().last()->trigger();
+        QCOMPARE(panelsOpened, 1);
+        QCOMPARE(quits, 1);
     }
 
     void aGuardErrorIsShownUnderItsSwitch()

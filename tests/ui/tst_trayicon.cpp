@@ -78,6 +78,16 @@ private slots:
         }
     }
 
+    // At 16 px (GNOME's top bar) the percent sign is a smudge beside digits
+    // half the size they could be: the figure is drawn alone there.
+    void aSmallIconDrawsTheFigureAlone()
+    {
+        using enum MenuBarUsage::Severity;
+        QCOMPARE(TrayIconRenderer::render(warning, u"42%"_qs, 16), TrayIconRenderer::render(warning, u"42"_qs, 16));
+        QCOMPARE(TrayIconRenderer::render(normal, u"—%"_qs, 16), TrayIconRenderer::render(normal, u"—"_qs, 16));
+        QVERIFY(TrayIconRenderer::render(warning, u"42%"_qs, 24) != TrayIconRenderer::render(warning, u"42"_qs, 24));
+        QVERIFY(TrayIconRenderer::render(warning, u"42%"_qs, 16, 2.0) != TrayIconRenderer::render(warning, u"42"_qs, 16, 2.0));
+    }
 };
 
 QTEST_MAIN(TrayIconTest)
