@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickView>
+#include <QtMath>
 #include <QScreen>
 
 namespace pacewise {
@@ -33,10 +35,12 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
     // Wayland lets no client place its windows: the panel is an ordinary
     // window there. Of a fixed size, sway floats it instead of tiling it
     // among the user's windows, and no shell offers to resize it.
-    if (QGuiApplication::platformName() == u"wayland") {
-        connect(m_view.get(), &QWindow::widthChanged, this, &PanelWindow::holdSize);
-        connect(m_view.get(), &QWindow::heightChanged, this, &PanelWindow::holdSize);
-        holdSize();
+    // The size follows the content: a window held to its size would not
+    // grow with it by itself.
+    if (QQuickItem *content = m_view->rootObject(); content && QGuiApplication::platformName() == u"wayland") {
+        connect(content, &QQuickItem::widthChanged, this, &PanelWindow::fitContent);
+        connect(content, &QQuickItem::heightChanged, this, &PanelWindow::fitContent);
+        fitContent();
     }
     connect(m_view.get(), &QWindow::visibleChanged, objects.model, &PanelModel::setPanelOpen);
     // A click anywhere else closes it, as a tray's menu would.
@@ -48,19 +52,20 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
 
 PanelWindow::~PanelWindow() = default;
 
-void PanelWindow::holdSize()
+void PanelWindow::fitContent()
 {
-    if (m_holdingSize)
+    const QQuickItem *content = m_view->rootObject();
+    const QSize size(qCeil(content->width()), qCeil(content->height()));
+    if (size.isEmpty() || (size == m_view->minimumSize() && size == m_view->maximumSize()))
         return;
-    m_holdingSize = true;
-    // Loosened first, so that no bound in between resizes it for good.
-    const QSize size = m_view->size();
-    m_view->setMinimumSize(QSize(0, 0));
+    // The bounds are loosened first: the window is always within them, so
+    // none of these steps resizes it to anything but the new size.
     constexpr int unbounded = (1 << 24) - 1; // Qt's own largest window size
+    m_view->setMinimumSize(QSize(0, 0));
     m_view->setMaximumSize(QSize(unbounded, unbounded));
+    m_view->resize(size);
     m_view->setMinimumSize(size);
     m_view->setMaximumSize(size);
-    m_holdingSize = false;
 }
 
 bool PanelWindow::isVisible() const

@@ -59,10 +59,9 @@ public:
                             const QPoint &pointer);
 
 private:
-    void holdSize();
+    void fitContent();
 
     std::unique_ptr<QQuickView> m_view;
-    bool m_holdingSize = false;
     std::function<void()> m_openSettings;
     std::function<void()> m_openOnboarding;
 };
