@@ -1,12 +1,20 @@
 # Thin entry point: every target makes sure the Debian packages are there,
 # then drives CMake presets (see CMakePresets.json).
 
-.PHONY: all deps build run screenshots test bench install package clean
+.PHONY: all deps package-deps test-deps build run screenshots test bench install package clean
 
 all: build
 
+# Running needs less than packaging, and packaging less than testing: a
+# user who only runs Pacewise gets no test tool and no other desktop's panel.
 deps:
 	@scripts/install-deps
+
+package-deps:
+	@scripts/install-deps --package
+
+test-deps:
+	@scripts/install-deps --tests
 
 build: deps
 	cmake --preset dev
@@ -36,7 +44,7 @@ PACKAGE_DIR = build/package
 
 # The engine scripts and the package first, so that CTest's summary closes
 # the output.
-test: deps package
+test: test-deps package
 	shellcheck $(SHELL_SCRIPTS)
 	bats tests/engine
 	tests/package/check-deb.sh $(PACKAGE_DIR) $(VERSION)
@@ -58,7 +66,7 @@ install: deps
 	cmake --build --preset package
 	cmake --install build/package
 
-package: deps
+package: package-deps
 	cmake --preset package -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build --preset package
 	cd build/package && cpack
