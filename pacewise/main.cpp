@@ -16,12 +16,24 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <string_view>
 
 #include <unistd.h>
 
 using namespace pacewise;
 
 namespace {
+
+const char usageText[] = R"(Usage: pacewise [--help | --version]
+
+Puts an icon in the system tray that shows how much of the 5-hour usage
+window of a Claude subscription is used, coloured by the most used window;
+a click opens a panel with every limit, the sessions the Endrun guard
+paused, and the switches. Starting it again opens the panel of the one that
+runs. Without a display it shows `pacewisectl status` instead.
+
+Everything it does can also be done with pacewisectl; see 'pacewisectl --help'.
+)";
 
 // Without a display Qt would abort; over SSH or in a container the figures
 // are still worth showing, so pacewisectl shows them instead.
@@ -70,6 +82,20 @@ bool handOverToRunning(const QDBusConnection &bus)
 
 int main(int argc, char *argv[])
 {
+    // Answered before anything needs a display: over SSH too.
+    if (argc > 1) {
+        const std::string_view option = argv[1];
+        if (option == "-h" || option == "--help") {
+            std::fputs(usageText, stdout);
+            return 0;
+        }
+        if (option == "-v" || option == "--version") {
+            std::printf("pacewise %s\n", PacewiseCoreInfo::version);
+            return 0;
+        }
+        std::fprintf(stderr, "pacewise: unknown argument '%s'; see 'pacewise --help'\n", argv[1]);
+        return 2;
+    }
     if (!hasDisplay())
         showStatusInstead(argv[0]);
 

@@ -20,7 +20,7 @@ Starts Pacewise when you log in to a desktop session, through an XDG
 autostart entry (~/.config/autostart/io.github.pacewise.Pacewise.desktop),
 the same one as the tray app's "Launch at login": it starts the tray app,
 which works without a tray too. An entry you edited is kept: switching off
-then only marks it hidden. Without a desktop, use `pacewisectl service on`.
+then only marks it hidden. Without a desktop, use `pacewisectl service install`.
 
 Options:
   --json   print the resulting state as one JSON object (see docs/json.md)
@@ -35,7 +35,7 @@ void printJsonStatus(bool enabled, const QString &entry, QTextStream &out)
 
 } // namespace
 
-int runAutostart(const QStringList &arguments, const CommandContext &, QTextStream &out, QTextStream &err)
+int runAutostart(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const auto parsed =
@@ -54,6 +54,12 @@ int runAutostart(const QStringList &arguments, const CommandContext &, QTextStre
         return success;
     }
     out << "Start at login: " << (enabled ? "on" : "off") << " (" << service->entryPath() << ")\n";
+    // The entry is read by desktop sessions only: over SSH it starts nothing.
+    if (action == u"on" && context.environment.value(QStringLiteral("DISPLAY")).isEmpty() &&
+        context.environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()) {
+        out << "Note: it starts Pacewise when you log in to a desktop; on a machine without one, use "
+               "'pacewisectl service install'\n";
+    }
     return success;
 }
 

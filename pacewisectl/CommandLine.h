@@ -26,6 +26,10 @@ std::expected<QString, int> parseAction(QCommandLineParser &parser, const QStrin
                                         const char *helpText, const QStringList &actions, QTextStream &out, QTextStream &err,
                                         const QString &jsonOnlyFor = {});
 
+// The name among names that typed most likely meant ("stauts": "status",
+// "--jsn": "--json"), or nothing when none is close.
+std::optional<QString> closestName(const QString &typed, const QStringList &names);
+
 // The actions of a switch: "on", "off" and "status".
 QStringList switchActions();
 

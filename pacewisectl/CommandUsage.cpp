@@ -71,8 +71,11 @@ UsageFigures fetchUsageFigures(const CommandContext &context, UsageFigures::Ask 
 QStringList usageIssueTexts(const UsageFigures &figures, const QString &statePath)
 {
     QStringList issues;
-    if (figures.claudeError)
-        issues << QStringLiteral("claude: ") + usageErrorText(*figures.claudeError);
+    if (figures.claudeError) {
+        // "claude was not found" needs no "claude: " before it.
+        const QString text = usageErrorText(*figures.claudeError);
+        issues << (text.startsWith(u"claude "_qs) ? text : QStringLiteral("claude: ") + text);
+    }
     if (figures.stateFileError)
         issues << reasonText(*figures.stateFileError, statePath);
     return issues;

@@ -259,8 +259,11 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
                            : action == u"threshold" || action == u"recorder" ? values.size() <= 1
                                                                               : values.isEmpty();
     if (!actions.contains(action) || !valuesFit || (all && action != u"release")) {
-        err << "pacewisectl guard: unknown action '" << parser.positionalArguments().join(u' ')
-            << "'; use on, off, status, reinstall, threshold, recorder or release SESSION...|--all\n";
+        err << "pacewisectl guard: unknown action '" << parser.positionalArguments().join(u' ') << '\'';
+        if (const auto meant = closestName(action, actions); meant && !actions.contains(action))
+            err << "; did you mean '" << *meant << "'?\n";
+        else
+            err << "; use on, off, status, reinstall, threshold, recorder or release SESSION...|--all\n";
         return usageError;
     }
     if (json && action != u"status") {

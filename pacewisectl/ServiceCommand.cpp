@@ -193,6 +193,18 @@ int status(const Systemctl &systemctl, const CommandContext &context, bool json,
     return success;
 }
 
+// What to do instead, where systemd runs no manager for this user: at a
+// desktop, start with the desktop session; elsewhere, a manager that
+// outlives the logins, or the daemon in a terminal that stays.
+QString withoutUserManager(const CommandContext &context)
+{
+    if (!context.environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
+        !context.environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty())
+        return QStringLiteral("at this desktop, 'pacewisectl autostart on' starts Pacewise with each login instead");
+    return QStringLiteral("'loginctl enable-linger' gives you a user manager that runs without a login; else run"
+                          " 'pacewisectl daemon' in a terminal that stays open (tmux, screen)");
+}
+
 } // namespace
 
 int runService(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
@@ -209,15 +221,14 @@ int runService(const QStringList &arguments, const CommandContext &context, QTex
     const QString executable = QStandardPaths::findExecutable(
         QStringLiteral("systemctl"), context.environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts));
     if (executable.isEmpty()) {
-        err << "pacewisectl service: systemctl was not found; without systemd, run `pacewisectl daemon` from your"
-               " session's start-up instead (pacewisectl autostart on)\n";
+        err << "pacewisectl service: systemctl was not found; " << withoutUserManager(context) << '\n';
         return failure;
     }
     const Systemctl systemctl{executable, context};
     // Nothing is written unless a user manager is there to run it.
     if (const auto manager = systemctl.require({QStringLiteral("show-environment")}); !manager) {
-        err << "pacewisectl service: no systemd user manager is reachable (" << manager.error()
-            << "); log in through a systemd session, or use pacewisectl autostart on\n";
+        err << "pacewisectl service: no systemd user manager is reachable (" << manager.error() << "); "
+            << withoutUserManager(context) << '\n';
         return failure;
     }
     if (action == u"install")

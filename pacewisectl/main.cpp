@@ -8,7 +8,10 @@
 #include "ResumeCommand.h"
 #include "ServiceCommand.h"
 #include "UpdateCommand.h"
+#include "CommandLine.h"
 #include "ExitCode.h"
+#include "JsonOutput.h"
+#include "RecordingOutput.h"
 #include "StatusCommand.h"
 #include "app/AppConfiguration.h"
 #include "system/ScriptRunner.h"
@@ -38,7 +41,7 @@ Commands:
               continue stopped sessions after the reset, or not
   resume      list, continue or dismiss the sessions the guard stopped
   kickstart   greet Claude Code each morning so the 5-hour window starts early
-  caffeine    keep the computer awake while Pacewise runs, or not
+  caffeine    keep the computer awake while Pacewise runs, or not (also: keep-awake)
   notifications
               which desktop notifications to show
   service     run the daemon as the systemd user service pacewise.service
@@ -47,8 +50,12 @@ Commands:
   daemon      poll and continue sessions without a tray, until stopped
 
 Options:
-  -h, --help     show this help, or a command's with 'pacewisectl <command> --help'
+  -h, --help     show this help, or a command's with 'pacewisectl help <command>'
   -v, --version  show the version
+
+With --json, a command prints one JSON object on standard output, also when
+it fails: {"error": {"code": "failed", "message": "…"}}, with the exit status
+below ("failed", "bad_arguments", "no_usage_data", "not_signed_in").
 
 Exit status:
   0  success
@@ -63,6 +70,41 @@ Environment:
   CLAUDE_CONFIG_DIR    Claude Code's configuration directory (default ~/.claude)
   PACEWISE_STATE_PATH  the engine state file (default <config dir>/rate-limit-state.json)
 )";
+
+using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
+const std::pair<const char *, Command> commands[] = {
+    {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
+    {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart},
+    {"caffeine", cli::runCaffeine}, {"keep-awake", cli::runCaffeine}, {"notifications", cli::runNotifications},
+    {"service", cli::runService}, {"autostart", cli::runAutostart},
+    {"update", cli::runUpdate},
+    {"daemon", cli::runDaemon},
+};
+
+QString errorCode(int exitCode)
+{
+    switch (exitCode) {
+    case cli::usageError:
+        return QStringLiteral("bad_arguments");
+    case cli::noUsageData:
+        return QStringLiteral("no_usage_data");
+    case cli::notSignedIn:
+        return QStringLiteral("not_signed_in");
+    default:
+        return QStringLiteral("failed");
+    }
+}
+
+// A command asked for JSON that failed without printing any still answers
+// with one object: its message, without the program's name before it.
+void printJsonError(int exitCode, const QByteArray &message, QTextStream &out)
+{
+    QString text = QString::fromUtf8(message).trimmed().section(u'\n', 0, 0);
+    if (const qsizetype colon = text.indexOf(u": "_qs); text.startsWith(u"pacewisectl "_qs) && colon > 0)
+        text = text.mid(colon + 2);
+    cli::printJson(out, QJsonObject{{QStringLiteral("error"),
+                                     QJsonObject{{QStringLiteral("code"), errorCode(exitCode)}, {QStringLiteral("message"), text}}}});
+}
 
 } // namespace
 
@@ -79,9 +121,14 @@ int main(int argc, char *argv[])
     if (QCoreApplication::arguments().value(1) != u"daemon")
         QLoggingCategory::setFilterRules(QStringLiteral("pacewise.*.info=false\npacewise.*.warning=false"));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QStringList arguments = QCoreApplication::arguments();
+    cli::RecordingOutput standardOutput(stdout);
+    cli::RecordingOutput standardError(stderr);
+    QTextStream out(&standardOutput);
+    QTextStream err(&standardError);
+    QStringList arguments = QCoreApplication::arguments();
+    // "pacewisectl help status" is "pacewisectl status --help".
+    if (arguments.value(1) == u"help" && arguments.size() > 2)
+        arguments = {arguments.at(0), arguments.at(2), QStringLiteral("--help")};
     const QString command = arguments.value(1);
 
     if (command == QLatin1String("-h") || command == QLatin1String("--help") || command == QLatin1String("help")) {
@@ -101,16 +148,9 @@ int main(int argc, char *argv[])
     QStringList commandArguments = arguments.mid(1);
     commandArguments[0] = QStringLiteral("pacewisectl ") + command;
 
-    using Command = int (*)(const QStringList &, const cli::CommandContext &, QTextStream &, QTextStream &);
-    const std::pair<const char *, Command> commands[] = {
-        {"status", cli::runStatus}, {"auth", cli::runAuth}, {"guard", cli::runGuard},
-        {"auto-continue", cli::runAutoContinue}, {"resume", cli::runResume}, {"kickstart", cli::runKickstart},
-        {"caffeine", cli::runCaffeine}, {"notifications", cli::runNotifications},
-        {"service", cli::runService}, {"autostart", cli::runAutostart},
-        {"update", cli::runUpdate},
-        {"daemon", cli::runDaemon},
-    };
+    QStringList names;
     for (const auto &[name, run] : commands) {
+        names << QLatin1String(name);
         if (command != QLatin1String(name))
             continue;
         const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -128,9 +168,18 @@ int main(int argc, char *argv[])
             .resolver = std::make_shared<CLIPathResolver>(),
             .runner = std::make_shared<ScriptRunner>(),
         };
-        return run(commandArguments, context, out, err);
+        const int exitCode = run(commandArguments, context, out, err);
+        out.flush();
+        err.flush();
+        if (exitCode != cli::success && commandArguments.contains(u"--json"_qs) && !standardOutput.wroteAnything())
+            printJsonError(exitCode, standardError.recorded(), out);
+        return exitCode;
     }
 
-    err << "pacewisectl: unknown command '" << command << "'; see 'pacewisectl --help'\n";
+    err << "pacewisectl: unknown command '" << command << '\'';
+    if (const auto meant = cli::closestName(command, names))
+        err << "; did you mean '" << *meant << "'?\n";
+    else
+        err << "; see 'pacewisectl --help'\n";
     return cli::usageError;
 }

@@ -183,15 +183,15 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("expected");
         QTest::newRow("claude missing, state file good") << Scenario{} << QStringList{} << 0
-            << u"Source: engine state file %1 (claude: claude was not found on PATH"_qs;
+            << u"Source: engine state file %1 (claude was not found on PATH"_qs;
         QTest::newRow("signed out, no state file")
             << Scenario{{u"usage-limits.stdout"_qs, usageEnvelope(u"Estimated cost:        $0.0000\nTotal duration (API):  0s"_qs)}}
-            << QStringList{} << 3 << u"no usage data: claude: claude showed no usage figures: it is signed out"_qs;
+            << QStringList{} << 3 << u"no usage data: claude showed no usage figures: it is signed out"_qs;
         QTest::newRow("claude hangs") << Scenario{{u"usage-limits.delay"_qs, "30"}, {u"usage-limits.ignore-term"_qs, ""}}
-            << QStringList{u"--source=cli"_qs, u"--timeout=0.5"_qs} << 3 << u"no usage data: claude: claude did not answer within 0.5 s\n"_qs;
+            << QStringList{u"--source=cli"_qs, u"--timeout=0.5"_qs} << 3 << u"no usage data: claude did not answer within 0.5 s\n"_qs;
         QTest::newRow("claude fails") << Scenario{{u"usage-limits.stderr"_qs, "Not logged in · Please run /login\n"}, {u"usage-limits.exit"_qs, "1"}}
             << QStringList{u"--source=cli"_qs} << 3
-            << u"no usage data: claude: claude exited with status 1: Not logged in · Please run /login\n"_qs;
+            << u"no usage data: claude exited with status 1: Not logged in · Please run /login\n"_qs;
     }
 
     void statusFallsBackAndSaysWhy()
@@ -419,6 +419,9 @@ private slots:
         QTest::newRow("service") << QStringList{u"service"_qs, u"status"_qs, u"--json"_qs} << u"service"_qs << 0 << u"installed=false"_qs;
         QTest::newRow("autostart") << QStringList{u"autostart"_qs, u"--json"_qs} << u"autostart"_qs << 0 << u"enabled=false"_qs;
         QTest::newRow("update") << QStringList{u"update"_qs, u"check"_qs, u"--json"_qs} << u"update"_qs << 0 << u"state=package_manager"_qs;
+        // A failure answers in JSON too, with the same exit status.
+        QTest::newRow("caffeine without a bus") << QStringList{u"caffeine"_qs, u"status"_qs, u"--json"_qs} << u"error"_qs << 1 << QString();
+        QTest::newRow("a bad argument") << QStringList{u"guard"_qs, u"status"_qs, u"--json"_qs, u"--treshold"_qs} << u"error"_qs << 2 << QString();
     }
 
     void jsonOutputFollowsTheDocumentedSchema()
@@ -559,6 +562,11 @@ private slots:
         QTest::newRow("chain through the night, unasked") << QStringList{u"kickstart"_qs, u"chain"_qs, u"until"_qs, u"06:00"_qs}
                                                           << u"add --overnight if that is meant"_qs;
         QTest::newRow("resume a path") << QStringList{u"resume"_qs, u"now"_qs, u"../../x"_qs} << u"'../../x' is not a session id"_qs;
+        // A slip of the keyboard gets the word that was meant.
+        QTest::newRow("a mistyped command") << QStringList{u"stauts"_qs} << u"unknown command 'stauts'; did you mean 'status'?"_qs;
+        QTest::newRow("a mistyped option") << QStringList{u"status"_qs, u"--jsn"_qs} << u"unknown option '--jsn'; did you mean '--json'?"_qs;
+        QTest::newRow("a mistyped action") << QStringList{u"caffeine"_qs, u"of"_qs} << u"unknown action 'of'; did you mean 'off'?"_qs;
+        QTest::newRow("a missing value") << QStringList{u"status"_qs, u"--timeout"_qs} << u"status: missing value after '--timeout'; see"_qs;
     }
 
     void badArgumentsFailWithOneLine()
@@ -587,6 +595,7 @@ private slots:
             QVERIFY2(result.err.count(u'\n') == 1 && result.err.contains(u"--help"_qs), qPrintable(result.err));
         }
         QVERIFY(run({u"--help"_qs}).out.contains(u"3  no usage data"_qs));
+        QCOMPARE(run({u"help"_qs, u"kickstart"_qs}).out, run({u"kickstart"_qs, u"--help"_qs}).out);
         QVERIFY(run({u"--version"_qs}).out.startsWith(u"pacewisectl "_qs));
         QCOMPARE(QDir(m_home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
                  (QStringList{u"run"_qs, u"systemctl"_qs}));
