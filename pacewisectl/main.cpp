@@ -2,6 +2,7 @@
 #include "AutostartCommand.h"
 #include "CaffeineCommand.h"
 #include "DaemonCommand.h"
+#include "DoctorCommand.h"
 #include "GuardCommand.h"
 #include "KickstartCommand.h"
 #include "NotificationsCommand.h"
@@ -36,6 +37,7 @@ Keeps an eye on Claude Code's usage limits from the command line.
 Commands:
   status      show the usage of the 5-hour and weekly windows
   auth        show whether Claude Code is signed in, and as whom
+  doctor      check the set-up, one line each, with the fix for what is wrong
   guard       turn the Endrun guard on or off, or show its state
   auto-continue
               continue stopped sessions after the reset, or not
@@ -78,7 +80,7 @@ const std::pair<const char *, Command> commands[] = {
     {"caffeine", cli::runCaffeine}, {"keep-awake", cli::runCaffeine}, {"notifications", cli::runNotifications},
     {"service", cli::runService}, {"autostart", cli::runAutostart},
     {"update", cli::runUpdate},
-    {"daemon", cli::runDaemon},
+    {"daemon", cli::runDaemon}, {"doctor", cli::runDoctor},
 };
 
 QString errorCode(int exitCode)

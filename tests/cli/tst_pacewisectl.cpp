@@ -419,6 +419,7 @@ private slots:
         QTest::newRow("service") << QStringList{u"service"_qs, u"status"_qs, u"--json"_qs} << u"service"_qs << 0 << u"installed=false"_qs;
         QTest::newRow("autostart") << QStringList{u"autostart"_qs, u"--json"_qs} << u"autostart"_qs << 0 << u"enabled=false"_qs;
         QTest::newRow("update") << QStringList{u"update"_qs, u"check"_qs, u"--json"_qs} << u"update"_qs << 0 << u"state=package_manager"_qs;
+        QTest::newRow("doctor") << QStringList{u"doctor"_qs, u"--json"_qs} << u"doctor"_qs << 1 << u"ok=false"_qs;
         // A failure answers in JSON too, with the same exit status.
         QTest::newRow("caffeine without a bus") << QStringList{u"caffeine"_qs, u"status"_qs, u"--json"_qs} << u"error"_qs << 1 << QString();
         QTest::newRow("a bad argument") << QStringList{u"guard"_qs, u"status"_qs, u"--json"_qs, u"--treshold"_qs} << u"error"_qs << 2 << QString();
@@ -581,12 +582,90 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_home.filePath(u".config/Pacewise/Pacewise.conf"_qs))); // nothing changed
     }
 
+    // Each thing that is wrong gets its own line, with the fix; the rest of
+    // the report still comes, and the exit status says something is wrong.
+    void doctorNamesWhatIsWrongAndTheFix_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a fresh home") << u"fresh"_qs << QStringList{} << u"✗ Endrun guard: off, so nothing stops Claude Code before a limit. Fix: pacewisectl guard on"_qs;
+        QTest::newRow("no figures yet") << u"fresh"_qs << QStringList{} << u"✗ Figures: none recorded yet in"_qs;
+        QTest::newRow("no jq") << u"guard on"_qs << QStringList{u"PATH=/nonexistent"_qs}
+                               << u"✗ jq: not installed, so the guard and the status line do nothing. Fix: install it: sudo apt install jq"_qs;
+        QTest::newRow("no claude") << u"guard on"_qs << QStringList{u"PATH=/nonexistent"_qs} << u"✗ claude: not found on PATH"_qs;
+        QTest::newRow("a guard edited by hand") << u"edited"_qs << QStringList{} << u"were edited. Fix: put Pacewise's back: pacewisectl guard reinstall"_qs;
+        QTest::newRow("a stale state file") << u"stale"_qs << QStringList{} << u"✗ Figures: recorded 2 h ago in"_qs;
+        QTest::newRow("no daemon") << u"guard on"_qs << QStringList{} << u"✗ Running: neither the tray app nor the daemon"_qs;
+        QTest::newRow("not signed in") << u"guard on"_qs << QStringList{} << u"✗ Signed in: no. Fix: run 'claude auth login'"_qs;
+        QTest::newRow("sessions no one continues") << u"ticket"_qs << QStringList{} << u"✗ Stopped sessions: 1 waits, but auto-continue is off"_qs;
+    }
+
+    void doctorNamesWhatIsWrongAndTheFix()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        scenario({{u"auth-status.stdout"_qs, R"({"loggedIn": false})"}});
+        if (setUp != u"fresh")
+            QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        if (setUp == u"edited")
+            QVERIFY(writeFile(m_home.filePath(u".claude/hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
+        if (setUp == u"stale") {
+            const QDateTime twoHoursAgo = QDateTime::currentDateTimeUtc().addSecs(-7200);
+            QVERIFY(writeFile(defaultStatePath(), stateFile(twoHoursAgo.toSecsSinceEpoch())));
+            QFile file(defaultStatePath());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(twoHoursAgo, QFileDevice::FileModificationTime));
+        }
+        if (setUp == u"ticket") {
+            QCOMPARE(run({u"auto-continue"_qs, u"on"_qs}).exitCode, 0);
+            QVERIFY(writeFile(m_home.filePath(u".claude/pacewise-resume-tickets/727bf826-03ae-4fc2-9f71-add1c61a409c.json"_qs),
+                              R"({"session_id":"727bf826-03ae-4fc2-9f71-add1c61a409c","cwd":"/","resets_at":1,"created_at":1})"));
+            QCOMPARE(run({u"auto-continue"_qs, u"off"_qs}).exitCode, 0);
+        }
+
+        const ProcessRun result = run({u"doctor"_qs}, arguments, true);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.out.contains(line), qPrintable(result.out));
+        QCOMPARE(result.out.count(u'\n'), 12); // every check, and the count of what needs fixing
+        QVERIFY2(result.out.endsWith(u" need fixing.\n"_qs), qPrintable(result.out));
+    }
+
+    // Signed in, the guard on, fresh figures, the daemon running, started
+    // at login, with a notification server and logind: nothing to fix.
+    void doctorFindsAWorkingSetUpWell()
+    {
+        if (!MockDesktopBus::isAvailable())
+            PACEWISE_SKIP_UNLESS_CI("needs dbus-daemon and python3-dbusmock (scripts/install-deps installs them)");
+        MockDesktopBus bus;
+        QVERIFY(bus.start(true));
+        const QStringList buses{u"DBUS_SESSION_BUS_ADDRESS="_qs + bus.address(), u"DBUS_SYSTEM_BUS_ADDRESS="_qs + bus.address()};
+        scenario({{u"auth-status.stdout"_qs, readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json"))},
+                  {u"version.stdout"_qs, "2.1.332 (Claude Code)\n"},
+                  {u"usage-limits.exit"_qs, "1"}});
+        QCOMPARE(run({u"guard"_qs, u"on"_qs}).exitCode, 0);
+        QCOMPARE(run({u"autostart"_qs, u"on"_qs}).exitCode, 0);
+        QVERIFY(writeFile(defaultStatePath(), stateFile(QDateTime::currentSecsSinceEpoch())));
+        const auto daemon = m_home.start({u"daemon"_qs}, buses, true);
+        QTRY_VERIFY_WITH_TIMEOUT(run({u"doctor"_qs}, buses, true).out.contains(u"✓ Running: pid %1\n"_qs.arg(daemon->processId())), 15'000);
+
+        const ProcessRun result = run({u"doctor"_qs}, buses, true);
+        QVERIFY2(result.exitCode == 0 && result.out.endsWith(u"All is well.\n"_qs), qPrintable(result.out));
+        QVERIFY2(result.out.startsWith(u"✓ claude: 2.1.332 (Claude Code), "_qs), qPrintable(result.out));
+        const QJsonObject json = QJsonDocument::fromJson(run({u"doctor"_qs, u"--json"_qs}, buses, true).out.toUtf8()).object();
+        QCOMPARE(json.value(u"ok"_qs), QJsonValue(true));
+        QCOMPARE(json.value(u"checks"_qs).toArray().size(), 11);
+        daemon->terminate();
+        QVERIFY(daemon->waitForFinished(10'000));
+    }
+
     // Whatever the command, it explains itself, and an option it does not
     // know changes nothing.
     void everyCommandHelpsAndRefusesUnknownOptions()
     {
         for (const QString &command : {u"status"_qs, u"auth"_qs, u"guard"_qs, u"auto-continue"_qs, u"resume"_qs, u"kickstart"_qs,
-                                      u"caffeine"_qs, u"notifications"_qs, u"service"_qs, u"autostart"_qs, u"update"_qs, u"daemon"_qs}) {
+                                      u"caffeine"_qs, u"notifications"_qs, u"service"_qs, u"autostart"_qs, u"update"_qs, u"daemon"_qs,
+                                      u"doctor"_qs}) {
             const ProcessRun help = run({command, u"--help"_qs});
             QVERIFY2(help.exitCode == 0 && help.out.contains(u"Usage: pacewisectl "_qs + command) && help.out.contains(u"Exit status"_qs),
                      qPrintable(help.out));
