@@ -116,6 +116,22 @@ int report(const GuardOperations::Result &result, const GuardOperations &operati
     return success;
 }
 
+// Turning the guard on touches the user's status line and leaves stopped
+// sessions where they are: both are said, with the way back.
+void explainWhatOnMeans(const GuardOperations &operations, const CommandContext &context, QTextStream &out)
+{
+    const auto settings = operations.settingsManager.read(operations.settingsPath);
+    if (settings && settings->statusLine == SettingsFileManager::StatusLineOwner::recorder)
+        out << "Status line: yours still shows; Pacewise's recorder runs in front of it to record the figures"
+               " ('pacewisectl guard recorder off' takes it out)\n";
+    else if (settings && settings->statusLine == SettingsFileManager::StatusLineOwner::pacewise)
+        out << "Status line: Pacewise's, which shows and records the figures\n";
+    const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
+    if (tickets && !tickets->has_value())
+        out << "Auto-continue: off, so a session stopped at a limit waits for you; 'pacewisectl auto-continue on'"
+               " continues it after the reset\n";
+}
+
 QString percentText(double percent)
 {
     return QString::number(percent) + QStringLiteral(" %");
@@ -282,6 +298,8 @@ int runGuard(const QStringList &arguments, const CommandContext &context, QTextS
         const auto result = action == u"reinstall" ? operations.overwrite() : operations.setEnabled(action == u"on");
         const int status = report(result, operations, out, err);
         warnWithoutJq(result, out);
+        if (status == success && result->enabled)
+            explainWhatOnMeans(operations, context, out);
         // Off, the guard is asked no more: the calls it holds go on now.
         if (status == success && action == u"off") {
             const GuardHolds holds(GuardHolds::directoryFor(context.engineStatePath));

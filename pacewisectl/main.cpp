@@ -34,6 +34,10 @@ const char usageText[] = R"(Usage: pacewisectl <command> [options]
 
 Keeps an eye on Claude Code's usage limits from the command line.
 
+First steps: 'pacewisectl doctor' checks the set-up and names what to fix;
+'pacewisectl guard on' has Claude Code pause just before a limit, and
+'pacewisectl auto-continue on' continues the paused sessions after the reset.
+
 Commands:
   status      show the usage of the 5-hour and weekly windows
   auth        show whether Claude Code is signed in, and as whom

@@ -254,7 +254,13 @@ private slots:
         QVERIFY(writeFile(settings, mine));
         ProcessRun result = run({u"guard"_qs, u"on"_qs});
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, u"Endrun guard: on\nEngine scripts: up to date (%1/.claude/hooks)\n"_qs.arg(m_home.path()));
+        // It says what it did to their status line, and that paused sessions
+        // wait for them until auto-continue is on.
+        QCOMPARE(result.out, u"Endrun guard: on\nEngine scripts: up to date (%1/.claude/hooks)\n"
+                             "Status line: yours still shows; Pacewise's recorder runs in front of it to record the figures "
+                             "('pacewisectl guard recorder off' takes it out)\n"
+                             "Auto-continue: off, so a session stopped at a limit waits for you; 'pacewisectl auto-continue on' "
+                             "continues it after the reset\n"_qs.arg(m_home.path()));
         const QString recorder = u"%1/.claude/hooks/rate-limit-statusline.sh --then '~/bin/line.sh | tr a-z A-Z'"_qs.arg(m_home.path());
         QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"statusLine"_qs][u"command"_qs].toString(), recorder);
         QVERIFY(readFile(settings).contains("~/bin/audit.sh && ~/.claude/hooks/rate-limit-guard.sh"));
