@@ -96,8 +96,8 @@ void SignInCoordinator::signInWithBrowser()
     if (!claude) {
         conclude(Outcome::failure,
                  UIStrings::text("onboarding.cliMissing",
-                                 "The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or "
-                                 "the standalone Claude Code CLI, then check again."));
+                                 "The claude command wasn't found. Install Claude Code "
+                                 "(npm install -g @anthropic-ai/claude-code), then check again."));
         return;
     }
     const QString scratch = ScriptRunner::defaultScratchDirectory();

@@ -66,7 +66,7 @@ void OnboardingController::open()
     // a later one (to sign in again) starts at signing in and shows the
     // login item as it is now.
     if (isCompleted(*m_objects.defaults)) {
-        m_step = 2;
+        m_step = m_firstStep = 2;
         m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
     }
     const QString stored = m_objects.defaults->value(QLatin1String(flowKey)).toString();
@@ -95,6 +95,14 @@ void OnboardingController::next()
 {
     if (m_step < totalSteps()) {
         ++m_step;
+        emit changed();
+    }
+}
+
+void OnboardingController::back()
+{
+    if (canGoBack()) {
+        --m_step;
         emit changed();
     }
 }

@@ -17,6 +17,7 @@ class OnboardingController : public QObject {
     Q_OBJECT
     Q_PROPERTY(int step READ step NOTIFY changed)
     Q_PROPERTY(int totalSteps READ totalSteps CONSTANT)
+    Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY changed)
     Q_PROPERTY(QString flow READ flow WRITE setFlow NOTIFY changed)
     Q_PROPERTY(bool launchAtLoginSelected READ launchAtLoginSelected WRITE setLaunchAtLoginSelected NOTIFY changed)
     Q_PROPERTY(bool signedIn READ signedIn NOTIFY changed)
@@ -40,6 +41,7 @@ public:
 
     int step() const { return m_step; }
     int totalSteps() const { return 4; }
+    bool canGoBack() const { return m_step > m_firstStep; }
     // "cli", "desktop", or empty while none is chosen.
     QString flow() const { return m_flow; }
     void setFlow(const QString &flow);
@@ -52,6 +54,7 @@ public:
     // When the window opens: the stored flow, else the one detection suggests.
     Q_INVOKABLE void open();
     Q_INVOKABLE void next();
+    Q_INVOKABLE void back();
     // Finds claude again and asks whether it is signed in now.
     Q_INVOKABLE void checkAgain();
     Q_INVOKABLE void enableAutoContinue();
@@ -66,6 +69,8 @@ signals:
 private:
     Objects m_objects;
     int m_step = 1;
+    // Opened again to sign in, the language step is not offered.
+    int m_firstStep = 1;
     QString m_flow;
     bool m_launchAtLoginSelected = true;
 };

@@ -96,7 +96,8 @@ Pane {
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap
                 text: [root.tr("onboarding.language.title", "Choose your language"),
-                       root.tr("onboarding.howUse", "How do you use Claude Code?"),
+                       signIn.suggestedFlow === 1 ? root.tr("onboarding.howUse", "How do you use Claude Code?")
+                                                  : root.tr("onboarding.claudeOnThisComputer", "Claude Code on this computer"),
                        root.tr("onboarding.title", "Sign In to Claude"),
                        root.tr("onboarding.features", "Keep your sessions running")][onboarding.step - 1]
             }
@@ -128,16 +129,20 @@ Pane {
                     wrapMode: Text.Wrap
                     text: signIn.isDetecting ? root.tr("onboarding.detecting", "Looking for the claude command…")
                         : signIn.suggestedFlow === 1 ? root.tr("onboarding.detected.desktop", "Claude Desktop's bundled CLI found — Desktop suggested.")
-                        : signIn.suggestedFlow === 2 ? root.tr("onboarding.detected.cli", "Standalone claude found in PATH — CLI suggested.")
-                        : root.tr("onboarding.detected.none", "Claude Code wasn't detected yet; choose how you plan to use it.")
+                        : signIn.suggestedFlow === 2 ? root.tr("onboarding.detected.cliOnly", "Claude Code's claude command was found. Next, sign in.")
+                        : root.tr("onboarding.cliMissing", "The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.")
                 }
-                Caption {
-                    objectName: "installHint"
+                Button {
+                    objectName: "detectAgainButton"
                     visible: !signIn.isDetecting && signIn.suggestedFlow === 0
-                    text: root.tr("onboarding.cliMissing", "The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.")
+                    text: root.tr("onboarding.checkAgain", "Check again")
+                    onClicked: onboarding.checkAgain()
                 }
-                // Two cards, one choice: radio buttons to a screen reader.
+                // Only where the desktop app's copy of claude was found is
+                // there a choice: two cards, radio buttons to a screen reader.
                 RowLayout {
+                    objectName: "flowChoice"
+                    visible: signIn.suggestedFlow === 1
                     spacing: 10
                     Button {
                         objectName: "cliCard"
@@ -242,15 +247,13 @@ Pane {
                         text: root.tr("onboarding.cliLoginCommand", "claude auth login")
                         Accessible.name: root.tr("onboarding.cliLogin", "Sign in from Terminal, then check again:")
                     }
-                    Button {
-                        text: root.tr("onboarding.checkAgain", "Check again")
-                        onClicked: onboarding.checkAgain()
-                    }
                 }
 
+                // The one way to look again, whichever way the user signed in.
                 Button {
-                    flat: true
-                    text: root.tr("onboarding.authCheck", "Check sign-in status")
+                    objectName: "checkSignInButton"
+                    visible: !signIn.isSigningIn && !onboarding.signedIn
+                    text: root.tr("onboarding.checkAgain", "Check again")
                     onClicked: onboarding.checkAgain()
                 }
                 Label {
@@ -320,6 +323,12 @@ Pane {
         // Footer
         RowLayout {
             Layout.fillWidth: true
+            Button {
+                objectName: "backButton"
+                visible: onboarding.canGoBack
+                text: root.tr("onboarding.back", "Back")
+                onClicked: onboarding.back()
+            }
             Item { Layout.fillWidth: true }
             Button {
                 id: continueButton

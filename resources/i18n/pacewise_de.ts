@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Sitzung fortgesetzt</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Anmeldestatus prüfen</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Automatisch fortsetzen</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Setzt die von Endrun pausierten Sitzungen fort, sobald das Limit zurückgesetzt ist – auch nachts.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Zurück</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Erneut prüfen</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code auf diesem Computer</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Im Terminal anmelden und dann erneut prüfen:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>Der Befehl claude wurde nicht gefunden. Installiere die Claude-Desktop-App (sie enthält die CLI) oder die eigenständige Claude Code CLI und prüfe dann erneut.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>Der Befehl claude wurde nicht gefunden. Installiere Claude Code (npm install -g @anthropic-ai/claude-code) und prüfe dann erneut.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Weiter</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>Eigenständiges claude im PATH gefunden – CLI empfohlen.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Der Befehl claude von Claude Code wurde gefunden. Melde dich als Nächstes an.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Mitgelieferte CLI von Claude Desktop gefunden – Desktop empfohlen.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code wurde noch nicht gefunden; wähle, wie du es nutzen möchtest.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Session continued</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Check sign-in status</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Auto-continue</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Continues the sessions Endrun paused once the limit has reset, even at night.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Back</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Check again</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code on this computer</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Sign in from Terminal, then check again:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Continue</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>Standalone claude found in PATH — CLI suggested.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Claude Code's claude command was found. Next, sign in.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Claude Desktop's bundled CLI found — Desktop suggested.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code wasn't detected yet; choose how you plan to use it.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Sesión reanudada</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Comprobar el inicio de sesión</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Reanudación automática</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Reanuda las sesiones que Endrun pausó en cuanto se restablece el límite, incluso de noche.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Atrás</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Comprobar de nuevo</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code en este equipo</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Inicia sesión desde la terminal y vuelve a comprobar:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>No se encontró el comando claude. Instala la app de escritorio de Claude (incluye la CLI) o la CLI independiente de Claude Code y vuelve a comprobar.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>No se encontró el comando claude. Instala Claude Code (npm install -g @anthropic-ai/claude-code) y vuelve a comprobar.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Continuar</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>Se encontró claude independiente en el PATH: se sugiere la CLI.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Se encontró el comando claude de Claude Code. Ahora, inicia sesión.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Se encontró la CLI incluida en Claude Desktop: se sugiere Desktop.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Aún no se detectó Claude Code; elige cómo piensas usarlo.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

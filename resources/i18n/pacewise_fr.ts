@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Session reprise</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Vérifier la connexion</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Reprise automatique</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Reprend les sessions mises en pause par Endrun dès que la limite est réinitialisée, même la nuit.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Retour</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Vérifier à nouveau</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code sur cet ordinateur</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Connectez-vous depuis le terminal, puis vérifiez à nouveau :</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>La commande claude est introuvable. Installez l’application de bureau Claude (elle inclut la CLI) ou la CLI autonome de Claude Code, puis vérifiez à nouveau.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>La commande claude est introuvable. Installez Claude Code (npm install -g @anthropic-ai/claude-code), puis vérifiez à nouveau.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Continuer</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>claude autonome trouvé dans le PATH — CLI suggérée.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>La commande claude de Claude Code a été trouvée. Connectez-vous maintenant.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>CLI fournie avec Claude Desktop trouvée — Desktop suggéré.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code n’a pas encore été détecté ; choisissez comment vous comptez l’utiliser.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

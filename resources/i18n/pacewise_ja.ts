@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>セッションを再開しました</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>サインイン状態を確認</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>自動再開</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Endrun が一時停止したセッションを、上限のリセット後に夜間でも再開します。</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>戻る</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>もう一度確認</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>このコンピューターの Claude Code</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>ターミナルでサインインしてから、もう一度確認してください：</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>claude コマンドが見つかりません。Claude デスクトップアプリ（CLI を同梱）または単体の Claude Code CLI をインストールしてから、もう一度確認してください。</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>claude コマンドが見つかりません。Claude Code をインストールしてから（npm install -g @anthropic-ai/claude-code）、もう一度確認してください。</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>続ける</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>PATH に単体の claude が見つかりました。CLI をおすすめします。</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Claude Code の claude コマンドが見つかりました。次にサインインしてください。</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Claude Desktop 同梱の CLI が見つかりました。Desktop をおすすめします。</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code はまだ見つかりません。使い方を選んでください。</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

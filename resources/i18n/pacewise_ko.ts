@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>세션을 재개했습니다</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>로그인 상태 확인</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>자동 재개</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>한도가 초기화되면 Endrun이 일시 중지한 세션을 밤에도 재개합니다.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>뒤로</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>다시 확인</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>이 컴퓨터의 Claude Code</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>터미널에서 로그인한 다음 다시 확인하세요:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>claude 명령을 찾을 수 없습니다. Claude 데스크톱 앱(CLI 포함) 또는 독립형 Claude Code CLI를 설치한 다음 다시 확인하세요.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>claude 명령을 찾을 수 없습니다. Claude Code를 설치(npm install -g @anthropic-ai/claude-code)한 다음 다시 확인하세요.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>계속</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>PATH에서 독립형 claude를 찾았습니다 — CLI를 권장합니다.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Claude Code의 claude 명령을 찾았습니다. 이제 로그인하세요.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Claude Desktop에 포함된 CLI를 찾았습니다 — Desktop을 권장합니다.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>아직 Claude Code를 찾지 못했습니다. 사용 방식을 선택하세요.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

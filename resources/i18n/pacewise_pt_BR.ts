@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Sessão retomada</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Verificar o login</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Retomada automática</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Retoma as sessões que o Endrun pausou assim que o limite renova, mesmo de madrugada.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Voltar</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Verificar de novo</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code neste computador</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Faça login pelo terminal e depois verifique de novo:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>O comando claude não foi encontrado. Instale o app Claude para computador (ele inclui a CLI) ou a CLI independente do Claude Code e verifique de novo.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>O comando claude não foi encontrado. Instale o Claude Code (npm install -g @anthropic-ai/claude-code) e verifique de novo.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Continuar</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>claude independente encontrado no PATH — CLI sugerida.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>O comando claude do Claude Code foi encontrado. Agora, faça login.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>CLI incluída no Claude Desktop encontrada — Desktop sugerido.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>O Claude Code ainda não foi detectado; escolha como pretende usá-lo.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

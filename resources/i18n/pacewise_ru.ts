@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>Сессия продолжена</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>Проверить вход</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>Автопродолжение</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>Продолжает сессии, приостановленные Endrun, после сброса лимита — даже ночью.</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>Назад</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>Проверить снова</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>Claude Code на этом компьютере</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>Войдите из терминала, затем проверьте снова:</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>Команда claude не найдена. Установите приложение Claude для компьютера (в нём есть CLI) или отдельный Claude Code CLI и проверьте снова.</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>Команда claude не найдена. Установите Claude Code (npm install -g @anthropic-ai/claude-code) и проверьте снова.</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>Далее</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>Найдена отдельная команда claude в PATH — предлагаем CLI.</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>Команда claude из Claude Code найдена. Теперь войдите в аккаунт.</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>Найден CLI из приложения Claude Desktop — предлагаем Desktop.</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>Claude Code пока не найден; выберите, как вы собираетесь с ним работать.</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

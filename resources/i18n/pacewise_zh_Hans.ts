@@ -291,10 +291,6 @@
       <source>Session continued</source>
       <translation>会话已恢复</translation>
     </message>
-    <message id="onboarding.authCheck">
-      <source>Check sign-in status</source>
-      <translation>检查登录状态</translation>
-    </message>
     <message id="onboarding.autoContinue">
       <source>Auto-continue</source>
       <translation>自动恢复</translation>
@@ -302,6 +298,10 @@
     <message id="onboarding.autoContinueDetail">
       <source>Continues the sessions Endrun paused once the limit has reset, even at night.</source>
       <translation>额度重置后恢复 Endrun 暂停的会话，夜间也会进行。</translation>
+    </message>
+    <message id="onboarding.back">
+      <source>Back</source>
+      <translation>上一步</translation>
     </message>
     <message id="onboarding.caffeineDetail">
       <source>Caffeine keeps this computer awake while the lid is open.</source>
@@ -315,6 +315,10 @@
       <source>Check again</source>
       <translation>重新检查</translation>
     </message>
+    <message id="onboarding.claudeOnThisComputer">
+      <source>Claude Code on this computer</source>
+      <translation>此电脑上的 Claude Code</translation>
+    </message>
     <message id="onboarding.cliLogin">
       <source>Sign in from Terminal, then check again:</source>
       <translation>在终端中登录，然后重新检查：</translation>
@@ -324,8 +328,8 @@
       <translation>claude auth login</translation>
     </message>
     <message id="onboarding.cliMissing">
-      <source>The claude command wasn't found. Install the Claude desktop app (it bundles the CLI) or the standalone Claude Code CLI, then check again.</source>
-      <translation>未找到 claude 命令。请安装 Claude 桌面应用（内含 CLI）或独立的 Claude Code CLI，然后重新检查。</translation>
+      <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
+      <translation>未找到 claude 命令。请安装 Claude Code（npm install -g @anthropic-ai/claude-code），然后再次检查。</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -335,17 +339,13 @@
       <source>Continue</source>
       <translation>继续</translation>
     </message>
-    <message id="onboarding.detected.cli">
-      <source>Standalone claude found in PATH — CLI suggested.</source>
-      <translation>在 PATH 中找到独立的 claude，建议使用 CLI。</translation>
+    <message id="onboarding.detected.cliOnly">
+      <source>Claude Code's claude command was found. Next, sign in.</source>
+      <translation>已找到 Claude Code 的 claude 命令。接下来请登录。</translation>
     </message>
     <message id="onboarding.detected.desktop">
       <source>Claude Desktop's bundled CLI found — Desktop suggested.</source>
       <translation>找到 Claude Desktop 自带的 CLI，建议使用 Desktop。</translation>
-    </message>
-    <message id="onboarding.detected.none">
-      <source>Claude Code wasn't detected yet; choose how you plan to use it.</source>
-      <translation>尚未检测到 Claude Code；请选择你打算如何使用它。</translation>
     </message>
     <message id="onboarding.detecting">
       <source>Looking for the claude command…</source>

@@ -290,6 +290,11 @@ private slots:
         for (int step = 1; step < 4; ++step)
             QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(scene.onboarding->controller()->step(), 4);
+        // Back goes a step back, and Continue forward again.
+        QVERIFY(shown(scene.findInOnboarding(u"backButton"_qs)));
+        QMetaObject::invokeMethod(scene.findInOnboarding(u"backButton"_qs), "clicked");
+        QCOMPARE(scene.onboarding->controller()->step(), 3);
+        QTest::keyClick(window, Qt::Key_Return);
         QCOMPARE(window->activeFocusItem(), scene.findInOnboarding(u"finishButton"_qs));
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
         QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
@@ -313,6 +318,40 @@ private slots:
         scene.onboarding->show();
         QTRY_COMPARE(scene.onboarding->controller()->step(), 2);
         QVERIFY(!scene.onboarding->controller()->launchAtLoginSelected());
+        QVERIFY(!scene.onboarding->controller()->canGoBack()); // the language step is not part of signing in
+    }
+
+    // How Claude Code is used is asked only where the desktop app's copy of
+    // claude was found; where none was, the way to install it and to look
+    // again; signing in has one control to look again.
+    void onboardingOffersOnlyWhatWasFound_data()
+    {
+        QTest::addColumn<QString>("claude");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<bool>("choice");
+        QTest::newRow("nothing") << QString() << QString() << false;
+        QTest::newRow("Claude Code") << u"/usr/bin/claude"_qs << u"cli"_qs << false;
+        QTest::newRow("the desktop app's") << u".config/Claude/claude-code/1.0/claude"_qs << u"desktop"_qs << true;
+    }
+
+    void onboardingOffersOnlyWhatWasFound()
+    {
+        QFETCH(QString, claude);
+        QFETCH(QString, flow);
+        QFETCH(bool, choice);
+        PanelScene scene;
+        scene.buildSettings();
+        scene.buildOnboarding(claude.startsWith(u'.') ? scene.home.filePath(claude) : claude);
+        scene.onboarding->show();
+        scene.onboarding->controller()->next();
+        QTRY_VERIFY(!scene.onboarding->signIn()->isDetecting());
+        QCOMPARE(scene.onboarding->controller()->flow(), flow);
+        QCOMPARE(shown(scene.findInOnboarding(u"flowChoice"_qs)), choice);
+        QCOMPARE(shown(scene.findInOnboarding(u"detectAgainButton"_qs)), claude.isEmpty());
+        if (claude.isEmpty())
+            QVERIFY(textOf(scene.findInOnboarding(u"detection"_qs)).contains(u"npm install -g @anthropic-ai/claude-code"_qs));
+        scene.onboarding->controller()->next();
+        QTRY_VERIFY(shown(scene.findInOnboarding(u"checkSignInButton"_qs)));
     }
 
     void aLoginItemThatCannotBeSetKeepsOnboardingOpen()
