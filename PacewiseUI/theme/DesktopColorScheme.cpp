@@ -34,12 +34,32 @@ DesktopColorScheme::Preference preferenceFrom(uint value)
                       : DesktopColorScheme::Preference::none;
 }
 
+// The same colours with every role of every group marked as set. A Qt Quick
+// window takes from the application's palette only the roles set in it, and
+// the platform's palette (KDE's from its colour scheme, say) sets none, so
+// Fusion's own light palette would win over a dark desktop's.
+QPalette setInFull(const QPalette &palette)
+{
+    QPalette full;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role == QPalette::NoRole)
+                continue;
+            const auto colorGroup = QPalette::ColorGroup(group);
+            const auto colorRole = QPalette::ColorRole(role);
+            full.setBrush(colorGroup, colorRole, palette.brush(colorGroup, colorRole));
+        }
+    }
+    return full;
+}
+
 } // namespace
 
 DesktopColorScheme::DesktopColorScheme(QDBusConnection sessionBus, QObject *parent)
     : QObject(parent)
     , m_platformPalette(QGuiApplication::palette())
 {
+    apply(Preference::none);
     if (!sessionBus.isConnected())
         return;
     sessionBus.connect(QString::fromLatin1(portalService), QString::fromLatin1(portalPath), QString::fromLatin1(settingsInterface),
@@ -67,11 +87,12 @@ void DesktopColorScheme::settingChanged(const QDBusMessage &change)
 void DesktopColorScheme::apply(Preference preference)
 {
     const bool platformIsDark = m_platformPalette.color(QPalette::Window).lightnessF() < 0.5;
-    const QPalette wanted = preference == Preference::dark && !platformIsDark    ? darkPalette()
-                          : preference == Preference::light && platformIsDark ? QPalette(QColor(0xef, 0xef, 0xef))
-                                                                              : m_platformPalette;
+    const QPalette wanted = setInFull(preference == Preference::dark && !platformIsDark    ? darkPalette()
+                                      : preference == Preference::light && platformIsDark ? QPalette(QColor(0xef, 0xef, 0xef))
+                                                                                          : m_platformPalette);
     // Every window redraws on a change: the portal repeating itself is none.
-    if (wanted != QGuiApplication::palette())
+    const QPalette current = QGuiApplication::palette();
+    if (wanted != current || wanted.resolveMask() != current.resolveMask())
         QGuiApplication::setPalette(wanted);
 }
 

@@ -15,7 +15,7 @@ namespace pacewise {
 // color-scheme (read at start and watched); Qt's Fusion style has no dark
 // palette of its own and would stay light, so a dark one is set for the
 // whole application. Without a portal, or with no preference, the
-// platform's palette stays (KDE sets a dark one there itself).
+// platform's palette is the application's (KDE sets a dark one there).
 class DesktopColorScheme : public QObject {
     Q_OBJECT
 public:
