@@ -19,6 +19,19 @@ double relativeLuminance(const QColor &color)
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
+// The colour a translucent one shows drawn over an opaque background: Qt's
+// own placeholder text, say, is the window text at half opacity.
+QColor drawnOver(const QColor &color, const QColor &background)
+{
+    const float alpha = color.alphaF();
+    if (alpha >= 1)
+        return color;
+    const QColor top = color.toRgb();
+    const QColor bottom = background.toRgb();
+    const auto mix = [alpha](float over, float under) { return over * alpha + under * (1 - alpha); };
+    return QColor::fromRgbF(mix(top.redF(), bottom.redF()), mix(top.greenF(), bottom.greenF()), mix(top.blueF(), bottom.blueF()));
+}
+
 // The hues the windows have always used, on a light window.
 const QColor warningHue(0xc8, 0x66, 0x0a);
 const QColor criticalHue(0xd3, 0x2f, 0x2f);
@@ -56,20 +69,21 @@ bool ReadableColors::eventFilter(QObject *watched, QEvent *event)
 
 double ReadableColors::contrast(const QColor &first, const QColor &second)
 {
-    const double a = relativeLuminance(first);
+    const double a = relativeLuminance(drawnOver(first, second));
     const double b = relativeLuminance(second);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor ReadableColors::readableOn(const QColor &wanted, const QColor &background, double minimumContrast)
 {
-    if (contrast(wanted, background) >= minimumContrast)
-        return wanted;
+    const QColor opaque = drawnOver(wanted, background);
+    if (contrast(opaque, background) >= minimumContrast)
+        return opaque;
     // Towards black on a light background, towards white on a dark one:
     // the lightness where it first reads, found by halving the interval.
     const bool darken = relativeLuminance(background) > 0.18;
     float hue = 0, saturation = 0, lightness = 0, alpha = 0;
-    wanted.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    opaque.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
     // Judged as drawn, in 8 bits a channel: rounding must not take it
     // back under the line.
     const auto drawn = [&](float at) { return QColor(QColor::fromHslF(hue, saturation, at, alpha).rgba()); };

@@ -29,10 +29,12 @@ public:
     // Makes Colors known to QML; safe to call more than once.
     static void registerWithQml();
 
-    // The contrast ratio of two colours, from 1 to 21.
+    // The contrast ratio of two colours, from 1 to 21; a translucent first
+    // colour is judged as drawn over the second.
     static double contrast(const QColor &first, const QColor &second);
-    // The colour closest in lightness to wanted, of the same hue, that
-    // stands out from background by at least minimumContrast.
+    // The opaque colour closest in lightness to wanted as drawn over
+    // background, of the same hue, that stands out from it by at least
+    // minimumContrast.
     static QColor readableOn(const QColor &wanted, const QColor &background, double minimumContrast);
 
     static QColor warning(const QPalette &palette);

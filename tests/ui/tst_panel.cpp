@@ -365,6 +365,27 @@ private slots:
         QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
     }
 
+    // Qt's own placeholder text is the window text at half opacity: as
+    // drawn it does not read, and the colour made from it must.
+    void translucentColoursAreJudgedAsDrawn_data()
+    {
+        QTest::addColumn<QColor>("translucent");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("light") << QColor(0, 0, 0, 128) << QColor(0xef, 0xef, 0xef);
+        QTest::newRow("dark") << QColor(255, 255, 255, 110) << QColor(0x30, 0x30, 0x30);
+    }
+
+    void translucentColoursAreJudgedAsDrawn()
+    {
+        QFETCH(QColor, translucent);
+        QFETCH(QColor, background);
+        QVERIFY(ReadableColors::contrast(translucent, background) < ReadableColors::textContrast);
+        const QColor readable = ReadableColors::readableOn(translucent, background, ReadableColors::textContrast);
+        QCOMPARE(readable.alpha(), 255);
+        QVERIFY(ReadableColors::contrast(readable, background) >= ReadableColors::textContrast);
+        QVERIFY(ReadableColors::contrast(readable, background) < 6); // no further from the wanted colour than it must
+    }
+
     // Every window, in every language, in dark and in the desktop's own
     // colours (KDE's dark palette, where CI runs this row under X11 with a
     // Breeze Dark colour scheme): something has the focus
