@@ -120,7 +120,39 @@ QString XdgAutostartService::entryPath() const
 
 namespace {
 
+// What the application's own desktop entry says of it, in every language it
+// has: its GenericName and Comment lines, so that a session's list of
+// programs started at login describes it as the menu does.
+const QByteArray &descriptionLines()
+{
+    static const QByteArray lines = [] {
+        QFile application(QStringLiteral(":/desktop/io.github.pacewise.Pacewise.desktop"));
+        QByteArray described;
+        if (!application.open(QIODevice::ReadOnly))
+            return described;
+        for (const QByteArray &line : application.readAll().split('\n')) {
+            if (line.startsWith("GenericName") || line.startsWith("Comment"))
+                described += line + '\n';
+        }
+        return described;
+    }();
+    return lines;
+}
+
 QByteArray entryText(const QString &name, const QString &command, const QString &icon)
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=" + name.toUtf8() + "\n" +
+           descriptionLines() +
+           "Exec=" + command.toUtf8() + "\n"
+           "Icon=" + icon.toUtf8() + "\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+}
+
+// The entry as versions before the translated descriptions wrote it.
+QByteArray untranslatedEntryText(const QString &name, const QString &command, const QString &icon)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
@@ -144,11 +176,12 @@ QByteArray XdgAutostartService::entry() const
 
 bool XdgAutostartService::isOurs(const QByteArray &existing) const
 {
-    if (existing == entry())
+    if (existing == entry() || existing == untranslatedEntryText(m_name, m_command, m_id))
         return true;
     // Older versions named the icon "pacewise", which no package installs.
-    return std::ranges::any_of(m_earlierCommands + QStringList{m_command},
-                               [&](const QString &command) { return existing == entryText(m_name, command, QStringLiteral("pacewise")); });
+    return std::ranges::any_of(m_earlierCommands + QStringList{m_command}, [&](const QString &command) {
+        return existing == untranslatedEntryText(m_name, command, QStringLiteral("pacewise"));
+    });
 }
 
 XdgAutostartService::Status XdgAutostartService::status() const

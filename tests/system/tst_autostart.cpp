@@ -60,11 +60,21 @@ private slots:
         const QByteArray entry = readFile(autostart->entryPath());
         QVERIFY(entry.startsWith("[Desktop Entry]\nType=Application\nName=Pacewise\n"));
         QVERIFY(entry.contains("\nExec=/usr/bin/pacewise\n"));
+        // Described in each language as the application menu describes it.
+        QVERIFY(entry.contains("\nComment[de]=Hält lange Claude-Code-Aufgaben") && entry.contains("\nGenericName[zh_CN]="));
         QCOMPARE(QFileInfo(autostart->entryPath()).permissions() & QFile::WriteOther, QFile::Permissions());
         QVERIFY(set(true)); // nothing to change
         QVERIFY(set(false));
         QVERIFY(!QFileInfo::exists(autostart->entryPath()));
         QVERIFY(!controller.hasError());
+
+        // The entry of a version before the translations is ours as well.
+        QVERIFY(writeFile(autostart->entryPath(), "[Desktop Entry]\nType=Application\nName=Pacewise\n"
+                                                  "Comment=Keeps long Claude Code jobs going across usage limits\n"
+                                                  "Exec=/usr/bin/pacewise\nIcon=pacewise\nTerminal=false\nX-GNOME-Autostart-enabled=true\n"));
+        controller.refresh();
+        QVERIFY(set(false));
+        QVERIFY(!QFileInfo::exists(autostart->entryPath()));
     }
 
     void anEntryTheUserEditedIsRespected()
