@@ -101,4 +101,13 @@ QJsonObject AuthStatus::toJson() const
     return object;
 }
 
+std::optional<QString> AuthStatus::planName() const
+{
+    const QString plan = subscriptionType.value_or(QString()).trimmed();
+    if (plan.isEmpty())
+        return std::nullopt;
+    // A product name, the same in every language: its first letter capital.
+    return plan.left(1).toUpper() + plan.mid(1);
+}
+
 } // namespace pacewise

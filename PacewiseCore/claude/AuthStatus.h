@@ -22,6 +22,9 @@ struct AuthStatus {
     static std::expected<AuthStatus, ParseError> parse(const QString &text);
     static std::optional<AuthStatus> fromJson(const QJsonObject &object);
     QJsonObject toJson() const;
+    // The plan as Anthropic names it to people ("Max", "Pro"), from the
+    // word claude reports ("max"); nothing when none is reported.
+    std::optional<QString> planName() const;
 
     bool operator==(const AuthStatus &) const = default;
 };

@@ -17,7 +17,11 @@ QString string(const QDateTime &instant, bool includeWeekday, const QLocale &loc
     const QString time = locale.toString(local.time(), QLocale::ShortFormat);
     if (!includeWeekday)
         return time;
-    return locale.dayName(local.date().dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
+    // A short name of one sign (Japanese 木, Korean 목) reads as a word of
+    // its own ("wood"), not a day: those languages get the whole name.
+    const int day = local.date().dayOfWeek();
+    const QString shortName = locale.dayName(day, QLocale::ShortFormat);
+    return (shortName.size() == 1 ? locale.dayName(day, QLocale::LongFormat) : shortName) + u' ' + time;
 }
 
 } // namespace pacewise::UsageResetFormatter

@@ -49,7 +49,7 @@ QString OnboardingController::signedInText() const
     const auto &appStatus = m_objects.state->authStatus();
     const AuthStatus status = m_objects.signIn->signedIn() ? *m_objects.signIn->authStatus() : *appStatus;
     const QString email = status.email.value_or(QString());
-    const QString plan = status.subscriptionType.value_or(QString());
+    const QString plan = status.planName().value_or(QString());
     if (!email.isEmpty() && !plan.isEmpty())
         return UIStrings::format("auth.signedIn.emailPlan", "Signed in: %1 (%2)", {email, plan});
     if (!email.isEmpty())

@@ -48,7 +48,7 @@ public:
     bool launchAtLoginSelected() const { return m_launchAtLoginSelected; }
     void setLaunchAtLoginSelected(bool selected);
     bool signedIn() const;
-    // "Signed in: ann@example.com (max)", or empty.
+    // "Signed in: ann@example.com (Max)", or empty.
     QString signedInText() const;
 
     // When the window opens: the stored flow, else the one detection suggests.

@@ -69,7 +69,7 @@
     </message>
     <message id="forecast.limitAt">
       <source>At this pace: limit at %1</source>
-      <translation>A este ritmo: límite a las %1</translation>
+      <translation>A este ritmo, se llega al límite: %1</translation>
     </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
@@ -209,11 +209,11 @@
     </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
-      <translation>«%1» se reanudará sola tras el restablecimiento de las %2.</translation>
+      <translation>«%1» se reanudará sola tras el restablecimiento (%2).</translation>
     </message>
     <message id="notification.held.bodyDay">
       <source>“%1” goes on by itself after the reset on %2 at %3.</source>
-      <translation>«%1» se reanudará sola tras el restablecimiento del %2 a las %3.</translation>
+      <translation>«%1» se reanudará sola tras el restablecimiento del %2 (%3).</translation>
     </message>
     <message id="notification.held.title">
       <source>Claude Code is holding at the usage limit</source>
@@ -229,11 +229,11 @@
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
-      <translation>Se restablece a las %1.</translation>
+      <translation>Se restablece: %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
       <source>It resets on %1 at %2.</source>
-      <translation>Se restablece el %1 a las %2.</translation>
+      <translation>Se restablece el %1 (%2).</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1 of the 5-hour limit used</source>
@@ -257,19 +257,19 @@
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
-      <translation>«%1» se reanudará tras el restablecimiento de las %2.</translation>
+      <translation>«%1» se reanudará tras el restablecimiento (%2).</translation>
     </message>
     <message id="notification.paused.autoContinueDay">
       <source>“%1” continues after the reset on %2 at %3.</source>
-      <translation>«%1» se reanudará tras el restablecimiento del %2 a las %3.</translation>
+      <translation>«%1» se reanudará tras el restablecimiento del %2 (%3).</translation>
     </message>
     <message id="notification.paused.manual">
       <source>“%1” waits for the reset at %2.</source>
-      <translation>«%1» espera al restablecimiento de las %2.</translation>
+      <translation>«%1» espera al restablecimiento (%2).</translation>
     </message>
     <message id="notification.paused.manualDay">
       <source>“%1” waits for the reset on %2 at %3.</source>
-      <translation>«%1» espera al restablecimiento del %2 a las %3.</translation>
+      <translation>«%1» espera al restablecimiento del %2 (%3).</translation>
     </message>
     <message id="notification.paused.title">
       <source>Claude Code paused at the usage limit</source>
@@ -477,7 +477,7 @@
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
-      <translation>En espera hasta las %1; luego se reanuda sola</translation>
+      <translation>En espera hasta el restablecimiento (%1); luego se reanuda sola</translation>
     </message>
     <message id="resume.idleInClaude">
       <source>Idle in Claude Code since before the reset; continue it there</source>
@@ -640,7 +640,7 @@
     </message>
     <message id="resume.retrying">
       <source>Last try %1 failed: %2; next try %3</source>
-      <translation>El último intento a las %1 falló: %2; próximo intento a las %3</translation>
+      <translation>El último intento (%1) falló: %2; próximo intento: %3</translation>
     </message>
     <message id="settings.about.checkForUpdates">
       <source>Check for Updates…</source>
@@ -748,11 +748,11 @@
     </message>
     <message id="settings.general.morningKick.failed">
       <source>Attempt at %1 failed; will retry</source>
-      <translation>Falló el intento de las %1; se volverá a intentar</translation>
+      <translation>Falló el intento (%1); se volverá a intentar</translation>
     </message>
     <message id="settings.general.morningKick.failedBecause">
       <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>Falló el intento de las %1: %2; se volverá a intentar</translation>
+      <translation>Falló el intento (%1): %2; se volverá a intentar</translation>
     </message>
     <message id="settings.general.morningKick.next">
       <source>Next: %1</source>
@@ -768,11 +768,11 @@
     </message>
     <message id="settings.general.morningKick.skipped">
       <source>At %1 the window was already running — nothing sent</source>
-      <translation>A las %1 la franja ya estaba en marcha: no se envió nada</translation>
+      <translation>A la hora prevista (%1) la franja ya estaba en marcha: no se envió nada</translation>
     </message>
     <message id="settings.general.morningKick.started">
       <source>Window started at %1</source>
-      <translation>Franja iniciada a las %1</translation>
+      <translation>Franja iniciada: %1</translation>
     </message>
     <message id="settings.general.morningKick.time">
       <source>Time</source>

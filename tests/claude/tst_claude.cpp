@@ -130,6 +130,9 @@ private slots:
         QCOMPARE(status.has_value(), !expected.isEmpty());
         if (status)
             QCOMPARE(QString::fromUtf8(QJsonDocument(status->toJson()).toJson(QJsonDocument::Compact)), expected);
+        // The plan is shown as its product name, never claude's lower-case word.
+        if (QLatin1String(QTest::currentDataTag()) == u"real, signed in")
+            QCOMPARE(status->planName(), std::optional(u"Max"_qs));
     }
 
 };

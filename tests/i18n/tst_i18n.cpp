@@ -1,5 +1,6 @@
 #include "i18n/AppLanguage.h"
 #include "i18n/UIStrings.h"
+#include "usage/UsageResetFormatter.h"
 
 #include <QtTest>
 
@@ -47,6 +48,27 @@ private slots:
         QCOMPARE(UIStrings::format("test.format", english.constData(), arguments), expected);
         QCOMPARE(UIStrings::text("issue.offline", "Offline, retrying…"), u"Offline, retrying…"_qs);
         QVERIFY(!AppLanguage::installCatalogue(u"xx"_qs)); // none shipped: English stays
+    }
+
+    // A weekly reset names its day as the language does; where the short
+    // name is one sign (木, 목) it reads as "wood" or "tree", not a day.
+    void weeklyResetsNameTheirDay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en") << u"en_US"_qs << u"Thu 2:22 AM"_qs;
+        QTest::newRow("de") << u"de_DE"_qs << u"Do. 02:22"_qs;
+        QTest::newRow("ja") << u"ja_JP"_qs << u"木曜日 2:22"_qs;
+        QTest::newRow("ko") << u"ko_KR"_qs << u"목요일 오전 2:22"_qs;
+        QTest::newRow("zh") << u"zh_CN"_qs << u"周四 02:22"_qs;
+    }
+
+    void weeklyResetsNameTheirDay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        const QDateTime thursday(QDate(2026, 12, 10), QTime(2, 22), QTimeZone::utc());
+        QCOMPARE(pacewise::UsageResetFormatter::string(thursday, true, QLocale(locale), QTimeZone::utc()), expected);
     }
 };
 
