@@ -3,6 +3,8 @@
 #include "i18n/AppLanguage.h"
 #include "i18n/UIStrings.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QVariantMap>
 
 namespace pacewise {
@@ -26,6 +28,27 @@ const LanguageName languageNames[] = {
     {"pt-BR", "language.name.pt-BR", "Português (Brasil)"},
     {"zh-Hans", "language.name.zh-Hans", "中文(简体)"},
 };
+
+// Han characters take different shapes in Chinese, Japanese and Korean, and
+// a desktop's font fallback picks them by the desktop's language: Chinese
+// chosen here on an English desktop would be drawn with Japanese forms. The
+// families that carry each language's forms, best first.
+QStringList hanFamilies(QLocale::Language language)
+{
+    switch (language) {
+    case QLocale::Japanese:
+        return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"), QStringLiteral("IPAGothic"),
+                QStringLiteral("TakaoGothic")};
+    case QLocale::Korean:
+        return {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Source Han Sans KR"), QStringLiteral("NanumGothic"),
+                QStringLiteral("UnDotum")};
+    case QLocale::Chinese:
+        return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                QStringLiteral("WenQuanYi Zen Hei")};
+    default:
+        return {};
+    }
+}
 
 } // namespace
 
@@ -79,6 +102,21 @@ void LocaleManager::apply()
 {
     AppLanguage::apply(m_selection);
     ++m_revision;
+    // The desktop's family first, for everything it has; then the first
+    // installed family with the language's Han forms.
+    QFont font = QGuiApplication::font();
+    QStringList families{font.families().value(0, font.family())};
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : hanFamilies(locale().language())) {
+        if (installed.contains(family)) {
+            families << family;
+            break;
+        }
+    }
+    if (families != font.families()) {
+        font.setFamilies(families);
+        QGuiApplication::setFont(font);
+    }
 }
 
 QString LocaleManager::text(const QString &key, const QString &english, int) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QObject>
 #include <QSettings>
@@ -17,6 +19,9 @@ class LocaleManager : public QObject {
     Q_PROPERTY(int revision READ revision NOTIFY languageChanged)
     Q_PROPERTY(QVariantList options READ options NOTIFY languageChanged)
     Q_PROPERTY(bool rightToLeft READ rightToLeft NOTIFY languageChanged)
+    // The windows' font: a Qt Quick control takes the application's font
+    // when it is made, not when it changes, so each window binds to this.
+    Q_PROPERTY(QFont font READ font NOTIFY languageChanged)
 
 public:
     // Reads the stored choice and installs its catalogue.
@@ -26,6 +31,7 @@ public:
     int revision() const { return m_revision; }
     QLocale locale() const;
     bool rightToLeft() const { return locale().textDirection() == Qt::RightToLeft; }
+    QFont font() const { return QGuiApplication::font(); }
     // {code, name} of every supported language, names in their own words.
     QVariantList options() const;
 

@@ -12,6 +12,7 @@ Pane {
     width: Math.max(520, Math.round(fontMetrics.height * 30))
     padding: 20
     LayoutMirroring.enabled: strings.rightToLeft
+    font: strings.font
     LayoutMirroring.childrenInherit: true
 
     readonly property int signInSucceeded: 1 // SignInCoordinator.Outcome

@@ -13,6 +13,7 @@ Pane {
     height: Math.min(implicitHeight, Screen.desktopAvailableHeight - 32)
     padding: 14
     LayoutMirroring.enabled: strings.rightToLeft
+    font: strings.font
     LayoutMirroring.childrenInherit: true
 
 

@@ -12,6 +12,7 @@ Pane {
     height: Math.min(implicitHeight, Screen.desktopAvailableHeight - 32)
     padding: 16
     LayoutMirroring.enabled: strings.rightToLeft
+    font: strings.font
     LayoutMirroring.childrenInherit: true
 
     // UpdaterController.CheckResult

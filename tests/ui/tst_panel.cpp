@@ -1,10 +1,12 @@
 #include "support/PanelScene.h"
+#include "support/SkipUnlessCI.h"
 #include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
 #include "tray/TrayMenu.h"
 
 #include <QQuickItem>
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QUuid>
 #include <QtTest>
 
@@ -363,6 +365,33 @@ private slots:
         scene.onboarding->controller()->finish();
         QTRY_VERIFY(scene.launchAtLogin->hasError());
         QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
+    }
+
+    // Chosen in Pacewise, Chinese, Japanese and Korean draw their Han
+    // characters with their own forms, whatever the desktop's language.
+    void hanCharactersTakeTheChosenLanguagesForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("ja") << u"ja"_qs << u"Noto Sans CJK JP"_qs;
+        QTest::newRow("ko") << u"ko"_qs << u"Noto Sans CJK KR"_qs;
+        QTest::newRow("zh-Hans") << u"zh-Hans"_qs << u"Noto Sans CJK SC"_qs;
+        QTest::newRow("ru") << u"ru"_qs << QString();
+    }
+
+    void hanCharactersTakeTheChosenLanguagesForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, family);
+        if (!QFontDatabase::families().contains(u"Noto Sans CJK SC"_qs))
+            PACEWISE_SKIP_UNLESS_CI("needs the Noto CJK fonts (scripts/install-deps --tests installs them)");
+        PanelScene scene;
+        scene.locale->setLanguage(language);
+        scene.window->showNear({}, {});
+        const QStringList families = scene.find(u"quitButton"_qs)->property("font").value<QFont>().families();
+        QCOMPARE(families.size(), family.isEmpty() ? 1 : 2);
+        QCOMPARE(families.value(1), family);
+        scene.locale->setLanguage(QString());
     }
 
     // Qt's own placeholder text is the window text at half opacity: as
