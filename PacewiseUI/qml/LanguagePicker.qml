@@ -11,6 +11,8 @@ ComboBox {
                                    .concat(strings.options)
     model: choices
     textRole: "name"
+    // As wide as the longest name, so that none is cut when chosen.
+    implicitContentWidthPolicy: ComboBox.WidestText
     currentIndex: Math.max(0, choices.findIndex(choice => choice.code === strings.selection))
     onActivated: index => strings.setLanguage(choices[index].code)
     Accessible.name: tr("settings.general.language", "Language")

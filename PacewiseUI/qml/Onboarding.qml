@@ -242,6 +242,7 @@ Pane {
                     visible: onboarding.flow !== "desktop"
                     Label { text: root.tr("onboarding.cliLogin", "Sign in from Terminal, then check again:") }
                     TextField {
+                        Layout.fillWidth: true
                         readOnly: true
                         selectByMouse: true
                         font.family: "monospace"
