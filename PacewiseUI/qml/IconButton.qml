@@ -9,6 +9,7 @@ import Pacewise
 // is a blot, while Qt cannot tell whether a theme has a symbolic one.
 ToolButton {
     id: button
+    Accessible.onPressAction: clicked()
     property string iconName
     property string help
     property bool working: false

@@ -47,6 +47,7 @@ Pane {
             Caption { text: detail }
         }
         Button {
+            Accessible.onPressAction: clicked()
             visible: !on
             text: root.tr("onboarding.enable", "Enable")
             // Four of them: each says what it enables.
@@ -135,6 +136,7 @@ Pane {
                 }
                 Button {
                     objectName: "detectAgainButton"
+                    Accessible.onPressAction: clicked()
                     visible: !signIn.isDetecting && signIn.suggestedFlow === 0
                     text: root.tr("onboarding.checkAgain", "Check again")
                     onClicked: onboarding.checkAgain()
@@ -147,6 +149,7 @@ Pane {
                     spacing: 10
                     Button {
                         objectName: "cliCard"
+                        Accessible.onPressAction: clicked()
                         Layout.fillWidth: true
                         implicitHeight: 64
                         checkable: true
@@ -158,6 +161,7 @@ Pane {
                     }
                     Button {
                         objectName: "desktopCard"
+                        Accessible.onPressAction: clicked()
                         Layout.fillWidth: true
                         implicitHeight: 64
                         checkable: true
@@ -193,11 +197,13 @@ Pane {
                     RowLayout {
                         Button {
                             objectName: "signInButton"
+                            Accessible.onPressAction: clicked()
                             text: root.tr("onboarding.signInButton", "Sign in with browser")
                             enabled: !signIn.isSigningIn
                             onClicked: signIn.signInWithBrowser()
                         }
                         Button {
+                            Accessible.onPressAction: clicked()
                             visible: signIn.isSigningIn
                             text: root.tr("onboarding.cancel", "Cancel")
                             onClicked: signIn.cancel()
@@ -229,6 +235,7 @@ Pane {
                         }
                         Button {
                             id: submit
+                            Accessible.onPressAction: clicked()
                             text: root.tr("onboarding.submitCode", "Submit")
                             enabled: code.text.trim().length > 0
                             onClicked: { signIn.submitCode(code.text); code.text = "" }
@@ -254,6 +261,7 @@ Pane {
                 // The one way to look again, whichever way the user signed in.
                 Button {
                     objectName: "checkSignInButton"
+                    Accessible.onPressAction: clicked()
                     visible: !signIn.isSigningIn && !onboarding.signedIn
                     text: root.tr("onboarding.checkAgain", "Check again")
                     onClicked: onboarding.checkAgain()
@@ -308,6 +316,8 @@ Pane {
                     }
                     Switch {
                         objectName: "launchAtLoginSwitch"
+                        Accessible.onToggleAction: { toggle(); toggled() }
+                        Accessible.onPressAction: { toggle(); toggled() }
                         Accessible.name: root.tr("settings.general.launchAtLogin", "Launch at login")
                         checked: onboarding.launchAtLoginSelected
                         onToggled: onboarding.launchAtLoginSelected = checked
@@ -327,6 +337,7 @@ Pane {
             Layout.fillWidth: true
             Button {
                 objectName: "backButton"
+                Accessible.onPressAction: clicked()
                 visible: onboarding.canGoBack
                 text: root.tr("onboarding.back", "Back")
                 onClicked: onboarding.back()
@@ -335,6 +346,7 @@ Pane {
             Button {
                 id: continueButton
                 objectName: "continueButton"
+                Accessible.onPressAction: clicked()
                 visible: onboarding.step < onboarding.totalSteps
                 text: root.tr("onboarding.continue", "Continue")
                 highlighted: true
@@ -343,6 +355,7 @@ Pane {
             Button {
                 id: finishButton
                 objectName: "finishButton"
+                Accessible.onPressAction: clicked()
                 visible: onboarding.step === onboarding.totalSteps
                 text: "✔ " + root.tr("onboarding.finish", "Finish")
                 Accessible.name: root.tr("onboarding.finish", "Finish")

@@ -168,6 +168,7 @@ Pane {
             }
             Button {
                 objectName: "signInButton"
+                Accessible.onPressAction: clicked()
                 visible: panelModel.signInRequired && panel.canSignIn
                 text: root.tr("issue.signIn", "Sign in…")
                 onClicked: panel.openOnboarding()
@@ -214,12 +215,14 @@ Pane {
                     // A held call goes on by itself at the reset, or now
                     // when the user lets it.
                     Button {
+                        Accessible.onPressAction: clicked()
                         text: modelData.held ? root.tr("resume.goOnNow", "Go on now") : root.tr("resume.now", "Resume now")
                         enabled: !modelData.isResuming
                         onClicked: modelData.held ? panelModel.releaseHold(modelData.sessionID)
                                                   : panelModel.resumeNow(modelData.sessionID)
                     }
                     Button {
+                        Accessible.onPressAction: clicked()
                         visible: modelData.quotaTaken && !modelData.held
                         text: root.tr("resume.anyway", "Resume anyway")
                         flat: true
@@ -227,6 +230,7 @@ Pane {
                         onClicked: panelModel.resumeNow(modelData.sessionID, true)
                     }
                     Button {
+                        Accessible.onPressAction: clicked()
                         text: root.tr("resume.dismiss", "Dismiss")
                         flat: true
                         enabled: !modelData.isResuming
@@ -255,6 +259,7 @@ Pane {
                     elide: Text.ElideRight
                 }
                 Button {
+                    Accessible.onPressAction: clicked()
                     text: root.tr("resume.goOnNow", "Go on now")
                     onClicked: panelModel.releaseHold(modelData.sessionID)
                 }
@@ -289,6 +294,8 @@ Pane {
             }
             Switch {
                 objectName: "guardSwitch"
+                Accessible.onToggleAction: { toggle(); toggled() }
+                Accessible.onPressAction: { toggle(); toggled() }
                 checked: guardController.enabled
                 enabled: !guardController.busy
                 onToggled: guardController.setEnabled(checked)
@@ -328,6 +335,7 @@ Pane {
                               "This can happen after an update or if the files were edited. Update them to the current version?")
             }
             Button {
+                Accessible.onPressAction: clicked()
                 text: root.tr("controls.guardUpdateScripts", "Update scripts")
                 enabled: !guardController.busy
                 onClicked: guardController.overwriteChanges()
@@ -345,6 +353,8 @@ Pane {
             }
             Switch {
                 objectName: "caffeineSwitch"
+                Accessible.onToggleAction: { toggle(); toggled() }
+                Accessible.onPressAction: { toggle(); toggled() }
                 checked: caffeine.isActive
                 onToggled: caffeine.isActive = checked
                 Accessible.name: root.tr("controls.caffeine", "Caffeine")
@@ -372,6 +382,7 @@ Pane {
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "quitButton"
+                Accessible.onPressAction: clicked()
                 text: root.tr("quit", "Quit")
                 onClicked: panel.quit()
             }

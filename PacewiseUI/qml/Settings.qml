@@ -34,9 +34,9 @@ Pane {
 
     component SettingSwitch: RowLayout {
         property alias text: title.text
-        property alias checked: toggle.checked
-        property alias toggleEnabled: toggle.enabled
-        property alias toggleName: toggle.objectName
+        property alias checked: onOff.checked
+        property alias toggleEnabled: onOff.enabled
+        property alias toggleName: onOff.objectName
         signal toggled(bool checked)
         Layout.fillWidth: true
         Label {
@@ -45,7 +45,9 @@ Pane {
             wrapMode: Text.Wrap
         }
         Switch {
-            id: toggle
+            id: onOff
+            Accessible.onToggleAction: { toggle(); toggled() }
+            Accessible.onPressAction: { toggle(); toggled() }
             Accessible.name: title.text
             onToggled: parent.toggled(checked)
         }
@@ -58,8 +60,15 @@ Pane {
         TabBar {
             id: tabs
             Layout.fillWidth: true
-            TabButton { text: root.tr("settings.tab.general", "General") }
-            TabButton { objectName: "aboutTab"; text: root.tr("settings.tab.about", "About") }
+            TabButton {
+                text: root.tr("settings.tab.general", "General")
+                Accessible.onPressAction: { checked = true; clicked() }
+            }
+            TabButton {
+                objectName: "aboutTab"
+                text: root.tr("settings.tab.about", "About")
+                Accessible.onPressAction: { checked = true; clicked() }
+            }
         }
 
         StackLayout {
@@ -191,6 +200,7 @@ Pane {
                     }
                     Item { Layout.fillWidth: true }
                     Button {
+                        Accessible.onPressAction: clicked()
                         text: root.tr("settings.general.morningKick.runNow", "Start now")
                         enabled: !morningStarter.isRunning
                         onClicked: settingsModel.runMorningNow()
@@ -309,16 +319,19 @@ Pane {
                         visible: text.length > 0
                     }
                     Button {
+                        Accessible.onPressAction: clicked()
                         visible: updater.checkResult === root.checkIdle
                         text: root.tr("settings.about.checkForUpdates", "Check for Updates…")
                         onClicked: settingsModel.checkForUpdates()
                     }
                     Button {
+                        Accessible.onPressAction: clicked()
                         visible: updater.checkResult === root.upToDate || updater.checkResult === root.checkFailed
                         text: root.tr("settings.about.updateStatus.checkAgain", "Check again")
                         onClicked: settingsModel.checkForUpdates()
                     }
                     Button {
+                        Accessible.onPressAction: clicked()
                         visible: updater.checkResult === root.updateAvailable
                         text: root.trf("settings.about.updateStatus.available", "Update to %1", [updater.offeredVersion])
                         onClicked: settingsModel.showFoundUpdate()

@@ -367,6 +367,61 @@ private slots:
         QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
     }
 
+    // What a screen reader, switch access or voice control does to a
+    // control (at-spi's Press, and Toggle for a switch) is what a click
+    // does: the same signal, so the app acts on it, and a switch flipped
+    // once.
+    void assistiveActionsActAsClicks()
+    {
+        PanelScene scene;
+        scene.showUsage(42, 17, 5);
+        scene.buildSettings();
+        scene.window->showNear({}, {});
+        const auto act = [](QQuickItem *control, const QString &action) {
+            QSignalSpy clicked(control, SIGNAL(clicked()));
+            QSignalSpy toggled(control, SIGNAL(toggled()));
+            const bool wasChecked = control->property("checked").toBool();
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible && accessible->actionInterface());
+            accessible->actionInterface()->doAction(action);
+            if (control->inherits("QQuickSwitch")) {
+                QCOMPARE(toggled.count(), 1);
+                // Flipped once, or held while the app applies it.
+                QVERIFY(control->property("checked").toBool() != wasChecked || !control->property("enabled").toBool());
+            } else {
+                QCOMPARE(clicked.count(), 1);
+            }
+        };
+        act(scene.find(u"refreshButton"_qs), QAccessibleActionInterface::pressAction());
+        act(scene.find(u"caffeineSwitch"_qs), QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(scene.caffeine->isActive());
+        act(scene.find(u"caffeineSwitch"_qs), QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(!scene.caffeine->isActive());
+
+        // Every switch of the settings, and a tab.
+        scene.settings->show();
+        QQuickItem *settings = scene.settings->window()->view()->contentItem();
+        QList<QQuickItem *> switches;
+        std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+            if (item->inherits("QQuickSwitch") && item->isVisible() && item->isEnabled())
+                switches << item;
+            for (QQuickItem *child : item->childItems())
+                collect(child);
+        };
+        collect(settings);
+        QVERIFY(switches.size() >= 8);
+        const bool percentage = scene.defaults.value(u"showMenuBarPercentage"_qs, true).toBool();
+        act(scene.findInSettings(u"percentageSwitch"_qs), QAccessibleActionInterface::pressAction());
+        QCOMPARE(scene.defaults.value(u"showMenuBarPercentage"_qs, true).toBool(), !percentage);
+        for (QQuickItem *control : std::as_const(switches)) {
+            act(control, QAccessibleActionInterface::toggleAction());
+            act(control, QAccessibleActionInterface::toggleAction()); // and back
+        }
+        QQuickItem *aboutTab = scene.findInSettings(u"aboutTab"_qs);
+        act(aboutTab, QAccessibleActionInterface::pressAction());
+        QVERIFY(aboutTab->property("checked").toBool());
+    }
+
     // Chosen in Pacewise, Chinese, Japanese and Korean draw their Han
     // characters with their own forms, whatever the desktop's language.
     void hanCharactersTakeTheChosenLanguagesForms_data()
