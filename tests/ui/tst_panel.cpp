@@ -558,14 +558,16 @@ private slots:
                 QQuickItem *stop = view->activeFocusItem();
                 visited << stop;
                 // Offscreen no screen reader switches accessibility on, so a
-                // control given no name of its own has no accessible object:
-                // a button is then named by its text, as Qt names it, and the
-                // text field inside a spin box by the spin box.
+                // button given no name of its own has none yet: it is then
+                // named by its text, as Qt names it once a reader is on. The
+                // text field inside a spin box is named by the spin box.
                 QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(stop);
                 if (!accessible && stop->inherits("QQuickTextInput"))
                     accessible = QAccessible::queryAccessibleInterface(stop->parentItem());
                 QVERIFY2(accessible || stop->inherits("QQuickAbstractButton"), stop->metaObject()->className());
-                const QString name = accessible ? accessible->text(QAccessible::Name) : stop->property("text").toString();
+                QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+                if (name.isEmpty() && stop->inherits("QQuickAbstractButton"))
+                    name = stop->property("text").toString();
                 if (name.trimmed().isEmpty() || name.contains(QRegularExpression(u"[›▭✔○ⓘ⚠]|^\\? "_qs)))
                     faults << u"%1: %2 (%3) is named \"%4\""_qs.arg(where, QString::fromLatin1(stop->metaObject()->className()),
                                                                    stop->objectName(), name);
