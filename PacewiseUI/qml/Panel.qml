@@ -217,6 +217,9 @@ Pane {
                     Button {
                         Accessible.onPressAction: clicked()
                         text: modelData.held ? root.tr("resume.goOnNow", "Go on now") : root.tr("resume.now", "Resume now")
+                        // Each session's buttons say whose they are.
+                        Accessible.name: modelData.held ? root.trf("resume.goOnNowNamed", "Let “%1” go on now", [modelData.title])
+                                                        : root.trf("resume.nowNamed", "Resume “%1” now", [modelData.title])
                         enabled: !modelData.isResuming
                         onClicked: modelData.held ? panelModel.releaseHold(modelData.sessionID)
                                                   : panelModel.resumeNow(modelData.sessionID)
@@ -225,6 +228,7 @@ Pane {
                         Accessible.onPressAction: clicked()
                         visible: modelData.quotaTaken && !modelData.held
                         text: root.tr("resume.anyway", "Resume anyway")
+                        Accessible.name: root.trf("resume.anywayNamed", "Resume “%1” anyway", [modelData.title])
                         flat: true
                         enabled: !modelData.isResuming
                         onClicked: panelModel.resumeNow(modelData.sessionID, true)
@@ -232,6 +236,7 @@ Pane {
                     Button {
                         Accessible.onPressAction: clicked()
                         text: root.tr("resume.dismiss", "Dismiss")
+                        Accessible.name: root.trf("resume.dismissNamed", "Dismiss “%1”", [modelData.title])
                         flat: true
                         enabled: !modelData.isResuming
                         onClicked: panelModel.dismissResume(modelData.sessionID)
@@ -261,6 +266,7 @@ Pane {
                 Button {
                     Accessible.onPressAction: clicked()
                     text: root.tr("resume.goOnNow", "Go on now")
+                    Accessible.name: root.trf("resume.goOnNowNamed", "Let “%1” go on now", [modelData.title])
                     onClicked: panelModel.releaseHold(modelData.sessionID)
                 }
             }

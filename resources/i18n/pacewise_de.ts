@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>Trotzdem fortsetzen</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>„%1“ trotzdem fortsetzen</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Der Ordner der Sitzung existiert nicht mehr</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>Verwerfen</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>„%1“ verwerfen</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Jetzt weitermachen</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>„%1“ jetzt weitermachen lassen</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Jetzt fortsetzen</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>„%1“ jetzt fortsetzen</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>Resume anyway</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>Resume “%1” anyway</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Its folder no longer exists</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>Dismiss</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>Dismiss “%1”</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Go on now</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>Let “%1” go on now</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Resume now</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>Resume “%1” now</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

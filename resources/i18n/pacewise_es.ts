@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>Reanudar de todos modos</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>Reanudar «%1» de todos modos</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Su carpeta ya no existe</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>Descartar</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>Descartar «%1»</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Seguir ahora</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>Dejar seguir «%1» ahora</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Reanudar ahora</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>Reanudar «%1» ahora</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

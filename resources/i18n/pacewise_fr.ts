@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>Reprendre quand même</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>Reprendre « %1 » quand même</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Son dossier n’existe plus</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>Ignorer</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>Ignorer « %1 »</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Continuer maintenant</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>Laisser « %1 » continuer maintenant</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Reprendre maintenant</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>Reprendre « %1 » maintenant</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>それでも再開</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>「%1」をそれでも再開</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>フォルダーがもうありません</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>破棄</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>「%1」を破棄</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>今すぐ続ける</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>「%1」を今すぐ続ける</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>今すぐ再開</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>「%1」を今すぐ再開</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>그래도 재개</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>“%1” 그래도 재개</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>폴더가 더 이상 없습니다</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>무시</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>“%1” 무시</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>지금 계속</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>“%1” 지금 계속</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>지금 재개</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>“%1” 지금 재개</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

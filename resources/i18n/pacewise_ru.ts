@@ -463,6 +463,10 @@
       <source>Resume anyway</source>
       <translation>Всё равно продолжить</translation>
     </message>
+    <message id="resume.anywayNamed">
+      <source>Resume “%1” anyway</source>
+      <translation>Всё равно продолжить «%1»</translation>
+    </message>
     <message id="resume.directoryMissing">
       <source>Its folder no longer exists</source>
       <translation>Её папки больше нет</translation>
@@ -471,9 +475,17 @@
       <source>Dismiss</source>
       <translation>Убрать</translation>
     </message>
+    <message id="resume.dismissNamed">
+      <source>Dismiss “%1”</source>
+      <translation>Убрать «%1»</translation>
+    </message>
     <message id="resume.goOnNow">
       <source>Go on now</source>
       <translation>Продолжить сейчас</translation>
+    </message>
+    <message id="resume.goOnNowNamed">
+      <source>Let “%1” go on now</source>
+      <translation>Пропустить «%1» дальше сейчас</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -526,6 +538,10 @@
     <message id="resume.now">
       <source>Resume now</source>
       <translation>Продолжить сейчас</translation>
+    </message>
+    <message id="resume.nowNamed">
+      <source>Resume “%1” now</source>
+      <translation>Продолжить «%1» сейчас</translation>
     </message>
     <message id="resume.openInClaude">
       <source>Open in Claude Code, which continues it</source>

@@ -190,6 +190,17 @@ private slots:
         const QVariantMap resume = scene.model->pendingResumes().constFirst().toMap();
         QCOMPARE(resume.value(u"title"_qs).toString(), u"Refactor the billing module"_qs);
         QVERIFY2(resume.value(u"status"_qs).toString().startsWith(u"Resets "_qs), qPrintable(resume.value(u"status"_qs).toString()));
+        // Its buttons name the session, for a screen reader going from button to button.
+        QStringList buttonNames;
+        std::function<void(QQuickItem *)> nameButtons = [&](QQuickItem *item) {
+            if (QAccessibleInterface *accessible = item->inherits("QQuickAbstractButton") ? QAccessible::queryAccessibleInterface(item) : nullptr)
+                buttonNames << accessible->text(QAccessible::Name);
+            for (QQuickItem *child : item->childItems())
+                nameButtons(child);
+        };
+        nameButtons(scene.window->view()->contentItem());
+        QVERIFY2(buttonNames.contains(u"Resume “Refactor the billing module” now"_qs) && buttonNames.contains(u"Dismiss “Refactor the billing module”"_qs),
+                 qPrintable(buttonNames.join(u", "_qs)));
 
         // Edited engine scripts: the notice offers to update them.
         QVERIFY(QCoro::waitFor([&]() -> QCoro::Task<bool> { scene.guardController->setEnabled(true); co_return true; }()));
