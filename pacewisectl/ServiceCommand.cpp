@@ -205,20 +205,7 @@ QString withoutUserManager(const CommandContext &context)
                           " 'pacewisectl daemon' in a terminal that stays open (tmux, screen)");
 }
 
-QString systemctlExecutable(const CommandContext &context)
-{
-    return QStandardPaths::findExecutable(QStringLiteral("systemctl"),
-                                          context.environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts));
-}
-
 } // namespace
-
-bool isServiceEnabled(const CommandContext &context)
-{
-    const QString executable = systemctlExecutable(context);
-    return !executable.isEmpty() &&
-           Systemctl{executable, context}.succeeds({QStringLiteral("is-enabled"), QStringLiteral("--quiet"), unitName});
-}
 
 int runService(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err)
 {
@@ -231,7 +218,8 @@ int runService(const QStringList &arguments, const CommandContext &context, QTex
     const QString &action = *parsed;
     const bool json = parser.isSet(QStringLiteral("json"));
 
-    const QString executable = systemctlExecutable(context);
+    const QString executable = QStandardPaths::findExecutable(
+        QStringLiteral("systemctl"), context.environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts));
     if (executable.isEmpty()) {
         err << "pacewisectl service: systemctl was not found; " << withoutUserManager(context) << '\n';
         return failure;

@@ -11,7 +11,4 @@ namespace pacewise::cli {
 // user service pacewise.service.
 int runService(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err);
 
-// Whether the user manager starts pacewise.service at login.
-bool isServiceEnabled(const CommandContext &context);
-
 } // namespace pacewise::cli

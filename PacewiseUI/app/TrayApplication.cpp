@@ -114,6 +114,20 @@ void TrayApplication::openSettings()
             .updater = m_updater.get(),
             .locale = &m_locale,
             .defaults = m_dependencies.userDefaults,
+            .setUpInputs = [this] {
+                return SetupCheck::Inputs{
+                    .environment = m_dependencies.environment,
+                    .claudePaths = m_dependencies.claudePaths,
+                    .engineStatePath = engineStateLocation(m_dependencies.environment, *m_dependencies.userDefaults,
+                                                           m_dependencies.claudePaths),
+                    .guardOperations = AppComposition::guardOperations(m_dependencies.environment, m_dependencies.claudePaths,
+                                                                       *m_dependencies.userDefaults),
+                    .launchAtLogin = AppComposition::launchAtLogin(QCoreApplication::applicationFilePath()),
+                    .now = [] { return QDateTime::currentDateTimeUtc(); },
+                    .resolver = std::make_shared<CLIPathResolver>(),
+                    .runner = std::make_shared<ScriptRunner>(),
+                };
+            },
         });
     }
     m_settings->show();

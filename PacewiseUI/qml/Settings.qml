@@ -337,6 +337,64 @@ Pane {
                         onClicked: settingsModel.showFoundUpdate()
                     }
                 }
+
+                // Everything Pacewise needs, checked as `pacewisectl doctor`
+                // does, with the fix for what is wrong.
+                MenuSeparator { Layout.fillWidth: true }
+                RowLayout {
+                    Button {
+                        objectName: "checkSetUpButton"
+                        Accessible.onPressAction: clicked()
+                        text: root.tr("settings.about.checkSetUp", "Check set-up")
+                        enabled: !settingsModel.checkingSetUp
+                        onClicked: settingsModel.checkSetUp()
+                    }
+                    BusyIndicator {
+                        visible: settingsModel.checkingSetUp
+                        running: visible
+                        implicitWidth: 20
+                        implicitHeight: 20
+                    }
+                }
+                Repeater {
+                    model: settingsModel.setUpFindings
+                    delegate: ColumnLayout {
+                        objectName: "setUpFinding"
+                        Layout.fillWidth: true
+                        spacing: 0
+                        Label {
+                            Layout.fillWidth: true
+                            wrapMode: Text.Wrap
+                            readonly property string plainText: root.trf("settings.about.setUpLine", "%1: %2", [modelData.label, modelData.finding])
+                            text: (modelData.ok ? "✔ " : "✘ ") + plainText
+                            color: modelData.ok ? root.palette.windowText : Colors.critical
+                            Accessible.name: plainText
+                        }
+                        // Selectable: the fixes are often commands to copy.
+                        TextArea {
+                            Layout.fillWidth: true
+                            visible: !modelData.ok
+                            readOnly: true
+                            selectByMouse: true
+                            wrapMode: Text.Wrap
+                            leftPadding: 0
+                            topPadding: 0
+                            bottomPadding: 0
+                            background: null
+                            color: Colors.secondaryText
+                            // A line of its own: it starts as a sentence does.
+                            text: modelData.fix.charAt(0).toUpperCase() + modelData.fix.slice(1)
+                        }
+                    }
+                }
+                Label {
+                    objectName: "setUpSummary"
+                    Layout.fillWidth: true
+                    visible: !settingsModel.checkingSetUp && text.length > 0
+                    wrapMode: Text.Wrap
+                    font.weight: Font.Medium
+                    text: settingsModel.setUpSummary
+                }
             }
         }
     }

@@ -12,6 +12,8 @@
 #include "usage/UsageResetFormatter.h"
 
 #include <QDesktopServices>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <cmath>
@@ -140,6 +142,30 @@ void SettingsModel::showFoundUpdate()
     const QUrl page = m_objects.updater->releasePage();
     if (page.scheme() == u"https")
         QDesktopServices::openUrl(page);
+}
+
+void SettingsModel::checkSetUp()
+{
+    if (m_checkingSetUp || !m_objects.setUpInputs)
+        return;
+    m_checkingSetUp = true;
+    emit setUpChecked();
+    auto *watcher = new QFutureWatcher<QList<SetupFinding>>(this);
+    connect(watcher, &QFutureWatcher<QList<SetupFinding>>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QList<SetupFinding> findings = watcher->result();
+        m_setUpFindings.clear();
+        for (const SetupFinding &finding : findings) {
+            m_setUpFindings << QVariantMap{{QStringLiteral("ok"), finding.ok},
+                                           {QStringLiteral("label"), finding.label},
+                                           {QStringLiteral("finding"), finding.finding},
+                                           {QStringLiteral("fix"), finding.fix}};
+        }
+        m_setUpSummary = SetupCheck::summary(findings);
+        m_checkingSetUp = false;
+        emit setUpChecked();
+    });
+    watcher->setFuture(QtConcurrent::run(&SetupCheck::run, m_objects.setUpInputs()));
 }
 
 } // namespace pacewise

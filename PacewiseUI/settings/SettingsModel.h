@@ -1,8 +1,13 @@
 #pragma once
 
+#include "app/SetupCheck.h"
+
 #include <QObject>
 #include <QSettings>
 #include <QString>
+#include <QVariantList>
+
+#include <functional>
 
 namespace pacewise {
 
@@ -30,6 +35,10 @@ class SettingsModel : public QObject {
     Q_PROPERTY(int notificationsRevision READ notificationsRevision NOTIFY notificationsChanged)
     Q_PROPERTY(int limitNearFiveHourPercent READ limitNearFiveHourPercent NOTIFY notificationsChanged)
     Q_PROPERTY(int limitNearWeeklyPercent READ limitNearWeeklyPercent NOTIFY notificationsChanged)
+    // The last set-up check: {ok, label, finding, fix} a line, and its summary.
+    Q_PROPERTY(bool checkingSetUp READ checkingSetUp NOTIFY setUpChecked)
+    Q_PROPERTY(QVariantList setUpFindings READ setUpFindings NOTIFY setUpChecked)
+    Q_PROPERTY(QString setUpSummary READ setUpSummary NOTIFY setUpChecked)
 
 public:
     struct Objects {
@@ -39,6 +48,8 @@ public:
         MorningStarterController *morningStarter;
         UpdaterController *updater;
         QSettings *defaults = nullptr; // not owned
+        // What the set-up check looks at, read when it starts.
+        std::function<SetupCheck::Inputs()> setUpInputs = nullptr;
     };
 
     // On unless switched off; only with an update feed.
@@ -75,15 +86,25 @@ public:
     Q_INVOKABLE void setLimitNearPercent(bool weekly, int percent);
     // The release notes of the offered version, in the browser.
     Q_INVOKABLE void showFoundUpdate();
+    // Runs the set-up check on the thread pool; a second call while one
+    // runs is ignored.
+    Q_INVOKABLE void checkSetUp();
+    bool checkingSetUp() const { return m_checkingSetUp; }
+    QVariantList setUpFindings() const { return m_setUpFindings; }
+    QString setUpSummary() const { return m_setUpSummary; }
 
 signals:
     void morningChanged();
     void automaticChecksChanged();
     void notificationsChanged();
+    void setUpChecked();
 
 private:
     Objects m_objects;
     int m_notificationsRevision = 0;
+    bool m_checkingSetUp = false;
+    QVariantList m_setUpFindings;
+    QString m_setUpSummary;
 };
 
 } // namespace pacewise

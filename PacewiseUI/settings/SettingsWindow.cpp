@@ -13,7 +13,8 @@ SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_launchAtLogin(objects.launchAtLogin)
     , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.guardController,
-                                                                      objects.morningStarter, objects.updater, objects.defaults}))
+                                                                      objects.morningStarter, objects.updater, objects.defaults,
+                                                                      objects.setUpInputs}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,
           QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), objects.state},

@@ -23,6 +23,7 @@ public:
         UpdaterController *updater;
         LocaleManager *locale;
         QSettings *defaults;
+        std::function<SetupCheck::Inputs()> setUpInputs = nullptr;
     };
 
     explicit SettingsWindow(Objects objects, QObject *parent = nullptr);

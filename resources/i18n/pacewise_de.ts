@@ -71,6 +71,10 @@
       <source>At this pace: limit at %1</source>
       <translation>Bei diesem Tempo: Limit um %1 erreicht</translation>
     </message>
+    <message id="freshness.ageHours">
+      <source>%1h</source>
+      <translation>%1 Std.</translation>
+    </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
       <translation>%1 Min.</translation>
@@ -662,9 +666,17 @@
       <source>Check for Updates…</source>
       <translation>Nach Updates suchen …</translation>
     </message>
+    <message id="settings.about.checkSetUp">
+      <source>Check set-up</source>
+      <translation>Einrichtung prüfen</translation>
+    </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
       <translation>Nicht mit Anthropic verbunden.</translation>
+    </message>
+    <message id="settings.about.setUpLine">
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="settings.about.updateStatus.available">
       <source>Update to %1</source>
@@ -857,6 +869,275 @@
     <message id="settings.title">
       <source>Settings</source>
       <translation>Einstellungen</translation>
+    </message>
+    <message id="setup.allWell">
+      <source>All is well.</source>
+      <translation>Alles in Ordnung.</translation>
+    </message>
+    <message id="setup.claude.doesNotRun">
+      <source>%1 does not run</source>
+      <translation>%1 startet nicht</translation>
+    </message>
+    <message id="setup.claude.install">
+      <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
+      <translation>installiere Claude Code: npm install -g @anthropic-ai/claude-code</translation>
+    </message>
+    <message id="setup.claude.notFound">
+      <source>not found on PATH nor where its installers put it</source>
+      <translation>weder im PATH noch dort gefunden, wo seine Installer es ablegen</translation>
+    </message>
+    <message id="setup.claude.reinstall">
+      <source>reinstall Claude Code, then try: claude --version</source>
+      <translation>installiere Claude Code neu und probiere dann: claude --version</translation>
+    </message>
+    <message id="setup.figures">
+      <source>Figures</source>
+      <translation>Zahlen</translation>
+    </message>
+    <message id="setup.figures.missing">
+      <source>none recorded yet in %1</source>
+      <translation>noch keine in %1 aufgezeichnet</translation>
+    </message>
+    <message id="setup.figures.otherAccount">
+      <source>%1 holds another account's</source>
+      <translation>%1 enthält die eines anderen Kontos</translation>
+    </message>
+    <message id="setup.figures.recorded">
+      <source>%1, in %2</source>
+      <translation>%1, in %2</translation>
+    </message>
+    <message id="setup.figures.refresh">
+      <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
+      <translation>starte eine Claude-Code-Sitzung, deren Statuszeile sie aufzeichnet, oder die Tray-App bzw. den Daemon (pacewisectl service install), die claude danach fragen</translation>
+    </message>
+    <message id="setup.figures.remove">
+      <source>remove the file; the next status line run or poll writes it anew</source>
+      <translation>lösche die Datei; die nächste Statuszeile oder Abfrage schreibt sie neu</translation>
+    </message>
+    <message id="setup.figures.stale">
+      <source>%1, in %2: too old for Endrun</source>
+      <translation>%1, in %2: zu alt für Endrun</translation>
+    </message>
+    <message id="setup.figures.unusable">
+      <source>%1 holds no usable figures</source>
+      <translation>%1 enthält keine brauchbaren Zahlen</translation>
+    </message>
+    <message id="setup.guard">
+      <source>Endrun guard</source>
+      <translation>Endrun-Wächter</translation>
+    </message>
+    <message id="setup.guard.edited">
+      <source>on, but its engine scripts in %1 were edited</source>
+      <translation>an, aber seine Hilfsskripte in %1 wurden bearbeitet</translation>
+    </message>
+    <message id="setup.guard.elsewhere">
+      <source>reads %1, but Pacewise records the figures in %2</source>
+      <translation>liest %1, aber Pacewise zeichnet die Zahlen in %2 auf</translation>
+    </message>
+    <message id="setup.guard.mendSettings">
+      <source>mend or remove %1</source>
+      <translation>korrigiere oder lösche %1</translation>
+    </message>
+    <message id="setup.guard.off">
+      <source>off, so nothing pauses Claude Code before a limit</source>
+      <translation>aus, daher pausiert nichts Claude Code vor einem Limit</translation>
+    </message>
+    <message id="setup.guard.on">
+      <source>on, pauses at %1</source>
+      <translation>an, pausiert bei %1</translation>
+    </message>
+    <message id="setup.guard.outdated">
+      <source>on, but its engine scripts in %1 are not this Pacewise's</source>
+      <translation>an, aber seine Hilfsskripte in %1 stammen nicht von diesem Pacewise</translation>
+    </message>
+    <message id="setup.guard.reinstall">
+      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <translation>stelle die von Pacewise wieder her: pacewisectl guard reinstall</translation>
+    </message>
+    <message id="setup.guard.scriptsEdited">
+      <source>its engine scripts were edited</source>
+      <translation>seine Hilfsskripte wurden bearbeitet</translation>
+    </message>
+    <message id="setup.jq.install">
+      <source>install it: sudo apt install jq</source>
+      <translation>installiere es: sudo apt install jq</translation>
+    </message>
+    <message id="setup.jq.installed">
+      <source>installed</source>
+      <translation>installiert</translation>
+    </message>
+    <message id="setup.jq.missing">
+      <source>not installed, so Endrun and the status line do nothing</source>
+      <translation>nicht installiert, daher tun Endrun und die Statuszeile nichts</translation>
+    </message>
+    <message id="setup.keepAwake">
+      <source>Keep-awake</source>
+      <translation>Wachhalten</translation>
+    </message>
+    <message id="setup.keepAwake.fix">
+      <source>run Pacewise in a systemd login session</source>
+      <translation>starte Pacewise in einer systemd-Anmeldesitzung</translation>
+    </message>
+    <message id="setup.keepAwake.logind">
+      <source>through systemd-logind</source>
+      <translation>über systemd-logind</translation>
+    </message>
+    <message id="setup.keepAwake.none">
+      <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
+      <translation>weder das Desktop-Portal noch systemd-logind antwortet, daher kann Koffein den Computer nicht wach halten</translation>
+    </message>
+    <message id="setup.keepAwake.portal">
+      <source>through the desktop portal</source>
+      <translation>über das Desktop-Portal</translation>
+    </message>
+    <message id="setup.notifications">
+      <source>Notifications</source>
+      <translation>Benachrichtigungen</translation>
+    </message>
+    <message id="setup.notifications.fix">
+      <source>log in to a desktop, or install a notification server (dunst, say)</source>
+      <translation>melde dich an einem Desktop an oder installiere einen Benachrichtigungsdienst (etwa dunst)</translation>
+    </message>
+    <message id="setup.notifications.noBus">
+      <source>no session bus, so limit warnings are not shown</source>
+      <translation>kein Sitzungsbus, daher werden Limit-Warnungen nicht angezeigt</translation>
+    </message>
+    <message id="setup.notifications.noServer">
+      <source>no notification server, so limit warnings are not shown</source>
+      <translation>kein Benachrichtigungsdienst, daher werden Limit-Warnungen nicht angezeigt</translation>
+    </message>
+    <message id="setup.notifications.ok">
+      <source>a notification server answers</source>
+      <translation>ein Benachrichtigungsdienst antwortet</translation>
+    </message>
+    <message id="setup.paused">
+      <source>Paused sessions</source>
+      <translation>Pausierte Sitzungen</translation>
+    </message>
+    <message id="setup.paused.autoContinueOff" numerus="yes">
+      <source>%n wait, but auto-continue is off</source>
+      <translation>
+        <numerusform>%n wartet, aber automatisches Fortsetzen ist aus</numerusform>
+        <numerusform>%n warten, aber automatisches Fortsetzen ist aus</numerusform>
+      </translation>
+    </message>
+    <message id="setup.paused.autoContinueOn">
+      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <translation>pacewisectl auto-continue on, oder setze jede einzeln fort: pacewisectl resume now SITZUNG</translation>
+    </message>
+    <message id="setup.paused.none">
+      <source>none waits</source>
+      <translation>keine wartet</translation>
+    </message>
+    <message id="setup.paused.untrusted">
+      <source>none is continued: others could change the folder %1</source>
+      <translation>keine wird fortgesetzt: andere könnten den Ordner %1 ändern</translation>
+    </message>
+    <message id="setup.paused.waiting" numerus="yes">
+      <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
+      <translation>
+        <numerusform>%n wartet darauf, nach dem Zurücksetzen fortgesetzt zu werden (pacewisectl resume list)</numerusform>
+        <numerusform>%n warten darauf, nach dem Zurücksetzen fortgesetzt zu werden (pacewisectl resume list)</numerusform>
+      </translation>
+    </message>
+    <message id="setup.problems" numerus="yes">
+      <source>%n things need fixing.</source>
+      <translation>
+        <numerusform>%n Punkt muss behoben werden.</numerusform>
+        <numerusform>%n Punkte müssen behoben werden.</numerusform>
+      </translation>
+    </message>
+    <message id="setup.running">
+      <source>Running</source>
+      <translation>Läuft</translation>
+    </message>
+    <message id="setup.running.none">
+      <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
+      <translation>weder die Tray-App noch der Daemon, daher fragt niemand ab und nichts wird fortgesetzt</translation>
+    </message>
+    <message id="setup.running.pid">
+      <source>pid %1</source>
+      <translation>PID %1</translation>
+    </message>
+    <message id="setup.running.start">
+      <source>start the tray app (pacewise) or the daemon: pacewisectl service install</source>
+      <translation>starte die Tray-App (pacewise) oder den Daemon: pacewisectl service install</translation>
+    </message>
+    <message id="setup.signedIn">
+      <source>Signed in</source>
+      <translation>Angemeldet</translation>
+    </message>
+    <message id="setup.signedIn.installFirst">
+      <source>install claude first</source>
+      <translation>installiere zuerst claude</translation>
+    </message>
+    <message id="setup.signedIn.login">
+      <source>run: claude auth login</source>
+      <translation>führe aus: claude auth login</translation>
+    </message>
+    <message id="setup.signedIn.no">
+      <source>no</source>
+      <translation>nein</translation>
+    </message>
+    <message id="setup.signedIn.noAnswer">
+      <source>claude gave no answer</source>
+      <translation>claude hat nicht geantwortet</translation>
+    </message>
+    <message id="setup.signedIn.noClaude">
+      <source>cannot be asked without claude</source>
+      <translation>ohne claude nicht abfragbar</translation>
+    </message>
+    <message id="setup.signedIn.why">
+      <source>'pacewisectl auth' says why</source>
+      <translation>„pacewisectl auth“ sagt, warum</translation>
+    </message>
+    <message id="setup.signedIn.yes">
+      <source>yes</source>
+      <translation>ja</translation>
+    </message>
+    <message id="setup.startsAtLogin">
+      <source>Starts at login</source>
+      <translation>Start beim Anmelden</translation>
+    </message>
+    <message id="setup.startsAtLogin.fix">
+      <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
+      <translation>an einem Desktop: pacewisectl autostart on; sonst: pacewisectl service install</translation>
+    </message>
+    <message id="setup.startsAtLogin.no">
+      <source>nothing</source>
+      <translation>nichts</translation>
+    </message>
+    <message id="setup.startsAtLogin.service">
+      <source>the daemon, as pacewise.service</source>
+      <translation>der Daemon, als pacewise.service</translation>
+    </message>
+    <message id="setup.startsAtLogin.trayApp">
+      <source>the tray app</source>
+      <translation>die Tray-App</translation>
+    </message>
+    <message id="setup.statusLine">
+      <source>Status line</source>
+      <translation>Statuszeile</translation>
+    </message>
+    <message id="setup.statusLine.none">
+      <source>none, so nothing records the figures</source>
+      <translation>keine, daher zeichnet nichts die Zahlen auf</translation>
+    </message>
+    <message id="setup.statusLine.pacewise">
+      <source>Pacewise's records the figures</source>
+      <translation>die von Pacewise zeichnet die Zahlen auf</translation>
+    </message>
+    <message id="setup.statusLine.recorder">
+      <source>yours, with Pacewise's recorder in front of it</source>
+      <translation>deine eigene, mit dem Rekorder von Pacewise davor</translation>
+    </message>
+    <message id="setup.statusLine.recorderOn">
+      <source>put the recorder in front of it: pacewisectl guard recorder on</source>
+      <translation>setze den Rekorder davor: pacewisectl guard recorder on</translation>
+    </message>
+    <message id="setup.statusLine.user">
+      <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
+      <translation>deine eigene zeichnet nichts für Pacewise auf, daher sieht Endrun nur die Zahlen seiner Abfragen</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

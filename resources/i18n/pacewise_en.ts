@@ -71,6 +71,10 @@
       <source>At this pace: limit at %1</source>
       <translation>At this pace: limit at %1</translation>
     </message>
+    <message id="freshness.ageHours">
+      <source>%1h</source>
+      <translation>%1h</translation>
+    </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
       <translation>%1m</translation>
@@ -662,9 +666,17 @@
       <source>Check for Updates…</source>
       <translation>Check for Updates…</translation>
     </message>
+    <message id="settings.about.checkSetUp">
+      <source>Check set-up</source>
+      <translation>Check set-up</translation>
+    </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
       <translation>Not affiliated with Anthropic.</translation>
+    </message>
+    <message id="settings.about.setUpLine">
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="settings.about.updateStatus.available">
       <source>Update to %1</source>
@@ -857,6 +869,275 @@
     <message id="settings.title">
       <source>Settings</source>
       <translation>Settings</translation>
+    </message>
+    <message id="setup.allWell">
+      <source>All is well.</source>
+      <translation>All is well.</translation>
+    </message>
+    <message id="setup.claude.doesNotRun">
+      <source>%1 does not run</source>
+      <translation>%1 does not run</translation>
+    </message>
+    <message id="setup.claude.install">
+      <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
+      <translation>install Claude Code: npm install -g @anthropic-ai/claude-code</translation>
+    </message>
+    <message id="setup.claude.notFound">
+      <source>not found on PATH nor where its installers put it</source>
+      <translation>not found on PATH nor where its installers put it</translation>
+    </message>
+    <message id="setup.claude.reinstall">
+      <source>reinstall Claude Code, then try: claude --version</source>
+      <translation>reinstall Claude Code, then try: claude --version</translation>
+    </message>
+    <message id="setup.figures">
+      <source>Figures</source>
+      <translation>Figures</translation>
+    </message>
+    <message id="setup.figures.missing">
+      <source>none recorded yet in %1</source>
+      <translation>none recorded yet in %1</translation>
+    </message>
+    <message id="setup.figures.otherAccount">
+      <source>%1 holds another account's</source>
+      <translation>%1 holds another account's</translation>
+    </message>
+    <message id="setup.figures.recorded">
+      <source>%1, in %2</source>
+      <translation>%1, in %2</translation>
+    </message>
+    <message id="setup.figures.refresh">
+      <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
+      <translation>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</translation>
+    </message>
+    <message id="setup.figures.remove">
+      <source>remove the file; the next status line run or poll writes it anew</source>
+      <translation>remove the file; the next status line run or poll writes it anew</translation>
+    </message>
+    <message id="setup.figures.stale">
+      <source>%1, in %2: too old for Endrun</source>
+      <translation>%1, in %2: too old for Endrun</translation>
+    </message>
+    <message id="setup.figures.unusable">
+      <source>%1 holds no usable figures</source>
+      <translation>%1 holds no usable figures</translation>
+    </message>
+    <message id="setup.guard">
+      <source>Endrun guard</source>
+      <translation>Endrun guard</translation>
+    </message>
+    <message id="setup.guard.edited">
+      <source>on, but its engine scripts in %1 were edited</source>
+      <translation>on, but its engine scripts in %1 were edited</translation>
+    </message>
+    <message id="setup.guard.elsewhere">
+      <source>reads %1, but Pacewise records the figures in %2</source>
+      <translation>reads %1, but Pacewise records the figures in %2</translation>
+    </message>
+    <message id="setup.guard.mendSettings">
+      <source>mend or remove %1</source>
+      <translation>mend or remove %1</translation>
+    </message>
+    <message id="setup.guard.off">
+      <source>off, so nothing pauses Claude Code before a limit</source>
+      <translation>off, so nothing pauses Claude Code before a limit</translation>
+    </message>
+    <message id="setup.guard.on">
+      <source>on, pauses at %1</source>
+      <translation>on, pauses at %1</translation>
+    </message>
+    <message id="setup.guard.outdated">
+      <source>on, but its engine scripts in %1 are not this Pacewise's</source>
+      <translation>on, but its engine scripts in %1 are not this Pacewise's</translation>
+    </message>
+    <message id="setup.guard.reinstall">
+      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <translation>put Pacewise's back: pacewisectl guard reinstall</translation>
+    </message>
+    <message id="setup.guard.scriptsEdited">
+      <source>its engine scripts were edited</source>
+      <translation>its engine scripts were edited</translation>
+    </message>
+    <message id="setup.jq.install">
+      <source>install it: sudo apt install jq</source>
+      <translation>install it: sudo apt install jq</translation>
+    </message>
+    <message id="setup.jq.installed">
+      <source>installed</source>
+      <translation>installed</translation>
+    </message>
+    <message id="setup.jq.missing">
+      <source>not installed, so Endrun and the status line do nothing</source>
+      <translation>not installed, so Endrun and the status line do nothing</translation>
+    </message>
+    <message id="setup.keepAwake">
+      <source>Keep-awake</source>
+      <translation>Keep-awake</translation>
+    </message>
+    <message id="setup.keepAwake.fix">
+      <source>run Pacewise in a systemd login session</source>
+      <translation>run Pacewise in a systemd login session</translation>
+    </message>
+    <message id="setup.keepAwake.logind">
+      <source>through systemd-logind</source>
+      <translation>through systemd-logind</translation>
+    </message>
+    <message id="setup.keepAwake.none">
+      <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
+      <translation>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</translation>
+    </message>
+    <message id="setup.keepAwake.portal">
+      <source>through the desktop portal</source>
+      <translation>through the desktop portal</translation>
+    </message>
+    <message id="setup.notifications">
+      <source>Notifications</source>
+      <translation>Notifications</translation>
+    </message>
+    <message id="setup.notifications.fix">
+      <source>log in to a desktop, or install a notification server (dunst, say)</source>
+      <translation>log in to a desktop, or install a notification server (dunst, say)</translation>
+    </message>
+    <message id="setup.notifications.noBus">
+      <source>no session bus, so limit warnings are not shown</source>
+      <translation>no session bus, so limit warnings are not shown</translation>
+    </message>
+    <message id="setup.notifications.noServer">
+      <source>no notification server, so limit warnings are not shown</source>
+      <translation>no notification server, so limit warnings are not shown</translation>
+    </message>
+    <message id="setup.notifications.ok">
+      <source>a notification server answers</source>
+      <translation>a notification server answers</translation>
+    </message>
+    <message id="setup.paused">
+      <source>Paused sessions</source>
+      <translation>Paused sessions</translation>
+    </message>
+    <message id="setup.paused.autoContinueOff" numerus="yes">
+      <source>%n wait, but auto-continue is off</source>
+      <translation>
+        <numerusform>%n waits, but auto-continue is off</numerusform>
+        <numerusform>%n wait, but auto-continue is off</numerusform>
+      </translation>
+    </message>
+    <message id="setup.paused.autoContinueOn">
+      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <translation>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</translation>
+    </message>
+    <message id="setup.paused.none">
+      <source>none waits</source>
+      <translation>none waits</translation>
+    </message>
+    <message id="setup.paused.untrusted">
+      <source>none is continued: others could change the folder %1</source>
+      <translation>none is continued: others could change the folder %1</translation>
+    </message>
+    <message id="setup.paused.waiting" numerus="yes">
+      <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
+      <translation>
+        <numerusform>%n waits to be resumed after its reset (pacewisectl resume list)</numerusform>
+        <numerusform>%n wait to be resumed after their reset (pacewisectl resume list)</numerusform>
+      </translation>
+    </message>
+    <message id="setup.problems" numerus="yes">
+      <source>%n things need fixing.</source>
+      <translation>
+        <numerusform>%n thing needs fixing.</numerusform>
+        <numerusform>%n things need fixing.</numerusform>
+      </translation>
+    </message>
+    <message id="setup.running">
+      <source>Running</source>
+      <translation>Running</translation>
+    </message>
+    <message id="setup.running.none">
+      <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
+      <translation>neither the tray app nor the daemon, so nothing polls or continues sessions</translation>
+    </message>
+    <message id="setup.running.pid">
+      <source>pid %1</source>
+      <translation>pid %1</translation>
+    </message>
+    <message id="setup.running.start">
+      <source>start the tray app (pacewise) or the daemon: pacewisectl service install</source>
+      <translation>start the tray app (pacewise) or the daemon: pacewisectl service install</translation>
+    </message>
+    <message id="setup.signedIn">
+      <source>Signed in</source>
+      <translation>Signed in</translation>
+    </message>
+    <message id="setup.signedIn.installFirst">
+      <source>install claude first</source>
+      <translation>install claude first</translation>
+    </message>
+    <message id="setup.signedIn.login">
+      <source>run: claude auth login</source>
+      <translation>run: claude auth login</translation>
+    </message>
+    <message id="setup.signedIn.no">
+      <source>no</source>
+      <translation>no</translation>
+    </message>
+    <message id="setup.signedIn.noAnswer">
+      <source>claude gave no answer</source>
+      <translation>claude gave no answer</translation>
+    </message>
+    <message id="setup.signedIn.noClaude">
+      <source>cannot be asked without claude</source>
+      <translation>cannot be asked without claude</translation>
+    </message>
+    <message id="setup.signedIn.why">
+      <source>'pacewisectl auth' says why</source>
+      <translation>'pacewisectl auth' says why</translation>
+    </message>
+    <message id="setup.signedIn.yes">
+      <source>yes</source>
+      <translation>yes</translation>
+    </message>
+    <message id="setup.startsAtLogin">
+      <source>Starts at login</source>
+      <translation>Starts at login</translation>
+    </message>
+    <message id="setup.startsAtLogin.fix">
+      <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
+      <translation>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</translation>
+    </message>
+    <message id="setup.startsAtLogin.no">
+      <source>nothing</source>
+      <translation>nothing</translation>
+    </message>
+    <message id="setup.startsAtLogin.service">
+      <source>the daemon, as pacewise.service</source>
+      <translation>the daemon, as pacewise.service</translation>
+    </message>
+    <message id="setup.startsAtLogin.trayApp">
+      <source>the tray app</source>
+      <translation>the tray app</translation>
+    </message>
+    <message id="setup.statusLine">
+      <source>Status line</source>
+      <translation>Status line</translation>
+    </message>
+    <message id="setup.statusLine.none">
+      <source>none, so nothing records the figures</source>
+      <translation>none, so nothing records the figures</translation>
+    </message>
+    <message id="setup.statusLine.pacewise">
+      <source>Pacewise's records the figures</source>
+      <translation>Pacewise's records the figures</translation>
+    </message>
+    <message id="setup.statusLine.recorder">
+      <source>yours, with Pacewise's recorder in front of it</source>
+      <translation>yours, with Pacewise's recorder in front of it</translation>
+    </message>
+    <message id="setup.statusLine.recorderOn">
+      <source>put the recorder in front of it: pacewisectl guard recorder on</source>
+      <translation>put the recorder in front of it: pacewisectl guard recorder on</translation>
+    </message>
+    <message id="setup.statusLine.user">
+      <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
+      <translation>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

@@ -71,6 +71,10 @@
       <source>At this pace: limit at %1</source>
       <translation>A este ritmo, se llega al límite: %1</translation>
     </message>
+    <message id="freshness.ageHours">
+      <source>%1h</source>
+      <translation>%1 h</translation>
+    </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
       <translation>%1 min</translation>
@@ -662,9 +666,17 @@
       <source>Check for Updates…</source>
       <translation>Buscar actualizaciones…</translation>
     </message>
+    <message id="settings.about.checkSetUp">
+      <source>Check set-up</source>
+      <translation>Comprobar la configuración</translation>
+    </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
       <translation>Sin relación con Anthropic.</translation>
+    </message>
+    <message id="settings.about.setUpLine">
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message id="settings.about.updateStatus.available">
       <source>Update to %1</source>
@@ -857,6 +869,275 @@
     <message id="settings.title">
       <source>Settings</source>
       <translation>Ajustes</translation>
+    </message>
+    <message id="setup.allWell">
+      <source>All is well.</source>
+      <translation>Todo en orden.</translation>
+    </message>
+    <message id="setup.claude.doesNotRun">
+      <source>%1 does not run</source>
+      <translation>%1 no se ejecuta</translation>
+    </message>
+    <message id="setup.claude.install">
+      <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
+      <translation>instala Claude Code: npm install -g @anthropic-ai/claude-code</translation>
+    </message>
+    <message id="setup.claude.notFound">
+      <source>not found on PATH nor where its installers put it</source>
+      <translation>no está en el PATH ni donde lo colocan sus instaladores</translation>
+    </message>
+    <message id="setup.claude.reinstall">
+      <source>reinstall Claude Code, then try: claude --version</source>
+      <translation>reinstala Claude Code y prueba: claude --version</translation>
+    </message>
+    <message id="setup.figures">
+      <source>Figures</source>
+      <translation>Cifras</translation>
+    </message>
+    <message id="setup.figures.missing">
+      <source>none recorded yet in %1</source>
+      <translation>aún no hay ninguna registrada en %1</translation>
+    </message>
+    <message id="setup.figures.otherAccount">
+      <source>%1 holds another account's</source>
+      <translation>%1 contiene las de otra cuenta</translation>
+    </message>
+    <message id="setup.figures.recorded">
+      <source>%1, in %2</source>
+      <translation>%1, en %2</translation>
+    </message>
+    <message id="setup.figures.refresh">
+      <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
+      <translation>inicia una sesión de Claude Code, cuya línea de estado las registra, o la app de la bandeja o el daemon (pacewisectl service install), que se las piden a claude</translation>
+    </message>
+    <message id="setup.figures.remove">
+      <source>remove the file; the next status line run or poll writes it anew</source>
+      <translation>elimina el archivo; la próxima línea de estado o consulta lo vuelve a escribir</translation>
+    </message>
+    <message id="setup.figures.stale">
+      <source>%1, in %2: too old for Endrun</source>
+      <translation>%1, en %2: demasiado antiguas para Endrun</translation>
+    </message>
+    <message id="setup.figures.unusable">
+      <source>%1 holds no usable figures</source>
+      <translation>%1 no contiene cifras utilizables</translation>
+    </message>
+    <message id="setup.guard">
+      <source>Endrun guard</source>
+      <translation>Guardián Endrun</translation>
+    </message>
+    <message id="setup.guard.edited">
+      <source>on, but its engine scripts in %1 were edited</source>
+      <translation>activado, pero sus scripts en %1 se han modificado</translation>
+    </message>
+    <message id="setup.guard.elsewhere">
+      <source>reads %1, but Pacewise records the figures in %2</source>
+      <translation>lee %1, pero Pacewise registra las cifras en %2</translation>
+    </message>
+    <message id="setup.guard.mendSettings">
+      <source>mend or remove %1</source>
+      <translation>corrige o elimina %1</translation>
+    </message>
+    <message id="setup.guard.off">
+      <source>off, so nothing pauses Claude Code before a limit</source>
+      <translation>desactivado, así que nada pone en pausa Claude Code antes de un límite</translation>
+    </message>
+    <message id="setup.guard.on">
+      <source>on, pauses at %1</source>
+      <translation>activado, pone en pausa al %1</translation>
+    </message>
+    <message id="setup.guard.outdated">
+      <source>on, but its engine scripts in %1 are not this Pacewise's</source>
+      <translation>activado, pero sus scripts en %1 no son de este Pacewise</translation>
+    </message>
+    <message id="setup.guard.reinstall">
+      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <translation>restaura los de Pacewise: pacewisectl guard reinstall</translation>
+    </message>
+    <message id="setup.guard.scriptsEdited">
+      <source>its engine scripts were edited</source>
+      <translation>sus scripts se han modificado</translation>
+    </message>
+    <message id="setup.jq.install">
+      <source>install it: sudo apt install jq</source>
+      <translation>instálalo: sudo apt install jq</translation>
+    </message>
+    <message id="setup.jq.installed">
+      <source>installed</source>
+      <translation>instalado</translation>
+    </message>
+    <message id="setup.jq.missing">
+      <source>not installed, so Endrun and the status line do nothing</source>
+      <translation>no instalado, así que Endrun y la línea de estado no hacen nada</translation>
+    </message>
+    <message id="setup.keepAwake">
+      <source>Keep-awake</source>
+      <translation>Mantener activo</translation>
+    </message>
+    <message id="setup.keepAwake.fix">
+      <source>run Pacewise in a systemd login session</source>
+      <translation>ejecuta Pacewise en una sesión de inicio de systemd</translation>
+    </message>
+    <message id="setup.keepAwake.logind">
+      <source>through systemd-logind</source>
+      <translation>mediante systemd-logind</translation>
+    </message>
+    <message id="setup.keepAwake.none">
+      <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
+      <translation>no responden ni el portal del escritorio ni systemd-logind, así que Cafeína no puede mantener el equipo activo</translation>
+    </message>
+    <message id="setup.keepAwake.portal">
+      <source>through the desktop portal</source>
+      <translation>mediante el portal del escritorio</translation>
+    </message>
+    <message id="setup.notifications">
+      <source>Notifications</source>
+      <translation>Notificaciones</translation>
+    </message>
+    <message id="setup.notifications.fix">
+      <source>log in to a desktop, or install a notification server (dunst, say)</source>
+      <translation>inicia sesión en un escritorio o instala un servidor de notificaciones (por ejemplo, dunst)</translation>
+    </message>
+    <message id="setup.notifications.noBus">
+      <source>no session bus, so limit warnings are not shown</source>
+      <translation>no hay bus de sesión, así que los avisos de límite no se muestran</translation>
+    </message>
+    <message id="setup.notifications.noServer">
+      <source>no notification server, so limit warnings are not shown</source>
+      <translation>no hay servidor de notificaciones, así que los avisos de límite no se muestran</translation>
+    </message>
+    <message id="setup.notifications.ok">
+      <source>a notification server answers</source>
+      <translation>un servidor de notificaciones responde</translation>
+    </message>
+    <message id="setup.paused">
+      <source>Paused sessions</source>
+      <translation>Sesiones en pausa</translation>
+    </message>
+    <message id="setup.paused.autoContinueOff" numerus="yes">
+      <source>%n wait, but auto-continue is off</source>
+      <translation>
+        <numerusform>%n espera, pero la reanudación automática está desactivada</numerusform>
+        <numerusform>%n esperan, pero la reanudación automática está desactivada</numerusform>
+      </translation>
+    </message>
+    <message id="setup.paused.autoContinueOn">
+      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <translation>pacewisectl auto-continue on, o reanuda cada una: pacewisectl resume now SESIÓN</translation>
+    </message>
+    <message id="setup.paused.none">
+      <source>none waits</source>
+      <translation>ninguna espera</translation>
+    </message>
+    <message id="setup.paused.untrusted">
+      <source>none is continued: others could change the folder %1</source>
+      <translation>no se reanuda ninguna: otros podrían modificar la carpeta %1</translation>
+    </message>
+    <message id="setup.paused.waiting" numerus="yes">
+      <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
+      <translation>
+        <numerusform>%n espera a reanudarse tras su restablecimiento (pacewisectl resume list)</numerusform>
+        <numerusform>%n esperan a reanudarse tras su restablecimiento (pacewisectl resume list)</numerusform>
+      </translation>
+    </message>
+    <message id="setup.problems" numerus="yes">
+      <source>%n things need fixing.</source>
+      <translation>
+        <numerusform>Hay %n cosa que corregir.</numerusform>
+        <numerusform>Hay %n cosas que corregir.</numerusform>
+      </translation>
+    </message>
+    <message id="setup.running">
+      <source>Running</source>
+      <translation>En ejecución</translation>
+    </message>
+    <message id="setup.running.none">
+      <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
+      <translation>ni la app de la bandeja ni el daemon, así que nadie consulta ni reanuda sesiones</translation>
+    </message>
+    <message id="setup.running.pid">
+      <source>pid %1</source>
+      <translation>PID %1</translation>
+    </message>
+    <message id="setup.running.start">
+      <source>start the tray app (pacewise) or the daemon: pacewisectl service install</source>
+      <translation>inicia la app de la bandeja (pacewise) o el daemon: pacewisectl service install</translation>
+    </message>
+    <message id="setup.signedIn">
+      <source>Signed in</source>
+      <translation>Sesión iniciada</translation>
+    </message>
+    <message id="setup.signedIn.installFirst">
+      <source>install claude first</source>
+      <translation>instala claude primero</translation>
+    </message>
+    <message id="setup.signedIn.login">
+      <source>run: claude auth login</source>
+      <translation>ejecuta: claude auth login</translation>
+    </message>
+    <message id="setup.signedIn.no">
+      <source>no</source>
+      <translation>no</translation>
+    </message>
+    <message id="setup.signedIn.noAnswer">
+      <source>claude gave no answer</source>
+      <translation>claude no respondió</translation>
+    </message>
+    <message id="setup.signedIn.noClaude">
+      <source>cannot be asked without claude</source>
+      <translation>no se puede consultar sin claude</translation>
+    </message>
+    <message id="setup.signedIn.why">
+      <source>'pacewisectl auth' says why</source>
+      <translation>«pacewisectl auth» indica el motivo</translation>
+    </message>
+    <message id="setup.signedIn.yes">
+      <source>yes</source>
+      <translation>sí</translation>
+    </message>
+    <message id="setup.startsAtLogin">
+      <source>Starts at login</source>
+      <translation>Inicio al iniciar sesión</translation>
+    </message>
+    <message id="setup.startsAtLogin.fix">
+      <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
+      <translation>en un escritorio: pacewisectl autostart on; si no: pacewisectl service install</translation>
+    </message>
+    <message id="setup.startsAtLogin.no">
+      <source>nothing</source>
+      <translation>nada</translation>
+    </message>
+    <message id="setup.startsAtLogin.service">
+      <source>the daemon, as pacewise.service</source>
+      <translation>el daemon, como pacewise.service</translation>
+    </message>
+    <message id="setup.startsAtLogin.trayApp">
+      <source>the tray app</source>
+      <translation>la app de la bandeja</translation>
+    </message>
+    <message id="setup.statusLine">
+      <source>Status line</source>
+      <translation>Línea de estado</translation>
+    </message>
+    <message id="setup.statusLine.none">
+      <source>none, so nothing records the figures</source>
+      <translation>ninguna, así que nada registra las cifras</translation>
+    </message>
+    <message id="setup.statusLine.pacewise">
+      <source>Pacewise's records the figures</source>
+      <translation>la de Pacewise registra las cifras</translation>
+    </message>
+    <message id="setup.statusLine.recorder">
+      <source>yours, with Pacewise's recorder in front of it</source>
+      <translation>la tuya, con el registrador de Pacewise delante</translation>
+    </message>
+    <message id="setup.statusLine.recorderOn">
+      <source>put the recorder in front of it: pacewisectl guard recorder on</source>
+      <translation>pon el registrador delante: pacewisectl guard recorder on</translation>
+    </message>
+    <message id="setup.statusLine.user">
+      <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
+      <translation>la tuya no registra nada para Pacewise, así que Endrun solo ve las cifras de sus consultas</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

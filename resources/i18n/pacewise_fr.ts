@@ -71,6 +71,10 @@
       <source>At this pace: limit at %1</source>
       <translation>À ce rythme : limite à %1</translation>
     </message>
+    <message id="freshness.ageHours">
+      <source>%1h</source>
+      <translation>%1 h</translation>
+    </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
       <translation>%1 min</translation>
@@ -662,9 +666,17 @@
       <source>Check for Updates…</source>
       <translation>Rechercher des mises à jour…</translation>
     </message>
+    <message id="settings.about.checkSetUp">
+      <source>Check set-up</source>
+      <translation>Vérifier l’installation</translation>
+    </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
       <translation>Sans lien avec Anthropic.</translation>
+    </message>
+    <message id="settings.about.setUpLine">
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
     </message>
     <message id="settings.about.updateStatus.available">
       <source>Update to %1</source>
@@ -857,6 +869,275 @@
     <message id="settings.title">
       <source>Settings</source>
       <translation>Paramètres</translation>
+    </message>
+    <message id="setup.allWell">
+      <source>All is well.</source>
+      <translation>Tout est en ordre.</translation>
+    </message>
+    <message id="setup.claude.doesNotRun">
+      <source>%1 does not run</source>
+      <translation>%1 ne se lance pas</translation>
+    </message>
+    <message id="setup.claude.install">
+      <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
+      <translation>installez Claude Code : npm install -g @anthropic-ai/claude-code</translation>
+    </message>
+    <message id="setup.claude.notFound">
+      <source>not found on PATH nor where its installers put it</source>
+      <translation>introuvable dans le PATH comme aux endroits où ses installeurs le placent</translation>
+    </message>
+    <message id="setup.claude.reinstall">
+      <source>reinstall Claude Code, then try: claude --version</source>
+      <translation>réinstallez Claude Code, puis essayez : claude --version</translation>
+    </message>
+    <message id="setup.figures">
+      <source>Figures</source>
+      <translation>Chiffres</translation>
+    </message>
+    <message id="setup.figures.missing">
+      <source>none recorded yet in %1</source>
+      <translation>aucun encore enregistré dans %1</translation>
+    </message>
+    <message id="setup.figures.otherAccount">
+      <source>%1 holds another account's</source>
+      <translation>%1 contient ceux d’un autre compte</translation>
+    </message>
+    <message id="setup.figures.recorded">
+      <source>%1, in %2</source>
+      <translation>%1, dans %2</translation>
+    </message>
+    <message id="setup.figures.refresh">
+      <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
+      <translation>lancez une session Claude Code, dont la ligne d’état les enregistre, ou l’application de la barre d’état ou le démon (pacewisectl service install), qui les demandent à claude</translation>
+    </message>
+    <message id="setup.figures.remove">
+      <source>remove the file; the next status line run or poll writes it anew</source>
+      <translation>supprimez le fichier ; la prochaine ligne d’état ou interrogation le réécrit</translation>
+    </message>
+    <message id="setup.figures.stale">
+      <source>%1, in %2: too old for Endrun</source>
+      <translation>%1, dans %2 : trop anciens pour Endrun</translation>
+    </message>
+    <message id="setup.figures.unusable">
+      <source>%1 holds no usable figures</source>
+      <translation>%1 ne contient aucun chiffre utilisable</translation>
+    </message>
+    <message id="setup.guard">
+      <source>Endrun guard</source>
+      <translation>Gardien Endrun</translation>
+    </message>
+    <message id="setup.guard.edited">
+      <source>on, but its engine scripts in %1 were edited</source>
+      <translation>activé, mais ses scripts dans %1 ont été modifiés</translation>
+    </message>
+    <message id="setup.guard.elsewhere">
+      <source>reads %1, but Pacewise records the figures in %2</source>
+      <translation>lit %1, mais Pacewise enregistre les chiffres dans %2</translation>
+    </message>
+    <message id="setup.guard.mendSettings">
+      <source>mend or remove %1</source>
+      <translation>corrigez ou supprimez %1</translation>
+    </message>
+    <message id="setup.guard.off">
+      <source>off, so nothing pauses Claude Code before a limit</source>
+      <translation>désactivé : rien ne met Claude Code en pause avant une limite</translation>
+    </message>
+    <message id="setup.guard.on">
+      <source>on, pauses at %1</source>
+      <translation>activé, met en pause à %1</translation>
+    </message>
+    <message id="setup.guard.outdated">
+      <source>on, but its engine scripts in %1 are not this Pacewise's</source>
+      <translation>activé, mais ses scripts dans %1 ne sont pas ceux de ce Pacewise</translation>
+    </message>
+    <message id="setup.guard.reinstall">
+      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <translation>remettez ceux de Pacewise : pacewisectl guard reinstall</translation>
+    </message>
+    <message id="setup.guard.scriptsEdited">
+      <source>its engine scripts were edited</source>
+      <translation>ses scripts ont été modifiés</translation>
+    </message>
+    <message id="setup.jq.install">
+      <source>install it: sudo apt install jq</source>
+      <translation>installez-le : sudo apt install jq</translation>
+    </message>
+    <message id="setup.jq.installed">
+      <source>installed</source>
+      <translation>installé</translation>
+    </message>
+    <message id="setup.jq.missing">
+      <source>not installed, so Endrun and the status line do nothing</source>
+      <translation>non installé : Endrun et la ligne d’état ne font rien</translation>
+    </message>
+    <message id="setup.keepAwake">
+      <source>Keep-awake</source>
+      <translation>Maintien en éveil</translation>
+    </message>
+    <message id="setup.keepAwake.fix">
+      <source>run Pacewise in a systemd login session</source>
+      <translation>lancez Pacewise dans une session systemd</translation>
+    </message>
+    <message id="setup.keepAwake.logind">
+      <source>through systemd-logind</source>
+      <translation>via systemd-logind</translation>
+    </message>
+    <message id="setup.keepAwake.none">
+      <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
+      <translation>ni le portail du bureau ni systemd-logind ne répondent : Caféine ne peut pas maintenir l’ordinateur éveillé</translation>
+    </message>
+    <message id="setup.keepAwake.portal">
+      <source>through the desktop portal</source>
+      <translation>via le portail du bureau</translation>
+    </message>
+    <message id="setup.notifications">
+      <source>Notifications</source>
+      <translation>Notifications</translation>
+    </message>
+    <message id="setup.notifications.fix">
+      <source>log in to a desktop, or install a notification server (dunst, say)</source>
+      <translation>ouvrez une session de bureau, ou installez un serveur de notifications (dunst, par exemple)</translation>
+    </message>
+    <message id="setup.notifications.noBus">
+      <source>no session bus, so limit warnings are not shown</source>
+      <translation>aucun bus de session : les alertes de limite ne s’affichent pas</translation>
+    </message>
+    <message id="setup.notifications.noServer">
+      <source>no notification server, so limit warnings are not shown</source>
+      <translation>aucun serveur de notifications : les alertes de limite ne s’affichent pas</translation>
+    </message>
+    <message id="setup.notifications.ok">
+      <source>a notification server answers</source>
+      <translation>un serveur de notifications répond</translation>
+    </message>
+    <message id="setup.paused">
+      <source>Paused sessions</source>
+      <translation>Sessions en pause</translation>
+    </message>
+    <message id="setup.paused.autoContinueOff" numerus="yes">
+      <source>%n wait, but auto-continue is off</source>
+      <translation>
+        <numerusform>%n attend, mais la reprise automatique est désactivée</numerusform>
+        <numerusform>%n attendent, mais la reprise automatique est désactivée</numerusform>
+      </translation>
+    </message>
+    <message id="setup.paused.autoContinueOn">
+      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <translation>pacewisectl auto-continue on, ou reprenez chacune : pacewisectl resume now SESSION</translation>
+    </message>
+    <message id="setup.paused.none">
+      <source>none waits</source>
+      <translation>aucune n’attend</translation>
+    </message>
+    <message id="setup.paused.untrusted">
+      <source>none is continued: others could change the folder %1</source>
+      <translation>aucune n’est reprise : d’autres pourraient modifier le dossier %1</translation>
+    </message>
+    <message id="setup.paused.waiting" numerus="yes">
+      <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
+      <translation>
+        <numerusform>%n attend d’être reprise après sa réinitialisation (pacewisectl resume list)</numerusform>
+        <numerusform>%n attendent d’être reprises après leur réinitialisation (pacewisectl resume list)</numerusform>
+      </translation>
+    </message>
+    <message id="setup.problems" numerus="yes">
+      <source>%n things need fixing.</source>
+      <translation>
+        <numerusform>%n point à corriger.</numerusform>
+        <numerusform>%n points à corriger.</numerusform>
+      </translation>
+    </message>
+    <message id="setup.running">
+      <source>Running</source>
+      <translation>En cours</translation>
+    </message>
+    <message id="setup.running.none">
+      <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
+      <translation>ni l’application de la barre d’état ni le démon : rien n’interroge ni ne reprend les sessions</translation>
+    </message>
+    <message id="setup.running.pid">
+      <source>pid %1</source>
+      <translation>PID %1</translation>
+    </message>
+    <message id="setup.running.start">
+      <source>start the tray app (pacewise) or the daemon: pacewisectl service install</source>
+      <translation>lancez l’application (pacewise) ou le démon : pacewisectl service install</translation>
+    </message>
+    <message id="setup.signedIn">
+      <source>Signed in</source>
+      <translation>Connecté</translation>
+    </message>
+    <message id="setup.signedIn.installFirst">
+      <source>install claude first</source>
+      <translation>installez d’abord claude</translation>
+    </message>
+    <message id="setup.signedIn.login">
+      <source>run: claude auth login</source>
+      <translation>exécutez : claude auth login</translation>
+    </message>
+    <message id="setup.signedIn.no">
+      <source>no</source>
+      <translation>non</translation>
+    </message>
+    <message id="setup.signedIn.noAnswer">
+      <source>claude gave no answer</source>
+      <translation>claude n’a pas répondu</translation>
+    </message>
+    <message id="setup.signedIn.noClaude">
+      <source>cannot be asked without claude</source>
+      <translation>impossible à vérifier sans claude</translation>
+    </message>
+    <message id="setup.signedIn.why">
+      <source>'pacewisectl auth' says why</source>
+      <translation>« pacewisectl auth » en donne la raison</translation>
+    </message>
+    <message id="setup.signedIn.yes">
+      <source>yes</source>
+      <translation>oui</translation>
+    </message>
+    <message id="setup.startsAtLogin">
+      <source>Starts at login</source>
+      <translation>Démarrage à la connexion</translation>
+    </message>
+    <message id="setup.startsAtLogin.fix">
+      <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
+      <translation>sur un bureau : pacewisectl autostart on ; sinon : pacewisectl service install</translation>
+    </message>
+    <message id="setup.startsAtLogin.no">
+      <source>nothing</source>
+      <translation>rien</translation>
+    </message>
+    <message id="setup.startsAtLogin.service">
+      <source>the daemon, as pacewise.service</source>
+      <translation>le démon, comme pacewise.service</translation>
+    </message>
+    <message id="setup.startsAtLogin.trayApp">
+      <source>the tray app</source>
+      <translation>l’application de la barre d’état</translation>
+    </message>
+    <message id="setup.statusLine">
+      <source>Status line</source>
+      <translation>Ligne d’état</translation>
+    </message>
+    <message id="setup.statusLine.none">
+      <source>none, so nothing records the figures</source>
+      <translation>aucune : rien n’enregistre les chiffres</translation>
+    </message>
+    <message id="setup.statusLine.pacewise">
+      <source>Pacewise's records the figures</source>
+      <translation>celle de Pacewise enregistre les chiffres</translation>
+    </message>
+    <message id="setup.statusLine.recorder">
+      <source>yours, with Pacewise's recorder in front of it</source>
+      <translation>la vôtre, avec l’enregistreur de Pacewise devant</translation>
+    </message>
+    <message id="setup.statusLine.recorderOn">
+      <source>put the recorder in front of it: pacewisectl guard recorder on</source>
+      <translation>placez l’enregistreur devant : pacewisectl guard recorder on</translation>
+    </message>
+    <message id="setup.statusLine.user">
+      <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
+      <translation>la vôtre n’enregistre rien pour Pacewise : Endrun ne voit que les chiffres de ses interrogations</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

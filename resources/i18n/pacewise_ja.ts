@@ -71,6 +71,10 @@
       <source>At this pace: limit at %1</source>
       <translation>このペースだと %1 に上限到達</translation>
     </message>
+    <message id="freshness.ageHours">
+      <source>%1h</source>
+      <translation>%1時間</translation>
+    </message>
     <message id="freshness.ageMinutes">
       <source>%1m</source>
       <translation>%1分</translation>
@@ -661,9 +665,17 @@
       <source>Check for Updates…</source>
       <translation>アップデートを確認…</translation>
     </message>
+    <message id="settings.about.checkSetUp">
+      <source>Check set-up</source>
+      <translation>セットアップを確認</translation>
+    </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
       <translation>Anthropic とは関係ありません。</translation>
+    </message>
+    <message id="settings.about.setUpLine">
+      <source>%1: %2</source>
+      <translation>%1：%2</translation>
     </message>
     <message id="settings.about.updateStatus.available">
       <source>Update to %1</source>
@@ -856,6 +868,272 @@
     <message id="settings.title">
       <source>Settings</source>
       <translation>設定</translation>
+    </message>
+    <message id="setup.allWell">
+      <source>All is well.</source>
+      <translation>問題はありません。</translation>
+    </message>
+    <message id="setup.claude.doesNotRun">
+      <source>%1 does not run</source>
+      <translation>%1 が起動しません</translation>
+    </message>
+    <message id="setup.claude.install">
+      <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
+      <translation>Claude Code をインストールしてください：npm install -g @anthropic-ai/claude-code</translation>
+    </message>
+    <message id="setup.claude.notFound">
+      <source>not found on PATH nor where its installers put it</source>
+      <translation>PATH にも、インストーラーの配置先にも見つかりません</translation>
+    </message>
+    <message id="setup.claude.reinstall">
+      <source>reinstall Claude Code, then try: claude --version</source>
+      <translation>Claude Code を再インストールして、次を試してください：claude --version</translation>
+    </message>
+    <message id="setup.figures">
+      <source>Figures</source>
+      <translation>使用量</translation>
+    </message>
+    <message id="setup.figures.missing">
+      <source>none recorded yet in %1</source>
+      <translation>%1 にまだ記録がありません</translation>
+    </message>
+    <message id="setup.figures.otherAccount">
+      <source>%1 holds another account's</source>
+      <translation>%1 は別のアカウントのものです</translation>
+    </message>
+    <message id="setup.figures.recorded">
+      <source>%1, in %2</source>
+      <translation>%1、%2</translation>
+    </message>
+    <message id="setup.figures.refresh">
+      <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
+      <translation>Claude Code のセッション（ステータスラインが記録します）か、トレイアプリまたはデーモン（pacewisectl service install、claude に問い合わせます）を起動してください</translation>
+    </message>
+    <message id="setup.figures.remove">
+      <source>remove the file; the next status line run or poll writes it anew</source>
+      <translation>ファイルを削除してください。次のステータスラインか問い合わせで作り直されます</translation>
+    </message>
+    <message id="setup.figures.stale">
+      <source>%1, in %2: too old for Endrun</source>
+      <translation>%1、%2：Endrun には古すぎます</translation>
+    </message>
+    <message id="setup.figures.unusable">
+      <source>%1 holds no usable figures</source>
+      <translation>%1 に使える数値がありません</translation>
+    </message>
+    <message id="setup.guard">
+      <source>Endrun guard</source>
+      <translation>Endrun ガード</translation>
+    </message>
+    <message id="setup.guard.edited">
+      <source>on, but its engine scripts in %1 were edited</source>
+      <translation>オンですが、%1 のスクリプトが編集されています</translation>
+    </message>
+    <message id="setup.guard.elsewhere">
+      <source>reads %1, but Pacewise records the figures in %2</source>
+      <translation>%1 を読んでいますが、Pacewise は %2 に記録しています</translation>
+    </message>
+    <message id="setup.guard.mendSettings">
+      <source>mend or remove %1</source>
+      <translation>%1 を修正するか削除してください</translation>
+    </message>
+    <message id="setup.guard.off">
+      <source>off, so nothing pauses Claude Code before a limit</source>
+      <translation>オフのため、上限の前に Claude Code を一時停止するものがありません</translation>
+    </message>
+    <message id="setup.guard.on">
+      <source>on, pauses at %1</source>
+      <translation>オン、%1 で一時停止</translation>
+    </message>
+    <message id="setup.guard.outdated">
+      <source>on, but its engine scripts in %1 are not this Pacewise's</source>
+      <translation>オンですが、%1 のスクリプトはこの Pacewise のものではありません</translation>
+    </message>
+    <message id="setup.guard.reinstall">
+      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <translation>Pacewise のものに戻してください：pacewisectl guard reinstall</translation>
+    </message>
+    <message id="setup.guard.scriptsEdited">
+      <source>its engine scripts were edited</source>
+      <translation>スクリプトが編集されています</translation>
+    </message>
+    <message id="setup.jq.install">
+      <source>install it: sudo apt install jq</source>
+      <translation>インストールしてください：sudo apt install jq</translation>
+    </message>
+    <message id="setup.jq.installed">
+      <source>installed</source>
+      <translation>インストール済み</translation>
+    </message>
+    <message id="setup.jq.missing">
+      <source>not installed, so Endrun and the status line do nothing</source>
+      <translation>未インストールのため、Endrun もステータスラインも動作しません</translation>
+    </message>
+    <message id="setup.keepAwake">
+      <source>Keep-awake</source>
+      <translation>スリープ防止</translation>
+    </message>
+    <message id="setup.keepAwake.fix">
+      <source>run Pacewise in a systemd login session</source>
+      <translation>systemd のログインセッションで Pacewise を実行してください</translation>
+    </message>
+    <message id="setup.keepAwake.logind">
+      <source>through systemd-logind</source>
+      <translation>systemd-logind 経由</translation>
+    </message>
+    <message id="setup.keepAwake.none">
+      <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
+      <translation>デスクトップポータルも systemd-logind も応答しないため、カフェインでスリープを防げません</translation>
+    </message>
+    <message id="setup.keepAwake.portal">
+      <source>through the desktop portal</source>
+      <translation>デスクトップポータル経由</translation>
+    </message>
+    <message id="setup.notifications">
+      <source>Notifications</source>
+      <translation>通知</translation>
+    </message>
+    <message id="setup.notifications.fix">
+      <source>log in to a desktop, or install a notification server (dunst, say)</source>
+      <translation>デスクトップにログインするか、通知サーバー（dunst など）をインストールしてください</translation>
+    </message>
+    <message id="setup.notifications.noBus">
+      <source>no session bus, so limit warnings are not shown</source>
+      <translation>セッションバスがないため、上限の警告は表示されません</translation>
+    </message>
+    <message id="setup.notifications.noServer">
+      <source>no notification server, so limit warnings are not shown</source>
+      <translation>通知サーバーがないため、上限の警告は表示されません</translation>
+    </message>
+    <message id="setup.notifications.ok">
+      <source>a notification server answers</source>
+      <translation>通知サーバーが応答しています</translation>
+    </message>
+    <message id="setup.paused">
+      <source>Paused sessions</source>
+      <translation>一時停止中のセッション</translation>
+    </message>
+    <message id="setup.paused.autoContinueOff" numerus="yes">
+      <source>%n wait, but auto-continue is off</source>
+      <translation>
+        <numerusform>%n 件が待機中ですが、自動再開はオフです</numerusform>
+      </translation>
+    </message>
+    <message id="setup.paused.autoContinueOn">
+      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <translation>pacewisectl auto-continue on を実行するか、個別に再開してください：pacewisectl resume now セッション</translation>
+    </message>
+    <message id="setup.paused.none">
+      <source>none waits</source>
+      <translation>待機中のものはありません</translation>
+    </message>
+    <message id="setup.paused.untrusted">
+      <source>none is continued: others could change the folder %1</source>
+      <translation>再開されません：フォルダー %1 を他のユーザーが変更できます</translation>
+    </message>
+    <message id="setup.paused.waiting" numerus="yes">
+      <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
+      <translation>
+        <numerusform>%n 件がリセット後の再開を待っています（pacewisectl resume list）</numerusform>
+      </translation>
+    </message>
+    <message id="setup.problems" numerus="yes">
+      <source>%n things need fixing.</source>
+      <translation>
+        <numerusform>%n 件の修正が必要です。</numerusform>
+      </translation>
+    </message>
+    <message id="setup.running">
+      <source>Running</source>
+      <translation>実行中</translation>
+    </message>
+    <message id="setup.running.none">
+      <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
+      <translation>トレイアプリもデーモンも動いていないため、問い合わせもセッションの再開も行われません</translation>
+    </message>
+    <message id="setup.running.pid">
+      <source>pid %1</source>
+      <translation>PID %1</translation>
+    </message>
+    <message id="setup.running.start">
+      <source>start the tray app (pacewise) or the daemon: pacewisectl service install</source>
+      <translation>トレイアプリ（pacewise）かデーモンを起動してください：pacewisectl service install</translation>
+    </message>
+    <message id="setup.signedIn">
+      <source>Signed in</source>
+      <translation>サインイン</translation>
+    </message>
+    <message id="setup.signedIn.installFirst">
+      <source>install claude first</source>
+      <translation>先に claude をインストールしてください</translation>
+    </message>
+    <message id="setup.signedIn.login">
+      <source>run: claude auth login</source>
+      <translation>実行してください：claude auth login</translation>
+    </message>
+    <message id="setup.signedIn.no">
+      <source>no</source>
+      <translation>いいえ</translation>
+    </message>
+    <message id="setup.signedIn.noAnswer">
+      <source>claude gave no answer</source>
+      <translation>claude が応答しませんでした</translation>
+    </message>
+    <message id="setup.signedIn.noClaude">
+      <source>cannot be asked without claude</source>
+      <translation>claude がないと確認できません</translation>
+    </message>
+    <message id="setup.signedIn.why">
+      <source>'pacewisectl auth' says why</source>
+      <translation>「pacewisectl auth」で理由がわかります</translation>
+    </message>
+    <message id="setup.signedIn.yes">
+      <source>yes</source>
+      <translation>はい</translation>
+    </message>
+    <message id="setup.startsAtLogin">
+      <source>Starts at login</source>
+      <translation>ログイン時の起動</translation>
+    </message>
+    <message id="setup.startsAtLogin.fix">
+      <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
+      <translation>デスクトップでは pacewisectl autostart on、それ以外では pacewisectl service install</translation>
+    </message>
+    <message id="setup.startsAtLogin.no">
+      <source>nothing</source>
+      <translation>なし</translation>
+    </message>
+    <message id="setup.startsAtLogin.service">
+      <source>the daemon, as pacewise.service</source>
+      <translation>デーモン（pacewise.service）</translation>
+    </message>
+    <message id="setup.startsAtLogin.trayApp">
+      <source>the tray app</source>
+      <translation>トレイアプリ</translation>
+    </message>
+    <message id="setup.statusLine">
+      <source>Status line</source>
+      <translation>ステータスライン</translation>
+    </message>
+    <message id="setup.statusLine.none">
+      <source>none, so nothing records the figures</source>
+      <translation>ないため、使用量を記録するものがありません</translation>
+    </message>
+    <message id="setup.statusLine.pacewise">
+      <source>Pacewise's records the figures</source>
+      <translation>Pacewise のものが使用量を記録しています</translation>
+    </message>
+    <message id="setup.statusLine.recorder">
+      <source>yours, with Pacewise's recorder in front of it</source>
+      <translation>ご自分のものです。前に Pacewise の記録機能があります</translation>
+    </message>
+    <message id="setup.statusLine.recorderOn">
+      <source>put the recorder in front of it: pacewisectl guard recorder on</source>
+      <translation>記録機能を前に置いてください：pacewisectl guard recorder on</translation>
+    </message>
+    <message id="setup.statusLine.user">
+      <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
+      <translation>ご自分のものは Pacewise のために何も記録しないため、Endrun は自身の問い合わせの数値しか見られません</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

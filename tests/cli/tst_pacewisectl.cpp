@@ -595,16 +595,16 @@ private slots:
         QTest::addColumn<QString>("setUp");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("line");
-        QTest::newRow("a fresh home") << u"fresh"_qs << QStringList{} << u"✗ Endrun guard: off, so nothing stops Claude Code before a limit. Fix: pacewisectl guard on"_qs;
+        QTest::newRow("a fresh home") << u"fresh"_qs << QStringList{} << u"✗ Endrun guard: off, so nothing pauses Claude Code before a limit. Fix: pacewisectl guard on"_qs;
         QTest::newRow("no figures yet") << u"fresh"_qs << QStringList{} << u"✗ Figures: none recorded yet in"_qs;
         QTest::newRow("no jq") << u"guard on"_qs << QStringList{u"PATH=/nonexistent"_qs}
-                               << u"✗ jq: not installed, so the guard and the status line do nothing. Fix: install it: sudo apt install jq"_qs;
+                               << u"✗ jq: not installed, so Endrun and the status line do nothing. Fix: install it: sudo apt install jq"_qs;
         QTest::newRow("no claude") << u"guard on"_qs << QStringList{u"PATH=/nonexistent"_qs} << u"✗ claude: not found on PATH"_qs;
         QTest::newRow("a guard edited by hand") << u"edited"_qs << QStringList{} << u"were edited. Fix: put Pacewise's back: pacewisectl guard reinstall"_qs;
-        QTest::newRow("a stale state file") << u"stale"_qs << QStringList{} << u"✗ Figures: recorded 2 h ago in"_qs;
+        QTest::newRow("a stale state file") << u"stale"_qs << QStringList{} << u"✗ Figures: updated 2h ago, in"_qs;
         QTest::newRow("no daemon") << u"guard on"_qs << QStringList{} << u"✗ Running: neither the tray app nor the daemon"_qs;
-        QTest::newRow("not signed in") << u"guard on"_qs << QStringList{} << u"✗ Signed in: no. Fix: run 'claude auth login'"_qs;
-        QTest::newRow("sessions no one continues") << u"ticket"_qs << QStringList{} << u"✗ Stopped sessions: 1 waits, but auto-continue is off"_qs;
+        QTest::newRow("not signed in") << u"guard on"_qs << QStringList{} << u"✗ Signed in: no. Fix: run: claude auth login"_qs;
+        QTest::newRow("sessions no one continues") << u"ticket"_qs << QStringList{} << u"✗ Paused sessions: 1 waits, but auto-continue is off"_qs;
     }
 
     void doctorNamesWhatIsWrongAndTheFix()

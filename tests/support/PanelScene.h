@@ -74,12 +74,7 @@ struct PanelScene {
         });
         const ClaudePaths paths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json")));
         resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
-        guardController = std::make_unique<GuardController>(GuardOperations{
-            .settingsPath = claude(QStringLiteral("settings.json")),
-            .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
-                                       QString::fromLatin1(PacewiseCoreInfo::version)),
-            .settingsManager = SettingsFileManager(),
-        });
+        guardController = std::make_unique<GuardController>(guardOperations());
         caffeine = std::make_unique<CaffeineController>(power);
         locale = std::make_unique<LocaleManager>(&defaults);
         model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state.get(), .resumes = resumes.get(),
@@ -102,6 +97,16 @@ struct PanelScene {
 
     QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
 
+    GuardOperations guardOperations() const
+    {
+        return {
+            .settingsPath = claude(QStringLiteral("settings.json")),
+            .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
+                                       QString::fromLatin1(PacewiseCoreInfo::version)),
+            .settingsManager = SettingsFileManager(),
+        };
+    }
+
 
     // The settings window over the same state, with the morning kickstart
     // greeting through the fake runner and autostart in the scratch home.
@@ -121,8 +126,9 @@ struct PanelScene {
             .zone = QTimeZone::utc(),
         });
         updater = std::make_unique<UpdaterController>(UpdaterController::Options{.feedUrl = updateFeed, .runningVersion = QStringLiteral("0.1.0")});
-        launchAtLogin = std::make_unique<LaunchAtLoginController>(std::make_shared<XdgAutostartService>(
-            autostartDirectory, QStringLiteral("pacewise"), QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise")));
+        const auto autostart = std::make_shared<XdgAutostartService>(autostartDirectory, QStringLiteral("pacewise"),
+                                                                     QStringLiteral("Pacewise"), QStringLiteral("/usr/bin/pacewise"));
+        launchAtLogin = std::make_unique<LaunchAtLoginController>(autostart);
         settings = std::make_unique<SettingsWindow>(SettingsWindow::Objects{
             .state = state.get(),
             .resumes = resumes.get(),
@@ -132,6 +138,22 @@ struct PanelScene {
             .updater = updater.get(),
             .locale = locale.get(),
             .defaults = &defaults,
+            // Nothing found and nothing set up, in the scratch home.
+            .setUpInputs = [this, autostart] {
+                auto noClaude = std::make_shared<FakeResolver>();
+                noClaude->path.reset();
+                return SetupCheck::Inputs{
+                    .environment = QProcessEnvironment(),
+                    .claudePaths = ClaudePaths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json"))),
+                    .engineStatePath = claude(QStringLiteral("rate-limit-state.json")),
+                    .guardOperations = guardOperations(),
+                    .launchAtLogin = autostart,
+                    .servicesLock = home.filePath(QStringLiteral("pacewise.lock")),
+                    .now = [this] { return now; },
+                    .resolver = noClaude,
+                    .runner = runner,
+                };
+            },
         });
     }
 

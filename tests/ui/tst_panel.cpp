@@ -2,6 +2,7 @@
 #include "support/SkipUnlessCI.h"
 #include "theme/DesktopColorScheme.h"
 #include "theme/ReadableColors.h"
+#include "settings/SettingsModel.h"
 #include "tray/TrayMenu.h"
 
 #include <QQuickItem>
@@ -208,6 +209,27 @@ private slots:
         QVERIFY(writeFile(scene.claude(u"hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
         scene.guardController->refresh();
         QTRY_VERIFY(shown(scene.find(u"scriptsNotice"_qs)));
+    }
+
+    // The settings check the set-up as pacewisectl doctor does, on the
+    // thread pool, in the chosen language, with the fix for what is wrong.
+    void settingsCheckTheSetUp()
+    {
+        PanelScene scene;
+        scene.locale->setLanguage(u"de"_qs);
+        scene.buildSettings();
+        scene.settings->show();
+        QMetaObject::invokeMethod(scene.findInSettings(u"checkSetUpButton"_qs), "clicked");
+        SettingsModel *model = scene.settings->model();
+        QTRY_VERIFY(!model->checkingSetUp() && !model->setUpFindings().isEmpty());
+        const QVariantList findings = model->setUpFindings();
+        QCOMPARE(findings.size(), 11);
+        const QVariantMap claude = findings.constFirst().toMap();
+        QCOMPARE(claude.value(u"ok"_qs), QVariant(false));
+        QVERIFY2(claude.value(u"fix"_qs).toString().startsWith(u"installiere Claude Code: npm install"_qs), qPrintable(claude.value(u"fix"_qs).toString()));
+        QVERIFY2(textOf(scene.findInSettings(u"setUpSummary"_qs)).endsWith(u"Punkte müssen behoben werden."_qs),
+                 qPrintable(textOf(scene.findInSettings(u"setUpSummary"_qs))));
+        scene.locale->setLanguage(QString());
     }
 
     // Where the shell opens the menu on a click (GNOME), it says first what
