@@ -17,8 +17,10 @@ TrayMenu::TrayMenu(const PanelModel *model, Actions actions, QObject *parent)
 void TrayMenu::rebuild()
 {
     m_menu.clear();
-    // Lines that only tell: shown as text, read out, never picked.
-    const auto addLine = [this](const QString &text) { m_menu.addAction(text)->setEnabled(false); };
+    // The figures and what is wrong, as lines that read like any other (a
+    // disabled item is greyed as if it did not count); each opens the panel,
+    // where the details are.
+    const auto addLine = [this](const QString &text) { connect(m_menu.addAction(text), &QAction::triggered, this, m_actions.openPanel); };
     for (const QVariant &row : m_model->limits()) {
         const QVariantMap limit = row.toMap();
         addLine(UIStrings::format("tooltip.limitRow", "%1: %2",

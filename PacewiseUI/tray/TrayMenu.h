@@ -12,7 +12,7 @@ class PanelModel;
 // The tray icon's menu, the same on every desktop. Where the shell opens
 // it on a click (GNOME's AppIndicator extension) it is all the user sees,
 // so it leads with what the panel says first: each limit with its reset,
-// what keeps figures from coming, the stopped sessions; then Open,
+// what keeps figures from coming, the paused sessions; then Open,
 // Settings… and Quit.
 class TrayMenu : public QObject {
     Q_OBJECT

@@ -10,10 +10,11 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 out=${DESKTOPS_WORK:-${TMPDIR:-/tmp}/pacewise-desktops}/recipe-gnome
-# shellcheck source=scripts/session.sh
+# shellcheck source-path=SCRIPTDIR source=scripts/session.sh
 . "$here/scripts/session.sh"
-check_start gnome-shell gnome-screenshot dbus-run-session setpriv convert
-python3 -c 'import dbusmock' 2>/dev/null || { echo "python3-dbusmock is not installed (see README.md)" >&2; exit 2; }
+export FAKE_CLAUDE=${FAKE_CLAUDE:-$PWD/tests/fakes/claude}
+pacewise=${PACEWISE:-$PWD/build/dev/bin/pacewise}
+check_start "$pacewise" gnome-shell gnome-screenshot dbus-run-session setpriv convert
 # In the top bar, left of the remote desktop session's indicator.
 icon_x=1135 icon_y=16
 
@@ -29,6 +30,7 @@ export HOME=$out/home XDG_RUNTIME_DIR=$out/run FAKE_CLAUDE_SCENARIO=$out/home/sc
 export XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland LIBGL_ALWAYS_SOFTWARE=1
 export PATH=$HOME/bin:/usr/sbin:/usr/bin:/sbin:/bin
 unset DISPLAY WAYLAND_DISPLAY
+python3 -c 'import dbusmock' 2>/dev/null || { echo "python3-dbusmock is not installed (see README.md)" >&2; exit 2; }
 trap stop_run EXIT
 
 # shellcheck disable=SC2016 # expanded by the session's shell
@@ -46,12 +48,6 @@ sleep 2
 "${as[@]}" gsettings set org.gnome.desktop.interface enable-hot-corners false
 "${as[@]}" gnome-shell --wayland --headless --no-x11 --virtual-monitor 1280x800 --wayland-display=wayland-g \
     >"$out/shell.log" 2>&1 &
-# The extension is the tray's host; the session's bus takes only its user's calls.
-watcher() {
-    "${as[@]}" dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
-}
-host_up() { watcher IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
 eventually 60 host_up || { echo "no tray host in GNOME Shell; see $out/shell.log" >&2; exit 1; }
 export WAYLAND_DISPLAY=wayland-g
 # Without these in the bus's activation environment the portals do not start.
@@ -63,15 +59,6 @@ pointer() { timeout 10 tee "$out/run/pointer.fifo" <<<"$1" >/dev/null; }
 shot() { "${as[@]}" gnome-screenshot "$@"; }
 
 "${as[@]}" env QT_QPA_PLATFORM=wayland "$out/pacewise" >"$out/pacewise.log" 2>&1 &
-figure_in_tooltip() {
-    local item
-    watcher RegisteredStatusNotifierItems >"$out/items.txt"
-    for item in $(sed -n 's/.*string "\(.*\)".*/\1/p' "$out/items.txt"); do
-        "${as[@]}" dbus-send --session --print-reply --dest="${item%%/*}" "/${item#*/}" \
-            org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip | grep -q '42%' && return 0
-    done
-    return 1
-}
 if eventually 20 figure_in_tooltip; then echo "an icon's tooltip has 42%"; else echo "no icon's tooltip has 42%"; fi
 sleep 2
 shot -f "$out/tray.png"

@@ -15,9 +15,11 @@ light | dark) ;;
 esac
 here=$(cd "$(dirname "$0")" && pwd)
 out=${DESKTOPS_WORK:-${TMPDIR:-/tmp}/pacewise-desktops}/recipe-kde-$variant
-# shellcheck source=scripts/session.sh
+# shellcheck source-path=SCRIPTDIR source=scripts/session.sh
 . "$here/scripts/session.sh"
-check_start Xvfb kwin_x11 plasmashell dbus-run-session xdotool import
+export FAKE_CLAUDE=${FAKE_CLAUDE:-$PWD/tests/fakes/claude}
+pacewise=${PACEWISE:-$PWD/build/dev/bin/pacewise}
+check_start "$pacewise" Xvfb kwin_x11 plasmashell dbus-run-session xdotool xprop import
 # With the default bottom panel on a 1280x800 screen, ours is the first icon
 # of the tray.
 icon_x=1041 icon_y=778
@@ -27,8 +29,9 @@ mkdir -p "$out/run"
 chmod 700 "$out/run"
 "$here/scripts/mkhome.sh" "$out/home"
 if [ "$variant" = dark ]; then
-    # What System Settings writes for Breeze Dark; Qt reads it from here too.
-    cp tests/data/kde-breeze-dark/kdeglobals "$out/home/.config/kdeglobals"
+    # Breeze Dark's colours as System Settings writes them; Plasma and Qt's
+    # own KDE theme both read them from here.
+    cp "$here/../../tests/data/kde-breeze-dark/kdeglobals" "$out/home/.config/kdeglobals"
 fi
 cp "$pacewise" "$out/pacewise"
 export HOME=$out/home XDG_RUNTIME_DIR=$out/run FAKE_CLAUDE_SCENARIO=$out/home/scenario
@@ -39,7 +42,8 @@ trap stop_run EXIT
 
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
 eventually 10 test -s "$out/display" || exit 1
-export DISPLAY=:$(cat "$out/display")
+DISPLAY=:$(cat "$out/display")
+export DISPLAY
 # shellcheck disable=SC2016 # expanded by the session's shell
 dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec sleep 100000' "$out/bus" &
 eventually 10 test -s "$out/bus" || exit 1
@@ -49,25 +53,10 @@ DBUS_SESSION_BUS_ADDRESS=$(cat "$out/bus")
 QT_XCB_GL_INTEGRATION=none kwin_x11 --replace >"$out/kwin.log" 2>&1 &
 sleep 3
 QT_QUICK_BACKEND=software QT_XCB_GL_INTEGRATION=none plasmashell --no-respawn >"$out/plasmashell.log" 2>&1 &
-watcher() {
-    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
-}
-host_up() { watcher IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
 eventually 60 host_up || { echo "Plasma's tray did not come up; see $out/plasmashell.log" >&2; exit 1; }
 sleep 5 # the panel is drawn a moment after the tray registers
 
 "$out/pacewise" >"$out/pacewise.log" 2>&1 &
-# The icon's tooltip carries the figure.
-figure_in_tooltip() {
-    local item
-    watcher RegisteredStatusNotifierItems >"$out/items.txt"
-    for item in $(sed -n 's/.*string "\(.*\)".*/\1/p' "$out/items.txt"); do
-        dbus-send --session --print-reply --dest="${item%%/*}" "/${item#*/}" org.freedesktop.DBus.Properties.Get \
-            string:org.kde.StatusNotifierItem string:ToolTip | grep -q '42%' && return 0
-    done
-    return 1
-}
 if eventually 20 figure_in_tooltip; then echo "an icon's tooltip has 42%"; else echo "no icon's tooltip has 42%"; fi
 sleep 2
 import -window root "$out/tray.png"
@@ -77,8 +66,11 @@ sleep 3
 import -window root "$out/leftclick.png"
 sleep 3
 import -window root "$out/leftclick-3s.png"
-echo "panel windows (icon clicked at $icon_x,$icon_y):"
-for window in $(xdotool search --name '^Pacewise$'); do
-    xdotool getwindowgeometry "$window"
-done | tee "$out/panel-geometry.txt"
+# The panel is placed against the work area, which Plasma's panel leaves out.
+{
+    echo "clicked at $icon_x,$icon_y; $(xprop -root _NET_WORKAREA)"
+    for window in $(xdotool search --onlyvisible --name '^Pacewise$'); do
+        xdotool getwindowgeometry "$window"
+    done
+} | tee "$out/panel-geometry.txt"
 echo "screenshots: $out/tray.png $out/leftclick.png $out/leftclick-3s.png"

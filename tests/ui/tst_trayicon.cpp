@@ -84,8 +84,9 @@ private slots:
     {
         using enum MenuBarUsage::Severity;
         QCOMPARE(TrayIconRenderer::render(warning, u"42%"_qs, 16), TrayIconRenderer::render(warning, u"42"_qs, 16));
-        QCOMPARE(TrayIconRenderer::render(normal, u"—%"_qs, 16), TrayIconRenderer::render(normal, u"—"_qs, 16));
-        QVERIFY(TrayIconRenderer::render(warning, u"42%"_qs, 24) != TrayIconRenderer::render(warning, u"42"_qs, 24));
+        QCOMPARE(TrayIconRenderer::render(warning, u"42%"_qs, 24), TrayIconRenderer::render(warning, u"42"_qs, 24));
+        QCOMPARE(TrayIconRenderer::render(normal, u"—%"_qs, 22), TrayIconRenderer::render(normal, u"—"_qs, 22));
+        QVERIFY(TrayIconRenderer::render(warning, u"42%"_qs, 32) != TrayIconRenderer::render(warning, u"42"_qs, 32));
         QVERIFY(TrayIconRenderer::render(warning, u"42%"_qs, 16, 2.0) != TrayIconRenderer::render(warning, u"42"_qs, 16, 2.0));
     }
 };

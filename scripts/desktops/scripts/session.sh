@@ -1,13 +1,15 @@
 # shellcheck shell=bash
 # Sourced by the recipes: checks before a run, waiting, and stopping all that
-# a run started. The caller sets `out` (the run's folder) first.
+# a run started.
+: "${out:?the recipe names its output folder before it sources this}"
 
-# Both recipes start from the project's root, with a built app.
+# Usage: check_start APP TOOL...  The recipes start from the project's root,
+# with a built app and the fake claude, and need the tools named.
 check_start() {
-    export FAKE_CLAUDE=${FAKE_CLAUDE:-$PWD/tests/fakes/claude}
-    pacewise=${PACEWISE:-$PWD/build/dev/bin/pacewise}
-    if [ ! -x "$pacewise" ] || [ ! -x "$FAKE_CLAUDE" ]; then
-        echo "no $pacewise or $FAKE_CLAUDE: run from the project's root after 'make build'," \
+    local app=$1 tool
+    shift
+    if [ ! -x "$app" ] || [ ! -x "${FAKE_CLAUDE:-}" ]; then
+        echo "no $app or ${FAKE_CLAUDE:-fake claude}: run from the project's root after 'make build'," \
             "or set PACEWISE and FAKE_CLAUDE" >&2
         exit 2
     fi
@@ -25,6 +27,31 @@ eventually() {
         sleep 0.1
     done
     echo "gave up waiting after ${seconds}s for: $*" >&2
+    return 1
+}
+
+# What runs a command as the session's user, whose bus takes only its own
+# user's calls; a recipe whose session is root's leaves it empty.
+as=()
+
+# The tray's watcher on the session bus.
+watcher() {
+    "${as[@]}" dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
+}
+host_up() { watcher IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
+# Whether a registered icon's tooltip carries the figure. Plasma names an item
+# ":1.7/StatusNotifierItem", the GNOME extension ":1.7@/StatusNotifierItem".
+figure_in_tooltip() {
+    local item name
+    watcher RegisteredStatusNotifierItems >"$out/items.txt"
+    : >"$out/tooltip.txt"
+    while read -r item; do
+        name=${item%%/*}
+        "${as[@]}" dbus-send --session --print-reply --dest="${name%@}" "/${item#*/}" \
+            org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip |
+            tee -a "$out/tooltip.txt" | grep -q '42%' && return 0
+    done < <(sed -n 's/.*string "\(.*\)".*/\1/p' "$out/items.txt")
     return 1
 }
 
@@ -53,7 +80,7 @@ stop_run() {
     done
     pids=$(ours)
     if [ -n "$pids" ]; then
-        echo "still there after TERM, now killed:" $pids
+        echo "still there after TERM, now killed: ${pids//$'\n'/ }"
         # shellcheck disable=SC2086
         kill -KILL $pids 2>/dev/null
         sleep 1
