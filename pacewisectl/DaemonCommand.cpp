@@ -105,7 +105,7 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
         .environment = context.environment,
         .claudePaths = context.claudePaths,
         .userDefaults = &userDefaults,
-        .powerAssertions = std::make_shared<LinuxPowerAssertions>(),
+        .sleepInhibitors = std::make_shared<LinuxSleepInhibitors>(),
         .notifications = std::make_shared<FreedesktopNotifications>(),
         .wakeSource = &wake,
         .yieldsToTrayApp = true,

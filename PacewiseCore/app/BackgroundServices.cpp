@@ -223,7 +223,7 @@ bool BackgroundServices::tryToRun()
         .resumes = resumes,
         .morningStarter = m_morningStarter.get(),
     });
-    m_caffeine = std::make_unique<CaffeineController>(m_dependencies.powerAssertions);
+    m_caffeine = std::make_unique<CaffeineController>(m_dependencies.sleepInhibitors);
     takeOverKeepAwake();
     ControlService::Actions actions{.showPanel = m_dependencies.showPanel, .standBy = nullptr};
     if (m_dependencies.yieldsToTrayApp)

@@ -40,7 +40,7 @@ public:
         ClaudePaths claudePaths;
         QSettings *userDefaults = nullptr; // not owned
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
-        std::shared_ptr<PowerAssertions> powerAssertions;
+        std::shared_ptr<SleepInhibitors> sleepInhibitors;
         std::shared_ptr<DesktopNotifications> notifications;
         SleepWakeSource *wakeSource = nullptr; // not owned; may be null
         QString lockPath = FileLock::runtimeLocation(QStringLiteral("pacewise.lock"));

@@ -11,9 +11,9 @@ namespace pacewise {
 
 Q_LOGGING_CATEGORY(lcCaffeine, "pacewise.caffeine", QtInfoMsg)
 
-CaffeineController::CaffeineController(std::shared_ptr<PowerAssertions> assertions, QObject *parent)
+CaffeineController::CaffeineController(std::shared_ptr<SleepInhibitors> inhibitors, QObject *parent)
     : QObject(parent)
-    , m_assertions(std::move(assertions))
+    , m_inhibitors(std::move(inhibitors))
 {
 }
 
@@ -21,29 +21,29 @@ QCoro::Task<> CaffeineController::switchTo(bool active)
 {
     m_wanted = active;
     if (!active) {
-        if (m_assertion) {
-            m_assertion.reset();
+        if (m_inhibitor) {
+            m_inhibitor.reset();
             qCInfo(lcCaffeine, "caffeine OFF");
             emit isActiveChanged();
         }
         co_return;
     }
-    if (m_assertion || m_asking)
+    if (m_inhibitor || m_asking)
         co_return;
     m_asking = true;
     const QPointer<CaffeineController> self(this);
     // Started in a statement of its own: GCC 12 destroys the temporaries of
     // a co_await full-expression twice.
-    auto asking = QtConcurrent::run([assertions = m_assertions] {
-        auto assertion = assertions->acquire(QString::fromLatin1(assertionName));
-        return assertion ? std::pair(std::shared_ptr<PowerAssertion>(std::move(*assertion)), QString())
-                         : std::pair(std::shared_ptr<PowerAssertion>(), assertion.error());
+    auto asking = QtConcurrent::run([inhibitors = m_inhibitors] {
+        auto inhibitor = inhibitors->acquire(QString::fromLatin1(inhibitorReason));
+        return inhibitor ? std::pair(std::shared_ptr<SleepInhibitor>(std::move(*inhibitor)), QString())
+                         : std::pair(std::shared_ptr<SleepInhibitor>(), inhibitor.error());
     });
-    const auto [assertion, refusal] = co_await asking;
+    const auto [inhibitor, refusal] = co_await asking;
     if (!self)
         co_return; // released with the answer
     m_asking = false;
-    if (!assertion) {
+    if (!inhibitor) {
         qCWarning(lcCaffeine, "keep-awake refused: %s", qUtf8Printable(refusal));
         m_unavailableReason = refusal;
         emit isActiveChanged();
@@ -51,7 +51,7 @@ QCoro::Task<> CaffeineController::switchTo(bool active)
     }
     if (!m_wanted)
         co_return; // switched off meanwhile: released with the answer
-    m_assertion = assertion;
+    m_inhibitor = inhibitor;
     m_unavailableReason.clear();
     qCInfo(lcCaffeine, "caffeine ON");
     emit isActiveChanged();

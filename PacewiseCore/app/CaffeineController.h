@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/PowerAssertions.h"
+#include "system/SleepInhibitors.h"
 
 #include <QObject>
 
@@ -21,11 +21,11 @@ class CaffeineController : public QObject {
     Q_PROPERTY(QString unavailableReason READ unavailableReason NOTIFY isActiveChanged)
 
 public:
-    static constexpr char assertionName[] = "Pacewise keep-awake";
+    static constexpr char inhibitorReason[] = "Pacewise keep-awake";
 
-    explicit CaffeineController(std::shared_ptr<PowerAssertions> assertions, QObject *parent = nullptr);
+    explicit CaffeineController(std::shared_ptr<SleepInhibitors> inhibitors, QObject *parent = nullptr);
 
-    bool isActive() const { return m_assertion != nullptr; }
+    bool isActive() const { return m_inhibitor != nullptr; }
     // Why the last start failed, so the switch can say it is unavailable.
     QString unavailableReason() const { return m_unavailableReason; }
 
@@ -39,8 +39,8 @@ signals:
     void isActiveChanged();
 
 private:
-    std::shared_ptr<PowerAssertions> m_assertions;
-    std::shared_ptr<PowerAssertion> m_assertion;
+    std::shared_ptr<SleepInhibitors> m_inhibitors;
+    std::shared_ptr<SleepInhibitor> m_inhibitor;
     QString m_unavailableReason;
     bool m_wanted = false;
     bool m_asking = false;

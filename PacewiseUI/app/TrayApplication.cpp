@@ -28,7 +28,7 @@ TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
         .claudePaths = m_dependencies.claudePaths,
         .userDefaults = m_dependencies.userDefaults,
         .sessionBus = m_dependencies.sessionBus,
-        .powerAssertions = std::make_shared<LinuxPowerAssertions>(),
+        .sleepInhibitors = std::make_shared<LinuxSleepInhibitors>(),
         .notifications = std::make_shared<FreedesktopNotifications>(m_dependencies.sessionBus),
         .wakeSource = &m_wake,
         .showPanel = [this] {

@@ -8,7 +8,7 @@
 #include "panel/PanelModel.h"
 #include "panel/PanelWindow.h"
 #include "settings/SettingsWindow.h"
-#include "system/PowerAssertions.h"
+#include "system/SleepInhibitors.h"
 #include "system/SleepWakeSource.h"
 #include "theme/DesktopColorScheme.h"
 #include "tray/StandbyTrayIcon.h"

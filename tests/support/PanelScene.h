@@ -30,11 +30,11 @@
 
 namespace pacewise::test {
 
-class FakePowerAssertions final : public PowerAssertions {
+class FakeSleepInhibitors final : public SleepInhibitors {
 public:
-    std::expected<std::unique_ptr<PowerAssertion>, QString> acquire(const QString &) override
+    std::expected<std::unique_ptr<SleepInhibitor>, QString> acquire(const QString &) override
     {
-        return std::make_unique<PowerAssertion>();
+        return std::make_unique<SleepInhibitor>();
     }
 };
 
@@ -46,7 +46,7 @@ struct PanelScene {
     QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
     std::shared_ptr<FakeUsageFetcher> fetcher = std::make_shared<FakeUsageFetcher>();
     std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
-    std::shared_ptr<FakePowerAssertions> power = std::make_shared<FakePowerAssertions>();
+    std::shared_ptr<FakeSleepInhibitors> power = std::make_shared<FakeSleepInhibitors>();
     QSettings defaults{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
     std::unique_ptr<AppState> state;
     std::unique_ptr<ResumeController> resumes;

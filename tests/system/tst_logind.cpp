@@ -32,7 +32,7 @@ private slots:
     void withoutLogindCaffeineSaysItIsUnavailable()
     {
         const QDBusConnection none = QDBusConnection::connectToBus(u"unix:path=/nonexistent"_qs, u"none"_qs);
-        CaffeineController caffeine(std::make_shared<LinuxPowerAssertions>(none, none));
+        CaffeineController caffeine(std::make_shared<LinuxSleepInhibitors>(none, none));
         QCoro::waitFor(caffeine.switchTo(true));
         QVERIFY(!caffeine.isActive());
         QVERIFY(!caffeine.unavailableReason().isEmpty());

@@ -1,4 +1,4 @@
-#include "PowerAssertions.h"
+#include "SleepInhibitors.h"
 
 #include "i18n/UIStrings.h"
 
@@ -18,7 +18,7 @@ namespace {
 constexpr int callTimeoutMs = 5000;
 const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 
-class LogindInhibitor final : public PowerAssertion {
+class LogindInhibitor final : public SleepInhibitor {
 public:
     // The descriptor object itself is kept: dropping it closes the fd and
     // releases the inhibitor at once.
@@ -31,7 +31,7 @@ private:
     QDBusUnixFileDescriptor m_fd;
 };
 
-class PortalInhibitor final : public PowerAssertion {
+class PortalInhibitor final : public SleepInhibitor {
 public:
     PortalInhibitor(QDBusConnection bus, QDBusObjectPath handle)
         : m_bus(std::move(bus))
@@ -53,29 +53,29 @@ private:
 
 } // namespace
 
-LinuxPowerAssertions::LinuxPowerAssertions()
-    : LinuxPowerAssertions(QDBusConnection::sessionBus(), QDBusConnection::systemBus())
+LinuxSleepInhibitors::LinuxSleepInhibitors()
+    : LinuxSleepInhibitors(QDBusConnection::sessionBus(), QDBusConnection::systemBus())
 {
 }
 
-LinuxPowerAssertions::LinuxPowerAssertions(QDBusConnection sessionBus, QDBusConnection systemBus)
+LinuxSleepInhibitors::LinuxSleepInhibitors(QDBusConnection sessionBus, QDBusConnection systemBus)
     : m_sessionBus(std::move(sessionBus))
     , m_systemBus(std::move(systemBus))
 {
 }
 
-std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::acquire(const QString &reason)
+std::expected<std::unique_ptr<SleepInhibitor>, QString> LinuxSleepInhibitors::acquire(const QString &reason)
 {
     const bool portalRuns = m_sessionBus.isConnected() && m_sessionBus.interface() &&
                             m_sessionBus.interface()->isServiceRegistered(portalService).value();
     if (portalRuns) {
-        if (auto assertion = fromPortal(reason))
-            return assertion;
+        if (auto inhibitor = fromPortal(reason))
+            return inhibitor;
     }
     return fromLogind(reason);
 }
 
-std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::fromPortal(const QString &reason)
+std::expected<std::unique_ptr<SleepInhibitor>, QString> LinuxSleepInhibitors::fromPortal(const QString &reason)
 {
     constexpr uint suspend = 4, idle = 8;
     QDBusMessage call = QDBusMessage::createMethodCall(portalService, QStringLiteral("/org/freedesktop/portal/desktop"),
@@ -88,7 +88,7 @@ std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::fr
     return std::make_unique<PortalInhibitor>(m_sessionBus, handle.value());
 }
 
-std::expected<std::unique_ptr<PowerAssertion>, QString> LinuxPowerAssertions::fromLogind(const QString &reason)
+std::expected<std::unique_ptr<SleepInhibitor>, QString> LinuxSleepInhibitors::fromLogind(const QString &reason)
 {
     if (!m_systemBus.isConnected())
         return std::unexpected(UIStrings::text("caffeine.error.noSystemBus", "no system bus, so no systemd-logind to ask"));
