@@ -104,7 +104,7 @@ void statusLineToTray()
         QElapsedTimer shown;
         shown.start();
         const QString figure = QString::number(round) + u'%';
-        wait([&] { return state.menuBarTitle() == figure; }, 5000);
+        wait([&] { return state.trayTitle() == figure; }, 5000);
         delays.push_back(shown.elapsed());
         // Each record dated a second after the one before.
         QDeadlineTimer nextSecond(1000);

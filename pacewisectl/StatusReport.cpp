@@ -2,7 +2,7 @@
 
 #include "JsonOutput.h"
 #include "system/DisplayText.h"
-#include "usage/MenuBarUsage.h"
+#include "usage/TrayUsage.h"
 #include "usage/UsageHistory.h"
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsagePollPolicy.h"
@@ -128,7 +128,7 @@ void StatusReport::printText(const CommandContext &context, QTextStream &out) co
         out << "At this pace: limit at " << clockText(report.forecast->limitAt, context) << ", resets "
             << clockText(report.forecast->resetsAt, context) << '\n';
     }
-    const MenuBarUsage tray = MenuBarUsage::from(report.snapshot);
+    const TrayUsage tray = TrayUsage::from(report.snapshot);
     out << "Tray: " << (tray.utilization ? percentText(*tray.utilization) : QStringLiteral("--")) << " ("
         << severityName(tray.severity()) << ")\n";
     if (report.source == StatusReport::Source::claude) {
@@ -162,7 +162,7 @@ void StatusReport::printJson(const CommandContext &context, QTextStream &out) co
             });
         }
     }
-    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
+    const TrayUsage trayUsage = TrayUsage::from(report.snapshot);
     QJsonValue source = QJsonValue::Null;
     if (report.source)
         source = *report.source == StatusReport::Source::claude ? QStringLiteral("claude") : QStringLiteral("state_file");
@@ -175,8 +175,8 @@ void StatusReport::printJson(const CommandContext &context, QTextStream &out) co
         {QStringLiteral("limits"), limits},
         {QStringLiteral("overage"), report.snapshot && report.snapshot->usingOverage()},
         {QStringLiteral("tray"), QJsonObject{
-            {QStringLiteral("used_percent"), menuBar.utilization ? jsonPercent(*menuBar.utilization) : QJsonValue::Null},
-            {QStringLiteral("severity"), severityName(menuBar.severity())},
+            {QStringLiteral("used_percent"), trayUsage.utilization ? jsonPercent(*trayUsage.utilization) : QJsonValue::Null},
+            {QStringLiteral("severity"), severityName(trayUsage.severity())},
         }},
         {QStringLiteral("forecast"), report.forecast ? QJsonValue(QJsonObject{
                                          {QStringLiteral("limit_at"), jsonTime(report.forecast->limitAt)},
@@ -209,20 +209,20 @@ QHash<QString, QString> StatusReport::formatFields(const CommandContext &context
     };
     const auto fiveHour = report.snapshot ? report.snapshot->fiveHour() : std::nullopt;
     const auto week = report.snapshot ? report.snapshot->weeklyAll() : std::nullopt;
-    const MenuBarUsage menuBar = MenuBarUsage::from(report.snapshot);
+    const TrayUsage trayUsage = TrayUsage::from(report.snapshot);
     QString source = unknown;
     if (report.source)
         source = *report.source == StatusReport::Source::claude ? QStringLiteral("claude") : QStringLiteral("state");
     return {
         {QStringLiteral("five_hour"), figure(fiveHour)},
         {QStringLiteral("week"), figure(week)},
-        {QStringLiteral("tray"), menuBar.utilization && std::isfinite(*menuBar.utilization)
-                                     ? QString::number(std::round(*menuBar.utilization), 'f', 0) : unknown},
+        {QStringLiteral("tray"), trayUsage.utilization && std::isfinite(*trayUsage.utilization)
+                                     ? QString::number(std::round(*trayUsage.utilization), 'f', 0) : unknown},
         {QStringLiteral("five_hour_reset"), reset(fiveHour, false)},
         {QStringLiteral("week_reset"), reset(week, true)},
         {QStringLiteral("five_hour_reset_in"), timeLeft(fiveHour)},
         {QStringLiteral("week_reset_in"), timeLeft(week)},
-        {QStringLiteral("severity"), severityName(menuBar.severity())},
+        {QStringLiteral("severity"), severityName(trayUsage.severity())},
         {QStringLiteral("source"), source},
         {QStringLiteral("limit_at"), report.forecast ? clockText(report.forecast->limitAt, context) : unknown},
         {QStringLiteral("age"), report.confirmedAt() ? durationText(std::max<qint64>(0, report.confirmedAt()->secsTo(report.now)))

@@ -15,11 +15,11 @@ namespace {
 // Every icon state at the usual tray sizes, on a light and a dark panel.
 QImage trayIconSheet()
 {
-    const QList<std::pair<MenuBarUsage::Severity, QString>> states{
-        {MenuBarUsage::Severity::noData, QString()},           {MenuBarUsage::Severity::normal, QString()},
-        {MenuBarUsage::Severity::warning, QString()},          {MenuBarUsage::Severity::critical, QString()},
-        {MenuBarUsage::Severity::noData, QStringLiteral("—%")}, {MenuBarUsage::Severity::normal, QStringLiteral("42%")},
-        {MenuBarUsage::Severity::warning, QStringLiteral("85%")}, {MenuBarUsage::Severity::critical, QStringLiteral("100%")},
+    const QList<std::pair<TrayUsage::Severity, QString>> states{
+        {TrayUsage::Severity::noData, QString()},           {TrayUsage::Severity::normal, QString()},
+        {TrayUsage::Severity::warning, QString()},          {TrayUsage::Severity::critical, QString()},
+        {TrayUsage::Severity::noData, QStringLiteral("—%")}, {TrayUsage::Severity::normal, QStringLiteral("42%")},
+        {TrayUsage::Severity::warning, QStringLiteral("85%")}, {TrayUsage::Severity::critical, QStringLiteral("100%")},
     };
     const QList<int> sizes{16, 22, 24, 32, 64};
     const int cell = 72;

@@ -54,7 +54,7 @@ void AppState::loadSettings()
     if (QSettings *defaults = m_dependencies.userDefaults) {
         const QVariant show = defaults->value(QStringLiteral("showMenuBarPercentage"));
         if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
-            m_showMenuBarPercentage = show.toBool();
+            m_showTrayPercentage = show.toBool();
     }
 }
 
@@ -62,10 +62,10 @@ void AppState::reloadSettings()
 {
     if (m_dependencies.userDefaults)
         m_dependencies.userDefaults->sync();
-    const bool wasShowing = m_showMenuBarPercentage;
+    const bool wasShowing = m_showTrayPercentage;
     loadSettings();
-    if (wasShowing != m_showMenuBarPercentage)
-        emit showMenuBarPercentageChanged();
+    if (wasShowing != m_showTrayPercentage)
+        emit showTrayPercentageChanged();
 }
 
 std::optional<UsageSnapshot> AppState::snapshot() const
@@ -75,17 +75,17 @@ std::optional<UsageSnapshot> AppState::snapshot() const
     return m_snapshot->asOf(m_dependencies.now());
 }
 
-QString AppState::menuBarTitle() const
+QString AppState::trayTitle() const
 {
-    const MenuBarUsage usage = MenuBarUsage::from(snapshot());
+    const TrayUsage usage = TrayUsage::from(snapshot());
     if (!usage.utilization)
-        return UIStrings::text("menubar.placeholder", "—%");
+        return UIStrings::text("tray.placeholder", "—%");
     return UIStrings::percent(*usage.utilization);
 }
 
-MenuBarUsage::Severity AppState::severity() const
+TrayUsage::Severity AppState::severity() const
 {
-    return MenuBarUsage::from(snapshot()).severity();
+    return TrayUsage::from(snapshot()).severity();
 }
 
 QString AppState::issueText() const
@@ -336,14 +336,14 @@ QCoro::Task<> AppState::recordHistory(const UsageSnapshot &snapshot)
         m_usageSamples = samples;
 }
 
-void AppState::setShowMenuBarPercentage(bool show)
+void AppState::setShowTrayPercentage(bool show)
 {
-    if (show == m_showMenuBarPercentage)
+    if (show == m_showTrayPercentage)
         return;
-    m_showMenuBarPercentage = show;
+    m_showTrayPercentage = show;
     if (m_dependencies.userDefaults)
         m_dependencies.userDefaults->setValue(QStringLiteral("showMenuBarPercentage"), show);
-    emit showMenuBarPercentageChanged();
+    emit showTrayPercentageChanged();
 }
 
 void AppState::setSnapshot(std::optional<UsageSnapshot> snapshot, std::optional<QDateTime> at)

@@ -3,7 +3,7 @@
 #include "FetchIssue.h"
 #include "claude/AuthStatus.h"
 #include "usage/EngineStateReader.h"
-#include "usage/MenuBarUsage.h"
+#include "usage/TrayUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageFetching.h"
 #include "usage/UsageHistory.h"
@@ -29,11 +29,11 @@ namespace pacewise {
 // the main thread; everything slow runs on the thread pool.
 class AppState : public QObject {
     Q_OBJECT
-    Q_PROPERTY(pacewise::MenuBarUsage::Severity severity READ severity NOTIFY snapshotChanged)
+    Q_PROPERTY(pacewise::TrayUsage::Severity severity READ severity NOTIFY snapshotChanged)
     Q_PROPERTY(QString issueText READ issueText NOTIFY issueChanged)
     Q_PROPERTY(bool isFetching READ isFetching NOTIFY isFetchingChanged)
-    Q_PROPERTY(bool showMenuBarPercentage READ showMenuBarPercentage WRITE setShowMenuBarPercentage NOTIFY
-                   showMenuBarPercentageChanged)
+    Q_PROPERTY(bool showTrayPercentage READ showTrayPercentage WRITE setShowTrayPercentage NOTIFY
+                   showTrayPercentageChanged)
 
 public:
     struct Dependencies {
@@ -64,10 +64,10 @@ public:
     std::optional<FetchIssue> issue() const { return m_issue; }
     bool isFetching() const { return m_isFetching; }
     const std::optional<AuthStatus> &authStatus() const { return m_authStatus; }
-    bool showMenuBarPercentage() const { return m_showMenuBarPercentage; }
+    bool showTrayPercentage() const { return m_showTrayPercentage; }
 
-    QString menuBarTitle() const;
-    MenuBarUsage::Severity severity() const;
+    QString trayTitle() const;
+    TrayUsage::Severity severity() const;
     QString issueText() const;
 
     // Seconds until the next poll: shorter the closer a limit is.
@@ -95,7 +95,7 @@ public:
     // with its outcome.
     QCoro::Task<bool> refresh(bool automatic);
     QCoro::Task<> checkAuthStatus();
-    void setShowMenuBarPercentage(bool show);
+    void setShowTrayPercentage(bool show);
     // Takes in what pacewisectl or another window changed in the settings
     // files since they were read.
     void reloadSettings();
@@ -107,7 +107,7 @@ signals:
     void authStatusChanged();
     // A refresh ended: with fresh figures or not, from the poll loop or not.
     void refreshed(bool fresh, bool automatic);
-    void showMenuBarPercentageChanged();
+    void showTrayPercentageChanged();
 
 private:
     void loadSettings();
@@ -141,7 +141,7 @@ private:
     bool m_lastRefreshFresh = false;
     std::optional<AuthStatus> m_authStatus;
     bool m_isCheckingAuth = false;
-    bool m_showMenuBarPercentage = true;
+    bool m_showTrayPercentage = true;
     QList<UsageSample> m_usageSamples; // the history as last written, for the forecast
 };
 

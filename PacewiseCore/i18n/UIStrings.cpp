@@ -49,7 +49,7 @@ QString count(const char *key, const char *englishOne, const char *englishOther,
 QString percent(double utilization)
 {
     if (std::isnan(utilization))
-        return UIStrings::text("menubar.placeholder", "—%");
+        return UIStrings::text("tray.placeholder", "—%");
     const double shown = std::clamp(utilization, -999.0, 999.0);
     return UIStrings::format("percent", "%1%", {QString::number(std::llround(shown))});
 }

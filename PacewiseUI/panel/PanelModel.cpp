@@ -6,7 +6,7 @@
 #include "i18n/UIStrings.h"
 #include "resume/LastMessageResolver.h"
 #include "system/DisplayText.h"
-#include "usage/MenuBarUsage.h"
+#include "usage/TrayUsage.h"
 #include "usage/UsageLimitRowBuilder.h"
 #include "usage/UsageResetFormatter.h"
 
@@ -81,9 +81,9 @@ QVariantList PanelModel::limits() const
     for (const UsageLimitRowModel &row : rows) {
         const double utilization = row.limit.utilization();
         const double value = std::isfinite(utilization) ? std::clamp(utilization, 0.0, 100.0) : 0.0;
-        const MenuBarUsage::Severity level = MenuBarUsage::severityOf(utilization);
-        const char *tint = level == MenuBarUsage::Severity::critical  ? "critical"
-                           : level == MenuBarUsage::Severity::warning ? "warning"
+        const TrayUsage::Severity level = TrayUsage::severityOf(utilization);
+        const char *tint = level == TrayUsage::Severity::critical  ? "critical"
+                           : level == TrayUsage::Severity::warning ? "warning"
                                                                        : "accent";
         const QString figure = UIStrings::percent(utilization);
         const bool started = row.limit.window().hasStarted();
@@ -94,8 +94,8 @@ QVariantList PanelModel::limits() const
                                                      {row.label, figure, row.resetText})
                                  : UIStrings::format("window.spokenNotStarted", "%1, %2 used, not started", {row.label, figure});
         // The colour alone would not tell the severity to everyone.
-        const QString severity = level == MenuBarUsage::Severity::critical ? UIStrings::text("window.severityCritical", "nearly used up")
-                                 : level == MenuBarUsage::Severity::warning ? UIStrings::text("window.severityWarning", "running low")
+        const QString severity = level == TrayUsage::Severity::critical ? UIStrings::text("window.severityCritical", "nearly used up")
+                                 : level == TrayUsage::Severity::warning ? UIStrings::text("window.severityWarning", "running low")
                                                                             : QString();
         if (!severity.isEmpty()) {
             detail = UIStrings::format("window.detailWithSeverity", "%1 · %2", {detail, severity});

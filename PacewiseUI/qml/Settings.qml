@@ -90,11 +90,11 @@ Pane {
 
                 SettingSwitch {
                     toggleName: "percentageSwitch"
-                    text: root.tr("settings.general.showMenuBarPercentage", "Show the percentage in the tray")
-                    checked: appState.showMenuBarPercentage
-                    onToggled: checked => appState.showMenuBarPercentage = checked
+                    text: root.tr("settings.general.showTrayPercentage", "Show the percentage in the tray")
+                    checked: appState.showTrayPercentage
+                    onToggled: checked => appState.showTrayPercentage = checked
                 }
-                Caption { text: root.tr("settings.general.showMenuBarPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
+                Caption { text: root.tr("settings.general.showTrayPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
 
                 SettingSwitch {
                     toggleName: "launchAtLoginSwitch"

@@ -35,7 +35,7 @@ QString StandbyTrayIcon::explanation() const
 void StandbyTrayIcon::createIcon()
 {
     m_menu = std::make_unique<QMenu>();
-    m_icon = std::make_unique<QSystemTrayIcon>(TrayIconRenderer::icon(MenuBarUsage::Severity::noData, {}));
+    m_icon = std::make_unique<QSystemTrayIcon>(TrayIconRenderer::icon(TrayUsage::Severity::noData, {}));
     m_icon->setContextMenu(m_menu.get());
     // Trays that keep the right click to themselves still get the reason.
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

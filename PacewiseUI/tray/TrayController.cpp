@@ -26,7 +26,7 @@ TrayController::~TrayController() = default;
 QIcon TrayController::currentIcon() const
 {
     const AppState *state = m_objects.state;
-    const QString title = state->showMenuBarPercentage() ? state->menuBarTitle() : QString();
+    const QString title = state->showTrayPercentage() ? state->trayTitle() : QString();
     return TrayIconRenderer::icon(state->severity(), title);
 }
 
@@ -51,7 +51,7 @@ void TrayController::createIcon()
         if (const QString tip = m_objects.model->tooltip(); tip != m_icon->toolTip())
             m_icon->setToolTip(tip);
     });
-    connect(m_objects.state, &AppState::showMenuBarPercentageChanged, this, &TrayController::update);
+    connect(m_objects.state, &AppState::showTrayPercentageChanged, this, &TrayController::update);
     update();
     m_icon->show();
     qCInfo(lcTray, "tray icon shown");

@@ -88,21 +88,21 @@ QPainterPath titleShape(const QString &title, qreal side)
 
 } // namespace
 
-QColor TrayIconRenderer::colorFor(MenuBarUsage::Severity severity)
+QColor TrayIconRenderer::colorFor(TrayUsage::Severity severity)
 {
     switch (severity) {
-    case MenuBarUsage::Severity::warning:
+    case TrayUsage::Severity::warning:
         return warningColor();
-    case MenuBarUsage::Severity::critical:
+    case TrayUsage::Severity::critical:
         return criticalColor();
-    case MenuBarUsage::Severity::noData:
-    case MenuBarUsage::Severity::normal:
+    case TrayUsage::Severity::noData:
+    case TrayUsage::Severity::normal:
         return neutralColor();
     }
     return neutralColor();
 }
 
-QImage TrayIconRenderer::render(MenuBarUsage::Severity severity, const QString &title, int sizeInPoints,
+QImage TrayIconRenderer::render(TrayUsage::Severity severity, const QString &title, int sizeInPoints,
                                 qreal devicePixelRatio)
 {
     const int pixels = std::max(1, int(std::lround(sizeInPoints * devicePixelRatio)));
@@ -141,7 +141,7 @@ QImage TrayIconRenderer::render(MenuBarUsage::Severity severity, const QString &
     return image;
 }
 
-QIcon TrayIconRenderer::icon(MenuBarUsage::Severity severity, const QString &title)
+QIcon TrayIconRenderer::icon(TrayUsage::Severity severity, const QString &title)
 {
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64}) {

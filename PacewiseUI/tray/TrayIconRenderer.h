@@ -1,6 +1,6 @@
 #pragma once
 
-#include "usage/MenuBarUsage.h"
+#include "usage/TrayUsage.h"
 
 #include <QColor>
 #include <QIcon>
@@ -26,15 +26,15 @@ public:
     // The tooltip and the menu carry the sign.
     static constexpr int smallestWithPercentSign = 32;
 
-    static QColor colorFor(MenuBarUsage::Severity severity);
+    static QColor colorFor(TrayUsage::Severity severity);
 
     // A square of sizeInPoints at devicePixelRatio. An empty title draws the
     // mark; otherwise the title ("42%", "—%") is drawn.
-    static QImage render(MenuBarUsage::Severity severity, const QString &title, int sizeInPoints,
+    static QImage render(TrayUsage::Severity severity, const QString &title, int sizeInPoints,
                          qreal devicePixelRatio = 1.0);
 
     // The icon at every size a tray asks for, on ordinary and doubled screens.
-    static QIcon icon(MenuBarUsage::Severity severity, const QString &title);
+    static QIcon icon(TrayUsage::Severity severity, const QString &title);
 };
 
 } // namespace pacewise

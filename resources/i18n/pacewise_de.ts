@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>„%1“: %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>— %</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>„%1“ wird nach dem Zurücksetzen um %2 von selbst fortgesetzt.</translation>
@@ -822,11 +818,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Deine Statuszeile in Claude Code bleibt, wie sie ist; Pacewise liest die Nutzung vorher aus derselben Eingabe, damit Endrun nach aktuellen Zahlen entscheidet.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>Prozentwert im Tray anzeigen</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Wenn ausgeschaltet, wird nur das Symbol angezeigt – in der Farbe des am stärksten genutzten Zeitfensters.</translation>
     </message>
@@ -1166,6 +1162,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>Ausstehende Fortsetzungen: %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>— %</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

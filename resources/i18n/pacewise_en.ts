@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>“%1”: %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>—%</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>“%1” goes on by itself after the reset at %2.</translation>
@@ -822,11 +818,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>Show the percentage in the tray</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Off shows just the icon, in the colour of the most used window.</translation>
     </message>
@@ -1166,6 +1162,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>Pending resumes: %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

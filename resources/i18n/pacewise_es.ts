@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>«%1»: %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>— %</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>«%1» se reanudará sola tras el restablecimiento (%2).</translation>
@@ -822,11 +818,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Tu línea de estado de Claude Code se queda como está; Pacewise lee antes el uso de la misma entrada, para que Endrun decida con cifras al día.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>Mostrar el porcentaje en la bandeja</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Si está desactivado, solo se ve el icono, con el color de la franja más usada.</translation>
     </message>
@@ -1166,6 +1162,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>Reanudaciones pendientes: %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>— %</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

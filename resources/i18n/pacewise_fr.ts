@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>« %1 » : %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>— %</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>« %1 » reprend d’elle-même après la réinitialisation de %2.</translation>
@@ -822,11 +818,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Votre ligne d’état de Claude Code reste telle quelle ; Pacewise lit d’abord l’utilisation dans la même entrée, pour qu’Endrun décide d’après des chiffres à jour.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>Afficher le pourcentage dans la zone de notification</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Désactivé, seule l’icône s’affiche, dans la couleur de la plage la plus utilisée.</translation>
     </message>
@@ -1166,6 +1162,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>Reprises en attente : %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>— %</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

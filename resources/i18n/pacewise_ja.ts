@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>「%1」：%2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>—%</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>「%1」は %2 のリセット後に自動で再開します。</translation>
@@ -821,11 +817,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Claude Code のステータスラインはそのままです。Pacewise が同じ入力から先に使用量を読み取るので、Endrun は最新の数値で判断できます。</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>トレイにパーセントを表示</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>オフにすると、最も使われている枠の色のアイコンだけを表示します。</translation>
     </message>
@@ -1162,6 +1158,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>再開待ち：%1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>“%1”: %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>—%</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>“%1”은(는) %2 초기화 후 저절로 재개됩니다.</translation>
@@ -821,11 +817,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Claude Code 상태 줄은 그대로 둡니다. Pacewise가 같은 입력에서 사용량을 먼저 읽으므로 Endrun이 최신 수치로 판단합니다.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>트레이에 퍼센트 표시</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>끄면 가장 많이 사용한 구간의 색으로 아이콘만 표시합니다.</translation>
     </message>
@@ -1162,6 +1158,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>재개 대기 중: %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

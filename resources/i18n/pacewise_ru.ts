@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>«%1»: %2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>—%</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>«%1» продолжится сама после сброса в %2.</translation>
@@ -823,11 +819,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>Ваша строка состояния Claude Code остаётся как есть; Pacewise сначала считывает использование из тех же входных данных, чтобы Endrun решал по свежим цифрам.</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>Показывать процент в трее</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>Если выключено, виден только значок в цвете самого заполненного периода.</translation>
     </message>
@@ -1170,6 +1166,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>Ожидают продолжения: %1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

@@ -207,10 +207,6 @@
       <source>“%1”: %2</source>
       <translation>“%1”：%2</translation>
     </message>
-    <message id="menubar.placeholder">
-      <source>—%</source>
-      <translation>—%</translation>
-    </message>
     <message id="notification.held.body">
       <source>“%1” goes on by itself after the reset at %2.</source>
       <translation>“%1”将在 %2 重置后自动恢复。</translation>
@@ -821,11 +817,11 @@
       <source>Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.</source>
       <translation>你的 Claude Code 状态栏保持不变；Pacewise 先从同一输入中读取用量，让 Endrun 依据最新数字做决定。</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentage">
+    <message id="settings.general.showTrayPercentage">
       <source>Show the percentage in the tray</source>
       <translation>在托盘中显示百分比</translation>
     </message>
-    <message id="settings.general.showMenuBarPercentageCaption">
+    <message id="settings.general.showTrayPercentageCaption">
       <source>Off shows just the icon, in the colour of the most used window.</source>
       <translation>关闭后只显示图标，颜色取决于用量最高的时段。</translation>
     </message>
@@ -1162,6 +1158,10 @@
     <message id="tooltip.pendingResumes">
       <source>Pending resumes: %1</source>
       <translation>待恢复的会话：%1</translation>
+    </message>
+    <message id="tray.placeholder">
+      <source>—%</source>
+      <translation>—%</translation>
     </message>
     <message id="window.detailWithSeverity">
       <source>%1 · %2</source>

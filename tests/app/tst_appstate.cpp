@@ -174,16 +174,16 @@ private slots:
         const QDateTime reset = fixture.now.addSecs(600);
         fixture.fetcher->answer(usage(97, 40, reset));
         QVERIFY(fixture.refresh());
-        QCOMPARE(fixture.state->menuBarTitle(), u"97%"_qs);
-        QCOMPARE(fixture.state->severity(), MenuBarUsage::Severity::warning);
+        QCOMPARE(fixture.state->trayTitle(), u"97%"_qs);
+        QCOMPARE(fixture.state->severity(), TrayUsage::Severity::warning);
         fixture.state->startPolling(); // the fetcher has nothing more: withheld
         QTRY_VERIFY(!fixture.state->isFetching());
         QSignalSpy changed(fixture.state.get(), &AppState::snapshotChanged);
         fixture.now = reset.addSecs(1);
         fixture.state->pollIfDue();
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(fixture.state->menuBarTitle(), u"0%"_qs);
-        QCOMPARE(fixture.state->severity(), MenuBarUsage::Severity::normal);
+        QCOMPARE(fixture.state->trayTitle(), u"0%"_qs);
+        QCOMPARE(fixture.state->severity(), TrayUsage::Severity::normal);
         QVERIFY(!fixture.state->snapshot()->fiveHour()->hasStarted());
         fixture.state->stopPolling();
     }
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(writeFile(fixture.claude(u"rate-limit-state.json"_qs), state(100)));
         QVERIFY(fixture.refresh());
         QCOMPARE(fixture.fetcher->calls(), 0);
-        QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
+        QCOMPARE(fixture.state->trayTitle(), u"55%"_qs);
         QCOMPARE(fixture.state->lastSuccessAt(), std::optional(utc(fixture.now.addSecs(-100).toSecsSinceEpoch())));
 
         // Older than the 300 s the figures call for: claude is asked, and
@@ -215,7 +215,7 @@ private slots:
         fixture.fetcher->answer(usage(50, 10, fixture.now.addSecs(3600)));
         QVERIFY(fixture.refresh());
         QCOMPARE(fixture.fetcher->calls(), 1);
-        QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
+        QCOMPARE(fixture.state->trayTitle(), u"55%"_qs);
         QVERIFY(readFile(fixture.claude(u"rate-limit-state.json"_qs)).contains("\"weekly_all\""));
 
         // A reply in a Claude Code session: its status line records 86 %,
@@ -236,7 +236,7 @@ private slots:
                              .toUtf8());
         statusLine.closeWriteChannel();
         QVERIFY(statusLine.waitForFinished(10'000));
-        QTRY_COMPARE_WITH_TIMEOUT(fixture.state->menuBarTitle(), u"86%"_qs, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.state->trayTitle(), u"86%"_qs, 1000);
         QCOMPARE(fixture.fetcher->calls(), 1);
         QVERIFY(*fixture.state->lastSuccessAt() > polledAt);
     }
@@ -292,17 +292,17 @@ private slots:
                           fixture.now.addSecs(-60)));
         fixture.fetcher->answer(failure(UsageCLIError::Kind::invalidJSON));
         QVERIFY(!fixture.refresh());
-        QCOMPARE(fixture.state->menuBarTitle(), u"55%"_qs);
+        QCOMPARE(fixture.state->trayTitle(), u"55%"_qs);
 
         fixture.fetcher->answer(usage(10, 10, fixture.now.addSecs(7200))); // the next window
         QVERIFY(fixture.refresh());
         fixture.fetcher->answer(failure(UsageCLIError::Kind::invalidJSON));
         QVERIFY(!fixture.refresh());
-        QCOMPARE(fixture.state->menuBarTitle(), u"10%"_qs); // kept, not replaced by the file's 55
+        QCOMPARE(fixture.state->trayTitle(), u"10%"_qs); // kept, not replaced by the file's 55
 
         fixture.fetcher->answer(usage(1e308, 10, fixture.now.addSecs(7200))); // damaged: capped, not overflowed
         QVERIFY(fixture.refresh());
-        QCOMPARE(fixture.state->menuBarTitle(), u"999%"_qs);
+        QCOMPARE(fixture.state->trayTitle(), u"999%"_qs);
     }
 
     void anotherAccountsSnapshotIsDropped()
@@ -330,7 +330,7 @@ private slots:
         poolMayGoOn.release();
         QTRY_VERIFY(refreshed);
         QVERIFY(!fixture.state->snapshot());
-        QCOMPARE(fixture.state->menuBarTitle(), u"—%"_qs);
+        QCOMPARE(fixture.state->trayTitle(), u"—%"_qs);
     }
 
     void readySessionsAreContinuedAfterTheReset()

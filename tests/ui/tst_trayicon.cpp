@@ -5,7 +5,7 @@
 
 using namespace pacewise;
 
-Q_DECLARE_METATYPE(pacewise::MenuBarUsage::Severity)
+Q_DECLARE_METATYPE(pacewise::TrayUsage::Severity)
 
 namespace {
 
@@ -52,10 +52,10 @@ class TrayIconTest : public QObject {
 private slots:
     void theColourFollowsTheSeverity_data()
     {
-        QTest::addColumn<MenuBarUsage::Severity>("severity");
+        QTest::addColumn<TrayUsage::Severity>("severity");
         QTest::addColumn<QString>("title");
         QTest::addColumn<Tint>("expected");
-        using enum MenuBarUsage::Severity;
+        using enum TrayUsage::Severity;
         for (const QString &title : {QString(), u"42%"_qs}) {
             const char *what = title.isEmpty() ? "mark" : "figure";
             QTest::addRow("%s, normal", what) << normal << title << Tint::grey;
@@ -66,7 +66,7 @@ private slots:
 
     void theColourFollowsTheSeverity()
     {
-        QFETCH(MenuBarUsage::Severity, severity);
+        QFETCH(TrayUsage::Severity, severity);
         QFETCH(QString, title);
         QFETCH(Tint, expected);
         for (const int size : {16, 22, 24, 32}) {
@@ -82,7 +82,7 @@ private slots:
     // half the size they could be: the figure is drawn alone there.
     void aSmallIconDrawsTheFigureAlone()
     {
-        using enum MenuBarUsage::Severity;
+        using enum TrayUsage::Severity;
         QCOMPARE(TrayIconRenderer::render(warning, u"42%"_qs, 16), TrayIconRenderer::render(warning, u"42"_qs, 16));
         QCOMPARE(TrayIconRenderer::render(warning, u"42%"_qs, 24), TrayIconRenderer::render(warning, u"42"_qs, 24));
         QCOMPARE(TrayIconRenderer::render(normal, u"—%"_qs, 22), TrayIconRenderer::render(normal, u"—"_qs, 22));

@@ -1,5 +1,5 @@
 #include "system/EpochSeconds.h"
-#include "usage/MenuBarUsage.h"
+#include "usage/TrayUsage.h"
 #include "support/TestFiles.h"
 #include "usage/UsageHistory.h"
 #include "usage/UsagePollPolicy.h"
@@ -37,21 +37,21 @@ using OptionalDouble = std::optional<double>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(pacewise::MenuBarUsage::Severity)
+Q_DECLARE_METATYPE(pacewise::TrayUsage::Severity)
 
 class UsageModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuBarPrintsFiveHourFigureColouredByWorstWindow_data()
+    void trayPrintsFiveHourFigureColouredByWorstWindow_data()
     {
         QTest::addColumn<Limits>("limits");
         QTest::addColumn<OptionalDouble>("figure");
         QTest::addColumn<OptionalDouble>("severityFigure");
-        QTest::addColumn<MenuBarUsage::Severity>("severity");
+        QTest::addColumn<TrayUsage::Severity>("severity");
 
         using enum UsageLimitKind;
-        using S = MenuBarUsage::Severity;
+        using S = TrayUsage::Severity;
         QTest::newRow("no limits") << Limits{} << OptionalDouble{} << OptionalDouble{} << S::noData;
         QTest::newRow("only limit is NaN") << Limits{limit(fiveHour, notANumber)} << OptionalDouble{} << OptionalDouble{} << S::noData;
         QTest::newRow("weekly 99, five-hour 10")
@@ -67,14 +67,14 @@ private slots:
             << S::warning;
     }
 
-    void menuBarPrintsFiveHourFigureColouredByWorstWindow()
+    void trayPrintsFiveHourFigureColouredByWorstWindow()
     {
         QFETCH(Limits, limits);
         QFETCH(OptionalDouble, figure);
         QFETCH(OptionalDouble, severityFigure);
-        QFETCH(MenuBarUsage::Severity, severity);
+        QFETCH(TrayUsage::Severity, severity);
 
-        const MenuBarUsage usage = MenuBarUsage::from(UsageSnapshot(limits));
+        const TrayUsage usage = TrayUsage::from(UsageSnapshot(limits));
         QCOMPARE(usage.utilization, figure);
         QCOMPARE(usage.severityUtilization, severityFigure);
         QCOMPARE(usage.severity(), severity);

@@ -1,4 +1,4 @@
-#include "MenuBarUsage.h"
+#include "TrayUsage.h"
 
 #include "UsageThresholds.h"
 
@@ -6,7 +6,7 @@
 
 namespace pacewise {
 
-MenuBarUsage MenuBarUsage::from(const std::optional<UsageSnapshot> &snapshot)
+TrayUsage TrayUsage::from(const std::optional<UsageSnapshot> &snapshot)
 {
     if (!snapshot)
         return {};
@@ -23,18 +23,18 @@ MenuBarUsage MenuBarUsage::from(const std::optional<UsageSnapshot> &snapshot)
             break;
         }
     }
-    return MenuBarUsage{
+    return TrayUsage{
         .utilization = fiveHour ? fiveHour : firstFinite,
         .severityUtilization = snapshot->worstUtilization(),
     };
 }
 
-MenuBarUsage::Severity MenuBarUsage::severity() const
+TrayUsage::Severity TrayUsage::severity() const
 {
     return severityUtilization ? severityOf(*severityUtilization) : Severity::noData;
 }
 
-MenuBarUsage::Severity MenuBarUsage::severityOf(double utilization)
+TrayUsage::Severity TrayUsage::severityOf(double utilization)
 {
     if (utilization >= UsageThresholds::critical)
         return Severity::critical;
@@ -43,16 +43,16 @@ MenuBarUsage::Severity MenuBarUsage::severityOf(double utilization)
     return Severity::normal;
 }
 
-QString severityName(MenuBarUsage::Severity severity)
+QString severityName(TrayUsage::Severity severity)
 {
     switch (severity) {
-    case MenuBarUsage::Severity::noData:
+    case TrayUsage::Severity::noData:
         return QStringLiteral("none");
-    case MenuBarUsage::Severity::normal:
+    case TrayUsage::Severity::normal:
         return QStringLiteral("normal");
-    case MenuBarUsage::Severity::warning:
+    case TrayUsage::Severity::warning:
         return QStringLiteral("warning");
-    case MenuBarUsage::Severity::critical:
+    case TrayUsage::Severity::critical:
         return QStringLiteral("critical");
     }
     Q_UNREACHABLE();

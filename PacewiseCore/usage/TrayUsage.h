@@ -10,7 +10,7 @@ namespace pacewise {
 
 // The figure shown next to the tray icon and the value that picks its colour:
 // the 5-hour figure is printed, but the colour follows the worst window.
-struct MenuBarUsage {
+struct TrayUsage {
     Q_GADGET
 
 public:
@@ -20,15 +20,15 @@ public:
     std::optional<double> utilization;
     std::optional<double> severityUtilization;
 
-    static MenuBarUsage from(const std::optional<UsageSnapshot> &snapshot);
+    static TrayUsage from(const std::optional<UsageSnapshot> &snapshot);
 
     Severity severity() const;
     static Severity severityOf(double utilization);
 
-    bool operator==(const MenuBarUsage &) const = default;
+    bool operator==(const TrayUsage &) const = default;
 };
 
 // "none", "normal", "warning", "critical": for logs, the command line and its JSON.
-QString severityName(MenuBarUsage::Severity severity);
+QString severityName(TrayUsage::Severity severity);
 
 } // namespace pacewise
