@@ -3,7 +3,7 @@
 #include "CommandLine.h"
 #include "ExitCode.h"
 #include "JsonOutput.h"
-#include "app/MorningStarterController.h"
+#include "app/KickstartController.h"
 #include "system/DisplayText.h"
 #include "usage/UsageCLI.h"
 #include "usage/UsageResetFormatter.h"
@@ -46,21 +46,21 @@ Options:
 Exit status: 0 done, 1 failed (the reason is printed), 2 bad arguments.
 )";
 
-std::optional<MorningStartTime> parseTime(const QString &text)
+std::optional<KickstartTime> parseTime(const QString &text)
 {
     static const QRegularExpression clock(QStringLiteral("^([01]?\\d|2[0-3]):([0-5]\\d)$"));
     const auto match = clock.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    return MorningStartTime{match.captured(1).toInt(), match.captured(2).toInt()};
+    return KickstartTime{match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
-QString clockText(MorningStartTime time)
+QString clockText(KickstartTime time)
 {
     return QStringLiteral("%1:%2").arg(time.hour, 2, 10, QLatin1Char('0')).arg(time.minute, 2, 10, QLatin1Char('0'));
 }
 
-void printStatus(const MorningStarterController &controller, const CommandContext &context, QTextStream &out)
+void printStatus(const KickstartController &controller, const CommandContext &context, QTextStream &out)
 {
     const auto when = [&](const QDateTime &instant) {
         return UsageResetFormatter::string(instant, true, context.locale, context.timeZone);
@@ -86,7 +86,7 @@ void printStatus(const MorningStarterController &controller, const CommandContex
         out << "Last: " << last << '\n';
 }
 
-void printJsonStatus(const MorningStarterController &controller, QTextStream &out)
+void printJsonStatus(const KickstartController &controller, QTextStream &out)
 {
     printJson(out, QJsonObject{
         {QStringLiteral("enabled"), controller.enabled()},
@@ -99,7 +99,7 @@ void printJsonStatus(const MorningStarterController &controller, QTextStream &ou
         }},
         {QStringLiteral("last_run_at"), jsonTime(controller.lastRunAt())},
         {QStringLiteral("last_result"), controller.lastResult()
-                                            ? QJsonValue(QString::fromLatin1(morningStartResultName(*controller.lastResult())))
+                                            ? QJsonValue(QString::fromLatin1(kickstartResultName(*controller.lastResult())))
                                             : QJsonValue::Null},
         {QStringLiteral("last_reason"), jsonText(controller.lastReason())},
     });
@@ -126,11 +126,11 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
                           .runner = context.runner,
                           .accountIdentity = AccountIdentity(context.claudePaths.accountFile()),
                           .environment = context.environment});
-    MorningStarterController controller(MorningStarterController::Dependencies{
+    KickstartController controller(KickstartController::Dependencies{
         .defaults = &defaults,
-        .starter = std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+        .starter = std::make_shared<Kickstart>(Kickstart::Dependencies{
             .resolver = context.resolver, .runner = context.runner, .environment = context.environment}),
-        .usageProvider = [&] { return MorningStarterController::Usage{latest, fetchedAt}; },
+        .usageProvider = [&] { return KickstartController::Usage{latest, fetchedAt}; },
         .refreshUsage = [&]() -> QCoro::Task<> {
             auto fetching = QtConcurrent::run([&usage] { return usage.fetch(); });
             const auto snapshot = co_await fetching;
@@ -149,7 +149,7 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
         return usageError;
     };
     // A chain from start to end, when it would run through the night unasked.
-    const auto refusedOvernight = [&](MorningStartTime start, MorningStartTime end, bool chainOn) {
+    const auto refusedOvernight = [&](KickstartTime start, KickstartTime end, bool chainOn) {
         if (!chainOn || end.toTime() > start.toTime() || parser.isSet(overnight))
             return false;
         err << "pacewisectl kickstart: the chain would greet from " << clockText(start) << " past midnight until "
@@ -177,30 +177,30 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     } else if (action == u"chain" && words.value(1) == u"off" && words.size() == 2) {
         controller.setChainEnabled(false);
     } else if (action == u"now" && words.size() == 1) {
-        const MorningStartOutcome outcome = QCoro::waitFor(controller.runNow());
-        const bool sent = outcome.result == MorningStartResult::started || outcome.result == MorningStartResult::skippedWindowActive;
+        const KickstartOutcome outcome = QCoro::waitFor(controller.runNow());
+        const bool sent = outcome.result == KickstartResult::started || outcome.result == KickstartResult::skippedWindowActive;
         if (!saveSettings(defaults, QStringLiteral("kickstart"), err))
             return failure;
         if (parser.isSet(QStringLiteral("json"))) {
             printJsonStatus(controller, out);
-            if (outcome.result == MorningStartResult::alreadyRunning)
+            if (outcome.result == KickstartResult::alreadyRunning)
                 err << "pacewisectl kickstart: a greeting is already being sent\n";
             return sent ? success : failure;
         }
         switch (outcome.result) {
-        case MorningStartResult::started:
+        case KickstartResult::started:
             out << "Good morning sent; the 5-hour window has started\n";
             break;
-        case MorningStartResult::skippedWindowActive:
+        case KickstartResult::skippedWindowActive:
             out << "The 5-hour window is already running; nothing was sent\n";
             break;
-        case MorningStartResult::alreadyRunning:
+        case KickstartResult::alreadyRunning:
             err << "pacewisectl kickstart: a greeting is already being sent\n";
             break;
-        case MorningStartResult::cliMissing:
+        case KickstartResult::cliMissing:
             err << "pacewisectl kickstart: claude was not found on PATH or in the usual install places\n";
             break;
-        case MorningStartResult::failed:
+        case KickstartResult::failed:
             err << "pacewisectl kickstart: claude could not send the greeting: "
                 << (outcome.reason.isEmpty() ? QStringLiteral("it gave no reason") : terminalText(outcome.reason)) << '\n';
             break;

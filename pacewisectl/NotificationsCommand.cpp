@@ -21,7 +21,7 @@ has a notification server) when
                      for the 5-hour or the weekly windows (once per window)
   session-paused     the Endrun guard paused a Claude Code session
   session-resumed    a paused session was continued, or could not be
-  morning-kickstart  the morning greeting was sent, or failed
+  kickstart          the morning kickstart sent its greeting, or failed
 
 All are on at first. 'on' and 'off' switch one KIND, or all without one;
 'threshold 5h 95' sets the 5-hour share (50 to 100); the running Pacewise
@@ -39,7 +39,7 @@ const std::pair<const char *, Kind> kinds[] = {
     {"limit-near", Kind::limitNear},
     {"session-paused", Kind::sessionPaused},
     {"session-resumed", Kind::sessionResumed},
-    {"morning-kickstart", Kind::morningKickstart},
+    {"kickstart", Kind::kickstart},
 };
 
 } // namespace
@@ -66,7 +66,7 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
     }
     if (switching && chosen.isEmpty()) {
         err << "pacewisectl notifications: unknown kind '" << words.at(1)
-            << "'; use limit-near, session-paused, session-resumed or morning-kickstart\n";
+            << "'; use limit-near, session-paused, session-resumed or kickstart\n";
         return usageError;
     }
 

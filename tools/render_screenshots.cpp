@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
         Scene scene;
         scene.locale->setLanguage(language);
         scene.buildSettings();
-        scene.morning->setEnabled(true);
+        scene.kickstart->setEnabled(true);
         scene.settings->show();
         QTest::qWait(400); // the switches' animations
         saved = scene.settings->window()->view()->grabWindow().save(folder.filePath(QStringLiteral("settings-%1.png").arg(language))) && saved;

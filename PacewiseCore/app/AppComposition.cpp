@@ -29,10 +29,10 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
     };
 }
 
-MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment,
+Kickstart::Dependencies kickstart(const QProcessEnvironment &environment,
                                             std::shared_ptr<const Cancellation> quitting)
 {
-    return MorningStarter::Dependencies{
+    return Kickstart::Dependencies{
         .resolver = std::make_shared<CLIPathResolver>(),
         .runner = std::make_shared<ScriptRunner>(ScriptRunner::Options{.cancellation = std::move(quitting)}),
         .environment = environment,

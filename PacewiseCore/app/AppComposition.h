@@ -3,7 +3,7 @@
 #include "AppState.h"
 #include "ResumeController.h"
 #include "guard/GuardOperations.h"
-#include "morning/MorningStarter.h"
+#include "kickstart/Kickstart.h"
 #include "claude/ClaudePaths.h"
 #include "system/LoginItemService.h"
 
@@ -19,7 +19,7 @@ namespace pacewise::AppComposition {
 // file's location is worked out once for the reader and the writer alike.
 ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
 // The claude runs of these two end when quitting is raised.
-MorningStarter::Dependencies morningStarter(const QProcessEnvironment &environment,
+Kickstart::Dependencies kickstart(const QProcessEnvironment &environment,
                                             std::shared_ptr<const Cancellation> quitting);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
                                 QSettings *userDefaults, std::shared_ptr<const Cancellation> quitting);

@@ -64,7 +64,7 @@ void BackgroundServices::stopServices()
     m_notifications.reset();
     handOverKeepAwake();
     m_caffeine.reset();
-    m_morningStarter.reset();
+    m_kickstart.reset();
     m_resumes.reset();
     m_guard.reset();
     m_appState.reset();
@@ -78,7 +78,7 @@ void BackgroundServices::reloadSettings()
         return;
     m_appState->reloadSettings();
     m_resumes->reloadSettings();
-    m_morningStarter->reloadSettings();
+    m_kickstart->reloadSettings();
     if (m_dependencies.userDefaults) // read anew by the state just above
         m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.userDefaults));
     m_guard->refresh();
@@ -209,10 +209,10 @@ bool BackgroundServices::tryToRun()
         AppComposition::resumeController(m_dependencies.environment, m_dependencies.claudePaths), state);
     ResumeController *resumes = m_resumes.get();
     resumes->reload();
-    m_morningStarter = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+    m_kickstart = std::make_unique<KickstartController>(KickstartController::Dependencies{
         .defaults = defaults,
-        .starter = std::make_shared<MorningStarter>(AppComposition::morningStarter(m_dependencies.environment, m_quitting)),
-        .usageProvider = [state] { return MorningStarterController::Usage{state->snapshot(), state->lastSuccessAt()}; },
+        .starter = std::make_shared<Kickstart>(AppComposition::kickstart(m_dependencies.environment, m_quitting)),
+        .usageProvider = [state] { return KickstartController::Usage{state->snapshot(), state->lastSuccessAt()}; },
         .refreshUsage = [state]() -> QCoro::Task<> { co_await state->refresh(false); },
         .wakeSource = m_dependencies.wakeSource,
     });
@@ -221,7 +221,7 @@ bool BackgroundServices::tryToRun()
         .defaults = defaults,
         .state = state,
         .resumes = resumes,
-        .morningStarter = m_morningStarter.get(),
+        .kickstart = m_kickstart.get(),
     });
     m_caffeine = std::make_unique<CaffeineController>(m_dependencies.sleepInhibitors);
     takeOverKeepAwake();
@@ -250,7 +250,7 @@ bool BackgroundServices::tryToRun()
     });
 
     // Auto-continue says its state itself, once its setting is read.
-    qCInfo(lcServices, "running; morning kickstart %s", m_morningStarter->enabled() ? "on" : "off");
+    qCInfo(lcServices, "running; morning kickstart %s", m_kickstart->enabled() ? "on" : "off");
     if (m_dependencies.wakeSource)
         connect(m_dependencies.wakeSource, &SleepWakeSource::woke, state, &AppState::pollIfDue);
     state->startPolling();

@@ -4,7 +4,7 @@
 #include "CaffeineController.h"
 #include "ControlService.h"
 #include "GuardController.h"
-#include "MorningStarterController.h"
+#include "KickstartController.h"
 #include "NotificationController.h"
 #include "ResumeController.h"
 #include "claude/ClaudePaths.h"
@@ -75,7 +75,7 @@ public:
     // Null until running.
     AppState *appState() const { return m_appState.get(); }
     ResumeController *resumes() const { return m_resumes.get(); }
-    MorningStarterController *morningStarter() const { return m_morningStarter.get(); }
+    KickstartController *kickstart() const { return m_kickstart.get(); }
     CaffeineController *caffeine() const { return m_caffeine.get(); }
     GuardController *guard() const { return m_guard.get(); }
 
@@ -103,7 +103,7 @@ private:
     std::shared_ptr<Cancellation> m_quitting;
     std::unique_ptr<AppState> m_appState;
     std::unique_ptr<ResumeController> m_resumes;
-    std::unique_ptr<MorningStarterController> m_morningStarter;
+    std::unique_ptr<KickstartController> m_kickstart;
     std::unique_ptr<CaffeineController> m_caffeine;
     std::unique_ptr<ControlService> m_control;
     std::unique_ptr<NotificationController> m_notifications;

@@ -1,14 +1,13 @@
 #include "NotificationController.h"
 
 #include "AppState.h"
-#include "MorningStarterController.h"
+#include "KickstartController.h"
 #include "ResumeController.h"
 #include "i18n/UIStrings.h"
 #include "system/DisplayText.h"
 #include "system/EpochSeconds.h"
 
 #include <QLocale>
-#include <QMetaEnum>
 
 #include <cmath>
 
@@ -22,17 +21,27 @@ NotificationController::NotificationController(Dependencies dependencies, QObjec
     ResumeController *resumes = m_dependencies.resumes;
     connect(resumes, &ResumeController::resumesChanged, this, &NotificationController::resumesChanged);
     connect(resumes, &ResumeController::resumeFinished, this, &NotificationController::resumeFinished);
-    if (MorningStarterController *morning = m_dependencies.morningStarter) {
-        m_morningWasRunning = morning->isRunning();
-        connect(morning, &MorningStarterController::stateChanged, this, &NotificationController::morningStateChanged);
+    if (KickstartController *kickstart = m_dependencies.kickstart) {
+        m_kickstartWasRunning = kickstart->isRunning();
+        connect(kickstart, &KickstartController::stateChanged, this, &NotificationController::kickstartStateChanged);
     }
 }
 
 QString NotificationController::settingsKey(Kind kind)
 {
-    QString name = QString::fromLatin1(QMetaEnum::fromType<Kind>().valueToKey(int(kind)));
-    name[0] = name[0].toUpper();
-    return QStringLiteral("notify") + name;
+    // As stored in Pacewise.conf; the kickstart's keeps its first name.
+    switch (kind) {
+    case Kind::limitNear:
+        return QStringLiteral("notifyLimitNear");
+    case Kind::sessionPaused:
+        return QStringLiteral("notifySessionPaused");
+    case Kind::sessionResumed:
+        return QStringLiteral("notifySessionResumed");
+    case Kind::kickstart:
+        return QStringLiteral("notifyMorningKickstart");
+    }
+    Q_UNREACHABLE();
+    return {};
 }
 
 bool NotificationController::isEnabled(const QSettings *defaults, Kind kind)
@@ -186,30 +195,30 @@ void NotificationController::resumeFinished(const ResumeTicket &ticket, const Re
          DesktopNotifications::Urgency::critical);
 }
 
-void NotificationController::morningStateChanged()
+void NotificationController::kickstartStateChanged()
 {
-    const MorningStarterController *morning = m_dependencies.morningStarter;
-    const bool finished = m_morningWasRunning && !morning->isRunning();
-    m_morningWasRunning = morning->isRunning();
-    if (!finished || !morning->lastResult())
+    const KickstartController *kickstart = m_dependencies.kickstart;
+    const bool finished = m_kickstartWasRunning && !kickstart->isRunning();
+    m_kickstartWasRunning = kickstart->isRunning();
+    if (!finished || !kickstart->lastResult())
         return;
-    switch (*morning->lastResult()) {
-    case MorningStartResult::started:
-        m_morningFailureTold = false;
-        show(Kind::morningKickstart, UIStrings::text("notification.morning.started.title", "Good morning sent"),
-             UIStrings::text("notification.morning.started.body", "The 5-hour window has started."),
+    switch (*kickstart->lastResult()) {
+    case KickstartResult::started:
+        m_kickstartFailureTold = false;
+        show(Kind::kickstart, UIStrings::text("notification.kickstart.started.title", "Good morning sent"),
+             UIStrings::text("notification.kickstart.started.body", "The 5-hour window has started."),
              DesktopNotifications::Urgency::low);
         return;
-    case MorningStartResult::failed:
-    case MorningStartResult::cliMissing:
+    case KickstartResult::failed:
+    case KickstartResult::cliMissing:
         // Retries follow every quarter of an hour; only the first failure is news.
-        if (std::exchange(m_morningFailureTold, true))
+        if (std::exchange(m_kickstartFailureTold, true))
             return;
-        show(Kind::morningKickstart, UIStrings::text("notification.morning.failed.title", "Morning kickstart failed"),
-             morning->statusText());
+        show(Kind::kickstart, UIStrings::text("notification.kickstart.failed.title", "Morning kickstart failed"),
+             kickstart->statusText());
         return;
-    case MorningStartResult::skippedWindowActive:
-    case MorningStartResult::alreadyRunning:
+    case KickstartResult::skippedWindowActive:
+    case KickstartResult::alreadyRunning:
         return;
     }
 }

@@ -15,7 +15,7 @@
 namespace pacewise {
 
 class AppState;
-class MorningStarterController;
+class KickstartController;
 class ResumeController;
 struct ResumeAttemptResult;
 struct ResumeTicket;
@@ -27,7 +27,7 @@ struct ResumeTicket;
 class NotificationController : public QObject {
     Q_OBJECT
 public:
-    enum class Kind { limitNear, sessionPaused, sessionResumed, morningKickstart };
+    enum class Kind { limitNear, sessionPaused, sessionResumed, kickstart };
     Q_ENUM(Kind)
 
     // A window this full (in percent) is near its limit, unless the user
@@ -39,7 +39,7 @@ public:
         QSettings *defaults = nullptr; // not owned; may be null (everything on)
         AppState *state = nullptr;     // not owned
         ResumeController *resumes = nullptr; // not owned
-        MorningStarterController *morningStarter = nullptr; // not owned; may be null
+        KickstartController *kickstart = nullptr; // not owned; may be null
         QTimeZone zone = QTimeZone::systemTimeZone();
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };
@@ -59,7 +59,7 @@ private:
     void snapshotChanged();
     void resumesChanged();
     void resumeFinished(const ResumeTicket &ticket, const ResumeAttemptResult &outcome, bool manual);
-    void morningStateChanged();
+    void kickstartStateChanged();
     void show(Kind kind, const QString &summary, const QString &body,
               DesktopNotifications::Urgency urgency = DesktopNotifications::Urgency::normal);
     QString clock(const QDateTime &instant) const;
@@ -72,8 +72,8 @@ private:
     QSet<QString> m_knownSessions;   // tickets already seen
     QHash<QString, bool> m_idleTold; // sessions told to sit idle in Claude Code past their reset
     QSet<QString> m_failedSessions;  // failures already told, until the session succeeds
-    bool m_morningWasRunning = false;
-    bool m_morningFailureTold = false;
+    bool m_kickstartWasRunning = false;
+    bool m_kickstartFailureTold = false;
 };
 
 } // namespace pacewise

@@ -63,13 +63,13 @@ ScriptInvocation resume(const QString &claude, const QString &sessionId, const Q
     };
 }
 
-ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironment &environment)
+ScriptInvocation kickstartGreeting(const QString &claude, const QProcessEnvironment &environment)
 {
     return ScriptInvocation{
         .executable = claude,
         // Only the window is wanted: no transcript of the greeting.
         .arguments = {QStringLiteral("-p"), QStringLiteral("Good morning"), QStringLiteral("--no-session-persistence")},
-        .timeoutSeconds = morningGreetingTimeoutSeconds,
+        .timeoutSeconds = kickstartTimeoutSeconds,
         .environment = reducedEnvironment(environment),
         .workingDirectory = std::nullopt,
     };

@@ -41,12 +41,12 @@ ScriptInvocation resume(const QString &claude, const QString &sessionId, const Q
 inline constexpr char continuePrompt[] = "Please continue the previous task where you left off.";
 
 // The greeting that starts the 5-hour window; uses a real model turn.
-ScriptInvocation morningGreeting(const QString &claude, const QProcessEnvironment &environment);
+ScriptInvocation kickstartGreeting(const QString &claude, const QProcessEnvironment &environment);
 
 inline constexpr double usageReportTimeoutSeconds = 30;
 inline constexpr double authStatusTimeoutSeconds = 15;
 inline constexpr double signInTimeoutSeconds = 180;
 inline constexpr double resumeTimeoutSeconds = 1800;
-inline constexpr double morningGreetingTimeoutSeconds = 90;
+inline constexpr double kickstartTimeoutSeconds = 90;
 
 } // namespace pacewise::ClaudeCommandLine

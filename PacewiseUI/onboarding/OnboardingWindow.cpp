@@ -5,7 +5,7 @@
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
-#include "app/MorningStarterController.h"
+#include "app/KickstartController.h"
 
 namespace pacewise {
 
@@ -23,7 +23,7 @@ OnboardingWindow::OnboardingWindow(Objects objects, SignInCoordinator::Dependenc
                                                {QStringLiteral("caffeine"), objects.caffeine},
                                                {QStringLiteral("appState"), objects.state},
                                                {QStringLiteral("resumes"), objects.resumes},
-                                               {QStringLiteral("morningStarter"), objects.morningStarter},
+                                               {QStringLiteral("kickstart"), objects.kickstart},
                                                {QStringLiteral("launchAtLogin"), objects.launchAtLogin}}))
 {
     // Closed mid-flow: nothing of the sign-in goes on behind it.

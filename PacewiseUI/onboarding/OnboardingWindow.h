@@ -10,7 +10,7 @@ namespace pacewise {
 
 class CaffeineController;
 class ResumeController;
-class MorningStarterController;
+class KickstartController;
 class GuardController;
 
 // The onboarding window with its sign-in and its steps, wired together:
@@ -24,7 +24,7 @@ public:
         ResumeController *resumes;
         GuardController *guardController;
         CaffeineController *caffeine;
-        MorningStarterController *morningStarter;
+        KickstartController *kickstart;
         LaunchAtLoginController *launchAtLogin;
         LocaleManager *locale;
     };

@@ -5,7 +5,7 @@ import Pacewise
 
 // The first launch, in four steps: language, how Claude Code is used,
 // signing in, the features. Context: strings, onboarding, signIn, appState, resumes,
-// guardController, caffeine, morningStarter, launchAtLogin, dialog.
+// guardController, caffeine, kickstart, launchAtLogin, dialog.
 Pane {
     id: root
     // Wide enough for the texts at the desktop's text size.
@@ -296,11 +296,11 @@ Pane {
                     onEnable: onboarding.enableAutoContinue()
                 }
                 FeatureRow {
-                    objectName: "morningFeature"
-                    title: root.tr("onboarding.morningKick", "Morning kickstart")
-                    detail: root.tr("onboarding.morningKickDetail", "Starts the 5-hour window early each morning, so that it also resets early.")
-                    on: morningStarter.enabled
-                    onEnable: morningStarter.enabled = true
+                    objectName: "kickstartFeature"
+                    title: root.tr("onboarding.kickstart", "Morning kickstart")
+                    detail: root.tr("onboarding.kickstartDetail", "Starts the 5-hour window early each morning, so that it also resets early.")
+                    on: kickstart.enabled
+                    onEnable: kickstart.enabled = true
                 }
                 FeatureRow {
                     title: root.tr("controls.caffeine", "Caffeine")

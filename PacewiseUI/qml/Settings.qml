@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Pacewise
 
 // The settings window: General and About. Context: strings, appState, resumes,
-// guardController, morningStarter, launchAtLogin, updater, settingsModel.
+// guardController, kickstart, launchAtLogin, updater, settingsModel.
 Pane {
     id: root
     // Wide enough for the texts at the desktop's text size.
@@ -183,37 +183,37 @@ Pane {
                 MenuSeparator { Layout.fillWidth: true }
 
                 SettingSwitch {
-                    toggleName: "morningSwitch"
-                    text: root.tr("settings.general.morningKick", "Start the limit window every morning")
-                    checked: morningStarter.enabled
-                    onToggled: checked => morningStarter.enabled = checked
+                    toggleName: "kickstartSwitch"
+                    text: root.tr("settings.general.kickstart", "Start the limit window every morning")
+                    checked: kickstart.enabled
+                    onToggled: checked => kickstart.enabled = checked
                 }
-                Caption { text: root.tr("settings.general.morningKickCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
+                Caption { text: root.tr("settings.general.kickstartCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
                 RowLayout {
-                    Label { id: morningTimeTitle; text: root.tr("settings.general.morningKick.time", "Time") }
+                    Label { id: kickstartTimeTitle; text: root.tr("settings.general.kickstart.time", "Time") }
                     TimeField {
-                        objectName: "morningTime"
-                        label: morningTimeTitle.text
-                        hour: settingsModel.morningHour
-                        minute: settingsModel.morningMinute
-                        onEdited: (hour, minute) => settingsModel.setMorningTime(hour, minute)
+                        objectName: "kickstartTime"
+                        label: kickstartTimeTitle.text
+                        hour: settingsModel.kickstartHour
+                        minute: settingsModel.kickstartMinute
+                        onEdited: (hour, minute) => settingsModel.setKickstartTime(hour, minute)
                     }
                     Item { Layout.fillWidth: true }
                     Button {
                         Accessible.onPressAction: clicked()
-                        text: root.tr("settings.general.morningKick.runNow", "Start now")
-                        enabled: !morningStarter.isRunning
-                        onClicked: settingsModel.runMorningNow()
+                        text: root.tr("settings.general.kickstart.runNow", "Start now")
+                        enabled: !kickstart.isRunning
+                        onClicked: settingsModel.runKickstartNow()
                     }
                 }
                 SettingSwitch {
                     toggleName: "chainSwitch"
-                    text: root.tr("settings.general.morningKick.chain", "Keep the window rolling after every reset")
-                    checked: morningStarter.chainEnabled
-                    onToggled: checked => morningStarter.chainEnabled = checked
+                    text: root.tr("settings.general.kickstart.chain", "Keep the window rolling after every reset")
+                    checked: kickstart.chainEnabled
+                    onToggled: checked => kickstart.chainEnabled = checked
                 }
                 RowLayout {
-                    Label { id: chainEndTitle; text: root.tr("settings.general.morningKick.until", "until") }
+                    Label { id: chainEndTitle; text: root.tr("settings.general.kickstart.until", "until") }
                     TimeField {
                         label: chainEndTitle.text
                         hour: settingsModel.chainEndHour
@@ -221,9 +221,9 @@ Pane {
                         onEdited: (hour, minute) => settingsModel.setChainEndTime(hour, minute)
                     }
                 }
-                Caption { text: root.tr("settings.general.morningKick.chainCaption", "Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.") }
+                Caption { text: root.tr("settings.general.kickstart.chainCaption", "Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.") }
                 Repeater {
-                    model: settingsModel.morningStatus
+                    model: settingsModel.kickstartStatus
                     delegate: Label {
                         Layout.fillWidth: true
                         text: modelData
@@ -280,8 +280,8 @@ Pane {
                     onToggled: checked => settingsModel.setNotifies(2, checked)
                 }
                 SettingSwitch {
-                    toggleName: "notifyMorningSwitch"
-                    text: root.tr("settings.notifications.morningKickstart", "When the morning greeting is sent, or fails")
+                    toggleName: "notifyKickstartSwitch"
+                    text: root.tr("settings.notifications.kickstart", "When the morning greeting is sent, or fails")
                     checked: settingsModel.notificationsRevision >= 0 && settingsModel.notifies(3)
                     onToggled: checked => settingsModel.setNotifies(3, checked)
                 }

@@ -5,7 +5,7 @@
 #include "app/AppState.h"
 #include "app/GuardController.h"
 #include "app/ResumeController.h"
-#include "app/MorningStarterController.h"
+#include "app/KickstartController.h"
 #include "app/NotificationController.h"
 #include "updates/UpdaterController.h"
 #include "i18n/UIStrings.h"
@@ -24,23 +24,23 @@ SettingsModel::SettingsModel(Objects objects, QObject *parent)
     : QObject(parent)
     , m_objects(objects)
 {
-    connect(m_objects.morningStarter, &MorningStarterController::settingsChanged, this, &SettingsModel::morningChanged);
-    connect(m_objects.morningStarter, &MorningStarterController::stateChanged, this, &SettingsModel::morningChanged);
+    connect(m_objects.kickstart, &KickstartController::settingsChanged, this, &SettingsModel::kickstartChanged);
+    connect(m_objects.kickstart, &KickstartController::stateChanged, this, &SettingsModel::kickstartChanged);
 }
 
-int SettingsModel::morningHour() const { return m_objects.morningStarter->time().hour; }
-int SettingsModel::morningMinute() const { return m_objects.morningStarter->time().minute; }
-int SettingsModel::chainEndHour() const { return m_objects.morningStarter->chainEndTime().hour; }
-int SettingsModel::chainEndMinute() const { return m_objects.morningStarter->chainEndTime().minute; }
+int SettingsModel::kickstartHour() const { return m_objects.kickstart->time().hour; }
+int SettingsModel::kickstartMinute() const { return m_objects.kickstart->time().minute; }
+int SettingsModel::chainEndHour() const { return m_objects.kickstart->chainEndTime().hour; }
+int SettingsModel::chainEndMinute() const { return m_objects.kickstart->chainEndTime().minute; }
 
-QStringList SettingsModel::morningStatus() const
+QStringList SettingsModel::kickstartStatus() const
 {
-    const MorningStarterController *morning = m_objects.morningStarter;
+    const KickstartController *morning = m_objects.kickstart;
     QStringList lines;
     if (const QString status = morning->statusText(); !status.isEmpty())
         lines << status;
     if (const auto next = morning->nextRunDate(); next && !morning->isRunning()) {
-        lines << UIStrings::format("settings.general.morningKick.next", "Next: %1",
+        lines << UIStrings::format("settings.general.kickstart.next", "Next: %1",
                                    {UsageResetFormatter::string(*next, true, QLocale(), QTimeZone::systemTimeZone())});
     }
     return lines;
@@ -69,19 +69,19 @@ void SettingsModel::setAutomaticallyChecksForUpdates(bool on)
     emit automaticChecksChanged();
 }
 
-void SettingsModel::setMorningTime(int hour, int minute)
+void SettingsModel::setKickstartTime(int hour, int minute)
 {
-    m_objects.morningStarter->setTime(MorningStartTime::clamped(hour, minute));
+    m_objects.kickstart->setTime(KickstartTime::clamped(hour, minute));
 }
 
 void SettingsModel::setChainEndTime(int hour, int minute)
 {
-    m_objects.morningStarter->setChainEndTime(MorningStartTime::clamped(hour, minute));
+    m_objects.kickstart->setChainEndTime(KickstartTime::clamped(hour, minute));
 }
 
-void SettingsModel::runMorningNow()
+void SettingsModel::runKickstartNow()
 {
-    m_objects.morningStarter->runNow(); // runs on by itself; its result shows in the status lines
+    m_objects.kickstart->runNow(); // runs on by itself; its result shows in the status lines
 }
 
 void SettingsModel::setAutoContinue(bool on)

@@ -13,7 +13,7 @@ namespace pacewise {
 
 class AppState;
 class GuardController;
-class MorningStarterController;
+class KickstartController;
 class ResumeController;
 class UpdaterController;
 
@@ -22,11 +22,11 @@ class UpdaterController;
 // the asynchronous calls QML cannot make itself.
 class SettingsModel : public QObject {
     Q_OBJECT
-    Q_PROPERTY(int morningHour READ morningHour NOTIFY morningChanged)
-    Q_PROPERTY(int morningMinute READ morningMinute NOTIFY morningChanged)
-    Q_PROPERTY(int chainEndHour READ chainEndHour NOTIFY morningChanged)
-    Q_PROPERTY(int chainEndMinute READ chainEndMinute NOTIFY morningChanged)
-    Q_PROPERTY(QStringList morningStatus READ morningStatus NOTIFY morningChanged)
+    Q_PROPERTY(int kickstartHour READ kickstartHour NOTIFY kickstartChanged)
+    Q_PROPERTY(int kickstartMinute READ kickstartMinute NOTIFY kickstartChanged)
+    Q_PROPERTY(int chainEndHour READ chainEndHour NOTIFY kickstartChanged)
+    Q_PROPERTY(int chainEndMinute READ chainEndMinute NOTIFY kickstartChanged)
+    Q_PROPERTY(QStringList kickstartStatus READ kickstartStatus NOTIFY kickstartChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(bool hasUpdateFeed READ hasUpdateFeed CONSTANT)
     Q_PROPERTY(bool automaticallyChecksForUpdates READ automaticallyChecksForUpdates WRITE setAutomaticallyChecksForUpdates
@@ -45,7 +45,7 @@ public:
         AppState *state;
         ResumeController *resumes;
         GuardController *guardController;
-        MorningStarterController *morningStarter;
+        KickstartController *kickstart;
         UpdaterController *updater;
         QSettings *defaults = nullptr; // not owned
         // What the set-up check looks at, read when it starts.
@@ -58,20 +58,20 @@ public:
 
     explicit SettingsModel(Objects objects, QObject *parent = nullptr);
 
-    int morningHour() const;
-    int morningMinute() const;
+    int kickstartHour() const;
+    int kickstartMinute() const;
     int chainEndHour() const;
     int chainEndMinute() const;
     // The result of the last greeting and the next one, as lines.
-    QStringList morningStatus() const;
+    QStringList kickstartStatus() const;
     QString version() const;
     bool hasUpdateFeed() const;
     bool automaticallyChecksForUpdates() const { return automaticallyChecksForUpdates(m_objects.defaults); }
     void setAutomaticallyChecksForUpdates(bool on);
 
-    Q_INVOKABLE void setMorningTime(int hour, int minute);
+    Q_INVOKABLE void setKickstartTime(int hour, int minute);
     Q_INVOKABLE void setChainEndTime(int hour, int minute);
-    Q_INVOKABLE void runMorningNow();
+    Q_INVOKABLE void runKickstartNow();
     Q_INVOKABLE void setAutoContinue(bool on);
     // Remembered for the next start too.
     Q_INVOKABLE void setRecordsBeforeUserStatusLine(bool on);
@@ -94,7 +94,7 @@ public:
     QString setUpSummary() const { return m_setUpSummary; }
 
 signals:
-    void morningChanged();
+    void kickstartChanged();
     void automaticChecksChanged();
     void notificationsChanged();
     void setUpChecked();

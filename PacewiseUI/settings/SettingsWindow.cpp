@@ -3,7 +3,7 @@
 #include "app/AppState.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
-#include "app/MorningStarterController.h"
+#include "app/KickstartController.h"
 #include "app/ResumeController.h"
 #include "updates/UpdaterController.h"
 
@@ -13,14 +13,14 @@ SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_launchAtLogin(objects.launchAtLogin)
     , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.guardController,
-                                                                      objects.morningStarter, objects.updater, objects.defaults,
+                                                                      objects.kickstart, objects.updater, objects.defaults,
                                                                       objects.setUpInputs}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,
           QList<std::pair<QString, QObject *>>{{QStringLiteral("appState"), objects.state},
                                                {QStringLiteral("resumes"), objects.resumes},
                                                {QStringLiteral("guardController"), objects.guardController},
-                                               {QStringLiteral("morningStarter"), objects.morningStarter},
+                                               {QStringLiteral("kickstart"), objects.kickstart},
                                                {QStringLiteral("launchAtLogin"), objects.launchAtLogin},
                                                {QStringLiteral("updater"), objects.updater},
                                                {QStringLiteral("settingsModel"), m_model.get()}}))

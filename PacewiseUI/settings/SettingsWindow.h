@@ -18,7 +18,7 @@ public:
         AppState *state;
         ResumeController *resumes;
         GuardController *guardController;
-        MorningStarterController *morningStarter;
+        KickstartController *kickstart;
         LaunchAtLoginController *launchAtLogin;
         UpdaterController *updater;
         LocaleManager *locale;

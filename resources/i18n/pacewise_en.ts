@@ -227,6 +227,18 @@
       <source>A session did not go on after the reset</source>
       <translation>A session did not go on after the reset</translation>
     </message>
+    <message id="notification.kickstart.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Morning kickstart failed</translation>
+    </message>
+    <message id="notification.kickstart.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>The 5-hour window has started.</translation>
+    </message>
+    <message id="notification.kickstart.started.title">
+      <source>Good morning sent</source>
+      <translation>Good morning sent</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
       <translation>It resets at %1.</translation>
@@ -242,18 +254,6 @@
     <message id="notification.limitNear.weekly">
       <source>%1 of the weekly limit used</source>
       <translation>%1 of the weekly limit used</translation>
-    </message>
-    <message id="notification.morning.failed.title">
-      <source>Morning kickstart failed</source>
-      <translation>Morning kickstart failed</translation>
-    </message>
-    <message id="notification.morning.started.body">
-      <source>The 5-hour window has started.</source>
-      <translation>The 5-hour window has started.</translation>
-    </message>
-    <message id="notification.morning.started.title">
-      <source>Good morning sent</source>
-      <translation>Good morning sent</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
@@ -391,6 +391,14 @@
       <source>How do you use Claude Code?</source>
       <translation>How do you use Claude Code?</translation>
     </message>
+    <message id="onboarding.kickstart">
+      <source>Morning kickstart</source>
+      <translation>Morning kickstart</translation>
+    </message>
+    <message id="onboarding.kickstartDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Starts the 5-hour window early each morning, so that it also resets early.</translation>
+    </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
       <translation>You can change this later in Settings → General.</translation>
@@ -410,14 +418,6 @@
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</translation>
-    </message>
-    <message id="onboarding.morningKick">
-      <source>Morning kickstart</source>
-      <translation>Morning kickstart</translation>
-    </message>
-    <message id="onboarding.morningKickDetail">
-      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Starts the 5-hour window early each morning, so that it also resets early.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1/%2</source>
@@ -734,6 +734,62 @@
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
       <translation>Endrun holds or pauses Claude Code once a usage limit reaches this share.</translation>
     </message>
+    <message id="settings.general.kickstart">
+      <source>Start the limit window every morning</source>
+      <translation>Start the limit window every morning</translation>
+    </message>
+    <message id="settings.general.kickstart.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Keep the window rolling after every reset</translation>
+    </message>
+    <message id="settings.general.kickstart.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</translation>
+    </message>
+    <message id="settings.general.kickstart.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code wasn't found; will retry</translation>
+    </message>
+    <message id="settings.general.kickstart.failed">
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Attempt at %1 failed; will retry</translation>
+    </message>
+    <message id="settings.general.kickstart.failedBecause">
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Attempt at %1 failed: %2; will retry</translation>
+    </message>
+    <message id="settings.general.kickstart.next">
+      <source>Next: %1</source>
+      <translation>Next: %1</translation>
+    </message>
+    <message id="settings.general.kickstart.runNow">
+      <source>Start now</source>
+      <translation>Start now</translation>
+    </message>
+    <message id="settings.general.kickstart.running">
+      <source>Starting the window…</source>
+      <translation>Starting the window…</translation>
+    </message>
+    <message id="settings.general.kickstart.skipped">
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>At %1 the window was already running — nothing sent</translation>
+    </message>
+    <message id="settings.general.kickstart.started">
+      <source>Window started at %1</source>
+      <translation>Window started at %1</translation>
+    </message>
+    <message id="settings.general.kickstart.time">
+      <source>Time</source>
+      <translation>Time</translation>
+    </message>
+    <message id="settings.general.kickstart.until">
+      <source>until</source>
+      <translation>until</translation>
+    </message>
+    <message id="settings.general.kickstartCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Language</translation>
@@ -753,62 +809,6 @@
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
       <translation>Couldn't update the launch-at-login setting.</translation>
-    </message>
-    <message id="settings.general.morningKick">
-      <source>Start the limit window every morning</source>
-      <translation>Start the limit window every morning</translation>
-    </message>
-    <message id="settings.general.morningKick.chain">
-      <source>Keep the window rolling after every reset</source>
-      <translation>Keep the window rolling after every reset</translation>
-    </message>
-    <message id="settings.general.morningKick.chainCaption">
-      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</translation>
-    </message>
-    <message id="settings.general.morningKick.cliMissing">
-      <source>Claude Code wasn't found; will retry</source>
-      <translation>Claude Code wasn't found; will retry</translation>
-    </message>
-    <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1 failed; will retry</source>
-      <translation>Attempt at %1 failed; will retry</translation>
-    </message>
-    <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>Attempt at %1 failed: %2; will retry</translation>
-    </message>
-    <message id="settings.general.morningKick.next">
-      <source>Next: %1</source>
-      <translation>Next: %1</translation>
-    </message>
-    <message id="settings.general.morningKick.runNow">
-      <source>Start now</source>
-      <translation>Start now</translation>
-    </message>
-    <message id="settings.general.morningKick.running">
-      <source>Starting the window…</source>
-      <translation>Starting the window…</translation>
-    </message>
-    <message id="settings.general.morningKick.skipped">
-      <source>At %1 the window was already running — nothing sent</source>
-      <translation>At %1 the window was already running — nothing sent</translation>
-    </message>
-    <message id="settings.general.morningKick.started">
-      <source>Window started at %1</source>
-      <translation>Window started at %1</translation>
-    </message>
-    <message id="settings.general.morningKick.time">
-      <source>Time</source>
-      <translation>Time</translation>
-    </message>
-    <message id="settings.general.morningKick.until">
-      <source>until</source>
-      <translation>until</translation>
-    </message>
-    <message id="settings.general.morningKickCaption">
-      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -830,13 +830,13 @@
       <source>5-hour limit at</source>
       <translation>5-hour limit at</translation>
     </message>
+    <message id="settings.notifications.kickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>When the morning greeting is sent, or fails</translation>
+    </message>
     <message id="settings.notifications.limitNear">
       <source>When a limit is nearly used up</source>
       <translation>When a limit is nearly used up</translation>
-    </message>
-    <message id="settings.notifications.morningKickstart">
-      <source>When the morning greeting is sent, or fails</source>
-      <translation>When the morning greeting is sent, or fails</translation>
     </message>
     <message id="settings.notifications.sessionPaused">
       <source>When Endrun pauses a session</source>

@@ -227,6 +227,18 @@
       <source>A session did not go on after the reset</source>
       <translation>Una sesión no se reanudó tras el restablecimiento</translation>
     </message>
+    <message id="notification.kickstart.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Falló el arranque matutino</translation>
+    </message>
+    <message id="notification.kickstart.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>La franja de 5 horas ha comenzado.</translation>
+    </message>
+    <message id="notification.kickstart.started.title">
+      <source>Good morning sent</source>
+      <translation>Saludo matutino enviado</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
       <translation>Se restablece: %1.</translation>
@@ -242,18 +254,6 @@
     <message id="notification.limitNear.weekly">
       <source>%1 of the weekly limit used</source>
       <translation>Has usado el %1 del límite semanal</translation>
-    </message>
-    <message id="notification.morning.failed.title">
-      <source>Morning kickstart failed</source>
-      <translation>Falló el arranque matutino</translation>
-    </message>
-    <message id="notification.morning.started.body">
-      <source>The 5-hour window has started.</source>
-      <translation>La franja de 5 horas ha comenzado.</translation>
-    </message>
-    <message id="notification.morning.started.title">
-      <source>Good morning sent</source>
-      <translation>Saludo matutino enviado</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
@@ -391,6 +391,14 @@
       <source>How do you use Claude Code?</source>
       <translation>¿Cómo usas Claude Code?</translation>
     </message>
+    <message id="onboarding.kickstart">
+      <source>Morning kickstart</source>
+      <translation>Arranque matutino</translation>
+    </message>
+    <message id="onboarding.kickstartDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Inicia la franja de 5 horas temprano cada mañana, para que también se restablezca temprano.</translation>
+    </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
       <translation>Puedes cambiarlo más tarde en Ajustes → General.</translation>
@@ -410,14 +418,6 @@
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>El inicio de sesión caducó tras 3 minutos. Cierra las pestañas del navegador que queden abiertas e inténtalo de nuevo.</translation>
-    </message>
-    <message id="onboarding.morningKick">
-      <source>Morning kickstart</source>
-      <translation>Arranque matutino</translation>
-    </message>
-    <message id="onboarding.morningKickDetail">
-      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Inicia la franja de 5 horas temprano cada mañana, para que también se restablezca temprano.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1/%2</source>
@@ -734,6 +734,62 @@
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
       <translation>Endrun retiene o pausa Claude Code en cuanto un límite de uso alcanza este porcentaje.</translation>
     </message>
+    <message id="settings.general.kickstart">
+      <source>Start the limit window every morning</source>
+      <translation>Iniciar la franja del límite cada mañana</translation>
+    </message>
+    <message id="settings.general.kickstart.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Mantener la franja en marcha tras cada restablecimiento</translation>
+    </message>
+    <message id="settings.general.kickstart.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Repite el saludo cada vez que se restablece la franja de 5 horas, así el siguiente restablecimiento siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para que funcione las 24 horas.</translation>
+    </message>
+    <message id="settings.general.kickstart.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>No se encontró Claude Code; se volverá a intentar</translation>
+    </message>
+    <message id="settings.general.kickstart.failed">
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>Falló el intento (%1); se volverá a intentar</translation>
+    </message>
+    <message id="settings.general.kickstart.failedBecause">
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>Falló el intento (%1): %2; se volverá a intentar</translation>
+    </message>
+    <message id="settings.general.kickstart.next">
+      <source>Next: %1</source>
+      <translation>Próximo: %1</translation>
+    </message>
+    <message id="settings.general.kickstart.runNow">
+      <source>Start now</source>
+      <translation>Iniciar ahora</translation>
+    </message>
+    <message id="settings.general.kickstart.running">
+      <source>Starting the window…</source>
+      <translation>Iniciando la franja…</translation>
+    </message>
+    <message id="settings.general.kickstart.skipped">
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>A la hora prevista (%1) la franja ya estaba en marcha: no se envió nada</translation>
+    </message>
+    <message id="settings.general.kickstart.started">
+      <source>Window started at %1</source>
+      <translation>Franja iniciada: %1</translation>
+    </message>
+    <message id="settings.general.kickstart.time">
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message id="settings.general.kickstart.until">
+      <source>until</source>
+      <translation>hasta</translation>
+    </message>
+    <message id="settings.general.kickstartCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu franja de 5 horas empiece —y se restablezca— temprano. Se omite si la franja ya está en marcha.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Idioma</translation>
@@ -753,62 +809,6 @@
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
       <translation>No se pudo cambiar el inicio automático.</translation>
-    </message>
-    <message id="settings.general.morningKick">
-      <source>Start the limit window every morning</source>
-      <translation>Iniciar la franja del límite cada mañana</translation>
-    </message>
-    <message id="settings.general.morningKick.chain">
-      <source>Keep the window rolling after every reset</source>
-      <translation>Mantener la franja en marcha tras cada restablecimiento</translation>
-    </message>
-    <message id="settings.general.morningKick.chainCaption">
-      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Repite el saludo cada vez que se restablece la franja de 5 horas, así el siguiente restablecimiento siempre está a menos de cinco horas. Se detiene a la hora de fin; ponla igual a la de inicio para que funcione las 24 horas.</translation>
-    </message>
-    <message id="settings.general.morningKick.cliMissing">
-      <source>Claude Code wasn't found; will retry</source>
-      <translation>No se encontró Claude Code; se volverá a intentar</translation>
-    </message>
-    <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1 failed; will retry</source>
-      <translation>Falló el intento (%1); se volverá a intentar</translation>
-    </message>
-    <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>Falló el intento (%1): %2; se volverá a intentar</translation>
-    </message>
-    <message id="settings.general.morningKick.next">
-      <source>Next: %1</source>
-      <translation>Próximo: %1</translation>
-    </message>
-    <message id="settings.general.morningKick.runNow">
-      <source>Start now</source>
-      <translation>Iniciar ahora</translation>
-    </message>
-    <message id="settings.general.morningKick.running">
-      <source>Starting the window…</source>
-      <translation>Iniciando la franja…</translation>
-    </message>
-    <message id="settings.general.morningKick.skipped">
-      <source>At %1 the window was already running — nothing sent</source>
-      <translation>A la hora prevista (%1) la franja ya estaba en marcha: no se envió nada</translation>
-    </message>
-    <message id="settings.general.morningKick.started">
-      <source>Window started at %1</source>
-      <translation>Franja iniciada: %1</translation>
-    </message>
-    <message id="settings.general.morningKick.time">
-      <source>Time</source>
-      <translation>Hora</translation>
-    </message>
-    <message id="settings.general.morningKick.until">
-      <source>until</source>
-      <translation>hasta</translation>
-    </message>
-    <message id="settings.general.morningKickCaption">
-      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise envía a Claude Code un saludo de una palabra a la hora elegida, para que tu franja de 5 horas empiece —y se restablezca— temprano. Se omite si la franja ya está en marcha.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -830,13 +830,13 @@
       <source>5-hour limit at</source>
       <translation>Límite de 5 horas al</translation>
     </message>
+    <message id="settings.notifications.kickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>Cuando se envía el saludo matutino, o falla</translation>
+    </message>
     <message id="settings.notifications.limitNear">
       <source>When a limit is nearly used up</source>
       <translation>Cuando un límite está casi agotado</translation>
-    </message>
-    <message id="settings.notifications.morningKickstart">
-      <source>When the morning greeting is sent, or fails</source>
-      <translation>Cuando se envía el saludo matutino, o falla</translation>
     </message>
     <message id="settings.notifications.sessionPaused">
       <source>When Endrun pauses a session</source>

@@ -227,6 +227,18 @@
       <source>A session did not go on after the reset</source>
       <translation>Une session n’a pas repris après la réinitialisation</translation>
     </message>
+    <message id="notification.kickstart.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>Le lancement du matin a échoué</translation>
+    </message>
+    <message id="notification.kickstart.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>La plage de 5 heures a commencé.</translation>
+    </message>
+    <message id="notification.kickstart.started.title">
+      <source>Good morning sent</source>
+      <translation>Bonjour envoyé</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
       <translation>Réinitialisation à %1.</translation>
@@ -242,18 +254,6 @@
     <message id="notification.limitNear.weekly">
       <source>%1 of the weekly limit used</source>
       <translation>Limite hebdomadaire utilisée à %1</translation>
-    </message>
-    <message id="notification.morning.failed.title">
-      <source>Morning kickstart failed</source>
-      <translation>Le lancement du matin a échoué</translation>
-    </message>
-    <message id="notification.morning.started.body">
-      <source>The 5-hour window has started.</source>
-      <translation>La plage de 5 heures a commencé.</translation>
-    </message>
-    <message id="notification.morning.started.title">
-      <source>Good morning sent</source>
-      <translation>Bonjour envoyé</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
@@ -391,6 +391,14 @@
       <source>How do you use Claude Code?</source>
       <translation>Comment utilisez-vous Claude Code ?</translation>
     </message>
+    <message id="onboarding.kickstart">
+      <source>Morning kickstart</source>
+      <translation>Lancement du matin</translation>
+    </message>
+    <message id="onboarding.kickstartDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>Démarre la plage de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
+    </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
       <translation>Vous pourrez changer cela plus tard dans Paramètres → Général.</translation>
@@ -410,14 +418,6 @@
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>La connexion a expiré au bout de 3 minutes. Fermez les onglets de navigateur restants et réessayez.</translation>
-    </message>
-    <message id="onboarding.morningKick">
-      <source>Morning kickstart</source>
-      <translation>Lancement du matin</translation>
-    </message>
-    <message id="onboarding.morningKickDetail">
-      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>Démarre la plage de 5 heures tôt chaque matin, pour qu’elle se réinitialise tôt aussi.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1/%2</source>
@@ -734,6 +734,62 @@
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
       <translation>Endrun retient ou met en pause Claude Code dès qu’une limite d’utilisation atteint cette part.</translation>
     </message>
+    <message id="settings.general.kickstart">
+      <source>Start the limit window every morning</source>
+      <translation>Démarrer la plage d’utilisation chaque matin</translation>
+    </message>
+    <message id="settings.general.kickstart.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>Relancer la plage après chaque réinitialisation</translation>
+    </message>
+    <message id="settings.general.kickstart.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>Répète le message à chaque réinitialisation de la plage de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
+    </message>
+    <message id="settings.general.kickstart.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code introuvable ; nouvel essai prévu</translation>
+    </message>
+    <message id="settings.general.kickstart.failed">
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>L’essai de %1 a échoué ; nouvel essai prévu</translation>
+    </message>
+    <message id="settings.general.kickstart.failedBecause">
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>L’essai de %1 a échoué : %2 ; nouvel essai prévu</translation>
+    </message>
+    <message id="settings.general.kickstart.next">
+      <source>Next: %1</source>
+      <translation>Prochain : %1</translation>
+    </message>
+    <message id="settings.general.kickstart.runNow">
+      <source>Start now</source>
+      <translation>Démarrer maintenant</translation>
+    </message>
+    <message id="settings.general.kickstart.running">
+      <source>Starting the window…</source>
+      <translation>Démarrage de la plage…</translation>
+    </message>
+    <message id="settings.general.kickstart.skipped">
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>À %1, la plage tournait déjà — rien n’a été envoyé</translation>
+    </message>
+    <message id="settings.general.kickstart.started">
+      <source>Window started at %1</source>
+      <translation>Plage démarrée à %1</translation>
+    </message>
+    <message id="settings.general.kickstart.time">
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message id="settings.general.kickstart.until">
+      <source>until</source>
+      <translation>jusqu’à</translation>
+    </message>
+    <message id="settings.general.kickstartCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre plage de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la plage tourne déjà.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>Langue</translation>
@@ -753,62 +809,6 @@
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
       <translation>Impossible de modifier le lancement à l’ouverture de session.</translation>
-    </message>
-    <message id="settings.general.morningKick">
-      <source>Start the limit window every morning</source>
-      <translation>Démarrer la plage d’utilisation chaque matin</translation>
-    </message>
-    <message id="settings.general.morningKick.chain">
-      <source>Keep the window rolling after every reset</source>
-      <translation>Relancer la plage après chaque réinitialisation</translation>
-    </message>
-    <message id="settings.general.morningKick.chainCaption">
-      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>Répète le message à chaque réinitialisation de la plage de 5 heures : la prochaine réinitialisation est toujours à moins de cinq heures. S’arrête à l’heure de fin ; mettez-la égale à l’heure de début pour tourner en continu.</translation>
-    </message>
-    <message id="settings.general.morningKick.cliMissing">
-      <source>Claude Code wasn't found; will retry</source>
-      <translation>Claude Code introuvable ; nouvel essai prévu</translation>
-    </message>
-    <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1 failed; will retry</source>
-      <translation>L’essai de %1 a échoué ; nouvel essai prévu</translation>
-    </message>
-    <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>L’essai de %1 a échoué : %2 ; nouvel essai prévu</translation>
-    </message>
-    <message id="settings.general.morningKick.next">
-      <source>Next: %1</source>
-      <translation>Prochain : %1</translation>
-    </message>
-    <message id="settings.general.morningKick.runNow">
-      <source>Start now</source>
-      <translation>Démarrer maintenant</translation>
-    </message>
-    <message id="settings.general.morningKick.running">
-      <source>Starting the window…</source>
-      <translation>Démarrage de la plage…</translation>
-    </message>
-    <message id="settings.general.morningKick.skipped">
-      <source>At %1 the window was already running — nothing sent</source>
-      <translation>À %1, la plage tournait déjà — rien n’a été envoyé</translation>
-    </message>
-    <message id="settings.general.morningKick.started">
-      <source>Window started at %1</source>
-      <translation>Plage démarrée à %1</translation>
-    </message>
-    <message id="settings.general.morningKick.time">
-      <source>Time</source>
-      <translation>Heure</translation>
-    </message>
-    <message id="settings.general.morningKick.until">
-      <source>until</source>
-      <translation>jusqu’à</translation>
-    </message>
-    <message id="settings.general.morningKickCaption">
-      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>Pacewise envoie à Claude Code un message d’un mot à l’heure choisie, pour que votre plage de 5 heures commence — et se réinitialise — tôt dans la journée. Ignoré si la plage tourne déjà.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -830,13 +830,13 @@
       <source>5-hour limit at</source>
       <translation>Limite de 5 heures à</translation>
     </message>
+    <message id="settings.notifications.kickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>Quand le bonjour du matin est envoyé, ou échoue</translation>
+    </message>
     <message id="settings.notifications.limitNear">
       <source>When a limit is nearly used up</source>
       <translation>Quand une limite est presque atteinte</translation>
-    </message>
-    <message id="settings.notifications.morningKickstart">
-      <source>When the morning greeting is sent, or fails</source>
-      <translation>Quand le bonjour du matin est envoyé, ou échoue</translation>
     </message>
     <message id="settings.notifications.sessionPaused">
       <source>When Endrun pauses a session</source>

@@ -227,6 +227,18 @@
       <source>A session did not go on after the reset</source>
       <translation>リセット後にセッションが再開されませんでした</translation>
     </message>
+    <message id="notification.kickstart.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>朝のキックスタートに失敗しました</translation>
+    </message>
+    <message id="notification.kickstart.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>5時間枠が始まりました。</translation>
+    </message>
+    <message id="notification.kickstart.started.title">
+      <source>Good morning sent</source>
+      <translation>朝のあいさつを送信しました</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
       <translation>%1 にリセットされます。</translation>
@@ -242,18 +254,6 @@
     <message id="notification.limitNear.weekly">
       <source>%1 of the weekly limit used</source>
       <translation>週間上限の %1 を使用しました</translation>
-    </message>
-    <message id="notification.morning.failed.title">
-      <source>Morning kickstart failed</source>
-      <translation>朝のキックスタートに失敗しました</translation>
-    </message>
-    <message id="notification.morning.started.body">
-      <source>The 5-hour window has started.</source>
-      <translation>5時間枠が始まりました。</translation>
-    </message>
-    <message id="notification.morning.started.title">
-      <source>Good morning sent</source>
-      <translation>朝のあいさつを送信しました</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
@@ -391,6 +391,14 @@
       <source>How do you use Claude Code?</source>
       <translation>Claude Code をどのように使っていますか？</translation>
     </message>
+    <message id="onboarding.kickstart">
+      <source>Morning kickstart</source>
+      <translation>朝のキックスタート</translation>
+    </message>
+    <message id="onboarding.kickstartDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>毎朝早めに5時間枠を開始し、リセットも早めにします。</translation>
+    </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
       <translation>あとで「設定」→「一般」で変更できます。</translation>
@@ -410,14 +418,6 @@
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>3分が経過したためサインインがタイムアウトしました。残っているブラウザーのタブを閉じて、もう一度お試しください。</translation>
-    </message>
-    <message id="onboarding.morningKick">
-      <source>Morning kickstart</source>
-      <translation>朝のキックスタート</translation>
-    </message>
-    <message id="onboarding.morningKickDetail">
-      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>毎朝早めに5時間枠を開始し、リセットも早めにします。</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1/%2</source>
@@ -733,6 +733,62 @@
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
       <translation>使用量の上限がこの割合に達すると、Endrun は Claude Code を待機させるか一時停止します。</translation>
     </message>
+    <message id="settings.general.kickstart">
+      <source>Start the limit window every morning</source>
+      <translation>毎朝、上限の枠を開始する</translation>
+    </message>
+    <message id="settings.general.kickstart.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>リセットのたびに次の枠を開始する</translation>
+    </message>
+    <message id="settings.general.kickstart.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>5時間枠がリセットされるたびにあいさつを送り直すので、次のリセットまで常に5時間未満です。終了時刻で止まります。開始時刻と同じにすると一日中続けます。</translation>
+    </message>
+    <message id="settings.general.kickstart.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code が見つかりません。再試行します</translation>
+    </message>
+    <message id="settings.general.kickstart.failed">
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>%1 の試行に失敗しました。再試行します</translation>
+    </message>
+    <message id="settings.general.kickstart.failedBecause">
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>%1 の試行に失敗しました（%2）。再試行します</translation>
+    </message>
+    <message id="settings.general.kickstart.next">
+      <source>Next: %1</source>
+      <translation>次回：%1</translation>
+    </message>
+    <message id="settings.general.kickstart.runNow">
+      <source>Start now</source>
+      <translation>今すぐ開始</translation>
+    </message>
+    <message id="settings.general.kickstart.running">
+      <source>Starting the window…</source>
+      <translation>枠を開始しています…</translation>
+    </message>
+    <message id="settings.general.kickstart.skipped">
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>%1 には枠がすでに動いていたため、何も送信しませんでした</translation>
+    </message>
+    <message id="settings.general.kickstart.started">
+      <source>Window started at %1</source>
+      <translation>%1 に枠を開始しました</translation>
+    </message>
+    <message id="settings.general.kickstart.time">
+      <source>Time</source>
+      <translation>時刻</translation>
+    </message>
+    <message id="settings.general.kickstart.until">
+      <source>until</source>
+      <translation>終了</translation>
+    </message>
+    <message id="settings.general.kickstartCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>選んだ時刻に Pacewise が Claude Code へ短いあいさつを送り、5時間枠を早めに開始（そしてリセット）させます。枠がすでに動いているときは送りません。</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>言語</translation>
@@ -752,62 +808,6 @@
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
       <translation>ログイン時の起動設定を変更できませんでした。</translation>
-    </message>
-    <message id="settings.general.morningKick">
-      <source>Start the limit window every morning</source>
-      <translation>毎朝、上限の枠を開始する</translation>
-    </message>
-    <message id="settings.general.morningKick.chain">
-      <source>Keep the window rolling after every reset</source>
-      <translation>リセットのたびに次の枠を開始する</translation>
-    </message>
-    <message id="settings.general.morningKick.chainCaption">
-      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>5時間枠がリセットされるたびにあいさつを送り直すので、次のリセットまで常に5時間未満です。終了時刻で止まります。開始時刻と同じにすると一日中続けます。</translation>
-    </message>
-    <message id="settings.general.morningKick.cliMissing">
-      <source>Claude Code wasn't found; will retry</source>
-      <translation>Claude Code が見つかりません。再試行します</translation>
-    </message>
-    <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1 failed; will retry</source>
-      <translation>%1 の試行に失敗しました。再試行します</translation>
-    </message>
-    <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>%1 の試行に失敗しました（%2）。再試行します</translation>
-    </message>
-    <message id="settings.general.morningKick.next">
-      <source>Next: %1</source>
-      <translation>次回：%1</translation>
-    </message>
-    <message id="settings.general.morningKick.runNow">
-      <source>Start now</source>
-      <translation>今すぐ開始</translation>
-    </message>
-    <message id="settings.general.morningKick.running">
-      <source>Starting the window…</source>
-      <translation>枠を開始しています…</translation>
-    </message>
-    <message id="settings.general.morningKick.skipped">
-      <source>At %1 the window was already running — nothing sent</source>
-      <translation>%1 には枠がすでに動いていたため、何も送信しませんでした</translation>
-    </message>
-    <message id="settings.general.morningKick.started">
-      <source>Window started at %1</source>
-      <translation>%1 に枠を開始しました</translation>
-    </message>
-    <message id="settings.general.morningKick.time">
-      <source>Time</source>
-      <translation>時刻</translation>
-    </message>
-    <message id="settings.general.morningKick.until">
-      <source>until</source>
-      <translation>終了</translation>
-    </message>
-    <message id="settings.general.morningKickCaption">
-      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>選んだ時刻に Pacewise が Claude Code へ短いあいさつを送り、5時間枠を早めに開始（そしてリセット）させます。枠がすでに動いているときは送りません。</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -829,13 +829,13 @@
       <source>5-hour limit at</source>
       <translation>5時間の上限が次に達したとき</translation>
     </message>
+    <message id="settings.notifications.kickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>朝のあいさつを送ったとき、または失敗したとき</translation>
+    </message>
     <message id="settings.notifications.limitNear">
       <source>When a limit is nearly used up</source>
       <translation>上限がもうすぐ使い切られるとき</translation>
-    </message>
-    <message id="settings.notifications.morningKickstart">
-      <source>When the morning greeting is sent, or fails</source>
-      <translation>朝のあいさつを送ったとき、または失敗したとき</translation>
     </message>
     <message id="settings.notifications.sessionPaused">
       <source>When Endrun pauses a session</source>

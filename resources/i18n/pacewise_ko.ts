@@ -227,6 +227,18 @@
       <source>A session did not go on after the reset</source>
       <translation>초기화 후 세션이 재개되지 않았습니다</translation>
     </message>
+    <message id="notification.kickstart.failed.title">
+      <source>Morning kickstart failed</source>
+      <translation>아침 시작에 실패했습니다</translation>
+    </message>
+    <message id="notification.kickstart.started.body">
+      <source>The 5-hour window has started.</source>
+      <translation>5시간 구간이 시작되었습니다.</translation>
+    </message>
+    <message id="notification.kickstart.started.title">
+      <source>Good morning sent</source>
+      <translation>아침 인사를 보냈습니다</translation>
+    </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
       <translation>%1에 초기화됩니다.</translation>
@@ -242,18 +254,6 @@
     <message id="notification.limitNear.weekly">
       <source>%1 of the weekly limit used</source>
       <translation>주간 한도의 %1 사용</translation>
-    </message>
-    <message id="notification.morning.failed.title">
-      <source>Morning kickstart failed</source>
-      <translation>아침 시작에 실패했습니다</translation>
-    </message>
-    <message id="notification.morning.started.body">
-      <source>The 5-hour window has started.</source>
-      <translation>5시간 구간이 시작되었습니다.</translation>
-    </message>
-    <message id="notification.morning.started.title">
-      <source>Good morning sent</source>
-      <translation>아침 인사를 보냈습니다</translation>
     </message>
     <message id="notification.paused.autoContinue">
       <source>“%1” continues after the reset at %2.</source>
@@ -391,6 +391,14 @@
       <source>How do you use Claude Code?</source>
       <translation>Claude Code를 어떻게 사용하나요?</translation>
     </message>
+    <message id="onboarding.kickstart">
+      <source>Morning kickstart</source>
+      <translation>아침 시작</translation>
+    </message>
+    <message id="onboarding.kickstartDetail">
+      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
+      <translation>매일 아침 5시간 구간을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
+    </message>
     <message id="onboarding.language.caption">
       <source>You can change this later in Settings → General.</source>
       <translation>나중에 설정 → 일반에서 바꿀 수 있습니다.</translation>
@@ -410,14 +418,6 @@
     <message id="onboarding.loginTimeout">
       <source>Sign-in timed out after 3 minutes. Close any leftover browser tab and try again.</source>
       <translation>3분이 지나 로그인 시간이 초과되었습니다. 남아 있는 브라우저 탭을 닫고 다시 시도하세요.</translation>
-    </message>
-    <message id="onboarding.morningKick">
-      <source>Morning kickstart</source>
-      <translation>아침 시작</translation>
-    </message>
-    <message id="onboarding.morningKickDetail">
-      <source>Starts the 5-hour window early each morning, so that it also resets early.</source>
-      <translation>매일 아침 5시간 구간을 일찍 시작해 초기화도 일찍 되게 합니다.</translation>
     </message>
     <message id="onboarding.progress">
       <source>%1/%2</source>
@@ -733,6 +733,62 @@
       <source>Endrun holds or pauses Claude Code once a usage limit reaches this share.</source>
       <translation>사용 한도가 이 비율에 도달하면 Endrun이 Claude Code를 대기시키거나 일시 중지합니다.</translation>
     </message>
+    <message id="settings.general.kickstart">
+      <source>Start the limit window every morning</source>
+      <translation>매일 아침 한도 구간 시작</translation>
+    </message>
+    <message id="settings.general.kickstart.chain">
+      <source>Keep the window rolling after every reset</source>
+      <translation>초기화될 때마다 구간을 이어 가기</translation>
+    </message>
+    <message id="settings.general.kickstart.chainCaption">
+      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
+      <translation>5시간 구간이 초기화될 때마다 인사를 다시 보내므로 다음 초기화까지 항상 5시간이 채 남지 않습니다. 종료 시각에 멈추며, 시작 시각과 같게 설정하면 하루 종일 실행됩니다.</translation>
+    </message>
+    <message id="settings.general.kickstart.cliMissing">
+      <source>Claude Code wasn't found; will retry</source>
+      <translation>Claude Code를 찾을 수 없습니다. 다시 시도합니다</translation>
+    </message>
+    <message id="settings.general.kickstart.failed">
+      <source>Attempt at %1 failed; will retry</source>
+      <translation>%1 시도가 실패했습니다. 다시 시도합니다</translation>
+    </message>
+    <message id="settings.general.kickstart.failedBecause">
+      <source>Attempt at %1 failed: %2; will retry</source>
+      <translation>%1 시도가 실패했습니다(%2). 다시 시도합니다</translation>
+    </message>
+    <message id="settings.general.kickstart.next">
+      <source>Next: %1</source>
+      <translation>다음: %1</translation>
+    </message>
+    <message id="settings.general.kickstart.runNow">
+      <source>Start now</source>
+      <translation>지금 시작</translation>
+    </message>
+    <message id="settings.general.kickstart.running">
+      <source>Starting the window…</source>
+      <translation>구간을 시작하는 중…</translation>
+    </message>
+    <message id="settings.general.kickstart.skipped">
+      <source>At %1 the window was already running — nothing sent</source>
+      <translation>%1에 구간이 이미 진행 중이어서 보내지 않았습니다</translation>
+    </message>
+    <message id="settings.general.kickstart.started">
+      <source>Window started at %1</source>
+      <translation>%1에 구간 시작됨</translation>
+    </message>
+    <message id="settings.general.kickstart.time">
+      <source>Time</source>
+      <translation>시각</translation>
+    </message>
+    <message id="settings.general.kickstart.until">
+      <source>until</source>
+      <translation>종료</translation>
+    </message>
+    <message id="settings.general.kickstartCaption">
+      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
+      <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 구간이 일찍 시작되고 일찍 초기화되게 합니다. 구간이 이미 진행 중이면 건너뜁니다.</translation>
+    </message>
     <message id="settings.general.language">
       <source>Language</source>
       <translation>언어</translation>
@@ -752,62 +808,6 @@
     <message id="settings.general.launchAtLoginError">
       <source>Couldn't update the launch-at-login setting.</source>
       <translation>로그인 시 실행 설정을 바꿀 수 없습니다.</translation>
-    </message>
-    <message id="settings.general.morningKick">
-      <source>Start the limit window every morning</source>
-      <translation>매일 아침 한도 구간 시작</translation>
-    </message>
-    <message id="settings.general.morningKick.chain">
-      <source>Keep the window rolling after every reset</source>
-      <translation>초기화될 때마다 구간을 이어 가기</translation>
-    </message>
-    <message id="settings.general.morningKick.chainCaption">
-      <source>Repeats the greeting each time the 5-hour window resets, so whenever you sit down the next reset is less than five hours away. Stops at the end time; set it to the start time to run around the clock.</source>
-      <translation>5시간 구간이 초기화될 때마다 인사를 다시 보내므로 다음 초기화까지 항상 5시간이 채 남지 않습니다. 종료 시각에 멈추며, 시작 시각과 같게 설정하면 하루 종일 실행됩니다.</translation>
-    </message>
-    <message id="settings.general.morningKick.cliMissing">
-      <source>Claude Code wasn't found; will retry</source>
-      <translation>Claude Code를 찾을 수 없습니다. 다시 시도합니다</translation>
-    </message>
-    <message id="settings.general.morningKick.failed">
-      <source>Attempt at %1 failed; will retry</source>
-      <translation>%1 시도가 실패했습니다. 다시 시도합니다</translation>
-    </message>
-    <message id="settings.general.morningKick.failedBecause">
-      <source>Attempt at %1 failed: %2; will retry</source>
-      <translation>%1 시도가 실패했습니다(%2). 다시 시도합니다</translation>
-    </message>
-    <message id="settings.general.morningKick.next">
-      <source>Next: %1</source>
-      <translation>다음: %1</translation>
-    </message>
-    <message id="settings.general.morningKick.runNow">
-      <source>Start now</source>
-      <translation>지금 시작</translation>
-    </message>
-    <message id="settings.general.morningKick.running">
-      <source>Starting the window…</source>
-      <translation>구간을 시작하는 중…</translation>
-    </message>
-    <message id="settings.general.morningKick.skipped">
-      <source>At %1 the window was already running — nothing sent</source>
-      <translation>%1에 구간이 이미 진행 중이어서 보내지 않았습니다</translation>
-    </message>
-    <message id="settings.general.morningKick.started">
-      <source>Window started at %1</source>
-      <translation>%1에 구간 시작됨</translation>
-    </message>
-    <message id="settings.general.morningKick.time">
-      <source>Time</source>
-      <translation>시각</translation>
-    </message>
-    <message id="settings.general.morningKick.until">
-      <source>until</source>
-      <translation>종료</translation>
-    </message>
-    <message id="settings.general.morningKickCaption">
-      <source>Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.</source>
-      <translation>선택한 시각에 Pacewise가 Claude Code에 짧은 인사를 보내 5시간 구간이 일찍 시작되고 일찍 초기화되게 합니다. 구간이 이미 진행 중이면 건너뜁니다.</translation>
     </message>
     <message id="settings.general.recorder">
       <source>Read the usage in front of my own status line</source>
@@ -829,13 +829,13 @@
       <source>5-hour limit at</source>
       <translation>5시간 한도 기준</translation>
     </message>
+    <message id="settings.notifications.kickstart">
+      <source>When the morning greeting is sent, or fails</source>
+      <translation>아침 인사를 보냈거나 보내지 못했을 때</translation>
+    </message>
     <message id="settings.notifications.limitNear">
       <source>When a limit is nearly used up</source>
       <translation>한도를 거의 다 썼을 때</translation>
-    </message>
-    <message id="settings.notifications.morningKickstart">
-      <source>When the morning greeting is sent, or fails</source>
-      <translation>아침 인사를 보냈거나 보내지 못했을 때</translation>
     </message>
     <message id="settings.notifications.sessionPaused">
       <source>When Endrun pauses a session</source>

@@ -63,7 +63,7 @@ private slots:
         for (const ScriptInvocation &invocation :
              {ClaudeCommandLine::usageReport(u"/bin/claude"_qs, inherited),
               ClaudeCommandLine::resume(u"/bin/claude"_qs, u"id"_qs, u"/work"_qs, inherited),
-              ClaudeCommandLine::morningGreeting(u"/bin/claude"_qs, inherited)}) {
+              ClaudeCommandLine::kickstartGreeting(u"/bin/claude"_qs, inherited)}) {
             QVERIFY(invocation.environment);
             QCOMPARE(invocation.environment->toStringList(), expected);
         }

@@ -10,7 +10,7 @@
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
 #include "app/LaunchAtLoginController.h"
-#include "app/MorningStarterController.h"
+#include "app/KickstartController.h"
 #include "onboarding/OnboardingWindow.h"
 #include "updates/UpdaterController.h"
 #include "settings/SettingsWindow.h"
@@ -55,7 +55,7 @@ struct PanelScene {
     std::unique_ptr<LocaleManager> locale;
     std::unique_ptr<PanelModel> model;
     std::unique_ptr<PanelWindow> window;
-    std::unique_ptr<MorningStarterController> morning;
+    std::unique_ptr<KickstartController> kickstart;
     std::unique_ptr<UpdaterController> updater;
     std::unique_ptr<LaunchAtLoginController> launchAtLogin;
     std::unique_ptr<SettingsWindow> settings;
@@ -114,12 +114,12 @@ struct PanelScene {
     {
         if (autostartDirectory.isEmpty())
             autostartDirectory = home.filePath(QStringLiteral("autostart"));
-        morning = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+        kickstart = std::make_unique<KickstartController>(KickstartController::Dependencies{
             .defaults = &defaults,
-            .starter = std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+            .starter = std::make_shared<Kickstart>(Kickstart::Dependencies{
                 .resolver = std::make_shared<FakeResolver>(), .runner = runner, .environment = QProcessEnvironment(),
                 .lockFile = home.filePath(QStringLiteral("kickstart.lock"))}),
-            .usageProvider = [] { return MorningStarterController::Usage{}; },
+            .usageProvider = [] { return KickstartController::Usage{}; },
             .refreshUsage = []() -> QCoro::Task<> { co_return; },
             .autostart = false,
             .now = [this] { return now; },
@@ -133,7 +133,7 @@ struct PanelScene {
             .state = state.get(),
             .resumes = resumes.get(),
             .guardController = guardController.get(),
-            .morningStarter = morning.get(),
+            .kickstart = kickstart.get(),
             .launchAtLogin = launchAtLogin.get(),
             .updater = updater.get(),
             .locale = locale.get(),
@@ -164,7 +164,7 @@ struct PanelScene {
         auto resolver = std::make_shared<FakeResolver>();
         resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
         onboarding = std::make_unique<OnboardingWindow>(
-            OnboardingWindow::Objects{&defaults, state.get(), resumes.get(), guardController.get(), caffeine.get(), morning.get(),
+            OnboardingWindow::Objects{&defaults, state.get(), resumes.get(), guardController.get(), caffeine.get(), kickstart.get(),
                                       launchAtLogin.get(), locale.get()},
             SignInCoordinator::Dependencies{
                 .resolver = resolver,

@@ -289,13 +289,13 @@ private slots:
         flip(u"percentageSwitch"_qs);
         QCOMPARE(scene.defaults.value(u"showMenuBarPercentage"_qs).toBool(), false);
 
-        flip(u"morningSwitch"_qs);
+        flip(u"kickstartSwitch"_qs);
         QCOMPARE(scene.defaults.value(u"morningStartEnabled"_qs).toBool(), true);
-        QQuickItem *hour = scene.findInSettings(u"morningTime"_qs)->findChild<QQuickItem *>(u"hour"_qs);
+        QQuickItem *hour = scene.findInSettings(u"kickstartTime"_qs)->findChild<QQuickItem *>(u"hour"_qs);
         hour->setProperty("value", 6);
         QMetaObject::invokeMethod(hour, "valueModified");
         QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
-        QTRY_COMPARE(scene.settings->model()->morningStatus().value(0), u"Next: Mon 6:00 AM"_qs);
+        QTRY_COMPARE(scene.settings->model()->kickstartStatus().value(0), u"Next: Mon 6:00 AM"_qs);
 
         flip(u"automaticUpdatesSwitch"_qs);
         QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.defaults));
@@ -335,7 +335,7 @@ private slots:
         QTRY_COMPARE(textOf(scene.findInOnboarding(u"stepTitle"_qs)), u"Keep your sessions running"_qs);
         QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
         // The features can be switched on from here, where the daemon reads them.
-        QMetaObject::invokeMethod(scene.findInOnboarding(u"morningFeature"_qs), "enable");
+        QMetaObject::invokeMethod(scene.findInOnboarding(u"kickstartFeature"_qs), "enable");
         QVERIFY(scene.defaults.value(u"morningStartEnabled"_qs).toBool());
         QMetaObject::invokeMethod(scene.findInOnboarding(u"autoContinueFeature"_qs), "enable");
         QTRY_VERIFY(scene.resumes->autoContinueEnabled());

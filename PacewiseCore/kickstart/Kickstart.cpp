@@ -1,6 +1,6 @@
-#include "MorningStarter.h"
+#include "Kickstart.h"
 
-#include "MorningStartPolicy.h"
+#include "KickstartPolicy.h"
 #include "claude/ClaudeCommandLine.h"
 #include "system/DisplayText.h"
 #include "system/FileLock.h"
@@ -11,33 +11,33 @@
 
 namespace pacewise {
 
-Q_LOGGING_CATEGORY(lcMorningStarter, "pacewise.MorningStarter", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcKickstart, "pacewise.kickstart", QtInfoMsg)
 
-MorningStarter::MorningStarter(Dependencies dependencies)
+Kickstart::Kickstart(Dependencies dependencies)
     : m_dependencies(std::move(dependencies))
 {
     if (m_dependencies.lockFile.isEmpty())
         m_dependencies.lockFile = defaultLockFile();
 }
 
-QString MorningStarter::defaultLockFile()
+QString Kickstart::defaultLockFile()
 {
     return FileLock::runtimeLocation(QStringLiteral("pacewise-kickstart.lock"));
 }
 
-bool MorningStarter::isFiveHourWindowOpen(const std::optional<UsageSnapshot> &snapshot,
+bool Kickstart::isFiveHourWindowOpen(const std::optional<UsageSnapshot> &snapshot,
                                           const std::optional<QDateTime> &fetchedAt, const QDateTime &now)
 {
-    if (!MorningStartPolicy::isSnapshotUsable(fetchedAt, now) || !snapshot)
+    if (!KickstartPolicy::isSnapshotUsable(fetchedAt, now) || !snapshot)
         return false;
     const auto window = snapshot->fiveHour();
     return window && window->utilization > 0 && window->resetsAt > now;
 }
 
-MorningStartOutcome MorningStarter::run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
+KickstartOutcome Kickstart::run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
                                         const std::optional<QDateTime> &snapshotFetchedAt) const
 {
-    using R = MorningStartResult;
+    using R = KickstartResult;
     const auto lock = FileLock::tryLock(m_dependencies.lockFile);
     if (!lock && lock.error() == EWOULDBLOCK)
         return {R::alreadyRunning};
@@ -50,7 +50,7 @@ MorningStartOutcome MorningStarter::run(const QDateTime &now, const std::optiona
     if (!claude)
         return {R::cliMissing};
 
-    ScriptInvocation invocation = ClaudeCommandLine::morningGreeting(*claude, m_dependencies.environment);
+    ScriptInvocation invocation = ClaudeCommandLine::kickstartGreeting(*claude, m_dependencies.environment);
     invocation.timeoutSeconds = m_dependencies.timeoutSeconds;
     const auto result = m_dependencies.runner->run(invocation);
     if (!result) {
@@ -66,7 +66,7 @@ MorningStartOutcome MorningStarter::run(const QDateTime &now, const std::optiona
         if (reason.isEmpty())
             reason = lastLine(result->standardError);
         reason = displayText(reason.left(200));
-        qCWarning(lcMorningStarter, "greeting exited with status %d: %s", result->exitCode, qUtf8Printable(privateText(reason)));
+        qCWarning(lcKickstart, "greeting exited with status %d: %s", result->exitCode, qUtf8Printable(privateText(reason)));
         return {R::failed, reason};
     }
     return {R::started};

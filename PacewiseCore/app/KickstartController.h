@@ -1,6 +1,6 @@
 #pragma once
 
-#include "morning/MorningStarter.h"
+#include "kickstart/Kickstart.h"
 #include "system/SleepWakeSource.h"
 
 #include <QObject>
@@ -22,7 +22,7 @@ namespace pacewise {
 // suspend), fetches fresh usage first, and retries failures after 15
 // minutes, hourly after the third failure of a day. The last result is
 // kept in the settings, so every Pacewise process can tell it. Main thread.
-class MorningStarterController : public QObject {
+class KickstartController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY settingsChanged)
     Q_PROPERTY(bool chainEnabled READ chainEnabled WRITE setChainEnabled NOTIFY settingsChanged)
@@ -36,7 +36,7 @@ public:
 
     struct Dependencies {
         QSettings *defaults = nullptr; // not owned
-        std::shared_ptr<const MorningStarter> starter;
+        std::shared_ptr<const Kickstart> starter;
         std::function<Usage()> usageProvider;
         std::function<QCoro::Task<>()> refreshUsage;
         SleepWakeSource *wakeSource = nullptr; // not owned; may be null
@@ -46,14 +46,14 @@ public:
         std::chrono::milliseconds tickInterval{60'000};
     };
 
-    explicit MorningStarterController(Dependencies dependencies, QObject *parent = nullptr);
+    explicit KickstartController(Dependencies dependencies, QObject *parent = nullptr);
 
     bool enabled() const { return m_enabled; }
-    MorningStartTime time() const { return m_time; }
+    KickstartTime time() const { return m_time; }
     bool chainEnabled() const { return m_chainEnabled; }
-    MorningStartTime chainEndTime() const { return m_chainEndTime; }
+    KickstartTime chainEndTime() const { return m_chainEndTime; }
     std::optional<QDateTime> lastRunAt() const { return m_lastRunAt; }
-    std::optional<MorningStartResult> lastResult() const { return m_lastResult; }
+    std::optional<KickstartResult> lastResult() const { return m_lastResult; }
     // claude's own words when the last greeting failed.
     QString lastReason() const { return m_lastReason; }
     std::optional<QDateTime> chainNextAt() const { return m_chainNextAt; }
@@ -64,12 +64,12 @@ public:
     void setEnabled(bool enabled);
     // Takes in what pacewisectl or another window changed in the settings.
     void reloadSettings();
-    void setTime(MorningStartTime time);
+    void setTime(KickstartTime time);
     void setChainEnabled(bool enabled);
-    void setChainEndTime(MorningStartTime time);
+    void setChainEndTime(KickstartTime time);
 
     // A greeting now, outside the schedule; the day's slot stays.
-    QCoro::Task<MorningStartOutcome> runNow();
+    QCoro::Task<KickstartOutcome> runNow();
     // Looks whether a greeting is due and sends it.
     QCoro::Task<> tick();
 
@@ -78,7 +78,7 @@ signals:
     void stateChanged();
 
 private:
-    QCoro::Task<MorningStartOutcome> fire(bool consumeSlot);
+    QCoro::Task<KickstartOutcome> fire(bool consumeSlot);
     QCoro::Task<> rearmChain();
     void loadSettings();
     void applyLoadedSettings();
@@ -93,11 +93,11 @@ private:
     Dependencies m_dependencies;
     QTimer m_ticker;
     bool m_enabled = false;
-    MorningStartTime m_time = MorningStartTime::defaultStart();
+    KickstartTime m_time = KickstartTime::defaultStart();
     bool m_chainEnabled = false;
-    MorningStartTime m_chainEndTime = MorningStartTime::defaultChainEnd();
+    KickstartTime m_chainEndTime = KickstartTime::defaultChainEnd();
     std::optional<QDateTime> m_lastRunAt;
-    std::optional<MorningStartResult> m_lastResult;
+    std::optional<KickstartResult> m_lastResult;
     QString m_lastReason;
     std::optional<QDateTime> m_handledSlot;
     std::optional<QDateTime> m_chainNextAt;

@@ -1,7 +1,7 @@
-#include "MorningStarterController.h"
+#include "KickstartController.h"
 
 #include "i18n/UIStrings.h"
-#include "morning/MorningStartPolicy.h"
+#include "kickstart/KickstartPolicy.h"
 #include "system/Logging.h"
 
 #include <QElapsedTimer>
@@ -14,7 +14,7 @@
 
 namespace pacewise {
 
-Q_LOGGING_CATEGORY(lcMorning, "pacewise.MorningStarter", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcKickstartController, "pacewise.kickstart", QtInfoMsg)
 
 namespace {
 
@@ -33,14 +33,14 @@ std::optional<int> storedNumber(const QSettings *defaults, const char *key)
     return isNumber ? std::optional(value) : std::nullopt;
 }
 
-MorningStartTime storedTime(const QSettings *defaults, const char *hourKey, const char *minuteKey,
-                            MorningStartTime fallback)
+KickstartTime storedTime(const QSettings *defaults, const char *hourKey, const char *minuteKey,
+                            KickstartTime fallback)
 {
     const auto hour = storedNumber(defaults, hourKey);
     const auto minute = storedNumber(defaults, minuteKey);
     if (!hour && !minute)
         return fallback;
-    return MorningStartTime::clamped(hour.value_or(fallback.hour), minute.value_or(fallback.minute));
+    return KickstartTime::clamped(hour.value_or(fallback.hour), minute.value_or(fallback.minute));
 }
 
 // Times are stored as ISO 8601 text a person can read and edit; what older
@@ -57,7 +57,7 @@ std::optional<QDateTime> storedDate(const QSettings *defaults, const char *key)
 
 } // namespace
 
-MorningStarterController::MorningStarterController(Dependencies dependencies, QObject *parent)
+KickstartController::KickstartController(Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
 {
@@ -70,23 +70,23 @@ MorningStarterController::MorningStarterController(Dependencies dependencies, QO
     applyLoadedSettings();
 }
 
-void MorningStarterController::loadSettings()
+void KickstartController::loadSettings()
 {
     const QSettings *defaults = m_dependencies.defaults;
     m_enabled = defaults && defaults->value(QStringLiteral("morningStartEnabled")).toBool();
-    m_time = storedTime(defaults, "morningStartHour", "morningStartMinute", MorningStartTime::defaultStart());
+    m_time = storedTime(defaults, "morningStartHour", "morningStartMinute", KickstartTime::defaultStart());
     m_chainEnabled = defaults && defaults->value(QStringLiteral("morningStartChainEnabled")).toBool();
     m_chainEndTime = storedTime(defaults, "morningStartChainEndHour", "morningStartChainEndMinute",
-                                MorningStartTime::defaultChainEnd());
+                                KickstartTime::defaultChainEnd());
     m_lastRunAt = storedDate(defaults, "morningStartLastRunAt");
-    m_lastResult = defaults ? morningStartResultNamed(defaults->value(QStringLiteral("morningStartLastResult")).toString())
+    m_lastResult = defaults ? kickstartResultNamed(defaults->value(QStringLiteral("morningStartLastResult")).toString())
                             : std::nullopt;
     m_lastReason = defaults ? defaults->value(QStringLiteral("morningStartLastReason")).toString().left(200) : QString();
     m_handledSlot = storedDate(defaults, "morningStartHandledSlot");
     m_chainNextAt = storedDate(defaults, "morningStartChainNextAt");
 }
 
-void MorningStarterController::applyLoadedSettings()
+void KickstartController::applyLoadedSettings()
 {
     if (m_enabled)
         startTicking();
@@ -97,7 +97,7 @@ void MorningStarterController::applyLoadedSettings()
         rearmChain();
 }
 
-void MorningStarterController::reloadSettings()
+void KickstartController::reloadSettings()
 {
     if (m_dependencies.defaults)
         m_dependencies.defaults->sync();
@@ -110,14 +110,14 @@ void MorningStarterController::reloadSettings()
     loadSettings();
     applyLoadedSettings();
     if (settings() != before) {
-        qCInfo(lcMorning, "morning kickstart settings changed elsewhere; now %s", m_enabled ? "on" : "off");
+        qCInfo(lcKickstartController, "morning kickstart settings changed elsewhere; now %s", m_enabled ? "on" : "off");
         emit settingsChanged();
     }
     if (state() != stateBefore) // a greeting another Pacewise sent
         emit stateChanged();
 }
 
-void MorningStarterController::store(const char *key, const QVariant &value)
+void KickstartController::store(const char *key, const QVariant &value)
 {
     if (!m_dependencies.defaults)
         return;
@@ -133,7 +133,7 @@ void MorningStarterController::store(const char *key, const QVariant &value)
 // chain's next greeting, a retry), or after tickInterval at the latest:
 // timers stop while the machine sleeps, so the wall clock is looked at
 // again regularly.
-void MorningStarterController::startTicking()
+void KickstartController::startTicking()
 {
     if (!m_dependencies.autostart || !m_enabled)
         return;
@@ -146,12 +146,12 @@ void MorningStarterController::startTicking()
     m_ticker.start(std::chrono::milliseconds(delay));
 }
 
-void MorningStarterController::stopTicking()
+void KickstartController::stopTicking()
 {
     m_ticker.stop();
 }
 
-void MorningStarterController::setEnabled(bool enabled)
+void KickstartController::setEnabled(bool enabled)
 {
     if (enabled == m_enabled)
         return;
@@ -168,9 +168,9 @@ void MorningStarterController::setEnabled(bool enabled)
     emit settingsChanged();
 }
 
-void MorningStarterController::setTime(MorningStartTime time)
+void KickstartController::setTime(KickstartTime time)
 {
-    time = MorningStartTime::clamped(time.hour, time.minute);
+    time = KickstartTime::clamped(time.hour, time.minute);
     if (time == m_time)
         return;
     m_time = time;
@@ -182,7 +182,7 @@ void MorningStarterController::setTime(MorningStartTime time)
     emit settingsChanged();
 }
 
-void MorningStarterController::setChainEnabled(bool enabled)
+void KickstartController::setChainEnabled(bool enabled)
 {
     if (enabled == m_chainEnabled)
         return;
@@ -195,9 +195,9 @@ void MorningStarterController::setChainEnabled(bool enabled)
     emit settingsChanged();
 }
 
-void MorningStarterController::setChainEndTime(MorningStartTime time)
+void KickstartController::setChainEndTime(KickstartTime time)
 {
-    time = MorningStartTime::clamped(time.hour, time.minute);
+    time = KickstartTime::clamped(time.hour, time.minute);
     if (time == m_chainEndTime)
         return;
     m_chainEndTime = time;
@@ -206,41 +206,41 @@ void MorningStarterController::setChainEndTime(MorningStartTime time)
     emit settingsChanged();
 }
 
-std::optional<QDateTime> MorningStarterController::nextRunDate() const
+std::optional<QDateTime> KickstartController::nextRunDate() const
 {
     if (!m_enabled)
         return std::nullopt;
-    return MorningStartPolicy::nextRun(m_time, m_dependencies.now(), m_handledSlot, m_dependencies.zone);
+    return KickstartPolicy::nextRun(m_time, m_dependencies.now(), m_handledSlot, m_dependencies.zone);
 }
 
-QString MorningStarterController::statusText() const
+QString KickstartController::statusText() const
 {
     if (m_isRunning)
-        return UIStrings::text("settings.general.morningKick.running", "Starting the window…");
+        return UIStrings::text("settings.general.kickstart.running", "Starting the window…");
     if (!m_lastResult || !m_lastRunAt)
         return {};
     const QString at = QLocale().toString(m_lastRunAt->toTimeZone(m_dependencies.zone).time(), QLocale::ShortFormat);
     switch (*m_lastResult) {
-    case MorningStartResult::started:
-        return UIStrings::format("settings.general.morningKick.started", "Window started at %1", {at});
-    case MorningStartResult::skippedWindowActive:
-        return UIStrings::format("settings.general.morningKick.skipped",
+    case KickstartResult::started:
+        return UIStrings::format("settings.general.kickstart.started", "Window started at %1", {at});
+    case KickstartResult::skippedWindowActive:
+        return UIStrings::format("settings.general.kickstart.skipped",
                                  "At %1 the window was already running — nothing sent", {at});
-    case MorningStartResult::cliMissing:
-        return UIStrings::text("settings.general.morningKick.cliMissing", "Claude Code wasn't found; will retry");
-    case MorningStartResult::failed:
+    case KickstartResult::cliMissing:
+        return UIStrings::text("settings.general.kickstart.cliMissing", "Claude Code wasn't found; will retry");
+    case KickstartResult::failed:
         if (!m_lastReason.isEmpty()) {
-            return UIStrings::format("settings.general.morningKick.failedBecause", "Attempt at %1 failed: %2; will retry",
+            return UIStrings::format("settings.general.kickstart.failedBecause", "Attempt at %1 failed: %2; will retry",
                                      {at, m_lastReason});
         }
-        return UIStrings::format("settings.general.morningKick.failed", "Attempt at %1 failed; will retry", {at});
-    case MorningStartResult::alreadyRunning:
+        return UIStrings::format("settings.general.kickstart.failed", "Attempt at %1 failed; will retry", {at});
+    case KickstartResult::alreadyRunning:
         return {};
     }
     return {};
 }
 
-QCoro::Task<> MorningStarterController::tick()
+QCoro::Task<> KickstartController::tick()
 {
     // A greeting under way answers every tick, wake and request: nothing
     // more is started, and nothing is counted.
@@ -248,38 +248,38 @@ QCoro::Task<> MorningStarterController::tick()
         co_return;
     const QDateTime now = m_dependencies.now();
     const QTimeZone &zone = m_dependencies.zone;
-    if (m_enabled && MorningStartPolicy::shouldRun(m_time, now, m_handledSlot, zone) &&
+    if (m_enabled && KickstartPolicy::shouldRun(m_time, now, m_handledSlot, zone) &&
         !(m_retryAfter && *m_retryAfter > now)) {
         co_await fire(true);
         co_return;
     }
     if (m_enabled && m_chainEnabled && m_chainNextAt && *m_chainNextAt <= now &&
-        MorningChainPolicy::isWithinSpan(now, m_time, m_chainEndTime, zone) && !(m_retryAfter && *m_retryAfter > now)) {
+        KickstartChainPolicy::isWithinSpan(now, m_time, m_chainEndTime, zone) && !(m_retryAfter && *m_retryAfter > now)) {
         co_await fire(false);
         co_return;
     }
     startTicking();
 }
 
-QCoro::Task<MorningStartOutcome> MorningStarterController::runNow()
+QCoro::Task<KickstartOutcome> KickstartController::runNow()
 {
     if (m_isRunning)
-        co_return MorningStartOutcome{MorningStartResult::alreadyRunning};
+        co_return KickstartOutcome{KickstartResult::alreadyRunning};
     co_return co_await fire(false);
 }
 
-QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot)
+QCoro::Task<KickstartOutcome> KickstartController::fire(bool consumeSlot)
 {
     m_isRunning = true;
     emit stateChanged();
-    const QPointer<MorningStarterController> self(this);
+    const QPointer<KickstartController> self(this);
 
     QElapsedTimer refreshing;
     refreshing.start();
     if (m_dependencies.refreshUsage)
         co_await m_dependencies.refreshUsage();
     if (!self)
-        co_return MorningStartOutcome{};
+        co_return KickstartOutcome{};
     const double refreshSeconds = double(refreshing.elapsed()) / 1000.0;
     const Usage usage = m_dependencies.usageProvider ? m_dependencies.usageProvider() : Usage{};
 
@@ -290,46 +290,46 @@ QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot
     auto attempt = QtConcurrent::run([starter = m_dependencies.starter, now = m_dependencies.now(), usage] {
         return starter->run(now, usage.snapshot, usage.fetchedAt);
     });
-    const MorningStartOutcome outcome = co_await attempt;
+    const KickstartOutcome outcome = co_await attempt;
     if (!self)
         co_return outcome;
-    const MorningStartResult result = outcome.result;
-    qCInfo(lcMorning, "morning kickstart: refresh %.1fs, greeting %.1fs → %s", refreshSeconds,
-           double(greeting.elapsed()) / 1000.0, morningStartResultName(result));
+    const KickstartResult result = outcome.result;
+    qCInfo(lcKickstartController, "morning kickstart: refresh %.1fs, greeting %.1fs → %s", refreshSeconds,
+           double(greeting.elapsed()) / 1000.0, kickstartResultName(result));
 
     const QDateTime now = m_dependencies.now();
     m_isRunning = false;
-    if (result != MorningStartResult::alreadyRunning) {
+    if (result != KickstartResult::alreadyRunning) {
         m_lastResult = result;
         m_lastReason = outcome.reason;
         m_lastRunAt = now;
         store("morningStartLastRunAt", now);
-        store("morningStartLastResult", QString::fromLatin1(morningStartResultName(result)));
+        store("morningStartLastResult", QString::fromLatin1(kickstartResultName(result)));
         store("morningStartLastReason", outcome.reason.isEmpty() ? QVariant() : QVariant(outcome.reason));
     }
 
     switch (result) {
-    case MorningStartResult::started:
-    case MorningStartResult::skippedWindowActive:
+    case KickstartResult::started:
+    case KickstartResult::skippedWindowActive:
         m_retryAfter.reset();
         m_attemptsToday = 0;
         if (consumeSlot) {
-            m_handledSlot = MorningStartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
+            m_handledSlot = KickstartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
             store("morningStartHandledSlot", m_handledSlot ? QVariant(*m_handledSlot) : QVariant());
         }
         emit stateChanged();
         if (m_chainEnabled) {
-            const QDateTime next = MorningChainPolicy::nextChainRun(now, usage.snapshot, usage.fetchedAt);
+            const QDateTime next = KickstartChainPolicy::nextChainRun(now, usage.snapshot, usage.fetchedAt);
             armChain(next);
         }
         break;
-    case MorningStartResult::alreadyRunning:
+    case KickstartResult::alreadyRunning:
         // Another Pacewise is greeting right now: neither a success nor a
         // failure of ours, so no retry and no chain are armed.
         emit stateChanged();
         break;
-    case MorningStartResult::cliMissing:
-    case MorningStartResult::failed:
+    case KickstartResult::cliMissing:
+    case KickstartResult::failed:
         registerFailure(now);
         m_retryAfter = now.addSecs(m_attemptsToday < failuresBeforeHourlyRetries ? shortRetrySeconds : longRetrySeconds);
         // No window started: a chain greeting is tried again with the retry
@@ -337,7 +337,7 @@ QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot
         if (!consumeSlot)
             armChain(*m_retryAfter);
         if (m_attemptsToday >= failuresBeforeHourlyRetries)
-            qCWarning(lcMorning, "morning kickstart still failing after %d tries; slowing to hourly retries",
+            qCWarning(lcKickstartController, "morning kickstart still failing after %d tries; slowing to hourly retries",
                       m_attemptsToday);
         emit stateChanged();
         break;
@@ -346,18 +346,18 @@ QCoro::Task<MorningStartOutcome> MorningStarterController::fire(bool consumeSlot
     co_return outcome;
 }
 
-QCoro::Task<> MorningStarterController::rearmChain()
+QCoro::Task<> KickstartController::rearmChain()
 {
-    const QPointer<MorningStarterController> self(this);
+    const QPointer<KickstartController> self(this);
     if (m_dependencies.refreshUsage)
         co_await m_dependencies.refreshUsage();
     if (!self)
         co_return;
     const Usage usage = m_dependencies.usageProvider ? m_dependencies.usageProvider() : Usage{};
-    armChain(MorningChainPolicy::nextChainRun(m_dependencies.now(), usage.snapshot, usage.fetchedAt));
+    armChain(KickstartChainPolicy::nextChainRun(m_dependencies.now(), usage.snapshot, usage.fetchedAt));
 }
 
-void MorningStarterController::armChain(const QDateTime &at)
+void KickstartController::armChain(const QDateTime &at)
 {
     if (!m_enabled || !m_chainEnabled)
         return;
@@ -367,13 +367,13 @@ void MorningStarterController::armChain(const QDateTime &at)
     emit stateChanged();
 }
 
-void MorningStarterController::clearChain()
+void KickstartController::clearChain()
 {
     m_chainNextAt.reset();
     store("morningStartChainNextAt", QVariant());
 }
 
-void MorningStarterController::registerFailure(const QDateTime &now)
+void KickstartController::registerFailure(const QDateTime &now)
 {
     const QDate today = now.toTimeZone(m_dependencies.zone).date();
     if (m_attemptDay && *m_attemptDay != today)
@@ -382,9 +382,9 @@ void MorningStarterController::registerFailure(const QDateTime &now)
     ++m_attemptsToday;
 }
 
-void MorningStarterController::markSlotHandledIfPassed(const QDateTime &now)
+void KickstartController::markSlotHandledIfPassed(const QDateTime &now)
 {
-    const auto slot = MorningStartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
+    const auto slot = KickstartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
     if (slot && *slot <= now) {
         m_handledSlot = slot;
         store("morningStartHandledSlot", *slot);

@@ -1,5 +1,5 @@
-#include "app/MorningStarterController.h"
-#include "morning/MorningStartPolicy.h"
+#include "app/KickstartController.h"
+#include "kickstart/KickstartPolicy.h"
 #include "support/FakeScriptRunner.h"
 
 #include <QTemporaryDir>
@@ -9,8 +9,8 @@
 
 using namespace pacewise;
 
-Q_DECLARE_METATYPE(pacewise::MorningStartTime)
-Q_DECLARE_METATYPE(pacewise::MorningStartResult)
+Q_DECLARE_METATYPE(pacewise::KickstartTime)
+Q_DECLARE_METATYPE(pacewise::KickstartResult)
 
 namespace {
 
@@ -32,9 +32,9 @@ struct StarterFixture {
     std::shared_ptr<test::FakeResolver> resolver = std::make_shared<test::FakeResolver>();
     std::shared_ptr<test::FakeScriptRunner> runner = std::make_shared<test::FakeScriptRunner>();
 
-    std::shared_ptr<MorningStarter> starter() const
+    std::shared_ptr<Kickstart> starter() const
     {
-        return std::make_shared<MorningStarter>(MorningStarter::Dependencies{
+        return std::make_shared<Kickstart>(Kickstart::Dependencies{
             .resolver = resolver, .runner = runner, .environment = {},
             .lockFile = dir.filePath(u"kickstart.lock"_qs)});
     }
@@ -44,14 +44,14 @@ struct StarterFixture {
 struct ControllerFixture : StarterFixture {
     QDateTime now = at("2026-12-06T09:00:00Z");
     QSettings defaults{dir.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
-    MorningStarterController::Usage usage;
+    KickstartController::Usage usage;
     int refreshes = 0;
     SleepWakeSource wake;
-    std::unique_ptr<MorningStarterController> controller;
+    std::unique_ptr<KickstartController> controller;
 
     void build()
     {
-        controller = std::make_unique<MorningStarterController>(MorningStarterController::Dependencies{
+        controller = std::make_unique<KickstartController>(KickstartController::Dependencies{
             .defaults = &defaults,
             .starter = starter(),
             .usageProvider = [this] { return usage; },
@@ -72,39 +72,39 @@ struct ControllerFixture : StarterFixture {
 
 } // namespace
 
-class MorningTest : public QObject {
+class KickstartTest : public QObject {
     Q_OBJECT
 
 private slots:
     void slotsFollowTheZoneAcrossDaylightSavingChanges_data()
     {
         QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<MorningStartTime>("time");
+        QTest::addColumn<KickstartTime>("time");
         QTest::addColumn<QDateTime>("day");
         QTest::addColumn<QDateTime>("slot");
-        QTest::newRow("winter") << QByteArray("Europe/Berlin") << MorningStartTime{7, 0} << at("2026-12-06T12:00:00Z") << at("2026-12-06T06:00:00Z");
-        QTest::newRow("skipped hour: first time after it") << QByteArray("Europe/Berlin") << MorningStartTime{2, 30} << at("2026-03-29T12:00:00Z") << at("2026-03-29T01:00:00Z");
-        QTest::newRow("repeated hour: first occurrence") << QByteArray("Europe/Berlin") << MorningStartTime{2, 30} << at("2026-10-25T12:00:00Z") << at("2026-10-25T00:30:00Z");
-        QTest::newRow("the zone's day, not UTC's") << QByteArray("Pacific/Auckland") << MorningStartTime{7, 0} << at("2026-12-06T20:00:00Z") << at("2026-12-06T18:00:00Z");
+        QTest::newRow("winter") << QByteArray("Europe/Berlin") << KickstartTime{7, 0} << at("2026-12-06T12:00:00Z") << at("2026-12-06T06:00:00Z");
+        QTest::newRow("skipped hour: first time after it") << QByteArray("Europe/Berlin") << KickstartTime{2, 30} << at("2026-03-29T12:00:00Z") << at("2026-03-29T01:00:00Z");
+        QTest::newRow("repeated hour: first occurrence") << QByteArray("Europe/Berlin") << KickstartTime{2, 30} << at("2026-10-25T12:00:00Z") << at("2026-10-25T00:30:00Z");
+        QTest::newRow("the zone's day, not UTC's") << QByteArray("Pacific/Auckland") << KickstartTime{7, 0} << at("2026-12-06T20:00:00Z") << at("2026-12-06T18:00:00Z");
     }
 
     void slotsFollowTheZoneAcrossDaylightSavingChanges()
     {
         QFETCH(QByteArray, zone);
-        QFETCH(MorningStartTime, time);
+        QFETCH(KickstartTime, time);
         QFETCH(QDateTime, day);
         QFETCH(QDateTime, slot);
-        QCOMPARE(MorningStartPolicy::scheduledDate(time, day, QTimeZone(zone)), std::optional(slot));
+        QCOMPARE(KickstartPolicy::scheduledDate(time, day, QTimeZone(zone)), std::optional(slot));
     }
 
     void aSlotRunsOnceADay_data()
     {
-        QTest::addColumn<MorningStartTime>("time");
+        QTest::addColumn<KickstartTime>("time");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<OptionalInstant>("handled");
         QTest::addColumn<bool>("due");
         QTest::addColumn<QDateTime>("next");
-        const MorningStartTime seven{7, 0};
+        const KickstartTime seven{7, 0};
         QTest::newRow("on time, never run") << seven << at("2026-12-06T07:00:00Z") << OptionalInstant() << true << at("2026-12-06T07:00:00Z");
         QTest::newRow("handled today") << seven << at("2026-12-06T09:00:00Z") << OptionalInstant(at("2026-12-06T07:00:00Z")) << false << at("2026-12-07T07:00:00Z");
         QTest::newRow("handled yesterday") << seven << at("2026-12-06T09:00:00Z") << OptionalInstant(at("2026-12-05T07:00:00Z")) << true << at("2026-12-06T07:00:00Z");
@@ -112,22 +112,22 @@ private slots:
 
     void aSlotRunsOnceADay()
     {
-        QFETCH(MorningStartTime, time);
+        QFETCH(KickstartTime, time);
         QFETCH(QDateTime, now);
         QFETCH(OptionalInstant, handled);
         QFETCH(bool, due);
         QFETCH(QDateTime, next);
-        QCOMPARE(MorningStartPolicy::shouldRun(time, now, handled, utc), due);
-        QCOMPARE(MorningStartPolicy::nextRun(time, now, handled, utc), std::optional(next));
+        QCOMPARE(KickstartPolicy::shouldRun(time, now, handled, utc), due);
+        QCOMPARE(KickstartPolicy::nextRun(time, now, handled, utc), std::optional(next));
     }
 
     void theChainRunsWithinItsSpan_data()
     {
-        QTest::addColumn<MorningStartTime>("start");
-        QTest::addColumn<MorningStartTime>("end");
+        QTest::addColumn<KickstartTime>("start");
+        QTest::addColumn<KickstartTime>("end");
         QTest::addColumn<QString>("clock");
         QTest::addColumn<bool>("within");
-        const MorningStartTime nine{9, 0}, five{17, 0}, ten{22, 0}, six{6, 0}, seven{7, 0};
+        const KickstartTime nine{9, 0}, five{17, 0}, ten{22, 0}, six{6, 0}, seven{7, 0};
         QTest::newRow("09:00 in") << nine << five << u"09:00"_qs << true;
         QTest::newRow("17:00 out") << nine << five << u"17:00"_qs << false;
         QTest::newRow("23:00 in a night span") << ten << six << u"23:00"_qs << true;
@@ -137,12 +137,12 @@ private slots:
 
     void theChainRunsWithinItsSpan()
     {
-        QFETCH(MorningStartTime, start);
-        QFETCH(MorningStartTime, end);
+        QFETCH(KickstartTime, start);
+        QFETCH(KickstartTime, end);
         QFETCH(QString, clock);
         QFETCH(bool, within);
         const QDateTime now(QDate(2026, 12, 6), QTime::fromString(clock, u"HH:mm"_qs), Qt::UTC);
-        QCOMPARE(MorningChainPolicy::isWithinSpan(now, start, end, utc), within);
+        QCOMPARE(KickstartChainPolicy::isWithinSpan(now, start, end, utc), within);
     }
 
     void theStarterGreetsUnlessTheWindowRuns_data()
@@ -150,13 +150,13 @@ private slots:
         QTest::addColumn<std::optional<UsageSnapshot>>("snapshot");
         QTest::addColumn<qint64>("fetchedAgo");
         QTest::addColumn<int>("exitCode"); // -1: launch failure
-        QTest::addColumn<MorningStartResult>("result");
+        QTest::addColumn<KickstartResult>("result");
         const QDateTime now = at("2026-12-06T07:00:00Z");
-        QTest::newRow("no figures") << std::optional<UsageSnapshot>() << qint64(0) << 0 << MorningStartResult::started;
-        QTest::newRow("window running") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(10) << 0 << MorningStartResult::skippedWindowActive;
-        QTest::newRow("running, but figures 6 min old") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(360) << 0 << MorningStartResult::started;
-        QTest::newRow("signed out or at the limit") << std::optional<UsageSnapshot>() << qint64(0) << 1 << MorningStartResult::failed;
-        QTest::newRow("launch failure") << std::optional<UsageSnapshot>() << qint64(0) << -1 << MorningStartResult::failed;
+        QTest::newRow("no figures") << std::optional<UsageSnapshot>() << qint64(0) << 0 << KickstartResult::started;
+        QTest::newRow("window running") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(10) << 0 << KickstartResult::skippedWindowActive;
+        QTest::newRow("running, but figures 6 min old") << std::optional(fiveHour(12, now.addSecs(10800))) << qint64(360) << 0 << KickstartResult::started;
+        QTest::newRow("signed out or at the limit") << std::optional<UsageSnapshot>() << qint64(0) << 1 << KickstartResult::failed;
+        QTest::newRow("launch failure") << std::optional<UsageSnapshot>() << qint64(0) << -1 << KickstartResult::failed;
     }
 
     void theStarterGreetsUnlessTheWindowRuns()
@@ -164,15 +164,15 @@ private slots:
         QFETCH(std::optional<UsageSnapshot>, snapshot);
         QFETCH(qint64, fetchedAgo);
         QFETCH(int, exitCode);
-        QFETCH(MorningStartResult, result);
+        QFETCH(KickstartResult, result);
         StarterFixture fixture;
         if (exitCode >= 0)
             fixture.runner->answer(exitCode, exitCode ? u"You've hit your 5-hour limit · resets 11:23am (Europe/Berlin)\n"_qs : QString());
         const QDateTime now = at("2026-12-06T07:00:00Z");
-        const MorningStartOutcome outcome = fixture.starter()->run(now, snapshot, now.addSecs(-fetchedAgo));
+        const KickstartOutcome outcome = fixture.starter()->run(now, snapshot, now.addSecs(-fetchedAgo));
         QCOMPARE(outcome.result, result);
         QCOMPARE(outcome.reason, exitCode > 0 ? u"You've hit your 5-hour limit · resets 11:23am (Europe/Berlin)"_qs : QString());
-        QCOMPARE(fixture.runner->invocations().size(), result == MorningStartResult::skippedWindowActive ? 0 : 1);
+        QCOMPARE(fixture.runner->invocations().size(), result == KickstartResult::skippedWindowActive ? 0 : 1);
         QCOMPARE(fixture.resolver->invalidations, exitCode < 0 ? 1 : 0);
     }
 
@@ -195,7 +195,7 @@ private slots:
         fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-07T07:00:00Z");
         QCOMPARE(fixture.runner->invocations().size(), 1);
-        QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::started));
+        QCOMPARE(fixture.controller->lastResult(), std::optional(KickstartResult::started));
         QCOMPARE(fixture.refreshes, 2); // fresh usage before each greeting
         fixture.tickAt("2026-12-07T07:01:00Z");
         fixture.tickAt("2026-12-07T06:59:00Z"); // the clock steps back: no second run
@@ -273,10 +273,10 @@ private slots:
         auto first = fixture.controller->runNow();
         started.wait();
         QVERIFY(fixture.controller->isRunning());
-        QCOMPARE(QCoro::waitFor(fixture.controller->runNow()).result, MorningStartResult::alreadyRunning);
+        QCOMPARE(QCoro::waitFor(fixture.controller->runNow()).result, KickstartResult::alreadyRunning);
         QCOMPARE(fixture.runner->invocations().size(), 1);
         release.count_down();
-        QCOMPARE(QCoro::waitFor(first).result, MorningStartResult::started);
+        QCOMPARE(QCoro::waitFor(first).result, KickstartResult::started);
     }
 
     void settingsSurviveARestartAndBadValuesAreTamed()
@@ -293,8 +293,8 @@ private slots:
             QVERIFY2(fixture.defaults.contains(QLatin1String(key)), key);
         fixture.build();
         QVERIFY(fixture.controller->enabled());
-        QCOMPARE(fixture.controller->time(), (MorningStartTime{6, 45}));
-        QCOMPARE(fixture.controller->chainEndTime(), (MorningStartTime{21, 30}));
+        QCOMPARE(fixture.controller->time(), (KickstartTime{6, 45}));
+        QCOMPARE(fixture.controller->chainEndTime(), (KickstartTime{21, 30}));
 
         // The last result, as every Pacewise process sees it, in text a
         // person can read; what an older version stored is still read.
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(fixture.defaults.value(u"morningStartLastRunAt"_qs).toString(), u"2026-12-06T09:00:00Z"_qs);
         fixture.defaults.setValue(u"morningStartChainNextAt"_qs, at("2026-12-06T14:00:00Z"));
         fixture.build();
-        QCOMPARE(fixture.controller->lastResult(), std::optional(MorningStartResult::failed));
+        QCOMPARE(fixture.controller->lastResult(), std::optional(KickstartResult::failed));
         QVERIFY(fixture.controller->statusText().endsWith(u" failed: Not logged in · Please run /login; will retry"_qs));
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T14:00:00Z")));
 
@@ -312,14 +312,14 @@ private slots:
         fixture.defaults.setValue(u"morningStartMinute"_qs, u"half past"_qs);
         fixture.defaults.setValue(u"morningStartHandledSlot"_qs, u"yesterday"_qs);
         fixture.build();
-        QCOMPARE(fixture.controller->time(), (MorningStartTime{23, 0}));
+        QCOMPARE(fixture.controller->time(), (KickstartTime{23, 0}));
     }
 
     void settingsChangedByAnotherProcessAreTakenIn()
     {
         ControllerFixture fixture;
         fixture.build();
-        QSignalSpy changed(fixture.controller.get(), &MorningStarterController::settingsChanged);
+        QSignalSpy changed(fixture.controller.get(), &KickstartController::settingsChanged);
         fixture.controller->reloadSettings(); // nothing new: no signal
         QCOMPARE(changed.count(), 0);
 
@@ -333,7 +333,7 @@ private slots:
         fixture.controller->reloadSettings();
         QCOMPARE(changed.count(), 1);
         QVERIFY(fixture.controller->enabled());
-        QCOMPARE(fixture.controller->time(), (MorningStartTime{10, 15}));
+        QCOMPARE(fixture.controller->time(), (KickstartTime{10, 15}));
         fixture.runner->answer(0, QString());
         fixture.tickAt("2026-12-06T10:15:00Z");
         QCOMPARE(fixture.runner->invocations().size(), 1);
@@ -346,5 +346,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(MorningTest)
-#include "tst_morning.moc"
+QTEST_GUILESS_MAIN(KickstartTest)
+#include "tst_kickstart.moc"

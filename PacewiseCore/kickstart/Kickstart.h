@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MorningStartTime.h"
+#include "KickstartTime.h"
 #include "claude/CLIPathResolver.h"
 #include "system/ScriptRunning.h"
 #include "usage/UsageSnapshot.h"
@@ -17,7 +17,7 @@ namespace pacewise {
 // to the 90 s time-out): run it on the thread pool. Only one greeting runs
 // at a time per user, across every Pacewise process: the tray app, the
 // daemon and the command line share a lock file.
-class MorningStarter {
+class Kickstart {
 public:
     static constexpr double defaultTimeoutSeconds = 90;
 
@@ -29,9 +29,9 @@ public:
         double timeoutSeconds = defaultTimeoutSeconds;
     };
 
-    explicit MorningStarter(Dependencies dependencies);
+    explicit Kickstart(Dependencies dependencies);
 
-    MorningStartOutcome run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
+    KickstartOutcome run(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
                             const std::optional<QDateTime> &snapshotFetchedAt) const;
 
     // Only fresh figures showing some use and a reset ahead mean the window

@@ -1,8 +1,8 @@
-#include "MorningStartPolicy.h"
+#include "KickstartPolicy.h"
 
 namespace pacewise {
 
-std::optional<QDateTime> MorningStartPolicy::scheduledDate(MorningStartTime time, const QDateTime &day,
+std::optional<QDateTime> KickstartPolicy::scheduledDate(KickstartTime time, const QDateTime &day,
                                                            const QTimeZone &zone)
 {
     if (!zone.isValid() || !day.isValid())
@@ -30,7 +30,7 @@ std::optional<QDateTime> MorningStartPolicy::scheduledDate(MorningStartTime time
     return slot.toUTC();
 }
 
-bool MorningStartPolicy::shouldRun(MorningStartTime time, const QDateTime &now,
+bool KickstartPolicy::shouldRun(KickstartTime time, const QDateTime &now,
                                    const std::optional<QDateTime> &lastHandledSlot, const QTimeZone &zone)
 {
     const auto slot = scheduledDate(time, now, zone);
@@ -39,7 +39,7 @@ bool MorningStartPolicy::shouldRun(MorningStartTime time, const QDateTime &now,
     return !lastHandledSlot || *lastHandledSlot < *slot;
 }
 
-std::optional<QDateTime> MorningStartPolicy::nextRun(MorningStartTime time, const QDateTime &now,
+std::optional<QDateTime> KickstartPolicy::nextRun(KickstartTime time, const QDateTime &now,
                                                      const std::optional<QDateTime> &lastHandledSlot,
                                                      const QTimeZone &zone)
 {
@@ -50,7 +50,7 @@ std::optional<QDateTime> MorningStartPolicy::nextRun(MorningStartTime time, cons
     return scheduledDate(time, tomorrow, zone);
 }
 
-bool MorningStartPolicy::isSnapshotUsable(const std::optional<QDateTime> &fetchedAt, const QDateTime &now)
+bool KickstartPolicy::isSnapshotUsable(const std::optional<QDateTime> &fetchedAt, const QDateTime &now)
 {
     if (!fetchedAt)
         return false;
@@ -58,11 +58,11 @@ bool MorningStartPolicy::isSnapshotUsable(const std::optional<QDateTime> &fetche
     return aheadMs <= snapshotClockSkewToleranceSeconds * 1000 && -aheadMs <= snapshotMaxAgeSeconds * 1000;
 }
 
-bool MorningChainPolicy::isWithinSpan(const QDateTime &now, MorningStartTime start, MorningStartTime end,
+bool KickstartChainPolicy::isWithinSpan(const QDateTime &now, KickstartTime start, KickstartTime end,
                                       const QTimeZone &zone)
 {
-    const auto from = MorningStartPolicy::scheduledDate(start, now, zone);
-    const auto until = MorningStartPolicy::scheduledDate(end, now, zone);
+    const auto from = KickstartPolicy::scheduledDate(start, now, zone);
+    const auto until = KickstartPolicy::scheduledDate(end, now, zone);
     if (!from || !until)
         return false;
     if (*until > *from)
@@ -70,11 +70,11 @@ bool MorningChainPolicy::isWithinSpan(const QDateTime &now, MorningStartTime sta
     return now >= *from || now < *until;
 }
 
-QDateTime MorningChainPolicy::nextChainRun(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
+QDateTime KickstartChainPolicy::nextChainRun(const QDateTime &now, const std::optional<UsageSnapshot> &snapshot,
                                            const std::optional<QDateTime> &snapshotFetchedAt)
 {
     const QDateTime fallback = now.addSecs(fallbackIntervalSeconds);
-    if (!MorningStartPolicy::isSnapshotUsable(snapshotFetchedAt, now) || !snapshot)
+    if (!KickstartPolicy::isSnapshotUsable(snapshotFetchedAt, now) || !snapshot)
         return fallback;
     const auto fiveHour = snapshot->fiveHour();
     if (!fiveHour || fiveHour->resetsAt <= now)
