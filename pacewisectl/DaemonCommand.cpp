@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitCode.h"
+#include "app/AppSettingsKeys.h"
 #include "app/BackgroundServices.h"
 #include "i18n/AppLanguage.h"
 #include "system/Logging.h"
@@ -99,7 +100,7 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
     QSettings userDefaults;
     // Its notifications speak the language the tray app would: texts, times
     // and days alike.
-    AppLanguage::apply(userDefaults.value(QLatin1String(AppLanguage::defaultsKey)).toString());
+    AppLanguage::apply(userDefaults.value(QLatin1String(AppSettingsKeys::appLanguage)).toString());
     LogindSleepWakeSource wake;
     BackgroundServices services(BackgroundServices::Dependencies{
         .environment = context.environment,

@@ -4,6 +4,7 @@
 #include "ExitCode.h"
 #include "JsonOutput.h"
 #include "app/AppComposition.h"
+#include "app/AppSettingsKeys.h"
 #include "guard/GuardErrorText.h"
 #include "guard/GuardHolds.h"
 #include "guard/GuardOperations.h"
@@ -162,7 +163,7 @@ int recorder(const QString &value, GuardOperations operations, QTextStream &out,
             return usageError;
         }
         QSettings settings;
-        settings.setValue(QLatin1String(recordBeforeUserStatusLineKey), value == u"on");
+        settings.setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), value == u"on");
         if (!saveSettings(settings, QStringLiteral("guard"), err))
             return failure;
         operations.recordBeforeUserStatusLine = value == u"on";

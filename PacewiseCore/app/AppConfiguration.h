@@ -18,7 +18,6 @@ QString engineStateLocation(const QProcessEnvironment &environment, const QSetti
 // Whether the guard puts Pacewise's recorder in front of a status line of
 // the user's own: the "recordBeforeUserStatusLine" setting, on unless
 // turned off.
-inline constexpr char recordBeforeUserStatusLineKey[] = "recordBeforeUserStatusLine";
 bool recordsBeforeUserStatusLine(const QSettings &settings);
 
 // The appcast feed to check for updates: the "updateFeedURL" setting, else

@@ -1,5 +1,6 @@
 #include "AppState.h"
 
+#include "app/AppSettingsKeys.h"
 #include "claude/ClaudeErrorText.h"
 #include "i18n/UIStrings.h"
 #include "system/Logging.h"
@@ -52,7 +53,7 @@ AppState::~AppState()
 void AppState::loadSettings()
 {
     if (QSettings *defaults = m_dependencies.userDefaults) {
-        const QVariant show = defaults->value(QStringLiteral("showMenuBarPercentage"));
+        const QVariant show = defaults->value(QLatin1String(AppSettingsKeys::showTrayPercentage));
         if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
             m_showTrayPercentage = show.toBool();
     }
@@ -342,7 +343,7 @@ void AppState::setShowTrayPercentage(bool show)
         return;
     m_showTrayPercentage = show;
     if (m_dependencies.userDefaults)
-        m_dependencies.userDefaults->setValue(QStringLiteral("showMenuBarPercentage"), show);
+        m_dependencies.userDefaults->setValue(QLatin1String(AppSettingsKeys::showTrayPercentage), show);
     emit showTrayPercentageChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "KickstartController.h"
 
+#include "app/AppSettingsKeys.h"
 #include "i18n/UIStrings.h"
 #include "kickstart/KickstartPolicy.h"
 #include "system/Logging.h"
@@ -73,17 +74,17 @@ KickstartController::KickstartController(Dependencies dependencies, QObject *par
 void KickstartController::loadSettings()
 {
     const QSettings *defaults = m_dependencies.defaults;
-    m_enabled = defaults && defaults->value(QStringLiteral("morningStartEnabled")).toBool();
-    m_time = storedTime(defaults, "morningStartHour", "morningStartMinute", KickstartTime::defaultStart());
-    m_chainEnabled = defaults && defaults->value(QStringLiteral("morningStartChainEnabled")).toBool();
-    m_chainEndTime = storedTime(defaults, "morningStartChainEndHour", "morningStartChainEndMinute",
+    m_enabled = defaults && defaults->value(QLatin1String(AppSettingsKeys::kickstartEnabled)).toBool();
+    m_time = storedTime(defaults, AppSettingsKeys::kickstartHour, AppSettingsKeys::kickstartMinute, KickstartTime::defaultStart());
+    m_chainEnabled = defaults && defaults->value(QLatin1String(AppSettingsKeys::kickstartChainEnabled)).toBool();
+    m_chainEndTime = storedTime(defaults, AppSettingsKeys::kickstartChainEndHour, AppSettingsKeys::kickstartChainEndMinute,
                                 KickstartTime::defaultChainEnd());
-    m_lastRunAt = storedDate(defaults, "morningStartLastRunAt");
-    m_lastResult = defaults ? kickstartResultNamed(defaults->value(QStringLiteral("morningStartLastResult")).toString())
+    m_lastRunAt = storedDate(defaults, AppSettingsKeys::kickstartLastRunAt);
+    m_lastResult = defaults ? kickstartResultNamed(defaults->value(QLatin1String(AppSettingsKeys::kickstartLastResult)).toString())
                             : std::nullopt;
-    m_lastReason = defaults ? defaults->value(QStringLiteral("morningStartLastReason")).toString().left(200) : QString();
-    m_handledSlot = storedDate(defaults, "morningStartHandledSlot");
-    m_chainNextAt = storedDate(defaults, "morningStartChainNextAt");
+    m_lastReason = defaults ? defaults->value(QLatin1String(AppSettingsKeys::kickstartLastReason)).toString().left(200) : QString();
+    m_handledSlot = storedDate(defaults, AppSettingsKeys::kickstartHandledSlot);
+    m_chainNextAt = storedDate(defaults, AppSettingsKeys::kickstartChainNextAt);
 }
 
 void KickstartController::applyLoadedSettings()
@@ -156,7 +157,7 @@ void KickstartController::setEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    store("morningStartEnabled", enabled);
+    store(AppSettingsKeys::kickstartEnabled, enabled);
     if (enabled) {
         // Turned on after today's time: the first greeting is tomorrow's.
         markSlotHandledIfPassed(m_dependencies.now());
@@ -174,8 +175,8 @@ void KickstartController::setTime(KickstartTime time)
     if (time == m_time)
         return;
     m_time = time;
-    store("morningStartHour", time.hour);
-    store("morningStartMinute", time.minute);
+    store(AppSettingsKeys::kickstartHour, time.hour);
+    store(AppSettingsKeys::kickstartMinute, time.minute);
     // A time already passed today whose greeting was not sent yet is due:
     // the window starts now (or the greeting is skipped, should it run).
     startTicking();
@@ -187,7 +188,7 @@ void KickstartController::setChainEnabled(bool enabled)
     if (enabled == m_chainEnabled)
         return;
     m_chainEnabled = enabled;
-    store("morningStartChainEnabled", enabled);
+    store(AppSettingsKeys::kickstartChainEnabled, enabled);
     if (enabled && m_dependencies.autostart)
         rearmChain();
     else if (!enabled)
@@ -201,8 +202,8 @@ void KickstartController::setChainEndTime(KickstartTime time)
     if (time == m_chainEndTime)
         return;
     m_chainEndTime = time;
-    store("morningStartChainEndHour", time.hour);
-    store("morningStartChainEndMinute", time.minute);
+    store(AppSettingsKeys::kickstartChainEndHour, time.hour);
+    store(AppSettingsKeys::kickstartChainEndMinute, time.minute);
     emit settingsChanged();
 }
 
@@ -303,9 +304,9 @@ QCoro::Task<KickstartOutcome> KickstartController::fire(bool consumeSlot)
         m_lastResult = result;
         m_lastReason = outcome.reason;
         m_lastRunAt = now;
-        store("morningStartLastRunAt", now);
-        store("morningStartLastResult", QString::fromLatin1(kickstartResultName(result)));
-        store("morningStartLastReason", outcome.reason.isEmpty() ? QVariant() : QVariant(outcome.reason));
+        store(AppSettingsKeys::kickstartLastRunAt, now);
+        store(AppSettingsKeys::kickstartLastResult, QString::fromLatin1(kickstartResultName(result)));
+        store(AppSettingsKeys::kickstartLastReason, outcome.reason.isEmpty() ? QVariant() : QVariant(outcome.reason));
     }
 
     switch (result) {
@@ -315,7 +316,7 @@ QCoro::Task<KickstartOutcome> KickstartController::fire(bool consumeSlot)
         m_attemptsToday = 0;
         if (consumeSlot) {
             m_handledSlot = KickstartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
-            store("morningStartHandledSlot", m_handledSlot ? QVariant(*m_handledSlot) : QVariant());
+            store(AppSettingsKeys::kickstartHandledSlot, m_handledSlot ? QVariant(*m_handledSlot) : QVariant());
         }
         emit stateChanged();
         if (m_chainEnabled) {
@@ -362,7 +363,7 @@ void KickstartController::armChain(const QDateTime &at)
     if (!m_enabled || !m_chainEnabled)
         return;
     m_chainNextAt = at;
-    store("morningStartChainNextAt", at);
+    store(AppSettingsKeys::kickstartChainNextAt, at);
     startTicking();
     emit stateChanged();
 }
@@ -370,7 +371,7 @@ void KickstartController::armChain(const QDateTime &at)
 void KickstartController::clearChain()
 {
     m_chainNextAt.reset();
-    store("morningStartChainNextAt", QVariant());
+    store(AppSettingsKeys::kickstartChainNextAt, QVariant());
 }
 
 void KickstartController::registerFailure(const QDateTime &now)
@@ -387,7 +388,7 @@ void KickstartController::markSlotHandledIfPassed(const QDateTime &now)
     const auto slot = KickstartPolicy::scheduledDate(m_time, now, m_dependencies.zone);
     if (slot && *slot <= now) {
         m_handledSlot = slot;
-        store("morningStartHandledSlot", *slot);
+        store(AppSettingsKeys::kickstartHandledSlot, *slot);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "KickstartController.h"
 #include "ResumeController.h"
+#include "app/AppSettingsKeys.h"
 #include "i18n/UIStrings.h"
 #include "system/DisplayText.h"
 #include "system/EpochSeconds.h"
@@ -29,16 +30,15 @@ NotificationController::NotificationController(Dependencies dependencies, QObjec
 
 QString NotificationController::settingsKey(Kind kind)
 {
-    // As stored in Pacewise.conf; the kickstart's keeps its first name.
     switch (kind) {
     case Kind::limitNear:
-        return QStringLiteral("notifyLimitNear");
+        return QString::fromLatin1(AppSettingsKeys::notifyLimitNear);
     case Kind::sessionPaused:
-        return QStringLiteral("notifySessionPaused");
+        return QString::fromLatin1(AppSettingsKeys::notifySessionPaused);
     case Kind::sessionResumed:
-        return QStringLiteral("notifySessionResumed");
+        return QString::fromLatin1(AppSettingsKeys::notifySessionResumed);
     case Kind::kickstart:
-        return QStringLiteral("notifyMorningKickstart");
+        return QString::fromLatin1(AppSettingsKeys::notifyKickstart);
     }
     Q_UNREACHABLE();
     return {};
@@ -54,8 +54,8 @@ bool NotificationController::isEnabled(const QSettings *defaults, Kind kind)
 
 QString NotificationController::limitNearKey(UsageLimitKind kind)
 {
-    return kind == UsageLimitKind::fiveHour ? QStringLiteral("notifyLimitNearFiveHourPercent")
-                                            : QStringLiteral("notifyLimitNearWeeklyPercent");
+    return kind == UsageLimitKind::fiveHour ? QString::fromLatin1(AppSettingsKeys::notifyLimitNearFiveHourPercent)
+                                            : QString::fromLatin1(AppSettingsKeys::notifyLimitNearWeeklyPercent);
 }
 
 double NotificationController::limitNearPercent(const QSettings *defaults, UsageLimitKind kind)

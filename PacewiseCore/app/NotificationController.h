@@ -46,12 +46,10 @@ public:
 
     explicit NotificationController(Dependencies dependencies, QObject *parent = nullptr);
 
-    // "notifyLimitNear", "notifySessionPaused", "notifySessionResumed",
-    // "notifyMorningKickstart"; on unless set to false.
+    // The kind's switch among AppSettingsKeys; on unless set to false.
     static QString settingsKey(Kind kind);
     static bool isEnabled(const QSettings *defaults, Kind kind);
-    // "notifyLimitNearFiveHourPercent", "notifyLimitNearWeeklyPercent"
-    // (every weekly limit).
+    // The 5-hour window's share or the weekly windows' (AppSettingsKeys).
     static QString limitNearKey(UsageLimitKind kind);
     static double limitNearPercent(const QSettings *defaults, UsageLimitKind kind);
 

@@ -6,10 +6,6 @@
 
 namespace pacewise::AppLanguage {
 
-// The user-defaults key holding the chosen language; absent or empty means
-// the system's.
-inline constexpr char defaultsKey[] = "appLanguage";
-
 // The languages Pacewise ships texts for, in the order they are offered.
 QStringList supportedCodes();
 

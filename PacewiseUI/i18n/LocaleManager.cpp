@@ -1,5 +1,6 @@
 #include "LocaleManager.h"
 
+#include "app/AppSettingsKeys.h"
 #include "i18n/AppLanguage.h"
 #include "i18n/UIStrings.h"
 
@@ -57,7 +58,7 @@ LocaleManager::LocaleManager(QSettings *defaults, QObject *parent)
     , m_defaults(defaults)
 {
     if (m_defaults)
-        m_selection = m_defaults->value(QLatin1String(AppLanguage::defaultsKey)).toString();
+        m_selection = m_defaults->value(QLatin1String(AppSettingsKeys::appLanguage)).toString();
     apply();
 }
 
@@ -87,9 +88,9 @@ void LocaleManager::setLanguage(const QString &code)
     }
     if (m_defaults) {
         if (chosen.isEmpty())
-            m_defaults->remove(QLatin1String(AppLanguage::defaultsKey));
+            m_defaults->remove(QLatin1String(AppSettingsKeys::appLanguage));
         else
-            m_defaults->setValue(QLatin1String(AppLanguage::defaultsKey), chosen);
+            m_defaults->setValue(QLatin1String(AppSettingsKeys::appLanguage), chosen);
     }
     if (chosen == m_selection)
         return;

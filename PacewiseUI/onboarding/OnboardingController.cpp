@@ -1,5 +1,6 @@
 #include "OnboardingController.h"
 
+#include "app/AppSettingsKeys.h"
 #include "app/AppState.h"
 #include "app/ResumeController.h"
 #include "app/LaunchAtLoginController.h"
@@ -24,7 +25,7 @@ void OnboardingController::setFlow(const QString &flow)
     if ((flow != u"cli" && flow != u"desktop") || flow == m_flow)
         return;
     m_flow = flow;
-    m_objects.defaults->setValue(QLatin1String(flowKey), flow);
+    m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::signInFlow), flow);
     emit changed();
 }
 
@@ -69,7 +70,7 @@ void OnboardingController::open()
         m_step = m_firstStep = 2;
         m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
     }
-    const QString stored = m_objects.defaults->value(QLatin1String(flowKey)).toString();
+    const QString stored = m_objects.defaults->value(QLatin1String(AppSettingsKeys::signInFlow)).toString();
     if (stored == u"cli" || stored == u"desktop")
         m_flow = stored;
     emit changed();
@@ -124,7 +125,7 @@ void OnboardingController::finish()
     const auto complete = [this, launch] {
         if (launch->hasError())
             return;
-        m_objects.defaults->setValue(QLatin1String(completedKey), true);
+        m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::onboardingCompleted), true);
         m_objects.defaults->sync();
         emit finished();
     };

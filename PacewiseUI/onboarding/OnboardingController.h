@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppSettingsKeys.h"
+
 #include <QObject>
 #include <QSettings>
 
@@ -24,8 +26,6 @@ class OnboardingController : public QObject {
     Q_PROPERTY(QString signedInText READ signedInText NOTIFY changed)
 
 public:
-    static constexpr char completedKey[] = "onboardingCompleted";
-    static constexpr char flowKey[] = "userFlow";
 
     struct Objects {
         QSettings *defaults;
@@ -37,7 +37,7 @@ public:
 
     explicit OnboardingController(Objects objects, QObject *parent = nullptr);
 
-    static bool isCompleted(const QSettings &defaults) { return defaults.value(QLatin1String(completedKey)).toBool(); }
+    static bool isCompleted(const QSettings &defaults) { return defaults.value(QLatin1String(AppSettingsKeys::onboardingCompleted)).toBool(); }
 
     int step() const { return m_step; }
     int totalSteps() const { return 4; }

@@ -2,6 +2,7 @@
 
 #include "PacewiseCoreInfo.h"
 #include "app/AppConfiguration.h"
+#include "app/AppSettingsKeys.h"
 #include "app/AppState.h"
 #include "app/GuardController.h"
 #include "app/ResumeController.h"
@@ -53,7 +54,7 @@ QString SettingsModel::version() const
 
 bool SettingsModel::automaticallyChecksForUpdates(const QSettings *defaults)
 {
-    return !defaults || defaults->value(QLatin1String(automaticChecksKey), true).toBool();
+    return !defaults || defaults->value(QLatin1String(AppSettingsKeys::automaticUpdateChecks), true).toBool();
 }
 
 bool SettingsModel::hasUpdateFeed() const
@@ -65,7 +66,7 @@ void SettingsModel::setAutomaticallyChecksForUpdates(bool on)
 {
     if (!m_objects.defaults || on == automaticallyChecksForUpdates())
         return;
-    m_objects.defaults->setValue(QLatin1String(automaticChecksKey), on);
+    m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::automaticUpdateChecks), on);
     emit automaticChecksChanged();
 }
 
@@ -92,7 +93,7 @@ void SettingsModel::setAutoContinue(bool on)
 void SettingsModel::setRecordsBeforeUserStatusLine(bool on)
 {
     if (m_objects.defaults)
-        m_objects.defaults->setValue(QLatin1String(recordBeforeUserStatusLineKey), on);
+        m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), on);
     m_objects.guardController->setRecordsBeforeUserStatusLine(on);
     m_objects.guardController->refresh();
 }

@@ -53,7 +53,6 @@ public:
     };
 
     // On unless switched off; only with an update feed.
-    static constexpr char automaticChecksKey[] = "automaticallyChecksForUpdates";
     static bool automaticallyChecksForUpdates(const QSettings *defaults);
 
     explicit SettingsModel(Objects objects, QObject *parent = nullptr);
