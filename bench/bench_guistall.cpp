@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
         .authStatus = nullptr,
         .engineStateReader = EngineStateReader(statePath, AccountIdentity(accountPath)),
         .stateWriter = StateWriter(statePath),
-        .userDefaults = nullptr,
+        .appSettings = nullptr,
         .now = [now] { return now; },
     });
 

@@ -82,7 +82,7 @@ void statusLineToTray()
         .authStatus = nullptr,
         .engineStateReader = EngineStateReader(statePath, AccountIdentity(home.filePath(QStringLiteral(".claude.json")))),
         .stateWriter = StateWriter(statePath),
-        .userDefaults = nullptr,
+        .appSettings = nullptr,
     });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
@@ -131,7 +131,7 @@ void resetToResume(bool suspended)
         .authStatus = nullptr,
         .engineStateReader = EngineStateReader(statePath, AccountIdentity(paths.accountFile())),
         .stateWriter = StateWriter(statePath),
-        .userDefaults = nullptr,
+        .appSettings = nullptr,
         .now = now,
     });
     ResumeController::Dependencies resuming = AppComposition::resumeController(QProcessEnvironment(), paths);

@@ -65,7 +65,7 @@ double claudeStartsPerHour(double fiveHour, bool statusLine, int hours)
         .authStatus = nullptr,
         .engineStateReader = EngineStateReader(statePath, AccountIdentity(home.filePath(QStringLiteral("claude.json")))),
         .stateWriter = StateWriter(statePath),
-        .userDefaults = nullptr,
+        .appSettings = nullptr,
         .now = [&now] { return now; },
     });
     if (statusLine)

@@ -124,11 +124,11 @@ int main(int argc, char *argv[])
 
     ProcessSignals processSignals;
     QObject::connect(&processSignals, &ProcessSignals::terminationRequested, &application, &QApplication::quit);
-    QSettings userDefaults;
+    QSettings appSettings;
     TrayApplication tray({
         .environment = QProcessEnvironment::systemEnvironment(),
         .claudePaths = ClaudePaths::forCurrentUser(),
-        .userDefaults = &userDefaults,
+        .appSettings = &appSettings,
         .sessionBus = bus,
     });
     QObject::connect(&processSignals, &ProcessSignals::hangUp, &tray, &TrayApplication::reloadSettings);

@@ -150,13 +150,13 @@ bool readTimeout(const QCommandLineParser &parser, const QString &command, std::
     return true;
 }
 
-bool saveSettings(QSettings &settings, const QString &command, QTextStream &err)
+bool saveSettings(QSettings &appSettings, const QString &command, QTextStream &err)
 {
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
+    appSettings.sync();
+    if (appSettings.status() == QSettings::NoError)
         return true;
-    err << "pacewisectl " << command << ": the settings could not be saved to " << settings.fileName()
-        << (settings.status() == QSettings::AccessError ? QStringLiteral(" (not writable)") : QStringLiteral(" (unreadable format)"))
+    err << "pacewisectl " << command << ": the settings could not be saved to " << appSettings.fileName()
+        << (appSettings.status() == QSettings::AccessError ? QStringLiteral(" (not writable)") : QStringLiteral(" (unreadable format)"))
         << '\n';
     return false;
 }

@@ -43,7 +43,7 @@ bool readTimeout(const QCommandLineParser &parser, const QString &command, std::
 
 // Writes Pacewise's settings out; false after reporting on err that they
 // could not be (a read-only home, say).
-bool saveSettings(QSettings &settings, const QString &command, QTextStream &err);
+bool saveSettings(QSettings &appSettings, const QString &command, QTextStream &err);
 
 // A setting only the tray app or the daemon acts on: when neither runs,
 // says so on out, and how to start one.

@@ -97,15 +97,15 @@ int runDaemon(const QStringList &arguments, const CommandContext &context, QText
         QCoreApplication::quit();
     });
 
-    QSettings userDefaults;
+    QSettings appSettings;
     // Its notifications speak the language the tray app would: texts, times
     // and days alike.
-    AppLanguage::apply(userDefaults.value(QLatin1String(AppSettingsKeys::appLanguage)).toString());
+    AppLanguage::apply(appSettings.value(QLatin1String(AppSettingsKeys::appLanguage)).toString());
     LogindSleepWakeSource wake;
     BackgroundServices services(BackgroundServices::Dependencies{
         .environment = context.environment,
         .claudePaths = context.claudePaths,
-        .userDefaults = &userDefaults,
+        .appSettings = &appSettings,
         .sleepInhibitors = std::make_shared<LinuxSleepInhibitors>(),
         .notifications = std::make_shared<FreedesktopNotifications>(),
         .wakeSource = &wake,

@@ -162,9 +162,9 @@ int recorder(const QString &value, GuardOperations operations, QTextStream &out,
             err << "pacewisectl guard: use 'recorder on' or 'recorder off'\n";
             return usageError;
         }
-        QSettings settings;
-        settings.setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), value == u"on");
-        if (!saveSettings(settings, QStringLiteral("guard"), err))
+        QSettings appSettings;
+        appSettings.setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), value == u"on");
+        if (!saveSettings(appSettings, QStringLiteral("guard"), err))
             return failure;
         operations.recordBeforeUserStatusLine = value == u"on";
         if (const auto applied = operations.refresh(); !applied)

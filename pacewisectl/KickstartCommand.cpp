@@ -119,7 +119,7 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     const QStringList words = parser.positionalArguments();
     const QString action = words.value(0, QStringLiteral("status"));
 
-    QSettings defaults;
+    QSettings appSettings;
     std::optional<UsageSnapshot> latest;
     std::optional<QDateTime> fetchedAt;
     const UsageCLI usage({.resolver = context.resolver,
@@ -127,7 +127,7 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
                           .accountIdentity = AccountIdentity(context.claudePaths.accountFile()),
                           .environment = context.environment});
     KickstartController controller(KickstartController::Dependencies{
-        .defaults = &defaults,
+        .appSettings = &appSettings,
         .starter = std::make_shared<Kickstart>(Kickstart::Dependencies{
             .resolver = context.resolver, .runner = context.runner, .environment = context.environment}),
         .usageProvider = [&] { return KickstartController::Usage{latest, fetchedAt}; },
@@ -179,7 +179,7 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     } else if (action == u"now" && words.size() == 1) {
         const KickstartOutcome outcome = QCoro::waitFor(controller.runNow());
         const bool sent = outcome.result == KickstartResult::started || outcome.result == KickstartResult::skippedWindowActive;
-        if (!saveSettings(defaults, QStringLiteral("kickstart"), err))
+        if (!saveSettings(appSettings, QStringLiteral("kickstart"), err))
             return failure;
         if (parser.isSet(QStringLiteral("json"))) {
             printJsonStatus(controller, out);
@@ -209,7 +209,7 @@ int runKickstart(const QStringList &arguments, const CommandContext &context, QT
     } else if (action != u"status" || words.size() > 1) {
         return badUsage();
     }
-    if (action != u"status" && !saveSettings(defaults, QStringLiteral("kickstart"), err))
+    if (action != u"status" && !saveSettings(appSettings, QStringLiteral("kickstart"), err))
         return failure;
     if (parser.isSet(QStringLiteral("json"))) {
         printJsonStatus(controller, out);

@@ -70,10 +70,10 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
         return usageError;
     }
 
-    QSettings defaults;
+    QSettings appSettings;
     if (switching) {
         for (const Kind kind : chosen)
-            defaults.setValue(NotificationController::settingsKey(kind), action == u"on");
+            appSettings.setValue(NotificationController::settingsKey(kind), action == u"on");
     }
     if (threshold && words.size() == 3) {
         bool isNumber = false;
@@ -82,17 +82,17 @@ int runNotifications(const QStringList &arguments, const CommandContext &, QText
             err << "pacewisectl notifications: use 'threshold 5h PERCENT' or 'threshold week PERCENT', from 50 to 100\n";
             return usageError;
         }
-        defaults.setValue(NotificationController::limitNearKey(words.at(1) == u"5h" ? UsageLimitKind::fiveHour : UsageLimitKind::weeklyAll),
+        appSettings.setValue(NotificationController::limitNearKey(words.at(1) == u"5h" ? UsageLimitKind::fiveHour : UsageLimitKind::weeklyAll),
                           percent);
     }
-    if ((switching || threshold) && !saveSettings(defaults, QStringLiteral("notifications"), err))
+    if ((switching || threshold) && !saveSettings(appSettings, QStringLiteral("notifications"), err))
         return failure;
-    const double fiveHourPercent = NotificationController::limitNearPercent(&defaults, UsageLimitKind::fiveHour);
-    const double weeklyPercent = NotificationController::limitNearPercent(&defaults, UsageLimitKind::weeklyAll);
+    const double fiveHourPercent = NotificationController::limitNearPercent(&appSettings, UsageLimitKind::fiveHour);
+    const double weeklyPercent = NotificationController::limitNearPercent(&appSettings, UsageLimitKind::weeklyAll);
     QJsonObject json{{QStringLiteral("limit_near_percent"),
                       QJsonObject{{QStringLiteral("five_hour"), fiveHourPercent}, {QStringLiteral("weekly"), weeklyPercent}}}};
     for (const auto &[name, kind] : kinds) {
-        const bool enabled = NotificationController::isEnabled(&defaults, kind);
+        const bool enabled = NotificationController::isEnabled(&appSettings, kind);
         json.insert(QString::fromLatin1(name).replace(u'-', u'_'), enabled);
         if (!parser.isSet(QStringLiteral("json")))
             out << QString::fromLatin1(name).leftJustified(19) << (enabled ? "on" : "off") << '\n';

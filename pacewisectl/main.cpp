@@ -160,13 +160,13 @@ int main(int argc, char *argv[])
         if (command != QLatin1String(name))
             continue;
         const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        const QSettings settings;
+        const QSettings appSettings;
         const ClaudePaths claudePaths = ClaudePaths::forCurrentUser();
         const cli::CommandContext context{
             .environment = environment,
             .homeDirectory = QDir::homePath(),
             .claudePaths = claudePaths,
-            .engineStatePath = engineStateLocation(environment, settings, claudePaths),
+            .engineStatePath = engineStateLocation(environment, appSettings, claudePaths),
             .usageHistoryPath = UsageHistory::defaultLocation(),
             .clock = [] { return QDateTime::currentDateTimeUtc(); },
             .locale = QLocale::c(),

@@ -40,12 +40,12 @@ Kickstart::Dependencies kickstart(const QProcessEnvironment &environment,
 }
 
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                QSettings *userDefaults, std::shared_ptr<const Cancellation> quitting)
+                                QSettings *appSettings, std::shared_ptr<const Cancellation> quitting)
 {
     const auto runner = std::make_shared<ScriptRunner>(ScriptRunner::Options{.cancellation = std::move(quitting)});
     const AccountIdentity accountIdentity(claudePaths.accountFile());
     const QSettings fallback;
-    const QSettings &settings = userDefaults ? *userDefaults : fallback;
+    const QSettings &settings = appSettings ? *appSettings : fallback;
     const QString statePath = engineStateLocation(environment, settings, claudePaths);
     const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), runner);
     return AppState::Dependencies{
@@ -58,7 +58,7 @@ AppState::Dependencies appState(const QProcessEnvironment &environment, const Cl
         .authStatus = [authService] { return authService->status(); },
         .engineStateReader = EngineStateReader(statePath, accountIdentity),
         .stateWriter = StateWriter(statePath),
-        .userDefaults = userDefaults,
+        .appSettings = appSettings,
         .usageHistory = UsageHistory(UsageHistory::defaultLocation()),
     };
 }
@@ -95,9 +95,9 @@ std::shared_ptr<XdgAutostartService> launchAtLogin(const QString &trayApp)
 }
 
 GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                const QSettings &userDefaults)
+                                const QSettings &appSettings)
 {
-    const QString statePath = engineStateLocation(environment, userDefaults, claudePaths);
+    const QString statePath = engineStateLocation(environment, appSettings, claudePaths);
     return GuardOperations{
         .settingsPath = claudePaths.settingsFile(),
         .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claudePaths.hooksDirectory(),
@@ -106,7 +106,7 @@ GuardOperations guardOperations(const QProcessEnvironment &environment, const Cl
         .statePath = QDir::cleanPath(statePath) == QDir::cleanPath(claudePaths.engineStateFile())
                          ? std::nullopt
                          : std::optional(QDir::cleanPath(statePath)),
-        .recordBeforeUserStatusLine = recordsBeforeUserStatusLine(userDefaults),
+        .recordBeforeUserStatusLine = recordsBeforeUserStatusLine(appSettings),
         .executableSearchPath = environment.value(QStringLiteral("PATH")).split(u':', Qt::SkipEmptyParts),
     };
 }

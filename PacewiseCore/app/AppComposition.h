@@ -22,7 +22,7 @@ ResumeCoordinator::Dependencies resumeCoordinator(const QProcessEnvironment &env
 Kickstart::Dependencies kickstart(const QProcessEnvironment &environment,
                                             std::shared_ptr<const Cancellation> quitting);
 AppState::Dependencies appState(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                QSettings *userDefaults, std::shared_ptr<const Cancellation> quitting);
+                                QSettings *appSettings, std::shared_ptr<const Cancellation> quitting);
 // Auto-continue over the ticket directory.
 ResumeController::Dependencies resumeController(const QProcessEnvironment &environment, const ClaudePaths &claudePaths);
 AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths);
@@ -34,6 +34,6 @@ AutoContinueSetting autoContinueSetting(const ClaudePaths &claudePaths);
 // service instead).
 std::shared_ptr<XdgAutostartService> launchAtLogin(const QString &trayApp);
 GuardOperations guardOperations(const QProcessEnvironment &environment, const ClaudePaths &claudePaths,
-                                const QSettings &userDefaults);
+                                const QSettings &appSettings);
 
 } // namespace pacewise::AppComposition

@@ -52,8 +52,8 @@ AppState::~AppState()
 
 void AppState::loadSettings()
 {
-    if (QSettings *defaults = m_dependencies.userDefaults) {
-        const QVariant show = defaults->value(QLatin1String(AppSettingsKeys::showTrayPercentage));
+    if (QSettings *appSettings = m_dependencies.appSettings) {
+        const QVariant show = appSettings->value(QLatin1String(AppSettingsKeys::showTrayPercentage));
         if (show.typeId() == QMetaType::Bool || show.toString() == u"true" || show.toString() == u"false")
             m_showTrayPercentage = show.toBool();
     }
@@ -61,8 +61,8 @@ void AppState::loadSettings()
 
 void AppState::reloadSettings()
 {
-    if (m_dependencies.userDefaults)
-        m_dependencies.userDefaults->sync();
+    if (m_dependencies.appSettings)
+        m_dependencies.appSettings->sync();
     const bool wasShowing = m_showTrayPercentage;
     loadSettings();
     if (wasShowing != m_showTrayPercentage)
@@ -342,8 +342,8 @@ void AppState::setShowTrayPercentage(bool show)
     if (show == m_showTrayPercentage)
         return;
     m_showTrayPercentage = show;
-    if (m_dependencies.userDefaults)
-        m_dependencies.userDefaults->setValue(QLatin1String(AppSettingsKeys::showTrayPercentage), show);
+    if (m_dependencies.appSettings)
+        m_dependencies.appSettings->setValue(QLatin1String(AppSettingsKeys::showTrayPercentage), show);
     emit showTrayPercentageChanged();
 }
 

@@ -41,7 +41,7 @@ public:
         std::function<std::optional<AuthStatus>()> authStatus; // blocking; runs on the pool
         EngineStateReader engineStateReader;
         StateWriter stateWriter; // the same file as the reader's
-        QSettings *userDefaults = nullptr; // not owned; may be null
+        QSettings *appSettings = nullptr; // not owned; may be null
         std::optional<UsageHistory> usageHistory = std::nullopt; // for the forecast
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     };

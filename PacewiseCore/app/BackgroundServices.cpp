@@ -79,8 +79,8 @@ void BackgroundServices::reloadSettings()
     m_appState->reloadSettings();
     m_resumes->reloadSettings();
     m_kickstart->reloadSettings();
-    if (m_dependencies.userDefaults) // read anew by the state just above
-        m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.userDefaults));
+    if (m_dependencies.appSettings) // read anew by the state just above
+        m_guard->setRecordsBeforeUserStatusLine(recordsBeforeUserStatusLine(*m_dependencies.appSettings));
     m_guard->refresh();
 }
 
@@ -200,17 +200,17 @@ bool BackgroundServices::tryToRun()
     }
     m_running = true;
 
-    QSettings *defaults = m_dependencies.userDefaults;
+    QSettings *appSettings = m_dependencies.appSettings;
     m_quitting = std::make_shared<Cancellation>();
     m_appState = std::make_unique<AppState>(
-        AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, defaults, m_quitting));
+        AppComposition::appState(m_dependencies.environment, m_dependencies.claudePaths, appSettings, m_quitting));
     AppState *state = m_appState.get();
     m_resumes = std::make_unique<ResumeController>(
         AppComposition::resumeController(m_dependencies.environment, m_dependencies.claudePaths), state);
     ResumeController *resumes = m_resumes.get();
     resumes->reload();
     m_kickstart = std::make_unique<KickstartController>(KickstartController::Dependencies{
-        .defaults = defaults,
+        .appSettings = appSettings,
         .starter = std::make_shared<Kickstart>(AppComposition::kickstart(m_dependencies.environment, m_quitting)),
         .usageProvider = [state] { return KickstartController::Usage{state->snapshot(), state->lastSuccessAt()}; },
         .refreshUsage = [state]() -> QCoro::Task<> { co_await state->refresh(false); },
@@ -218,7 +218,7 @@ bool BackgroundServices::tryToRun()
     });
     m_notifications = std::make_unique<NotificationController>(NotificationController::Dependencies{
         .notifications = m_dependencies.notifications,
-        .defaults = defaults,
+        .appSettings = appSettings,
         .state = state,
         .resumes = resumes,
         .kickstart = m_kickstart.get(),
@@ -238,11 +238,11 @@ bool BackgroundServices::tryToRun()
     // gets them (unless the user edited them) as soon as we run.
     const QSettings fallback;
     m_guard = std::make_unique<GuardController>(AppComposition::guardOperations(
-        m_dependencies.environment, m_dependencies.claudePaths, defaults ? *defaults : fallback));
+        m_dependencies.environment, m_dependencies.claudePaths, appSettings ? *appSettings : fallback));
 
     QStringList watched{m_dependencies.claudePaths.settingsFile()};
-    if (defaults)
-        watched << defaults->fileName();
+    if (appSettings)
+        watched << appSettings->fileName();
     m_settingsWatcher = std::make_unique<FileChangeWatcher>(watched);
     connect(m_settingsWatcher.get(), &FileChangeWatcher::changed, this, [this] {
         qCDebug(lcServices, "settings files changed; reloading");

@@ -38,7 +38,7 @@ public:
     struct Dependencies {
         QProcessEnvironment environment;
         ClaudePaths claudePaths;
-        QSettings *userDefaults = nullptr; // not owned
+        QSettings *appSettings = nullptr; // not owned
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
         std::shared_ptr<SleepInhibitors> sleepInhibitors;
         std::shared_ptr<DesktopNotifications> notifications;

@@ -25,20 +25,20 @@ constexpr int failuresBeforeHourlyRetries = 3;
 
 // Stored values may have been edited by hand: a number out of range is
 // clamped, anything that is no number counts as missing.
-std::optional<int> storedNumber(const QSettings *defaults, const char *key)
+std::optional<int> storedNumber(const QSettings *appSettings, const char *key)
 {
-    if (!defaults)
+    if (!appSettings)
         return std::nullopt;
     bool isNumber = false;
-    const int value = defaults->value(QLatin1String(key)).toInt(&isNumber);
+    const int value = appSettings->value(QLatin1String(key)).toInt(&isNumber);
     return isNumber ? std::optional(value) : std::nullopt;
 }
 
-KickstartTime storedTime(const QSettings *defaults, const char *hourKey, const char *minuteKey,
+KickstartTime storedTime(const QSettings *appSettings, const char *hourKey, const char *minuteKey,
                             KickstartTime fallback)
 {
-    const auto hour = storedNumber(defaults, hourKey);
-    const auto minute = storedNumber(defaults, minuteKey);
+    const auto hour = storedNumber(appSettings, hourKey);
+    const auto minute = storedNumber(appSettings, minuteKey);
     if (!hour && !minute)
         return fallback;
     return KickstartTime::clamped(hour.value_or(fallback.hour), minute.value_or(fallback.minute));
@@ -46,11 +46,11 @@ KickstartTime storedTime(const QSettings *defaults, const char *hourKey, const c
 
 // Times are stored as ISO 8601 text a person can read and edit; what older
 // versions stored as a QDateTime is still read.
-std::optional<QDateTime> storedDate(const QSettings *defaults, const char *key)
+std::optional<QDateTime> storedDate(const QSettings *appSettings, const char *key)
 {
-    if (!defaults)
+    if (!appSettings)
         return std::nullopt;
-    const QVariant stored = defaults->value(QLatin1String(key));
+    const QVariant stored = appSettings->value(QLatin1String(key));
     const QDateTime value = stored.typeId() == QMetaType::QString ? QDateTime::fromString(stored.toString(), Qt::ISODate)
                                                                   : stored.toDateTime();
     return value.isValid() ? std::optional(value.toUTC()) : std::nullopt;
@@ -73,18 +73,18 @@ KickstartController::KickstartController(Dependencies dependencies, QObject *par
 
 void KickstartController::loadSettings()
 {
-    const QSettings *defaults = m_dependencies.defaults;
-    m_enabled = defaults && defaults->value(QLatin1String(AppSettingsKeys::kickstartEnabled)).toBool();
-    m_time = storedTime(defaults, AppSettingsKeys::kickstartHour, AppSettingsKeys::kickstartMinute, KickstartTime::defaultStart());
-    m_chainEnabled = defaults && defaults->value(QLatin1String(AppSettingsKeys::kickstartChainEnabled)).toBool();
-    m_chainEndTime = storedTime(defaults, AppSettingsKeys::kickstartChainEndHour, AppSettingsKeys::kickstartChainEndMinute,
+    const QSettings *appSettings = m_dependencies.appSettings;
+    m_enabled = appSettings && appSettings->value(QLatin1String(AppSettingsKeys::kickstartEnabled)).toBool();
+    m_time = storedTime(appSettings, AppSettingsKeys::kickstartHour, AppSettingsKeys::kickstartMinute, KickstartTime::defaultStart());
+    m_chainEnabled = appSettings && appSettings->value(QLatin1String(AppSettingsKeys::kickstartChainEnabled)).toBool();
+    m_chainEndTime = storedTime(appSettings, AppSettingsKeys::kickstartChainEndHour, AppSettingsKeys::kickstartChainEndMinute,
                                 KickstartTime::defaultChainEnd());
-    m_lastRunAt = storedDate(defaults, AppSettingsKeys::kickstartLastRunAt);
-    m_lastResult = defaults ? kickstartResultNamed(defaults->value(QLatin1String(AppSettingsKeys::kickstartLastResult)).toString())
+    m_lastRunAt = storedDate(appSettings, AppSettingsKeys::kickstartLastRunAt);
+    m_lastResult = appSettings ? kickstartResultNamed(appSettings->value(QLatin1String(AppSettingsKeys::kickstartLastResult)).toString())
                             : std::nullopt;
-    m_lastReason = defaults ? defaults->value(QLatin1String(AppSettingsKeys::kickstartLastReason)).toString().left(200) : QString();
-    m_handledSlot = storedDate(defaults, AppSettingsKeys::kickstartHandledSlot);
-    m_chainNextAt = storedDate(defaults, AppSettingsKeys::kickstartChainNextAt);
+    m_lastReason = appSettings ? appSettings->value(QLatin1String(AppSettingsKeys::kickstartLastReason)).toString().left(200) : QString();
+    m_handledSlot = storedDate(appSettings, AppSettingsKeys::kickstartHandledSlot);
+    m_chainNextAt = storedDate(appSettings, AppSettingsKeys::kickstartChainNextAt);
 }
 
 void KickstartController::applyLoadedSettings()
@@ -100,8 +100,8 @@ void KickstartController::applyLoadedSettings()
 
 void KickstartController::reloadSettings()
 {
-    if (m_dependencies.defaults)
-        m_dependencies.defaults->sync();
+    if (m_dependencies.appSettings)
+        m_dependencies.appSettings->sync();
     const auto settings = [this] {
         return std::tuple(m_enabled, m_time, m_chainEnabled, m_chainEndTime, m_handledSlot, m_chainNextAt);
     };
@@ -120,14 +120,14 @@ void KickstartController::reloadSettings()
 
 void KickstartController::store(const char *key, const QVariant &value)
 {
-    if (!m_dependencies.defaults)
+    if (!m_dependencies.appSettings)
         return;
     if (value.typeId() == QMetaType::QDateTime)
-        m_dependencies.defaults->setValue(QLatin1String(key), value.toDateTime().toUTC().toString(Qt::ISODate));
+        m_dependencies.appSettings->setValue(QLatin1String(key), value.toDateTime().toUTC().toString(Qt::ISODate));
     else if (value.isValid())
-        m_dependencies.defaults->setValue(QLatin1String(key), value);
+        m_dependencies.appSettings->setValue(QLatin1String(key), value);
     else
-        m_dependencies.defaults->remove(QLatin1String(key));
+        m_dependencies.appSettings->remove(QLatin1String(key));
 }
 
 // Wakes at the next moment a greeting may be due (the day's slot, the

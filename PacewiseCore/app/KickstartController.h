@@ -35,7 +35,7 @@ public:
     };
 
     struct Dependencies {
-        QSettings *defaults = nullptr; // not owned
+        QSettings *appSettings = nullptr; // not owned
         std::shared_ptr<const Kickstart> starter;
         std::function<Usage()> usageProvider;
         std::function<QCoro::Task<>()> refreshUsage;

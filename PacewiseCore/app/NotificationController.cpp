@@ -44,11 +44,11 @@ QString NotificationController::settingsKey(Kind kind)
     return {};
 }
 
-bool NotificationController::isEnabled(const QSettings *defaults, Kind kind)
+bool NotificationController::isEnabled(const QSettings *appSettings, Kind kind)
 {
-    if (!defaults)
+    if (!appSettings)
         return true;
-    const QVariant value = defaults->value(settingsKey(kind));
+    const QVariant value = appSettings->value(settingsKey(kind));
     return !value.isValid() || value.toString() != u"false";
 }
 
@@ -58,10 +58,10 @@ QString NotificationController::limitNearKey(UsageLimitKind kind)
                                             : QString::fromLatin1(AppSettingsKeys::notifyLimitNearWeeklyPercent);
 }
 
-double NotificationController::limitNearPercent(const QSettings *defaults, UsageLimitKind kind)
+double NotificationController::limitNearPercent(const QSettings *appSettings, UsageLimitKind kind)
 {
     bool isNumber = false;
-    const double percent = defaults ? defaults->value(limitNearKey(kind)).toDouble(&isNumber) : 0;
+    const double percent = appSettings ? appSettings->value(limitNearKey(kind)).toDouble(&isNumber) : 0;
     return isNumber && percent >= 50 && percent <= 100 ? percent : defaultLimitNearPercent;
 }
 
@@ -78,7 +78,7 @@ QString NotificationController::clock(const QDateTime &instant) const
 void NotificationController::show(Kind kind, const QString &summary, const QString &body,
                                   DesktopNotifications::Urgency urgency)
 {
-    if (isEnabled(m_dependencies.defaults, kind))
+    if (isEnabled(m_dependencies.appSettings, kind))
         m_dependencies.notifications->show(summary, body, urgency);
 }
 
@@ -89,7 +89,7 @@ void NotificationController::snapshotChanged()
         return;
     for (const UsageLimit &limit : snapshot->limits()) {
         if (!std::isfinite(limit.utilization()) || !limit.window().hasStarted() ||
-            limit.utilization() < limitNearPercent(m_dependencies.defaults, limit.kind()))
+            limit.utilization() < limitNearPercent(m_dependencies.appSettings, limit.kind()))
             continue;
         const QString window = rawValue(limit.kind()) + u'/' + limit.model().value_or(QString()) + u'/' +
                                QString::number(epochSecondsTruncated(limit.resetsAt()));

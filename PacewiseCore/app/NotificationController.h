@@ -36,7 +36,7 @@ public:
 
     struct Dependencies {
         std::shared_ptr<DesktopNotifications> notifications;
-        QSettings *defaults = nullptr; // not owned; may be null (everything on)
+        QSettings *appSettings = nullptr; // not owned; may be null (everything on)
         AppState *state = nullptr;     // not owned
         ResumeController *resumes = nullptr; // not owned
         KickstartController *kickstart = nullptr; // not owned; may be null
@@ -48,10 +48,10 @@ public:
 
     // The kind's switch among AppSettingsKeys; on unless set to false.
     static QString settingsKey(Kind kind);
-    static bool isEnabled(const QSettings *defaults, Kind kind);
+    static bool isEnabled(const QSettings *appSettings, Kind kind);
     // The 5-hour window's share or the weekly windows' (AppSettingsKeys).
     static QString limitNearKey(UsageLimitKind kind);
-    static double limitNearPercent(const QSettings *defaults, UsageLimitKind kind);
+    static double limitNearPercent(const QSettings *appSettings, UsageLimitKind kind);
 
 private:
     void snapshotChanged();

@@ -20,13 +20,13 @@ Q_LOGGING_CATEGORY(lcLifecycle, "pacewise.lifecycle", QtInfoMsg)
 TrayApplication::TrayApplication(Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_dependencies(std::move(dependencies))
-    , m_locale(m_dependencies.userDefaults)
+    , m_locale(m_dependencies.appSettings)
     , m_colorScheme(m_dependencies.sessionBus)
 {
     m_services = std::make_unique<BackgroundServices>(BackgroundServices::Dependencies{
         .environment = m_dependencies.environment,
         .claudePaths = m_dependencies.claudePaths,
-        .userDefaults = m_dependencies.userDefaults,
+        .appSettings = m_dependencies.appSettings,
         .sessionBus = m_dependencies.sessionBus,
         .sleepInhibitors = std::make_shared<LinuxSleepInhibitors>(),
         .notifications = std::make_shared<FreedesktopNotifications>(m_dependencies.sessionBus),
@@ -67,12 +67,12 @@ void TrayApplication::buildInterface()
     m_standbyIcon.reset();
     AppState *state = m_services->appState();
     m_updater = std::make_unique<UpdaterController>(UpdaterController::Options{
-        .feedUrl = updateFeedUrl(*m_dependencies.userDefaults),
+        .feedUrl = updateFeedUrl(*m_dependencies.appSettings),
         .runningVersion = QString::fromLatin1(PacewiseCoreInfo::version),
     });
     // A quiet check a day, where a feed is configured and it is not switched off.
     const auto checkQuietly = [this] {
-        if (SettingsModel::automaticallyChecksForUpdates(m_dependencies.userDefaults))
+        if (SettingsModel::automaticallyChecksForUpdates(m_dependencies.appSettings))
             m_updater->check();
     };
     m_updateChecks.setInterval(std::chrono::hours(24));
@@ -98,7 +98,7 @@ void TrayApplication::buildInterface()
     qCInfo(lcLifecycle, "Pacewise started (tray only)");
     // At start-up, not when the icon first shows: without a tray the icon
     // never shows, and a first run would get no window at all.
-    if (!OnboardingController::isCompleted(*m_dependencies.userDefaults))
+    if (!OnboardingController::isCompleted(*m_dependencies.appSettings))
         openOnboarding();
 }
 
@@ -113,15 +113,15 @@ void TrayApplication::openSettings()
             .launchAtLogin = m_launchAtLogin.get(),
             .updater = m_updater.get(),
             .locale = &m_locale,
-            .defaults = m_dependencies.userDefaults,
+            .appSettings = m_dependencies.appSettings,
             .setUpInputs = [this] {
                 return SetupCheck::Inputs{
                     .environment = m_dependencies.environment,
                     .claudePaths = m_dependencies.claudePaths,
-                    .engineStatePath = engineStateLocation(m_dependencies.environment, *m_dependencies.userDefaults,
+                    .engineStatePath = engineStateLocation(m_dependencies.environment, *m_dependencies.appSettings,
                                                            m_dependencies.claudePaths),
                     .guardOperations = AppComposition::guardOperations(m_dependencies.environment, m_dependencies.claudePaths,
-                                                                       *m_dependencies.userDefaults),
+                                                                       *m_dependencies.appSettings),
                     .launchAtLogin = AppComposition::launchAtLogin(QCoreApplication::applicationFilePath()),
                     .now = [] { return QDateTime::currentDateTimeUtc(); },
                     .resolver = std::make_shared<CLIPathResolver>(),
@@ -142,7 +142,7 @@ void TrayApplication::openOnboarding()
         const auto authService = std::make_shared<AuthService>(std::make_shared<CLIPathResolver>(), std::make_shared<ScriptRunner>());
         m_onboarding = std::make_unique<OnboardingWindow>(
             OnboardingWindow::Objects{
-                .defaults = m_dependencies.userDefaults,
+                .appSettings = m_dependencies.appSettings,
                 .state = m_services->appState(),
                 .resumes = m_services->resumes(),
                 .guardController = m_services->guard(),

@@ -31,7 +31,7 @@ public:
     struct Dependencies {
         QProcessEnvironment environment;
         ClaudePaths claudePaths;
-        QSettings *userDefaults; // not owned
+        QSettings *appSettings; // not owned
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
     };
 

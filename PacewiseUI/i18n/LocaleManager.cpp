@@ -53,12 +53,12 @@ QStringList hanFamilies(QLocale::Language language)
 
 } // namespace
 
-LocaleManager::LocaleManager(QSettings *defaults, QObject *parent)
+LocaleManager::LocaleManager(QSettings *appSettings, QObject *parent)
     : QObject(parent)
-    , m_defaults(defaults)
+    , m_appSettings(appSettings)
 {
-    if (m_defaults)
-        m_selection = m_defaults->value(QLatin1String(AppSettingsKeys::appLanguage)).toString();
+    if (m_appSettings)
+        m_selection = m_appSettings->value(QLatin1String(AppSettingsKeys::appLanguage)).toString();
     apply();
 }
 
@@ -86,11 +86,11 @@ void LocaleManager::setLanguage(const QString &code)
         if (supported.compare(code, Qt::CaseInsensitive) == 0)
             chosen = supported;
     }
-    if (m_defaults) {
+    if (m_appSettings) {
         if (chosen.isEmpty())
-            m_defaults->remove(QLatin1String(AppSettingsKeys::appLanguage));
+            m_appSettings->remove(QLatin1String(AppSettingsKeys::appLanguage));
         else
-            m_defaults->setValue(QLatin1String(AppSettingsKeys::appLanguage), chosen);
+            m_appSettings->setValue(QLatin1String(AppSettingsKeys::appLanguage), chosen);
     }
     if (chosen == m_selection)
         return;

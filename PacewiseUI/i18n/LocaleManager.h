@@ -25,7 +25,7 @@ class LocaleManager : public QObject {
 
 public:
     // Reads the stored choice and installs its catalogue.
-    explicit LocaleManager(QSettings *defaults, QObject *parent = nullptr);
+    explicit LocaleManager(QSettings *appSettings, QObject *parent = nullptr);
 
     QString selection() const { return m_selection; }
     int revision() const { return m_revision; }
@@ -48,7 +48,7 @@ signals:
 private:
     void apply();
 
-    QSettings *m_defaults;
+    QSettings *m_appSettings;
     QString m_selection;
     int m_revision = 0;
 };

@@ -25,7 +25,7 @@ void OnboardingController::setFlow(const QString &flow)
     if ((flow != u"cli" && flow != u"desktop") || flow == m_flow)
         return;
     m_flow = flow;
-    m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::signInFlow), flow);
+    m_objects.appSettings->setValue(QLatin1String(AppSettingsKeys::signInFlow), flow);
     emit changed();
 }
 
@@ -66,11 +66,11 @@ void OnboardingController::open()
     // A first run starts at the language and suggests starting at login;
     // a later one (to sign in again) starts at signing in and shows the
     // login item as it is now.
-    if (isCompleted(*m_objects.defaults)) {
+    if (isCompleted(*m_objects.appSettings)) {
         m_step = m_firstStep = 2;
         m_launchAtLoginSelected = m_objects.launchAtLogin->isEnabled();
     }
-    const QString stored = m_objects.defaults->value(QLatin1String(AppSettingsKeys::signInFlow)).toString();
+    const QString stored = m_objects.appSettings->value(QLatin1String(AppSettingsKeys::signInFlow)).toString();
     if (stored == u"cli" || stored == u"desktop")
         m_flow = stored;
     emit changed();
@@ -125,8 +125,8 @@ void OnboardingController::finish()
     const auto complete = [this, launch] {
         if (launch->hasError())
             return;
-        m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::onboardingCompleted), true);
-        m_objects.defaults->sync();
+        m_objects.appSettings->setValue(QLatin1String(AppSettingsKeys::onboardingCompleted), true);
+        m_objects.appSettings->sync();
         emit finished();
     };
     launch->setEnabled(m_launchAtLoginSelected);

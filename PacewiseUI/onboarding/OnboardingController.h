@@ -28,7 +28,7 @@ class OnboardingController : public QObject {
 public:
 
     struct Objects {
-        QSettings *defaults;
+        QSettings *appSettings;
         AppState *state;
         ResumeController *resumes;
         SignInCoordinator *signIn;
@@ -37,7 +37,7 @@ public:
 
     explicit OnboardingController(Objects objects, QObject *parent = nullptr);
 
-    static bool isCompleted(const QSettings &defaults) { return defaults.value(QLatin1String(AppSettingsKeys::onboardingCompleted)).toBool(); }
+    static bool isCompleted(const QSettings &appSettings) { return appSettings.value(QLatin1String(AppSettingsKeys::onboardingCompleted)).toBool(); }
 
     int step() const { return m_step; }
     int totalSteps() const { return 4; }

@@ -13,7 +13,7 @@ OnboardingWindow::OnboardingWindow(Objects objects, SignInCoordinator::Dependenc
     : QObject(parent)
     , m_signIn(std::make_unique<SignInCoordinator>(std::move(signIn)))
     , m_controller(std::make_unique<OnboardingController>(
-          OnboardingController::Objects{objects.defaults, objects.state, objects.resumes, m_signIn.get(), objects.launchAtLogin}))
+          OnboardingController::Objects{objects.appSettings, objects.state, objects.resumes, m_signIn.get(), objects.launchAtLogin}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Onboarding.qml")), QmlWindow::Title{"onboarding.windowTitle", "Welcome to Pacewise"},
           objects.locale,

@@ -19,7 +19,7 @@ class OnboardingWindow : public QObject {
     Q_OBJECT
 public:
     struct Objects {
-        QSettings *defaults;
+        QSettings *appSettings;
         AppState *state;
         ResumeController *resumes;
         GuardController *guardController;

@@ -52,9 +52,9 @@ QString SettingsModel::version() const
     return QString::fromLatin1(PacewiseCoreInfo::version);
 }
 
-bool SettingsModel::automaticallyChecksForUpdates(const QSettings *defaults)
+bool SettingsModel::automaticallyChecksForUpdates(const QSettings *appSettings)
 {
-    return !defaults || defaults->value(QLatin1String(AppSettingsKeys::automaticUpdateChecks), true).toBool();
+    return !appSettings || appSettings->value(QLatin1String(AppSettingsKeys::automaticUpdateChecks), true).toBool();
 }
 
 bool SettingsModel::hasUpdateFeed() const
@@ -64,9 +64,9 @@ bool SettingsModel::hasUpdateFeed() const
 
 void SettingsModel::setAutomaticallyChecksForUpdates(bool on)
 {
-    if (!m_objects.defaults || on == automaticallyChecksForUpdates())
+    if (!m_objects.appSettings || on == automaticallyChecksForUpdates())
         return;
-    m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::automaticUpdateChecks), on);
+    m_objects.appSettings->setValue(QLatin1String(AppSettingsKeys::automaticUpdateChecks), on);
     emit automaticChecksChanged();
 }
 
@@ -92,41 +92,41 @@ void SettingsModel::setAutoContinue(bool on)
 
 void SettingsModel::setRecordsBeforeUserStatusLine(bool on)
 {
-    if (m_objects.defaults)
-        m_objects.defaults->setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), on);
+    if (m_objects.appSettings)
+        m_objects.appSettings->setValue(QLatin1String(AppSettingsKeys::recordBeforeUserStatusLine), on);
     m_objects.guardController->setRecordsBeforeUserStatusLine(on);
     m_objects.guardController->refresh();
 }
 
 bool SettingsModel::notifies(int kind) const
 {
-    return NotificationController::isEnabled(m_objects.defaults, NotificationController::Kind(kind));
+    return NotificationController::isEnabled(m_objects.appSettings, NotificationController::Kind(kind));
 }
 
 void SettingsModel::setNotifies(int kind, bool on)
 {
-    if (!m_objects.defaults)
+    if (!m_objects.appSettings)
         return;
-    m_objects.defaults->setValue(NotificationController::settingsKey(NotificationController::Kind(kind)), on);
+    m_objects.appSettings->setValue(NotificationController::settingsKey(NotificationController::Kind(kind)), on);
     ++m_notificationsRevision;
     emit notificationsChanged();
 }
 
 int SettingsModel::limitNearFiveHourPercent() const
 {
-    return int(std::lround(NotificationController::limitNearPercent(m_objects.defaults, UsageLimitKind::fiveHour)));
+    return int(std::lround(NotificationController::limitNearPercent(m_objects.appSettings, UsageLimitKind::fiveHour)));
 }
 
 int SettingsModel::limitNearWeeklyPercent() const
 {
-    return int(std::lround(NotificationController::limitNearPercent(m_objects.defaults, UsageLimitKind::weeklyAll)));
+    return int(std::lround(NotificationController::limitNearPercent(m_objects.appSettings, UsageLimitKind::weeklyAll)));
 }
 
 void SettingsModel::setLimitNearPercent(bool weekly, int percent)
 {
-    if (!m_objects.defaults)
+    if (!m_objects.appSettings)
         return;
-    m_objects.defaults->setValue(NotificationController::limitNearKey(weekly ? UsageLimitKind::weeklyAll : UsageLimitKind::fiveHour),
+    m_objects.appSettings->setValue(NotificationController::limitNearKey(weekly ? UsageLimitKind::weeklyAll : UsageLimitKind::fiveHour),
                                  std::clamp(percent, 50, 100));
     ++m_notificationsRevision;
     emit notificationsChanged();

@@ -47,13 +47,13 @@ public:
         GuardController *guardController;
         KickstartController *kickstart;
         UpdaterController *updater;
-        QSettings *defaults = nullptr; // not owned
+        QSettings *appSettings = nullptr; // not owned
         // What the set-up check looks at, read when it starts.
         std::function<SetupCheck::Inputs()> setUpInputs = nullptr;
     };
 
     // On unless switched off; only with an update feed.
-    static bool automaticallyChecksForUpdates(const QSettings *defaults);
+    static bool automaticallyChecksForUpdates(const QSettings *appSettings);
 
     explicit SettingsModel(Objects objects, QObject *parent = nullptr);
 
@@ -65,7 +65,7 @@ public:
     QStringList kickstartStatus() const;
     QString version() const;
     bool hasUpdateFeed() const;
-    bool automaticallyChecksForUpdates() const { return automaticallyChecksForUpdates(m_objects.defaults); }
+    bool automaticallyChecksForUpdates() const { return automaticallyChecksForUpdates(m_objects.appSettings); }
     void setAutomaticallyChecksForUpdates(bool on);
 
     Q_INVOKABLE void setKickstartTime(int hour, int minute);

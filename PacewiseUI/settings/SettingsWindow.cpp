@@ -13,7 +13,7 @@ SettingsWindow::SettingsWindow(Objects objects, QObject *parent)
     : QObject(parent)
     , m_launchAtLogin(objects.launchAtLogin)
     , m_model(std::make_unique<SettingsModel>(SettingsModel::Objects{objects.state, objects.resumes, objects.guardController,
-                                                                      objects.kickstart, objects.updater, objects.defaults,
+                                                                      objects.kickstart, objects.updater, objects.appSettings,
                                                                       objects.setUpInputs}))
     , m_window(std::make_unique<QmlWindow>(
           QUrl(QStringLiteral("qrc:/qml/Settings.qml")), QmlWindow::Title{"settings.title", "Settings"}, objects.locale,

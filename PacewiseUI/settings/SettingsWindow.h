@@ -22,7 +22,7 @@ public:
         LaunchAtLoginController *launchAtLogin;
         UpdaterController *updater;
         LocaleManager *locale;
-        QSettings *defaults;
+        QSettings *appSettings;
         std::function<SetupCheck::Inputs()> setUpInputs = nullptr;
     };
 

@@ -56,7 +56,7 @@ struct Fixture {
     std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
     std::optional<AuthStatus> auth = AuthStatus{.loggedIn = true};
     int authChecks = 0;
-    QSettings defaults{home.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
+    QSettings appSettings{home.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
     std::unique_ptr<AppState> state;
 
     QString claude(const QString &path) const { return home.filePath(u".claude/"_qs + path); }
@@ -71,7 +71,7 @@ struct Fixture {
             .authStatus = [this] { ++authChecks; return auth; },
             .engineStateReader = EngineStateReader(claude(u"rate-limit-state.json"_qs), AccountIdentity(home.filePath(u".claude.json"_qs))),
             .stateWriter = StateWriter(claude(u"rate-limit-state.json"_qs)),
-            .userDefaults = &defaults,
+            .appSettings = &appSettings,
             .now = [this] { return clock ? clock() : now; },
         });
         const ClaudePaths paths(home.filePath(u".claude"_qs), home.filePath(u".claude.json"_qs));
@@ -430,7 +430,7 @@ private slots:
         fixture.build();
         QCoro::waitFor(fixture.resumes->setAutoContinueEnabled(true));
         const auto notifications = std::make_shared<FakeNotifications>();
-        NotificationController controller({.notifications = notifications, .defaults = &fixture.defaults,
+        NotificationController controller({.notifications = notifications, .appSettings = &fixture.appSettings,
                                            .state = fixture.state.get(), .resumes = fixture.resumes.get(),
                                            .zone = QTimeZone::utc(), .now = [&fixture] { return fixture.now; }});
         QCoro::waitFor(fixture.resumes->reload());
@@ -473,12 +473,12 @@ private slots:
         QVERIFY2(notifications->shown.at(3).contains(u"continues after the reset on %1 at "_qs.arg(day)), qPrintable(notifications->shown.at(3)));
 
         // The user's own share for the 5-hour window: 93 % is not near yet.
-        fixture.defaults.setValue(NotificationController::limitNearKey(UsageLimitKind::fiveHour), 95);
+        fixture.appSettings.setValue(NotificationController::limitNearKey(UsageLimitKind::fiveHour), 95);
         fixture.fetcher->answer(usage(93, 10, reset.addSecs(18000)));
         fixture.refresh();
         QCOMPARE(notifications->shown.size(), 4);
         // Switched off: a new window near its limit goes untold.
-        fixture.defaults.setValue(NotificationController::settingsKey(NotificationController::Kind::limitNear), false);
+        fixture.appSettings.setValue(NotificationController::settingsKey(NotificationController::Kind::limitNear), false);
         fixture.fetcher->answer(usage(99, 10, reset.addSecs(18000)));
         fixture.refresh();
         QCOMPARE(notifications->shown.size(), 4);

@@ -43,7 +43,7 @@ struct StarterFixture {
 // The controller over a fake clock, fake usage and the fake runner.
 struct ControllerFixture : StarterFixture {
     QDateTime now = at("2026-12-06T09:00:00Z");
-    QSettings defaults{dir.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
+    QSettings appSettings{dir.filePath(u"Pacewise.conf"_qs), QSettings::IniFormat};
     KickstartController::Usage usage;
     int refreshes = 0;
     SleepWakeSource wake;
@@ -52,7 +52,7 @@ struct ControllerFixture : StarterFixture {
     void build()
     {
         controller = std::make_unique<KickstartController>(KickstartController::Dependencies{
-            .defaults = &defaults,
+            .appSettings = &appSettings,
             .starter = starter(),
             .usageProvider = [this] { return usage; },
             .refreshUsage = [this]() -> QCoro::Task<> { ++refreshes; co_return; },
@@ -287,10 +287,10 @@ private slots:
         fixture.controller->setTime({6, 45});
         fixture.controller->setChainEnabled(true);
         fixture.controller->setChainEndTime({21, 30});
-        fixture.defaults.sync();
+        fixture.appSettings.sync();
         for (const char *key : {"morningStartEnabled", "morningStartHour", "morningStartMinute", "morningStartHandledSlot",
                                 "morningStartChainEnabled", "morningStartChainEndHour", "morningStartChainEndMinute"})
-            QVERIFY2(fixture.defaults.contains(QLatin1String(key)), key);
+            QVERIFY2(fixture.appSettings.contains(QLatin1String(key)), key);
         fixture.build();
         QVERIFY(fixture.controller->enabled());
         QCOMPARE(fixture.controller->time(), (KickstartTime{6, 45}));
@@ -300,17 +300,17 @@ private slots:
         // person can read; what an older version stored is still read.
         fixture.runner->answer(1, u"Not logged in · Please run /login"_qs);
         QCoro::waitFor(fixture.controller->runNow());
-        fixture.defaults.sync();
-        QCOMPARE(fixture.defaults.value(u"morningStartLastRunAt"_qs).toString(), u"2026-12-06T09:00:00Z"_qs);
-        fixture.defaults.setValue(u"morningStartChainNextAt"_qs, at("2026-12-06T14:00:00Z"));
+        fixture.appSettings.sync();
+        QCOMPARE(fixture.appSettings.value(u"morningStartLastRunAt"_qs).toString(), u"2026-12-06T09:00:00Z"_qs);
+        fixture.appSettings.setValue(u"morningStartChainNextAt"_qs, at("2026-12-06T14:00:00Z"));
         fixture.build();
         QCOMPARE(fixture.controller->lastResult(), std::optional(KickstartResult::failed));
         QVERIFY(fixture.controller->statusText().endsWith(u" failed: Not logged in · Please run /login; will retry"_qs));
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T14:00:00Z")));
 
-        fixture.defaults.setValue(u"morningStartHour"_qs, 99);
-        fixture.defaults.setValue(u"morningStartMinute"_qs, u"half past"_qs);
-        fixture.defaults.setValue(u"morningStartHandledSlot"_qs, u"yesterday"_qs);
+        fixture.appSettings.setValue(u"morningStartHour"_qs, 99);
+        fixture.appSettings.setValue(u"morningStartMinute"_qs, u"half past"_qs);
+        fixture.appSettings.setValue(u"morningStartHandledSlot"_qs, u"yesterday"_qs);
         fixture.build();
         QCOMPARE(fixture.controller->time(), (KickstartTime{23, 0}));
     }
@@ -325,7 +325,7 @@ private slots:
 
         {
             // As pacewisectl would: its own QSettings on the same file.
-            QSettings other(fixture.defaults.fileName(), QSettings::IniFormat);
+            QSettings other(fixture.appSettings.fileName(), QSettings::IniFormat);
             other.setValue(u"morningStartEnabled"_qs, true);
             other.setValue(u"morningStartHour"_qs, 10);
             other.setValue(u"morningStartMinute"_qs, 15);
@@ -338,7 +338,7 @@ private slots:
         fixture.tickAt("2026-12-06T10:15:00Z");
         QCOMPARE(fixture.runner->invocations().size(), 1);
 
-        QSettings(fixture.defaults.fileName(), QSettings::IniFormat).setValue(u"morningStartEnabled"_qs, false);
+        QSettings(fixture.appSettings.fileName(), QSettings::IniFormat).setValue(u"morningStartEnabled"_qs, false);
         fixture.controller->reloadSettings();
         QVERIFY(!fixture.controller->enabled());
         fixture.tickAt("2026-12-07T10:15:00Z");

@@ -47,7 +47,7 @@ struct PanelScene {
     std::shared_ptr<FakeUsageFetcher> fetcher = std::make_shared<FakeUsageFetcher>();
     std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
     std::shared_ptr<FakeSleepInhibitors> power = std::make_shared<FakeSleepInhibitors>();
-    QSettings defaults{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
+    QSettings appSettings{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
     std::unique_ptr<AppState> state;
     std::unique_ptr<ResumeController> resumes;
     std::unique_ptr<GuardController> guardController;
@@ -69,14 +69,14 @@ struct PanelScene {
             .engineStateReader = EngineStateReader(claude(QStringLiteral("rate-limit-state.json")),
                                                    AccountIdentity(home.filePath(QStringLiteral(".claude.json")))),
             .stateWriter = StateWriter(claude(QStringLiteral("rate-limit-state.json"))),
-            .userDefaults = &defaults,
+            .appSettings = &appSettings,
             .now = [this] { return now; },
         });
         const ClaudePaths paths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json")));
         resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
         guardController = std::make_unique<GuardController>(guardOperations());
         caffeine = std::make_unique<CaffeineController>(power);
-        locale = std::make_unique<LocaleManager>(&defaults);
+        locale = std::make_unique<LocaleManager>(&appSettings);
         model = std::make_unique<PanelModel>(PanelModel::Dependencies{.state = state.get(), .resumes = resumes.get(),
                                                                       .locale = locale.get(), .now = [this] { return now; },
                                                                       .zone = QTimeZone::utc()});
@@ -115,7 +115,7 @@ struct PanelScene {
         if (autostartDirectory.isEmpty())
             autostartDirectory = home.filePath(QStringLiteral("autostart"));
         kickstart = std::make_unique<KickstartController>(KickstartController::Dependencies{
-            .defaults = &defaults,
+            .appSettings = &appSettings,
             .starter = std::make_shared<Kickstart>(Kickstart::Dependencies{
                 .resolver = std::make_shared<FakeResolver>(), .runner = runner, .environment = QProcessEnvironment(),
                 .lockFile = home.filePath(QStringLiteral("kickstart.lock"))}),
@@ -137,7 +137,7 @@ struct PanelScene {
             .launchAtLogin = launchAtLogin.get(),
             .updater = updater.get(),
             .locale = locale.get(),
-            .defaults = &defaults,
+            .appSettings = &appSettings,
             // Nothing found and nothing set up, in the scratch home.
             .setUpInputs = [this, autostart] {
                 auto noClaude = std::make_shared<FakeResolver>();
@@ -164,7 +164,7 @@ struct PanelScene {
         auto resolver = std::make_shared<FakeResolver>();
         resolver->path = claudePath.isEmpty() ? std::nullopt : std::optional(claudePath);
         onboarding = std::make_unique<OnboardingWindow>(
-            OnboardingWindow::Objects{&defaults, state.get(), resumes.get(), guardController.get(), caffeine.get(), kickstart.get(),
+            OnboardingWindow::Objects{&appSettings, state.get(), resumes.get(), guardController.get(), caffeine.get(), kickstart.get(),
                                       launchAtLogin.get(), locale.get()},
             SignInCoordinator::Dependencies{
                 .resolver = resolver,

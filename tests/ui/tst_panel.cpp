@@ -287,18 +287,18 @@ private slots:
         };
 
         flip(u"percentageSwitch"_qs);
-        QCOMPARE(scene.defaults.value(u"showMenuBarPercentage"_qs).toBool(), false);
+        QCOMPARE(scene.appSettings.value(u"showMenuBarPercentage"_qs).toBool(), false);
 
         flip(u"kickstartSwitch"_qs);
-        QCOMPARE(scene.defaults.value(u"morningStartEnabled"_qs).toBool(), true);
+        QCOMPARE(scene.appSettings.value(u"morningStartEnabled"_qs).toBool(), true);
         QQuickItem *hour = scene.findInSettings(u"kickstartTime"_qs)->findChild<QQuickItem *>(u"hour"_qs);
         hour->setProperty("value", 6);
         QMetaObject::invokeMethod(hour, "valueModified");
-        QCOMPARE(scene.defaults.value(u"morningStartHour"_qs).toInt(), 6);
+        QCOMPARE(scene.appSettings.value(u"morningStartHour"_qs).toInt(), 6);
         QTRY_COMPARE(scene.settings->model()->kickstartStatus().value(0), u"Next: Mon 6:00 AM"_qs);
 
         flip(u"automaticUpdatesSwitch"_qs);
-        QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.defaults));
+        QVERIFY(!SettingsModel::automaticallyChecksForUpdates(&scene.appSettings));
 
         flip(u"launchAtLoginSwitch"_qs);
         QTRY_VERIFY(readFile(scene.home.filePath(u"autostart/pacewise.desktop"_qs)).contains("Exec=/usr/bin/pacewise"));
@@ -310,7 +310,7 @@ private slots:
 
         scene.locale->setLanguage(u"ru"_qs);
         QTRY_COMPARE(scene.settings->window()->view()->title(), u"Настройки"_qs);
-        QCOMPARE(scene.defaults.value(u"appLanguage"_qs).toString(), u"ru"_qs);
+        QCOMPARE(scene.appSettings.value(u"appLanguage"_qs).toString(), u"ru"_qs);
     }
 
     void onboardingWalksFourStepsAndFinishes()
@@ -336,13 +336,13 @@ private slots:
         QVERIFY(scene.onboarding->controller()->launchAtLoginSelected()); // a first run suggests it
         // The features can be switched on from here, where the daemon reads them.
         QMetaObject::invokeMethod(scene.findInOnboarding(u"kickstartFeature"_qs), "enable");
-        QVERIFY(scene.defaults.value(u"morningStartEnabled"_qs).toBool());
+        QVERIFY(scene.appSettings.value(u"morningStartEnabled"_qs).toBool());
         QMetaObject::invokeMethod(scene.findInOnboarding(u"autoContinueFeature"_qs), "enable");
         QTRY_VERIFY(scene.resumes->autoContinueEnabled());
         QSignalSpy finished(scene.onboarding->controller(), &OnboardingController::finished);
         QTest::keyClick(window, Qt::Key_Return);
         QTRY_COMPARE(finished.count(), 1);
-        QVERIFY(scene.defaults.value(u"onboardingCompleted"_qs).toBool());
+        QVERIFY(scene.appSettings.value(u"onboardingCompleted"_qs).toBool());
         QVERIFY(QFileInfo::exists(scene.home.filePath(u"autostart/pacewise.desktop"_qs)));
         QTRY_VERIFY(!scene.onboarding->window()->isVisible());
 
@@ -398,7 +398,7 @@ private slots:
         scene.buildOnboarding(u"/usr/bin/claude"_qs);
         scene.onboarding->controller()->finish();
         QTRY_VERIFY(scene.launchAtLogin->hasError());
-        QVERIFY(!scene.defaults.value(u"onboardingCompleted"_qs).toBool());
+        QVERIFY(!scene.appSettings.value(u"onboardingCompleted"_qs).toBool());
     }
 
     // What a screen reader, switch access or voice control does to a
@@ -444,9 +444,9 @@ private slots:
         };
         collect(settings);
         QVERIFY(switches.size() >= 8);
-        const bool percentage = scene.defaults.value(u"showMenuBarPercentage"_qs, true).toBool();
+        const bool percentage = scene.appSettings.value(u"showMenuBarPercentage"_qs, true).toBool();
         act(scene.findInSettings(u"percentageSwitch"_qs), QAccessibleActionInterface::pressAction());
-        QCOMPARE(scene.defaults.value(u"showMenuBarPercentage"_qs, true).toBool(), !percentage);
+        QCOMPARE(scene.appSettings.value(u"showMenuBarPercentage"_qs, true).toBool(), !percentage);
         for (QQuickItem *control : std::as_const(switches)) {
             act(control, QAccessibleActionInterface::toggleAction());
             act(control, QAccessibleActionInterface::toggleAction()); // and back
