@@ -26,7 +26,7 @@ const char helpText[] = R"(Usage: pacewisectl daemon
 
 Runs Pacewise without a tray: polls the usage (logging to standard error,
 which systemd sends to the journal) and records it in the engine state file
-for the guard and status bars, continues the sessions the guard stopped once their limit
+for the guard and status bars, continues the sessions the guard paused once their limit
 has reset while auto-continue is on, greets Claude Code in the morning while
 the kickstart is on, and holds keep-awake for `pacewisectl caffeine`.
 Settings changed by pacewisectl or the tray app apply at once.

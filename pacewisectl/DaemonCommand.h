@@ -8,7 +8,7 @@
 namespace pacewise::cli {
 
 // `pacewisectl daemon`: polls, keeps the engine state fresh and continues
-// stopped sessions, in the foreground until SIGTERM or SIGINT.
+// paused sessions, in the foreground until SIGTERM or SIGINT.
 int runDaemon(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err);
 
 } // namespace pacewise::cli

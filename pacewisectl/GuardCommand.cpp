@@ -129,7 +129,7 @@ void explainWhatOnMeans(const GuardOperations &operations, const CommandContext 
         out << "Status line: Pacewise's, which shows and records the figures\n";
     const auto tickets = operations.settingsManager.resumeDirectory(operations.settingsPath, context.homeDirectory);
     if (tickets && !tickets->has_value())
-        out << "Auto-continue: off, so a session stopped at a limit waits for you; 'pacewisectl auto-continue on'"
+        out << "Auto-continue: off, so a session paused at a limit waits for you; 'pacewisectl auto-continue on'"
                " continues it after the reset\n";
 }
 

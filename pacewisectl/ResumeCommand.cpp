@@ -34,7 +34,7 @@ const char resumeHelp[] = R"(Usage: pacewisectl resume list
        pacewisectl resume now [--force] <session>
        pacewisectl resume dismiss <session>
 
-Sessions the Endrun guard stopped at a usage limit, kept as tickets in
+Sessions the Endrun guard paused at a usage limit, kept as tickets in
 ~/.claude/pacewise-resume-tickets until they are continued.
 
   list     one line per session: title, directory, reset time, where it
@@ -86,7 +86,7 @@ std::optional<ResumeTicket> findTicket(const QList<ResumeTicket> &tickets, const
     if (matches.size() == 1)
         return matches.constFirst();
     err << "pacewisectl resume: "
-        << (matches.isEmpty() ? QStringLiteral("no stopped session '%1'; see 'pacewisectl resume list'")
+        << (matches.isEmpty() ? QStringLiteral("no paused session '%1'; see 'pacewisectl resume list'")
                               : QStringLiteral("'%1' matches %2 sessions; give more of the id").arg(matches.size()))
                .arg(wanted)
         << '\n';
@@ -136,7 +136,7 @@ int list(const ResumeCoordinator &coordinator, const CommandContext &context, bo
         return success;
     }
     if (tickets.isEmpty()) {
-        out << "No stopped sessions.\n";
+        out << "No paused sessions.\n";
         return success;
     }
     for (const ResumeTicket &ticket : tickets) {

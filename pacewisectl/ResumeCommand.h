@@ -7,7 +7,7 @@
 
 namespace pacewise::cli {
 
-// `pacewisectl resume list|now|dismiss`: sessions the guard stopped.
+// `pacewisectl resume list|now|dismiss`: sessions the guard paused.
 int runResume(const QStringList &arguments, const CommandContext &context, QTextStream &out, QTextStream &err);
 
 // `pacewisectl auto-continue on|off|status`.

@@ -6,7 +6,7 @@
 
 namespace pacewise::cli {
 
-// How the command line words what happened to a stopped session, and where
+// How the command line words what happened to a paused session, and where
 // it stands: the one mapping to words of pacewisectl (`resume`, `status
 // --watch`), in English.
 QString resumeResultText(const ResumeAttemptResult &result, const CommandContext &context);

@@ -34,7 +34,7 @@ Options:
   --source state   only read the engine state file
   --timeout N      wait at most N seconds for claude (default 30)
   --json           print one JSON object (see docs/json.md)
-  --watch          keep showing the figures, the stopped sessions and the
+  --watch          keep showing the figures, the paused sessions and the
                    time left, redrawn as they change (as Claude Code's
                    status line records a reply, say) and each second, until
                    q or Ctrl-C; claude is asked only while the figures are

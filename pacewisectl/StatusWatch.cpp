@@ -154,7 +154,7 @@ void StatusWatch::draw()
     QString text;
     QTextStream screen(&text);
     shown.printText(m_context, screen);
-    screen << '\n' << (m_sessions.isEmpty() ? QStringLiteral("No stopped sessions.") : m_sessions.join(u'\n')) << '\n';
+    screen << '\n' << (m_sessions.isEmpty() ? QStringLiteral("No paused sessions.") : m_sessions.join(u'\n')) << '\n';
     screen.flush();
     if (m_terminal) {
         m_out << clearScreen << text << "\nq quits; redrawn as the figures change\n";

@@ -16,7 +16,7 @@
 
 namespace pacewise::cli {
 
-// `status --watch`: the figures, the stopped sessions and the time left
+// `status --watch`: the figures, the paused sessions and the time left
 // until each reset, drawn anew whenever the engine state file, the ticket
 // folder or the guard's holds change, and each second for the countdowns,
 // until q, Ctrl-C or SIGTERM. The figures are those Claude Code's status

@@ -44,8 +44,8 @@ Commands:
   doctor      check the set-up, one line each, with the fix for what is wrong
   guard       turn the Endrun guard on or off, or show its state
   auto-continue
-              continue stopped sessions after the reset, or not
-  resume      list, continue or dismiss the sessions the guard stopped
+              continue paused sessions after the reset, or not
+  resume      list, continue or dismiss the sessions the guard paused
   kickstart   greet Claude Code each morning so the 5-hour window starts early
   caffeine    keep the computer awake while Pacewise runs, or not (also: keep-awake)
   notifications

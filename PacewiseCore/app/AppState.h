@@ -90,7 +90,7 @@ public:
     // them within the poll interval, else from claude's usage report, which
     // is then merged into the engine state file) or falls back. True when
     // fresh figures came; automatic marks the poll loop's own refreshes,
-    // after which stopped sessions may be continued (refreshed()). A call
+    // after which paused sessions may be continued (refreshed()). A call
     // while another refresh is under way waits for that one and answers
     // with its outcome.
     QCoro::Task<bool> refresh(bool automatic);

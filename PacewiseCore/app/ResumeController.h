@@ -25,7 +25,7 @@ class AppState;
 // Auto-continue for the tray app and the daemon: the sessions the guard
 // stopped, their titles and where each stands, the switch, and the resumes
 // themselves, asked for by the user or automatic. The tickets are read
-// again whenever the ticket folder changes (the guard stopped a session, a
+// again whenever the ticket folder changes (the guard paused a session, a
 // run ended) and after every refresh of the figures; after the poll loop's
 // own with fresh figures, and after a change in the folder, every session
 // whose limit has reset is continued, a few at a time. Lives on the main

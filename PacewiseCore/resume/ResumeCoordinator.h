@@ -65,7 +65,7 @@ struct ResumeAttemptResult {
     bool operator==(const ResumeAttemptResult &) const = default;
 };
 
-// Continues the sessions the guard stopped, one attempt per call, exactly
+// Continues the sessions the guard paused, one attempt per call, exactly
 // once whatever else runs: attempts for one session are serialised across
 // processes by a lock beside its ticket, and under that lock the ticket is
 // read again (gone or replaced means another resumer got there first). What

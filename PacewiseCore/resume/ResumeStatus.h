@@ -11,7 +11,7 @@
 
 namespace pacewise {
 
-// Where a stopped session stands, as `resume list`, the panel and
+// Where a paused session stands, as `resume list`, the panel and
 // notifications tell it: from its ticket, the record of its resumes and
 // whether Claude Code still has it open.
 struct ResumeStatus {

@@ -10,7 +10,7 @@
 
 namespace pacewise {
 
-// One session the guard stopped at a usage limit, as recorded in a ticket
+// One session the guard paused at a usage limit, as recorded in a ticket
 // file. Every value ends up in a command line or a working directory, so
 // decoding is strict.
 struct ResumeTicket {

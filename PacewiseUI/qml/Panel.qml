@@ -310,7 +310,7 @@ Pane {
         }
         // What it does depends on auto-continue: say only what is true.
         Caption {
-            text: panelModel.autoContinueEnabled ? root.tr("controls.guardCaption", "Pauses before you hit the limit, auto-resumes after reset.")
+            text: panelModel.autoContinueEnabled ? root.tr("controls.guardCaption", "Pauses before you hit the limit, and resumes the session after the reset.")
                                               : root.tr("controls.guardCaptionManual", "Pauses before you hit the limit; you continue the session after the reset.")
         }
         Caption {

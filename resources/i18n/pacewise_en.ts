@@ -40,8 +40,8 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
-      <translation>Pauses before you hit the limit, auto-resumes after reset.</translation>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
+      <translation>Pauses before you hit the limit, and resumes the session after the reset.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>

@@ -40,7 +40,7 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
       <translation>Fait une pause avant la limite et reprend tout seul après la réinitialisation.</translation>
     </message>
     <message id="controls.guardCaptionManual">

@@ -40,7 +40,7 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
       <translation>上限に達する前に一時停止し、リセット後に自動で再開します。</translation>
     </message>
     <message id="controls.guardCaptionManual">

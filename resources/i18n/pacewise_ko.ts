@@ -40,7 +40,7 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
       <translation>한도에 닿기 전에 일시 중지하고, 초기화 후 자동으로 재개합니다.</translation>
     </message>
     <message id="controls.guardCaptionManual">

@@ -40,7 +40,7 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
       <translation>Pausa antes de você atingir o limite e retoma sozinho depois da renovação.</translation>
     </message>
     <message id="controls.guardCaptionManual">

@@ -40,7 +40,7 @@
       <translation>Endrun</translation>
     </message>
     <message id="controls.guardCaption">
-      <source>Pauses before you hit the limit, auto-resumes after reset.</source>
+      <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
       <translation>在达到额度前暂停，重置后自动恢复。</translation>
     </message>
     <message id="controls.guardCaptionManual">

@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(result.out, u"Endrun guard: on\nEngine scripts: up to date (%1/.claude/hooks)\n"
                              "Status line: yours still shows; Pacewise's recorder runs in front of it to record the figures "
                              "('pacewisectl guard recorder off' takes it out)\n"
-                             "Auto-continue: off, so a session stopped at a limit waits for you; 'pacewisectl auto-continue on' "
+                             "Auto-continue: off, so a session paused at a limit waits for you; 'pacewisectl auto-continue on' "
                              "continues it after the reset\n"_qs.arg(m_home.path()));
         const QString recorder = u"%1/.claude/hooks/rate-limit-statusline.sh --then '~/bin/line.sh | tr a-z A-Z'"_qs.arg(m_home.path());
         QCOMPARE(QJsonDocument::fromJson(readFile(settings))[u"statusLine"_qs][u"command"_qs].toString(), recorder);
@@ -528,10 +528,10 @@ private slots:
         QVERIFY(result.out.contains(u"its directory no longer exists"_qs));
         result = run({u"resume"_qs, u"dismiss"_qs, u"99"_qs});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.err.contains(u"no stopped session '99'"_qs));
+        QVERIFY(result.err.contains(u"no paused session '99'"_qs));
         result = run({u"resume"_qs, u"dismiss"_qs, u"727b"_qs});
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(run({u"resume"_qs}).out, u"No stopped sessions.\n"_qs);
+        QCOMPARE(run({u"resume"_qs}).out, u"No paused sessions.\n"_qs);
     }
 
     void kickstartNowGreetsOnceEvenWhenAskedTwice()

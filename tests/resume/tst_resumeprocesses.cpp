@@ -66,7 +66,7 @@ private:
     void setResumeDelay(int seconds) const { QVERIFY(writeFile(scenario(u"resume.delay"_qs), QByteArray::number(seconds))); }
 
 private slots:
-    // A scratch home with auto-continue on, a session the guard stopped at
+    // A scratch home with auto-continue on, a session the guard paused at
     // a limit that reset an hour ago, and a claude that reports low figures
     // and continues sessions successfully, telling their transcripts so.
     void init()
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE((resumed.exitCode == 0 ? resumed.out : resumed.err).trimmed(), resumeNow);
         const QString list = run({u"resume"_qs, u"list"_qs}).out;
         if (listed.isEmpty()) {
-            QCOMPARE(list, u"No stopped sessions.\n"_qs);
+            QCOMPARE(list, u"No paused sessions.\n"_qs);
             QCOMPARE(QDir(tickets()).entryList(QDir::Files | QDir::Hidden), QStringList());
         } else {
             QVERIFY2(list.contains(listed), qPrintable(list));
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(ScratchHome::finish(*first).out, u"0f76730a: continued\n"_qs);
         const ProcessRun third = run({u"resume"_qs, u"now"_qs, session});
         QCOMPARE(third.exitCode, 1);
-        QVERIFY(third.err.contains(u"no stopped session"_qs));
+        QVERIFY(third.err.contains(u"no paused session"_qs));
         QCOMPARE(claudeResumes(), 1);
     }
 
@@ -289,7 +289,7 @@ private slots:
         QVERIFY(guard.waitForFinished(20'000));
         QVERIFY2(released.elapsed() < 2000 + 1000, qPrintable(QString::number(released.elapsed()))); // the release command's own start included
         QCOMPARE(guard.exitCode(), 0);
-        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No stopped sessions.\n"_qs);
+        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No paused sessions.\n"_qs);
         QVERIFY(run({u"guard"_qs, u"release"_qs, u"0f76"_qs}).err.contains(u"no call of session '0f76' is held"_qs));
     }
 
