@@ -314,10 +314,8 @@ Pane {
                         Layout.fillWidth: true
                         text: root.tr("settings.general.launchAtLogin", "Launch at login")
                     }
-                    Switch {
+                    OnOffSwitch {
                         objectName: "launchAtLoginSwitch"
-                        Accessible.onToggleAction: { toggle(); toggled() }
-                        Accessible.onPressAction: { toggle(); toggled() }
                         Accessible.name: root.tr("settings.general.launchAtLogin", "Launch at login")
                         checked: onboarding.launchAtLoginSelected
                         onToggled: onboarding.launchAtLoginSelected = checked

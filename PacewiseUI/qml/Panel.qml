@@ -298,10 +298,8 @@ Pane {
                     implicitHeight: 20
                 }
             }
-            Switch {
+            OnOffSwitch {
                 objectName: "guardSwitch"
-                Accessible.onToggleAction: { toggle(); toggled() }
-                Accessible.onPressAction: { toggle(); toggled() }
                 checked: guardController.enabled
                 enabled: !guardController.busy
                 onToggled: guardController.setEnabled(checked)
@@ -357,10 +355,8 @@ Pane {
                 text: root.tr("controls.caffeine", "Caffeine")
                 font.weight: Font.Medium
             }
-            Switch {
+            OnOffSwitch {
                 objectName: "caffeineSwitch"
-                Accessible.onToggleAction: { toggle(); toggled() }
-                Accessible.onPressAction: { toggle(); toggled() }
                 checked: caffeine.isActive
                 onToggled: caffeine.isActive = checked
                 Accessible.name: root.tr("controls.caffeine", "Caffeine")

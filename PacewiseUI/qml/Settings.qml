@@ -44,10 +44,8 @@ Pane {
             Layout.fillWidth: true
             wrapMode: Text.Wrap
         }
-        Switch {
+        OnOffSwitch {
             id: onOff
-            Accessible.onToggleAction: { toggle(); toggled() }
-            Accessible.onPressAction: { toggle(); toggled() }
             Accessible.name: title.text
             onToggled: parent.toggled(checked)
         }

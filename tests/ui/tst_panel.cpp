@@ -556,6 +556,13 @@ private slots:
                 label = item;
             if (label && label->implicitWidth() > label->width() + 1)
                 faults << u"%1: \"%2\" needs %3 px, has %4"_qs.arg(where, text).arg(label->implicitWidth()).arg(label->width());
+            // A switch's outline stands out from the window (3:1), on or off.
+            if (item->inherits("QQuickSwitch") && item->isEnabled()) {
+                const QQuickItem *track = item->property("indicator").value<QQuickItem *>();
+                const QColor outline = track ? track->property("border").value<QObject *>()->property("color").value<QColor>() : QColor();
+                if (ReadableColors::contrast(outline, background) < ReadableColors::graphicsContrast)
+                    faults << u"%1: the switch %2 has a faint outline"_qs.arg(where, item->objectName());
+            }
             // A field to copy from shows all of its text.
             if (item->inherits("QQuickTextField") && item->property("readOnly").toBool() &&
                 item->property("contentWidth").toReal() > item->width() - item->property("leftPadding").toReal() -
