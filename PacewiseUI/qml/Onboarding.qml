@@ -266,7 +266,7 @@ Pane {
                     text: root.tr("onboarding.checkAgain", "Check again")
                     onClicked: onboarding.checkAgain()
                 }
-                Label {
+                Announcement {
                     objectName: "signInOutcome"
                     Layout.fillWidth: true
                     wrapMode: Text.Wrap

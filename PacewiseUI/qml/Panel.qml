@@ -158,7 +158,7 @@ Pane {
         RowLayout {
             Layout.fillWidth: true
             visible: panelModel.issueText.length > 0
-            Label {
+            Announcement {
                 objectName: "issue"
                 Layout.fillWidth: true
                 text: panelModel.issueText
@@ -272,14 +272,13 @@ Pane {
             }
         }
         // What the last press came to.
-        Label {
+        Announcement {
             objectName: "notice"
             Layout.fillWidth: true
             visible: panelModel.notice.length > 0
             text: panelModel.notice
             wrapMode: Text.Wrap
             color: Colors.secondaryText
-            Accessible.role: Accessible.AlertMessage
         }
 
         // Endrun
@@ -311,8 +310,9 @@ Pane {
             text: panelModel.autoContinueEnabled ? root.tr("controls.guardCaption", "Pauses before you hit the limit, and resumes the session after the reset.")
                                               : root.tr("controls.guardCaptionManual", "Pauses before you hit the limit; you continue the session after the reset.")
         }
-        Caption {
+        Announcement {
             objectName: "guardError"
+            Layout.fillWidth: true
             visible: guardController.lastError.length > 0
             text: guardController.lastError
             color: Colors.critical
@@ -363,8 +363,9 @@ Pane {
             }
         }
         Caption { text: root.tr("controls.caffeineCaption", "Keeps the computer awake while the lid is open. A closed lid still forces sleep.") }
-        Caption {
+        Announcement {
             objectName: "caffeineUnavailable"
+            Layout.fillWidth: true
             visible: caffeine.unavailableReason.length > 0 && !caffeine.isActive
             text: caffeine.unavailableReason
             color: Colors.critical

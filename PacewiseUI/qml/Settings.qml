@@ -160,6 +160,7 @@ Pane {
                         enabled: !guardController.busy
                         onValueModified: guardController.setThreshold(value)
                         Accessible.name: thresholdTitle.text
+                        Accessible.description: root.trf("percent", "%1%", [value])
                     }
                     Label { text: "%"; Accessible.ignored: true }
                 }
@@ -260,7 +261,7 @@ Pane {
                             value: modelData.value
                             onValueModified: settingsModel.setLimitNearPercent(modelData.weekly, value)
                             Accessible.name: shareTitle.text
-                            Accessible.description: value + " %"
+                            Accessible.description: root.trf("percent", "%1%", [value])
                         }
                         Label { text: "%"; Accessible.ignored: true }
                     }
@@ -307,7 +308,7 @@ Pane {
                         implicitWidth: 20
                         implicitHeight: 20
                     }
-                    Label {
+                    Announcement {
                         objectName: "updateStatus"
                         text: updater.checkResult === root.checkRunning ? root.tr("settings.about.updateStatus.checking", "Checking for updates…")
                             : updater.checkResult === root.upToDate ? "✔ " + root.tr("settings.about.updateStatus.upToDate", "You're on the latest version")
@@ -385,7 +386,7 @@ Pane {
                         }
                     }
                 }
-                Label {
+                Announcement {
                     objectName: "setUpSummary"
                     Layout.fillWidth: true
                     visible: !settingsModel.checkingSetUp && text.length > 0

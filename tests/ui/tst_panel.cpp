@@ -426,6 +426,9 @@ private slots:
                 QCOMPARE(clicked.count(), 1);
             }
         };
+        // What goes wrong is said as it appears, not only shown.
+        for (const QString &status : {u"issue"_qs, u"notice"_qs, u"guardError"_qs, u"caffeineUnavailable"_qs})
+            QCOMPARE(QAccessible::queryAccessibleInterface(scene.find(status))->role(), QAccessible::AlertMessage);
         act(scene.find(u"refreshButton"_qs), QAccessibleActionInterface::pressAction());
         act(scene.find(u"caffeineSwitch"_qs), QAccessibleActionInterface::toggleAction());
         QTRY_VERIFY(scene.caffeine->isActive());
