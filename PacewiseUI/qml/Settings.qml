@@ -32,22 +32,35 @@ Pane {
         color: Colors.secondaryText
     }
 
-    component SettingSwitch: RowLayout {
+    // A switch with its title and, under them, what it does: a screen
+    // reader says that as the switch's description.
+    component SettingSwitch: ColumnLayout {
+        id: setting
         property alias text: title.text
+        property alias caption: description.text
         property alias checked: onOff.checked
         property alias toggleEnabled: onOff.enabled
         property alias toggleName: onOff.objectName
         signal toggled(bool checked)
         Layout.fillWidth: true
-        Label {
-            id: title
+        spacing: 8
+        RowLayout {
             Layout.fillWidth: true
-            wrapMode: Text.Wrap
+            Label {
+                id: title
+                Layout.fillWidth: true
+                wrapMode: Text.Wrap
+            }
+            OnOffSwitch {
+                id: onOff
+                Accessible.name: title.text
+                Accessible.description: description.text
+                onToggled: setting.toggled(checked)
+            }
         }
-        OnOffSwitch {
-            id: onOff
-            Accessible.name: title.text
-            onToggled: parent.toggled(checked)
+        Caption {
+            id: description
+            visible: text.length > 0
         }
     }
 
@@ -91,8 +104,8 @@ Pane {
                     text: root.tr("settings.general.showTrayPercentage", "Show the percentage in the tray")
                     checked: appState.showTrayPercentage
                     onToggled: checked => appState.showTrayPercentage = checked
+                    caption: root.tr("settings.general.showTrayPercentageCaption", "Off shows just the icon, in the colour of the most used window.")
                 }
-                Caption { text: root.tr("settings.general.showTrayPercentageCaption", "Off shows just the icon, in the colour of the most used window.") }
 
                 SettingSwitch {
                     toggleName: "launchAtLoginSwitch"
@@ -100,8 +113,8 @@ Pane {
                     checked: launchAtLogin.isEnabled
                     enabled: !launchAtLogin.isUpdating
                     onToggled: checked => launchAtLogin.setEnabled(checked)
+                    caption: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.")
                 }
-                Caption { text: root.tr("settings.general.launchAtLoginCaption", "Pacewise needs to be running to watch over overnight resets.") }
                 Caption {
                     visible: launchAtLogin.hasError
                     color: Colors.critical
@@ -128,8 +141,8 @@ Pane {
                     checked: resumes.autoContinueEnabled
                     toggleEnabled: !resumes.isUpdatingAutoContinue
                     onToggled: checked => settingsModel.setAutoContinue(checked)
+                    caption: root.tr("settings.general.autoContinueLongResetsCaption", "Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.")
                 }
-                Caption { text: root.tr("settings.general.autoContinueLongResetsCaption", "Once the limit that paused a session resets, the 5-hour one or the weekly one, Pacewise continues the session in the background.") }
                 Caption {
                     objectName: "autoContinueNeedsEndrun"
                     visible: !guardController.enabled
@@ -170,8 +183,8 @@ Pane {
                     text: root.tr("settings.general.recorder", "Read the usage in front of my own status line")
                     checked: guardController.recordsBeforeUserStatusLine
                     onToggled: checked => settingsModel.setRecordsBeforeUserStatusLine(checked)
+                    caption: root.tr("settings.general.recorderCaption", "Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.")
                 }
-                Caption { text: root.tr("settings.general.recorderCaption", "Your Claude Code status line stays as it is; Pacewise reads the usage from the same input first, so Endrun decides on live figures.") }
                 Caption {
                     objectName: "guardNeedsJq"
                     visible: guardController.enabled && !guardController.jqInstalled
@@ -186,8 +199,8 @@ Pane {
                     text: root.tr("settings.general.kickstart", "Start the limit window every morning")
                     checked: kickstart.enabled
                     onToggled: checked => kickstart.enabled = checked
+                    caption: root.tr("settings.general.kickstartCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.")
                 }
-                Caption { text: root.tr("settings.general.kickstartCaption", "Pacewise sends Claude Code a one-word greeting at the chosen time, so your 5-hour window starts — and resets — early in the day. Skipped when the window is already running.") }
                 RowLayout {
                     Label { id: kickstartTimeTitle; text: root.tr("settings.general.kickstart.time", "Time") }
                     TimeField {

@@ -447,6 +447,9 @@ private slots:
         };
         collect(settings);
         QVERIFY(switches.size() >= 8);
+        // A switch's caption is what a screen reader gives as its description.
+        QCOMPARE(QAccessible::queryAccessibleInterface(scene.findInSettings(u"percentageSwitch"_qs))->text(QAccessible::Description),
+                 u"Off shows just the icon, in the colour of the most used window."_qs);
         const bool percentage = scene.appSettings.value(u"showMenuBarPercentage"_qs, true).toBool();
         act(scene.findInSettings(u"percentageSwitch"_qs), QAccessibleActionInterface::pressAction());
         QCOMPARE(scene.appSettings.value(u"showMenuBarPercentage"_qs, true).toBool(), !percentage);
