@@ -148,8 +148,12 @@ Pane {
                     visible: signIn.suggestedFlow === 1
                     spacing: 10
                     Button {
+                        id: cliCard
                         objectName: "cliCard"
                         Accessible.onPressAction: clicked()
+                        // Arrow keys move between the two, as between radio buttons.
+                        Keys.onRightPressed: { desktopCard.forceActiveFocus(Qt.TabFocusReason); desktopCard.clicked() }
+                        Keys.onDownPressed: { desktopCard.forceActiveFocus(Qt.TabFocusReason); desktopCard.clicked() }
                         Layout.fillWidth: true
                         implicitHeight: 64
                         checkable: true
@@ -160,8 +164,11 @@ Pane {
                         onClicked: onboarding.flow = "cli"
                     }
                     Button {
+                        id: desktopCard
                         objectName: "desktopCard"
                         Accessible.onPressAction: clicked()
+                        Keys.onLeftPressed: { cliCard.forceActiveFocus(Qt.TabFocusReason); cliCard.clicked() }
+                        Keys.onUpPressed: { cliCard.forceActiveFocus(Qt.TabFocusReason); cliCard.clicked() }
                         Layout.fillWidth: true
                         implicitHeight: 64
                         checkable: true

@@ -383,6 +383,16 @@ private slots:
         QTRY_VERIFY(!scene.onboarding->signIn()->isDetecting());
         QCOMPARE(scene.onboarding->controller()->flow(), flow);
         QCOMPARE(shown(scene.findInOnboarding(u"flowChoice"_qs)), choice);
+        if (choice) {
+            // The two are radio buttons: arrow keys choose between them.
+            QQuickItem *cli = scene.findInOnboarding(u"cliCard"_qs);
+            cli->forceActiveFocus();
+            QTest::keyClick(scene.onboarding->window()->view(), Qt::Key_Right);
+            QCOMPARE(scene.onboarding->controller()->flow(), u"desktop"_qs);
+            QTest::keyClick(scene.onboarding->window()->view(), Qt::Key_Left);
+            QCOMPARE(scene.onboarding->controller()->flow(), u"cli"_qs);
+            QVERIFY(cli->hasActiveFocus());
+        }
         QCOMPARE(shown(scene.findInOnboarding(u"detectAgainButton"_qs)), claude.isEmpty());
         if (claude.isEmpty())
             QVERIFY(textOf(scene.findInOnboarding(u"detection"_qs)).contains(u"npm install -g @anthropic-ai/claude-code"_qs));
