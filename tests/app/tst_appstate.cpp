@@ -1,5 +1,4 @@
 #include "app/AppComposition.h"
-#include "app/AppConfiguration.h"
 #include "app/AppState.h"
 #include "app/NotificationController.h"
 #include "support/FakeResumes.h"

@@ -6,27 +6,23 @@
 
 namespace pacewise::test {
 
-// An in-memory file system that counts the questions it was asked.
+// An in-memory file system.
 class FakeCLIFileSystem final : public CLIFileSystem {
 public:
     QHash<QString, QStringList> directories;
     QHash<QString, QDateTime> modified;
     QStringList executables;
-    mutable int questions = 0;
 
     std::optional<QStringList> contentsOfDirectory(const QString &directory) const override
     {
-        ++questions;
         return directories.contains(directory) ? std::optional(directories.value(directory)) : std::nullopt;
     }
     std::optional<QDateTime> modificationDate(const QString &path) const override
     {
-        ++questions;
         return modified.contains(path) ? std::optional(modified.value(path)) : std::nullopt;
     }
     bool isExecutableFile(const QString &path) const override
     {
-        ++questions;
         return executables.contains(path);
     }
 };

@@ -563,7 +563,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown command") << QStringList{u"frobnicate"_qs} << u"unknown command 'frobnicate'"_qs;
         QTest::newRow("unknown notification") << QStringList{u"notifications"_qs, u"off"_qs, u"everything"_qs} << u"unknown kind 'everything'"_qs;
         QTest::newRow("kickstart at 25:00") << QStringList{u"kickstart"_qs, u"at"_qs, u"25:00"_qs} << u"use 'at HH:MM'"_qs;
         QTest::newRow("chain through the night, unasked") << QStringList{u"kickstart"_qs, u"chain"_qs, u"until"_qs, u"06:00"_qs}

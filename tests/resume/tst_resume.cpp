@@ -6,8 +6,6 @@
 #include "support/FakeScriptRunner.h"
 #include "support/TestFiles.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -14,8 +14,6 @@
 using namespace pacewise;
 using namespace pacewise::test;
 
-Q_DECLARE_METATYPE(pacewise::UsageCLIError)
-
 namespace {
 
 const QString firstSession = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
@@ -285,9 +283,6 @@ private slots:
             toggle->setProperty("checked", !toggle->property("checked").toBool());
             QMetaObject::invokeMethod(toggle, "toggled");
         };
-
-        flip(u"percentageSwitch"_qs);
-        QCOMPARE(scene.appSettings.value(u"showMenuBarPercentage"_qs).toBool(), false);
 
         flip(u"kickstartSwitch"_qs);
         QCOMPARE(scene.appSettings.value(u"morningStartEnabled"_qs).toBool(), true);

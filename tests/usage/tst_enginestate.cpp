@@ -13,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace pacewise;
 using namespace pacewise::test;

@@ -1,4 +1,3 @@
-#include "system/EpochSeconds.h"
 #include "usage/TrayUsage.h"
 #include "support/TestFiles.h"
 #include "usage/UsageHistory.h"
