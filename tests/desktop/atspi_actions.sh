@@ -39,11 +39,11 @@ python3 -c 'import dbusmock' 2>/dev/null || skip "python-dbusmock (python3-dbusm
 work=$(mktemp -d)
 pids=()
 # Everything this run started, and what the buses started for it, carries
-# its runtime folder in its environment. The search itself runs without it,
-# or it would find itself.
+# its runtime folder in its environment. The search runs in a shell without
+# it, or it would find its own grep and cut.
 ours() {
-    env -u XDG_RUNTIME_DIR grep -lsz "^XDG_RUNTIME_DIR=$work/run\$" /proc/[0-9]*/environ |
-        env -u XDG_RUNTIME_DIR cut -d/ -f3
+    # shellcheck disable=SC2016 # expanded by that shell
+    env -u XDG_RUNTIME_DIR sh -c 'grep -lsz "^XDG_RUNTIME_DIR=$1\$" /proc/[0-9]*/environ | cut -d/ -f3' sh "$work/run"
 }
 # Whether a process runs (a zombie waiting for this shell does not).
 running() {
@@ -51,8 +51,8 @@ running() {
     state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)
     [ -n "$state" ] && [ "$state" != Z ]
 }
-# Stops one of ours, waiting up to five seconds before it is killed: the
-# app under the address sanitizer takes a moment to check for leaks.
+# Stops one of ours, waiting up to five seconds before it is killed: an
+# app built with the address sanitizer takes a moment to check for leaks.
 stop() {
     kill "$1" 2>/dev/null || return 0
     for _ in $(seq 50); do
@@ -127,8 +127,8 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus DBUS_SYSTEM_BUS_ADDRESS=unix
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset LANGUAGE WAYLAND_DISPLAY NO_AT_BRIDGE
 
-# Waits up to twenty seconds for a command to succeed: the app is built
-# with the address sanitizer, slow to start on a busy machine.
+# Waits up to twenty seconds for a command to succeed: the app, when built
+# with the address sanitizer, is slow to start on a busy machine.
 eventually() {
     for _ in $(seq 200); do
         "$@" >/dev/null 2>&1 && return 0
