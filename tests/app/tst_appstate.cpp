@@ -314,7 +314,10 @@ private slots:
         fixture.fetcher->answer(failure(UsageCLIError::Kind::commandFailed));
         // The account file (tens of MiB for heavy users) is read on the
         // pool, never on the GUI thread: while the pool is busy, nothing
-        // of the poll has happened yet.
+        // of the poll has happened yet. No earlier poll may still be under
+        // way, or the refresh would only wait for it.
+        QTRY_VERIFY(!fixture.state->isFetching());
+        QThreadPool::globalInstance()->waitForDone();
         QThreadPool::globalInstance()->setMaxThreadCount(1);
         QSemaphore poolMayGoOn;
         QThreadPool::globalInstance()->start([&] { poolMayGoOn.acquire(); });
