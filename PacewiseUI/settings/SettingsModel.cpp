@@ -36,11 +36,11 @@ int SettingsModel::chainEndMinute() const { return m_objects.kickstart->chainEnd
 
 QStringList SettingsModel::kickstartStatus() const
 {
-    const KickstartController *morning = m_objects.kickstart;
+    const KickstartController *kickstart = m_objects.kickstart;
     QStringList lines;
-    if (const QString status = morning->statusText(); !status.isEmpty())
+    if (const QString status = kickstart->statusText(); !status.isEmpty())
         lines << status;
-    if (const auto next = morning->nextRunDate(); next && !morning->isRunning()) {
+    if (const auto next = kickstart->nextRunDate(); next && !kickstart->isRunning()) {
         lines << UIStrings::format("settings.general.kickstart.next", "Next: %1",
                                    {UsageResetFormatter::string(*next, true, QLocale(), QTimeZone::systemTimeZone())});
     }
