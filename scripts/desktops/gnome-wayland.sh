@@ -86,10 +86,16 @@ sleep 3
 shot -f "$out/doubleclick.png"
 sleep 3
 shot -f "$out/doubleclick-3s.png"
+# A click on the empty desktop, away from the panel, should close it.
+pointer "goto 1000 600"
+pointer "click left"
+sleep 2
+shot -f "$out/clicked-outside.png"
 pointer quit
 # Wayland tells no client where windows are: what changed below the top bar
 # between the two pictures is the panel.
 convert "$out/menu-closed.png" "$out/doubleclick.png" -compose difference -composite \
     -crop 1280x768+0+32 -fuzz 3% -trim -format 'changed below the top bar: %wx%h%X%Y (WxH+X+Y)\n' info: |
     tee "$out/panel-geometry.txt"
-echo "screenshots: $out/tray.png $out/desktop.png $out/singleclick.png $out/menu-closed.png $out/doubleclick.png $out/doubleclick-3s.png"
+echo "screenshots: $out/tray.png $out/desktop.png $out/singleclick.png $out/menu-closed.png $out/doubleclick.png" \
+    "$out/doubleclick-3s.png $out/clicked-outside.png"
