@@ -35,7 +35,7 @@ screenshots: build
 	LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen build/dev/tools/render_screenshots docs/screenshots
 
 SHELL_SCRIPTS = resources/EngineScripts/*.sh tests/fakes/claude tests/fakes/systemctl scripts/install-deps bench/bench_engine.sh bench/bench_idle.sh \
-	tests/package/check-deb.sh tests/desktop/sway_tray.sh tests/desktop/atspi_actions.sh scripts/desktops/*.sh scripts/desktops/scripts/*.sh
+	tests/package/check-deb.sh tests/desktop/*.sh scripts/desktops/*.sh scripts/desktops/scripts/*.sh
 
 # The version as CMakeLists.txt names it ("project(" would unbalance make's parentheses).
 open_paren := (

@@ -18,14 +18,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 # The system's tools, not a user's own python3 without pyatspi.
 export PATH=/usr/sbin:/usr/bin:/sbin:/bin
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "atspi_actions: $1, and CI must run this check" >&2
-        exit 1
-    fi
-    echo "atspi_actions: skipped: $1"
-    exit 77
-}
+check=atspi_actions
+logs="pacewise xvfb bus logind at-spi"
+# shellcheck source=tests/desktop/scratch_run.sh
+. "$here/scratch_run.sh"
 for tool in Xvfb dbus-daemon dbus-send python3 setpriv; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
@@ -35,65 +31,6 @@ python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi (python3-pyatspi) is no
 python3 -c 'import dbusmock' 2>/dev/null || skip "python-dbusmock (python3-dbusmock) is not installed"
 [ -n "$(find /usr/lib/*/qt6/plugins/platforms -name 'libqxcb.so' 2>/dev/null)" ] ||
     skip "Qt's X11 platform plugin is not installed"
-
-work=$(mktemp -d)
-pids=()
-# Everything this run started, and what the buses started for it, carries
-# its runtime folder in its environment. The search runs in a shell without
-# it, or it would find its own grep and cut.
-ours() {
-    # shellcheck disable=SC2016 # expanded by that shell
-    env -u XDG_RUNTIME_DIR sh -c 'grep -lsz "^XDG_RUNTIME_DIR=$1\$" /proc/[0-9]*/environ | cut -d/ -f3' sh "$work/run"
-}
-# Whether a process runs (a zombie waiting for this shell does not).
-running() {
-    local state
-    state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)
-    [ -n "$state" ] && [ "$state" != Z ]
-}
-# Stops one of ours, waiting up to five seconds before it is killed: an
-# app built with the address sanitizer takes a moment to check for leaks.
-stop() {
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        running "$1" || break
-        sleep 0.1
-    done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
-cleanup() {
-    status=$?
-    # Last started, first stopped: the app goes while its X server and
-    # buses are still there to say goodbye to.
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done
-    for pid in $(ours); do kill "$pid" 2>/dev/null; done
-    for _ in $(seq 50); do
-        [ -z "$(ours)" ] && break
-        sleep 0.1
-    done
-    for pid in $(ours); do kill -KILL "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    for _ in $(seq 20); do
-        [ -z "$(ours)" ] && break
-        sleep 0.1
-    done
-    left=$(ours)
-    if [ -n "$left" ]; then
-        echo "atspi_actions: processes left behind: $(echo "$left" | tr '\n' ' ')" >&2
-        status=1
-    fi
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-
-# A root CI runs everything as nobody, as the other desktop checks do, so
-# that the app is seen as a user runs it (at-spi itself would take root).
-as=()
-if [ "$(id -u)" -eq 0 ]; then
-    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
 
 # No figures from the status line: with fresh ones the app would not ask
 # claude, and a refresh would show nowhere. claude answers 42 % (five
@@ -127,25 +64,7 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus DBUS_SYSTEM_BUS_ADDRESS=unix
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset LANGUAGE WAYLAND_DISPLAY NO_AT_BRIDGE
 
-# Waits up to twenty seconds for a command to succeed: the app, when built
-# with the address sanitizer, is slow to start on a busy machine.
-eventually() {
-    for _ in $(seq 200); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    "$@"
-}
 
-fail() {
-    echo "atspi_actions: $1" >&2
-    for log in pacewise xvfb bus logind at-spi; do
-        [ -s "$work/$log.log" ] || continue
-        echo "--- $log.log" >&2
-        tail -20 "$work/$log.log" >&2
-    done
-    exit 1
-}
 
 "${as[@]}" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)

@@ -12,41 +12,15 @@ pacewise=$1
 fake_claude=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "sway_tray: $1, and CI must run this check" >&2
-        exit 1
-    fi
-    echo "sway_tray: skipped: $1"
-    exit 77
-}
+check=sway_tray
+logs="pacewise sway waybar pointer"
+# shellcheck source=tests/desktop/scratch_run.sh
+. "$here/scratch_run.sh"
 for tool in sway swaymsg waybar dbus-run-session dbus-send python3 setpriv; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 [ -n "$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null)" ] ||
     skip "Qt's Wayland platform plugin (qt6-wayland) is not installed"
-
-work=$(mktemp -d)
-pids=()
-# Everything this run started, and what the session bus started for it,
-# carries its runtime folder in its environment.
-ours() {
-    grep -lsz "^XDG_RUNTIME_DIR=$work/run\$" /proc/[0-9]*/environ | cut -d/ -f3
-}
-cleanup() {
-    for pid in "${pids[@]}" $(ours); do kill "$pid" 2>/dev/null; done
-    sleep 0.5
-    for pid in $(ours); do kill -KILL "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# sway will not run as root; a root CI runs everything as nobody.
-as=()
-if [ "$(id -u)" -eq 0 ]; then
-    as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
 
 home=$work/home
 mkdir -p "$home/.claude" "$home/.config/Pacewise" "$home/bin" "$home/scenario" "$work/run"
@@ -73,14 +47,6 @@ export PATH=$home/bin:/usr/sbin:/usr/bin:/sbin:/bin FAKE_CLAUDE_SCENARIO=$home/s
 export NO_AT_BRIDGE=1 GTK_A11Y=none
 unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 
-# Waits up to ten seconds for a command to succeed.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    "$@"
-}
 
 # shellcheck disable=SC2016 # expanded by the session's shell
 "${as[@]}" dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0"; exec sleep 1000' "$work/bus" &
@@ -109,11 +75,6 @@ eventually bus --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
 "${as[@]}" env QT_QPA_PLATFORM=wayland "$work/pacewise" >"$work/pacewise.log" 2>&1 &
 pids+=($!)
 
-fail() {
-    echo "sway_tray: $1" >&2
-    for log in pacewise sway waybar pointer; do echo "--- $log.log" >&2; tail -20 "$work/$log.log" >&2; done
-    exit 1
-}
 
 # The icon, with the figure in its tooltip.
 item_tooltip() {
