@@ -59,14 +59,6 @@ SetupFinding signInFinding(const SetupCheck::Inputs &inputs, bool claudeRuns)
     return {"signed_in", true, label, status->email.value_or(UIStrings::text("setup.signedIn.yes", "yes"))};
 }
 
-QString ageText(qint64 seconds)
-{
-    const QString age = seconds < 60     ? UIStrings::format("freshness.ageSeconds", "%1s", {QString::number(seconds)})
-                        : seconds < 3600 ? UIStrings::format("freshness.ageMinutes", "%1m", {QString::number(seconds / 60)})
-                                         : UIStrings::format("freshness.ageHours", "%1h", {QString::number(seconds / 3600)});
-    return UIStrings::format("freshness.updatedAgo", "updated %1 ago", {age});
-}
-
 // Who records the figures, and how old they are.
 QList<SetupFinding> figuresFindings(const GuardOperations &operations, const SetupCheck::Inputs &inputs)
 {
@@ -101,7 +93,7 @@ QList<SetupFinding> figuresFindings(const GuardOperations &operations, const Set
     const auto state = EngineStateReader(path, AccountIdentity(inputs.claudePaths.accountFile())).readExplained(now);
     if (state) {
         const qint64 age = std::max<qint64>(0, QFileInfo(path).lastModified().secsTo(now));
-        findings.append({"state_file", true, label, UIStrings::format("setup.figures.recorded", "%1, in %2", {ageText(age), path})});
+        findings.append({"state_file", true, label, UIStrings::format("setup.figures.recorded", "%1, in %2", {UIStrings::updatedAgo(age), path})});
         return findings;
     }
     const QString refresh = UIStrings::text("setup.figures.refresh",
@@ -114,7 +106,7 @@ QList<SetupFinding> figuresFindings(const GuardOperations &operations, const Set
         break;
     case EngineStateError::Kind::stale:
         findings.append({"state_file", false, label,
-                         UIStrings::format("setup.figures.stale", "%1, in %2: too old for Endrun", {ageText(state.error().ageSeconds), path}),
+                         UIStrings::format("setup.figures.stale", "%1, in %2: too old for Endrun", {UIStrings::updatedAgo(state.error().ageSeconds), path}),
                          refresh});
         break;
     case EngineStateError::Kind::otherAccount:

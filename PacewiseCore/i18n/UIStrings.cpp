@@ -54,4 +54,13 @@ QString percent(double utilization)
     return UIStrings::format("percent", "%1%", {QString::number(std::llround(shown))});
 }
 
+QString updatedAgo(qint64 seconds)
+{
+    // Qualified, so that scripts/update-translations finds these texts.
+    const QString age = seconds < 60     ? UIStrings::format("freshness.ageSeconds", "%1s", {QString::number(seconds)})
+                        : seconds < 3600 ? UIStrings::format("freshness.ageMinutes", "%1m", {QString::number(seconds / 60)})
+                                         : UIStrings::format("freshness.ageHours", "%1h", {QString::number(seconds / 3600)});
+    return UIStrings::format("freshness.updatedAgo", "updated %1 ago", {age});
+}
+
 } // namespace pacewise::UIStrings

@@ -25,4 +25,8 @@ QString count(const char *key, const char *englishOne, const char *englishOther,
 // shows the placeholder "—%".
 QString percent(double utilization);
 
+// How long ago figures came, as the panel and the set-up check say it:
+// "updated 42s ago", "updated 5m ago", "updated 2h ago".
+QString updatedAgo(qint64 seconds);
+
 } // namespace pacewise::UIStrings

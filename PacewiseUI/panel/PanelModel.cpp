@@ -118,10 +118,7 @@ QString PanelModel::freshnessText(const std::optional<QDateTime> &lastSuccessAt,
         return UIStrings::text("freshness.waiting", "waiting for first update…");
     if (isStale)
         return UIStrings::text("freshness.stale", "stale");
-    const qint64 seconds = std::max<qint64>(0, lastSuccessAt->msecsTo(now) / 1000);
-    const QString age = seconds < 60 ? UIStrings::format("freshness.ageSeconds", "%1s", {QString::number(seconds)})
-                                     : UIStrings::format("freshness.ageMinutes", "%1m", {QString::number(seconds / 60)});
-    return UIStrings::format("freshness.updatedAgo", "updated %1 ago", {age});
+    return UIStrings::updatedAgo(std::max<qint64>(0, lastSuccessAt->msecsTo(now) / 1000));
 }
 
 QString PanelModel::freshness() const
