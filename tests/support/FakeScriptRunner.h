@@ -35,11 +35,6 @@ public:
         std::lock_guard lock(m_mutex);
         return m_invocations;
     }
-    void forgetInvocations()
-    {
-        std::lock_guard lock(m_mutex);
-        m_invocations.clear();
-    }
 
     std::expected<ScriptResult, ScriptRunnerError> run(const ScriptInvocation &invocation) const override
     {
