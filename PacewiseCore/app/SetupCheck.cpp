@@ -24,7 +24,7 @@ SetupFinding claudeFinding(const SetupCheck::Inputs &inputs)
     const QString label = QStringLiteral("claude");
     const auto claude = inputs.resolver->resolve();
     if (!claude) {
-        return {"claude", false, label, UIStrings::text("setup.claude.notFound", "not found on PATH nor where its installers put it"),
+        return {"claude", false, label, UIStrings::text("setup.claude.notFound", "not found, neither on PATH nor where its installers put it"),
                 UIStrings::text("setup.claude.install", "install Claude Code: npm install -g @anthropic-ai/claude-code")};
     }
     const auto version = inputs.runner->run(ScriptInvocation{
@@ -52,7 +52,7 @@ SetupFinding signInFinding(const SetupCheck::Inputs &inputs, bool claudeRuns)
     const auto status = AuthService(inputs.resolver, inputs.runner, inputs.timeoutSeconds).statusExplained();
     if (!status) {
         return {"signed_in", false, label, UIStrings::text("setup.signedIn.noAnswer", "claude gave no answer"),
-                UIStrings::text("setup.signedIn.why", "'pacewisectl auth' says why")};
+                UIStrings::text("setup.signedIn.why", "“pacewisectl auth” says why")};
     }
     if (!status->loggedIn)
         return {"signed_in", false, label, UIStrings::text("setup.signedIn.no", "no"), UIStrings::text("setup.signedIn.login", "run: claude auth login")};
@@ -69,7 +69,7 @@ QList<SetupFinding> figuresFindings(const GuardOperations &operations, const Set
         using Owner = SettingsFileManager::StatusLineOwner;
         switch (settings->statusLine) {
         case Owner::pacewise:
-            findings.append({"status_line", true, statusLine, UIStrings::text("setup.statusLine.pacewise", "Pacewise's records the figures")});
+            findings.append({"status_line", true, statusLine, UIStrings::text("setup.statusLine.pacewise", "Pacewise's own, which records the figures")});
             break;
         case Owner::recorder:
             findings.append({"status_line", true, statusLine,
@@ -110,7 +110,7 @@ QList<SetupFinding> figuresFindings(const GuardOperations &operations, const Set
                          refresh});
         break;
     case EngineStateError::Kind::otherAccount:
-        findings.append({"state_file", false, label, UIStrings::format("setup.figures.otherAccount", "%1 holds another account's", {path}),
+        findings.append({"state_file", false, label, UIStrings::format("setup.figures.otherAccount", "%1 holds another account's figures", {path}),
                          refresh});
         break;
     case EngineStateError::Kind::unreadable:
@@ -132,7 +132,7 @@ QList<SetupFinding> guardFindings(const SetupCheck::Inputs &inputs)
     const GuardOperations &operations = inputs.guardOperations;
     const QString label = UIStrings::text("setup.guard", "Endrun guard");
     const QString guardOn = QStringLiteral("pacewisectl guard on");
-    const QString reinstall = UIStrings::text("setup.guard.reinstall", "put Pacewise's back: pacewisectl guard reinstall");
+    const QString reinstall = UIStrings::text("setup.guard.reinstall", "put Pacewise's scripts back: pacewisectl guard reinstall");
     const auto current = operations.current();
     if (!current) {
         if (current.error().forceRequired)
@@ -258,7 +258,7 @@ SetupFinding pausedFinding(const SetupCheck::Inputs &inputs)
     if (const auto state = setting.read(); state && !state->enabled) {
         return {"paused_sessions", false, label,
                 UIStrings::count("setup.paused.autoContinueOff", "%n waits, but auto-continue is off", "%n wait, but auto-continue is off", waiting),
-                UIStrings::text("setup.paused.autoContinueOn", "pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION")};
+                UIStrings::text("setup.paused.autoContinueOn", "turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION")};
     }
     return {"paused_sessions", true, label,
             UIStrings::count("setup.paused.waiting", "%n waits to be resumed after its reset (pacewisectl resume list)",

@@ -394,8 +394,10 @@ Pane {
                             bottomPadding: 0
                             background: null
                             color: Colors.secondaryText
-                            // A line of its own: it starts as a sentence does.
-                            text: modelData.fix.charAt(0).toUpperCase() + modelData.fix.slice(1)
+                            // Shown as written: many fixes are commands, which a
+                            // capital letter would break.
+                            text: "→ " + modelData.fix
+                            Accessible.name: modelData.fix
                         }
                     }
                 }

@@ -872,31 +872,31 @@
     </message>
     <message id="setup.claude.doesNotRun">
       <source>%1 does not run</source>
-      <translation>%1 startet nicht</translation>
+      <translation>%1 lässt sich nicht ausführen</translation>
     </message>
     <message id="setup.claude.install">
       <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
       <translation>installiere Claude Code: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
-      <translation>weder im PATH noch dort gefunden, wo seine Installer es ablegen</translation>
+      <source>not found, neither on PATH nor where its installers put it</source>
+      <translation>weder im PATH noch dort gefunden, wo die Installationsprogramme ihn ablegen</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
-      <translation>installiere Claude Code neu und probiere dann: claude --version</translation>
+      <translation>installiere Claude Code neu und teste dann mit: claude --version</translation>
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>Zahlen</translation>
+      <translation>Nutzungszahlen</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
       <translation>noch keine in %1 aufgezeichnet</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>%1 enthält die eines anderen Kontos</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>%1 enthält die Zahlen eines anderen Kontos</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -908,7 +908,7 @@
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>lösche die Datei; die nächste Statuszeile oder Abfrage schreibt sie neu</translation>
+      <translation>lösche die Datei; der nächste Lauf der Statuszeile oder die nächste Abfrage legt sie neu an</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -936,7 +936,7 @@
     </message>
     <message id="setup.guard.off">
       <source>off, so nothing pauses Claude Code before a limit</source>
-      <translation>aus, daher pausiert nichts Claude Code vor einem Limit</translation>
+      <translation>aus, daher wird Claude Code vor einem Limit nicht pausiert</translation>
     </message>
     <message id="setup.guard.on">
       <source>on, pauses at %1</source>
@@ -944,11 +944,11 @@
     </message>
     <message id="setup.guard.outdated">
       <source>on, but its engine scripts in %1 are not this Pacewise's</source>
-      <translation>an, aber seine Hilfsskripte in %1 stammen nicht von diesem Pacewise</translation>
+      <translation>an, aber seine Hilfsskripte in %1 gehören nicht zu dieser Pacewise-Version</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>stelle die von Pacewise wieder her: pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>stelle die Skripte von Pacewise wieder her: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -992,7 +992,7 @@
     </message>
     <message id="setup.notifications.fix">
       <source>log in to a desktop, or install a notification server (dunst, say)</source>
-      <translation>melde dich an einem Desktop an oder installiere einen Benachrichtigungsdienst (etwa dunst)</translation>
+      <translation>melde dich in einer Desktop-Sitzung an oder installiere einen Benachrichtigungsdienst (etwa dunst)</translation>
     </message>
     <message id="setup.notifications.noBus">
       <source>no session bus, so limit warnings are not shown</source>
@@ -1018,8 +1018,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on, oder setze jede einzeln fort: pacewisectl resume now SITZUNG</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>schalte automatisches Fortsetzen ein (pacewisectl auto-continue on) oder setze jede Sitzung einzeln fort: pacewisectl resume now SITZUNG</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1027,7 +1027,7 @@
     </message>
     <message id="setup.paused.untrusted">
       <source>none is continued: others could change the folder %1</source>
-      <translation>keine wird fortgesetzt: andere könnten den Ordner %1 ändern</translation>
+      <translation>keine wird fortgesetzt: andere Benutzer könnten den Ordner %1 ändern</translation>
     </message>
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
-      <translation>weder die Tray-App noch der Daemon, daher fragt niemand ab und nichts wird fortgesetzt</translation>
+      <translation>weder die Tray-App noch der Daemon, daher fragt nichts die Nutzung ab oder setzt Sitzungen fort</translation>
     </message>
     <message id="setup.running.pid">
       <source>pid %1</source>
@@ -1084,8 +1084,8 @@
       <translation>ohne claude nicht abfragbar</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
-      <translation>„pacewisectl auth“ sagt, warum</translation>
+      <source>“pacewisectl auth” says why</source>
+      <translation>„pacewisectl auth“ nennt den Grund</translation>
     </message>
     <message id="setup.signedIn.yes">
       <source>yes</source>
@@ -1097,7 +1097,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>an einem Desktop: pacewisectl autostart on; sonst: pacewisectl service install</translation>
+      <translation>in einer Desktop-Sitzung: pacewisectl autostart on; sonst: pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1120,16 +1120,16 @@
       <translation>keine, daher zeichnet nichts die Zahlen auf</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>die von Pacewise zeichnet die Zahlen auf</translation>
     </message>
     <message id="setup.statusLine.recorder">
       <source>yours, with Pacewise's recorder in front of it</source>
-      <translation>deine eigene, mit dem Rekorder von Pacewise davor</translation>
+      <translation>deine eigene, mit vorgeschalteter Aufzeichnung von Pacewise</translation>
     </message>
     <message id="setup.statusLine.recorderOn">
       <source>put the recorder in front of it: pacewisectl guard recorder on</source>
-      <translation>setze den Rekorder davor: pacewisectl guard recorder on</translation>
+      <translation>schalte die Aufzeichnung von Pacewise davor: pacewisectl guard recorder on</translation>
     </message>
     <message id="setup.statusLine.user">
       <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>

@@ -879,8 +879,8 @@
       <translation>install Claude Code: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
-      <translation>not found on PATH nor where its installers put it</translation>
+      <source>not found, neither on PATH nor where its installers put it</source>
+      <translation>not found, neither on PATH nor where its installers put it</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
@@ -895,8 +895,8 @@
       <translation>none recorded yet in %1</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>%1 holds another account's</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>%1 holds another account's figures</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -947,8 +947,8 @@
       <translation>on, but its engine scripts in %1 are not this Pacewise's</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>put Pacewise's back: pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>put Pacewise's scripts back: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -1018,8 +1018,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1084,8 +1084,8 @@
       <translation>cannot be asked without claude</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
-      <translation>'pacewisectl auth' says why</translation>
+      <source>“pacewisectl auth” says why</source>
+      <translation>“pacewisectl auth” says why</translation>
     </message>
     <message id="setup.signedIn.yes">
       <source>yes</source>
@@ -1120,8 +1120,8 @@
       <translation>none, so nothing records the figures</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
-      <translation>Pacewise's records the figures</translation>
+      <source>Pacewise's own, which records the figures</source>
+      <translation>Pacewise's own, which records the figures</translation>
     </message>
     <message id="setup.statusLine.recorder">
       <source>yours, with Pacewise's recorder in front of it</source>

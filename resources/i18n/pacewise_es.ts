@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
-      <translation>Pausa antes de llegar al límite y reanuda automáticamente tras el restablecimiento.</translation>
+      <translation>Pausa antes de llegar al límite y reanuda la sesión tras el restablecimiento.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -241,11 +241,11 @@
     </message>
     <message id="notification.limitNear.body">
       <source>It resets at %1.</source>
-      <translation>Se restablece: %1.</translation>
+      <translation>Restablecimiento: %1.</translation>
     </message>
     <message id="notification.limitNear.bodyDay">
       <source>It resets on %1 at %2.</source>
-      <translation>Se restablece el %1 (%2).</translation>
+      <translation>Restablecimiento: %1, %2.</translation>
     </message>
     <message id="notification.limitNear.fiveHour">
       <source>%1 of the 5-hour limit used</source>
@@ -872,14 +872,14 @@
     </message>
     <message id="setup.claude.doesNotRun">
       <source>%1 does not run</source>
-      <translation>%1 no se ejecuta</translation>
+      <translation>no se puede ejecutar %1</translation>
     </message>
     <message id="setup.claude.install">
       <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
       <translation>instala Claude Code: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
+      <source>not found, neither on PATH nor where its installers put it</source>
       <translation>no está en el PATH ni donde lo colocan sus instaladores</translation>
     </message>
     <message id="setup.claude.reinstall">
@@ -888,15 +888,15 @@
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>Cifras</translation>
+      <translation>Cifras de uso</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
       <translation>aún no hay ninguna registrada en %1</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>%1 contiene las de otra cuenta</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>%1 contiene las cifras de otra cuenta</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -908,7 +908,7 @@
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>elimina el archivo; la próxima línea de estado o consulta lo vuelve a escribir</translation>
+      <translation>elimina el archivo; la próxima ejecución de la línea de estado o la próxima consulta lo volverá a crear</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -947,8 +947,8 @@
       <translation>activado, pero sus scripts en %1 no son de este Pacewise</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>restaura los de Pacewise: pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>restaura los scripts de Pacewise: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -968,11 +968,11 @@
     </message>
     <message id="setup.keepAwake">
       <source>Keep-awake</source>
-      <translation>Mantener activo</translation>
+      <translation>Mantener despierto</translation>
     </message>
     <message id="setup.keepAwake.fix">
       <source>run Pacewise in a systemd login session</source>
-      <translation>ejecuta Pacewise en una sesión de inicio de systemd</translation>
+      <translation>ejecuta Pacewise en una sesión registrada en systemd-logind</translation>
     </message>
     <message id="setup.keepAwake.logind">
       <source>through systemd-logind</source>
@@ -980,7 +980,7 @@
     </message>
     <message id="setup.keepAwake.none">
       <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
-      <translation>no responden ni el portal del escritorio ni systemd-logind, así que Cafeína no puede mantener el equipo activo</translation>
+      <translation>no responden ni el portal del escritorio ni systemd-logind, así que Cafeína no puede mantener el equipo despierto</translation>
     </message>
     <message id="setup.keepAwake.portal">
       <source>through the desktop portal</source>
@@ -992,7 +992,7 @@
     </message>
     <message id="setup.notifications.fix">
       <source>log in to a desktop, or install a notification server (dunst, say)</source>
-      <translation>inicia sesión en un escritorio o instala un servidor de notificaciones (por ejemplo, dunst)</translation>
+      <translation>inicia sesión en un entorno de escritorio o instala un servidor de notificaciones (por ejemplo, dunst)</translation>
     </message>
     <message id="setup.notifications.noBus">
       <source>no session bus, so limit warnings are not shown</source>
@@ -1018,8 +1018,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on, o reanuda cada una: pacewisectl resume now SESIÓN</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>activa la reanudación automática (pacewisectl auto-continue on) o reanuda cada una: pacewisectl resume now SESIÓN</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1032,8 +1032,8 @@
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
       <translation>
-        <numerusform>%n espera a reanudarse tras su restablecimiento (pacewisectl resume list)</numerusform>
-        <numerusform>%n esperan a reanudarse tras su restablecimiento (pacewisectl resume list)</numerusform>
+        <numerusform>%n espera a reanudarse tras el restablecimiento (pacewisectl resume list)</numerusform>
+        <numerusform>%n esperan a reanudarse tras el restablecimiento (pacewisectl resume list)</numerusform>
       </translation>
     </message>
     <message id="setup.problems" numerus="yes">
@@ -1049,7 +1049,7 @@
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
-      <translation>ni la app de la bandeja ni el daemon, así que nadie consulta ni reanuda sesiones</translation>
+      <translation>ni la app de la bandeja ni el daemon, así que nada consulta el uso ni reanuda sesiones</translation>
     </message>
     <message id="setup.running.pid">
       <source>pid %1</source>
@@ -1081,10 +1081,10 @@
     </message>
     <message id="setup.signedIn.noClaude">
       <source>cannot be asked without claude</source>
-      <translation>no se puede consultar sin claude</translation>
+      <translation>no se puede comprobar sin claude</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
+      <source>“pacewisectl auth” says why</source>
       <translation>«pacewisectl auth» indica el motivo</translation>
     </message>
     <message id="setup.signedIn.yes">
@@ -1093,11 +1093,11 @@
     </message>
     <message id="setup.startsAtLogin">
       <source>Starts at login</source>
-      <translation>Inicio al iniciar sesión</translation>
+      <translation>Arranque al iniciar sesión</translation>
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>en un escritorio: pacewisectl autostart on; si no: pacewisectl service install</translation>
+      <translation>en un entorno de escritorio: pacewisectl autostart on; si no: pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1120,7 +1120,7 @@
       <translation>ninguna, así que nada registra las cifras</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>la de Pacewise registra las cifras</translation>
     </message>
     <message id="setup.statusLine.recorder">

@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
-      <translation>Fait une pause avant la limite et reprend tout seul après la réinitialisation.</translation>
+      <translation>Fait une pause avant la limite et reprend la session après la réinitialisation.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -664,7 +664,7 @@
     </message>
     <message id="settings.about.checkSetUp">
       <source>Check set-up</source>
-      <translation>Vérifier l’installation</translation>
+      <translation>Vérifier la configuration</translation>
     </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
@@ -879,8 +879,8 @@
       <translation>installez Claude Code : npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
-      <translation>introuvable dans le PATH comme aux endroits où ses installeurs le placent</translation>
+      <source>not found, neither on PATH nor where its installers put it</source>
+      <translation>introuvable, ni dans le PATH ni là où ses programmes d’installation le placent</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
@@ -888,15 +888,15 @@
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>Chiffres</translation>
+      <translation>Chiffres d’utilisation</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
-      <translation>aucun encore enregistré dans %1</translation>
+      <translation>aucun enregistré pour l’instant dans %1</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>%1 contient ceux d’un autre compte</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>%1 contient les chiffres d’un autre compte</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -904,11 +904,11 @@
     </message>
     <message id="setup.figures.refresh">
       <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
-      <translation>lancez une session Claude Code, dont la ligne d’état les enregistre, ou l’application de la barre d’état ou le démon (pacewisectl service install), qui les demandent à claude</translation>
+      <translation>lancez une session Claude Code, dont la ligne d’état les enregistre, ou bien l’application de la zone de notification ou le démon (pacewisectl service install), qui les demandent à claude</translation>
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>supprimez le fichier ; la prochaine ligne d’état ou interrogation le réécrit</translation>
+      <translation>supprimez le fichier ; la prochaine exécution de la ligne d’état ou la prochaine interrogation le recréera</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -947,8 +947,8 @@
       <translation>activé, mais ses scripts dans %1 ne sont pas ceux de ce Pacewise</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>remettez ceux de Pacewise : pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>rétablissez les scripts de Pacewise : pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -972,7 +972,7 @@
     </message>
     <message id="setup.keepAwake.fix">
       <source>run Pacewise in a systemd login session</source>
-      <translation>lancez Pacewise dans une session systemd</translation>
+      <translation>lancez Pacewise dans une session de connexion gérée par systemd-logind</translation>
     </message>
     <message id="setup.keepAwake.logind">
       <source>through systemd-logind</source>
@@ -1018,8 +1018,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on, ou reprenez chacune : pacewisectl resume now SESSION</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>activez la reprise automatique (pacewisectl auto-continue on) ou reprenez-les une par une : pacewisectl resume now SESSION</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1032,8 +1032,8 @@
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
       <translation>
-        <numerusform>%n attend d’être reprise après sa réinitialisation (pacewisectl resume list)</numerusform>
-        <numerusform>%n attendent d’être reprises après leur réinitialisation (pacewisectl resume list)</numerusform>
+        <numerusform>%n attend d’être reprise après la réinitialisation (pacewisectl resume list)</numerusform>
+        <numerusform>%n attendent d’être reprises après la réinitialisation (pacewisectl resume list)</numerusform>
       </translation>
     </message>
     <message id="setup.problems" numerus="yes">
@@ -1045,11 +1045,11 @@
     </message>
     <message id="setup.running">
       <source>Running</source>
-      <translation>En cours</translation>
+      <translation>En cours d’exécution</translation>
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
-      <translation>ni l’application de la barre d’état ni le démon : rien n’interroge ni ne reprend les sessions</translation>
+      <translation>ni l’application de la zone de notification ni le démon : rien n’interroge l’utilisation ni ne reprend les sessions</translation>
     </message>
     <message id="setup.running.pid">
       <source>pid %1</source>
@@ -1084,7 +1084,7 @@
       <translation>impossible à vérifier sans claude</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
+      <source>“pacewisectl auth” says why</source>
       <translation>« pacewisectl auth » en donne la raison</translation>
     </message>
     <message id="setup.signedIn.yes">
@@ -1097,7 +1097,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>sur un bureau : pacewisectl autostart on ; sinon : pacewisectl service install</translation>
+      <translation>avec un environnement de bureau : pacewisectl autostart on ; sinon : pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message id="setup.startsAtLogin.service">
       <source>the daemon, as pacewise.service</source>
-      <translation>le démon, comme pacewise.service</translation>
+      <translation>le démon, en tant que pacewise.service</translation>
     </message>
     <message id="setup.startsAtLogin.trayApp">
       <source>the tray app</source>
-      <translation>l’application de la barre d’état</translation>
+      <translation>l’application de la zone de notification</translation>
     </message>
     <message id="setup.statusLine">
       <source>Status line</source>
@@ -1120,7 +1120,7 @@
       <translation>aucune : rien n’enregistre les chiffres</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>celle de Pacewise enregistre les chiffres</translation>
     </message>
     <message id="setup.statusLine.recorder">

@@ -329,7 +329,7 @@
     </message>
     <message id="onboarding.cliMissing">
       <source>The claude command wasn't found. Install Claude Code (npm install -g @anthropic-ai/claude-code), then check again.</source>
-      <translation>claude コマンドが見つかりません。Claude Code をインストールしてから（npm install -g @anthropic-ai/claude-code）、もう一度確認してください。</translation>
+      <translation>claude コマンドが見つかりません。Claude Code をインストール（npm install -g @anthropic-ai/claude-code）してから、もう一度確認してください。</translation>
     </message>
     <message id="onboarding.codePlaceholder">
       <source>Code from the browser</source>
@@ -871,30 +871,30 @@
     </message>
     <message id="setup.claude.doesNotRun">
       <source>%1 does not run</source>
-      <translation>%1 が起動しません</translation>
+      <translation>%1 を実行できません</translation>
     </message>
     <message id="setup.claude.install">
       <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
       <translation>Claude Code をインストールしてください：npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
+      <source>not found, neither on PATH nor where its installers put it</source>
       <translation>PATH にも、インストーラーの配置先にも見つかりません</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
-      <translation>Claude Code を再インストールして、次を試してください：claude --version</translation>
+      <translation>Claude Code を再インストールしてから、次を実行してください：claude --version</translation>
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>使用量</translation>
+      <translation>使用量データ</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
       <translation>%1 にまだ記録がありません</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
+      <source>%1 holds another account's figures</source>
       <translation>%1 は別のアカウントのものです</translation>
     </message>
     <message id="setup.figures.recorded">
@@ -903,11 +903,11 @@
     </message>
     <message id="setup.figures.refresh">
       <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
-      <translation>Claude Code のセッション（ステータスラインが記録します）か、トレイアプリまたはデーモン（pacewisectl service install、claude に問い合わせます）を起動してください</translation>
+      <translation>ステータスラインが使用量を記録する Claude Code のセッションか、claude に問い合わせるトレイアプリまたはデーモン（pacewisectl service install）を起動してください</translation>
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>ファイルを削除してください。次のステータスラインか問い合わせで作り直されます</translation>
+      <translation>ファイルを削除してください。次回のステータスラインの実行か問い合わせのときに作り直されます</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -946,8 +946,8 @@
       <translation>オンですが、%1 のスクリプトはこの Pacewise のものではありません</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>Pacewise のものに戻してください：pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>Pacewise のスクリプトに戻してください：pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -1016,8 +1016,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on を実行するか、個別に再開してください：pacewisectl resume now セッション</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>自動再開をオンにする（pacewisectl auto-continue on）か、個別に再開してください：pacewisectl resume now セッション</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1025,7 +1025,7 @@
     </message>
     <message id="setup.paused.untrusted">
       <source>none is continued: others could change the folder %1</source>
-      <translation>再開されません：フォルダー %1 を他のユーザーが変更できます</translation>
+      <translation>どれも再開されません：フォルダー %1 は他のユーザーも変更できます</translation>
     </message>
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message id="setup.signedIn">
       <source>Signed in</source>
-      <translation>サインイン</translation>
+      <translation>サインイン状態</translation>
     </message>
     <message id="setup.signedIn.installFirst">
       <source>install claude first</source>
@@ -1065,11 +1065,11 @@
     </message>
     <message id="setup.signedIn.login">
       <source>run: claude auth login</source>
-      <translation>実行してください：claude auth login</translation>
+      <translation>次を実行してください：claude auth login</translation>
     </message>
     <message id="setup.signedIn.no">
       <source>no</source>
-      <translation>いいえ</translation>
+      <translation>サインインしていません</translation>
     </message>
     <message id="setup.signedIn.noAnswer">
       <source>claude gave no answer</source>
@@ -1080,12 +1080,12 @@
       <translation>claude がないと確認できません</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
+      <source>“pacewisectl auth” says why</source>
       <translation>「pacewisectl auth」で理由がわかります</translation>
     </message>
     <message id="setup.signedIn.yes">
       <source>yes</source>
-      <translation>はい</translation>
+      <translation>サインイン済み</translation>
     </message>
     <message id="setup.startsAtLogin">
       <source>Starts at login</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>デスクトップでは pacewisectl autostart on、それ以外では pacewisectl service install</translation>
+      <translation>デスクトップ環境では pacewisectl autostart on、それ以外では pacewisectl service install を実行してください</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1113,23 +1113,23 @@
     </message>
     <message id="setup.statusLine.none">
       <source>none, so nothing records the figures</source>
-      <translation>ないため、使用量を記録するものがありません</translation>
+      <translation>設定されていないため、使用量を記録するものがありません</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>Pacewise のものが使用量を記録しています</translation>
     </message>
     <message id="setup.statusLine.recorder">
       <source>yours, with Pacewise's recorder in front of it</source>
-      <translation>ご自分のものです。前に Pacewise の記録機能があります</translation>
+      <translation>ご自身のもの（Pacewise の記録機能が先に読み取ります）</translation>
     </message>
     <message id="setup.statusLine.recorderOn">
       <source>put the recorder in front of it: pacewisectl guard recorder on</source>
-      <translation>記録機能を前に置いてください：pacewisectl guard recorder on</translation>
+      <translation>記録機能を前段に追加してください：pacewisectl guard recorder on</translation>
     </message>
     <message id="setup.statusLine.user">
       <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
-      <translation>ご自分のものは Pacewise のために何も記録しないため、Endrun は自身の問い合わせの数値しか見られません</translation>
+      <translation>ご自身のものは Pacewise 用に何も記録しないため、Endrun は自身の問い合わせで得た数値しか使えません</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

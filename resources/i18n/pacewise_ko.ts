@@ -663,7 +663,7 @@
     </message>
     <message id="settings.about.checkSetUp">
       <source>Check set-up</source>
-      <translation>설정 확인</translation>
+      <translation>환경 점검</translation>
     </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
@@ -878,7 +878,7 @@
       <translation>Claude Code를 설치하세요: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
+      <source>not found, neither on PATH nor where its installers put it</source>
       <translation>PATH에도, 설치 프로그램이 두는 위치에도 없습니다</translation>
     </message>
     <message id="setup.claude.reinstall">
@@ -894,7 +894,7 @@
       <translation>%1에 아직 기록된 것이 없습니다</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
+      <source>%1 holds another account's figures</source>
       <translation>%1에 다른 계정의 수치가 있습니다</translation>
     </message>
     <message id="setup.figures.recorded">
@@ -935,7 +935,7 @@
     </message>
     <message id="setup.guard.off">
       <source>off, so nothing pauses Claude Code before a limit</source>
-      <translation>꺼져 있어 한도 전에 Claude Code를 일시 중지하는 것이 없습니다</translation>
+      <translation>꺼져 있어 한도에 닿기 전에 Claude Code를 일시 중지하지 않습니다</translation>
     </message>
     <message id="setup.guard.on">
       <source>on, pauses at %1</source>
@@ -946,7 +946,7 @@
       <translation>켜져 있지만 %1의 스크립트가 이 Pacewise의 것이 아닙니다</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
       <translation>Pacewise의 스크립트로 되돌리세요: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
@@ -1016,8 +1016,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on을 실행하거나 하나씩 재개하세요: pacewisectl resume now 세션</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>자동 재개를 켜거나(pacewisectl auto-continue on) 세션을 하나씩 재개하세요: pacewisectl resume now 세션</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1025,7 +1025,7 @@
     </message>
     <message id="setup.paused.untrusted">
       <source>none is continued: others could change the folder %1</source>
-      <translation>재개되지 않습니다: 다른 사용자가 폴더 %1을(를) 바꿀 수 있습니다</translation>
+      <translation>어떤 세션도 재개되지 않습니다: 다른 사용자가 폴더 %1을(를) 바꿀 수 있습니다</translation>
     </message>
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message id="setup.running">
       <source>Running</source>
-      <translation>실행</translation>
+      <translation>실행 상태</translation>
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message id="setup.signedIn">
       <source>Signed in</source>
-      <translation>로그인</translation>
+      <translation>로그인 상태</translation>
     </message>
     <message id="setup.signedIn.installFirst">
       <source>install claude first</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message id="setup.signedIn.no">
       <source>no</source>
-      <translation>안 됨</translation>
+      <translation>로그인하지 않음</translation>
     </message>
     <message id="setup.signedIn.noAnswer">
       <source>claude gave no answer</source>
@@ -1080,12 +1080,12 @@
       <translation>claude 없이는 확인할 수 없습니다</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
-      <translation>'pacewisectl auth'로 이유를 볼 수 있습니다</translation>
+      <source>“pacewisectl auth” says why</source>
+      <translation>“pacewisectl auth”로 이유를 확인할 수 있습니다</translation>
     </message>
     <message id="setup.signedIn.yes">
       <source>yes</source>
-      <translation>됨</translation>
+      <translation>로그인됨</translation>
     </message>
     <message id="setup.startsAtLogin">
       <source>Starts at login</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>데스크톱에서는 pacewisectl autostart on, 그 밖에는 pacewisectl service install</translation>
+      <translation>데스크톱 환경에서는 pacewisectl autostart on, 그 밖의 환경에서는 pacewisectl service install을 실행하세요</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1113,23 +1113,23 @@
     </message>
     <message id="setup.statusLine.none">
       <source>none, so nothing records the figures</source>
-      <translation>없어서 수치를 기록하는 것이 없습니다</translation>
+      <translation>설정되지 않아 수치를 기록하는 것이 없습니다</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>Pacewise의 상태 줄이 수치를 기록합니다</translation>
     </message>
     <message id="setup.statusLine.recorder">
       <source>yours, with Pacewise's recorder in front of it</source>
-      <translation>사용자의 상태 줄, 앞에 Pacewise 기록기가 있습니다</translation>
+      <translation>사용자 지정 상태 줄(앞에 Pacewise 기록기 연결됨)</translation>
     </message>
     <message id="setup.statusLine.recorderOn">
       <source>put the recorder in front of it: pacewisectl guard recorder on</source>
-      <translation>기록기를 앞에 두세요: pacewisectl guard recorder on</translation>
+      <translation>상태 줄 앞에 기록기를 연결하세요: pacewisectl guard recorder on</translation>
     </message>
     <message id="setup.statusLine.user">
       <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
-      <translation>사용자의 상태 줄은 Pacewise를 위해 아무것도 기록하지 않아 Endrun은 자체 조회 수치만 봅니다</translation>
+      <translation>사용자 지정 상태 줄은 Pacewise를 위해 아무것도 기록하지 않아 Endrun은 자체 조회로 얻은 수치만 봅니다</translation>
     </message>
     <message id="standby.other">
       <source>Another Pacewise checks the usage but cannot be reached over the session bus, so this one cannot show it. This one takes over when that one stops.</source>

@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
-      <translation>Pausa antes de você atingir o limite e retoma sozinho depois da renovação.</translation>
+      <translation>Pausa antes de você atingir o limite e retoma a sessão depois da renovação.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -872,15 +872,15 @@
     </message>
     <message id="setup.claude.doesNotRun">
       <source>%1 does not run</source>
-      <translation>%1 não executa</translation>
+      <translation>não foi possível executar %1</translation>
     </message>
     <message id="setup.claude.install">
       <source>install Claude Code: npm install -g @anthropic-ai/claude-code</source>
       <translation>instale o Claude Code: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
-      <translation>não encontrado no PATH nem onde seus instaladores o colocam</translation>
+      <source>not found, neither on PATH nor where its installers put it</source>
+      <translation>não encontrado no PATH nem nos locais onde os instaladores o colocam</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
@@ -888,15 +888,15 @@
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>Números</translation>
+      <translation>Números de uso</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
       <translation>nenhum registrado ainda em %1</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>%1 contém os de outra conta</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>%1 contém os números de outra conta</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -908,7 +908,7 @@
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>exclua o arquivo; a próxima linha de status ou consulta o grava de novo</translation>
+      <translation>exclua o arquivo; a próxima execução da linha de status ou a próxima consulta vai gravá-lo de novo</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -947,8 +947,8 @@
       <translation>ativado, mas seus scripts em %1 não são deste Pacewise</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
-      <translation>restaure os do Pacewise: pacewisectl guard reinstall</translation>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
+      <translation>restaure os scripts do Pacewise: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
       <source>its engine scripts were edited</source>
@@ -968,7 +968,7 @@
     </message>
     <message id="setup.keepAwake">
       <source>Keep-awake</source>
-      <translation>Manter ativo</translation>
+      <translation>Manter acordado</translation>
     </message>
     <message id="setup.keepAwake.fix">
       <source>run Pacewise in a systemd login session</source>
@@ -980,7 +980,7 @@
     </message>
     <message id="setup.keepAwake.none">
       <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
-      <translation>nem o portal da área de trabalho nem o systemd-logind respondem, então a Cafeína não consegue manter o computador ativo</translation>
+      <translation>nem o portal da área de trabalho nem o systemd-logind respondem, então a Cafeína não consegue manter o computador acordado</translation>
     </message>
     <message id="setup.keepAwake.portal">
       <source>through the desktop portal</source>
@@ -1018,8 +1018,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on, ou retome cada uma: pacewisectl resume now SESSÃO</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>ative a retomada automática (pacewisectl auto-continue on) ou retome cada uma: pacewisectl resume now SESSÃO</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
-      <translation>nem o app da bandeja nem o daemon, então ninguém consulta nem retoma sessões</translation>
+      <translation>nem o app da bandeja nem o daemon, então nada consulta o uso nem retoma sessões</translation>
     </message>
     <message id="setup.running.pid">
       <source>pid %1</source>
@@ -1081,10 +1081,10 @@
     </message>
     <message id="setup.signedIn.noClaude">
       <source>cannot be asked without claude</source>
-      <translation>não dá para verificar sem o claude</translation>
+      <translation>não é possível verificar sem o claude</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
+      <source>“pacewisectl auth” says why</source>
       <translation>“pacewisectl auth” diz o motivo</translation>
     </message>
     <message id="setup.signedIn.yes">
@@ -1093,11 +1093,11 @@
     </message>
     <message id="setup.startsAtLogin">
       <source>Starts at login</source>
-      <translation>Início no login</translation>
+      <translation>Abre ao iniciar a sessão</translation>
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>em uma área de trabalho: pacewisectl autostart on; senão: pacewisectl service install</translation>
+      <translation>em uma área de trabalho: pacewisectl autostart on; caso contrário: pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1120,7 +1120,7 @@
       <translation>nenhuma, então nada registra os números</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>a do Pacewise registra os números</translation>
     </message>
     <message id="setup.statusLine.recorder">

@@ -41,7 +41,7 @@
     </message>
     <message id="controls.guardCaption">
       <source>Pauses before you hit the limit, and resumes the session after the reset.</source>
-      <translation>Приостанавливает работу перед лимитом и автоматически продолжает её после сброса.</translation>
+      <translation>Приостанавливает работу перед лимитом и продолжает сессию после сброса.</translation>
     </message>
     <message id="controls.guardCaptionManual">
       <source>Pauses before you hit the limit; you continue the session after the reset.</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="resume.goOnNowNamed">
       <source>Let “%1” go on now</source>
-      <translation>Пропустить «%1» дальше сейчас</translation>
+      <translation>Продолжить «%1» сейчас</translation>
     </message>
     <message id="resume.held">
       <source>Held until %1; goes on by itself</source>
@@ -880,24 +880,24 @@
       <translation>установите Claude Code: npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
+      <source>not found, neither on PATH nor where its installers put it</source>
       <translation>не найден ни в PATH, ни там, куда его ставят установщики</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
-      <translation>переустановите Claude Code и попробуйте: claude --version</translation>
+      <translation>переустановите Claude Code, затем проверьте: claude --version</translation>
     </message>
     <message id="setup.figures">
       <source>Figures</source>
-      <translation>Данные</translation>
+      <translation>Данные об использовании</translation>
     </message>
     <message id="setup.figures.missing">
       <source>none recorded yet in %1</source>
       <translation>в %1 пока ничего не записано</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
-      <translation>в %1 данные другой учётной записи</translation>
+      <source>%1 holds another account's figures</source>
+      <translation>в %1 данные другого аккаунта</translation>
     </message>
     <message id="setup.figures.recorded">
       <source>%1, in %2</source>
@@ -909,7 +909,7 @@
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
-      <translation>удалите файл; следующая строка состояния или опрос запишет его заново</translation>
+      <translation>удалите файл; при следующем запуске строки состояния или следующем опросе он будет записан заново</translation>
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
@@ -921,7 +921,7 @@
     </message>
     <message id="setup.guard">
       <source>Endrun guard</source>
-      <translation>Страж Endrun</translation>
+      <translation>Endrun</translation>
     </message>
     <message id="setup.guard.edited">
       <source>on, but its engine scripts in %1 were edited</source>
@@ -941,14 +941,14 @@
     </message>
     <message id="setup.guard.on">
       <source>on, pauses at %1</source>
-      <translation>включён, приостанавливает на %1</translation>
+      <translation>включён, приостанавливает при %1</translation>
     </message>
     <message id="setup.guard.outdated">
       <source>on, but its engine scripts in %1 are not this Pacewise's</source>
       <translation>включён, но его скрипты в %1 не от этой версии Pacewise</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
       <translation>верните скрипты Pacewise: pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
@@ -969,11 +969,11 @@
     </message>
     <message id="setup.keepAwake">
       <source>Keep-awake</source>
-      <translation>Без сна</translation>
+      <translation>Запрет сна</translation>
     </message>
     <message id="setup.keepAwake.fix">
       <source>run Pacewise in a systemd login session</source>
-      <translation>запускайте Pacewise в сеансе входа systemd</translation>
+      <translation>запустите Pacewise в сеансе, зарегистрированном в systemd-logind</translation>
     </message>
     <message id="setup.keepAwake.logind">
       <source>through systemd-logind</source>
@@ -981,7 +981,7 @@
     </message>
     <message id="setup.keepAwake.none">
       <source>neither the desktop portal nor systemd-logind answers, so Caffeine cannot keep the computer awake</source>
-      <translation>не отвечают ни портал рабочего стола, ни systemd-logind, поэтому Кофеин не может не давать компьютеру уснуть</translation>
+      <translation>не отвечают ни портал рабочего стола, ни systemd-logind, поэтому Кофеин не может помешать компьютеру уснуть</translation>
     </message>
     <message id="setup.keepAwake.portal">
       <source>through the desktop portal</source>
@@ -1020,8 +1020,8 @@
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
-      <translation>pacewisectl auto-continue on или продолжите каждую: pacewisectl resume now СЕССИЯ</translation>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
+      <translation>включите автопродолжение (pacewisectl auto-continue on) или продолжите каждую вручную: pacewisectl resume now СЕССИЯ</translation>
     </message>
     <message id="setup.paused.none">
       <source>none waits</source>
@@ -1029,14 +1029,14 @@
     </message>
     <message id="setup.paused.untrusted">
       <source>none is continued: others could change the folder %1</source>
-      <translation>ни одна не будет продолжена: другие могут изменить папку %1</translation>
+      <translation>ни одна не будет продолжена: другие пользователи могут изменить папку %1</translation>
     </message>
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
       <translation>
-        <numerusform>%n ждёт, чтобы продолжиться после сброса (pacewisectl resume list)</numerusform>
-        <numerusform>%n ждут, чтобы продолжиться после сброса (pacewisectl resume list)</numerusform>
-        <numerusform>%n ждут, чтобы продолжиться после сброса (pacewisectl resume list)</numerusform>
+        <numerusform>%n ждёт продолжения после сброса (pacewisectl resume list)</numerusform>
+        <numerusform>%n ждут продолжения после сброса (pacewisectl resume list)</numerusform>
+        <numerusform>%n ждут продолжения после сброса (pacewisectl resume list)</numerusform>
       </translation>
     </message>
     <message id="setup.problems" numerus="yes">
@@ -1053,7 +1053,7 @@
     </message>
     <message id="setup.running.none">
       <source>neither the tray app nor the daemon, so nothing polls or continues sessions</source>
-      <translation>ни приложение в трее, ни демон, поэтому никто не опрашивает и не продолжает сессии</translation>
+      <translation>ни приложение в трее, ни демон, поэтому некому опрашивать лимиты и продолжать сессии</translation>
     </message>
     <message id="setup.running.pid">
       <source>pid %1</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message id="setup.signedIn">
       <source>Signed in</source>
-      <translation>Вход выполнен</translation>
+      <translation>Вход в аккаунт</translation>
     </message>
     <message id="setup.signedIn.installFirst">
       <source>install claude first</source>
@@ -1088,8 +1088,8 @@
       <translation>без claude не проверить</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
-      <translation>«pacewisectl auth» скажет почему</translation>
+      <source>“pacewisectl auth” says why</source>
+      <translation>причину покажет «pacewisectl auth»</translation>
     </message>
     <message id="setup.signedIn.yes">
       <source>yes</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>на рабочем столе: pacewisectl autostart on; иначе: pacewisectl service install</translation>
+      <translation>в графическом сеансе: pacewisectl autostart on; в остальных случаях: pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message id="setup.startsAtLogin.service">
       <source>the daemon, as pacewise.service</source>
-      <translation>демон, как pacewise.service</translation>
+      <translation>демон (pacewise.service)</translation>
     </message>
     <message id="setup.startsAtLogin.trayApp">
       <source>the tray app</source>
@@ -1124,7 +1124,7 @@
       <translation>нет, поэтому данные никто не записывает</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>строка Pacewise записывает данные</translation>
     </message>
     <message id="setup.statusLine.recorder">

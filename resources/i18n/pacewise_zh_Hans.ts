@@ -663,7 +663,7 @@
     </message>
     <message id="settings.about.checkSetUp">
       <source>Check set-up</source>
-      <translation>检查设置</translation>
+      <translation>检查运行环境</translation>
     </message>
     <message id="settings.about.disclaimer">
       <source>Not affiliated with Anthropic.</source>
@@ -878,12 +878,12 @@
       <translation>请安装 Claude Code：npm install -g @anthropic-ai/claude-code</translation>
     </message>
     <message id="setup.claude.notFound">
-      <source>not found on PATH nor where its installers put it</source>
-      <translation>在 PATH 和其安装程序的放置位置中都找不到</translation>
+      <source>not found, neither on PATH nor where its installers put it</source>
+      <translation>在 PATH 和安装程序的默认位置中都找不到</translation>
     </message>
     <message id="setup.claude.reinstall">
       <source>reinstall Claude Code, then try: claude --version</source>
-      <translation>请重新安装 Claude Code，然后试试：claude --version</translation>
+      <translation>请重新安装 Claude Code，然后运行：claude --version</translation>
     </message>
     <message id="setup.figures">
       <source>Figures</source>
@@ -894,7 +894,7 @@
       <translation>%1 中尚无记录</translation>
     </message>
     <message id="setup.figures.otherAccount">
-      <source>%1 holds another account's</source>
+      <source>%1 holds another account's figures</source>
       <translation>%1 中是另一个账户的数据</translation>
     </message>
     <message id="setup.figures.recorded">
@@ -903,7 +903,7 @@
     </message>
     <message id="setup.figures.refresh">
       <source>start a Claude Code session, whose status line records them, or the tray app or the daemon (pacewisectl service install), which ask claude for them</source>
-      <translation>启动一个 Claude Code 会话（其状态栏会记录数据），或启动托盘应用或守护进程（pacewisectl service install，它们会向 claude 查询）</translation>
+      <translation>启动 Claude Code 会话（由其状态栏记录数据），或启动托盘应用或守护进程（pacewisectl service install），由它们向 claude 查询</translation>
     </message>
     <message id="setup.figures.remove">
       <source>remove the file; the next status line run or poll writes it anew</source>
@@ -911,7 +911,7 @@
     </message>
     <message id="setup.figures.stale">
       <source>%1, in %2: too old for Endrun</source>
-      <translation>%1，位于 %2：对 Endrun 来说太旧</translation>
+      <translation>%1，位于 %2：过旧，Endrun 无法使用</translation>
     </message>
     <message id="setup.figures.unusable">
       <source>%1 holds no usable figures</source>
@@ -935,18 +935,18 @@
     </message>
     <message id="setup.guard.off">
       <source>off, so nothing pauses Claude Code before a limit</source>
-      <translation>已关闭，因此不会在达到限制前暂停 Claude Code</translation>
+      <translation>已关闭，因此不会在额度用尽前暂停 Claude Code</translation>
     </message>
     <message id="setup.guard.on">
       <source>on, pauses at %1</source>
-      <translation>已开启，在 %1 时暂停</translation>
+      <translation>已开启，用量达到 %1 时暂停</translation>
     </message>
     <message id="setup.guard.outdated">
       <source>on, but its engine scripts in %1 are not this Pacewise's</source>
       <translation>已开启，但 %1 中的脚本不属于此版本的 Pacewise</translation>
     </message>
     <message id="setup.guard.reinstall">
-      <source>put Pacewise's back: pacewisectl guard reinstall</source>
+      <source>put Pacewise's scripts back: pacewisectl guard reinstall</source>
       <translation>恢复 Pacewise 的脚本：pacewisectl guard reinstall</translation>
     </message>
     <message id="setup.guard.scriptsEdited">
@@ -1012,11 +1012,11 @@
     <message id="setup.paused.autoContinueOff" numerus="yes">
       <source>%n wait, but auto-continue is off</source>
       <translation>
-        <numerusform>%n 个在等待，但自动恢复已关闭</numerusform>
+        <numerusform>%n 个会话在等待，但自动恢复已关闭</numerusform>
       </translation>
     </message>
     <message id="setup.paused.autoContinueOn">
-      <source>pacewisectl auto-continue on, or continue each: pacewisectl resume now SESSION</source>
+      <source>turn on auto-continue (pacewisectl auto-continue on) or resume each one: pacewisectl resume now SESSION</source>
       <translation>运行 pacewisectl auto-continue on，或逐个恢复：pacewisectl resume now 会话</translation>
     </message>
     <message id="setup.paused.none">
@@ -1030,7 +1030,7 @@
     <message id="setup.paused.waiting" numerus="yes">
       <source>%n wait to be resumed after their reset (pacewisectl resume list)</source>
       <translation>
-        <numerusform>%n 个在等待重置后恢复（pacewisectl resume list）</numerusform>
+        <numerusform>%n 个会话在等待重置后恢复（pacewisectl resume list）</numerusform>
       </translation>
     </message>
     <message id="setup.problems" numerus="yes">
@@ -1080,7 +1080,7 @@
       <translation>没有 claude 无法检查</translation>
     </message>
     <message id="setup.signedIn.why">
-      <source>'pacewisectl auth' says why</source>
+      <source>“pacewisectl auth” says why</source>
       <translation>“pacewisectl auth”会说明原因</translation>
     </message>
     <message id="setup.signedIn.yes">
@@ -1093,7 +1093,7 @@
     </message>
     <message id="setup.startsAtLogin.fix">
       <source>at a desktop: pacewisectl autostart on; elsewhere: pacewisectl service install</source>
-      <translation>在桌面上：pacewisectl autostart on；否则：pacewisectl service install</translation>
+      <translation>桌面环境下：pacewisectl autostart on；其他情况：pacewisectl service install</translation>
     </message>
     <message id="setup.startsAtLogin.no">
       <source>nothing</source>
@@ -1113,19 +1113,19 @@
     </message>
     <message id="setup.statusLine.none">
       <source>none, so nothing records the figures</source>
-      <translation>无，因此没有任何东西记录数据</translation>
+      <translation>未设置，因此没有程序记录数据</translation>
     </message>
     <message id="setup.statusLine.pacewise">
-      <source>Pacewise's records the figures</source>
+      <source>Pacewise's own, which records the figures</source>
       <translation>Pacewise 的状态栏在记录数据</translation>
     </message>
     <message id="setup.statusLine.recorder">
       <source>yours, with Pacewise's recorder in front of it</source>
-      <translation>你自己的，前面加了 Pacewise 的记录器</translation>
+      <translation>你自己的状态栏，前面已接入 Pacewise 的记录器</translation>
     </message>
     <message id="setup.statusLine.recorderOn">
       <source>put the recorder in front of it: pacewisectl guard recorder on</source>
-      <translation>在前面加上记录器：pacewisectl guard recorder on</translation>
+      <translation>在其前面接入记录器：pacewisectl guard recorder on</translation>
     </message>
     <message id="setup.statusLine.user">
       <source>yours records nothing for Pacewise, so Endrun sees only the figures of its polls</source>
