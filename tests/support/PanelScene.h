@@ -5,7 +5,6 @@
 #include "FakeUsageFetcher.h"
 #include "TestFiles.h"
 #include "PacewiseCoreInfo.h"
-#include "app/AppComposition.h"
 #include "app/AppState.h"
 #include "app/CaffeineController.h"
 #include "app/GuardController.h"
@@ -48,6 +47,7 @@ struct PanelScene {
     std::shared_ptr<FakeScriptRunner> runner = std::make_shared<FakeScriptRunner>();
     std::shared_ptr<FakeSleepInhibitors> power = std::make_shared<FakeSleepInhibitors>();
     QSettings appSettings{home.filePath(QStringLiteral("Pacewise.conf")), QSettings::IniFormat};
+    const ClaudePaths paths{home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json"))};
     std::unique_ptr<AppState> state;
     std::unique_ptr<ResumeController> resumes;
     std::unique_ptr<GuardController> guardController;
@@ -66,13 +66,11 @@ struct PanelScene {
         state = std::make_unique<AppState>(AppState::Dependencies{
             .usageFetcher = fetcher,
             .authStatus = [] { return std::optional(AuthStatus{.loggedIn = true}); },
-            .engineStateReader = EngineStateReader(claude(QStringLiteral("rate-limit-state.json")),
-                                                   AccountIdentity(home.filePath(QStringLiteral(".claude.json")))),
-            .stateWriter = StateWriter(claude(QStringLiteral("rate-limit-state.json"))),
+            .engineStateReader = EngineStateReader(paths.engineStateFile(), AccountIdentity(paths.accountFile())),
+            .stateWriter = StateWriter(paths.engineStateFile()),
             .appSettings = &appSettings,
             .now = [this] { return now; },
         });
-        const ClaudePaths paths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json")));
         resumes = fakeResumes(paths, runner, [this] { return now; }, state.get());
         guardController = std::make_unique<GuardController>(guardOperations());
         caffeine = std::make_unique<CaffeineController>(power);
@@ -86,13 +84,15 @@ struct PanelScene {
     }
 
     // The scene graph hands its textures to deleteLater, which only an
-    // event loop runs: run it, so that nothing is left behind.
+    // event loop runs: run it, so that nothing is left behind. The language
+    // and its fonts are the application's: they are left as they were.
     ~PanelScene()
     {
         onboarding.reset();
         settings.reset();
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        locale->setLanguage(QString());
     }
 
     QString claude(const QString &path) const { return home.filePath(QStringLiteral(".claude/") + path); }
@@ -100,9 +100,8 @@ struct PanelScene {
     GuardOperations guardOperations() const
     {
         return {
-            .settingsPath = claude(QStringLiteral("settings.json")),
-            .installer = HookInstaller(QStringLiteral(":/EngineScripts"), claude(QStringLiteral("hooks")),
-                                       QString::fromLatin1(PacewiseCoreInfo::version)),
+            .settingsPath = paths.settingsFile(),
+            .installer = HookInstaller(QStringLiteral(":/EngineScripts"), paths.hooksDirectory(), QString::fromLatin1(PacewiseCoreInfo::version)),
             .settingsManager = SettingsFileManager(),
         };
     }
@@ -144,8 +143,8 @@ struct PanelScene {
                 noClaude->path.reset();
                 return SetupCheck::Inputs{
                     .environment = QProcessEnvironment(),
-                    .claudePaths = ClaudePaths(home.filePath(QStringLiteral(".claude")), home.filePath(QStringLiteral(".claude.json"))),
-                    .engineStatePath = claude(QStringLiteral("rate-limit-state.json")),
+                    .claudePaths = paths,
+                    .engineStatePath = paths.engineStateFile(),
                     .guardOperations = guardOperations(),
                     .launchAtLogin = autostart,
                     .servicesLock = home.filePath(QStringLiteral("pacewise.lock")),
@@ -174,15 +173,13 @@ struct PanelScene {
             });
     }
 
-    QQuickItem *findInOnboarding(const QString &objectName) const
+    static QQuickItem *findIn(const QQuickView *view, const QString &objectName)
     {
-        return onboarding->window()->view()->rootObject()->findChild<QQuickItem *>(objectName);
+        return view->rootObject()->findChild<QQuickItem *>(objectName);
     }
-
-    QQuickItem *findInSettings(const QString &objectName) const
-    {
-        return settings->window()->view()->rootObject()->findChild<QQuickItem *>(objectName);
-    }
+    QQuickItem *find(const QString &objectName) const { return findIn(window->view(), objectName); }
+    QQuickItem *findInSettings(const QString &objectName) const { return findIn(settings->window()->view(), objectName); }
+    QQuickItem *findInOnboarding(const QString &objectName) const { return findIn(onboarding->window()->view(), objectName); }
 
     // The usage the next refresh brings: five-hour, weekly and one model.
     void showUsage(double fiveHour, double weekly, std::optional<double> model = std::nullopt)
@@ -195,12 +192,11 @@ struct PanelScene {
         QCoro::waitFor(state->refresh(false));
     }
 
-    void failWith(UsageCLIError error)
+    void failWith(UsageCLIError::Kind kind)
     {
-        fetcher->answer(std::unexpected(error));
+        fetcher->answer(std::unexpected(UsageCLIError{.kind = kind}));
         QCoro::waitFor(state->refresh(false));
     }
-    void failWith(UsageCLIError::Kind kind) { failWith(UsageCLIError{.kind = kind}); }
 
     void addPendingResume(const QString &session, const QString &title, const QString &project, qint64 resetInSeconds)
     {
@@ -219,11 +215,6 @@ struct PanelScene {
                                             {QStringLiteral("created_at"), now.addSecs(-600).toSecsSinceEpoch()}})
                       .toJson());
         QCoro::waitFor(resumes->reload());
-    }
-
-    QQuickItem *find(const QString &objectName) const
-    {
-        return window->view()->rootObject()->findChild<QQuickItem *>(objectName);
     }
 
     QImage grab()

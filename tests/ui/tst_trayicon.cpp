@@ -5,23 +5,16 @@
 
 using namespace pacewise;
 
-Q_DECLARE_METATYPE(pacewise::TrayUsage::Severity)
-
 namespace {
 
-// Opaque and light enough not to be the halo: the body of mark or figure.
-bool isBody(const QColor &color)
-{
-    return color.alpha() >= 230 && color.lightness() > 100;
-}
-
+// Opaque pixels light enough not to be the halo: the body of mark or figure.
 QList<QColor> bodyPixels(const QImage &image)
 {
     QList<QColor> body;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (isBody(image.pixelColor(x, y)))
-                body << image.pixelColor(x, y);
+            if (const QColor color = image.pixelColor(x, y); color.alpha() >= 230 && color.lightness() > 100)
+                body << color;
         }
     }
     return body;
@@ -43,8 +36,6 @@ Tint tintOf(const QColor &color)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Tint)
 
 class TrayIconTest : public QObject {
     Q_OBJECT
