@@ -22,15 +22,28 @@ namespace {
 
 const QString sessionA = u"0f76730a-752b-4aa3-865c-aec0624eaedb"_qs;
 const QString sessionB = u"727bf826-03ae-4fc2-9f71-add1c61a409c"_qs;
+const QString sessionC = u"11111111-2222-4333-8444-555555555555"_qs;
 
-QByteArray ticketJson(const QString &session, double resetsAt, double createdAt, const QByteArray &extra = {})
+QByteArray ticketJson(const QString &session, double resetsAt, double createdAt, const QByteArray &extra = {},
+                      const QString &cwd = u"/home/ada/work"_qs)
 {
-    return QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"/home/ada/work\",\"resets_at\":%2,\"created_at\":%3")
-               .arg(session)
+    return QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"%2\",\"resets_at\":%3,\"created_at\":%4")
+               .arg(session, cwd)
                .arg(resetsAt, 0, 'f', 3)
                .arg(createdAt, 0, 'f', 3)
                .toUtf8() +
            extra + '}';
+}
+
+// A line of a session's transcript: a reply, or, given the session's
+// permission mode, a prompt.
+QByteArray transcriptLine(const QDateTime &at, const QByteArray &content, const QByteArray &promptMode = {})
+{
+    const QByteArray opening = promptMode.isEmpty()
+        ? "{\"type\":\"assistant\""
+        : "{\"type\":\"user\",\"promptSource\":\"sdk\",\"permissionMode\":\"" + promptMode + '"';
+    return opening + ",\"timestamp\":\"" + at.toString(Qt::ISODateWithMs).toUtf8() + "\",\"message\":{\"content\":\"" +
+           content + "\"}}\n";
 }
 
 UsageSnapshot usage(double fiveHour, double weekly, std::optional<double> model = std::nullopt)
@@ -86,39 +99,22 @@ struct ResumeFixture {
         });
     }
 
+    QString work() const { return home.filePath(u"work"_qs); }
     QString tickets() const { return home.filePath(u"tickets"_qs); }
     QString ticketFile() const { return tickets() + u'/' + sessionA + u".json"_qs; }
-    QString transcript() const
-    {
-        return SessionTranscript::pathFor(home.filePath(u"projects"_qs), home.filePath(u"work"_qs), sessionA);
-    }
 
     ResumeTicket writeTicket(const QDateTime &resets, const QDateTime &created, const QByteArray &extra = {})
     {
-        const QByteArray json = QStringLiteral("{\"session_id\":\"%1\",\"cwd\":\"%2\",\"resets_at\":%3,\"created_at\":%4")
-                                    .arg(sessionA, home.filePath(u"work"_qs))
-                                    .arg(resets.toSecsSinceEpoch())
-                                    .arg(created.toSecsSinceEpoch())
-                                    .toUtf8() + extra + '}';
+        const QByteArray json = ticketJson(sessionA, resets.toSecsSinceEpoch(), created.toSecsSinceEpoch(), extra, work());
         writeFile(ticketFile(), json);
         return *ResumeTicket::decode(json);
     }
 
-    // A line of the session's transcript: a prompt (ours or the user's),
-    // or a reply.
-    void appendToTranscript(const QDateTime &at, const char *kind)
+    void appendToTranscript(const QByteArray &lines)
     {
-        const QString time = at.toString(Qt::ISODateWithMs);
-        const QString line = QString::fromLatin1(kind) == u"reply"
-            ? u"{\"type\":\"assistant\",\"timestamp\":\"%1\",\"message\":{\"content\":\"ok\"}}"_qs.arg(time)
-            : u"{\"type\":\"user\",\"timestamp\":\"%1\",\"promptSource\":\"sdk\",\"permissionMode\":\"%2\","
-              "\"message\":{\"content\":\"%3\"}}"_qs.arg(time, QString::fromLatin1(kind) == u"bypass" ? u"bypassPermissions"_qs : u"default"_qs,
-                                                    QString::fromLatin1(kind) == u"ours" ? QString::fromLatin1(ClaudeCommandLine::continuePrompt)
-                                                                                         : u"go on"_qs);
-        QFile file(transcript());
-        QDir().mkpath(QFileInfo(transcript()).absolutePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(line.toUtf8() + '\n');
+        QFile file(SessionTranscript::pathFor(home.filePath(u"projects"_qs), work(), sessionA));
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::Append));
+        file.write(lines);
     }
 
     ResumeAttemptResult attempt(const QDateTime &now, bool manual = false,
@@ -132,11 +128,12 @@ struct ResumeFixture {
 };
 
 using Kind = ResumeAttemptResult::Kind;
+using SetUp = std::function<void(ResumeFixture &)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(pacewise::ResumeReadiness::Kind)
-Q_DECLARE_METATYPE(std::function<void(ResumeFixture &)>)
+Q_DECLARE_METATYPE(SetUp)
 Q_DECLARE_METATYPE(std::function<bool(const QString &)>)
 
 class ResumeTest : public QObject {
@@ -147,11 +144,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<bool>("valid");
-        const QByteArray times = ",\"cwd\":\"/w\",\"resets_at\":100,\"created_at\":50}";
-        const auto withId = [&](const char *id) { return QByteArray("{\"session_id\":\"") + id + '"' + times; };
         QTest::newRow("real ticket") << ticketJson(sessionA, 1796567200, 1796560000, ",\"used_percentage\":99") << true;
-        QTest::newRow("slash") << withId("0f76730a/752b-4aa3-865c-aec0624eaedb") << false;
-        QTest::newRow("relative cwd") << QByteArray("{\"session_id\":\"0f76730a-752b-4aa3-865c-aec0624eaedb\",\"cwd\":\"work\",\"resets_at\":1,\"created_at\":1}") << false;
+        QTest::newRow("slash") << ticketJson(u"0f76730a/752b-4aa3-865c-aec0624eaedb"_qs, 100, 50) << false;
+        QTest::newRow("relative cwd") << ticketJson(sessionA, 1, 1, {}, u"work"_qs) << false;
         QTest::newRow("absurd reset") << ticketJson(sessionA, 1e300, 1) << false;
     }
 
@@ -179,20 +174,28 @@ private slots:
         QVERIFY(!loose->permissionMode);
     }
 
-    void listingKeepsTheNewestTicketPerSessionInResetOrder()
+    // The newest ticket per session, in reset order; removal up to an
+    // attempt's ticket keeps those written after it.
+    void theQueueKeepsTheNewestTicketPerSessionInResetOrder()
     {
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath(sessionA + u".json"_qs), ticketJson(sessionA, 300, 100)));
         QVERIFY(writeFile(dir.filePath(u"older-copy.JSON"_qs), ticketJson(sessionA, 900, 200)));
         QVERIFY(writeFile(dir.filePath(sessionB + u".json"_qs), ticketJson(sessionB, 300, 100)));
-        QVERIFY(writeFile(dir.filePath(u"11111111-2222-4333-8444-555555555555.json"_qs),
-                          ticketJson(u"11111111-2222-4333-8444-555555555555"_qs, 200, 100)));
-        const auto tickets = ResumeQueue(dir.path()).tickets();
+        QVERIFY(writeFile(dir.filePath(sessionC + u".json"_qs), ticketJson(sessionC, 200, 100)));
+        const ResumeQueue queue(dir.path());
+        const auto tickets = queue.tickets();
         QCOMPARE(tickets.size(), 3);
-        QCOMPARE(tickets.at(0).sessionID, u"11111111-2222-4333-8444-555555555555"_qs);
+        QCOMPARE(tickets.at(0).sessionID, sessionC);
         QCOMPARE(tickets.at(1).sessionID, sessionB); // same reset as A's old one: A's newest resets later
         QCOMPARE(tickets.at(2).sessionID, sessionA);
         QCOMPARE(tickets.at(2).createdAt.toSecsSinceEpoch(), 200);
+
+        QVERIFY(queue.remove(sessionA, QDateTime::fromSecsSinceEpoch(100, Qt::UTC)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{sessionC + u".json"_qs, sessionB + u".json"_qs, u"older-copy.JSON"_qs}));
+        QVERIFY(queue.remove(sessionA));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{sessionC + u".json"_qs, sessionB + u".json"_qs}));
+        QVERIFY(queue.remove(u"99999999-2222-4333-8444-555555555555"_qs));
     }
 
     // A ticket ends up in a command line and a working directory: only
@@ -204,16 +207,16 @@ private slots:
         QTest::addColumn<bool>("trusted");
         using Plant = std::function<bool(const QString &)>;
         const QByteArray valid = ticketJson(sessionA, 1, 1);
-        const auto file = [valid](const char *name, mode_t mode, uid_t owner) {
+        const auto file = [valid](mode_t mode, uid_t owner) {
             return Plant([=](const QString &directory) {
-                const QString path = directory + u'/' + QString::fromLatin1(name);
+                const QString path = directory + u"/ticket.json"_qs;
                 return writeFile(path, valid) && ::chmod(QFile::encodeName(path).constData(), mode) == 0 &&
                        ::chown(QFile::encodeName(path).constData(), owner, ::getegid()) == 0;
             });
         };
-        QTest::newRow("ours") << file("ticket.json", 0600, ::geteuid()) << true;
-        QTest::newRow("another user's") << file("ticket.json", 0600, ::geteuid() + 1) << false;
-        QTest::newRow("writable by the group") << file("ticket.json", 0620, ::geteuid()) << false;
+        QTest::newRow("ours") << file(0600, ::geteuid()) << true;
+        QTest::newRow("another user's") << file(0600, ::geteuid() + 1) << false;
+        QTest::newRow("writable by the group") << file(0620, ::geteuid()) << false;
         QTest::newRow("in a folder everyone can write") << Plant([valid](const QString &directory) {
             return writeFile(directory + u"/ticket.json"_qs, valid) && ::chmod(QFile::encodeName(directory).constData(), 01777) == 0;
         }) << false;
@@ -239,24 +242,10 @@ private slots:
         const ResumeQueue queue(directory);
         QCOMPARE(queue.tickets().size(), trusted ? 1 : 0);
         QCOMPARE(queue.ticket(sessionA).has_value(), trusted);
-        const qsizetype files = QDir(directory).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size();
+        const auto files = [&] { return QDir(directory).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(); };
+        const qsizetype before = files();
         QVERIFY(queue.remove(sessionA));
-        QCOMPARE(QDir(directory).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(),
-                 trusted ? files - 1 : files);
-    }
-
-    void removalKeepsTicketsNewerThanTheAttempt()
-    {
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(u"a-1.json"_qs), ticketJson(sessionA, 10, 100)));
-        QVERIFY(writeFile(dir.filePath(u"a-2.json"_qs), ticketJson(sessionA, 20, 200)));
-        QVERIFY(writeFile(dir.filePath(sessionB + u".json"_qs), ticketJson(sessionB, 10, 100)));
-        const ResumeQueue queue(dir.path());
-        QVERIFY(queue.remove(sessionA, QDateTime::fromSecsSinceEpoch(100, Qt::UTC)));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{sessionB + u".json"_qs, u"a-2.json"_qs}));
-        QVERIFY(queue.remove(sessionA));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{sessionB + u".json"_qs});
-        QVERIFY(queue.remove(u"99999999-2222-4333-8444-555555555555"_qs));
+        QCOMPARE(files(), trusted ? before - 1 : before);
     }
 
     void readinessNeedsAFreshSnapshotBelowTheThreshold_data()
@@ -279,8 +268,7 @@ private slots:
         QFETCH(std::optional<UsageSnapshot>, snapshot);
         QFETCH(qint64, fetchedAgo);
         QFETCH(ResumeReadiness::Kind, kind);
-        const ResumeTicket ticket{.sessionID = sessionA, .cwd = u"/w"_qs, .transcriptPath = {}, .resetsAt = resetAt,
-                                  .createdAt = resetAt, .usedPercentage = {}, .permissionMode = {}};
+        const ResumeTicket ticket{.sessionID = sessionA, .cwd = u"/w"_qs, .resetsAt = resetAt, .createdAt = resetAt};
         QCOMPARE(ResumePolicy::readiness(ticket, afterReset, snapshot, afterReset.addSecs(-fetchedAgo), true).kind, kind);
         QCOMPARE(ResumePolicy::readiness(ticket, resetAt.addSecs(-1), snapshot, afterReset, true),
                  (ResumeReadiness{ResumeReadiness::Kind::waitingForReset, resetAt}));
@@ -298,7 +286,7 @@ private slots:
         QCOMPARE(run.arguments.mid(4), (QStringList{u"1800.000"_qs, u"/opt/claude/bin/claude"_qs, u"-p"_qs, u"--resume="_qs + sessionA,
                                                     u"--permission-mode=acceptEdits"_qs, u"--output-format"_qs, u"json"_qs,
                                                     u"Please continue the previous task where you left off."_qs}));
-        QCOMPARE(run.workingDirectory, std::optional(fixture.home.filePath(u"work"_qs)));
+        QCOMPARE(run.workingDirectory, std::optional(fixture.work()));
         QVERIFY(run.ownSession);
         QVERIFY(QDir(fixture.tickets()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // record, run and lock went too
     }
@@ -307,12 +295,10 @@ private slots:
     // row is a way a session can be resumed twice, or in vain, if nobody looks.
     void attemptsLookAtTheSessionFirst_data()
     {
-        QTest::addColumn<std::function<void(ResumeFixture &)>>("setUp");
+        QTest::addColumn<SetUp>("setUp");
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<bool>("ran");
         QTest::addColumn<bool>("ticketLeft");
-        using SetUp = std::function<void(ResumeFixture &)>;
-        QTest::newRow("ready") << SetUp([](ResumeFixture &) {}) << Kind::succeeded << true << false;
         QTest::newRow("replaced by a newer stop meanwhile")
             << SetUp([](ResumeFixture &fixture) { fixture.writeTicket(resetAt.addSecs(18000), resetAt.addSecs(60)); })
             << Kind::alreadyContinued << false << true;
@@ -321,21 +307,21 @@ private slots:
                                                  QStringLiteral(",\"held_by\":{\"pid\":%1,\"start_time\":1}").arg(::getpid()).toUtf8());
         }) << Kind::succeeded << true << false;
         QTest::newRow("only our own tries since the stop") << SetUp([](ResumeFixture &fixture) {
-            fixture.appendToTranscript(resetAt.addSecs(-4000), "user");
-            fixture.appendToTranscript(resetAt.addSecs(60), "ours");
-            fixture.appendToTranscript(resetAt.addSecs(61), "reply");
+            fixture.appendToTranscript(transcriptLine(resetAt.addSecs(-4000), "go on", "default") +
+                                       transcriptLine(resetAt.addSecs(60), ClaudeCommandLine::continuePrompt, "default") +
+                                       transcriptLine(resetAt.addSecs(61), "ok"));
         }) << Kind::succeeded << true << false;
         // The user went on after the stop (extra usage, say), before the
         // reset: that work is not done again.
         QTest::newRow("the user went on before the reset") << SetUp([](ResumeFixture &fixture) {
-            fixture.appendToTranscript(resetAt.addSecs(-600), "user");
-            fixture.appendToTranscript(resetAt.addSecs(-599), "reply");
+            fixture.appendToTranscript(transcriptLine(resetAt.addSecs(-600), "go on", "default") +
+                                       transcriptLine(resetAt.addSecs(-599), "ok"));
         }) << Kind::alreadyContinued << false << false;
     }
 
     void attemptsLookAtTheSessionFirst()
     {
-        QFETCH(std::function<void(ResumeFixture &)>, setUp);
+        QFETCH(SetUp, setUp);
         QFETCH(Kind, kind);
         QFETCH(bool, ran);
         QFETCH(bool, ticketLeft);
@@ -351,37 +337,36 @@ private slots:
     // retries a session that needs the user nor one that is backing off.
     void outcomesAreRememberedAcrossRestarts_data()
     {
-        QTest::addColumn<std::function<void(ResumeFixture &)>>("answer");
+        QTest::addColumn<SetUp>("answer");
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<Kind>("afterRestart");
-        using Answer = std::function<void(ResumeFixture &)>;
-        QTest::newRow("claude fails") << Answer([](ResumeFixture &fixture) {
+        QTest::newRow("claude fails") << SetUp([](ResumeFixture &fixture) {
             fixture.runner->answer(1, QString(), u"No conversation found with session ID: 0f76730a"_qs);
         }) << Kind::failed << u"claude exited with status 1: No conversation found with session ID: 0f76730a"_qs << Kind::backingOff;
-        QTest::newRow("an error in the envelope") << Answer([](ResumeFixture &fixture) {
+        QTest::newRow("an error in the envelope") << SetUp([](ResumeFixture &fixture) {
             fixture.runner->answer(0, u"{\"is_error\":true,\"subtype\":\"success\",\"result\":\"API Error: overloaded\"}"_qs);
         }) << Kind::failed << u"Claude Code reported an error: API Error: overloaded"_qs << Kind::backingOff;
-        QTest::newRow("tool calls refused") << Answer([](ResumeFixture &fixture) {
+        QTest::newRow("tool calls refused") << SetUp([](ResumeFixture &fixture) {
             fixture.runner->answer(0, u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"},{\"tool_name\":\"Edit\"}]}"_qs);
         }) << Kind::needsAttention << u"Bash and Edit were not allowed"_qs << Kind::needsAttention;
         // The guard inside the resumed run stops it at the next limit: it
         // waits for that reset, it does not need the user.
-        QTest::newRow("stopped by our own guard again") << Answer([](ResumeFixture &fixture) {
+        QTest::newRow("stopped by our own guard again") << SetUp([](ResumeFixture &fixture) {
             fixture.runner->answer(0, u"{\"is_error\":false,\"permission_denials\":[{\"tool_name\":\"Bash\"}]}"_qs);
             fixture.runner->whileRunning = [&fixture](const ScriptInvocation &) {
                 writeFile(fixture.tickets() + u"/next.json"_qs,
                           ticketJson(sessionA, afterReset.addDays(2).toSecsSinceEpoch(), afterReset.toSecsSinceEpoch()));
             };
         }) << Kind::waitingForReset << QString() << Kind::waitingForReset;
-        QTest::newRow("its resumer stopped") << Answer([](ResumeFixture &fixture) {
+        QTest::newRow("its resumer stopped") << SetUp([](ResumeFixture &fixture) {
             fixture.runner->answer(std::unexpected(ScriptRunnerError{.kind = ScriptRunnerError::Kind::cancelled}));
         }) << Kind::interrupted << u"stopped before it finished"_qs << Kind::succeeded;
     }
 
     void outcomesAreRememberedAcrossRestarts()
     {
-        QFETCH(std::function<void(ResumeFixture &)>, answer);
+        QFETCH(SetUp, answer);
         QFETCH(Kind, kind);
         QFETCH(QString, reason);
         QFETCH(Kind, afterRestart);
@@ -436,10 +421,10 @@ private slots:
     void aVanishedWorkingDirectoryIsNeverReplacedByAnother()
     {
         ResumeFixture fixture;
-        QVERIFY(QDir(fixture.home.filePath(u"work"_qs)).removeRecursively());
+        QVERIFY(QDir(fixture.work()).removeRecursively());
         const auto outcome = fixture.attempt(afterReset);
         QCOMPARE(outcome.kind, Kind::failed);
-        QCOMPARE(outcome.reason, (ResumeReason{ResumeReason::Code::directoryMissing, {fixture.home.filePath(u"work"_qs)}}));
+        QCOMPARE(outcome.reason, (ResumeReason{ResumeReason::Code::directoryMissing, {fixture.work()}}));
         QVERIFY(fixture.runner->invocations().isEmpty());
         QVERIFY(QFileInfo::exists(fixture.ticketFile()));
     }
@@ -451,7 +436,7 @@ private slots:
         ResumeFixture fixture;
         fixture.ticket = fixture.writeTicket(resetAt, resetAt.addSecs(-3600), ",\"permission_mode\":\"bypassPermissions\"");
         QVERIFY(!fixture.coordinator->permissionModeFor(fixture.ticket));
-        fixture.appendToTranscript(resetAt.addSecs(-900), "bypass");
+        fixture.appendToTranscript(transcriptLine(resetAt.addSecs(-900), "go on", "bypassPermissions"));
         QCOMPARE(fixture.coordinator->permissionModeFor(fixture.ticket), std::optional(u"bypassPermissions"_qs));
     }
 
@@ -499,9 +484,7 @@ private slots:
         QTest::addColumn<int>("linesBefore"); // a kilobyte each
         QTest::addColumn<int>("linesAfter");
         QTest::addColumn<bool>("ours");
-        QTest::newRow("a short turn of the user's") << 0 << 10 << false;
         QTest::newRow("2.4 MB after the user's go-on") << 100 << 2400 << false;
-        QTest::newRow("4.8 MB after the user's go-on") << 100 << 4800 << false;
         QTest::newRow("40 MB before the stop") << 40000 << 4800 << false;
         QTest::newRow("4.8 MB of Pacewise's own turn") << 40000 << 4800 << true;
     }
@@ -514,18 +497,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"t.jsonl"_qs);
         const QDateTime stoppedAt = resetAt.addSecs(-3600);
-        const auto line = [](const QDateTime &at, bool prompt, const QByteArray &content) {
-            const QByteArray opening = prompt ? "{\"type\":\"user\",\"promptSource\":\"typed\"" : "{\"type\":\"assistant\"";
-            return opening + ",\"timestamp\":\"" + at.toString(Qt::ISODateWithMs).toUtf8() + "\",\"message\":{\"content\":\"" +
-                   content + "\"}}\n";
-        };
         QByteArray text;
         for (int index = 0; index < linesBefore; ++index)
-            text += line(stoppedAt.addSecs(-86400).addMSecs(index), false, QByteArray(1000, 'b'));
+            text += transcriptLine(stoppedAt.addSecs(-86400).addMSecs(index), QByteArray(1000, 'b'));
         const QDateTime promptAt = ours ? resetAt.addSecs(60) : stoppedAt.addSecs(60);
-        text += line(promptAt, true, ours ? QByteArray(ClaudeCommandLine::continuePrompt) : QByteArray("go on"));
+        text += transcriptLine(promptAt, ours ? QByteArray(ClaudeCommandLine::continuePrompt) : QByteArray("go on"), "default");
         for (int index = 0; index < linesAfter; ++index)
-            text += line(promptAt.addMSecs(index + 1), false, QByteArray(1000, 'a'));
+            text += transcriptLine(promptAt.addMSecs(index + 1), QByteArray(1000, 'a'));
         QVERIFY(writeFile(path, text));
         QCOMPARE(SessionTranscript::wentOnWithoutPacewise(path, stoppedAt, resetAt), std::optional(!ours));
     }
@@ -540,11 +518,10 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<bool>("ticketLeft");
-        const QByteArray ended = "0 " + QByteArray::number(resetAt.addSecs(90).toSecsSinceEpoch());
-        const QByteArray failedAt = "1 " + QByteArray::number(resetAt.addSecs(90).toSecsSinceEpoch());
+        const QByteArray endedAt = QByteArray::number(resetAt.addSecs(90).toSecsSinceEpoch());
         QTest::newRow("still going on") << true << QByteArray() << QString() << Kind::alreadyRunning << true;
-        QTest::newRow("went well") << false << ended << u"{\"is_error\":false,\"result\":\"done\"}"_qs << Kind::alreadyContinued << false;
-        QTest::newRow("failed after its prompt") << false << failedAt << u"{\"is_error\":true,\"result\":\"API Error: 529 Overloaded\"}"_qs
+        QTest::newRow("went well") << false << "0 " + endedAt << u"{\"is_error\":false,\"result\":\"done\"}"_qs << Kind::alreadyContinued << false;
+        QTest::newRow("failed after its prompt") << false << "1 " + endedAt << u"{\"is_error\":true,\"result\":\"API Error: 529 Overloaded\"}"_qs
                                                  << Kind::failed << true;
         QTest::newRow("ended without saying how") << false << QByteArray() << QString() << Kind::failed << true;
     }
@@ -557,7 +534,7 @@ private slots:
         QFETCH(Kind, kind);
         QFETCH(bool, ticketLeft);
         ResumeFixture fixture;
-        fixture.appendToTranscript(resetAt.addSecs(30), "ours");
+        fixture.appendToTranscript(transcriptLine(resetAt.addSecs(30), ClaudeCommandLine::continuePrompt, "default"));
         const ResumeQueue queue(fixture.tickets());
         ResumeRecord record{.ticketCreatedAt = fixture.ticket.createdAt, .attempts = 1, .lastAttemptAt = resetAt.addSecs(30)};
         record.running = ResumeRecord::Running{goingOn ? ProcessIdentity::self() : ProcessIdentity{deadProcessId(), 1},

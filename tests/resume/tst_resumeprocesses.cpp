@@ -1,9 +1,9 @@
+#include "resume/SessionTranscript.h"
 #include "support/ScratchHome.h"
 
 #include <QtTest>
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -32,24 +32,17 @@ private:
     qsizetype claudeResumes() const { return m_home.claudeCalls(u"resume"_qs); }
     std::unique_ptr<QProcess> start(const QStringList &arguments) const { return m_home.start(arguments, {}, true); }
     ProcessRun run(const QStringList &arguments) const { return m_home.run(arguments, {}, true); }
+    ProcessRun resumeNow() const { return run({u"resume"_qs, u"now"_qs, session}); }
+    QString resumeList() const { return run({u"resume"_qs, u"list"_qs}).out; }
+    QString transcript() const { return pacewise::SessionTranscript::pathFor(home(u".claude/projects"_qs), home(u"work"_qs), session); }
 
-    QString transcript() const
-    {
-        return home(u".claude/projects/"_qs + home(u"work"_qs).replace(QRegularExpression(u"[^a-zA-Z0-9]"_qs), u"-"_qs) +
-                    u'/' + session + u".jsonl"_qs);
-    }
-
-    // A line of the session's transcript: the user typing text at a time.
     void typeInTranscript(const QDateTime &at, const QString &text) const
     {
         QFile file(transcript());
         QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::Append));
-        file.write(QJsonDocument(QJsonObject{{u"type"_qs, u"user"_qs},
-                                             {u"timestamp"_qs, at.toString(Qt::ISODateWithMs)},
-                                             {u"promptSource"_qs, u"typed"_qs},
-                                             {u"message"_qs, QJsonObject{{u"content"_qs, text}}}})
-                       .toJson(QJsonDocument::Compact) +
-                   '\n');
+        const QJsonObject line{{u"type"_qs, u"user"_qs}, {u"timestamp"_qs, at.toString(Qt::ISODateWithMs)}, {u"promptSource"_qs, u"typed"_qs},
+                               {u"message"_qs, QJsonObject{{u"content"_qs, text}}}};
+        file.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
     }
 
     // The fake claude's pid once a resume of it runs; 0 if none starts.
@@ -62,8 +55,6 @@ private:
             QTest::qWait(20);
         return readFile(scenario(u"resume.pid"_qs)).trimmed().toLongLong();
     }
-
-    void setResumeDelay(int seconds) const { QVERIFY(writeFile(scenario(u"resume.delay"_qs), QByteArray::number(seconds))); }
 
 private slots:
     // A scratch home with auto-continue on, a session the guard paused at
@@ -89,22 +80,20 @@ private slots:
     // can be in: what they say, and how often claude ran.
     void eachSessionIsToldWhereItStands_data()
     {
-        QTest::addColumn<QString>("resumeNow"); // the line of standard output or error
+        QTest::addColumn<QString>("said");      // by resume now, on standard output or error
         QTest::addColumn<QString>("listed");    // in the list afterwards; "" for no session left
         QTest::addColumn<int>("claudeRuns");
-        const QString left = QString();
-        QTest::newRow("open under a pid another process reuses") << u"0f76730a: continued"_qs << left << 1;
+        QTest::newRow("open under a pid another process reuses") << u"0f76730a: continued"_qs << QString() << 1;
         QTest::newRow("open and idle since before the reset")
             << u"pacewisectl resume: 0f76730a: still open in Claude Code, idle since before the reset; continue it there"_qs
             << u"open in Claude Code, idle since before the reset; continue it there"_qs << 0;
-        QTest::newRow("continued in Claude Code after the reset")
-            << u"0f76730a: already continued in Claude Code"_qs << left << 0;
-        QTest::newRow("a title that writes to the terminal") << u"0f76730a: continued"_qs << left << 1;
+        QTest::newRow("continued in Claude Code after the reset") << u"0f76730a: already continued in Claude Code"_qs << QString() << 0;
+        QTest::newRow("a title that writes to the terminal") << u"0f76730a: continued"_qs << QString() << 1;
     }
 
     void eachSessionIsToldWhereItStands()
     {
-        QFETCH(QString, resumeNow);
+        QFETCH(QString, said);
         QFETCH(QString, listed);
         QFETCH(int, claudeRuns);
         const QString situation = QString::fromLatin1(QTest::currentDataTag());
@@ -126,13 +115,13 @@ private slots:
             typeInTranscript(now.addSecs(-600), u"go on with the tests"_qs);
         } else if (situation == u"a title that writes to the terminal") {
             typeInTranscript(now.addDays(-2), u"fix it\u001b]52;c;cm0gLXJmIH4=\u0007\u001b[2J\nforged line"_qs);
-            const QString list = run({u"resume"_qs, u"list"_qs}).out;
+            const QString list = resumeList();
             QVERIFY2(list.startsWith(uR"(0f76730a  fix it\e]52;c;cm0gLXJmIH4=\u0007\e[2J forged line)"_qs + u'\n'), qPrintable(list));
         }
 
-        const ProcessRun resumed = run({u"resume"_qs, u"now"_qs, session});
-        QCOMPARE((resumed.exitCode == 0 ? resumed.out : resumed.err).trimmed(), resumeNow);
-        const QString list = run({u"resume"_qs, u"list"_qs}).out;
+        const ProcessRun resumed = resumeNow();
+        QCOMPARE((resumed.exitCode == 0 ? resumed.out : resumed.err).trimmed(), said);
+        const QString list = resumeList();
         if (listed.isEmpty()) {
             QCOMPARE(list, u"No paused sessions.\n"_qs);
             QCOMPARE(QDir(tickets()).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -144,27 +133,11 @@ private slots:
         claudeCode.waitForFinished();
     }
 
-    // Two `resume now` at once: one claude, and both say the session went on.
-    void twoResumersContinueTheSessionOnce()
-    {
-        QVERIFY(writeFile(scenario(u"resume.hold"_qs), ""));
-        const auto first = start({u"resume"_qs, u"now"_qs, session});
-        QVERIFY(runningClaude() > 0);
-        const ProcessRun second = run({u"resume"_qs, u"now"_qs, session});
-        QVERIFY2(second.err.contains(u"being continued by another Pacewise right now"_qs), qPrintable(second.err));
-        QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
-        QCOMPARE(ScratchHome::finish(*first).out, u"0f76730a: continued\n"_qs);
-        const ProcessRun third = run({u"resume"_qs, u"now"_qs, session});
-        QCOMPARE(third.exitCode, 1);
-        QVERIFY(third.err.contains(u"no paused session"_qs));
-        QCOMPARE(claudeResumes(), 1);
-    }
-
     // Ctrl-C on `resume now` stops its claude too: no second claude can
     // later run beside a forgotten first one, and the session stays.
     void aStoppedResumerStopsItsClaude()
     {
-        setResumeDelay(30);
+        QVERIFY(writeFile(scenario(u"resume.delay"_qs), "30"));
         const auto resumer = start({u"resume"_qs, u"now"_qs, session});
         const qint64 claude = runningClaude();
         QVERIFY(claude > 0);
@@ -173,14 +146,15 @@ private slots:
         QCOMPARE(stopped.exitCode, 1);
         QVERIFY2(stopped.err.contains(u"stopped; the session stays to be continued"_qs), qPrintable(stopped.err));
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 60'000);
-        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"last try"_qs));
-        setResumeDelay(0);
-        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: continued\n"_qs);
+        QVERIFY(resumeList().contains(u"last try"_qs));
+        QVERIFY(writeFile(scenario(u"resume.delay"_qs), "0"));
+        QCOMPARE(resumeNow().out, u"0f76730a: continued\n"_qs);
         QCOMPARE(claudeResumes(), 2);
     }
 
-    // A resumer killed outright leaves its claude running: nobody starts a
-    // second one beside it. That claude failing after its prompt reached
+    // A second resumer is turned away while the first runs, and after the
+    // first was killed outright, leaving its claude running: nobody starts a
+    // second claude beside it. That claude failing after its prompt reached
     // the transcript is no success: the daemon backs off from it, and the
     // session stays until a run goes well.
     void aKilledResumersFailingClaudeIsNotTakenForDone()
@@ -189,6 +163,8 @@ private slots:
         const auto resumer = start({u"resume"_qs, u"now"_qs, session});
         const qint64 claude = runningClaude();
         QVERIFY(claude > 0);
+        const ProcessRun second = resumeNow();
+        QVERIFY2(second.err.contains(u"being continued by another Pacewise right now"_qs), qPrintable(second.err));
         // What claude prints is the user's alone; claude itself works with
         // the user's own umask.
         const QString runFiles = QFileInfo(ticket()).dir().filePath(u"."_qs + session + u".resume-run"_qs);
@@ -199,23 +175,25 @@ private slots:
         QVERIFY(readFile(m_home.claudeLog()).contains(u"umask=%1\n"_qs.arg(umask, 4, 8, QLatin1Char('0')).toUtf8()));
         resumer->kill();
         resumer->waitForFinished();
-        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"being continued by another Pacewise right now"_qs));
-        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"being continued now"_qs));
+        QVERIFY(resumeNow().err.contains(u"being continued by another Pacewise right now"_qs));
+        QVERIFY(resumeList().contains(u"being continued now"_qs));
         QVERIFY(writeFile(scenario(u"resume.stdout"_qs), R"({"type":"result","is_error":true,"result":"API Error: 529 Overloaded"})"));
         QVERIFY(writeFile(scenario(u"resume.exit"_qs), "1"));
         QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid_t(claude), 0) != 0, 60'000);
 
         auto daemon = start({u"daemon"_qs});
-        QTRY_VERIFY_WITH_TIMEOUT(run({u"resume"_qs, u"list"_qs}).out.contains(u"failed: claude exited with status 1: API Error: 529 Overloaded"_qs),
-                                 30'000);
+        QTRY_VERIFY_WITH_TIMEOUT(resumeList().contains(u"failed: claude exited with status 1: API Error: 529 Overloaded"_qs), 30'000);
         daemon->terminate();
         QVERIFY(daemon->waitForFinished(20'000));
         QCOMPARE(claudeResumes(), 1);
         QVERIFY(QFile::remove(scenario(u"resume.exit"_qs)));
         QVERIFY(writeFile(scenario(u"resume.stdout"_qs), R"({"type":"result","is_error":false,"result":"Done."})"));
-        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: continued\n"_qs);
+        QCOMPARE(resumeNow().out, u"0f76730a: continued\n"_qs);
         QCOMPARE(claudeResumes(), 2);
+        const ProcessRun after = resumeNow();
+        QCOMPARE(after.exitCode, 1);
+        QVERIFY(after.err.contains(u"no paused session"_qs));
     }
 
     // The SSH session the daemon was started from closes (SIGHUP), stray
@@ -237,7 +215,7 @@ private slots:
         QCOMPARE(::kill(pid_t(claude), 0), 0);
 
         daemon = start({u"daemon"_qs});
-        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"being continued now"_qs));
+        QVERIFY(resumeList().contains(u"being continued now"_qs));
         QVERIFY(QFile::remove(scenario(u"resume.hold"_qs)));
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(ticket()), 30'000);
         daemon->terminate();
@@ -280,7 +258,7 @@ private slots:
         guard.setProcessEnvironment(environment);
         guard.setStandardInputFile(QStringLiteral(PACEWISE_SOURCE_DIR "/tests/engine/samples/pretooluse-stdin.json"));
         guard.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-guard.sh")});
-        QTRY_VERIFY_WITH_TIMEOUT(run({u"resume"_qs, u"list"_qs}).out.contains(u"held by the guard until"_qs), 20'000);
+        QTRY_VERIFY_WITH_TIMEOUT(resumeList().contains(u"held by the guard until"_qs), 20'000);
 
         QElapsedTimer released;
         released.start();
@@ -289,7 +267,7 @@ private slots:
         QVERIFY(guard.waitForFinished(20'000));
         QVERIFY2(released.elapsed() < 2000 + 1000, qPrintable(QString::number(released.elapsed()))); // the release command's own start included
         QCOMPARE(guard.exitCode(), 0);
-        QCOMPARE(run({u"resume"_qs, u"list"_qs}).out, u"No paused sessions.\n"_qs);
+        QCOMPARE(resumeList(), u"No paused sessions.\n"_qs);
         QVERIFY(run({u"guard"_qs, u"release"_qs, u"0f76"_qs}).err.contains(u"no call of session '0f76' is held"_qs));
     }
 
@@ -306,16 +284,16 @@ private slots:
         held_ticket.insert(u"held_by"_qs, held);
         QVERIFY(writeFile(ticket(), QJsonDocument(held_ticket).toJson()));
 
-        QVERIFY(run({u"resume"_qs, u"list"_qs}).out.contains(u"held by the guard until"_qs));
+        QVERIFY(resumeList().contains(u"held by the guard until"_qs));
         auto daemon = start({u"daemon"_qs});
         QByteArray daemonLog;
         QTRY_VERIFY_WITH_TIMEOUT((daemonLog += daemon->readAllStandardError()).contains("the guard still holds its call; left to it"),
                                  30'000);
-        QVERIFY(run({u"resume"_qs, u"now"_qs, session}).err.contains(u"the guard holds its call"_qs));
+        QVERIFY(resumeNow().err.contains(u"the guard holds its call"_qs));
         QCOMPARE(claudeResumes(), 0);
         guard.kill();
         guard.waitForFinished();
-        QCOMPARE(run({u"resume"_qs, u"now"_qs, session}).out, u"0f76730a: continued\n"_qs);
+        QCOMPARE(resumeNow().out, u"0f76730a: continued\n"_qs);
         daemon->terminate();
         QVERIFY(daemon->waitForFinished(20'000));
     }

@@ -13,12 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 using namespace pacewise;
 using namespace pacewise::test;
-
-using PathSetUp = std::function<bool(const QString &path)>;
-Q_DECLARE_METATYPE(PathSetUp)
 
 namespace {
 
@@ -54,6 +50,29 @@ QString summary(const UsageSnapshot &snapshot)
     return parts.join(u" | "_qs);
 }
 
+// Claude Code's status line script in a scratch home, fed one call from a
+// session whose replies took apiMilliseconds so far; the engine's clock is
+// read from the file clock, when given. A failed write of its input shows
+// in what it records.
+std::unique_ptr<QProcess> startStatusLine(const QString &home, const QString &session, int apiMilliseconds,
+                                          const QString &rateLimits, const QString &clock = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_qs, home);
+    if (!clock.isEmpty())
+        environment.insert(u"PACEWISE_ENGINE_NOW_FILE"_qs, clock);
+    environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
+    environment.remove(u"PACEWISE_STATE_PATH"_qs);
+    const QString input = home + u"/input-"_qs + session + u".json"_qs;
+    writeFile(input, QStringLiteral(R"({"session_id":"%1","cost":{"total_api_duration_ms":%2},"rate_limits":{%3}})")
+                         .arg(session, QString::number(apiMilliseconds), rateLimits).toUtf8());
+    auto script = std::make_unique<QProcess>();
+    script->setProcessEnvironment(environment);
+    script->setStandardInputFile(input);
+    script->start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
+    return script;
+}
+
 } // namespace
 
 class EngineStateTest : public QObject {
@@ -63,7 +82,10 @@ private:
     QTemporaryDir m_dir;
     QString statePath() const { return m_dir.filePath(u"claude/rate-limit-state.json"_qs); }
     QString accountPath() const { return m_dir.filePath(u"claude.json"_qs); }
-    EngineStateReader reader() const { return EngineStateReader(statePath(), AccountIdentity(accountPath())); }
+    EngineStateReader reader(const QString &path = {}) const
+    {
+        return EngineStateReader(path.isEmpty() ? statePath() : path, AccountIdentity(accountPath()));
+    }
 
 private slots:
     void init()
@@ -142,35 +164,24 @@ private slots:
         }
     }
 
-    void specialFilesAtThePathNeitherBlockNorCrash_data()
-    {
-        QTest::addColumn<PathSetUp>("plant");
-        QTest::addColumn<int>("error");
-        using K = EngineStateError::Kind;
-        QTest::newRow("directory") << PathSetUp([](const QString &path) { return QDir().mkpath(path + u"/inside"_qs); })
-                                   << int(K::notRegularFile);
-        QTest::newRow("dangling symlink")
-            << PathSetUp([](const QString &path) { return QFile::link(path + u".gone"_qs, path); }) << int(K::missing);
-    }
-
     void specialFilesAtThePathNeitherBlockNorCrash()
     {
-        QFETCH(PathSetUp, plant);
-        QFETCH(int, error);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"state.json"_qs);
-        QVERIFY(plant(path));
-        const auto result = EngineStateReader(path, AccountIdentity(accountPath())).readExplained(now);
-        QVERIFY(!result);
-        QCOMPARE(int(result.error().kind), error);
-        // The writer replaces whatever is there rather than writing through it.
-        if (!QFileInfo(path).isDir()) {
-            const QDateTime current = QDateTime::currentDateTimeUtc();
-            const UsageSnapshot snapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 1, current.addSecs(60))});
-            QVERIFY(StateWriter(path).write(snapshot, current));
-            QVERIFY(!QFileInfo(path).isSymLink());
-            QVERIFY(EngineStateReader(path, AccountIdentity(accountPath())).readExplained(current));
-        }
+        const QString folder = dir.filePath(u"folder.json"_qs);
+        const QString link = dir.filePath(u"link.json"_qs);
+        QVERIFY(QDir().mkpath(folder + u"/inside"_qs));
+        QVERIFY(QFile::link(link + u".gone"_qs, link));
+        const auto folderRead = reader(folder).readExplained(now);
+        QVERIFY(!folderRead);
+        QCOMPARE(folderRead.error().kind, EngineStateError::Kind::notRegularFile);
+        const auto linkRead = reader(link).readExplained(now);
+        QVERIFY(!linkRead);
+        QCOMPARE(linkRead.error().kind, EngineStateError::Kind::missing);
+        // The writer replaces a dangling link rather than writing through it.
+        const QDateTime current = QDateTime::currentDateTimeUtc();
+        QVERIFY(StateWriter(link).write(UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, 1, current.addSecs(60))}), current));
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(reader(link).readExplained(current));
     }
 
     // Mutated copies of a real file: whatever the bytes, the reader returns,
@@ -319,7 +330,7 @@ private slots:
         // What the writer answers is what readers will find (a figure that
         // is not a number is shown as such, never recorded).
         QVERIFY(touchFile(statePath(), now));
-        const auto read = EngineStateReader(statePath(), AccountIdentity(accountPath())).readExplained(now);
+        const auto read = reader().readExplained(now);
         QVERIFY(read);
         QList<UsageLimit> recordable = written->limits();
         recordable.removeIf([](const UsageLimit &limit) { return !std::isfinite(limit.utilization()); });
@@ -333,31 +344,18 @@ private slots:
         QTemporaryDir home;
         QDir().mkpath(home.filePath(u".claude"_qs));
         const QString path = home.filePath(u".claude/rate-limit-state.json"_qs);
-        QList<QProcess *> scripts;
-        for (int figure = 1; figure <= 16; ++figure) {
-            auto *script = new QProcess(this);
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(u"HOME"_qs, home.path());
-            environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
-            environment.remove(u"PACEWISE_STATE_PATH"_qs);
-            script->setProcessEnvironment(environment);
-            const QString input = home.filePath(u"input-%1.json"_qs.arg(figure));
-            QVERIFY(writeFile(input, QStringLiteral(R"({"session_id":"s%1","cost":{"total_api_duration_ms":1},)"
-                                                    R"("rate_limits":{"five_hour":{"used_percentage":%1,"resets_at":%2}}})")
-                                         .arg(figure * 5).arg(resetsAt).toUtf8()));
-            script->setStandardInputFile(input);
-            script->start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
-            scripts << script;
-        }
+        std::vector<std::unique_ptr<QProcess>> scripts;
+        for (int figure = 1; figure <= 16; ++figure)
+            scripts.push_back(startStatusLine(home.path(), u"s%1"_qs.arg(figure), 1,
+                                              QStringLiteral(R"("five_hour":{"used_percentage":%1,"resets_at":%2})").arg(figure * 5).arg(resetsAt)));
         const QDateTime current = QDateTime::currentDateTimeUtc();
         for (int round = 0; round < 20; ++round)
             QVERIFY(StateWriter(path).write(UsageSnapshot({UsageLimit(UsageLimitKind::fiveHour, std::nullopt, round, utc(resetsAt), current)}), current));
-        for (QProcess *script : scripts) {
+        for (const auto &script : scripts) {
             QVERIFY(script->waitForFinished(20'000));
             QCOMPARE(script->exitCode(), 0);
         }
-        qDeleteAll(scripts);
-        const auto read = EngineStateReader(path, AccountIdentity(accountPath())).read(current);
+        const auto read = reader(path).read(current);
         QVERIFY(read);
         QCOMPARE(read->fiveHour()->utilization, 80.0);
     }
@@ -373,11 +371,6 @@ private slots:
         QTemporaryDir home;
         const QString path = home.filePath(u".claude/rate-limit-state.json"_qs);
         const QString clock = home.filePath(u"now"_qs);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"HOME"_qs, home.path());
-        environment.insert(u"PACEWISE_ENGINE_NOW_FILE"_qs, clock);
-        environment.remove(u"CLAUDE_CONFIG_DIR"_qs);
-        environment.remove(u"PACEWISE_STATE_PATH"_qs);
         QRandomGenerator random(29);
         const qint64 dayStart = 1'796'515'200; // Sunday 6 December 2026, 00:00 UTC
         const qint64 weekReset = dayStart + 3 * 86400 + 8537;
@@ -417,20 +410,11 @@ private slots:
             } else {
                 // Idle, the session re-sends what its last reply brought.
                 apiMilliseconds += working ? 1 : 0;
-                const QString input = home.filePath(u"input.json"_qs);
-                QVERIFY(writeFile(input, QStringLiteral(R"({"session_id":"s","cost":{"total_api_duration_ms":%1},)"
-                                                        R"("rate_limits":{"five_hour":{"used_percentage":%2,"resets_at":%3},)"
-                                                        R"("seven_day":{"used_percentage":17,"resets_at":%4}}})")
-                                             .arg(apiMilliseconds)
-                                             .arg(used)
-                                             .arg(reset.value_or(at - 60))
-                                             .arg(weekReset)
-                                             .toUtf8()));
-                QProcess script;
-                script.setProcessEnvironment(environment);
-                script.setStandardInputFile(input);
-                script.start(u"sh"_qs, {QStringLiteral(PACEWISE_SOURCE_DIR "/resources/EngineScripts/rate-limit-statusline.sh")});
-                QVERIFY(script.waitForFinished(20'000));
+                const QString limits = QStringLiteral(R"("five_hour":{"used_percentage":%1,"resets_at":%2},)"
+                                                      R"("seven_day":{"used_percentage":17,"resets_at":%3})");
+                const auto script = startStatusLine(home.path(), u"s"_qs, apiMilliseconds,
+                                                    limits.arg(used).arg(reset.value_or(at - 60)).arg(weekReset), clock);
+                QVERIFY(script->waitForFinished(20'000));
                 if (reset) {
                     highest = std::max(highest, used);
                     statusLineSpoke = true;
