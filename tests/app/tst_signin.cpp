@@ -44,10 +44,10 @@ struct SignIn {
         });
     }
 
-    // claude auth login prints the link and waits for "the-code".
-    bool promptForCode() const
+    // claude auth login prints the prompt and waits for "the-code".
+    bool promptForCode(const QByteArray &prompt = loginPrompt) const
     {
-        return writeFile(scenario(u"auth-login.stdout"_qs), loginPrompt) && writeFile(scenario(u"auth-login.code"_qs), "the-code");
+        return writeFile(scenario(u"auth-login.stdout"_qs), prompt) && writeFile(scenario(u"auth-login.code"_qs), "the-code");
     }
 
     void waitUntilDone() { QTRY_VERIFY_WITH_TIMEOUT(!coordinator->isSigningIn(), 15'000); }
@@ -77,8 +77,7 @@ private slots:
     void onlyHttpsLinksAreOpened()
     {
         SignIn signIn;
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.stdout"_qs), "visit: http://evil.example/login\nPaste code here if prompted > "));
-        QVERIFY(writeFile(signIn.scenario(u"auth-login.code"_qs), "the-code"));
+        QVERIFY(signIn.promptForCode("visit: http://evil.example/login\nPaste code here if prompted > "));
         signIn.coordinator->signInWithBrowser();
         QTRY_VERIFY(signIn.coordinator->awaitingCode());
         QVERIFY(signIn.opened.isEmpty());

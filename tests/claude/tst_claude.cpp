@@ -22,6 +22,8 @@ QProcessEnvironment environment(const QStringList &assignments)
     return result;
 }
 
+const QString bundle = u"/home/ada/.config/Claude/claude-code"_qs;
+
 } // namespace
 
 class ClaudeIntegrationTest : public QObject {
@@ -74,7 +76,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QStringList>("executables");
         QTest::addColumn<QString>("expected");
-        const QString bundle = u"/home/ada/.config/Claude/claude-code"_qs;
         QTest::newRow("first absolute PATH entry")
             << u"/a::rel:/b"_qs << QStringList{u"/a/claude"_qs, u"/b/claude"_qs} << u"/a/claude"_qs;
         QTest::newRow("relative entries ignored") << u"rel:/b"_qs << QStringList{u"rel/claude"_qs, u"/b/claude"_qs} << u"/b/claude"_qs;
@@ -92,7 +93,6 @@ private slots:
         QFETCH(QString, expected);
         auto fileSystem = std::make_shared<test::FakeCLIFileSystem>();
         fileSystem->executables = executables;
-        const QString bundle = u"/home/ada/.config/Claude/claude-code"_qs;
         fileSystem->directories[bundle] = {bundle + u"/2.1.10"_qs, bundle + u"/2.1.9"_qs, bundle + u"/claude-code-vm"_qs, bundle + u"/2.2.0"_qs};
         fileSystem->modified[bundle + u"/2.1.9/claude"_qs] = QDateTime(QDate(2026, 11, 2), QTime(), Qt::UTC);
         fileSystem->modified[bundle + u"/2.1.10/claude"_qs] = QDateTime(QDate(2026, 10, 1), QTime(), Qt::UTC);
@@ -112,8 +112,7 @@ private slots:
         const QString signedIn = QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.json")));
         QTest::newRow("real, signed in") << signedIn
             << u"{\"authMethod\":\"claude.ai\",\"email\":\"standin@example.com\",\"loggedIn\":true,\"subscriptionType\":\"max\"}"_qs;
-        QTest::newRow("warning line first") << u"Additional CA cert(s): /etc/x.crt\n"_qs + signedIn.left(0) + u"{\"loggedIn\":false}"_qs
-            << u"{\"loggedIn\":false}"_qs;
+        QTest::newRow("warning line first") << u"Additional CA cert(s): /etc/x.crt\n{\"loggedIn\":false}"_qs << u"{\"loggedIn\":false}"_qs;
         QTest::newRow("brace and quote inside a string") << u"x {\"email\":\"a}\\\"b\",\"loggedIn\":true} y"_qs
             << u"{\"email\":\"a}\\\"b\",\"loggedIn\":true}"_qs;
         QTest::newRow("text mode output") << QString::fromUtf8(test::readFile(QStringLiteral(PACEWISE_TEST_DATA "/cli/auth-status-signed-in.txt"))) << QString();

@@ -6,14 +6,14 @@
 //       SettingsFileManager; each written edit is appended to LOG while the
 //       lock is still held, so LOG's order is the order of the writes, and
 //       every finished edit adds a line to LOG.progress.
-//   settings_stress_worker foreign SETTINGS PAUSE FINAL
+//   settings_stress_worker foreign SETTINGS PROGRESS PAUSE_AT FINAL
 //       rewrites the key "foreign" in place without any lock, as Claude Code
-//       does where it cannot replace the file, until the file PAUSE appears;
-//       then, once FINAL appears, writes it one last time and prints the
-//       value written and how many of its writes were lost (still gone a
-//       moment after it next read the file: a write that went into the file
-//       an editor had just replaced is missing until that editor writes it
-//       again).
+//       does where it cannot replace the file, until PROGRESS (the editors'
+//       LOG.progress) holds PAUSE_AT lines; then, once FINAL appears, writes it
+//       one last time and prints the value written and how many of its
+//       writes were lost (still gone a moment after it next read the file: a
+//       write that went into the file an editor had just replaced is missing
+//       until that editor writes it again).
 
 #include "guard/SettingsFileManager.h"
 
@@ -42,23 +42,22 @@ int edit(const QStringList &arguments)
     if (!log.open(QIODevice::Append | QIODevice::Unbuffered) || !progress.open(QIODevice::Append | QIODevice::Unbuffered))
         return 2;
 
-    const char *operations[] = {"enable", "disable", "resume-on", "resume-off"};
+    const QByteArrayList operations{"enable", "disable", "resume-on", "resume-off"};
     for (int index = 0; index < count; ++index) {
-        const char *operation = operations[random.bounded(4)];
+        const QByteArray operation = operations.at(random.bounded(4));
         SettingsFileManager::Options options;
         // Eight editors hammering one file is far past what a desktop sees;
         // flock is not fair, so one of them may wait longer than a user
         // would be asked to. The test is about lost and corrupt edits.
         options.lockTimeout = std::chrono::minutes(1);
-        options.postWriteInterceptor = [&](int) { log.write(QByteArray(operation) + '\n'); };
+        options.postWriteInterceptor = [&](int) { log.write(operation + '\n'); };
         const SettingsFileManager manager(options);
-        const QByteArray name(operation);
-        const auto result = name == "enable"      ? manager.enableGuard(settings, {.hooksDirectory = hooks})
-                            : name == "disable"   ? manager.disableGuard(settings)
-                            : name == "resume-on" ? manager.setResumeDirectory(settings, QStringLiteral("/tickets"))
-                                                  : manager.setResumeDirectory(settings, std::nullopt);
+        const auto result = operation == "enable"      ? manager.enableGuard(settings, {.hooksDirectory = hooks})
+                            : operation == "disable"   ? manager.disableGuard(settings)
+                            : operation == "resume-on" ? manager.setResumeDirectory(settings, QStringLiteral("/tickets"))
+                                                       : manager.setResumeDirectory(settings, std::nullopt);
         if (!result && result.error().kind != SettingsError::Kind::concurrentModification) {
-            std::fprintf(stderr, "%s failed: kind %d %s\n", operation, int(result.error().kind),
+            std::fprintf(stderr, "%s failed: kind %d %s\n", operation.constData(), int(result.error().kind),
                          qPrintable(result.error().description));
             return 1;
         }
@@ -101,11 +100,11 @@ int foreign(const QStringList &arguments)
     const QString settings = arguments.at(2);
     int value = 0;
     int lost = 0;
-    while (!QFileInfo::exists(arguments.at(3))) {
+    while (QFileInfo(arguments.at(3)).size() < arguments.at(4).toLongLong()) {
         lost += rewriteForeignKey(settings, ++value) ? 0 : 1;
         QThread::msleep(3);
     }
-    while (!QFileInfo::exists(arguments.at(4)))
+    while (!QFileInfo::exists(arguments.at(5)))
         QThread::msleep(5);
     lost += rewriteForeignKey(settings, ++value) ? 0 : 1;
     std::printf("%d %d\n", value, lost);
@@ -120,7 +119,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 7 && arguments.at(1) == u"edit")
         return edit(arguments);
-    if (arguments.size() == 5 && arguments.at(1) == u"foreign")
+    if (arguments.size() == 6 && arguments.at(1) == u"foreign")
         return foreign(arguments);
     std::fprintf(stderr, "usage: see the comment at the top of settings_stress_worker.cpp\n");
     return 2;

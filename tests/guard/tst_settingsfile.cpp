@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
+#include <array>
 #include <thread>
 
 
@@ -59,12 +59,17 @@ private slots:
         QDir().mkpath(m_dir.filePath(u"claude"_qs));
     }
 
-    void enableOnAMissingFileCreatesAPrivateOne()
+    // Hooks in a folder whose name a shell would split get a quoted
+    // command, and that command is still recognised as ours.
+    void enableCreatesAPrivateFileAndDisableKeepsTheUsersEdits()
     {
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
+        const SettingsFileManager::GuardSetup spaced{.hooksDirectory = m_dir.filePath(u"claude/it's hooks"_qs)};
+        QVERIFY(manager().enableGuard(settings(), spaced));
         QCOMPARE(modeOf(settings()), mode_t(0600));
         const QJsonObject root = fileObject(settings());
         QCOMPARE(root.keys(), (QStringList{u"hooks"_qs, u"statusLine"_qs}));
+        QCOMPARE(root[u"hooks"_qs][u"PreToolUse"_qs][0][u"hooks"_qs][0][u"command"_qs].toString(),
+                 u"'"_qs + m_dir.path() + u"/claude/it'\\''s hooks/rate-limit-guard.sh'"_qs);
         const auto backup = StatusLineBackup::parse(readFile(SettingsFileManager::backupPath(settings())));
         QVERIFY(backup);
         QVERIFY(!backup->hadOriginal);
@@ -72,8 +77,15 @@ private slots:
         QVERIFY(manager().isGuardEnabled(settings()).value());
         // Enabled again, the file is left as it is.
         const auto before = regularFileIdentity(settings());
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
+        QVERIFY(manager().enableGuard(settings(), spaced));
         QCOMPARE(regularFileIdentity(settings()), before);
+        // Our status line edited since is the user's now, and stays.
+        QJsonObject edited = root[u"statusLine"_qs].toObject();
+        edited.insert(u"padding"_qs, 4);
+        QVERIFY(writeFile(settings(), QJsonDocument(QJsonObject{{u"hooks"_qs, root[u"hooks"_qs]}, {u"statusLine"_qs, edited}}).toJson()));
+        QVERIFY(manager().disableGuard(settings()));
+        QVERIFY(!manager().isGuardEnabled(settings()).value());
+        QCOMPARE(fileObject(settings()), (QJsonObject{{u"statusLine"_qs, edited}}));
     }
 
     // Settings files as users keep them (Claude Code's own layout; CRLF;
@@ -127,18 +139,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_dir.filePath(u"claude/missing.json"_qs)));
     }
 
-    void aStatusLineEditedAfterEnableIsKept()
-    {
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
-        QJsonObject root = fileObject(settings());
-        QJsonObject edited = root[u"statusLine"_qs].toObject();
-        edited.insert(u"padding"_qs, 4);
-        root.insert(u"statusLine"_qs, edited);
-        QVERIFY(writeFile(settings(), QJsonDocument(root).toJson()));
-        QVERIFY(manager().disableGuard(settings()));
-        QCOMPARE(fileObject(settings())[u"statusLine"_qs].toObject(), edited);
-    }
-
     void badFilesAreRefusedAndLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("content"); // "<dir>": a folder in its place
@@ -154,6 +154,7 @@ private slots:
         QTest::newRow("hooks not an object") << QByteArray(R"({"hooks":"mine"})") << u"enable"_qs << K::wrongType;
         QTest::newRow("env not an object") << QByteArray(R"({"env":["A=1"]})") << u"resume"_qs << K::wrongType;
         QTest::newRow("read-only") << QByteArray(R"({"model":"opus"})") << u"enable"_qs << K::readOnly;
+        QTest::newRow("another Pacewise editing") << QByteArray(R"({"model":"opus"})") << u"enable"_qs << K::lockUnavailable;
     }
 
     void badFilesAreRefusedAndLeftAlone()
@@ -167,9 +168,11 @@ private slots:
             QVERIFY(writeFile(settings(), content));
         if (kind == SettingsError::Kind::readOnly) // a configuration locked on purpose
             QVERIFY(QFile::setPermissions(settings(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        const auto result = operation == u"enable" ? manager().enableGuard(settings(), {.hooksDirectory = hooks()})
-                            : operation == u"disable" ? manager().disableGuard(settings())
-                                                        : manager().setResumeDirectory(settings(), u"/t"_qs);
+        // Another Pacewise editing all the while: waited for, then said so.
+        const auto otherEditor = kind == SettingsError::Kind::lockUnavailable ? FileLock::tryLock(SettingsFileManager::lockPath(settings()))
+                                                                               : std::unexpected(0);
+        const auto result = operation == u"resume" ? manager().setResumeDirectory(settings(), u"/t"_qs)
+                                                   : manager().enableGuard(settings(), {.hooksDirectory = hooks()});
         QVERIFY(!result);
         QCOMPARE(result.error().kind, kind);
         if (content != "<dir>")
@@ -182,9 +185,12 @@ private slots:
 
     // Claude Code rewrites the file in place: a reader may catch it empty or
     // half-written and must wait for the whole file instead of taking it.
+    // Linked from elsewhere (dotfiles), the file stays linked.
     void aFileBeingRewrittenIsWaitedFor()
     {
-        QVERIFY(writeFile(settings(), "{\"model\": \"op"));
+        const QString real = m_dir.filePath(u"dotfiles/claude-settings.json"_qs);
+        QVERIFY(writeFile(real, "{\"model\": \"op"));
+        QVERIFY(QFile::link(real, settings()));
         SettingsFileManager::Options options = quickOptions();
         options.parseRetryDelay = std::chrono::milliseconds(40);
         std::thread writer([this] {
@@ -194,26 +200,6 @@ private slots:
         const auto result = SettingsFileManager(options).enableGuard(settings(), {.hooksDirectory = hooks()});
         writer.join();
         QVERIFY(result);
-        QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
-    }
-
-    void commandsWithSpacesAreQuotedAndStillRecognised()
-    {
-        const QString spaced = m_dir.filePath(u"claude/it's hooks"_qs);
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = spaced}));
-        const QString command = fileObject(settings())[u"hooks"_qs][u"PreToolUse"_qs][0][u"hooks"_qs][0][u"command"_qs].toString();
-        QCOMPARE(command, u"'"_qs + m_dir.path() + u"/claude/it'\\''s hooks/rate-limit-guard.sh'"_qs);
-        QVERIFY(manager().isGuardEnabled(settings()).value());
-        QVERIFY(manager().disableGuard(settings()));
-        QVERIFY(!manager().isGuardEnabled(settings()).value());
-    }
-
-    void aSymlinkedSettingsFileStaysLinked()
-    {
-        const QString real = m_dir.filePath(u"dotfiles/claude-settings.json"_qs);
-        QVERIFY(writeFile(real, R"({"model":"opus"})"));
-        QVERIFY(QFile::link(real, settings()));
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
         QVERIFY(QFileInfo(settings()).isSymLink());
         QVERIFY(fileObject(real).contains(u"hooks"_qs));
         QCOMPARE(fileObject(real)[u"model"_qs].toString(), u"opus"_qs);
@@ -236,21 +222,25 @@ private slots:
 
     void lostRacesAreRetriedThenReported_data()
     {
+        QTest::addColumn<bool>("afterWrite");
         QTest::addColumn<int>("racingAttempts");
         QTest::addColumn<bool>("succeeds");
-        QTest::newRow("one lost race") << 1 << true;
-        QTest::newRow("every attempt lost") << 4 << false;
+        QTest::newRow("one lost race") << false << 1 << true;
+        QTest::newRow("every attempt lost") << false << 4 << false;
+        QTest::newRow("a write undone right afterwards") << true << 1 << true;
     }
 
     void lostRacesAreRetriedThenReported()
     {
+        QFETCH(bool, afterWrite);
         QFETCH(int, racingAttempts);
         QFETCH(bool, succeeds);
         QVERIFY(writeFile(settings(), R"({"edits":0})"));
         SettingsFileManager::Options options = quickOptions();
         int foreignEdits = 0;
-        // Another program writes the file between our read and our write.
-        options.preWriteInterceptor = [&](int attempt) {
+        // Another program writes the file between our read and our write,
+        // or replaces what we just wrote.
+        (afterWrite ? options.postWriteInterceptor : options.preWriteInterceptor) = [&](int attempt) {
             if (attempt <= racingAttempts)
                 writeFile(settings(), QStringLiteral(R"({"edits":%1, "padding":"%2"})").arg(++foreignEdits).arg(QString(attempt, u'x')).toUtf8());
         };
@@ -264,31 +254,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(SettingsFileManager::backupPath(settings())), succeeds);
     }
 
-    void aWriteUndoneRightAfterwardsIsWrittenAgain()
-    {
-        SettingsFileManager::Options options = quickOptions();
-        options.postWriteInterceptor = [&](int attempt) {
-            if (attempt == 1)
-                writeFile(settings(), R"({"model":"opus"})");
-        };
-        QVERIFY(SettingsFileManager(options).enableGuard(settings(), {.hooksDirectory = hooks()}));
-        QVERIFY(manager().isGuardEnabled(settings()).value());
-        QCOMPARE(fileObject(settings())[u"model"_qs].toString(), u"opus"_qs);
-    }
-
-    // Another Pacewise editing is waited for, and said so when it takes too
-    // long; its lock ends with it, however it ends.
-    void anotherEditorsLockIsWaitedFor()
-    {
-        auto other = FileLock::tryLock(SettingsFileManager::lockPath(settings()));
-        QVERIFY(other);
-        const auto refused = manager().enableGuard(settings(), {.hooksDirectory = hooks()});
-        QVERIFY(!refused);
-        QCOMPARE(refused.error().kind, SettingsError::Kind::lockUnavailable);
-        other = std::unexpected(0);
-        QVERIFY(manager().enableGuard(settings(), {.hooksDirectory = hooks()}));
-    }
-
     // Eight processes edit at random while a ninth rewrites a foreign key in
     // place without any lock, as Claude Code does. Nobody may see a broken
     // file, and the end state must hold the foreign writer's last value and
@@ -296,68 +261,49 @@ private slots:
     void concurrentEditorsNeverLoseOrCorrupt()
     {
         QVERIFY(writeFile(settings(), R"({"model":"opus"})"));
-        const QString log = m_dir.filePath(u"edits.log"_qs);
-        const QString pause = m_dir.filePath(u"pause"_qs);
-        const QString final = m_dir.filePath(u"final"_qs);
-        QFile::remove(log);
-        QFile::remove(log + u".progress"_qs);
-        QFile::remove(pause);
-        QFile::remove(final);
+        const QString log = m_dir.filePath(u"claude/edits.log"_qs);
+        const QString progress = log + u".progress"_qs;
+        const QString final = m_dir.filePath(u"claude/final"_qs);
         constexpr int editors = 8;
         constexpr int editsEach = 100;
 
+        // The foreign writer pauses for the last tenth of the edits, so that
+        // the last one written can be told from the log.
         QProcess foreignWriter;
-        foreignWriter.start(QStringLiteral(STRESS_WORKER), {u"foreign"_qs, settings(), pause, final});
+        foreignWriter.start(QStringLiteral(STRESS_WORKER),
+                            {u"foreign"_qs, settings(), progress, QString::number(editors * editsEach * 9 / 10), final});
         QVERIFY(foreignWriter.waitForStarted());
-        std::vector<std::unique_ptr<QProcess>> workers;
-        for (int index = 0; index < editors; ++index) {
-            workers.push_back(std::make_unique<QProcess>());
-            workers.back()->start(QStringLiteral(STRESS_WORKER), {u"edit"_qs, settings(), hooks(), QString::number(index + 1),
-                                                                  QString::number(editsEach), log});
-        }
-        // The foreign writer pauses for the last edits, so that the last one
-        // written can be told from the log. However slow the machine, the
-        // wait lasts as long as the edits keep coming: only a minute
-        // without one fails it.
+        std::array<QProcess, editors> workers;
+        for (int index = 0; index < editors; ++index)
+            workers[index].start(QStringLiteral(STRESS_WORKER),
+                                 {u"edit"_qs, settings(), hooks(), QString::number(index + 1), QString::number(editsEach), log});
+        // However slow the machine, the wait lasts as long as the edits keep
+        // coming: only a minute without one fails it.
         QElapsedTimer sinceLastEdit;
         sinceLastEdit.start();
         qsizetype editsDone = 0;
-        const auto editing = [&] {
-            return std::ranges::any_of(workers, [](const auto &worker) { return worker->state() != QProcess::NotRunning; });
-        };
-        while (editsDone < editors * editsEach * 9 / 10 && editing()) {
-            QTest::qWait(50);
-            if (const qsizetype now = readFile(log + u".progress"_qs).size(); now > editsDone) {
-                editsDone = now;
-                sinceLastEdit.restart();
+        for (QProcess &worker : workers) {
+            while (worker.state() != QProcess::NotRunning && !worker.waitForFinished(50)) {
+                if (const qsizetype now = readFile(progress).size(); now > editsDone) {
+                    editsDone = now;
+                    sinceLastEdit.restart();
+                }
+                QVERIFY2(sinceLastEdit.elapsed() < 60'000, "the editors made no progress for a minute");
             }
-            QVERIFY2(sinceLastEdit.elapsed() < 60'000, "the editors made no progress for a minute");
-        }
-        QVERIFY(writeFile(pause, ""));
-        for (auto &worker : workers) {
-            QVERIFY(worker->state() == QProcess::NotRunning || worker->waitForFinished(60'000));
-            QVERIFY2(worker->exitCode() == 0, worker->readAllStandardError().constData());
+            QVERIFY2(worker.exitCode() == 0, worker.readAllStandardError().constData());
         }
         QVERIFY(writeFile(final, ""));
         QVERIFY(foreignWriter.state() == QProcess::NotRunning || foreignWriter.waitForFinished(10'000));
         const QList<QByteArray> foreignResult = foreignWriter.readAllStandardOutput().trimmed().split(' ');
-        const int lastForeignValue = foreignResult.value(0).toInt();
         QCOMPARE(foreignResult.value(1), QByteArray("0")); // none of its writes was lost
 
         const QJsonObject root = fileObject(settings());
         QCOMPARE(root[u"model"_qs].toString(), u"opus"_qs);
-        QCOMPARE(root[u"foreign"_qs].toInt(), lastForeignValue);
-        QStringList written = QString::fromUtf8(readFile(log)).split(u'\n', Qt::SkipEmptyParts);
-        const auto last = [&](const QStringList &operations) {
-            for (auto it = written.crbegin(); it != written.crend(); ++it) {
-                if (operations.contains(*it))
-                    return *it;
-            }
-            return QString();
-        };
-        QCOMPARE(manager().isGuardEnabled(settings()).value(), last({u"enable"_qs, u"disable"_qs}) == u"enable");
+        QCOMPARE(root[u"foreign"_qs].toInt(), foreignResult.value(0).toInt());
+        const QStringList written = QString::fromUtf8(readFile(log)).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(manager().isGuardEnabled(settings()).value(), written.lastIndexOf(u"enable"_qs) > written.lastIndexOf(u"disable"_qs));
         QCOMPARE(root[u"env"_qs][u"CC_LIMIT_GUARD_RESUME_DIR"_qs].toString(),
-                 last({u"resume-on"_qs, u"resume-off"_qs}) == u"resume-on" ? u"/tickets"_qs : QString());
+                 written.lastIndexOf(u"resume-on"_qs) > written.lastIndexOf(u"resume-off"_qs) ? u"/tickets"_qs : QString());
         QCOMPARE(root[u"hooks"_qs][u"PreToolUse"_qs].toArray().size() <= 1, true);
     }
 };

@@ -19,16 +19,15 @@ bool switchTo(LaunchAtLoginController &controller, bool on)
     return !controller.isUpdating() && !controller.hasError();
 }
 
+std::shared_ptr<XdgAutostartService> service(const QString &directory)
+{
+    return std::make_shared<XdgAutostartService>(directory, u"pacewise"_qs, u"Pacewise"_qs, u"/usr/bin/pacewise"_qs);
+}
+
 } // namespace
 
 class AutostartTest : public QObject {
     Q_OBJECT
-
-private:
-    static std::shared_ptr<XdgAutostartService> service(const QString &directory)
-    {
-        return std::make_shared<XdgAutostartService>(directory, u"pacewise"_qs, u"Pacewise"_qs, u"/usr/bin/pacewise"_qs);
-    }
 
 private slots:
     void execLinesAreQuotedAsDesktopEntriesRequire_data()
@@ -48,14 +47,13 @@ private slots:
         QCOMPARE(XdgAutostartService::execLine({program, u"daemon"_qs}), line);
     }
 
-    void switchingOnWritesAnEntryAndOffRemovesIt()
+    void switchingOnWritesAnEntryAndOffRemovesOnlyOurs()
     {
         QTemporaryDir dir;
         const auto autostart = service(dir.filePath(u"autostart"_qs));
         LaunchAtLoginController controller(autostart);
-        const auto set = [&](bool on) { return switchTo(controller, on); };
         QVERIFY(!controller.isEnabled());
-        QVERIFY(set(true));
+        QVERIFY(switchTo(controller, true));
         QVERIFY(controller.isEnabled());
         const QByteArray entry = readFile(autostart->entryPath());
         QVERIFY(entry.startsWith("[Desktop Entry]\nType=Application\nName=Pacewise\n"));
@@ -63,8 +61,8 @@ private slots:
         // Described in each language as the application menu describes it.
         QVERIFY(entry.contains("\nComment[de]=Hält lange Claude-Code-Aufgaben") && entry.contains("\nGenericName[zh_CN]="));
         QCOMPARE(QFileInfo(autostart->entryPath()).permissions() & QFile::WriteOther, QFile::Permissions());
-        QVERIFY(set(true)); // nothing to change
-        QVERIFY(set(false));
+        QVERIFY(switchTo(controller, true)); // nothing to change
+        QVERIFY(switchTo(controller, false));
         QVERIFY(!QFileInfo::exists(autostart->entryPath()));
         QVERIFY(!controller.hasError());
 
@@ -73,26 +71,20 @@ private slots:
                                                   "Comment=Keeps long Claude Code jobs going across usage limits\n"
                                                   "Exec=/usr/bin/pacewise\nIcon=pacewise\nTerminal=false\nX-GNOME-Autostart-enabled=true\n"));
         controller.refresh();
-        QVERIFY(set(false));
+        QVERIFY(switchTo(controller, false));
         QVERIFY(!QFileInfo::exists(autostart->entryPath()));
-    }
 
-    void anEntryTheUserEditedIsRespected()
-    {
-        QTemporaryDir dir;
-        const auto autostart = service(dir.filePath(u"autostart"_qs));
-        const QByteArray edited = "[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
-                                  "\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n";
-        QVERIFY(writeFile(autostart->entryPath(), edited));
-        LaunchAtLoginController controller(autostart);
-        const auto set = [&](bool on) { return switchTo(controller, on); };
+        // An entry the user edited is theirs: switched off, it is hidden.
+        QVERIFY(writeFile(autostart->entryPath(), "[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
+                                                  "\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n"));
+        controller.refresh();
         QVERIFY(controller.isEnabled());
-        QVERIFY(set(false));
+        QVERIFY(switchTo(controller, false));
         QCOMPARE(readFile(autostart->entryPath()),
                  QByteArray("[Desktop Entry]\nType=Application\nName=Pacewise\nExec=env QT_SCALE_FACTOR=2 pacewise\n"
                             "Hidden=true\n\n[Desktop Action Quiet]\nName=Quiet\nExec=pacewise --quiet\n"));
         QVERIFY(!controller.isEnabled());
-        QVERIFY(set(true));
+        QVERIFY(switchTo(controller, true));
         QVERIFY(readFile(autostart->entryPath()).contains("Exec=env QT_SCALE_FACTOR=2 pacewise\nHidden=false\n"));
         QVERIFY(controller.isEnabled());
     }

@@ -46,32 +46,25 @@ private slots:
 
     void failuresLeaveTargetAndNoTemporaryFile_data()
     {
-        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("path");
         QTest::addColumn<AtomicWriteError::Kind>("kind");
-        QTest::newRow("target is a non-empty folder") << u"folder"_qs << AtomicWriteError::Kind::renameFailed;
-        QTest::newRow("parent is a file") << u"parent-file"_qs << AtomicWriteError::Kind::createDirectoryFailed;
+        QTest::newRow("target is a non-empty folder") << u"state.json"_qs << AtomicWriteError::Kind::renameFailed;
+        QTest::newRow("parent is a file") << u"parent/state.json"_qs << AtomicWriteError::Kind::createDirectoryFailed;
     }
 
     void failuresLeaveTargetAndNoTemporaryFile()
     {
-        QFETCH(QString, setUp);
+        QFETCH(QString, path);
         QFETCH(AtomicWriteError::Kind, kind);
         QTemporaryDir dir;
-        QString path = dir.filePath(u"state.json"_qs);
-        if (setUp == u"folder") {
-            QVERIFY(writeFile(path + u"/keep"_qs, "kept"));
-        } else {
-            QVERIFY(writeFile(dir.filePath(u"parent"_qs), "a file"));
-            path = dir.filePath(u"parent/state.json"_qs);
-        }
-
-        const auto written = writeFileAtomically(path, "new", 0644);
+        QVERIFY(writeFile(dir.filePath(u"state.json/keep"_qs), "kept"));
+        QVERIFY(writeFile(dir.filePath(u"parent"_qs), "a file"));
+        const auto written = writeFileAtomically(dir.filePath(path), "new", 0644);
         QVERIFY(!written);
         QCOMPARE(written.error().kind, kind);
         QVERIFY(written.error().errorNumber != 0);
         QVERIFY(leftovers(dir.path()).isEmpty());
-        if (setUp == u"folder")
-            QCOMPARE(readFile(path + u"/keep"_qs), QByteArray("kept"));
+        QCOMPARE(readFile(dir.filePath(u"state.json/keep"_qs)), QByteArray("kept"));
     }
 
     void readsOnlyBoundedRegularFiles_data()

@@ -29,8 +29,7 @@ ScriptInvocation shell(const QString &script, double timeoutSeconds = 10)
     return ScriptInvocation{.executable = u"/bin/sh"_qs,
                             .arguments = {u"-c"_qs, script},
                             .timeoutSeconds = timeoutSeconds,
-                            .environment = std::nullopt,
-                            .workingDirectory = std::nullopt};
+                            .environment = std::nullopt};
 }
 
 QStringList openDescriptors()
@@ -61,7 +60,7 @@ class ScriptRunnerTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_scratchParent;
+    QTemporaryDir m_scratchParent; // holds the runner's scratch folder and the files children write
     QStringList m_descriptorsBefore;
 
     ScriptRunner runner() const
@@ -84,14 +83,6 @@ private slots:
         QCOMPARE(errno, ECHILD);
     }
 
-    // A child ended by a signal we did not send reports that signal.
-    void aSignalEndingTheChildIsItsStatus()
-    {
-        const auto result = runner().run(shell(u"kill -USR1 $$"_qs));
-        QVERIFY(result);
-        QCOMPARE(result->exitCode, int(SIGUSR1));
-    }
-
     // However the parent stands: standard streams closed, descriptors open
     // without close-on-exec, signals ignored, handled and blocked, SIGCHLD
     // ignored too. The child has its pipes, /dev/null, no other descriptor,
@@ -99,8 +90,7 @@ private slots:
     // itself), and its exit status is known.
     void childStartsCleanWhateverTheParentsState()
     {
-        const int ignoredSignals[] = {SIGPIPE, SIGURG, SIGXFSZ, SIGHUP, SIGRTMIN + 3, SIGCHLD};
-        for (const int signal : ignoredSignals)
+        for (const int signal : {SIGPIPE, SIGURG, SIGXFSZ, SIGHUP, SIGRTMIN + 3, SIGCHLD})
             ::signal(signal, SIG_IGN);
         ::signal(SIGUSR1, [](int) {});
         sigset_t blocked, previousMask;
@@ -158,8 +148,7 @@ private slots:
     // returns at once, the child goes on to its end unsignalled.
     void aDetachedChildGoesOnInItsOwnSession()
     {
-        QTemporaryDir dir;
-        const QString done = dir.filePath(u"done"_qs);
+        const QString done = m_scratchParent.filePath(u"done"_qs);
         ScriptInvocation invocation = shell(u"sleep 0.3; read -r pid unused session rest < /proc/self/stat;"
                                             "echo \"$$ $(cut -d' ' -f6 /proc/$$/stat)\" > '%1'"_qs.arg(done), 10);
         invocation.ownSession = true;
@@ -225,8 +214,7 @@ private slots:
     // Even a child of the group that ignores SIGTERM.
     void timeOutsEndTheWholeGroup()
     {
-        QTemporaryDir dir;
-        const QString pidFile = dir.filePath(u"pid"_qs);
+        const QString pidFile = m_scratchParent.filePath(u"pid"_qs);
         QElapsedTimer clock;
         clock.start();
         const auto result = runner().run(shell(u"echo $$ > '%1'; sh -c \"trap '' TERM; sleep 1000\"; :"_qs.arg(pidFile), 0.3));
@@ -235,50 +223,39 @@ private slots:
         // time-out + SIGTERM grace + SIGKILL grace + drain, with room for a slow machine
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 
-        QFile file(pidFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const pid_t group = file.readAll().trimmed().toInt();
+        const pid_t group = readFile(pidFile).trimmed().toInt();
         QVERIFY(group > 1);
         QTRY_COMPARE(livingMembersOfGroup(group), 0);
     }
 
     // A background process the child left holding its pipes ends with it,
-    // at once: it neither keeps the caller waiting nor lives on.
+    // at once: it neither keeps the caller waiting nor lives on. The child
+    // ended by a signal we did not send reports that signal.
     void grandchildHoldingThePipesEndsWithTheChild()
     {
         QElapsedTimer clock;
         clock.start();
-        const auto result = runner().run(shell(u"sleep 30 & echo $! ; exit 4"_qs));
+        const auto result = runner().run(shell(u"sleep 30 & echo $! ; kill -USR1 $$"_qs));
         QVERIFY(result);
-        QCOMPARE(result->exitCode, 4);
+        QCOMPARE(result->exitCode, int(SIGUSR1));
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         const pid_t grandchild = result->standardOutput.trimmed().toInt();
         QVERIFY(grandchild > 1);
         QTRY_VERIFY(::kill(grandchild, 0) != 0 || readFile(u"/proc/%1/stat"_qs.arg(grandchild)).split(')').last().trimmed().startsWith('Z'));
     }
 
-    void launchFailuresAreTyped_data()
-    {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<QString>("workingDirectory");
-        QTest::addColumn<int>("errorNumber");
-        QTest::newRow("missing") << u"/nonexistent/claude"_qs << QString() << ENOENT;
-        QTest::newRow("missing working folder") << u"/bin/true"_qs << u"/nonexistent"_qs << ENOENT;
-    }
-
+    // A missing program, or a missing working folder.
     void launchFailuresAreTyped()
     {
-        QFETCH(QString, executable);
-        QFETCH(QString, workingDirectory);
-        QFETCH(int, errorNumber);
-        ScriptInvocation invocation{.executable = executable, .arguments = {}, .timeoutSeconds = 5,
-                                    .environment = std::nullopt, .workingDirectory = std::nullopt};
-        if (!workingDirectory.isEmpty())
-            invocation.workingDirectory = workingDirectory;
-        const auto result = runner().run(invocation);
-        QVERIFY(!result);
-        QCOMPARE(result.error(),
-                 (ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = errorNumber}));
+        ScriptInvocation missingProgram = shell(u"exit 0"_qs);
+        missingProgram.executable = u"/nonexistent/claude"_qs;
+        ScriptInvocation missingFolder = shell(u"exit 0"_qs);
+        missingFolder.workingDirectory = u"/nonexistent"_qs;
+        for (const ScriptInvocation &invocation : {missingProgram, missingFolder}) {
+            const auto result = runner().run(invocation);
+            QVERIFY(!result);
+            QCOMPARE(result.error(), (ScriptRunnerError{.kind = ScriptRunnerError::Kind::launchFailed, .errorNumber = ENOENT}));
+        }
     }
 
     // Another local user must not be able to plant files where `claude`

@@ -83,29 +83,25 @@ private slots:
     // has not started again, and overage ends with the exhausted window.
     void figuresAsTheyStandAtAnyMoment_data()
     {
-        QTest::addColumn<Limits>("limits");
+        QTest::addColumn<double>("fiveHour"); // beside a weekly 40 % that resets two days later
         QTest::addColumn<bool>("overage");
         QTest::addColumn<qint64>("secondsAfterReset");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("overageShown");
-        using enum UsageLimitKind;
-        const UsageLimit later(weeklyAll, std::nullopt, 40, someReset.addDays(2));
-        QTest::newRow("a second before the reset") << Limits{limit(fiveHour, 97), later} << false << qint64(-1)
-                                                   << u"97 1 | 40 1"_qs << false;
-        QTest::newRow("at the reset") << Limits{limit(fiveHour, 97), later} << false << qint64(0) << u"0 0 | 40 1"_qs << false;
-        QTest::newRow("overage while exhausted") << Limits{limit(fiveHour, 100), later} << true << qint64(-60)
-                                                 << u"100 1 | 40 1"_qs << true;
-        QTest::newRow("overage ends with the window") << Limits{limit(fiveHour, 100), later} << true << qint64(1)
-                                                      << u"0 0 | 40 1"_qs << false;
+        QTest::newRow("a second before the reset") << 97.0 << false << qint64(-1) << u"97 1 | 40 1"_qs << false;
+        QTest::newRow("at the reset") << 97.0 << false << qint64(0) << u"0 0 | 40 1"_qs << false;
+        QTest::newRow("overage while exhausted") << 100.0 << true << qint64(-60) << u"100 1 | 40 1"_qs << true;
+        QTest::newRow("overage ends with the window") << 100.0 << true << qint64(1) << u"0 0 | 40 1"_qs << false;
     }
 
     void figuresAsTheyStandAtAnyMoment()
     {
-        QFETCH(Limits, limits);
+        QFETCH(double, fiveHour);
         QFETCH(bool, overage);
         QFETCH(qint64, secondsAfterReset);
         QFETCH(QString, shown);
         QFETCH(bool, overageShown);
+        const Limits limits{limit(UsageLimitKind::fiveHour, fiveHour), UsageLimit(UsageLimitKind::weeklyAll, std::nullopt, 40, someReset.addDays(2))};
         const QDateTime now = someReset.addSecs(secondsAfterReset);
         const UsageSnapshot snapshot = UsageSnapshot(limits, u"acct"_qs, overage).asOf(now);
         QStringList figures;
