@@ -160,7 +160,7 @@ void AppState::scheduleWake()
     m_wakeTimer.start(std::chrono::milliseconds(delay));
 }
 
-QCoro::Task<bool> AppState::refresh(bool automatic)
+QCoro::Task<bool> AppState::refresh(bool automatic, UsageFigures::Ask ask)
 {
     const QPointer<AppState> self(this);
     if (m_refreshing) {
@@ -174,7 +174,7 @@ QCoro::Task<bool> AppState::refresh(bool automatic)
     m_isFetching = true;
     emit isFetchingChanged();
 
-    const std::optional<UsageSnapshot> fresh = co_await performFetch();
+    const std::optional<UsageSnapshot> fresh = co_await performFetch(ask);
     if (!self)
         co_return false;
     m_lastRefreshFresh = fresh.has_value();
@@ -186,7 +186,7 @@ QCoro::Task<bool> AppState::refresh(bool automatic)
     co_return fresh.has_value();
 }
 
-QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
+QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch(UsageFigures::Ask ask)
 {
     const QPointer<AppState> self(this);
     // Claude Code's account file reaches tens of MiB: read on the pool.
@@ -204,8 +204,9 @@ QCoro::Task<std::optional<UsageSnapshot>> AppState::performFetch()
     auto fetching = QtConcurrent::run([sources = UsageSources{.claude = m_dependencies.usageFetcher,
                                                               .stateFile = m_dependencies.engineStateReader,
                                                               .stateWriter = m_dependencies.stateWriter,
-                                                              .now = m_dependencies.now}] {
-        return UsageFigures::fetch(sources, UsageFigures::Ask::automatic);
+                                                              .now = m_dependencies.now},
+                                     ask] {
+        return UsageFigures::fetch(sources, ask);
     });
     const UsageFigures figures = co_await fetching;
     if (!self)

@@ -6,6 +6,7 @@
 #include "usage/TrayUsage.h"
 #include "usage/StateWriter.h"
 #include "usage/UsageFetching.h"
+#include "usage/UsageFigures.h"
 #include "usage/UsageHistory.h"
 #include "system/FileChangeWatcher.h"
 
@@ -92,8 +93,9 @@ public:
     // fresh figures came; automatic marks the poll loop's own refreshes,
     // after which paused sessions may be continued (refreshed()). A call
     // while another refresh is under way waits for that one and answers
-    // with its outcome.
-    QCoro::Task<bool> refresh(bool automatic);
+    // with its outcome. A user's own "refresh" asks claude (claudeFirst)
+    // even then: another machine may have used the account meanwhile.
+    QCoro::Task<bool> refresh(bool automatic, UsageFigures::Ask ask = UsageFigures::Ask::automatic);
     QCoro::Task<> checkAuthStatus();
     void setShowTrayPercentage(bool show);
     // Takes in what pacewisectl or another window changed in the settings
@@ -113,7 +115,7 @@ private:
     void loadSettings();
     void scheduleWake();
     QCoro::Task<> poll();
-    QCoro::Task<std::optional<UsageSnapshot>> performFetch();
+    QCoro::Task<std::optional<UsageSnapshot>> performFetch(UsageFigures::Ask ask);
     QCoro::Task<bool> isSignedOut();
     void loadEngineFallback(const UsageSnapshot &recorded);
     QCoro::Task<> recordHistory(const UsageSnapshot &snapshot);

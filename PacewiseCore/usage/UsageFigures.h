@@ -27,7 +27,12 @@ struct UsageFigures {
         claude,     // claude's usage report, merged into the state file
         stateFile,  // the state file as it is, claude having given nothing
     };
-    enum class Ask { automatic, claudeOnly, stateFileOnly };
+    enum class Ask {
+        automatic,     // the status line's figures while they are fresh, else claude, else the state file
+        claudeFirst,   // claude, else the state file: what a user asking for fresh figures means
+        claudeOnly,
+        stateFileOnly,
+    };
 
     QDateTime takenAt; // the clock read after the last source answered
     std::optional<UsageSnapshot> snapshot = std::nullopt;
@@ -38,8 +43,8 @@ struct UsageFigures {
     std::optional<EngineStateError> stateFileError = std::nullopt;
 
     // Figures the status line confirmed within the poll interval they call
-    // for; else claude's usage report, merged into the state file and
-    // recorded there; else (automatic) the state file as it is. Blocking,
+    // for (automatic); else claude's usage report, merged into the state
+    // file and recorded there; else the state file as it is. Blocking,
     // for as long as claude takes: call it from a pool thread.
     static UsageFigures fetch(const UsageSources &sources, Ask ask);
 };

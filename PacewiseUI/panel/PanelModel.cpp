@@ -333,7 +333,7 @@ QString PanelModel::tooltip() const
 // their outcome through AppState's signals.
 void PanelModel::refreshNow()
 {
-    m_dependencies.state->refresh(true);
+    m_dependencies.state->refresh(true, UsageFigures::Ask::claudeFirst);
 }
 
 void PanelModel::resumeNow(const QString &sessionID, bool force)

@@ -422,7 +422,17 @@ private slots:
         // What goes wrong is said as it appears, not only shown.
         for (const QString &status : {u"issue"_qs, u"notice"_qs, u"guardError"_qs, u"caffeineUnavailable"_qs})
             QCOMPARE(QAccessible::queryAccessibleInterface(scene.find(status))->role(), QAccessible::AlertMessage);
+        // Refresh asks claude even where the status line's figures would
+        // spare a poll: the user wants them fresh, not merely recent.
+        QVERIFY(writeFile(scene.paths.engineStateFile(), QStringLiteral(R"({"limits":[{"kind":"five_hour","used_percentage":42,"resets_at":%1,"confirmed_at":%2}],)"
+                                                                         R"("status_line_confirmed_at":%2})")
+                                                              .arg(scene.now.addSecs(3600).toSecsSinceEpoch())
+                                                              .arg(scene.now.toSecsSinceEpoch())
+                                                              .toUtf8(),
+                          scene.now));
+        const int asked = scene.fetcher->calls();
         act(scene.find(u"refreshButton"_qs), QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(scene.fetcher->calls(), asked + 1);
         act(scene.find(u"caffeineSwitch"_qs), QAccessibleActionInterface::toggleAction());
         QTRY_VERIFY(scene.caffeine->isActive());
         act(scene.find(u"caffeineSwitch"_qs), QAccessibleActionInterface::pressAction());
