@@ -35,7 +35,6 @@ private slots:
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("default") << QStringList{} << QString() << u"/home/ada/.claude/rate-limit-state.json"_qs;
         QTest::newRow("setting") << QStringList{} << u"/tmp/s.json"_qs << u"/tmp/s.json"_qs;
         QTest::newRow("environment wins") << QStringList{u"PACEWISE_STATE_PATH=/tmp/e.json"_qs} << u"/tmp/s.json"_qs << u"/tmp/e.json"_qs;
     }

@@ -191,20 +191,12 @@ SCRIPT
     [ "$(jq -r .cwd "$TICKETS/0f76730a-752b-4aa3-865c-aec0624eaedb.json")" = /other ]
 }
 
-@test "a hold the user lets go ends at once, and the session is not held again until that reset" {
+# How quickly a hold ends on the signal is checked with the real
+# pacewisectl guard release (tests/resume); here, what its mark means.
+@test "a session the user let go is not held again until that reset" {
     write_state 99 7200 17 259200
-    PACEWISE_ENGINE_SLEEP=sleep sh "$GUARD" <"$SAMPLES/pretooluse-stdin.json" &
-    guard=$!
-    hold="$HOME/.claude/pacewise-holds/0f76730a-752b-4aa3-865c-aec0624eaedb"
-    for _ in $(seq 100); do [ -f "$hold" ] && break; sleep 0.1; done
-    read -r holder _ resets kind <"$hold"
-    # What pacewisectl guard release does: the mark, then the signal.
-    echo "$resets $kind" >"$hold.release"
-    asked=$(date +%s%N)
-    kill -USR1 "$holder"
-    wait "$guard"
-    [ $(( ($(date +%s%N) - asked) / 1000000 )) -lt 2000 ]
-    [ ! -f "$hold" ]
+    mkdir -p "$HOME/.claude/pacewise-holds"
+    echo "$((NOW + 7200)) five_hour" >"$HOME/.claude/pacewise-holds/0f76730a-752b-4aa3-865c-aec0624eaedb.release"
     run_guard
     [ "$status" -eq 0 ] && [ "$(slept_total)" -eq 0 ]
     # Another limit (the next window's) holds it again.

@@ -106,16 +106,19 @@ private slots:
         m_xvfb.waitForFinished(5000);
     }
 
-    void startsShowsItsIconOnceATrayIsThereAndQuitsCleanly()
+    // As at login: the daemon (a systemd service) runs first and steps
+    // aside for the tray app, which waits for the tray to come up.
+    void theDaemonStepsAsideAndTheIconShowsOnceATrayIsThere()
     {
-        QProcess app;
+        QProcess daemon, app;
+        start(daemon, QStringLiteral(PACEWISECTL), {u"daemon"_qs});
+        QByteArray daemonLog, log;
+        QVERIFY2(waitForOutput(daemon, "running;", daemonLog), daemonLog.constData());
         start(app, QStringLiteral(PACEWISE));
-        QByteArray log;
         QVERIFY2(waitForOutput(app, "Pacewise started (tray only)", log), log.constData());
+        QVERIFY2(waitForOutput(daemon, "standing by", daemonLog), daemonLog.constData());
         QVERIFY2(waitForOutput(app, "waiting for one", log), log.constData());
         QCOMPARE(m_bus->trayItems(), 0);
-
-        // The tray comes up after Pacewise, as at login.
         QVERIFY(m_bus->startTrayWatcher());
         QTRY_COMPARE_WITH_TIMEOUT(m_bus->trayItems(), 1, 20'000);
 
@@ -126,21 +129,6 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(second.readAllStandardOutput(), QByteArray("Pacewise is already running; its panel is open\n"));
         endsCleanly(app, log);
-    }
-
-    void theDaemonStepsAsideForTheTrayApp()
-    {
-        QVERIFY(m_bus->startTrayWatcher());
-        QProcess daemon, app;
-        start(daemon, QStringLiteral(PACEWISECTL), {u"daemon"_qs});
-        QByteArray daemonLog, appLog;
-        QVERIFY2(waitForOutput(daemon, "running;", daemonLog), daemonLog.constData());
-
-        start(app, QStringLiteral(PACEWISE));
-        QVERIFY2(waitForOutput(app, "Pacewise started (tray only)", appLog), appLog.constData());
-        QVERIFY2(waitForOutput(daemon, "standing by", daemonLog), daemonLog.constData());
-        QTRY_COMPARE_WITH_TIMEOUT(m_bus->trayItems(), 1, 20'000);
-        endsCleanly(app);
         endsCleanly(daemon);
     }
 
