@@ -301,6 +301,7 @@ Pane {
 
             // About
             ColumnLayout {
+                id: about
                 spacing: 8
                 Label {
                     text: "Pacewise"
@@ -370,12 +371,16 @@ Pane {
                 }
                 Repeater {
                     model: settingsModel.setUpFindings
+                    // The texts take the page's width as they are made: a
+                    // nested layout would keep the one-line height they had
+                    // before they wrapped, and draw the next row over them.
                     delegate: ColumnLayout {
                         objectName: "setUpFinding"
                         Layout.fillWidth: true
                         spacing: 0
                         Label {
                             Layout.fillWidth: true
+                            Layout.preferredWidth: about.width
                             wrapMode: Text.Wrap
                             readonly property string plainText: root.trf("settings.about.setUpLine", "%1: %2", [modelData.label, modelData.finding])
                             text: (modelData.ok ? "✔ " : "✘ ") + plainText
@@ -385,6 +390,7 @@ Pane {
                         // Selectable: the fixes are often commands to copy.
                         TextArea {
                             Layout.fillWidth: true
+                            Layout.preferredWidth: about.width
                             visible: !modelData.ok
                             readOnly: true
                             selectByMouse: true

@@ -533,21 +533,26 @@ private slots:
             for (QQuickItem *child : item->childItems())
                 lookAt(child, where);
         };
-        for (int window = 0; window <= 5; ++window) {
+        for (int window = 0; window <= 6; ++window) {
             QQuickWindow *view = scene.window->view();
             if (window == 0) {
                 scene.window->showNear({}, {});
-            } else if (window == 1) {
+            } else if (window <= 2) {
                 scene.settings->show();
                 view = scene.settings->window()->view();
+                if (window == 2) { // About, with the set-up checked: the longest texts
+                    scene.findInSettings(u"aboutTab"_qs)->setProperty("checked", true);
+                    QMetaObject::invokeMethod(scene.findInSettings(u"checkSetUpButton"_qs), "clicked");
+                    QTRY_VERIFY(!scene.settings->model()->setUpFindings().isEmpty());
+                }
             } else {
                 scene.buildOnboarding(u"/usr/bin/claude"_qs);
-                for (int step = 2; step < window; ++step)
+                for (int step = 3; step < window; ++step)
                     scene.onboarding->controller()->next();
                 scene.onboarding->show();
                 view = scene.onboarding->window()->view();
             }
-            const QString where = window < 2 ? QString::fromLatin1(window ? "settings" : "panel") : u"onboarding %1"_qs.arg(window - 1);
+            const QString where = window == 0 ? u"panel"_qs : window <= 2 ? u"settings %1"_qs.arg(window) : u"onboarding %1"_qs.arg(window - 2);
             QVERIFY2(QTest::qWaitForWindowActive(view), qPrintable(where));
             QTRY_VERIFY(view->activeFocusItem() && view->activeFocusItem() != view->contentItem());
             QVERIFY(QQuickTest::qWaitForPolish(view)); // the layouts settle
