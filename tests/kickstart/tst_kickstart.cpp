@@ -273,8 +273,7 @@ private slots:
         QCOMPARE(fixture.controller->time(), (KickstartTime{6, 45}));
         QCOMPARE(fixture.controller->chainEndTime(), (KickstartTime{21, 30}));
 
-        // What an older version stored (a date, not text) is still read. The
-        // last result each process sees is checked through pacewisectl.
+        // What an older version stored (a date, not text) is still read.
         fixture.appSettings.setValue(u"morningStartChainNextAt"_qs, at("2026-12-06T14:00:00Z"));
         fixture.build();
         QCOMPARE(fixture.controller->chainNextAt(), std::optional(at("2026-12-06T14:00:00Z")));
