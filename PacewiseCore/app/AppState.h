@@ -93,8 +93,9 @@ public:
     // fresh figures came; automatic marks the poll loop's own refreshes,
     // after which paused sessions may be continued (refreshed()). A call
     // while another refresh is under way waits for that one and answers
-    // with its outcome. A user's own "refresh" asks claude (claudeFirst)
-    // even then: another machine may have used the account meanwhile.
+    // with its outcome. A user's own refresh passes claudeFirst: claude is
+    // asked even where the status line confirmed the figures, since another
+    // machine may have used the account meanwhile.
     QCoro::Task<bool> refresh(bool automatic, UsageFigures::Ask ask = UsageFigures::Ask::automatic);
     QCoro::Task<> checkAuthStatus();
     void setShowTrayPercentage(bool show);

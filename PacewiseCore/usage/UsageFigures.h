@@ -30,8 +30,8 @@ struct UsageFigures {
     enum class Ask {
         automatic,     // the status line's figures while they are fresh, else claude, else the state file
         claudeFirst,   // claude, else the state file: what a user asking for fresh figures means
-        claudeOnly,
-        stateFileOnly,
+        claudeOnly,    // claude, or why it gave nothing
+        stateFileOnly, // never runs claude: what a status bar asks many times a minute
     };
 
     QDateTime takenAt; // the clock read after the last source answered
