@@ -43,6 +43,12 @@ PanelWindow::PanelWindow(Objects objects, QObject *parent)
         fitContent();
     }
     connect(m_view.get(), &QWindow::visibleChanged, objects.model, &PanelModel::setPanelOpen);
+    // A row that comes while the panel is open (or a layout that settles
+    // once shown) must not push it over a panel at the bottom of the screen.
+    connect(m_view.get(), &QWindow::heightChanged, this, [this] {
+        if (m_view->isVisible())
+            place();
+    });
     // A click anywhere else closes it, as a tray's menu would.
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
         if (!m_view->isActive())
@@ -111,14 +117,21 @@ QPoint PanelWindow::placement(const QSize &panel, const QRect &screen, const QRe
 
 void PanelWindow::showNear(const QRect &trayIcon, const QPoint &pointer)
 {
-    QScreen *screen = trayIcon.isValid() ? QGuiApplication::screenAt(trayIcon.center()) : QGuiApplication::screenAt(pointer);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        m_view->setPosition(placement(m_view->size(), screen->geometry(), screen->availableGeometry(), trayIcon, pointer));
+    m_trayIcon = trayIcon;
+    m_pointer = pointer;
+    place();
     m_view->show();
     m_view->raise();
     m_view->requestActivate();
+}
+
+void PanelWindow::place()
+{
+    QScreen *screen = m_trayIcon.isValid() ? QGuiApplication::screenAt(m_trayIcon.center()) : QGuiApplication::screenAt(m_pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        m_view->setPosition(placement(m_view->size(), screen->geometry(), screen->availableGeometry(), m_trayIcon, m_pointer));
 }
 
 void PanelWindow::toggleNear(const QRect &trayIcon, const QPoint &pointer)

@@ -43,7 +43,8 @@ public:
 
     bool isVisible() const;
     // Next to the tray icon when its place is known, else at the pointer,
-    // else in the top right corner of the screen; always on the screen.
+    // else in the top right corner of the screen; always on the screen,
+    // and placed again as its content grows or shrinks while it is open.
     void showNear(const QRect &trayIcon, const QPoint &pointer);
     void toggleNear(const QRect &trayIcon, const QPoint &pointer);
     QQuickView *view() const { return m_view.get(); }
@@ -60,10 +61,14 @@ public:
 
 private:
     void fitContent();
+    void place();
 
     std::unique_ptr<QQuickView> m_view;
     std::function<void()> m_openSettings;
     std::function<void()> m_openOnboarding;
+    // What the panel was last shown near.
+    QRect m_trayIcon;
+    QPoint m_pointer;
 };
 
 } // namespace pacewise

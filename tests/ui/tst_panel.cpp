@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(PanelWindow::placement(QSize(340, 400), screen, available, icon, pointer), expected);
     }
 
+    // Grown while open (a paused session came), it stays above a bottom panel.
+    void aPanelThatGrowsIsPlacedAgain()
+    {
+        PanelScene scene;
+        const QPoint pointer(400, QGuiApplication::primaryScreen()->geometry().bottom() - 2);
+        scene.window->showNear({}, pointer);
+        const int grown = scene.window->view()->height() + 40;
+        scene.window->view()->rootObject()->setHeight(grown);
+        QTRY_COMPARE(scene.window->view()->height(), grown);
+        QCOMPARE(scene.window->view()->y() + grown, pointer.y() - 4);
+    }
+
     // What the row shows, and the one sentence a screen reader gets for
     // it: the severity is told in words, not by the colour alone.
     void limitRowsCarryTheirFiguresAndTints_data()
@@ -182,7 +194,14 @@ private slots:
         QVERIFY2(buttonNames.contains(u"Resume “Refactor the billing module” now"_qs) && buttonNames.contains(u"Dismiss “Refactor the billing module”"_qs),
                  qPrintable(buttonNames.join(u", "_qs)));
 
-        // Edited engine scripts: the notice offers to update them.
+        // A settings file the guard cannot read: the error shows under its
+        // switch, which stays off. Then edited engine scripts: the notice
+        // offers to update them.
+        QVERIFY(writeFile(scene.claude(u"settings.json"_qs), "{\"model\": "));
+        scene.guardController->setEnabled(true);
+        QTRY_VERIFY(shown(scene.find(u"guardError"_qs)) && !textOf(scene.find(u"guardError"_qs)).isEmpty());
+        QCOMPARE(scene.find(u"guardSwitch"_qs)->property("checked").toBool(), false);
+        QVERIFY(writeFile(scene.claude(u"settings.json"_qs), "{}"));
         scene.guardController->setEnabled(true);
         QTRY_VERIFY(!scene.guardController->busy());
         QVERIFY(writeFile(scene.claude(u"hooks/rate-limit-guard.sh"_qs), "#!/bin/sh\n# mine\n"));
@@ -217,17 +236,6 @@ private slots:
         tray.menu()->actions().last()->trigger();
         QCOMPARE(panelsOpened, 2);
         QCOMPARE(quits, 1);
-    }
-
-    void aGuardErrorIsShownUnderItsSwitch()
-    {
-        PanelScene scene;
-        scene.window->view()->show();
-        QVERIFY(writeFile(scene.claude(u"settings.json"_qs), "{\"model\": "));
-        scene.guardController->setEnabled(true);
-        QTRY_VERIFY(shown(scene.find(u"guardError"_qs)));
-        QVERIFY(!textOf(scene.find(u"guardError"_qs)).isEmpty());
-        QCOMPARE(scene.find(u"guardSwitch"_qs)->property("checked").toBool(), false);
     }
 
     // The switches change what the daemon and pacewisectl read: the same
@@ -466,15 +474,13 @@ private slots:
         QVERIFY(ReadableColors::contrast(readable, background) < 6); // no further from the wanted colour than it must
     }
 
-    // Every window, in every language, in dark and in the desktop's own
-    // colours (KDE's dark palette, where CI runs this row under X11 with a
-    // Breeze Dark colour scheme): something has the focus
-    // as it opens, every enabled text reads against the window (4.5:1), no
-    // button, choice or unwrapped text is cut (the layouts grow with their
-    // texts), Tab alone reaches each stop by a name without the glyphs that
-    // decorate it, as a screen reader meets it, and Escape closes it. The
-    // language's catalogue is taken whatever the case of its code, and none
-    // stays once the choice is withdrawn.
+    // Every window (the settings' About page with the set-up checked too), in every language, in
+    // dark and in the desktop's own colours (KDE's dark palette: CI runs that row under X11 with
+    // Breeze Dark's colours): something has the focus as it opens, every enabled text reads
+    // against the window (4.5:1), no button, choice or unwrapped text is cut (the layouts grow with
+    // their texts), Tab alone reaches each stop by a name without the glyphs that decorate it, as a
+    // screen reader meets it, and Escape closes it. The language's catalogue is taken whatever the
+    // case of its code, and none stays once the choice is withdrawn.
     void everyWindowReadsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
